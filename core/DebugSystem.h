@@ -1,0 +1,54 @@
+// The session log under the Documents folder and the per-system profiler records.
+#pragma once
+#include <ctime>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+#include "core/FrameRateController.h"
+
+namespace Framework
+{
+// One profiler series: the last 20 frames' milliseconds, indexed by the frame index.
+struct ProfileRecord
+{
+    std::string mName;
+    std::vector<float> mSamples = std::vector<float>(20, 0.0f);
+};
+
+class DebugSystem
+{
+public:
+    static constexpr int SampleCount = 20;
+
+    explicit DebugSystem(const std::string& folder);
+    ~DebugSystem();
+
+    void OpenLog();
+    // Thread-safe: the level loader thread logs too.
+    void Log(const std::string& message);
+    void InitProfiler();
+    void DrawProfiler();
+    static float GetSample(void* data, int i);
+    // Advances the frame index: 1, 2, ... 19, 0, ...
+    void NextFrame() { mFrameIndex = (mFrameIndex + 1) % SampleCount; }
+
+    bool mProfilerShown = false;
+    int mFrameIndex = 0;
+    std::time_t mSessionTime;
+    std::tm mLocalTime{};
+    std::string mPath;        // the Documents folder, then the log file's path
+    std::ofstream mLogStream;
+    bool mLoggingEnabled = false;
+    FrameRateController mSystemStopwatch;
+    FrameRateController mFrameStopwatch;
+    std::vector<ProfileRecord> mRecords;
+    std::vector<float> mShares;
+    int mRefreshCountdown = 20; // shares are recomputed every 10th drawn frame, first at the 20th
+
+private:
+    std::mutex mLogMutex;
+};
+
+extern DebugSystem* gDebug;
+} // namespace Framework

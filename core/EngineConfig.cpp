@@ -1,0 +1,59 @@
+#include "core/EngineConfig.h"
+#include "core/DebugSystem.h"
+#include "platform/Platform.h"
+#include <filesystem>
+#include <fstream>
+
+namespace Framework
+{
+const char* const gWindowClassName = "Tandrel-Engine";
+const char* const gWindowTitle = "GameName";
+
+namespace
+{
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+const char* const DefaultConfig = "[Window]\nWidth=1366\nHeight=768";
+} // namespace
+
+EngineConfig::EngineConfig() : EngineConfig(Platform::DocumentsFolder()) {}
+
+EngineConfig::EngineConfig(const std::string& documentsFolder) : mDocumentsFolder(documentsFolder)
+{
+    // Created directly: a path is never handed to a shell.
+    Platform::CreateFolder(mDocumentsFolder + "/Kestrome");
+    mConfigPath = mDocumentsFolder + "/Kestrome/EngineCfg.ini";
+}
+
+void EngineConfig::Load()
+{
+    Log("Capture document directory \"" + mConfigPath + "\"");
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(mConfigPath, ec) || ec;
+    if (missing)
+    {
+        std::ofstream file(mConfigPath, std::ios::in | std::ios::out | std::ios::trunc);
+        Log("Engine configuration couldn't be found.");
+        Log("Engine setting up for first run.");
+        bool written = false;
+        if (file.is_open())
+        {
+            Log("Writing into file.");
+            file << DefaultConfig;
+            file.flush();
+            written = static_cast<bool>(file);
+            Log("File writing end.");
+        }
+        Log(written ? "Config file generated with default settings."
+                    : "Config file could not be written; running without it.");
+    }
+    Log("Engine configuration file found. Loading config.");
+    mWidth = static_cast<uint32_t>(Platform::GetPrivateProfileInt("Window", "Width", 0, mConfigPath));
+    mHeight = static_cast<uint32_t>(Platform::GetPrivateProfileInt("Window", "Height", 0, mConfigPath));
+    Log("Engine configuration loaded.");
+    Log("Window running on " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + ".");
+}
+} // namespace Framework

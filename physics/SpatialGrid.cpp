@@ -1,0 +1,6 @@
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+SpatialGrid* gSpatialGrid = nullptr;
+} // namespace Framework

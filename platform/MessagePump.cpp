@@ -1,0 +1,217 @@
+// Turns SDL events into Win32-shaped window messages, queued in arrival order.
+#include "platform/Platform.h"
+#include <SDL.h>
+#include <array>
+#include <deque>
+#include <map>
+
+namespace Framework
+{
+namespace Platform
+{
+bool VideoReady();
+
+namespace
+{
+std::deque<Msg> sQueue;
+// WM_WINDOWPOSCHANGED points into this ring; a message is read long before its slot is reused.
+std::array<WindowPos, 64> sWindowPositions;
+size_t sNextWindowPos = 0;
+// Dropped files by drop handle; kept for the last few drops only.
+std::map<WPARAM, std::vector<std::string>> sDrops;
+WPARAM sNextDrop = 1;
+std::vector<std::string> sOpenDrop; // files between SDL_DROPBEGIN and SDL_DROPCOMPLETE
+bool sDropOpen = false;
+
+void Queue(uint32_t message, WPARAM wParam, LPARAM lParam)
+{
+    Msg m;
+    m.window = message == WM_QUIT ? nullptr : GetMainWindow();
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    sQueue.push_back(m);
+}
+
+WPARAM MouseKeyFlags()
+{
+    // MK_LBUTTON 1, MK_RBUTTON 2, MK_SHIFT 4, MK_CONTROL 8, MK_MBUTTON 0x10
+    WPARAM flags = 0;
+    const uint32_t buttons = SDL_GetMouseState(nullptr, nullptr);
+    if (buttons & SDL_BUTTON_LMASK) flags |= 0x1;
+    if (buttons & SDL_BUTTON_RMASK) flags |= 0x2;
+    if (buttons & SDL_BUTTON_MMASK) flags |= 0x10;
+    const SDL_Keymod mod = SDL_GetModState();
+    if (mod & KMOD_SHIFT) flags |= 0x4;
+    if (mod & KMOD_CTRL) flags |= 0x8;
+    return flags;
+}
+
+void QueueDrop(std::vector<std::string> files)
+{
+    if (files.empty())
+        return;
+    const WPARAM handle = sNextDrop++;
+    sDrops[handle] = std::move(files);
+    while (sDrops.size() > 8)
+        sDrops.erase(sDrops.begin());
+    Queue(WM_DROPFILES, handle, 0);
+}
+
+void QueueText(const char* utf8)
+{
+    // One WM_CHAR per code point.
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(utf8);
+    while (*s)
+    {
+        uint32_t cp = *s;
+        int extra = 0;
+        if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
+        else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
+        else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
+        ++s;
+        for (int i = 0; i < extra && (*s & 0xC0) == 0x80; ++i, ++s)
+            cp = (cp << 6) | (*s & 0x3F);
+        Queue(WM_CHAR, cp, 1);
+    }
+}
+
+void Translate(const SDL_Event& e)
+{
+    switch (e.type)
+    {
+    case SDL_QUIT:
+        Queue(WM_QUIT, 0, 0);
+        break;
+    case SDL_WINDOWEVENT:
+        switch (e.window.event)
+        {
+        case SDL_WINDOWEVENT_CLOSE:
+            Queue(WM_DESTROY, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // A minimised window reports no size; code that divides by it never sees 0 x 0.
+            if (e.window.data1 > 0 && e.window.data2 > 0)
+                Queue(WM_SIZE, 0, MakeLParam(e.window.data1, e.window.data2));
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+        {
+            WindowPos& pos = sWindowPositions[sNextWindowPos++ % sWindowPositions.size()];
+            GetWindowPosition(pos.x, pos.y);
+            GetWindowClientSize(pos.cx, pos.cy);
+            Queue(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+            break;
+        }
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            Queue(WM_ACTIVATEAPP, 1, 0);
+            Queue(WM_ACTIVATE, 1, 0);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            Queue(WM_ACTIVATE, 0, 0);
+            Queue(WM_ACTIVATEAPP, 0, 0);
+            break;
+        default:
+            break;
+        }
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    {
+        const int vk = VirtualKeyFromSDL(e.key.keysym.sym);
+        if (vk == 0)
+            break;
+        const bool down = e.type == SDL_KEYDOWN;
+        // As on Win32: Alt, F10 and keys pressed with Alt held are system keys.
+        const bool system = vk == VK_MENU || vk == VK_F10 || (e.key.keysym.mod & KMOD_ALT);
+        const uint32_t message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+        LPARAM lParam = 1 | (static_cast<LPARAM>(e.key.keysym.scancode & 0xFF) << 16);
+        if (e.key.repeat)
+            lParam |= LPARAM(1) << 30;
+        if (!down)
+            lParam |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
+        Queue(message, static_cast<WPARAM>(vk), lParam);
+        break;
+    }
+    case SDL_TEXTINPUT:
+        QueueText(e.text.text);
+        break;
+    case SDL_MOUSEMOTION:
+        Queue(WM_MOUSEMOVE, MouseKeyFlags(), MakeLParam(e.motion.x, e.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    {
+        const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+        uint32_t message = 0;
+        if (e.button.button == SDL_BUTTON_LEFT) message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        else if (e.button.button == SDL_BUTTON_RIGHT) message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+        else if (e.button.button == SDL_BUTTON_MIDDLE) message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+        if (message)
+            Queue(message, MouseKeyFlags(), MakeLParam(e.button.x, e.button.y));
+        break;
+    }
+    case SDL_MOUSEWHEEL:
+    {
+        int notches = e.wheel.y;
+        if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
+            notches = -notches;
+        if (notches == 0)
+            break;
+        const int16_t delta = static_cast<int16_t>(notches * WHEEL_DELTA);
+        int x = 0, y = 0;
+        GetCursorPos(x, y);
+        Queue(WM_MOUSEWHEEL, (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | (MouseKeyFlags() & 0xFFFF),
+              MakeLParam(x, y));
+        break;
+    }
+    case SDL_DROPBEGIN:
+        sDropOpen = true;
+        sOpenDrop.clear();
+        break;
+    case SDL_DROPFILE:
+        if (e.drop.file)
+        {
+            if (sDropOpen)
+                sOpenDrop.emplace_back(e.drop.file);
+            else
+                QueueDrop({std::string(e.drop.file)});
+            SDL_free(e.drop.file);
+        }
+        break;
+    case SDL_DROPCOMPLETE:
+        sDropOpen = false;
+        QueueDrop(std::move(sOpenDrop));
+        sOpenDrop.clear();
+        break;
+    default:
+        break;
+    }
+}
+} // namespace
+
+bool PeekMessage(Msg& out)
+{
+    if (sQueue.empty() && VideoReady())
+    {
+        SDL_Event e;
+        while (SDL_PollEvent(&e))
+            Translate(e);
+    }
+    if (sQueue.empty())
+        return false;
+    out = sQueue.front();
+    sQueue.pop_front();
+    return true;
+}
+
+void PostMessage(const Msg& message) { sQueue.push_back(message); }
+
+void PostQuitMessage() { Queue(WM_QUIT, 0, 0); }
+
+std::vector<std::string> DroppedFiles(WPARAM drop)
+{
+    auto it = sDrops.find(drop);
+    return it == sDrops.end() ? std::vector<std::string>{} : it->second;
+}
+} // namespace Platform
+} // namespace Framework

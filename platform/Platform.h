@@ -1,0 +1,80 @@
+// Our thin layer over SDL2: the one window with its GL context, the message
+// queue in Win32 shape, the cursor, the screen, the Documents folder, INI files
+// and paths. Only platform/ includes SDL; the engine sees these functions.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "platform/Win32Types.h"
+
+namespace Framework
+{
+namespace Platform
+{
+// One queued window message, as the window procedure receives it.
+struct Msg
+{
+    HWND window = nullptr;
+    uint32_t message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+// ---- Window and GL context -------------------------------------------------
+// Sets the GL 3.3 core attributes, then creates the (hidden) window with a
+// client area of width x height. Returns false and logs when SDL fails.
+bool CreateMainWindow(const std::string& title, int width, int height);
+void DestroyMainWindow();
+// Destroys the window and context and closes SDL: the last call of the program.
+void Shutdown();
+HWND GetMainWindow();        // null before CreateMainWindow
+void* GetNativeWindow();     // the SDL_Window*, for the editor's binding
+void ShowMainWindow();
+void SetWindowClientSize(int width, int height);
+void GetWindowClientSize(int& width, int& height);
+// Outer-frame position of the window on the screen.
+void GetWindowPosition(int& x, int& y);
+// Desktop fullscreen on or off. Leaving it restores windowedWidth x windowedHeight.
+void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight);
+void GetScreenSize(int& width, int& height);
+
+bool CreateGLContext();      // on the main window; makes it current
+void DeleteGLContext();
+bool HasGLContext();
+void SwapBuffers();
+
+// ---- Messages --------------------------------------------------------------
+// Takes the next message, translating pending SDL events first. Returns false
+// when the queue is empty. Payloads a message points at (WindowPos, dropped
+// paths) stay valid until the next call.
+bool PeekMessage(Msg& out);
+// Appends a message to the queue (tests, and the quit request).
+void PostMessage(const Msg& message);
+void PostQuitMessage();
+// Paths of a WM_DROPFILES message (wParam is the drop handle).
+std::vector<std::string> DroppedFiles(WPARAM drop);
+
+// ---- Keyboard and mouse ----------------------------------------------------
+int VirtualKeyFromSDL(int sdlKeycode);   // 0 when the key has no code here
+bool IsKeyDownAsync(int virtualKey);     // the keyboard as it is right now
+void GetCursorPos(int& x, int& y);       // screen pixels
+// Win32's counted ShowCursor: visible while the counter is >= 0. Returns the new counter.
+int ShowCursor(bool show);
+int GetCursorCounter();
+
+// ---- Files and folders -----------------------------------------------------
+// Stored paths use backslashes; this gives the path to open on this system.
+std::string NativePath(const std::string& storedPath);
+// The user's Documents folder (XDG documents dir, else $HOME/Documents), no trailing '/'.
+std::string DocumentsFolder();
+bool CreateFolder(const std::string& path); // creates parents; true when it exists afterwards
+// GetPrivateProfileInt: case-insensitive section and key, leading integer prefix.
+int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
+                         const std::string& path);
+// Writes text to path through a temporary file and a rename; false on failure.
+bool WriteFileAtomically(const std::string& path, const std::string& text);
+
+// ---- Time --------------------------------------------------------------------
+uint64_t SteadyNanoseconds();
+} // namespace Platform
+} // namespace Framework
