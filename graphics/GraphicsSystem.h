@@ -1,6 +1,7 @@
 // Owns the GL context of the window and draws everything but the editor panels.
 #pragma once
 #include <atomic>
+#include <string>
 #include "core/System.h"
 #include "graphics/Camera.h"
 
@@ -23,6 +24,7 @@ public:
     Camera* GetActiveCamera() const { return mActiveCamera.load(); }
     void SetActiveCamera(Camera* camera) { mActiveCamera.store(camera); }
 
+    std::string mTilesetName = "TilePlatform"; // sprite-sheet key the tile map is drawn with
     Camera mEditorCamera;
     std::atomic<Camera*> mActiveCamera{&mEditorCamera};
 };
