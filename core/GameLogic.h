@@ -72,6 +72,7 @@ public:
     static void LoadLevelThread(std::string path, std::atomic<bool>* done);
 
     LevelState mState;
+    uint32_t mCursorKind = 0; // frame of the mouse-cursor sprite drawn this frame
 };
 
 extern GameLogic* gLogic;
