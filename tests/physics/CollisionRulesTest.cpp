@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+#include "physics/RendererAlpha.h"
+#include "support/PhysicsTestSupport.h"
+
+using namespace Framework;
+using namespace TestSupport;
+
+namespace
+{
+// Two overlapping boxes, tested directly through the pair test.
+struct PairFixture : ::testing::Test
+{
+    void SetUp() override { SetPlayerProbe(&mProbe); }
+
+    Composition* Make(const Vec3& position, uint32_t tag, float mass = 1.0f, bool interactable = false)
+    {
+        BodySpec spec;
+        spec.mPosition = position;
+        spec.mTag = tag;
+        spec.mMass = mass;
+        spec.mInteractable = interactable;
+        return mScope.Make(spec);
+    }
+    bool Collides(Composition* a, Composition* b)
+    {
+        const size_t before = mScope.mPhysics->mContacts.size();
+        gSpatialGrid->TestPair(BodyOf(a), BodyOf(b));
+        return mScope.mPhysics->mContacts.size() > before;
+    }
+
+    PhysicsScope mScope;
+    FakePlayerProbe mProbe;
+};
+
+float gAlpha = 1.0f;
+bool GetAlpha(Composition*, float& alpha)
+{
+    alpha = gAlpha;
+    return true;
+}
+void SetAlpha(Composition*, float alpha) { gAlpha = alpha; }
+} // namespace
+
+TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
+{
+    EXPECT_FALSE(Collides(Make(Vec3(5, 5, 0), 0, 0.0f), Make(Vec3(5.5f, 5, 0), 0, 0.0f)));
+    Composition* a = Make(Vec3(15, 5, 0), 0);
+    Composition* b = Make(Vec3(15.5f, 5, 0), 0);
+    BodyOf(b)->mCollide = false;
+    EXPECT_FALSE(Collides(a, b));
+    EXPECT_TRUE(RecorderOf(a)->mOthers.empty());
+    BodyOf(b)->mCollide = true;
+    EXPECT_TRUE(Collides(a, b));
+    EXPECT_EQ(RecorderOf(a)->mOthers, std::vector<Composition*>{b});
+    EXPECT_EQ(RecorderOf(b)->mOthers, std::vector<Composition*>{a});
+}
+
+TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
+{
+    mScope.Tile(5, 5, 6); // falling slope
+    Body* slope = gSpatialGrid->GetTileBodies()[0];
+    Composition* player = Make(Vec3(5.5f, 5.6f, 0), ObjectTag::Player);
+    mProbe.mFacingRight = true;
+    BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
+    const size_t before = mScope.mPhysics->mContacts.size();
+    gSpatialGrid->TestPair(slope, BodyOf(player));
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before);
+    BodyOf(player)->mVelocity = Vec3(0, -2, 0); // falling fast: lands
+    gSpatialGrid->TestPair(slope, BodyOf(player));
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
+    mProbe.mHasScript = false; // no script: no pass-through whatever the speed
+    BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
+    gSpatialGrid->TestPair(BodyOf(player), slope);
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 2);
+}
+
+TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)
+{
+    gRendererAlpha = {GetAlpha, SetAlpha};
+    BodySpec spec;
+    spec.mPosition = Vec3(5, 5, 0);
+    spec.mScale = Vec3(2, 2, 1); // feet at y - 1, the rule's feet at y - 0.75
+    spec.mTag = ObjectTag::Player;
+    Composition* player = mScope.Make(spec);
+    Composition* fake = Make(Vec3(5, 5.5f, 0), ObjectTag::FakeTile);
+    gAlpha = 1.0f;
+    EXPECT_FALSE(Collides(player, fake));
+    EXPECT_FLOAT_EQ(gAlpha, 0.4f);
+    // Standing on it (its top 0.15 below the rule's feet): solid again and opaque.
+    BodyOf(fake)->mPosition = Vec3(5, 3.55f, 0);
+    EXPECT_TRUE(Collides(player, fake));
+    EXPECT_FLOAT_EQ(gAlpha, 1.0f);
+    // An interactable body passes a false tile while it is see-through.
+    Composition* crate = Make(Vec3(5, 4.5f, 0), 0, 1.0f, true);
+    gAlpha = 0.4f;
+    Composition* fakeAlone = Make(Vec3(5, 4.0f, 0), ObjectTag::FakeTile);
+    EXPECT_FALSE(Collides(crate, fakeAlone));
+    gRendererAlpha = {};
+}
+
+TEST_F(PairFixture, SeeThroughRuleLeavesOtherObjectsAlphaAlone)
+{
+    gRendererAlpha = {GetAlpha, SetAlpha};
+    gAlpha = 0.3f;
+    EXPECT_TRUE(Collides(Make(Vec3(5, 5, 0), ObjectTag::Player), Make(Vec3(5, 5.5f, 0), 0)));
+    EXPECT_FLOAT_EQ(gAlpha, 0.3f);
+    gRendererAlpha = {};
+}
+
+TEST_F(PairFixture, StillPlayerDoesNotPushInteractables)
+{
+    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    mScope.mPhysics->mPlayerBody = BodyOf(player);
+    Composition* crate = Make(Vec3(5.5f, 5, 0), 0, 1.0f, true);
+    mProbe.mMoving = false;
+    EXPECT_FALSE(Collides(crate, player));
+    mProbe.mMoving = true;
+    EXPECT_TRUE(Collides(crate, player));
+}
+
+TEST_F(PairFixture, ImmunePlayerPassesEnemies)
+{
+    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    mScope.mPhysics->mPlayerBody = BodyOf(player);
+    mProbe.mImmune = true;
+    EXPECT_FALSE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Roach)));
+    EXPECT_FALSE(Collides(Make(Vec3(5.5f, 5, 0), ObjectTag::Icicle), player));
+    EXPECT_TRUE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Crate)));
+    mProbe.mImmune = false;
+    EXPECT_TRUE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Rat)));
+}
+
+TEST_F(PairFixture, JumpTriggerIgnoresInteractables)
+{
+    Composition* trigger = Make(Vec3(5, 5, 0), ObjectTag::JumpTrigger);
+    EXPECT_FALSE(Collides(Make(Vec3(5.5f, 5, 0), 0, 1.0f, true), trigger));
+    EXPECT_TRUE(Collides(trigger, Make(Vec3(5.5f, 5, 0), 0)));
+}
+
+TEST_F(PairFixture, SwitchMeetsOnlyRatsAndTiles)
+{
+    Composition* sw = Make(Vec3(5.5f, 5.4f, 0), ObjectTag::Switch);
+    mScope.Tile(5, 4);
+    EXPECT_TRUE(Collides(sw, Make(Vec3(5.5f, 6.3f, 0), ObjectTag::Rat)));
+    EXPECT_FALSE(Collides(Make(Vec3(5.5f, 6.3f, 0), ObjectTag::Player), sw));
+    const size_t before = mScope.mPhysics->mContacts.size();
+    gSpatialGrid->TestPair(gSpatialGrid->GetTileBodies()[0], BodyOf(sw));
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
+}
+
+TEST_F(PairFixture, UpperOfTwoInteractablesLosesGravity)
+{
+    Composition* lower = Make(Vec3(5, 5, 0), 0, 1.0f, true);
+    Composition* upper = Make(Vec3(5, 5.9f, 0), 0, 1.0f, true);
+    EXPECT_TRUE(Collides(lower, upper));
+    EXPECT_TRUE(BodyOf(lower)->mUseGravity);
+    EXPECT_FALSE(BodyOf(upper)->mUseGravity);
+}
+
+TEST_F(PairFixture, HoveredBodyTouchingAStaticOneBlocksTheDrag)
+{
+    Composition* wall = Make(Vec3(5, 5, 0), 0, 0.0f);
+    Composition* dragged = Make(Vec3(5.5f, 5, 0), 0);
+    mScope.mPhysics->mHoverObject = dragged;
+    EXPECT_TRUE(Collides(wall, dragged));
+    EXPECT_TRUE(mScope.mPhysics->mDragBlocked);
+}
+
+TEST_F(PairFixture, PlayerContactsAreCopiedForDebugDrawing)
+{
+    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    EXPECT_TRUE(Collides(player, Make(Vec3(5.5f, 5, 0), 0)));
+    EXPECT_EQ(mScope.mPhysics->mPlayerContacts.size(), 1u);
+    EXPECT_TRUE(Collides(Make(Vec3(15, 5, 0), 0), Make(Vec3(15.5f, 5, 0), 0)));
+    EXPECT_EQ(mScope.mPhysics->mPlayerContacts.size(), 1u);
+}
+
+TEST_F(PairFixture, PlayerReachingTheGoalWinsOncePerTestAndStopsTheClock)
+{
+    BodySpec spec;
+    spec.mName = "HumanWin";
+    spec.mPosition = Vec3(40, 40, 0);
+    Composition* human = mScope.Make(spec);
+    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    Composition* goal = Make(Vec3(5.5f, 5, 0), ObjectTag::Goal, 0.0f);
+    mScope.mPhysics->mFastMode = true;
+    mScope.mPhysics->mLevelTimer.mRunningTime = 12.5f;
+    EXPECT_TRUE(Collides(goal, player));
+    mScope.mPhysics->mLevelTimer.mRunningTime = 20.0f;
+    gSpatialGrid->TestPair(BodyOf(player), BodyOf(goal));
+    EXPECT_EQ(RecorderOf(human)->mWins, 2);
+    EXPECT_FLOAT_EQ(mScope.mPhysics->mLevelTimer.mFinalTime, 12.5f);
+    EXPECT_FALSE(mScope.mPhysics->mFastMode);
+    EXPECT_EQ(RecorderOf(goal)->mOthers.size(), 2u);
+}
+
+TEST_F(PairFixture, HandlerRemovingTheContactKeepsItFromBeingResolved)
+{
+    Composition* a = Make(Vec3(5, 5, 0), 0, 0.0f);
+    Composition* b = Make(Vec3(5, 5.8f, 0), 0);
+    BodyOf(b)->mVelocity = Vec3(0, -5, 0);
+    RecorderOf(b)->mOnMessage = [&](Message*) { mScope.mPhysics->RemoveContact(BodyOf(a), BodyOf(b)); };
+    mScope.mPhysics->mGravity = Vec2(0.0f);
+    mScope.mPhysics->Step(0.01f);
+    EXPECT_TRUE(mScope.mPhysics->mContacts.empty());
+    EXPECT_LT(BodyOf(b)->mVelocity.y, -4.0f); // fell on through the floor
+}
+
+TEST_F(PairFixture, HandlerMovingBodiesDuringTheStepIsSafe)
+{
+    Composition* a = Make(Vec3(5, 5, 0), 0, 0.0f);
+    Composition* b = Make(Vec3(5, 5.8f, 0), 0);
+    bool moved = false;
+    RecorderOf(b)->mOnMessage = [&](Message*) {
+        if (moved)
+            return;
+        moved = true;
+        BodyOf(b)->SetPosition(Vec3(30, 30, 0));
+        BodyOf(a)->SetPosition(Vec3(31, 30, 0));
+        Make(Vec3(30.5f, 30, 0), 0);
+    };
+    mScope.mPhysics->Step(0.01f);
+    mScope.mPhysics->Step(0.01f);
+    EXPECT_TRUE(moved);
+    EXPECT_NEAR(BodyOf(b)->mPosition.x, 30.0f, 1.0f);
+}
+
+TEST(RemoveContact, RemovesTheFirstRecordOfEachOrder)
+{
+    PhysicsScope scope;
+    Body* a = BodyOf(scope.Box(Vec3(5, 5, 0)));
+    Body* b = BodyOf(scope.Box(Vec3(8, 5, 0)));
+    Body* c = BodyOf(scope.Box(Vec3(11, 5, 0)));
+    for (auto pair : {std::pair<Body*, Body*>{a, b}, {b, a}, {a, c}, {a, b}})
+        scope.mPhysics->AddContact(Manifold(pair.first, pair.second));
+    scope.mPhysics->RemoveContact(a, b);
+    ASSERT_EQ(scope.mPhysics->mContacts.size(), 2u);
+    EXPECT_EQ(scope.mPhysics->mContacts[0].B, c);
+    EXPECT_EQ(scope.mPhysics->mContacts[1].B, b);
+    EXPECT_TRUE(scope.mPhysics->HasContact(b, a));
+    scope.mPhysics->RemoveContact(a, b);
+    EXPECT_FALSE(scope.mPhysics->HasContact(b, a));
+}
