@@ -21,7 +21,6 @@ enum : uint32_t
 class BasicShape : public Component
 {
 public:
-    BasicShape() = default;
     ~BasicShape() override;
 
     void SendMessage(Message*) override {}
@@ -46,9 +45,11 @@ public:
     float mM10 = 0.0f, mM11 = 0.0f; //           sin a,  cos a); all 0 in a circle
     Body* mBody = nullptr;         // the Body of the same object
     Vec3 Offset{0.0f};             // shape centre relative to the body position
+    const uint32_t mShapeType;     // GetShapeType's answer, readable without a virtual call
 
 protected:
-    BasicShape(const BasicShape& other) : Component(other) {}
+    explicit BasicShape(uint32_t shapeType) : mShapeType(shapeType) {}
+    BasicShape(const BasicShape& other) : Component(other), mShapeType(other.mShapeType) {}
     // The centre c of the pick test and the nearest point of the segment to it.
     Vec3 ClosestPointOnSegment(const Vec3& a, const Vec3& b, Vec3& centre) const;
 };

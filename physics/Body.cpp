@@ -220,7 +220,7 @@ Vec3 Body::GetHalfExtents() const
         return Vec3(0.0f);
     const Vec2 scale = GetScale();
     const Vec2 size = mShape->GetSpreadSize();
-    if (mShape->GetShapeType() == ShapeType::Circle)
+    if (mShape->mShapeType == ShapeType::Circle)
     {
         const float half = scale.x * size.x * 0.5f;
         return {half, half, 0.0f};

@@ -64,7 +64,7 @@ void Body::IntegrateVelocity(float dt)
 
     if (mRotation)
     {
-        if (mShape && mShape->GetShapeType() == ShapeType::Circle)
+        if (mShape && mShape->mShapeType == ShapeType::Circle)
         {
             // A circle rolls: it turns by the distance travelled over its radius,
             // and its offset turns with it. A zero radius does not roll.

@@ -26,7 +26,7 @@ ProbeBox MakeProbeBox(const Body& body)
     box.mX = position.x + body.mShape->Offset.x;
     box.mY = position.y + body.mShape->Offset.y;
     box.mW = scale.x * size.x;
-    box.mH = body.mShape->GetShapeType() == ShapeType::Circle ? box.mW : scale.y * size.y;
+    box.mH = body.mShape->mShapeType == ShapeType::Circle ? box.mW : scale.y * size.y;
     return box;
 }
 

@@ -166,9 +166,11 @@ void Physics::DetectCollisions()
 
     if (!gSpatialGrid)
         return;
+    gSpatialGrid->BeginPass();
     for (int x = 0; x < gSpatialGrid->GetColumnCount(); ++x)
         for (int y = 0; y < gSpatialGrid->GetRowCount(); ++y)
             gSpatialGrid->CheckCell(x, y);
+    gSpatialGrid->EndPass();
 }
 
 void Physics::PositionalCorrection()

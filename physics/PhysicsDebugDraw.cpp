@@ -39,7 +39,7 @@ void DrawOutline(const Body* body)
         return;
     const BasicShape* shape = body->mShape;
     const Vec3 centre(body->mPosition.x + shape->Offset.x, body->mPosition.y + shape->Offset.y, body->mPosition.z);
-    if (shape->GetShapeType() == ShapeType::Circle)
+    if (shape->mShapeType == ShapeType::Circle)
     {
         const float scaleX = body->mTransform ? body->mTransform->mScale.x : 1.0f;
         DebugCircle(centre, static_cast<const ShapeCircle*>(shape)->Radius * scaleX, OutlineColour);

@@ -10,7 +10,7 @@ class ShapeCircle : public BasicShape
 public:
     static constexpr int32_t TypeId = ComponentType::Circle;
 
-    ShapeCircle() = default;
+    ShapeCircle() : BasicShape(ShapeType::Circle) {}
     // Copies only the size: offset and rotation start at 0.
     ShapeCircle(const ShapeCircle& other);
     ShapeCircle& operator=(const ShapeCircle&) = delete;

@@ -17,6 +17,7 @@ struct ShapeFrame
     const Vec3* mNormals = nullptr;       // outward normals of edges i -> i + 1
     uint32_t mCornerCount = 0;
     float mRadius = 0.0f;                 // world radius of a circle
+    float mBoundingRadius = 0.0f;         // a circle around the centre holding the whole shape
 
     Vec2 Rotate(const Vec2& v) const { return {mM00 * v.x + mM01 * v.y, mM10 * v.x + mM11 * v.y}; }
     // The transpose: a world direction in the box's frame.

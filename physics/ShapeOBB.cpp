@@ -13,13 +13,14 @@
 
 namespace Framework
 {
-ShapeOBB::ShapeOBB()
+ShapeOBB::ShapeOBB() : BasicShape(ShapeType::OBB)
 {
     UpdateWorldSize();
 }
 
 ShapeOBB::ShapeOBB(const ShapeOBB& other)
-    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount)
+    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount),
+      mBoundingRadius(other.mBoundingRadius)
 {
     for (int i = 0; i < 4; ++i)
     {
@@ -110,6 +111,7 @@ void ShapeOBB::UpdateWorldSize()
     mNormals[1] = Vec3(1.0f, 0.0f, 0.0f);
     mNormals[2] = Vec3(0.0f, 1.0f, 0.0f);
     mNormals[3] = Vec3(-1.0f, 0.0f, 0.0f);
+    mBoundingRadius = std::sqrt(hx * hx + hy * hy);
 }
 
 Vec3 ShapeOBB::GetHeadingPoint() const

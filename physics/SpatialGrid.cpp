@@ -55,6 +55,36 @@ void SpatialGrid::EnterCell(Body* body, int column, int row)
     const uint32_t index = CellIndex(column, row);
     mCells[index].push_back(body);
     body->mGridCells.push_back(index);
+    if (mPassActive && !body->mStatic)
+        mMovingMark[index] = mPassStamp;
+}
+
+void SpatialGrid::BeginPass()
+{
+    if (mMovingMark.size() != mCells.size())
+        mMovingMark.assign(mCells.size(), 0u);
+    if (++mPassStamp == 0)
+    {
+        // The stamp wrapped: clear the old marks once.
+        std::fill(mMovingMark.begin(), mMovingMark.end(), 0u);
+        mPassStamp = 1;
+    }
+    // Every cell holding a non-static body, whatever list it is (or is not) in.
+    for (size_t index = 0; index < mCells.size(); ++index)
+        for (const Body* body : mCells[index])
+            if (!body->mStatic)
+            {
+                mMovingMark[index] = mPassStamp;
+                break;
+            }
+    mPassActive = true;
+}
+
+bool SpatialGrid::OnlyStaticAround(int column, int row) const
+{
+    auto moving = [&](int c, int r) { return InRange(c, r) && mMovingMark[CellIndex(c, r)] == mPassStamp; };
+    return !moving(column, row) && !moving(column - 1, row - 1) && !moving(column - 1, row) &&
+           !moving(column, row - 1) && !moving(column - 1, row + 1);
 }
 
 bool SpatialGrid::Spreads(const Body* body) const
@@ -200,6 +230,7 @@ void SpatialGrid::Resize(int width, int height)
     mRowCount = std::clamp(rows, 1, MaxCellsPerSide);
     mCells.clear();
     mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
+    mMovingMark.assign(mCells.size(), 0u);
     if (!gPhysics)
         return;
     for (size_t i = 0; i < gPhysics->mBodies.size(); ++i)
@@ -336,6 +367,8 @@ void SpatialGrid::Clear()
 void SpatialGrid::CheckCell(int column, int row)
 {
     if (!InRange(column, row))
+        return;
+    if (mPassActive && OnlyStaticAround(column, row))
         return;
     // Neighbours before the cell itself, each pair once: the cell of the later
     // body tests it. Sizes are re-read because message handlers may move bodies.

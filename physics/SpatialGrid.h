@@ -47,6 +47,11 @@ public:
     void CheckCell(int column, int row);
     // The pair test: the game's collision rules, the contact record and the messages.
     void TestPair(Body* a, Body* b);
+    // Around a detection pass: cells holding no moving body, with neighbours holding
+    // none either, can only hold static pairs, which are never tested, so the pass
+    // skips them. Kept exact while message handlers move bodies during the pass.
+    void BeginPass();
+    void EndPass() { mPassActive = false; }
 
     // The tile kind at an integer point: that of the first tile body whose
     // truncated position is the point; 0 when there is none.
@@ -84,6 +89,11 @@ private:
     // First tile body (in list order) at each integer point, so a probe costs one
     // lookup instead of a scan of every tile.
     std::unordered_map<uint64_t, Body*> mTileIndex;
+    std::vector<uint32_t> mMovingMark;       // per cell: equals mPassStamp when a non-static body is in it
+    uint32_t mPassStamp = 0;
+    bool mPassActive = false;
+    // Whether a pass may skip the cell: it and the neighbours it tests hold only static bodies.
+    bool OnlyStaticAround(int column, int row) const;
 };
 
 extern SpatialGrid* gSpatialGrid;
