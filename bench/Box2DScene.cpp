@@ -51,9 +51,10 @@ Result RunBox2D(const Scene& scene, int velocityIterations, int positionIteratio
             solid.shape = &box;
             ground->CreateFixture(&solid);
         }
-    for (float wallX : {scene.mLeft - 0.5f, scene.mRight + 0.5f})
+    const float half = Scene::WallThickness / 2.0f;
+    for (float wallX : {scene.mLeft - half, scene.mRight + half})
     {
-        box.SetAsBox(0.5f, wallHeight / 2.0f, b2Vec2(wallX, scene.mFloorTop + wallHeight / 2.0f), 0.0f);
+        box.SetAsBox(half, wallHeight / 2.0f, b2Vec2(wallX, scene.mFloorTop + wallHeight / 2.0f), 0.0f);
         solid.shape = &box;
         ground->CreateFixture(&solid);
     }

@@ -51,8 +51,9 @@ Result RunOurs(const Scene& scene)
     if (scene.TileCount() == 0)
         AddBox(*factory, (scene.mLeft + scene.mRight) / 2.0f, scene.mFloorTop - 1.0f, scene.mRight - scene.mLeft + 2.0f,
                2.0f, 0.0f);
-    for (float wallX : {scene.mLeft - 0.5f, scene.mRight + 0.5f})
-        AddBox(*factory, wallX, scene.mFloorTop + wallHeight / 2.0f, 1.0f, wallHeight, 0.0f);
+    const float half = Scene::WallThickness / 2.0f;
+    for (float wallX : {scene.mLeft - half, scene.mRight + half})
+        AddBox(*factory, wallX, scene.mFloorTop + wallHeight / 2.0f, Scene::WallThickness, wallHeight, 0.0f);
     std::vector<Body*> bodies;
     for (const BodyStart& start : scene.mBodies)
     {

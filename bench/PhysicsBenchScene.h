@@ -20,6 +20,7 @@ struct Scene
     static constexpr int Steps = 600;
     static constexpr float Restitution = 0.2f;
     static constexpr float Spacing = 1.25f;  // lattice pitch
+    static constexpr float WallThickness = 2.0f; // walls and floor
 
     int mBodyCount = 0;
     int mTileColumns = 0;   // tile block under the floor: columns x rows of 1 x 1 solid tiles

@@ -114,6 +114,7 @@ void Body::Initialize()
         else
         {
             AddOnce(gPhysics->mBodies, this);
+            AddOnce(gPhysics->mObjectBodies, this);
             ComputeMass();
             if (KindOf(owner) == ObjectKind::GameObject)
             {

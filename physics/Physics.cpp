@@ -90,8 +90,8 @@ void Physics::Step(float dt)
     // bodies and contacts while the step runs.
     if (mRunning)
     {
-        for (size_t i = 0; i < mBodies.size(); ++i)
-            mBodies[i]->mUseGravity = true;
+        for (size_t i = 0; i < mObjectBodies.size(); ++i)
+            mObjectBodies[i]->mUseGravity = true;
         if (mPlayerBody && OwnerOf(mPlayerBody))
             GetPlayerProbe().ClearLiftFlags(OwnerOf(mPlayerBody));
         mContacts.clear();
@@ -219,7 +219,7 @@ void Physics::RemoveContact(Body* a, Body* b)
 void Physics::ForgetFlaggedBodies()
 {
     const auto flagged = [](const Body* body) { return body && body->mForgotten; };
-    for (std::vector<Body*>* list : {&mArchetypeBodies, &mDynamicBodies, &mActiveBodies, &mBodies,
+    for (std::vector<Body*>* list : {&mArchetypeBodies, &mDynamicBodies, &mActiveBodies, &mBodies, &mObjectBodies,
                                      &mInteractableBodies, &mPlayerTestBodies, &mPairTestBodies})
         list->erase(std::remove_if(list->begin(), list->end(), flagged), list->end());
     for (size_t i = mContacts.size(); i-- > 0;)
@@ -243,6 +243,7 @@ void Physics::ForgetBody(Body* body)
     RemoveEvery(mDynamicBodies, body);
     RemoveEvery(mActiveBodies, body);
     RemoveEvery(mBodies, body);
+    RemoveEvery(mObjectBodies, body);
     RemoveEvery(mInteractableBodies, body);
     RemoveEvery(mPlayerTestBodies, body);
     RemoveEvery(mPairTestBodies, body);

@@ -55,6 +55,9 @@ public:
     std::vector<Body*> mDynamicBodies;       // mass at least 1e-11: integrated and synced
     std::vector<Body*> mActiveBodies;        // bodies of live objects
     std::vector<Body*> mBodies;              // live, tile-object and grid tile bodies
+    // The bodies of mBodies that belong to objects: the only ones whose gravity
+    // flag can be cleared (grid tile bodies are never interactable).
+    std::vector<Body*> mObjectBodies;
     std::vector<Body*> mInteractableBodies;  // live bodies with Interactable set
     std::vector<Body*> mPlayerTestBodies;    // AirCon bodies: tested against the player only
     std::vector<Body*> mPairTestBodies;      // Border and People bodies: tested with each other

@@ -69,14 +69,14 @@ void SpatialGrid::BeginPass()
         std::fill(mMovingMark.begin(), mMovingMark.end(), 0u);
         mPassStamp = 1;
     }
-    // Every cell holding a non-static body, whatever list it is (or is not) in.
-    for (size_t index = 0; index < mCells.size(); ++index)
-        for (const Body* body : mCells[index])
+    // The cells of every simulated body: a static body never moves into or out
+    // of a cell on its own, so these are the only cells with anything to test.
+    if (gPhysics)
+        for (const Body* body : gPhysics->mDynamicBodies)
             if (!body->mStatic)
-            {
-                mMovingMark[index] = mPassStamp;
-                break;
-            }
+                for (uint32_t index : body->mGridCells)
+                    if (index < mMovingMark.size())
+                        mMovingMark[index] = mPassStamp;
     mPassActive = true;
 }
 

@@ -70,6 +70,7 @@ struct BodySpec
     bool mInteractable = false;
     Framework::ObjectKind mKind = Framework::ObjectKind::GameObject;
     std::string mName = "Thing";
+    bool mRecorder = true; // add a CollisionRecorder
 };
 
 // gFactory and gPhysics for one test, destroyed in the engine's order.
@@ -106,7 +107,8 @@ struct PhysicsScope
             static_cast<Framework::ShapeCircle*>(mFactory->AddComponent(object, "Circle"))->Radius = spec.mRadius;
         else
             static_cast<Framework::ShapeOBB*>(mFactory->AddComponent(object, "OBB"))->HalfLength = spec.mHalfLength;
-        mFactory->AddComponent(object, "Recorder");
+        if (spec.mRecorder)
+            mFactory->AddComponent(object, "Recorder");
         object->Initialize();
         return object;
     }

@@ -1,0 +1,45 @@
+// Counts heap allocations through the replaceable global operator new.
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <gtest/gtest.h>
+#include "support/PhysicsTestSupport.h"
+
+namespace
+{
+std::atomic<long> gAllocations{0};
+}
+
+void* operator new(std::size_t size)
+{
+    ++gAllocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+using namespace Framework;
+using namespace TestSupport;
+
+TEST(PhysicsAllocation, SteadySceneStepsWithoutHeapAllocation)
+{
+    PhysicsScope scope;
+    for (int x = 1; x < 25; ++x)
+        scope.Tile(x, 1);
+    for (int i = 0; i < 20; ++i)
+    {
+        BodySpec spec;
+        spec.mPosition = Vec3(3.0f + static_cast<float>(i), 3.0f, 0);
+        spec.mCircle = i % 2 == 1;
+        spec.mRecorder = false; // it would record into a growing list
+        scope.Make(spec);
+    }
+    for (int i = 0; i < 240; ++i)
+        scope.mPhysics->Step(1.0f / 60.0f);
+    const long before = gAllocations.load();
+    for (int i = 0; i < 60; ++i)
+        scope.mPhysics->Step(1.0f / 60.0f);
+    EXPECT_EQ(gAllocations.load() - before, 0);
+}
