@@ -166,10 +166,9 @@ void Physics::DetectCollisions()
 
     if (!gSpatialGrid)
         return;
+    // Every cell, column by column and row by row within a column.
     gSpatialGrid->BeginPass();
-    for (int x = 0; x < gSpatialGrid->GetColumnCount(); ++x)
-        for (int y = 0; y < gSpatialGrid->GetRowCount(); ++y)
-            gSpatialGrid->CheckCell(x, y);
+    gSpatialGrid->CheckAllCells();
     gSpatialGrid->EndPass();
 }
 

@@ -56,7 +56,51 @@ void SpatialGrid::EnterCell(Body* body, int column, int row)
     mCells[index].push_back(body);
     body->mGridCells.push_back(index);
     if (mPassActive && !body->mStatic)
-        mMovingMark[index] = mPassStamp;
+        MarkMoving(index);
+}
+
+void SpatialGrid::MarkMoving(uint32_t index)
+{
+    if (index >= mMovingMark.size())
+        return;
+    mMovingMark[index] = mPassStamp;
+    const int column = static_cast<int>(index) / mRowCount;
+    const int row = static_cast<int>(index) % mRowCount;
+    if (column < static_cast<int>(mMovingRowMin.size()))
+    {
+        mMovingRowMin[static_cast<size_t>(column)] = std::min(mMovingRowMin[static_cast<size_t>(column)], row);
+        mMovingRowMax[static_cast<size_t>(column)] = std::max(mMovingRowMax[static_cast<size_t>(column)], row);
+    }
+}
+
+void SpatialGrid::CheckAllCells()
+{
+    for (int x = 0; x < mColumnCount; ++x)
+    {
+        for (int y = 0; y < mRowCount; ++y)
+        {
+            if (mPassActive && static_cast<size_t>(x) < mMovingRowMin.size())
+            {
+                // A cell is tested against its own column and the one before, one row
+                // either way: outside that band of moving bodies it holds static pairs only.
+                const size_t here = static_cast<size_t>(x);
+                int low = mMovingRowMin[here];
+                int high = mMovingRowMax[here];
+                if (x > 0)
+                {
+                    low = std::min(low, mMovingRowMin[here - 1]);
+                    high = std::max(high, mMovingRowMax[here - 1]);
+                }
+                if (y < low - 1)
+                    y = low - 1; // low <= high here, else the next test ends the column
+                if (y > high + 1)
+                    break;
+                if (y < 0)
+                    y = 0;
+            }
+            CheckCell(x, y);
+        }
+    }
 }
 
 void SpatialGrid::BeginPass()
@@ -71,12 +115,13 @@ void SpatialGrid::BeginPass()
     }
     // The cells of every simulated body: a static body never moves into or out
     // of a cell on its own, so these are the only cells with anything to test.
+    mMovingRowMin.assign(static_cast<size_t>(mColumnCount), mRowCount);
+    mMovingRowMax.assign(static_cast<size_t>(mColumnCount), -1);
     if (gPhysics)
         for (const Body* body : gPhysics->mDynamicBodies)
             if (!body->mStatic)
                 for (uint32_t index : body->mGridCells)
-                    if (index < mMovingMark.size())
-                        mMovingMark[index] = mPassStamp;
+                    MarkMoving(index);
     mPassActive = true;
 }
 
@@ -231,6 +276,8 @@ void SpatialGrid::Resize(int width, int height)
     mCells.clear();
     mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
     mMovingMark.assign(mCells.size(), 0u);
+    mMovingRowMin.assign(static_cast<size_t>(mColumnCount), mRowCount);
+    mMovingRowMax.assign(static_cast<size_t>(mColumnCount), -1);
     if (!gPhysics)
         return;
     for (size_t i = 0; i < gPhysics->mBodies.size(); ++i)

@@ -52,6 +52,9 @@ public:
     // skips them. Kept exact while message handlers move bodies during the pass.
     void BeginPass();
     void EndPass() { mPassActive = false; }
+    // CheckCell for every cell, column by column and row by row within a column;
+    // during a pass, rows far from every moving body are not visited.
+    void CheckAllCells();
 
     // The tile kind at an integer point: that of the first tile body whose
     // truncated position is the point; 0 when there is none.
@@ -92,6 +95,9 @@ private:
     std::vector<uint32_t> mMovingMark;       // per cell: equals mPassStamp when a non-static body is in it
     uint32_t mPassStamp = 0;
     bool mPassActive = false;
+    std::vector<int> mMovingRowMin;          // per column: lowest and highest row holding a
+    std::vector<int> mMovingRowMax;          // moving body this pass (min > max: none)
+    void MarkMoving(uint32_t index);
     // Whether a pass may skip the cell: it and the neighbours it tests hold only static bodies.
     bool OnlyStaticAround(int column, int row) const;
 };

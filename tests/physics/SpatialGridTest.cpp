@@ -204,3 +204,33 @@ TEST(GridPairs, SpreadBodyMeetingAPartnerInSeveralCellsIsRecordedOnce)
     EXPECT_GE(RecorderOf(floor)->mOthers.size(), 2u);
     EXPECT_EQ(RecorderOf(box)->mOthers.size(), RecorderOf(floor)->mOthers.size());
 }
+
+TEST(GridPairs, BodyMovedByAHandlerDuringThePassIsTestedWhereItLands)
+{
+    PhysicsScope scope;
+    Composition* ground = scope.Box(Vec3(3, 3, 0), 0.0f);
+    Composition* faller = scope.Box(Vec3(3, 3.8f, 0));
+    Composition* mover = scope.Box(Vec3(1, 9, 0));
+    Composition* farWall = scope.Box(Vec3(41, 41, 0), 0.0f); // among static bodies only
+    bool moved = false;
+    RecorderOf(faller)->mOnMessage = [&](Message*) {
+        if (!moved)
+            BodyOf(mover)->SetPosition(Vec3(41.5f, 41, 0));
+        moved = true;
+    };
+    scope.mPhysics->Step(1.0f / 60.0f);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(RecorderOf(farWall)->mOthers, std::vector<Composition*>{mover});
+    (void)ground;
+}
+
+TEST(GridPairs, StaticBodiesFarFromMovingOnesAreNeverTested)
+{
+    PhysicsScope scope;
+    Composition* a = scope.Box(Vec3(41, 41, 0), 0.0f);
+    scope.Box(Vec3(41.5f, 41, 0), 0.0f);
+    scope.Box(Vec3(3, 3, 0));
+    scope.mPhysics->Step(1.0f / 60.0f);
+    EXPECT_TRUE(RecorderOf(a)->mOthers.empty());
+    EXPECT_TRUE(scope.mPhysics->mContacts.empty());
+}
