@@ -1,7 +1,9 @@
 // The game's state machine: game states, the level of each state, level loading.
 #pragma once
 #include <atomic>
+#include <map>
 #include <string>
+#include <vector>
 #include "core/System.h"
 
 namespace Framework
@@ -54,6 +56,8 @@ struct LevelSettings
 };
 extern LevelSettings gLevelSettings;
 
+class Controller;
+
 class GameLogic : public System
 {
 public:
@@ -71,7 +75,17 @@ public:
     // The loader thread's body: LoadLevel, the progress lines, then the done flag.
     static void LoadLevelThread(std::string path, std::atomic<bool>* done);
 
+    // The game settings file: read by the constructor, written by the destructor.
+    void LoadSettings();
+    void SaveSettings();
+    // Marks the loaded level as won (true) or not in the level map.
+    void SetLevelUnlocked(bool unlocked);
+
     LevelState mState;
+    std::vector<Controller*> mControllers;       // stepped every frame; not owned
+    uint32_t mCursorKind = 0;                    // frame of "MouseCursor" drawn this frame
+    uint32_t mUnlockedCount = 0;                 // highest unlocked level, 0 to 9
+    std::map<std::string, bool> mUnlockedLevels; // level path -> won
 };
 
 extern GameLogic* gLogic;

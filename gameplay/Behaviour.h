@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 #include "core/Component.h"
+#include "core/ComponentType.h"
 
 namespace Framework
 {
@@ -10,6 +11,8 @@ class ScriptBase;
 class Behaviour : public Component
 {
 public:
+    static constexpr int32_t TypeId = ComponentType::Behaviour;
+
     Behaviour() = default;
     Behaviour(const Behaviour& other) = default;
     ~Behaviour() override;

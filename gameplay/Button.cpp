@@ -49,7 +49,9 @@ Button::~Button()
 void Button::SerializeXml(XmlSerializer& serializer)
 {
     serializer.PushElement("Button");
-    serializer.WriteUnsigned("TargetState", TargetState);
+    serializer.PushElement("TargetState");
+    serializer.SetAttribute("Value", TargetState);
+    serializer.PopElement();
     serializer.PopElement();
 }
 
@@ -59,7 +61,12 @@ void Button::SerializeText(TextSerializer& serializer)
     serializer.WriteUnsigned(TargetState);
 }
 
-void Button::UnserializeXml(XmlSerializer& serializer) { serializer.ReadUnsigned(TargetState); }
+void Button::UnserializeXml(XmlSerializer& serializer)
+{
+    int value = static_cast<int>(TargetState); // a missing attribute keeps it
+    serializer.ReadInt(value);
+    TargetState = static_cast<uint32_t>(value);
+}
 
 void Button::UnserializeText(TextSerializer& serializer) { serializer.ReadUnsigned(TargetState); }
 

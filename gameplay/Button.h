@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 #include "core/Component.h"
+#include "core/ComponentType.h"
 
 namespace Framework
 {
@@ -14,6 +15,8 @@ class Button : public Component
 {
 public:
     // A button made here joins the resource manager's list; a copy does not.
+    static constexpr int32_t TypeId = ComponentType::Button;
+
     Button();
     Button(const Button& other) = default;
     ~Button() override;

@@ -1,6 +1,7 @@
 // Lets the arrow keys push the object's Body directly; F7 stops it.
 #pragma once
 #include "core/Component.h"
+#include "core/ComponentType.h"
 
 namespace Framework
 {
@@ -10,6 +11,7 @@ class Transform;
 class Controller : public Component
 {
 public:
+    static constexpr int32_t TypeId = ComponentType::Controller;
     static constexpr float PushForce = 50.0f; // per frame and arrow key
     static constexpr float LiftForce = 200.0f; // the up arrow pushes four times as hard
 

@@ -1,4 +1,5 @@
 #include "gameplay/ResourceManager.h"
+#include <algorithm>
 #include "core/Composition.h"
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
@@ -64,7 +65,7 @@ ScriptKey ResourceManager::KeyOf(const Composition* object)
 {
     if (!object)
         return DefaultKey;
-    return ScriptKey{object->mKind, object->mId};
+    return ScriptKey{static_cast<uint32_t>(object->mKind), object->mId};
 }
 
 ScriptBase* ResourceManager::CreateScript(int32_t id, const ScriptKey& owner)
@@ -107,7 +108,7 @@ void ResourceManager::ClearScripts()
 {
     for (auto it = mScripts.begin(); it != mScripts.end();)
     {
-        if (it->first.mKind == ObjectKind::Archetype && !(it->first == DefaultKey))
+        if (it->first.mKind == static_cast<uint32_t>(ObjectKind::Archetype) && !(it->first == DefaultKey))
         {
             ++it;
             continue;
