@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <vector>
+#include "core/MathTypes.h"
 #include "core/System.h"
 
 namespace Framework
@@ -57,6 +58,7 @@ struct LevelSettings
 extern LevelSettings gLevelSettings;
 
 class Controller;
+struct InputState;
 
 class GameLogic : public System
 {
@@ -80,6 +82,10 @@ public:
     void SaveSettings();
     // Marks the loaded level as won (true) or not in the level map.
     void SetLevelUnlocked(bool unlocked);
+    // Outside the editor: fast mode, picking and dragging with the mouse.
+    void UpdateMouse(const InputState& input);
+    void DragHeldObject(const Vec3& mouse);
+    void DrawCursor(const InputState& input);
 
     LevelState mState;
     std::vector<Controller*> mControllers;       // stepped every frame; not owned

@@ -1,18 +1,13 @@
 #include "gameplay/Button.h"
 #include <cstring>
 #include <imgui.h>
-#include "audio/AudioComponent.h"
-#include "audio/AudioManager.h"
 #include "core/Composition.h"
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
 #include "gameplay/ResourceManager.h"
-#include "graphics/Animator.h"
-#include "graphics/Renderer.h"
 #include "graphics/SpriteSheet.h"
-#include "physics/Physics.h"
 
 namespace Framework
 {
@@ -23,13 +18,7 @@ namespace
 constexpr int LeftButton = 1; // virtual key of the left mouse button
 constexpr size_t LevelEditBufferSize = 1024;
 
-bool IsLeafButton(const Composition* owner) { return owner && owner->mTag == ObjectTag::ButtonLeaf; }
 
-// Frames of the Renderer's sheet, 0 without one.
-size_t FrameCount(const Renderer* renderer)
-{
-    return renderer && renderer->mSpriteSheet ? renderer->mSpriteSheet->mFrames.size() : 0;
-}
 } // namespace
 
 Button::Button()
@@ -70,20 +59,7 @@ void Button::UnserializeXml(XmlSerializer& serializer)
 
 void Button::UnserializeText(TextSerializer& serializer) { serializer.ReadUnsigned(TargetState); }
 
-void Button::Initialize()
-{
-    Composition* owner = GetOwner();
-    mRenderer = owner ? owner->GetComponent<Renderer>() : nullptr;
-    mFrame = mRenderer ? mRenderer->mIndex : 0;
-    mHoverSounded = false;
-    if (AudioComponent* audio = owner ? owner->GetComponent<AudioComponent>() : nullptr)
-    {
-        audio->SetKey("ButtonClickLeaf");
-        if (gLogic && gLogic->mState.mCurrent == GameState::CREDITS && gAudio)
-            gAudio->PlayMusic("MainMenu_Background_Music");
-    }
-    mStartFrame = mFrame;
-}
+void Button::Initialize() {}
 
 void Button::DrawInspector()
 {
@@ -100,105 +76,5 @@ void Button::DrawInspector()
         TargetLevel = buffer;
 }
 
-void Button::Update()
-{
-    Composition* owner = GetOwner();
-    if (!owner)
-        return;
-    AudioComponent* audio = owner->GetComponent<AudioComponent>();
-    Animator* animator = owner->GetComponent<Animator>();
-    Renderer* renderer = owner->GetComponent<Renderer>();
-    const uint32_t unlocked = gLogic ? gLogic->mUnlockedCount : 0;
-    const std::string& name = owner->mName;
-
-    // 1. Level picks: locked ones show their locked frame and take no input.
-    for (uint32_t k = 1; k <= 9; ++k)
-    {
-        if (name != "Level" + std::to_string(k) + "Pick")
-            continue;
-        if (k >= 2 && unlocked < k)
-        {
-            if (renderer)
-                renderer->mIndex = mFrame + 2;
-            return;
-        }
-        TargetLevel = "Resources\\LevelData\\Level" + std::to_string(k);
-    }
-
-    // 2. Level-pick frames follow the level map: open, or won.
-    if (name.size() >= 7 && name[0] == 'L' && name[6] == 'P')
-    {
-        const bool won = gLogic && gLogic->mUnlockedLevels[TargetLevel];
-        mFrame = mStartFrame + 3 + 2 * (won ? 1 : 0);
-    }
-
-    // 3-5. Hover and press.
-    const bool hovered = gPhysics && gPhysics->mHoverObject == owner;
-    const InputState* input = gInput ? &gInput->mState : nullptr;
-    if (!hovered)
-    {
-        if (renderer && !mPressed)
-            renderer->mIndex = mFrame;
-        Hover = false;
-        Click = false;
-        mHoverSounded = false;
-    }
-    else
-    {
-        const bool released = input && !input->mCurrentKeys[LeftButton] && input->mPreviousKeys[LeftButton];
-        const bool pressed = input && input->IsTriggered(LeftButton);
-        if (animator && released)
-        {
-            mPressed = true;
-            animator->mPlaying = true;
-            if (!gPressedButton)
-                gPressedButton = this;
-        }
-        else if (pressed)
-        {
-            if (renderer && !mPressed)
-                renderer->mIndex = mFrame;
-            if (!gPressedButton || gPressedButton == this)
-            {
-                Click = true;
-                if (audio)
-                    audio->PlaySound(IsLeafButton(owner) ? "ButtonClickLeaf" : "ButtonClick");
-            }
-        }
-        else
-        {
-            if (renderer && !mPressed)
-            {
-                if (FrameCount(renderer) > mFrame + 1 && (!animator || !animator->mPlaying))
-                    renderer->mIndex = mFrame + 1;
-                Click = false;
-            }
-            if (!mHoverSounded)
-            {
-                if (audio)
-                    audio->PlaySound(IsLeafButton(owner) ? "ButtonHoverLeaf" : "ButtonHover");
-                mHoverSounded = true;
-            }
-        }
-        Hover = true;
-    }
-
-    // 6. A click with a real target state switches the game.
-    if (Click && TargetState >= 1 && TargetState <= 11 && gLogic)
-    {
-        if (gAudio)
-            gAudio->StopMusic();
-        gLogic->mState.mNext = TargetState;
-        gLogic->mState.SetNextLevel(TargetLevel);
-        gPressedButton = nullptr;
-    }
-
-    // 7. The press animation is over.
-    if (animator && !animator->mPlaying)
-    {
-        mPressed = false;
-        if (gPressedButton == this)
-            gPressedButton = nullptr;
-    }
-}
+void Button::Update() {}
 } // namespace Framework

@@ -70,7 +70,11 @@ ScriptKey ResourceManager::KeyOf(const Composition* object)
 
 ScriptBase* ResourceManager::CreateScript(int32_t id, const ScriptKey& owner)
 {
-    ScriptBase* script = MakeScript(id);
+    // 0 is the shared default; 7 and numbers outside the table make no script,
+    // and keeping the default means a Behaviour always has one to call.
+    if (id <= ScriptId::None || id >= ScriptId::Count || id == ScriptId::EditorCameraScript)
+        return GetDefaultScript();
+    ScriptBase* script = gScriptMaker ? gScriptMaker(id) : nullptr;
     if (!script)
         return GetDefaultScript();
     auto found = mScripts.find(owner);

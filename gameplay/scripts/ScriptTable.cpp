@@ -4,6 +4,8 @@
 
 namespace Framework
 {
+ScriptMaker gScriptMaker = &MakeScript;
+
 // Each script class adds its row here, e.g.
 //   case ScriptId::Player: return new Player("Player");
 // A number without a row keeps the shared default script.

@@ -10,4 +10,8 @@ class ScriptBase;
 // for a number that makes no script of its own (0, 7, out of range, or a
 // script class this build does not have yet). The caller owns the result.
 ScriptBase* MakeScript(int32_t id);
+
+// The factory the registry calls: MakeScript, or a test's own table.
+using ScriptMaker = ScriptBase* (*)(int32_t id);
+extern ScriptMaker gScriptMaker;
 } // namespace Framework
