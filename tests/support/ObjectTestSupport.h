@@ -4,10 +4,13 @@
 #include <memory>
 #include <string>
 #include "core/ComponentCreator.h"
+#include "core/DebugSystem.h"
 #include "core/Factory.h"
 #include "core/TextSerializer.h"
 #include "core/Transform.h"
 #include "core/XmlSerializer.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
 
 namespace TestSupport
 {
@@ -54,5 +57,17 @@ struct FactoryScope
     Framework::GameObjectFactory& operator*() { return *mFactory; }
     Framework::GameObjectFactory* operator->() { return mFactory.get(); }
     std::unique_ptr<Framework::GameObjectFactory> mFactory;
+};
+// An open log in a scratch folder; Text() is what was logged so far.
+struct LogCapture
+{
+    LogCapture() : mDebug(mFolder.Path())
+    {
+        Framework::Platform::CreateFolder(mFolder.File("Kestrome"));
+        mDebug.OpenLog();
+    }
+    std::string Text() { return ReadFile(mDebug.mPath); }
+    TempFolder mFolder;
+    Framework::DebugSystem mDebug;
 };
 } // namespace TestSupport
