@@ -1,23 +1,261 @@
+// Physics: construction, the step, detection passes, correction and contact records.
 #include "physics/Physics.h"
+#include <algorithm>
+#include "core/ComponentCreator.h"
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "core/InputSys.h"
+#include "core/Transform.h"
+#include "physics/Body.h"
+#include "physics/BodyList.h"
+#include "physics/CollisionDispatch.h"
+#include "physics/ObjectAccess.h"
+#include "physics/PlayerProbe.h"
+#include "physics/ShapeCircle.h"
+#include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
 {
 Physics* gPhysics = nullptr;
 
+// The pick test of a body's shape (PhysicsPick.cpp), installed into Transform::HitTest.
+int BodyShapeHitTest(Component& body, Transform::ShapeTest allowed, const Vec3& start, const Vec3& end, Vec3& hit);
+
+namespace
+{
+void Log(const char* text)
+{
+    if (gDebug)
+        gDebug->Log(text);
+}
+
+// How far positional correction pushes per step, and the depth it leaves alone.
+constexpr float CorrectionPercent = 0.425f;
+constexpr float CorrectionSlop = 1e-7f;
+// Fast mode runs the simulation half as fast again.
+constexpr float FastModeFactor = 1.5f;
+} // namespace
+
 Physics::Physics()
 {
-    gSpatialGrid = new SpatialGrid();
+    Log("Physics Constructed");
+    if (gPhysics)
+        Log("Physics Constructed Twiced");
+    mGrid = new SpatialGrid();
+    gSpatialGrid = mGrid;
     gPhysics = this;
+    Transform::sBodyShapeTest = BodyShapeHitTest;
 }
 
 Physics::~Physics()
 {
-    delete gSpatialGrid;
-    gSpatialGrid = nullptr;
-    if (gPhysics == this)
-        gPhysics = nullptr;
+    // Tile bodies left by a run that never flushed its level go with the grid.
+    SpatialGrid* previousGrid = gSpatialGrid;
+    Physics* previousPhysics = gPhysics;
+    gSpatialGrid = mGrid;
+    gPhysics = this;
+    mGrid->Clear();
+    delete mGrid;
+    gSpatialGrid = previousGrid == mGrid ? nullptr : previousGrid;
+    gPhysics = previousPhysics == this ? nullptr : previousPhysics;
+    mGrid = nullptr;
 }
 
-void Physics::Update(float) {}
+void Physics::Init()
+{
+    Log("Physics Initialize");
+    if (!gFactory)
+        return;
+    gFactory->AddComponentCreator("Body", new ComponentCreatorType<Body>(ComponentType::Body));
+    gFactory->AddComponentCreator("Circle", new ComponentCreatorType<ShapeCircle>(ComponentType::Circle));
+    gFactory->AddComponentCreator("OBB", new ComponentCreatorType<ShapeOBB>(ComponentType::OBB));
+}
+
+void Physics::Update(float dt)
+{
+    if (mFastMode)
+        dt *= FastModeFactor;
+    Step(dt);
+}
+
+void Physics::Step(float dt)
+{
+    if (gInput && gInput->mState.IsTriggered(VK_F1))
+        mRunning = !mRunning;
+    if (gInput && gInput->mState.IsTriggered(VK_F2))
+        mDebugDrawMode = mDebugDrawMode >= NoDebugDraw ? 0 : mDebugDrawMode + 1;
+
+    // Index loops that re-read the sizes: message handlers may add or remove
+    // bodies and contacts while the step runs.
+    if (mRunning)
+    {
+        for (size_t i = 0; i < mBodies.size(); ++i)
+            mBodies[i]->mUseGravity = true;
+        if (mPlayerBody && OwnerOf(mPlayerBody))
+            GetPlayerProbe().ClearLiftFlags(OwnerOf(mPlayerBody));
+        mContacts.clear();
+        mPlayerContacts.clear();
+        mContactPairs.Clear();
+
+        DetectCollisions();
+
+        for (size_t i = 0; i < mDynamicBodies.size(); ++i)
+            mDynamicBodies[i]->IntegrateForces(dt);
+        for (size_t i = 0; i < mContacts.size(); ++i)
+            mContacts[i].Initialize();
+        for (size_t i = 0; i < mContacts.size(); ++i)
+            mContacts[i].ApplyImpulse();
+        for (size_t i = 0; i < mDynamicBodies.size(); ++i)
+            mDynamicBodies[i]->IntegrateVelocity(dt);
+        PositionalCorrection();
+        for (size_t i = 0; i < mDynamicBodies.size(); ++i)
+        {
+            mDynamicBodies[i]->mForce = Vec3(0.0f);
+            mDynamicBodies[i]->mTorque = 0.0f;
+        }
+    }
+
+    for (size_t i = 0; i < mDynamicBodies.size(); ++i)
+        mDynamicBodies[i]->SyncTransform();
+    if (mDebugDrawMode != NoDebugDraw)
+        DebugDraw();
+}
+
+void Physics::TestMessageOnly(Body* a, Body* b)
+{
+    Manifold manifold(a, b);
+    Collide(manifold);
+    if (manifold.mContactCount == 0)
+        return;
+    Composition* objectA = OwnerOf(a);
+    Composition* objectB = OwnerOf(b);
+    CollisionMessage toA(objectB);
+    SendToComponents(objectA, &toA);
+    CollisionMessage toB(objectA);
+    SendToComponents(objectB, &toB);
+}
+
+void Physics::DetectCollisions()
+{
+    if (mPlayerBody && mPlayerBody->mShape)
+    {
+        for (size_t i = 0; i < mPlayerTestBodies.size() && mPlayerBody && mPlayerBody->mShape; ++i)
+        {
+            Body* body = mPlayerTestBodies[i];
+            if (body && body->mShape)
+                TestMessageOnly(mPlayerBody, body);
+        }
+    }
+
+    for (size_t i = 0; i < mPairTestBodies.size(); ++i)
+    {
+        for (size_t j = 0; j < mPairTestBodies.size() && i < mPairTestBodies.size(); ++j)
+        {
+            Body* a = mPairTestBodies[i];
+            Body* b = mPairTestBodies[j];
+            if (!a || !b || a == b || !a->mShape || !b->mShape)
+                continue;
+            Composition* objectA = OwnerOf(a);
+            Composition* objectB = OwnerOf(b);
+            if (!objectA || !objectB || TagOf(objectA) == TagOf(objectB))
+                continue;
+            TestMessageOnly(a, b);
+        }
+    }
+
+    if (!gSpatialGrid)
+        return;
+    for (int x = 0; x < gSpatialGrid->GetColumnCount(); ++x)
+        for (int y = 0; y < gSpatialGrid->GetRowCount(); ++y)
+            gSpatialGrid->CheckCell(x, y);
+}
+
+void Physics::PositionalCorrection()
+{
+    for (size_t i = 0; i < mContacts.size(); ++i)
+    {
+        const Manifold& m = mContacts[i];
+        const float inverseMassSum = m.A->mInverseMass + m.B->mInverseMass;
+        if (inverseMassSum == 0.0f)
+            continue;
+        const float depth = m.mPenetration - CorrectionSlop > 0.0f ? m.mPenetration - CorrectionSlop : 0.0f;
+        const float c = depth / inverseMassSum * CorrectionPercent;
+        const float cx = c * m.mNormal.x;
+        const float cy = c * m.mNormal.y;
+        m.A->mPosition.x -= cx * m.A->mInverseMass;
+        m.A->mPosition.y -= cy * m.A->mInverseMass;
+        m.B->mPosition.x += cx * m.B->mInverseMass;
+        m.B->mPosition.y += cy * m.B->mInverseMass;
+    }
+}
+
+void Physics::AddContact(const Manifold& manifold)
+{
+    mContacts.push_back(manifold);
+    mContactPairs.Add(manifold.A, manifold.B);
+}
+
+void Physics::RemoveContact(Body* a, Body* b)
+{
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        Body* first = pass == 0 ? a : b;
+        Body* second = pass == 0 ? b : a;
+        for (size_t i = 0; i < mContacts.size(); ++i)
+        {
+            if (mContacts[i].A == first && mContacts[i].B == second)
+            {
+                mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
+                mContactPairs.Remove(first, second);
+                break;
+            }
+        }
+    }
+}
+
+void Physics::ForgetFlaggedBodies()
+{
+    const auto flagged = [](const Body* body) { return body && body->mForgotten; };
+    for (std::vector<Body*>* list : {&mArchetypeBodies, &mDynamicBodies, &mActiveBodies, &mBodies,
+                                     &mInteractableBodies, &mPlayerTestBodies, &mPairTestBodies})
+        list->erase(std::remove_if(list->begin(), list->end(), flagged), list->end());
+    for (size_t i = mContacts.size(); i-- > 0;)
+    {
+        if (flagged(mContacts[i].A) || flagged(mContacts[i].B))
+        {
+            mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
+            mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+    mPlayerContacts.erase(std::remove_if(mPlayerContacts.begin(), mPlayerContacts.end(),
+                                         [&](const Manifold& m) { return flagged(m.A) || flagged(m.B); }),
+                          mPlayerContacts.end());
+    if (flagged(mPlayerBody))
+        mPlayerBody = nullptr;
+}
+
+void Physics::ForgetBody(Body* body)
+{
+    RemoveEvery(mArchetypeBodies, body);
+    RemoveEvery(mDynamicBodies, body);
+    RemoveEvery(mActiveBodies, body);
+    RemoveEvery(mBodies, body);
+    RemoveEvery(mInteractableBodies, body);
+    RemoveEvery(mPlayerTestBodies, body);
+    RemoveEvery(mPairTestBodies, body);
+    for (size_t i = mContacts.size(); i-- > 0;)
+    {
+        if (mContacts[i].A == body || mContacts[i].B == body)
+        {
+            mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
+            mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+    for (size_t i = mPlayerContacts.size(); i-- > 0;)
+        if (mPlayerContacts[i].A == body || mPlayerContacts[i].B == body)
+            mPlayerContacts.erase(mPlayerContacts.begin() + static_cast<std::ptrdiff_t>(i));
+    if (mPlayerBody == body)
+        mPlayerBody = nullptr;
+}
 } // namespace Framework

@@ -1,26 +1,82 @@
-// The 2D rigid-body simulation of the level.
+// The 2D rigid-body simulation of the level: body lists, the step, contacts,
+// debug drawing and picking.
 #pragma once
+#include <cstdint>
+#include <vector>
+#include "core/MathTypes.h"
 #include "core/System.h"
+#include "physics/ContactPairs.h"
+#include "physics/LevelTimer.h"
+#include "physics/Manifold.h"
 
 namespace Framework
 {
 class Composition;
 class Body;
+class SpatialGrid;
 
 class Physics : public System
 {
 public:
+    static constexpr float DefaultGravityY = -40.0f;
+    static constexpr uint32_t NoDebugDraw = 4;   // the last debug drawing mode: draws nothing
+
     Physics();
     ~Physics() override;
+    // One step, of dt x 1.5 in fast mode.
     void Update(float dt) override;
+    // Registers the Body, Circle and OBB creators.
+    void Init() override;
     std::string GetName() override { return "PhysicsSystem"; }
     void SendMessage(Message*) override {}
 
+    void Step(float dt);
+    void DetectCollisions();
+    void PositionalCorrection();
+    void DebugDraw();
+    // The object under a world point, nearest first; null for none.
+    Composition* PickObject(const Vec3& point);
+    // Keeps the contact of (a, b), then that of (b, a), from being resolved.
+    void RemoveContact(Body* a, Body* b);
+
+    // Appends a contact record of this step.
+    void AddContact(const Manifold& manifold);
+    // Whether this step has a record of (a, b) or (b, a).
+    bool HasContact(const Body* a, const Body* b) const { return mContactPairs.Contains(a, b); }
+    // A body about to be deleted leaves every list and every contact record.
+    void ForgetBody(Body* body);
+    // The same for every body flagged mForgotten, in one pass over each list.
+    void ForgetFlaggedBodies();
+
+    Vec2 mGravity{0.0f, DefaultGravityY};
+    Vec2 mDefaultGravity{0.0f, DefaultGravityY};
     bool mRunning = false;
+    std::vector<Body*> mArchetypeBodies;     // bodies of archetypes; never simulated
+    std::vector<Body*> mDynamicBodies;       // mass at least 1e-11: integrated and synced
+    std::vector<Body*> mActiveBodies;        // bodies of live objects
+    std::vector<Body*> mBodies;              // live, tile-object and grid tile bodies
+    std::vector<Body*> mInteractableBodies;  // live bodies with Interactable set
+    std::vector<Body*> mPlayerTestBodies;    // AirCon bodies: tested against the player only
+    std::vector<Body*> mPairTestBodies;      // Border and People bodies: tested with each other
+    std::vector<Manifold> mContacts;         // this step's contacts, resolved by the step
+    std::vector<Manifold> mPlayerContacts;   // copies of new contacts of the player (debug drawing)
+    Composition* mHoverObject = nullptr;     // the object under the mouse, picked or dragged
+    Vec3 mLastMousePosition{0.0f};           // the game logic's dragging
+    bool mDragging = false;                  // the hovered body is dragged: integration leaves it alone
     bool mFastMode = false;
-    bool mDragging = false;
-    Composition* mHoverObject = nullptr;
     Body* mPlayerBody = nullptr;
+    bool mDragBlocked = false;               // the dragged body touched a static one
+    LevelTimer mLevelTimer;
+    uint32_t mDebugDrawMode = NoDebugDraw;   // 0..3 draw, 4 draws nothing
+
+private:
+    // The player against each AirCon body, then the Border and People bodies
+    // against each other: messages only, no contact is kept.
+    void TestMessageOnly(Body* a, Body* b);
+    void DrawBody(const Body* body, bool heading);
+
+    ContactPairs mContactPairs;              // records per body pair in mContacts
+    SpatialGrid* mGrid = nullptr;            // owned; also reached through gSpatialGrid
 };
 
 extern Physics* gPhysics;

@@ -1,6 +1,367 @@
+// SpatialGrid: cells, entering and leaving them, resizing, tile bodies and the cell pass.
 #include "physics/SpatialGrid.h"
+#include <algorithm>
+#include <cmath>
+#include "core/Factory.h"
+#include "core/TileGrid.h"
+#include "core/Transform.h"
+#include "physics/BasicShape.h"
+#include "physics/Body.h"
+#include "physics/BodyList.h"
+#include "physics/GridMath.h"
+#include "physics/ObjectAccess.h"
+#include "physics/Physics.h"
+#include "physics/ShapeOBB.h"
 
 namespace Framework
 {
 SpatialGrid* gSpatialGrid = nullptr;
+
+SpatialGrid::SpatialGrid()
+{
+    mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
+}
+
+SpatialGrid::~SpatialGrid()
+{
+    // Tile bodies are deleted by Clear; any left here are only forgotten by
+    // their cells, never followed.
+    for (Body* tile : mTileBodies)
+        if (tile)
+            tile->mGridCells.clear();
+    for (std::vector<Body*>& cell : mCells)
+        for (Body* body : cell)
+            if (body)
+                body->mGridCells.clear(), body->mGridColumn = -1, body->mGridRow = -1;
+}
+
+bool SpatialGrid::InRange(int column, int row) const
+{
+    return column >= 0 && column < mColumnCount && row >= 0 && row < mRowCount;
+}
+
+bool SpatialGrid::CellOf(const Vec3& point, int& column, int& row) const
+{
+    return CellOfPoint(point.x, point.y, mCellWidth, mCellHeight, mColumnCount, mRowCount, column, row);
+}
+
+bool SpatialGrid::CellOfBody(const Body*, const Vec3& position, const Vec3& offset, int& column, int& row) const
+{
+    return CellOf(Vec3(position.x + offset.x, position.y + offset.y, 0.0f), column, row);
+}
+
+void SpatialGrid::EnterCell(Body* body, int column, int row)
+{
+    const uint32_t index = CellIndex(column, row);
+    mCells[index].push_back(body);
+    body->mGridCells.push_back(index);
+}
+
+bool SpatialGrid::Spreads(const Body* body) const
+{
+    if (!body->mShape)
+        return false;
+    const Vec2 scale = body->GetScale();
+    const Vec2 size = body->mShape->GetSpreadSize();
+    return size.x * scale.x > mCellWidth || size.y * scale.y > mCellHeight;
+}
+
+void SpatialGrid::Insert(Body* body)
+{
+    if (!body)
+        return;
+    const uint32_t tag = body->GetTag();
+    if (OwnerOf(body) && tag == ObjectTag::AirCon)
+    {
+        // Listed once, whatever moves or resizes enter it again.
+        if (gPhysics)
+            AddOnce(gPhysics->mPlayerTestBodies, body);
+        return;
+    }
+    if (OwnerOf(body) && (tag == ObjectTag::Border || tag == ObjectTag::People))
+    {
+        if (gPhysics)
+            AddOnce(gPhysics->mPairTestBodies, body);
+        return;
+    }
+    if (!body->mShape)
+        return;
+    // A body is in one set of cells at a time.
+    if (!body->mGridCells.empty())
+        Remove(body);
+
+    const Vec3 position = body->mTransform ? body->mTransform->mPosition : body->mPosition;
+    int column = 0, row = 0;
+    if (!CellOfBody(body, position, body->mShape->Offset, column, row))
+        return;
+    body->mGridColumn = column;
+    body->mGridRow = row;
+    EnterCell(body, column, row);
+
+    // Larger bodies also sit in a cross of cells along their width and height.
+    const Vec2 scale = body->GetScale();
+    const Vec2 size = body->mShape->GetSpreadSize();
+    const int arm = std::min(SpreadArm(size.x * scale.x, mCellWidth), mColumnCount);
+    for (int k = 1; k <= arm; ++k)
+    {
+        if (InRange(column + k, row))
+            EnterCell(body, column + k, row);
+        if (InRange(column - k, row))
+            EnterCell(body, column - k, row);
+    }
+    const int armY = std::min(SpreadArm(size.y * scale.y, mCellHeight), mRowCount);
+    for (int k = 1; k <= armY; ++k)
+    {
+        if (InRange(column, row + k))
+            EnterCell(body, column, row + k);
+        if (InRange(column, row - k))
+            EnterCell(body, column, row - k);
+    }
+}
+
+void SpatialGrid::Remove(Body* body)
+{
+    if (!body)
+        return;
+    for (uint32_t index : body->mGridCells)
+        if (index < mCells.size())
+            RemoveFirst(mCells[index], body);
+    body->mGridCells.clear();
+    body->mGridColumn = -1;
+    body->mGridRow = -1;
+}
+
+void SpatialGrid::RemoveFromCell(Body* body, int column, int row)
+{
+    if (!body || !InRange(column, row))
+        return;
+    const uint32_t index = CellIndex(column, row);
+    if (!RemoveFirst(mCells[index], body))
+        return;
+    auto recorded = std::find(body->mGridCells.begin(), body->mGridCells.end(), index);
+    if (recorded != body->mGridCells.end())
+        body->mGridCells.erase(recorded);
+    if (body->mGridCells.empty())
+        body->mGridColumn = body->mGridRow = -1;
+}
+
+void SpatialGrid::SetBodyPosition(Body* body, const Vec3& position)
+{
+    if (!body)
+        return;
+    body->mPosition = position;
+    if (body->mTransform)
+        body->mTransform->mPosition = position;
+    if (!body->mShape)
+        return;
+    // The old cell is the one the body was entered into, not one recomputed
+    // from a Transform that may have been moved behind the grid's back.
+    int column = -1, row = -1;
+    if (!CellOfBody(body, position, body->mShape->Offset, column, row))
+        column = row = -1;
+    if (column == body->mGridColumn && row == body->mGridRow)
+        return;
+    Remove(body);
+    Insert(body);
+}
+
+void SpatialGrid::SetShapeOffset(Body* body, const Vec3& offset)
+{
+    if (!body || !body->mShape)
+        return;
+    body->mShape->Offset = offset;
+    const Vec3 position = body->mTransform ? body->mTransform->mPosition : body->mPosition;
+    int column = -1, row = -1;
+    if (!CellOfBody(body, position, offset, column, row))
+        column = row = -1;
+    if (column == body->mGridColumn && row == body->mGridRow)
+        return;
+    Remove(body);
+    Insert(body);
+}
+
+void SpatialGrid::Resize(int width, int height)
+{
+    const float w = width <= DefaultCells ? static_cast<float>(DefaultCells) : static_cast<float>(width);
+    const float h = height <= DefaultCells ? static_cast<float>(DefaultCells) : static_cast<float>(height);
+    int columns = DefaultCells, rows = DefaultCells;
+    if (!CeilToInt(w / mCellWidth, columns))
+        columns = MaxCellsPerSide;
+    if (!CeilToInt(h / mCellHeight, rows))
+        rows = MaxCellsPerSide;
+
+    for (std::vector<Body*>& cell : mCells)
+        for (Body* body : cell)
+        {
+            body->mGridCells.clear();
+            body->mGridColumn = body->mGridRow = -1;
+        }
+    mColumnCount = std::clamp(columns, 1, MaxCellsPerSide);
+    mRowCount = std::clamp(rows, 1, MaxCellsPerSide);
+    mCells.clear();
+    mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
+    if (!gPhysics)
+        return;
+    for (size_t i = 0; i < gPhysics->mBodies.size(); ++i)
+        Insert(gPhysics->mBodies[i]);
+}
+
+void SpatialGrid::IndexTile(Body* tile)
+{
+    int x = 0, y = 0;
+    if (!TruncateToInt(tile->mPosition.x, x) || !TruncateToInt(tile->mPosition.y, y))
+        return;
+    // The first tile of the list at a point wins, as a scan of the list would find.
+    mTileIndex.emplace(PointKey(x, y), tile);
+}
+
+void SpatialGrid::UnindexTile(Body* tile)
+{
+    int x = 0, y = 0;
+    if (!TruncateToInt(tile->mPosition.x, x) || !TruncateToInt(tile->mPosition.y, y))
+        return;
+    auto found = mTileIndex.find(PointKey(x, y));
+    if (found == mTileIndex.end() || found->second != tile)
+        return;
+    mTileIndex.erase(found);
+    // The next tile of the list at the same point takes its place.
+    for (Body* other : mTileBodies)
+    {
+        int ox = 0, oy = 0;
+        if (other != tile && TruncateToInt(other->mPosition.x, ox) && TruncateToInt(other->mPosition.y, oy) &&
+            ox == x && oy == y)
+        {
+            mTileIndex.emplace(PointKey(x, y), other);
+            break;
+        }
+    }
+}
+
+uint32_t SpatialGrid::TileKindAt(int x, int y) const
+{
+    auto found = mTileIndex.find(PointKey(x, y));
+    return found == mTileIndex.end() ? 0u : found->second->mTileType;
+}
+
+void SpatialGrid::AddTile(const Vec3& centre)
+{
+    if (!gFactory)
+        return;
+    int column = 0, row = 0;
+    if (!TruncateToInt(centre.x, column) || !TruncateToInt(centre.y, row))
+        return;
+    const TileGrid& tiles = gFactory->mTileGrid;
+    if (column < 0 || row < 0 || static_cast<uint32_t>(column) >= tiles.mWidth ||
+        static_cast<uint32_t>(row) >= tiles.mHeight)
+        return;
+    const int kind = tiles.mRows[static_cast<size_t>(row)][static_cast<size_t>(column)].mKind;
+    if (kind <= 0 || static_cast<size_t>(kind) >= tiles.mKinds.size())
+        return;
+    const TileKind& shapeOfKind = tiles.mKinds[static_cast<size_t>(kind)];
+
+    Body* body = new Body();
+    body->mOwnsParts = true;
+    body->mTransform = new Transform();
+    body->mTransform->mPosition = Vec3(0.0f);
+    body->mTransform->mRotation = 0.0f;
+    body->mTransform->mScale = Vec3(1.0f, 1.0f, 1.0f);
+    ShapeOBB* shape = new ShapeOBB();
+    shape->mBody = body;
+    body->mShape = shape;
+
+    body->mTileType = static_cast<uint32_t>(kind);
+    body->mMass = 0.0f;
+    body->mStatic = true;
+    body->mPosition = centre;
+    body->mTransform->mPosition = centre;
+    int cellColumn = 0, cellRow = 0;
+    if (CellOf(centre, cellColumn, cellRow))
+    {
+        body->mGridColumn = cellColumn;
+        body->mGridRow = cellRow;
+        EnterCell(body, cellColumn, cellRow);
+    }
+
+    // A tile stays static for good: the mass is for show, the inverse mass 0.
+    body->mMass = 1.0f;
+    body->mRestitution = 0.2f;
+    body->mCollide = true;
+    body->mRotation = false;
+    body->mTransform->mRotation = 0.0f;
+    body->mTransform->mScale = Vec3(1.0f, 1.0f, 0.0f);
+    body->mTransform->UpdateMatrix();
+
+    shape->mRotationOffset = shapeOfKind.mAngle;
+    shape->HalfLength = shapeOfKind.mHalfLength;
+    shape->Offset = shapeOfKind.mOffset;
+    shape->SetRotationRadians(0.0f);
+    shape->UpdateWorldSize();
+
+    if (gPhysics)
+        gPhysics->mBodies.push_back(body);
+    mTileBodies.push_back(body);
+    IndexTile(body);
+}
+
+void SpatialGrid::RemoveTileAt(int x, int y)
+{
+    for (size_t i = 0; i < mTileBodies.size(); ++i)
+    {
+        Body* tile = mTileBodies[i];
+        int tx = 0, ty = 0;
+        if (!TruncateToInt(tile->mPosition.x, tx) || !TruncateToInt(tile->mPosition.y, ty) || tx != x || ty != y)
+            continue;
+        UnindexTile(tile);
+        mTileBodies.erase(mTileBodies.begin() + static_cast<std::ptrdiff_t>(i));
+        delete tile;
+        return;
+    }
+}
+
+void SpatialGrid::Clear()
+{
+    // Detached first, so a destructor never finds a half-emptied list.
+    std::vector<Body*> tiles;
+    tiles.swap(mTileBodies);
+    mTileIndex.clear();
+    // Out of the physics lists in one pass each: one by one costs tiles x bodies.
+    for (Body* tile : tiles)
+        tile->mForgotten = true;
+    if (gPhysics)
+        gPhysics->ForgetFlaggedBodies();
+    for (Body* tile : tiles)
+        delete tile;
+}
+
+void SpatialGrid::CheckCell(int column, int row)
+{
+    if (!InRange(column, row))
+        return;
+    // Neighbours before the cell itself, each pair once: the cell of the later
+    // body tests it. Sizes are re-read because message handlers may move bodies.
+    const int neighbours[4][2] = {{column - 1, row - 1}, {column - 1, row}, {column, row - 1}, {column - 1, row + 1}};
+    for (size_t i = 0; InRange(column, row) && i < mCells[CellIndex(column, row)].size(); ++i)
+    {
+        Body* a = mCells[CellIndex(column, row)][i];
+        for (const auto& neighbour : neighbours)
+        {
+            const int nc = neighbour[0];
+            const int nr = neighbour[1];
+            for (size_t j = 0; InRange(nc, nr) && j < mCells[CellIndex(nc, nr)].size(); ++j)
+            {
+                Body* b = mCells[CellIndex(nc, nr)][j];
+                if (a->mStatic && b->mStatic)
+                    continue;
+                TestPair(a, b);
+            }
+        }
+        for (size_t j = i + 1; InRange(column, row) && j < mCells[CellIndex(column, row)].size(); ++j)
+        {
+            Body* b = mCells[CellIndex(column, row)][j];
+            if (a->mStatic && b->mStatic)
+                continue;
+            TestPair(a, b);
+        }
+    }
+}
 } // namespace Framework

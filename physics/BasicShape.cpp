@@ -1,0 +1,45 @@
+// BasicShape: the link between a shape and its body, and the pick segment.
+#include "physics/BasicShape.h"
+#include <algorithm>
+#include "core/Transform.h"
+#include "physics/Body.h"
+#include "physics/ObjectAccess.h"
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+BasicShape::~BasicShape()
+{
+    if (!mBody)
+        return;
+    // A body without a shape is in no grid cell.
+    if (gSpatialGrid)
+        gSpatialGrid->Remove(mBody);
+    mBody->mShape = nullptr;
+    mBody = nullptr;
+}
+
+void BasicShape::Initialize()
+{
+    Composition* owner = OwnerOf(this);
+    mBody = owner ? owner->GetComponent<Body>() : nullptr;
+    if (mBody)
+        mBody->mShape = this;
+    UpdateWorldSize();
+    if (GetShapeType() == ShapeType::OBB && mBody && mBody->mTransform)
+        SetRotationDegrees(mBody->mTransform->mRotation);
+    if (mBody && owner && KindOf(owner) != ObjectKind::Archetype && gSpatialGrid)
+        gSpatialGrid->Insert(mBody);
+}
+
+Vec3 BasicShape::ClosestPointOnSegment(const Vec3& a, const Vec3& b, Vec3& centre) const
+{
+    const Vec3 position = mBody ? mBody->mPosition : Vec3(0.0f);
+    centre = Vec3(position.x + Offset.x, position.y + Offset.y, position.z);
+    const Vec3 d = b - a;
+    const float length = glm::dot(d, d);
+    // A segment of zero length is its one point.
+    const float t = length > 0.0f ? std::clamp(glm::dot(centre - a, d) / length, 0.0f, 1.0f) : 0.0f;
+    return a + t * d;
+}
+} // namespace Framework

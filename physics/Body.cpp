@@ -1,0 +1,255 @@
+// Body: lifecycle, mass, serialisation and the inspector.
+#include "physics/Body.h"
+#include <imgui.h>
+#include "core/DebugSystem.h"
+#include "core/TextSerializer.h"
+#include "core/XmlSerializer.h"
+#include "physics/XmlFields.h"
+#include "core/Transform.h"
+#include "physics/BasicShape.h"
+#include "physics/BodyList.h"
+#include "physics/ObjectAccess.h"
+#include "physics/Physics.h"
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+namespace
+{
+void Log(const char* text)
+{
+    if (gDebug)
+        gDebug->Log(text);
+}
+} // namespace
+
+Body::Body() = default;
+
+Body::Body(const Body& other)
+    : Component(other),
+      mPosition(other.mPosition), mVelocity(other.mVelocity), mForce(other.mForce),
+      mMaxVelocity(other.mMaxVelocity), mMaxVelocitySquared(other.mMaxVelocitySquared),
+      mOrientation(other.mOrientation), mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque),
+      mRotation(other.mRotation), mMass(other.mMass), mInverseMass(other.mInverseMass),
+      mInertia(other.mInertia), mInverseInertia(other.mInverseInertia), mRestitution(other.mRestitution),
+      mStatic(other.mStatic), mCollide(other.mCollide), mInteractable(other.mInteractable),
+      mTouching(other.mTouching), mUseGravity(other.mUseGravity), mStartPosition(other.mStartPosition),
+      mTileType(other.mTileType)
+{
+    Log("Body Copy constructor");
+}
+
+Body::~Body()
+{
+    if (gSpatialGrid)
+        gSpatialGrid->Remove(this);
+    if (gPhysics && !mForgotten)
+        gPhysics->ForgetBody(this);
+    if (mShape)
+        mShape->mBody = nullptr;
+    if (mOwnsParts)
+    {
+        delete mShape;
+        delete mTransform;
+    }
+    mShape = nullptr;
+    mTransform = nullptr;
+}
+
+void Body::SerializeXml(XmlSerializer& serializer)
+{
+    serializer.PushElement("Body");
+    serializer.WriteFloat("Mass", mMass);
+    serializer.WriteFloat("Restiution", mRestitution); // the stored files spell it so
+    WriteBoolField(serializer, "Collide", mCollide);
+    WriteBoolField(serializer, "Rotation", mRotation);
+    WriteBoolField(serializer, "Interactable", mInteractable);
+    serializer.PopElement();
+}
+
+void Body::SerializeText(TextSerializer& serializer)
+{
+    serializer.WriteString("Body");
+    serializer.WriteFloat(mMass);
+    serializer.WriteFloat(mRestitution);
+    serializer.WriteBool(mCollide);
+    serializer.WriteBool(mRotation);
+    serializer.WriteBool(mInteractable);
+}
+
+void Body::UnserializeXml(XmlSerializer& serializer)
+{
+    serializer.ReadFloat(mMass);
+    serializer.ReadFloat(mRestitution);
+    ReadBoolField(serializer, mCollide);
+    ReadBoolField(serializer, mRotation);
+    ReadBoolField(serializer, mInteractable);
+}
+
+void Body::UnserializeText(TextSerializer& serializer)
+{
+    serializer.ReadFloat(mMass);
+    serializer.ReadFloat(mRestitution);
+    serializer.ReadBool(mCollide);
+    serializer.ReadBool(mRotation);
+    serializer.ReadBool(mInteractable);
+}
+
+void Body::Initialize()
+{
+    Log("Body Initialize");
+    Composition* owner = OwnerOf(this);
+    mTransform = owner ? owner->GetComponent<Transform>() : nullptr;
+    if (mTransform)
+    {
+        mTransform->UpdateMatrix();
+        mPosition = mTransform->mPosition;
+    }
+    if (gPhysics && owner)
+    {
+        if (KindOf(owner) == ObjectKind::Archetype)
+        {
+            AddOnce(gPhysics->mArchetypeBodies, this);
+        }
+        else
+        {
+            AddOnce(gPhysics->mBodies, this);
+            ComputeMass();
+            if (KindOf(owner) == ObjectKind::GameObject)
+            {
+                AddOnce(gPhysics->mActiveBodies, this);
+                if (mInteractable)
+                    AddOnce(gPhysics->mInteractableBodies, this);
+            }
+        }
+    }
+    mStartPosition = mPosition;
+}
+
+bool Body::IsArchetype() const
+{
+    const Composition* owner = OwnerOf(this);
+    return owner && KindOf(owner) == ObjectKind::Archetype;
+}
+
+uint32_t Body::GetTag() const { return TagOf(OwnerOf(this)); }
+
+Vec2 Body::GetScale() const
+{
+    return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
+}
+
+void Body::ComputeMass()
+{
+    if (mMass >= PhysicsEpsilon)
+    {
+        const Vec2 scale = GetScale();
+        mInverseMass = 1.0f / mMass;
+        mInertia = mMass * scale.x * scale.y;
+        mInverseInertia = mInertia != 0.0f ? 1.0f / mInertia : 0.0f;
+        mStatic = false;
+        // An archetype is a template: editing its mass must not make it simulate.
+        if (gPhysics && !IsArchetype())
+            AddOnce(gPhysics->mDynamicBodies, this);
+    }
+    else
+    {
+        mStatic = true;
+        mMass = 0.0f;
+        mInverseMass = 0.0f;
+        mInertia = 0.0f;
+        mInverseInertia = 0.0f;
+        if (gPhysics)
+            RemoveEvery(gPhysics->mDynamicBodies, this);
+    }
+}
+
+void Body::AddForce(const Vec3& force)
+{
+    if (!gPhysics || !gPhysics->mRunning)
+        return;
+    mForce.x += force.x;
+    mForce.y += force.y;
+}
+
+void Body::SetOrientation(float radians)
+{
+    if (mShape)
+        mShape->SetRotationRadians(radians);
+    mOrientation = radians;
+}
+
+void Body::SetPosition(const Vec3& position)
+{
+    if (mShape && gSpatialGrid)
+    {
+        gSpatialGrid->SetBodyPosition(this, position);
+        return;
+    }
+    mPosition = position;
+    if (mTransform)
+    {
+        mTransform->mPosition = position;
+        mTransform->UpdateMatrix();
+    }
+}
+
+void Body::SyncTransform()
+{
+    if (!mTransform)
+        return;
+    if (gPhysics && gPhysics->mRunning && mShape && gSpatialGrid)
+    {
+        gSpatialGrid->SetBodyPosition(this, mPosition);
+        return;
+    }
+    mTransform->mPosition = mPosition;
+    mTransform->UpdateMatrix();
+}
+
+Vec3 Body::GetShapeCenter() const
+{
+    if (!mShape)
+        return Vec3(0.0f);
+    return {mPosition.x + mShape->Offset.x, mPosition.y + mShape->Offset.y, 0.0f};
+}
+
+Vec3 Body::GetHalfExtents() const
+{
+    if (!mShape)
+        return Vec3(0.0f);
+    const Vec2 scale = GetScale();
+    const Vec2 size = mShape->GetSpreadSize();
+    if (mShape->GetShapeType() == ShapeType::Circle)
+    {
+        const float half = scale.x * size.x * 0.5f;
+        return {half, half, 0.0f};
+    }
+    return {scale.x * size.x * 0.5f, scale.y * size.y * 0.5f, 0.0f};
+}
+
+void Body::DrawInspector()
+{
+    if (ImGui::DragFloat("Mass", &mMass, 1.0f, 0.0f, 0.0f, "%.3f"))
+        ComputeMass();
+    ImGui::DragFloat("Restitution", &mRestitution, 1.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::DragFloat("AngularVelocity", &mAngularVelocity, 1.0f, 0.0f, 0.0f, "%.3f");
+    if (ImGui::DragFloat("Max Velocity", &mMaxVelocity, 1.0f, 0.0f, 0.0f, "%.3f"))
+        mMaxVelocitySquared = mMaxVelocity * mMaxVelocity;
+    float velocity[2] = {mVelocity.x, mVelocity.y};
+    if (ImGui::DragFloat2("Velocity", velocity, 1.0f, 0.0f, 0.0f, "%.3f"))
+    {
+        mVelocity.x = velocity[0];
+        mVelocity.y = velocity[1];
+    }
+    ImGui::Checkbox("Collide", &mCollide);
+    ImGui::Checkbox("Rotation", &mRotation);
+    if (ImGui::Checkbox("Interactable", &mInteractable) && gPhysics)
+    {
+        if (!mInteractable)
+            RemoveEvery(gPhysics->mInteractableBodies, this);
+        else if (!IsArchetype())
+            AddOnce(gPhysics->mInteractableBodies, this);
+    }
+}
+} // namespace Framework

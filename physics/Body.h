@@ -1,0 +1,104 @@
+// The rigid-body component: mass, velocity, the flags the game rules read, and
+// the links to its shape and its object's Transform.
+#pragma once
+#include <cstdint>
+#include <vector>
+#include "core/Component.h"
+#include "core/ComponentType.h"
+#include "core/MathTypes.h"
+
+namespace Framework
+{
+class BasicShape;
+class Transform;
+
+// Bits of Body::ProbeTiles and Body::ProbeGround.
+namespace ProbeBit
+{
+enum : uint32_t
+{
+    Left = 1,
+    Right = 2,
+    Top = 4,
+    Bottom = 8,
+    RisingSlope = 32,
+    FallingSlope = 128,
+};
+}
+
+class Body : public Component
+{
+public:
+    static constexpr int32_t TypeId = ComponentType::Body;
+
+    Body();
+    Body(const Body& other);
+    Body& operator=(const Body&) = delete;
+    ~Body() override;
+
+    void SerializeXml(XmlSerializer& serializer) override;
+    void SerializeText(TextSerializer& serializer) override;
+    void UnserializeXml(XmlSerializer& serializer) override;
+    void UnserializeText(TextSerializer& serializer) override;
+    void SendMessage(Message*) override {}
+    void Initialize() override;
+    void DrawInspector() override;
+
+    // Static below 1e-11; otherwise joins the dynamic list (once).
+    void ComputeMass();
+    // Accumulates an acceleration while the simulation runs.
+    void AddForce(const Vec3& force);
+    void SetOrientation(float radians);
+    // Moves the body and its Transform, and between grid cells when it has a shape.
+    void SetPosition(const Vec3& position);
+    // Carries the body's position to its Transform.
+    void SyncTransform();
+    // One half step of velocity: gravity, force, tile landing, damping.
+    void IntegrateForces(float dt);
+    // Moves the body by its velocity, rolls circles, then the second half step.
+    void IntegrateVelocity(float dt);
+    // Which tiles touch the shape's sides (ProbeBit values).
+    uint32_t ProbeTiles();
+    // Whether there is solid ground under each side's edge (ProbeBit values).
+    uint32_t ProbeGround();
+    Vec3 GetShapeCenter() const;
+    Vec3 GetHalfExtents() const;
+    // The Transform's x and y scale, (1, 1) without a Transform.
+    Vec2 GetScale() const;
+    // Whether the owner is an archetype (never simulated).
+    bool IsArchetype() const;
+    uint32_t GetTag() const;
+
+    Vec3 mPosition{0.0f};          // copied from the Transform by Initialize and each half step
+    Vec3 mVelocity{0.0f};
+    Vec3 mForce{0.0f};             // cleared after each running step
+    float mMaxVelocity = 5.0f;     // edited and copied only; nothing clamps to it
+    float mMaxVelocitySquared = 25.0f;
+    float mOrientation = 0.0f;     // radians
+    float mAngularVelocity = 0.0f;
+    float mTorque = 0.0f;          // cleared after each running step
+    bool mRotation = true;         // angular integration and rolling
+    float mMass = 0.0f;
+    float mInverseMass = 0.0f;     // 0 for a static body
+    float mInertia = 0.0f;         // mass x scale x x scale y
+    float mInverseInertia = 0.0f;
+    float mRestitution = 0.2f;
+    bool mStatic = false;          // mass below 1e-11: never integrated
+    bool mCollide = true;
+    bool mInteractable = false;
+    bool mTouching = true;         // false: the impulse zeroes this body's velocity
+    bool mUseGravity = true;       // set each running step; cleared for a body resting on another interactable
+    Vec3 mStartPosition{0.0f};
+    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
+    BasicShape* mShape = nullptr;  // the sibling shape (owned only by a tile body)
+    Transform* mTransform = nullptr; // the object's Transform (owned only by a tile body)
+
+    // Grid cells (linear indices) this body was entered into, so that it always
+    // leaves exactly those, whatever happened to its Transform or shape since.
+    std::vector<uint32_t> mGridCells;
+    int mGridColumn = -1;          // the cell of its shape centre when entered; -1: none
+    int mGridRow = -1;
+    bool mOwnsParts = false;       // a standalone tile body: owns its Transform and shape
+    bool mForgotten = false;       // already taken out of the physics lists in bulk (grid clear)
+};
+} // namespace Framework

@@ -1,0 +1,215 @@
+// SpatialGrid::TestPair: the game's collision rules by ObjectTag, the contact
+// record, the collision messages and the win message.
+#include "core/Factory.h"
+#include "core/Transform.h"
+#include "physics/BasicShape.h"
+#include "physics/Body.h"
+#include "physics/CollisionDispatch.h"
+#include "physics/ObjectAccess.h"
+#include "physics/Physics.h"
+#include "physics/PlayerProbe.h"
+#include "physics/RendererAlpha.h"
+#include "physics/ShapeCircle.h"
+#include "physics/ShapeOBB.h"
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+namespace
+{
+// Below this the player drops onto a slope tile instead of passing through it.
+constexpr float SlopePassSpeed = -1.0f;
+// A false tile turns see-through when the player's feet are below its top.
+constexpr float FeetBelowCentre = 0.75f;
+constexpr float FalseTileTopInset = 0.15f;
+constexpr float SeeThroughAlpha = 0.4f;
+
+bool IsFallingSlope(uint32_t kind) { return kind == 6 || kind == 7; }
+bool IsRisingSlope(uint32_t kind) { return kind == 4 || kind == 5; }
+
+bool GetAlpha(Composition* object, float& alpha)
+{
+    return object && gRendererAlpha.mGet && gRendererAlpha.mGet(object, alpha);
+}
+
+void SetAlpha(Composition* object, float alpha)
+{
+    if (object && gRendererAlpha.mSet)
+        gRendererAlpha.mSet(object, alpha);
+}
+
+// The player passes up through a slope it moves along (from below or beside).
+bool PassesSlope(Body* player, Body* tile)
+{
+    Composition* object = OwnerOf(player);
+    if (!HasTag(object, ObjectTag::Player))
+        return false;
+    PlayerProbe& probe = GetPlayerProbe();
+    if (!probe.HasPlayerScript(object))
+        return false;
+    const bool facingRight = probe.IsFacingRight(object);
+    const bool slopeAhead = (IsFallingSlope(tile->mTileType) && facingRight) ||
+                            (IsRisingSlope(tile->mTileType) && !facingRight);
+    return slopeAhead && player->mVelocity.y > SlopePassSpeed;
+}
+
+bool HidesFromInteractable(Body* interactable, Body* other)
+{
+    if (!interactable->mInteractable || !HasTag(OwnerOf(other), ObjectTag::FakeTile))
+        return false;
+    float alpha = 1.0f;
+    return GetAlpha(OwnerOf(other), alpha) && alpha < 1.0f;
+}
+
+bool IsStillPlayerAgainstInteractable(Body* player, Body* other)
+{
+    if (!gPhysics || player != gPhysics->mPlayerBody || !other->mInteractable)
+        return false;
+    return !GetPlayerProbe().IsMoving(OwnerOf(player));
+}
+
+bool IsImmunePlayerAgainstEnemy(Body* player, Body* other)
+{
+    if (!gPhysics || player != gPhysics->mPlayerBody)
+        return false;
+    const uint32_t tag = other->GetTag();
+    if (!OwnerOf(other) || (tag != ObjectTag::Roach && tag != ObjectTag::Rat && tag != ObjectTag::Icicle))
+        return false;
+    return GetPlayerProbe().IsImmune(OwnerOf(player));
+}
+
+bool IsJumpTriggerAgainstInteractable(Body* trigger, Body* other)
+{
+    return HasTag(OwnerOf(trigger), ObjectTag::JumpTrigger) && other->mInteractable;
+}
+
+// A switch meets only rats and object-less (tile) bodies.
+bool SwitchIgnores(Body* a, Body* b)
+{
+    for (int side = 0; side < 2; ++side)
+    {
+        Body* sw = side == 0 ? a : b;
+        Body* other = side == 0 ? b : a;
+        if (HasTag(OwnerOf(sw), ObjectTag::Switch) && OwnerOf(other) && !HasTag(OwnerOf(other), ObjectTag::Rat))
+            return true;
+    }
+    return false;
+}
+
+void SendWin()
+{
+    if (!gFactory || !gPhysics)
+        return;
+    Composition* human = gFactory->FindObject("HumanWin");
+    if (!human)
+        return;
+    if (gPhysics->mLevelTimer.mFinalTime == 0.0f)
+        gPhysics->mLevelTimer.mFinalTime = gPhysics->mLevelTimer.mRunningTime;
+    gPhysics->mFastMode = false;
+    if (Component* behaviour = human->GetComponent(ComponentType::Behaviour))
+    {
+        WinMessage win;
+        win.mWin = true;
+        behaviour->SendMessage(&win);
+    }
+}
+} // namespace
+
+bool SpatialGrid::SeeThrough(Body* x, Body* y) const
+{
+    Composition* objectX = OwnerOf(x);
+    Composition* objectY = OwnerOf(y);
+    if (!HasTag(objectX, ObjectTag::Player) || !objectY)
+        return false;
+    // Only false tiles change their alpha here: other objects keep what their scripts set.
+    if (!HasTag(objectY, ObjectTag::FakeTile))
+        return false;
+    if (y->mShape)
+    {
+        const float secondSize = y->mShape->GetShapeType() == ShapeType::Circle
+                                     ? static_cast<ShapeCircle*>(y->mShape)->mWorldRadius
+                                     : static_cast<ShapeOBB*>(y->mShape)->HalfLength.y;
+        const float top = y->mPosition.y + y->mShape->Offset.y + y->GetScale().y * secondSize * 0.5f - FalseTileTopInset;
+        const float offsetY = x->mShape ? x->mShape->Offset.y : 0.0f;
+        const float feet = x->mPosition.y - FeetBelowCentre + offsetY;
+        if (top > feet)
+        {
+            SetAlpha(objectY, SeeThroughAlpha);
+            return true;
+        }
+    }
+    SetAlpha(objectY, 1.0f);
+    return false;
+}
+
+bool SpatialGrid::SkippedByRules(Body* a, Body* b) const
+{
+    if (!a || !b || !a->mShape || !b->mShape || a == b)
+        return true;
+    if (a->mStatic && b->mStatic)
+        return true;
+    if (!a->mCollide || !b->mCollide)
+        return true;
+    if (PassesSlope(a, b) || PassesSlope(b, a))
+        return true;
+    if (SeeThrough(a, b) || SeeThrough(b, a))
+        return true;
+    if (HidesFromInteractable(a, b) || HidesFromInteractable(b, a))
+        return true;
+    if (IsStillPlayerAgainstInteractable(a, b) || IsStillPlayerAgainstInteractable(b, a))
+        return true;
+    if (IsImmunePlayerAgainstEnemy(a, b) || IsImmunePlayerAgainstEnemy(b, a))
+        return true;
+    if (IsJumpTriggerAgainstInteractable(a, b) || IsJumpTriggerAgainstInteractable(b, a))
+        return true;
+    return SwitchIgnores(a, b);
+}
+
+void SpatialGrid::TestPair(Body* a, Body* b)
+{
+    if (SkippedByRules(a, b))
+        return;
+
+    Manifold manifold(a, b);
+    Collide(manifold);
+    if (manifold.mContactCount == 0)
+        return;
+
+    // Of two interactable bodies, the upper one rests on the lower: no gravity.
+    if (a->mInteractable && b->mInteractable)
+    {
+        if (a->mPosition.y >= b->mPosition.y)
+            a->mUseGravity = false;
+        if (b->mPosition.y >= a->mPosition.y)
+            b->mUseGravity = false;
+    }
+
+    // A body present in several cells meets the same partner more than once.
+    const bool alreadyRecorded = (Spreads(a) || Spreads(b)) && gPhysics && gPhysics->HasContact(a, b);
+    if (!alreadyRecorded && gPhysics)
+    {
+        Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;
+        if (hovered && ((a->mStatic && b == hovered) || (b->mStatic && a == hovered)))
+            gPhysics->mDragBlocked = true;
+        gPhysics->AddContact(manifold);
+    }
+
+    Composition* objectA = OwnerOf(a);
+    Composition* objectB = OwnerOf(b);
+    if (!objectA || !objectB)
+        return;
+    const bool playerPair = HasTag(objectA, ObjectTag::Player) || HasTag(objectB, ObjectTag::Player);
+    if (!alreadyRecorded && playerPair && gPhysics)
+        gPhysics->mPlayerContacts.push_back(manifold);
+    // Before resolution, so a handler may RemoveContact what it handles itself.
+    CollisionMessage toA(objectB);
+    SendToComponents(objectA, &toA);
+    CollisionMessage toB(objectA);
+    SendToComponents(objectB, &toB);
+
+    const bool goalPair = (HasTag(objectA, ObjectTag::Player) && HasTag(objectB, ObjectTag::Goal)) ||
+                          (HasTag(objectA, ObjectTag::Goal) && HasTag(objectB, ObjectTag::Player));
+    if (goalPair)
+        SendWin();
+}
+} // namespace Framework
