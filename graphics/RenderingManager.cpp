@@ -1,8 +1,7 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
-#include <fstream>
 #include "core/DebugSystem.h"
-#include "platform/Platform.h"
+#include "core/TextSerializer.h"
 
 namespace Framework
 {
@@ -30,14 +29,8 @@ void EraseFirst(List& list, Match match)
 RenderingManager::RenderingManager()
 {
     gRenderingManager = this;
-    const std::string path = Platform::NativePath(AnimationsPath);
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-    {
-        std::ofstream create(path, std::ios::binary | std::ios::trunc);
-        return;
-    }
-    mAnimationFileIntact = ReadAnimations(in, mAnimations);
+    TextSerializer file(AnimationsPath, TextSerializer::ReadWrite);
+    mAnimationFileIntact = ReadAnimations(file, mAnimations);
 }
 
 RenderingManager::~RenderingManager()
@@ -47,8 +40,11 @@ RenderingManager::~RenderingManager()
     // Writing back what a damaged file let us read would lose the records after the damage.
     if (!mAnimationFileIntact)
         Log(std::string(AnimationsPath) + " was damaged and is left as it is");
-    else if (!Platform::WriteFileAtomically(AnimationsPath, WriteAnimations(mAnimations)))
-        Log(std::string("Could not write ") + AnimationsPath);
+    else
+    {
+        TextSerializer file(AnimationsPath, TextSerializer::Write);
+        WriteAnimations(file, mAnimations);
+    }
 }
 
 void RenderingManager::Update(float) {}
