@@ -1,14 +1,121 @@
 #include "graphics/RenderingManager.h"
+#include <algorithm>
+#include <fstream>
+#include "core/DebugSystem.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
 RenderingManager* gRenderingManager = nullptr;
 
-RenderingManager::RenderingManager() { gRenderingManager = this; }
+namespace
+{
+const char* const AnimationsPath = "Resources/Art/Animations.dat";
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+template <class List, class Match>
+void EraseFirst(List& list, Match match)
+{
+    auto found = std::find_if(list.begin(), list.end(), match);
+    if (found != list.end())
+        list.erase(found);
+}
+} // namespace
+
+RenderingManager::RenderingManager()
+{
+    gRenderingManager = this;
+    const std::string path = Platform::NativePath(AnimationsPath);
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open())
+    {
+        std::ofstream create(path, std::ios::binary | std::ios::trunc);
+        return;
+    }
+    mAnimationFileIntact = ReadAnimations(in, mAnimations);
+}
+
 RenderingManager::~RenderingManager()
 {
     if (gRenderingManager == this)
         gRenderingManager = nullptr;
+    // Writing back what a damaged file let us read would lose the records after the damage.
+    if (!mAnimationFileIntact)
+        Log(std::string(AnimationsPath) + " was damaged and is left as it is");
+    else if (!Platform::WriteFileAtomically(AnimationsPath, WriteAnimations(mAnimations)))
+        Log(std::string("Could not write ") + AnimationsPath);
 }
+
 void RenderingManager::Update(float) {}
+
+void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
+{
+    mLiveRenderers.push_back({objectId, renderer});
+    BuildLayers();
+}
+
+void RenderingManager::AddMode2Renderer(uint32_t objectId, Renderer* renderer)
+{
+    mTileRenderers.push_back({objectId, renderer});
+    BuildLayers();
+}
+
+void RenderingManager::AddArchetypeRenderer(uint32_t objectId, Renderer* renderer)
+{
+    mArchetypeRenderers.push_back({objectId, renderer});
+}
+
+void RenderingManager::RemoveRenderer(uint32_t objectId, Renderer* renderer)
+{
+    EraseFirst(mLiveRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+    // The layer map is looked through whole: the renderer may have moved since the map was built.
+    for (auto& [layer, entries] : mLayers)
+    {
+        auto found = std::find_if(entries.begin(), entries.end(),
+                                  [renderer](const RendererEntry& entry) { return entry.mRenderer == renderer; });
+        if (found != entries.end())
+        {
+            entries.erase(found);
+            return;
+        }
+    }
+}
+
+void RenderingManager::RemoveMode2Renderer(uint32_t objectId)
+{
+    EraseFirst(mTileRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+}
+
+void RenderingManager::AddTextRenderer(uint32_t objectId, TextRenderer* renderer)
+{
+    mTextRenderers.push_back({objectId, renderer});
+}
+
+void RenderingManager::RemoveTextRenderer(TextRenderer*, uint32_t objectId)
+{
+    EraseFirst(mTextRenderers, [objectId](const TextRendererEntry& entry) { return entry.mObjectId == objectId; });
+}
+
+void RenderingManager::AddAnimator(Animator* animator) { mAnimators.push_back(animator); }
+
+void RenderingManager::BuildLayers()
+{
+    mLayers.clear();
+    Log("Building layers");
+}
+
+void RenderingManager::Clear()
+{
+    mLayers.clear();
+    mLiveRenderers.clear();
+    mTextRenderers.clear();
+    mAnimators.clear();
+    mTileRenderers.clear();
+    BuildLayers();
+}
 } // namespace Framework

