@@ -1,4 +1,7 @@
 #include "core/GameLogic.h"
+#include "core/ComponentCreator.h"
+#include "core/Factory.h"
+#include "core/Transform.h"
 
 namespace Framework
 {
@@ -8,19 +11,6 @@ const char* const gGameStateNames[GameState::Count] = {
     "NONE", "EDITOR", "SPLASH_SCREEN", "RESTART", "LEVEL", "QUIT",
     "MAIN_MENU", "PLAY_STORY", "LEVEL2", "LEVEL3", "WinLevel", "CREDITS",
 };
-
-void LevelState::SwitchLevel()
-{
-    switch (mCurrent)
-    {
-    case GameState::SPLASH_SCREEN: mNextLevelPath = "Resources\\LevelData\\SplashScreen"; break;
-    case GameState::MAIN_MENU: mNextLevelPath = "Resources\\LevelData\\NewMenu"; break;
-    case GameState::PLAY_STORY: mNextLevelPath = "Resources\\LevelData\\Story"; break;
-    case GameState::CREDITS: mNextLevelPath = "Resources\\LevelData\\Credits"; break;
-    default: break;
-    }
-    mLoadedLevelPath = mNextLevelPath;
-}
 
 GameLogic::GameLogic()
 {
@@ -34,7 +24,12 @@ GameLogic::~GameLogic()
         gLogic = nullptr;
 }
 
-void GameLogic::Init() {}
+void GameLogic::Init()
+{
+    if (gFactory)
+        gFactory->AddComponentCreator("Transform", new ComponentCreatorType<Transform>(ComponentType::Transform));
+    // TODO(controller): register ComponentCreatorType<Controller> under "Controller" once it exists.
+}
 
 void GameLogic::Update(float) {}
 } // namespace Framework

@@ -1,5 +1,6 @@
 // The game's state machine: game states, the level of each state, level loading.
 #pragma once
+#include <atomic>
 #include <string>
 #include "core/System.h"
 
@@ -38,9 +39,20 @@ struct LevelState
 
     void SetNextLevel(const std::string& path) { mNextLevelPath = path; }
     std::string GetCurrentLevel() const { return mLoadedLevelPath; }
-    // Applies the current state's settings and loads its level.
+    // Applies the current state's settings and loads its level on the loader
+    // thread, drawing loading frames until it is done.
     void SwitchLevel();
 };
+
+// Display and physics settings a level switch applies; they carry over to
+// states that set none of their own.
+struct LevelSettings
+{
+    unsigned mCameraMode = 2; // 1 editor camera controls on, 2 off
+    bool mCursorShown = true;
+    bool mPhysicsOn = true;
+};
+extern LevelSettings gLevelSettings;
 
 class GameLogic : public System
 {
@@ -48,9 +60,16 @@ public:
     GameLogic();
     ~GameLogic() override;
     void Update(float dt) override;
+    // Registers the Transform creator.
     void Init() override;
     std::string GetName() override { return "GameLogic"; }
     void SendMessage(Message*) override {}
+
+    // Loads a level pair: path.dat into the tile grid, then path.xml's objects,
+    // each initialised in file order. Any thread; touches no GameLogic member.
+    static void LoadLevel(const std::string& path);
+    // The loader thread's body: LoadLevel, the progress lines, then the done flag.
+    static void LoadLevelThread(std::string path, std::atomic<bool>* done);
 
     LevelState mState;
 };

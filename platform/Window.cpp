@@ -37,6 +37,13 @@ bool CreateMainWindow(const std::string& title, int width, int height)
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (sWindow)
+    {
+        // One window per program: a second request resizes the one there is.
+        SDL_SetWindowTitle(sWindow, title.c_str());
+        SDL_SetWindowSize(sWindow, std::max(width, 1), std::max(height, 1));
+        return true;
+    }
     // A 0 x 0 request (a configuration without sizes) still needs a real window.
     sWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, 0, std::max(width, 1), std::max(height, 1),
                                SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);

@@ -1,0 +1,155 @@
+// Archetypes on disk: the list "Resources\Archetype\Archetype.dat" names one
+// text file per archetype (name, tag, component records, "END").
+#include <cctype>
+#include <set>
+#include "core/ComponentCreator.h"
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "core/TextSerializer.h"
+
+namespace Framework
+{
+namespace
+{
+const char* const kArchetypeList = "Resources\\Archetype\\Archetype.dat";
+const char* const kArchetypeFolder = "Resources\\Archetype\\";
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+// What a word read at the end of a list gives.
+bool IsListEnd(const std::string& word) { return word.empty() || word == "\r" || word == "\n"; }
+
+// The archetype's name as one word that is also a file name: blanks and path
+// characters become '_'; an empty name becomes "Archetype".
+std::string WordSafeName(const std::string& name)
+{
+    std::string word;
+    for (char c : name)
+    {
+        const bool unsafe = std::isspace(static_cast<unsigned char>(c)) || std::iscntrl(static_cast<unsigned char>(c)) ||
+                            std::string("\\/:*?\"<>|").find(c) != std::string::npos;
+        word += unsafe ? '_' : c;
+    }
+    return word.empty() ? "Archetype" : word;
+}
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+} // namespace
+
+void GameObjectFactory::SaveArchetypeFile(TextSerializer& serializer, uint32_t archetypeId)
+{
+    auto it = mArchetypes.find(archetypeId);
+    if (it == mArchetypes.end())
+        return;
+    Composition* archetype = it->second;
+    serializer.WriteString(WordSafeName(archetype->mName));
+    serializer.WriteInt(static_cast<int>(archetype->mTag));
+    for (Component* component : archetype->mComponents)
+        component->SerializeText(serializer);
+    serializer.WriteString("END");
+}
+
+Composition* GameObjectFactory::LoadArchetypeFile(const std::string& path)
+{
+    TextSerializer serializer(path, TextSerializer::ReadWrite);
+    if (!serializer.IsOpen())
+        return nullptr;
+    std::string name;
+    serializer.ReadString(name);
+    if (IsListEnd(name))
+        return nullptr;
+    auto* archetype = new Composition(name);
+    int tag = 0;
+    serializer.ReadInt(tag);
+    archetype->mTag = static_cast<uint32_t>(tag);
+    // IsGood turns false on a malformed value as well as at the end, so a broken
+    // file ends the loop instead of spinning on it.
+    while (serializer.IsGood())
+    {
+        std::string word;
+        serializer.ReadString(word);
+        if (word == "END")
+            break;
+        ComponentCreator* creator = GetCreator(word);
+        if (!creator)
+            continue;
+        Component* component = creator->Create();
+        component->UnserializeText(serializer);
+        archetype->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
+    }
+    AddArchetypeObject(archetype);
+    return archetype;
+}
+
+void GameObjectFactory::SaveArchetypeList(const std::string& path)
+{
+    TextSerializer list(path, TextSerializer::Write);
+    if (!list.IsOpen())
+        return;
+    // Every archetype gets a file of its own, even when two share a name (or
+    // differ only in case, which some file systems do not tell apart).
+    std::set<std::string> taken;
+    for (const auto& entry : mArchetypes)
+    {
+        const std::string base = WordSafeName(entry.second->mName);
+        std::string word = base;
+        for (int n = 1; taken.count(Lower(word)); ++n)
+            word = base + "_" + std::to_string(n);
+        taken.insert(Lower(word));
+        if (word != entry.second->mName)
+        {
+            Log("Archetype \"" + entry.second->mName + "\" is saved as \"" + word + "\".");
+            entry.second->mName = word;
+        }
+
+        const std::string file = kArchetypeFolder + word + ".txt";
+        list.Stream() << file << '\n';
+        TextSerializer serializer(file, TextSerializer::Write);
+        SaveArchetypeFile(serializer, entry.first);
+        serializer.Close();
+    }
+    list.Close();
+}
+
+void GameObjectFactory::LoadArchetypeList(const std::string& path)
+{
+    TextSerializer list(path, TextSerializer::ReadWrite);
+    if (!list.IsGood())
+        return;
+    while (true)
+    {
+        std::string word;
+        list.ReadString(word);
+        if (IsListEnd(word))
+            break;
+        Log("Loading from : " + word);
+        if (Composition* archetype = LoadArchetypeFile(word))
+            archetype->Initialize();
+        if (!list.IsGood())
+            break;
+    }
+}
+
+void GameObjectFactory::LoadArchetypes()
+{
+    Log("Loading Archetype .. ");
+    LoadArchetypeList(kArchetypeList);
+    Log("End of Archetype Loading ..");
+}
+
+void GameObjectFactory::SaveArchetypes()
+{
+    Log("Saving Archetype .. ");
+    SaveArchetypeList(kArchetypeList);
+    Log("End of Archetype Saving ..");
+}
+} // namespace Framework

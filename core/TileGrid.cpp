@@ -1,0 +1,221 @@
+#include "core/TileGrid.h"
+#include <cmath>
+#include <cstdio>
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "core/TextSerializer.h"
+#include "graphics/GraphicsSystem.h"
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+namespace
+{
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+TileKind MakeKind(uint32_t kind, float angle, const Vec3& halfLength, const Vec3& offset)
+{
+    TileKind k;
+    k.mKind = kind;
+    k.mAngle = angle;
+    k.mHalfLength = halfLength;
+    k.mOffset = offset;
+    return k;
+}
+} // namespace
+
+TileGrid::TileGrid()
+{
+    const float diagonal = 0.785398f;
+    const float diagonalDown = 2.35619f;
+    const float slope = std::atan(0.5f);          // a half-height slope over one tile
+    const float slopeDown = 3.1415927f - slope;
+    mKinds = {
+        MakeKind(0, 0.0f, Vec3(0, 0, 0), Vec3(0, 0, 0)),
+        MakeKind(1, 0.0f, Vec3(1, 1, 0), Vec3(0, 0, 0)),
+        MakeKind(2, diagonal, Vec3(1.0f / std::cos(diagonal), 0.01f, 0), Vec3(0, 0, 0)),
+        MakeKind(3, diagonalDown, Vec3(-1.0f / std::cos(diagonalDown), 0.01f, 0), Vec3(0, 0, 0)),
+        MakeKind(4, slope, Vec3(1.0f / std::cos(slope), 0.01f, 0), Vec3(0, -0.25f, 0)),
+        MakeKind(5, slope, Vec3(1.0f / std::cos(slope), 0.01f, 0), Vec3(0, 0.25f, 0)),
+        MakeKind(6, slopeDown, Vec3(-1.0f / std::cos(slopeDown), 0.01f, 0), Vec3(0, 0.25f, 0)),
+        MakeKind(7, slopeDown, Vec3(-1.0f / std::cos(slopeDown), 0.01f, 0), Vec3(0, -0.25f, 0)),
+    };
+}
+
+void TileGrid::Resize(uint32_t width, uint32_t height)
+{
+    mWidth = width;
+    mHeight = height;
+    mRows.assign(height, std::vector<TileCell>(width));
+}
+
+void TileGrid::Rebuild()
+{
+    std::vector<std::vector<TileCell>> rows(mHeight, std::vector<TileCell>(mWidth));
+    for (size_t y = 0; y < rows.size() && y < mRows.size(); ++y)
+        for (size_t x = 0; x < rows[y].size() && x < mRows[y].size(); ++x)
+            rows[y][x] = mRows[y][x];
+    mRows.swap(rows);
+    SpawnTiles();
+}
+
+bool TileGrid::CellAt(const Vec3& position, int& x, int& y) const
+{
+    // floor, not truncation: -0.5 lies left of column 0, not in it.
+    const float fx = std::floor(position.x);
+    const float fy = std::floor(position.y);
+    if (!(fx >= 0.0f && fy >= 0.0f && fx < static_cast<float>(mWidth) && fy < static_cast<float>(mHeight)))
+        return false;
+    x = static_cast<int>(fx);
+    y = static_cast<int>(fy);
+    return y < static_cast<int>(mRows.size()) && x < static_cast<int>(mRows[y].size());
+}
+
+void TileGrid::PlaceTile(int32_t kind, int32_t frame, const Vec3& position)
+{
+    int x, y;
+    if (!CellAt(position, x, y))
+    {
+        Log("Tile outside the grid refused.");
+        return;
+    }
+    if (kind < 0 || kind >= KindCount)
+    {
+        Log("Tile of unknown kind " + std::to_string(kind) + " refused.");
+        return;
+    }
+    std::printf("%d %d\n", x, y);
+    RemoveTile(position);
+    TileCell& cell = mRows[y][x];
+    cell.mUsed = true;
+    cell.mKind = kind;
+    cell.mFrame = frame;
+    cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
+    if (gSpatialGrid)
+        gSpatialGrid->AddTile(cell.mCentre);
+}
+
+void TileGrid::RemoveTile(const Vec3& position)
+{
+    int x, y;
+    if (!CellAt(position, x, y))
+        return;
+    mRows[y][x].mUsed = false;
+    if (gSpatialGrid)
+        gSpatialGrid->RemoveTileAt(x, y);
+}
+
+void TileGrid::Clear()
+{
+    for (auto& row : mRows)
+        for (TileCell& cell : row)
+            cell.mUsed = false;
+    if (gFactory)
+        gFactory->DestroyAllTiles(); // also clears the physics tile grid
+    else if (gSpatialGrid)
+        gSpatialGrid->Clear();
+}
+
+void TileGrid::SpawnTiles()
+{
+    if (gFactory)
+        gFactory->DestroyAllTiles();
+    else if (gSpatialGrid)
+        gSpatialGrid->Clear();
+    for (size_t y = 0; y < mRows.size(); ++y)
+        for (size_t x = 0; x < mRows[y].size(); ++x)
+        {
+            TileCell& cell = mRows[y][x];
+            cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
+            if (cell.mUsed && gSpatialGrid)
+                gSpatialGrid->AddTile(cell.mCentre);
+        }
+}
+
+std::string TileGrid::GetTilesetName() const
+{
+    return gGraphicsSystem ? gGraphicsSystem->mTilesetName : mDetachedTilesetName;
+}
+
+void TileGrid::SetTilesetName(const std::string& name)
+{
+    if (gGraphicsSystem)
+        gGraphicsSystem->mTilesetName = name;
+    else
+        mDetachedTilesetName = name;
+}
+
+void TileGrid::Serialize(TextSerializer& serializer)
+{
+    serializer.WriteString(GetTilesetName());
+    serializer.WriteUnsigned(mWidth);
+    serializer.WriteUnsigned(mHeight);
+    std::fstream& out = serializer.Stream();
+    for (uint32_t y = 0; y < mHeight && y < mRows.size(); ++y)
+    {
+        for (uint32_t x = 0; x < mWidth && x < mRows[y].size(); ++x)
+        {
+            const TileCell& cell = mRows[y][x];
+            out << (cell.mUsed ? 1 : 0) << ' ';
+            if (cell.mUsed)
+                out << cell.mKind << ' ' << cell.mFrame << ' ';
+        }
+        out << '\n';
+    }
+}
+
+void TileGrid::Unserialize(TextSerializer& serializer)
+{
+    // The whole first line: an empty tileset name must not swallow the width.
+    std::string name;
+    serializer.ReadLine(name);
+    SetTilesetName(name);
+
+    // A missing or short header keeps the old size (with every cell cleared).
+    uint32_t width = mWidth, height = mHeight;
+    serializer.ReadUnsigned(width);
+    serializer.ReadUnsigned(height);
+    if (width > MaxSide || height > MaxSide || static_cast<uint64_t>(width) * height > MaxCells)
+    {
+        Log("Tile map of " + std::to_string(width) + " x " + std::to_string(height) +
+            " cells is too large; the map is left empty.");
+        Resize(mWidth, mHeight);
+    }
+    else
+    {
+        Resize(width, height);
+        std::fstream& in = serializer.Stream();
+        bool badKind = false;
+        for (uint32_t y = 0; y < mHeight && in; ++y)
+            for (uint32_t x = 0; x < mWidth && in; ++x)
+            {
+                bool used = false;
+                int kind = 0, frame = 0;
+                if (!(in >> used))
+                    break; // a short file leaves the rest cleared
+                if (!used)
+                    continue;
+                if (!(in >> kind >> frame))
+                    break;
+                if (kind < 0 || kind >= KindCount)
+                {
+                    badKind = true;
+                    continue;
+                }
+                TileCell& cell = mRows[y][x];
+                cell.mUsed = true;
+                cell.mKind = kind;
+                cell.mFrame = frame;
+            }
+        if (badKind)
+            Log("Tile map holds tiles of unknown kind; they were left out.");
+    }
+    if (gSpatialGrid)
+        gSpatialGrid->Resize(static_cast<int>(mWidth), static_cast<int>(mHeight));
+    SpawnTiles();
+}
+} // namespace Framework

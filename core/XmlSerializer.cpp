@@ -1,0 +1,237 @@
+#include "core/XmlSerializer.h"
+#include <cstdio>
+#include "platform/Platform.h"
+
+namespace Framework
+{
+using tinyxml2::XMLElement;
+
+bool XmlSerializer::SaveFile(const std::string& path)
+{
+    tinyxml2::XMLPrinter printer;
+    mDocument.Print(&printer);
+    // CStrSize counts the terminating zero.
+    const std::string text(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+    if (!Platform::WriteFileAtomically(path, text))
+    {
+        std::printf("Error: %d\n", static_cast<int>(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED));
+        std::fflush(stdout);
+        return false;
+    }
+    return true;
+}
+
+bool XmlSerializer::LoadFile(const std::string& path)
+{
+    mStack.clear();
+    mRoot = nullptr;
+    mDocument.Clear();
+    const tinyxml2::XMLError error = mDocument.LoadFile(Platform::NativePath(path).c_str());
+    if (error != tinyxml2::XML_SUCCESS)
+    {
+        std::printf("Error: %d\n", static_cast<int>(error));
+        std::fflush(stdout);
+        return false;
+    }
+    mRoot = mDocument.FirstChildElement();
+    return true;
+}
+
+XMLElement* XmlSerializer::CreateRoot(const std::string& name)
+{
+    XMLElement* root = mDocument.NewElement(name.c_str());
+    mDocument.InsertEndChild(root);
+    mRoot = root;
+    return root;
+}
+
+void XmlSerializer::PushElement(const std::string& name) { mStack.push_back(mDocument.NewElement(name.c_str())); }
+
+void XmlSerializer::PopElement()
+{
+    if (mStack.empty())
+        return;
+    XMLElement* element = mStack.back();
+    mStack.pop_back();
+    if (!element)
+        return;
+    tinyxml2::XMLNode* parent = &mDocument;
+    if (!mStack.empty() && mStack.back())
+        parent = mStack.back();
+    else if (mRoot)
+        parent = mRoot;
+    parent->InsertEndChild(element);
+}
+
+void XmlSerializer::EnterChild()
+{
+    const tinyxml2::XMLNode* parent = mStack.empty() ? mRoot : mStack.back();
+    mStack.push_back(parent ? const_cast<XMLElement*>(parent->FirstChildElement()) : nullptr);
+}
+
+void XmlSerializer::LeaveChild()
+{
+    if (!mStack.empty())
+        mStack.pop_back();
+}
+
+void XmlSerializer::NextElement()
+{
+    if (!mStack.empty() && mStack.back())
+        mStack.back() = mStack.back()->NextSiblingElement();
+}
+
+std::string XmlSerializer::GetElementName() const
+{
+    const XMLElement* element = Current();
+    return element && element->Name() ? element->Name() : "";
+}
+
+std::string XmlSerializer::ReadGameObjectName() const { return GetAttribute("GameObjectName"); }
+
+std::string XmlSerializer::GetAttribute(const char* name) const
+{
+    const XMLElement* element = Current();
+    const char* value = element ? element->Attribute(name) : nullptr;
+    return value ? value : "";
+}
+
+bool XmlSerializer::ReadIntAttribute(const char* name, int& value) const
+{
+    const XMLElement* element = Current();
+    int read;
+    if (!element || element->QueryIntAttribute(name, &read) != tinyxml2::XML_SUCCESS)
+        return false;
+    value = read;
+    return true;
+}
+
+bool XmlSerializer::ReadFloatAttribute(const char* name, float& value) const
+{
+    const XMLElement* element = Current();
+    float read;
+    if (!element || element->QueryFloatAttribute(name, &read) != tinyxml2::XML_SUCCESS)
+        return false;
+    value = read;
+    return true;
+}
+
+bool XmlSerializer::ReadBoolAttribute(const char* name, bool& value) const
+{
+    const XMLElement* element = Current();
+    bool read;
+    if (!element || element->QueryBoolAttribute(name, &read) != tinyxml2::XML_SUCCESS)
+        return false;
+    value = read;
+    return true;
+}
+
+void XmlSerializer::SetAttribute(const char* name, int value)
+{
+    if (XMLElement* element = Current())
+        element->SetAttribute(name, value);
+}
+
+void XmlSerializer::SetAttribute(const char* name, float value)
+{
+    if (XMLElement* element = Current())
+        element->SetAttribute(name, value); // tinyxml2 writes floats with "%.8g"
+}
+
+void XmlSerializer::SetAttribute(const char* name, bool value)
+{
+    if (XMLElement* element = Current())
+        element->SetAttribute(name, value);
+}
+
+void XmlSerializer::SetAttribute(const char* name, const std::string& value)
+{
+    if (XMLElement* element = Current())
+        element->SetAttribute(name, value.c_str());
+}
+
+void XmlSerializer::WriteInt(const std::string& name, const int& value)
+{
+    PushElement(name);
+    SetAttribute("Value", value);
+    PopElement();
+}
+
+void XmlSerializer::WriteString(const std::string& name, const std::string& value)
+{
+    PushElement(name);
+    SetAttribute("Value", value);
+    PopElement();
+}
+
+void XmlSerializer::WriteFloat(const std::string& name, const float& value)
+{
+    PushElement(name);
+    SetAttribute("Value", value);
+    PopElement();
+}
+
+void XmlSerializer::WriteVec3(const std::string& name, const Vec3& value)
+{
+    PushElement(name);
+    SetVec3(value);
+    PopElement();
+}
+
+void XmlSerializer::WriteColour(const std::string& name, const Color& value)
+{
+    PushElement(name);
+    SetColour(value);
+    PopElement();
+}
+
+void XmlSerializer::SetVec3(const Vec3& value)
+{
+    SetAttribute("X", value.x);
+    SetAttribute("Y", value.y);
+    SetAttribute("Z", value.z);
+}
+
+void XmlSerializer::SetColour(const Color& value)
+{
+    SetAttribute("R", value.r);
+    SetAttribute("G", value.g);
+    SetAttribute("B", value.b);
+    SetAttribute("A", value.a);
+}
+
+void XmlSerializer::ReadInt(int& value)
+{
+    ReadIntAttribute("Value", value);
+    NextElement();
+}
+
+void XmlSerializer::ReadFloat(float& value)
+{
+    ReadFloatAttribute("Value", value);
+    NextElement();
+}
+
+void XmlSerializer::ReadVec3(Vec3& value)
+{
+    ReadFloatAttribute("X", value.x);
+    ReadFloatAttribute("Y", value.y);
+    ReadFloatAttribute("Z", value.z);
+    NextElement();
+}
+
+void XmlSerializer::ReadString(std::string& value)
+{
+    const XMLElement* element = Current();
+    if (const char* text = element ? element->Attribute("Value") : nullptr)
+        value = text;
+}
+
+void XmlSerializer::ReadColour(Color& value)
+{
+    ReadFloatAttribute("R", value.r);
+    ReadFloatAttribute("G", value.g);
+    ReadFloatAttribute("B", value.b);
+    ReadFloatAttribute("A", value.a);
+}
+} // namespace Framework
