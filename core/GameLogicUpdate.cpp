@@ -75,10 +75,11 @@ void GameLogic::UpdateMouse(const InputState& input)
     const Vec3 mouse(input.GetMouseWorldX(), input.GetMouseWorldY(), 0.0f);
     if (!physics.mHoverObject || !input.IsHeld(LeftButton))
     {
-        // PENDING physics: physics.mHoverObject = physics.PickObject(mouse); physics.mLastMouse = mouse;
+        physics.mHoverObject = physics.PickObject(mouse); // may set the cursor kind
+        physics.mLastMousePosition = mouse;
         return;
     }
-    // PENDING physics: DragHeldObject(mouse);
+    DragHeldObject(mouse);
 }
 
 void GameLogic::DrawCursor(const InputState& input)

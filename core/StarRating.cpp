@@ -1,4 +1,6 @@
 #include "core/StarRating.h"
+#include "core/GameLogic.h"
+#include "physics/LevelTimer.h"
 
 namespace Framework
 {
@@ -35,5 +37,11 @@ uint32_t StarRating(const std::string& levelPath, float finalTime)
         return 0;
     }
     return 0;
+}
+uint32_t LevelTimer::GetStarRating() const
+{
+    if (!gLogic || gLogic->mState.mCurrent != GameState::LEVEL)
+        return 0;
+    return StarRating(gLogic->mState.GetCurrentLevel(), mFinalTime);
 }
 } // namespace Framework

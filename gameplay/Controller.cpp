@@ -7,6 +7,7 @@
 #include "core/TextSerializer.h"
 #include "core/Transform.h"
 #include "core/XmlSerializer.h"
+#include "physics/Body.h"
 #include "physics/Physics.h"
 
 namespace Framework
@@ -48,6 +49,7 @@ void Controller::Initialize()
 {
     Composition* owner = GetOwner();
     mTransform = owner ? owner->GetComponent<Transform>() : nullptr;
+    mBody = owner ? owner->GetComponent<Body>() : nullptr;
     if (!gLogic || !owner || owner->mKind == ObjectKind::Archetype)
         return;
     auto& list = gLogic->mControllers;
@@ -57,5 +59,25 @@ void Controller::Initialize()
 
 void Controller::DrawInspector() { ImGui::DragFloat("Speed", &mSpeed, 1.0f, 0.0f, 0.0f, "%.3f"); }
 
-void Controller::Update() {}
+void Controller::Update()
+{
+    // Looked up again: the editor may have removed the Body since Initialize.
+    if (Composition* owner = GetOwner())
+        mBody = owner->GetComponent<Body>();
+    if (!mBody)
+        return; // nothing to push
+    if (gPhysics && gPhysics->mRunning)
+    {
+        if (IsDown(VK_RIGHT))
+            mBody->mForce.x += PushForce;
+        if (IsDown(VK_LEFT))
+            mBody->mForce.x -= PushForce;
+        if (IsDown(VK_DOWN))
+            mBody->mForce.y -= PushForce;
+        if (IsDown(VK_UP))
+            mBody->mForce.y += LiftForce;
+    }
+    if (IsDown(VK_F7))
+        mBody->mVelocity = Vec3(0.0f);
+}
 } // namespace Framework
