@@ -1,5 +1,8 @@
 #include "support/GameplayFixtures.h"
 #include <filesystem>
+#include "audio/AudioComponent.h"
+#include "audio/AudioManager.h"
+#include "core/Composition.h"
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "gameplay/ResourceManager.h"
@@ -34,6 +37,23 @@ void FakeInput::SetMouseWorld(float x, float y)
     mState.mCursor.y = 0.5f - (y - position.y) * zoom.y / WorldHalfHeight * 0.5f + BorderTop;
 }
 
+void SoundRecorder::Poll()
+{
+    if (!Framework::gAudio)
+        return;
+    for (const auto& entry : Framework::gAudio->GetSounds())
+        for (const auto& [channel, component] : entry->mChannels)
+            if (mSeen.insert(channel).second)
+            {
+                const Framework::Composition* owner = component ? component->GetOwner() : nullptr;
+                mEvents.push_back((owner ? owner->mName : std::string("?")) + ":" + entry->mKey);
+            }
+    const bool musicOn = Framework::gAudio->IsMusicPlaying();
+    if (musicOn != mMusicOn)
+        mEvents.push_back(musicOn ? "music:on" : "music:off");
+    mMusicOn = musicOn;
+}
+
 GameplayWorld::GameplayWorld(bool withResources)
 {
     if (withResources)
@@ -48,7 +68,8 @@ GameplayWorld::GameplayWorld(bool withResources)
     mPhysics = new Framework::Physics();
     mGraphics = new Framework::GraphicsSystem();
     mLogic = new Framework::GameLogic();
-    mSystems = {mInput, mFactory, mResources, mPhysics, mGraphics, mLogic};
+    mAudio = new Framework::AudioManager(Framework::Sound::OutputType::NoSoundManual);
+    mSystems = {mInput, mFactory, mResources, mPhysics, mGraphics, mLogic, mAudio};
 }
 
 GameplayWorld::~GameplayWorld()
@@ -75,6 +96,8 @@ void GameplayWorld::Step(int frames)
             if (system == mGraphics && !Framework::Platform::HasGLContext())
                 continue;
             system->Update(Dt);
+            if (system == mAudio)
+                mSounds.Poll();
         }
 }
 

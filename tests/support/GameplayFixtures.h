@@ -3,8 +3,10 @@
 // their real update order.
 #pragma once
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
+#include "audio/sound/SoundHandles.h"
 #include "core/InputSys.h"
 #include "core/System.h"
 #include "support/TestSupport.h"
@@ -46,8 +48,23 @@ public:
     void SetMouseWorld(float x, float y);
 };
 
+// Records, without a sound being heard, what the audio manager started: each
+// new channel a component started as "<object name>:<sound key>", and the
+// music going on and off as "music:on" and "music:off". Poll after each frame.
+class SoundRecorder
+{
+public:
+    void Poll();
+    void Clear() { mEvents.clear(); }
+    std::vector<std::string> mEvents;
+
+private:
+    std::set<Framework::Sound::ChannelHandle> mSeen;
+    bool mMusicOn = false;
+};
+
 // The systems in the engine's order (input, factory, resource manager,
-// physics, rendering manager, graphics, game logic, audio), inside a
+// physics, graphics, game logic, audio with a silent output), inside a
 // temporary working folder holding a copy of Resources/. Step runs every
 // system's Update with dt = 1/64 (exact in binary, so timers hit their
 // thresholds exactly); graphics draws only with a GL context.
@@ -74,6 +91,8 @@ public:
     Framework::Physics* mPhysics = nullptr;
     Framework::GraphicsSystem* mGraphics = nullptr;
     Framework::GameLogic* mLogic = nullptr;
+    Framework::AudioManager* mAudio = nullptr;
+    SoundRecorder mSounds; // polled after every frame
     std::vector<Framework::System*> mSystems; // update order; owned, deleted in this order
 };
 } // namespace TestSupport
