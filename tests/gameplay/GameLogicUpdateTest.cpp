@@ -227,18 +227,19 @@ TEST(GameSettingsFile, AMissingFileStartsFromNothingAndIsWrittenAtExit)
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
-TEST(GameSettingsFile, AFailedWriteKeepsTheOldFile)
+TEST(GameSettingsFile, AFailedWriteIsReportedAndChangesNothing)
 {
     TestSupport::TempFolder folder;
+    // A folder where the file should be: the new file cannot take its place.
     const std::string path = folder.File("GameSettings.xml");
-    TestSupport::WriteFile(path, "old");
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    TestSupport::WriteFile(path + "/keep", "old");
     std::map<std::string, bool> levels;
+    testing::internal::CaptureStdout();
     const bool written = WriteGameSettings(path, 4, levels);
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    if (written)
-        GTEST_SKIP() << "the folder stayed writable (running as root)";
-    EXPECT_EQ(TestSupport::ReadFile(path), "old");
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(written);
+    EXPECT_NE(out.find("Error: 4"), std::string::npos);
+    EXPECT_EQ(TestSupport::ReadFile(path + "/keep"), "old");
 }
 
 TEST(GameSettingsFile, MissingElementsLeaveTheValuesAndUnreadableOnesCountAsLocked)
