@@ -70,18 +70,6 @@ public:
 
 // ---- Defaults and files ------------------------------------------------------------
 
-TEST_F(AudioComponentTest, StartsWithItsDefaultsAndRegisters)
-{
-    AudioComponent component;
-    EXPECT_FALSE(component.mPlay);
-    EXPECT_FLOAT_EQ(component.mMinVolume, 1.0f);
-    EXPECT_FLOAT_EQ(component.mMaxVolume, 100.0f);
-    EXPECT_FLOAT_EQ(component.mVolume, 1.0f);
-    EXPECT_FLOAT_EQ(component.mPitch, 1.0f);
-    EXPECT_FLOAT_EQ(component.mFrequency, 44100.0f);
-    EXPECT_EQ(mAudio->GetComponents(), std::vector<AudioComponent*>{&component});
-}
-
 TEST_F(AudioComponentTest, OnlyTheKeyGoesToXmlAndText)
 {
     AudioComponent component;
