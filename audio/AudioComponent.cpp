@@ -273,6 +273,15 @@ void AudioComponent::DrawInspector()
     }
 
     const std::vector<std::string> keys = gAudio ? gAudio->GetSoundKeys() : std::vector<std::string>{};
+    // A key read from a file comes without its combo position; without this the
+    // first draw would take the combo's " " for a choice and erase the key.
+    if (!mKey.empty() && (mSelectedKeyIndex < 0 || mSelectedKeyIndex >= static_cast<int>(keys.size()) ||
+                          keys[mSelectedKeyIndex] != mKey))
+    {
+        const auto found = std::find(keys.begin(), keys.end(), mKey);
+        if (found != keys.end())
+            mSelectedKeyIndex = static_cast<int32_t>(found - keys.begin());
+    }
     const int previous = mSelectedKeyIndex;
     const char* preview =
         mSelectedKeyIndex >= 0 && mSelectedKeyIndex < static_cast<int>(keys.size()) ? keys[mSelectedKeyIndex].c_str() : "";

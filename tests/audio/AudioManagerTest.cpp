@@ -288,15 +288,3 @@ TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)
     EXPECT_TRUE(mAudio->GetComponents().empty());
 }
 
-TEST_F(AudioManagerTest, HandlesOfStoppedMusicAreStaleForScripts)
-{
-    AudioManager& audio = Start();
-    audio.PlayMusic("Theme");
-    const Sound::ChannelHandle old = gMusicChannel;
-    audio.StopMusic();
-    audio.SetChannelVolume(0, 0.1f); // stale: changes nothing, harms nothing
-    EXPECT_FLOAT_EQ(audio.GetChannelVolume(0), 0.0f);
-    audio.PlayMusic("Theme");
-    EXPECT_NE(gMusicChannel, old);
-    EXPECT_FLOAT_EQ(audio.GetChannelVolume(0), 1.0f);
-}

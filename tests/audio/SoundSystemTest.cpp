@@ -101,12 +101,3 @@ TEST(SoundSystem, FallsBackToNoSoundWhenNoDeviceOpens)
     EXPECT_FALSE(channel.IsNull());
 }
 
-TEST(SoundSystem, ReleaseEndsTheSystemForGood)
-{
-    System system;
-    system.SetOutput(OutputType::NoSoundManual);
-    ASSERT_EQ(system.Init(2), Result::Ok);
-    ASSERT_EQ(system.Release(), Result::Ok);
-    EXPECT_EQ(system.Init(2), Result::NotInitialized);
-    EXPECT_EQ(system.Update(), Result::NotInitialized);
-}

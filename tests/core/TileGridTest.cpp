@@ -173,7 +173,9 @@ TEST(TileGridEdit, RebuildKeepsTheOverlapOfOldAndNewSize)
         {
             EXPECT_EQ(grid.mRows[y][x].mUsed, y < 3);
             if (y < 3)
+            {
                 EXPECT_EQ(grid.mRows[y][x].mFrame, static_cast<int>(10 * y + x));
+            }
             EXPECT_EQ(grid.mRows[y][x].mCentre, Vec3(x + 0.5f, y + 0.5f, -8.0f));
         }
     }

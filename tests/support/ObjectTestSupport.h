@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <thread>
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
 #include "core/Factory.h"
@@ -32,7 +33,11 @@ public:
     void UnserializeXml(Framework::XmlSerializer& s) override { s.ReadInt(mValue); }
     void UnserializeText(Framework::TextSerializer& s) override { s.ReadInt(mValue); }
     void SendMessage(Framework::Message*) override {}
-    void Initialize() override { ++mInitializeCount; }
+    void Initialize() override
+    {
+        ++mInitializeCount;
+        mInitThread = std::this_thread::get_id();
+    }
     ~ProbeComponent() override
     {
         if (mDeleted)
@@ -41,6 +46,7 @@ public:
 
     int mValue = 0;
     int mInitializeCount = 0;
+    std::thread::id mInitThread;
     int* mDeleted = nullptr; // counts deletions when set
 };
 
