@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "GraphicsTestSupport.h"
 #include "core/TextSerializer.h"
+#include "core/Transform.h"
 #include "graphics/RenderingManager.h"
 
 using namespace Framework;
@@ -144,5 +145,38 @@ TEST_F(RenderingManagerTest, RemovalTakesTheFirstEntryOfTheIdAndKeepsTheOrder)
     EXPECT_EQ(manager.mLiveRenderers[1].mObjectId, 1u);
     manager.RemoveMode2Renderer(9); // nothing there: nothing happens
     manager.RemoveTextRenderer(nullptr, 9);
+}
+} // namespace
+
+namespace
+{
+TEST(RendererQueue, LayersRoundTheDepthUp)
+{
+    EXPECT_EQ(RenderingManager::LayerOf(2.5f), 3);
+    EXPECT_EQ(RenderingManager::LayerOf(-0.5f), 0);
+    EXPECT_EQ(RenderingManager::LayerOf(-8.0f), -8);
+}
+
+TEST(RendererQueue, BrokenRenderersAreSkippedNotRead)
+{
+    GraphicsSystem graphics;
+    graphics.mEditorCamera.SetUpForEditing(1366.0f, 768.0f);
+    SpriteSheet sheet;
+    sheet.mRows = sheet.mCols = 1;
+    sheet.Slice();
+    Transform transform;
+    EXPECT_FALSE(RenderingManager::QueueRendererSprite(nullptr, 0, &transform, 1.0f, false, false));
+    EXPECT_FALSE(RenderingManager::QueueRendererSprite(&sheet, 1, &transform, 1.0f, false, false));
+    EXPECT_FALSE(RenderingManager::QueueRendererSprite(&sheet, -1, &transform, 1.0f, false, false));
+    EXPECT_FALSE(RenderingManager::QueueRendererSprite(&sheet, 0, nullptr, 1.0f, false, false));
+    EXPECT_TRUE(graphics.mSpriteBatches.empty());
+
+    transform.mPosition = Vec3(1.0f, 2.0f, 2.5f);
+    transform.mRotation = 90.0f;
+    ASSERT_TRUE(RenderingManager::QueueRendererSprite(&sheet, 0, &transform, 0.25f, false, false));
+    const SpriteBatch& batch = graphics.mSpriteBatches[2][0][graphics.mShaders["Test"]];
+    EXPECT_EQ(batch.mQuadCount, 1u);
+    EXPECT_FLOAT_EQ(batch.mVertices[6], 0.25f) << "alpha";
+    EXPECT_NEAR(batch.mVertices[0], 1.5f, 1e-5f) << "a quarter turn from degrees";
 }
 } // namespace
