@@ -1,7 +1,10 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
+#include <cmath>
 #include "core/DebugSystem.h"
 #include "core/TextSerializer.h"
+#include "core/Transform.h"
+#include "graphics/GraphicsSystem.h"
 
 namespace Framework
 {
@@ -98,6 +101,21 @@ void RenderingManager::RemoveTextRenderer(TextRenderer*, uint32_t objectId)
 }
 
 void RenderingManager::AddAnimator(Animator* animator) { mAnimators.push_back(animator); }
+
+int RenderingManager::LayerOf(float z) { return static_cast<int>(std::ceil(z)); }
+
+bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIndex, const Transform* transform,
+                                           float alpha, bool invertX, bool invertY)
+{
+    if (!sheet || !transform || !gGraphicsSystem || frameIndex < 0 ||
+        static_cast<size_t>(frameIndex) >= sheet->mFrames.size())
+        return false;
+    const float scale[2] = {transform->mScale.x, transform->mScale.y};
+    gGraphicsSystem->DrawSprite(sheet->mFrames[frameIndex], transform->mPosition, scale,
+                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), "Test",
+                                invertX, invertY);
+    return true;
+}
 
 void RenderingManager::BuildLayers()
 {
