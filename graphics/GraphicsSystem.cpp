@@ -3,6 +3,7 @@
 #include "core/DebugSystem.h"
 #include "core/GameLogic.h"
 #include "core/WindowSystem.h"
+#include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
 
@@ -82,6 +83,7 @@ void GraphicsSystem::Init()
     if (!mContextReady)
         return;
     LoadShaders();
+    LoadFont();
     BuildFlatColourProgram();
 
     glGenVertexArrays(1, &mSpriteVertexArray);
@@ -94,6 +96,7 @@ void GraphicsSystem::Init()
     mTileTextureNames.push_back("TilePlatform2");
     mTileTextureNames.push_back("TilePlatform3");
     mTilesetName = mTileTextureNames.front();
+    RegisterRenderComponentCreators();
 }
 
 bool GraphicsSystem::InitRenderingEnvironment()
@@ -184,6 +187,7 @@ void GraphicsSystem::Update(float)
     FlushDebug();
     mDebugIndices.clear();
     mDebugVertices.clear();
+    DrawAllText(GetShader("Font"));
 }
 
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }
