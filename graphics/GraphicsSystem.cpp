@@ -6,6 +6,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/WindowSystem.h"
+#include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
 
@@ -85,6 +86,7 @@ void GraphicsSystem::Init()
     if (!mContextReady)
         return;
     LoadShaders();
+    LoadFont();
     BuildFlatColourProgram();
 
     glGenVertexArrays(1, &mSpriteVertexArray);
@@ -100,6 +102,7 @@ void GraphicsSystem::Init()
     mTileTextureNames.push_back("TilePlatform2");
     mTileTextureNames.push_back("TilePlatform3");
     mTilesetName = mTileTextureNames.front();
+    RegisterRenderComponentCreators();
 }
 
 bool GraphicsSystem::InitRenderingEnvironment()
@@ -190,6 +193,7 @@ void GraphicsSystem::Update(float dt)
     FlushDebug();
     mDebugIndices.clear();
     mDebugVertices.clear();
+    DrawAllText(GetShader("Font"));
 
     // In the editor the level's own camera only shows where it looks.
     if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR && gFactory)

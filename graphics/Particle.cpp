@@ -1,4 +1,5 @@
 #include "graphics/Particle.h"
+#include "graphics/GraphicsSystem.h"
 
 namespace Framework
 {
@@ -13,7 +14,17 @@ float Fraction(float a, float from, float to)
 }
 } // namespace
 
-Particle::Particle() { Reset(); mStepsPerFrame = 0; }
+Sprite BlankParticleSprite()
+{
+    const Vec2 corners[4] = {Vec2(0.0f), Vec2(0.0f), Vec2(0.0f), Vec2(0.0f)};
+    return Sprite(0, 0, corners);
+}
+
+Particle::Particle() : mSprite(BlankParticleSprite())
+{
+    Reset();
+    mStepsPerFrame = 0;
+}
 
 void Particle::Reset()
 {
@@ -130,5 +141,29 @@ void Particle::Integrate(float dt)
     mPosition.y += dt * mVelocity.y;
 }
 
-void Particle::Draw() const {}
+void Particle::Draw() const
+{
+    if (!gGraphicsSystem)
+        return;
+    const float centre[2] = {mPosition.x, mPosition.y};
+    const float scale[2] = {mScale.x, mScale.y};
+    const float radians = mAngle * 3.1415927f / 180.0f;
+    switch (static_cast<ParticleType>(mType))
+    {
+    case ParticleType::Circle:
+        gGraphicsSystem->DrawCircle(centre, mScale.x * 0.5f, mColour);
+        break;
+    case ParticleType::Box:
+    {
+        static const Sprite blank = BlankParticleSprite();
+        gGraphicsSystem->DrawSprite(blank, mPosition, scale, radians, mColour, "Solid", false, false);
+        break;
+    }
+    case ParticleType::Texture:
+        gGraphicsSystem->DrawSprite(mSprite, mPosition, scale, radians, mColour, "Multiply", false, false);
+        break;
+    default:
+        break; // None, or a value no shape has
+    }
+}
 } // namespace Framework

@@ -1,6 +1,7 @@
 // One pooled particle: its colour, scale and speed keys, its motion and age.
 #pragma once
 #include "core/MathTypes.h"
+#include "graphics/Sprite.h"
 
 namespace Framework
 {
@@ -62,5 +63,9 @@ struct Particle
 
     int mType = 0;                // a ParticleType value
     int mStepsPerFrame = 0;       // Integrate calls per emitter update (2 after Reset)
+    Sprite mSprite;               // the frame drawn by Texture particles
 };
+
+// "Sprite0" on texture 0 with zero texture coordinates: the blank frame.
+Sprite BlankParticleSprite();
 } // namespace Framework

@@ -194,6 +194,8 @@ void ParticleEmitter::Emit()
         else
             p->mAge = RandomStartAge();
 
+        if (mType == static_cast<int>(ParticleType::Texture))
+            p->mSprite = mSprite;
         p->mType = mType;
         mLive.push_back(p);
     }

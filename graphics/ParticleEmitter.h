@@ -7,10 +7,65 @@
 
 namespace Framework
 {
-class ParticleEmitter
+// What a ParticleComponent saves and edits; copying it copies an effect
+// without touching anyone's particles.
+struct ParticleEmitterSettings
+{
+    bool mVaryPosition = false;
+    bool mVaryScale = false;
+    bool mLerpColour = false;
+    bool mMiddleColour = false;
+    bool mLerpScale = false;
+    bool mMiddleScale = false;
+    bool mLerpVelocity = false;
+    bool mMiddleVelocity = false;
+    bool mCircleEmission = false;
+    bool mActivate = false;         // runs and draws only while set
+    bool mFollowEmitter = false;    // live particles move along with the emitter
+    bool mGravityEnabled = false;
+    bool mRotationEnabled = false;  // particles take mAngle (not saved)
+
+    Vec3 mPosition{0.0f};
+    Vec3 mMinPos{0.0f};
+    Vec3 mMaxPos{0.0f};
+    Vec3 mMinDir{0.0f};
+    Vec3 mMaxDir{0.0f};
+    Vec3 mMinScale{0.2f, 0.2f, 0.0f};
+    Vec3 mMaxScale{0.2f, 0.2f, 0.0f};
+    Vec3 mStartScale{0.2f, 0.2f, 0.0f}; // saved only; the start scale is MinScale
+    Vec3 mMidScale{0.5f, 0.5f, 0.0f};
+    Vec3 mEndScale{1.0f, 1.0f, 0.0f};
+    Vec3 mGravityDirection{0.0f};
+    Color mStartColour{1.0f};
+    Color mMidColour{1.0f};
+    Color mEndColour{1.0f};
+
+    float mDelay = 0.5f;            // seconds between bursts
+    float mMinLifeSpan = 5.0f;
+    float mMaxLifeSpan = 5.0f;
+    float mMidLifeSpan = 5.0f;      // age at which the colour is MidColour
+    float mMidScaleTime = 5.0f;
+    float mMidSpdTime = 5.0f;
+    float mStartSpeed = 0.0f;
+    float mMidSpeed = 0.0f;
+    float mEndSpeed = 0.0f;
+    float mMinRadius = 0.0f;
+    float mMaxRadius = 0.0f;
+    float mAngle = 0.0f;            // degrees (not saved)
+
+    int mMaxParticle = 0;
+    int mBurstAmount = 0;
+    int mType = 0;                  // a ParticleType value
+    Sprite mSprite = BlankParticleSprite(); // the frame Texture particles show
+};
+
+class ParticleEmitter : public ParticleEmitterSettings
 {
 public:
     ParticleEmitter();
+    ParticleEmitter(const ParticleEmitter&) = delete;
+    ParticleEmitter& operator=(const ParticleEmitter&) = delete;
+    ParticleEmitter(ParticleEmitter&&) = default; // pool construction only
 
     // One frame: re-reserves when MaxParticle changed, steps, draws and
     // recycles the live particles, then tries a burst.
@@ -33,56 +88,10 @@ public:
     size_t FreeCount() const { return mFree.size(); }
     const std::vector<Particle*>& Live() const { return mLive; }
 
-    bool mVaryPosition = false;
-    bool mVaryScale = false;
-    bool mLerpColour = false;
-    bool mMiddleColour = false;
-    bool mLerpScale = false;
-    bool mMiddleScale = false;
-    bool mLerpVelocity = false;
-    bool mMiddleVelocity = false;
-    bool mCircleEmission = false;
-    bool mActivate = false;         // runs and draws only while set
-    bool mFollowEmitter = false;    // live particles move along with the emitter
-    bool mGravityEnabled = false;
-    bool mRotationEnabled = false;  // particles take mAngle
     bool mInUse = false;            // the pool slot belongs to a ParticleComponent
-
-    Vec3 mPosition{0.0f};
-    Vec3 mMinPos{0.0f};
-    Vec3 mMaxPos{0.0f};
-    Vec3 mMinDir{0.0f};
-    Vec3 mMaxDir{0.0f};
-    Vec3 mMinScale{0.2f, 0.2f, 0.0f};
-    Vec3 mMaxScale{0.2f, 0.2f, 0.0f};
-    Vec3 mStartScale{0.2f, 0.2f, 0.0f}; // saved only; the start scale is MinScale
-    Vec3 mMidScale{0.5f, 0.5f, 0.0f};
-    Vec3 mEndScale{1.0f, 1.0f, 0.0f};
     Vec3 mPreviousPosition{0.0f};   // mPosition at the end of the last update
-    Vec3 mGravityDirection{0.0f};
-    Color mStartColour{1.0f};
-    Color mMidColour{1.0f};
-    Color mEndColour{1.0f};
-
-    float mDelay = 0.5f;            // seconds between bursts
     float mSpawnTimer = 0.0f;       // seconds since the last burst
-    float mMinLifeSpan = 5.0f;
-    float mMaxLifeSpan = 5.0f;
-    float mMidLifeSpan = 5.0f;      // age at which the colour is MidColour
-    float mMidScaleTime = 5.0f;
-    float mMidSpdTime = 5.0f;
-    float mStartSpeed = 0.0f;
-    float mMidSpeed = 0.0f;
-    float mEndSpeed = 0.0f;
-    float mMinRadius = 0.0f;
-    float mMaxRadius = 0.0f;
-    float mAngle = 0.0f;            // degrees
-
-    int mMaxParticle = 0;
-    int mBurstAmount = 0;
     unsigned mId = 0;               // 0..49 in pool order; the inspector's ImGui ID
-    int mType = 0;                  // a ParticleType value
-
     std::vector<Particle>* mPool = nullptr; // the particle pool reserved from; not owned
 
 private:

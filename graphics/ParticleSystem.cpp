@@ -1,4 +1,7 @@
 #include "graphics/ParticleSystem.h"
+#include "core/ComponentCreator.h"
+#include "core/Factory.h"
+#include "graphics/ParticleComponent.h"
 #include "graphics/ParticleTrigTable.h"
 
 namespace Framework
@@ -24,6 +27,9 @@ ParticleSystem::~ParticleSystem()
 
 void ParticleSystem::Init()
 {
+    if (gFactory)
+        gFactory->AddComponentCreator(
+            "ParticleComponent", new ComponentCreatorType<ParticleComponent>(ComponentType::ParticleComponent));
     BuildParticleTrigTable();
 }
 

@@ -1,10 +1,14 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include "core/DebugSystem.h"
 #include "core/TextSerializer.h"
 #include "core/Transform.h"
+#include "graphics/Animator.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/Renderer.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -50,7 +54,13 @@ RenderingManager::~RenderingManager()
     }
 }
 
-void RenderingManager::Update(float) {}
+void RenderingManager::Update(float dt)
+{
+    for (Animator* animator : mAnimators)
+        animator->Update(dt);
+    for (const RendererEntry& entry : mLiveRenderers)
+        entry.mRenderer->QueueSprite(); // skips hidden ones and those without sheet, frame or Transform
+}
 
 void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
 {
@@ -120,6 +130,10 @@ bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIn
 void RenderingManager::BuildLayers()
 {
     mLayers.clear();
+    for (const auto* list : {&mLiveRenderers, &mTileRenderers})
+        for (const RendererEntry& entry : *list)
+            if (entry.mRenderer && entry.mRenderer->mTransform)
+                mLayers[static_cast<int>(std::ceil(entry.mRenderer->mTransform->mPosition.z))].push_back(entry);
     Log("Building layers");
 }
 
