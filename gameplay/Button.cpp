@@ -9,6 +9,8 @@
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
 #include "gameplay/ResourceManager.h"
+#include "graphics/Animator.h"
+#include "graphics/Renderer.h"
 #include "graphics/SpriteSheet.h"
 #include "physics/Physics.h"
 
@@ -23,19 +25,15 @@ constexpr size_t LevelEditBufferSize = 1024;
 
 bool IsLeafButton(const Composition* owner) { return owner && owner->mTag == ObjectTag::ButtonLeaf; }
 
-// ---- The Renderer and Animator the button drives ---------------------------
-// PENDING render components: Renderer and Animator have not landed; until they
-// do, a button behaves as one on an object without them.
-Renderer* FindRenderer(Composition*) { return nullptr; }
-struct Animator
-{
-    bool mPlaying = false;
-};
-Animator* FindAnimator(Composition*) { return nullptr; }
-uint32_t GetFrame(const Renderer*) { return 0; }
-void SetFrame(Renderer*, uint32_t) {}
+Renderer* FindRenderer(Composition* owner) { return owner ? owner->GetComponent<Renderer>() : nullptr; }
+Animator* FindAnimator(Composition* owner) { return owner ? owner->GetComponent<Animator>() : nullptr; }
+uint32_t GetFrame(const Renderer* renderer) { return static_cast<uint32_t>(renderer->mIndex); }
+void SetFrame(Renderer* renderer, uint32_t frame) { renderer->mIndex = static_cast<int32_t>(frame); }
 // Frames of the Renderer's sheet, 0 without one.
-size_t FrameCount(const Renderer*) { return 0; }
+size_t FrameCount(const Renderer* renderer)
+{
+    return renderer && renderer->mSpriteSheet ? renderer->mSpriteSheet->mFrames.size() : 0;
+}
 } // namespace
 
 Button::Button()

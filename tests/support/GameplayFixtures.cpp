@@ -7,6 +7,8 @@
 #include "core/GameLogic.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/Renderer.h"
+#include "graphics/RenderingManager.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
 
@@ -66,10 +68,11 @@ GameplayWorld::GameplayWorld(bool withResources)
     mFactory = new Framework::GameObjectFactory();
     mResources = new Framework::ResourceManager();
     mPhysics = new Framework::Physics();
+    mRendering = new Framework::RenderingManager();
     mGraphics = new Framework::GraphicsSystem();
     mLogic = new Framework::GameLogic();
     mAudio = new Framework::AudioManager(Framework::Sound::OutputType::NoSoundManual);
-    mSystems = {mInput, mFactory, mResources, mPhysics, mGraphics, mLogic, mAudio};
+    mSystems = {mInput, mFactory, mResources, mPhysics, mRendering, mGraphics, mLogic, mAudio};
 }
 
 GameplayWorld::~GameplayWorld()
@@ -86,6 +89,8 @@ void GameplayWorld::Init()
 {
     for (Framework::System* system : mSystems)
         system->Init();
+    // Without a GL context the graphics system stops before its creators.
+    Framework::RegisterRenderComponentCreators();
 }
 
 void GameplayWorld::Step(int frames)

@@ -64,7 +64,8 @@ private:
 };
 
 // The systems in the engine's order (input, factory, resource manager,
-// physics, graphics, game logic, audio with a silent output), inside a
+// physics, rendering manager, graphics, game logic, audio with a silent
+// output), inside a
 // temporary working folder holding a copy of Resources/. Step runs every
 // system's Update with dt = 1/64 (exact in binary, so timers hit their
 // thresholds exactly); graphics draws only with a GL context.
@@ -89,6 +90,7 @@ public:
     Framework::GameObjectFactory* mFactory = nullptr;
     Framework::ResourceManager* mResources = nullptr;
     Framework::Physics* mPhysics = nullptr;
+    Framework::RenderingManager* mRendering = nullptr;
     Framework::GraphicsSystem* mGraphics = nullptr;
     Framework::GameLogic* mLogic = nullptr;
     Framework::AudioManager* mAudio = nullptr;
