@@ -11,6 +11,7 @@
 #include "gameplay/Button.h"
 #include "gameplay/ResourceManager.h"
 #include "gameplay/ScriptId.h"
+#include "gameplay/ScriptLookup.h"
 #include "support/GameplayFixtures.h"
 #include "ScriptTestSupport.h"
 
@@ -222,4 +223,13 @@ TEST_F(ScriptHost, BehaviourRecordsHoldOnlyTheScriptNumber)
     xml.EnterChild();                   // <ScriptID>
     read.UnserializeXml(xml);
     EXPECT_EQ(read.ScriptID, 21);
+}
+
+TEST_F(ScriptHost, ScriptLookupsCheckTheScriptClass)
+{
+    MakeScripted("Hero", 1);
+    MakeScripted("Plain", 0);
+    EXPECT_NE(FindScript<TestSupport::RecordingScript>("Hero"), nullptr);
+    EXPECT_EQ(FindScript<TestSupport::RecordingScript>("Plain"), nullptr); // the default script is no match
+    EXPECT_EQ(FindScript<TestSupport::RecordingScript>("Nobody"), nullptr);
 }

@@ -7,6 +7,7 @@
 #include "core/GameLogic.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/ParticleSystem.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
 #include "physics/Physics.h"
@@ -72,7 +73,8 @@ GameplayWorld::GameplayWorld(bool withResources)
     mGraphics = new Framework::GraphicsSystem();
     mLogic = new Framework::GameLogic();
     mAudio = new Framework::AudioManager(Framework::Sound::OutputType::NoSoundManual);
-    mSystems = {mInput, mFactory, mResources, mPhysics, mRendering, mGraphics, mLogic, mAudio};
+    mParticles = new Framework::ParticleSystem();
+    mSystems = {mInput, mFactory, mResources, mPhysics, mRendering, mGraphics, mLogic, mAudio, mParticles};
 }
 
 GameplayWorld::~GameplayWorld()

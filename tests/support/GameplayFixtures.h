@@ -19,6 +19,7 @@ class CoreEngine;
 class GameLogic;
 class GameObjectFactory;
 class GraphicsSystem;
+class ParticleSystem;
 class Physics;
 class RenderingManager;
 class ResourceManager;
@@ -65,7 +66,7 @@ private:
 
 // The systems in the engine's order (input, factory, resource manager,
 // physics, rendering manager, graphics, game logic, audio with a silent
-// output), inside a
+// output, particles), inside a
 // temporary working folder holding a copy of Resources/. Step runs every
 // system's Update with dt = 1/64 (exact in binary, so timers hit their
 // thresholds exactly); graphics draws only with a GL context.
@@ -94,6 +95,7 @@ public:
     Framework::GraphicsSystem* mGraphics = nullptr;
     Framework::GameLogic* mLogic = nullptr;
     Framework::AudioManager* mAudio = nullptr;
+    Framework::ParticleSystem* mParticles = nullptr;
     SoundRecorder mSounds; // polled after every frame
     std::vector<Framework::System*> mSystems; // update order; owned, deleted in this order
 };
