@@ -1,18 +1,226 @@
 #include "graphics/GraphicsSystem.h"
+#include <GL/glew.h>
+#include "core/ComponentCreator.h"
+#include "core/Composition.h"
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "core/GameLogic.h"
+#include "core/WindowSystem.h"
+#include "graphics/Shader.h"
 #include "platform/Platform.h"
 
 namespace Framework
 {
 GraphicsSystem* gGraphicsSystem = nullptr;
 
+namespace
+{
+const char* const ArtListPath = "Resources/Art/Art.dat";
+
+// The shader table: name, vertex file, fragment file, in loading order.
+struct ShaderFiles
+{
+    const char* name;
+    const char* vertex;
+    const char* fragment;
+};
+const ShaderFiles ShaderTable[] = {
+    {"Default", "default.vert", "default.frag"}, {"Debug", "mesh.vert", "mesh.frag"},
+    {"Font", "font.vert", "font.frag"},          {"Test", "test_shader.vert", "test_shader.frag"},
+    {"Multiply", "multiply.vert", "multiply.frag"}, {"Solid", "solid.vert", "solid.frag"},
+};
+
+// Vertex colour only, with the sprite programs' attributes and uniforms.
+const char* const FlatColourVertex = R"(#version 330 core
+layout(location = 0) in vec3 aPosition;
+layout(location = 1) in vec4 aColor;
+uniform mat4 transform;
+uniform mat4 view;
+uniform mat4 projection;
+uniform mat4 world;
+out vec4 vColor;
+void main()
+{
+    vColor = aColor;
+    gl_Position = projection * view * world * transform * vec4(aPosition, 1.0);
+}
+)";
+const char* const FlatColourFragment = R"(#version 330 core
+in vec4 vColor;
+out vec4 fragColor;
+void main() { fragColor = vColor; }
+)";
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+// glewInit reports "no GLX display" on an EGL context although every entry point loaded.
+bool LoadGLEntryPoints()
+{
+    glewExperimental = GL_TRUE;
+    const GLenum result = glewInit();
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+    return result == GLEW_OK || (result == GLEW_ERROR_NO_GLX_DISPLAY && GLEW_VERSION_3_3);
+}
+} // namespace
+
 GraphicsSystem::GraphicsSystem() { gGraphicsSystem = this; }
+
 GraphicsSystem::~GraphicsSystem()
 {
+    CleanRenderingEnvironment();
     if (gGraphicsSystem == this)
         gGraphicsSystem = nullptr;
 }
-void GraphicsSystem::Init() { Platform::CreateGLContext(); }
-void GraphicsSystem::Update(float) {}
+
+void GraphicsSystem::Init()
+{
+    Log("GraphicsSystem::Init()");
+    InitRenderingEnvironment();
+    if (!mContextReady)
+        return;
+    LoadShaders();
+    BuildFlatColourProgram();
+
+    glGenVertexArrays(1, &mSpriteVertexArray);
+    glGenBuffers(1, &mSpriteVertexBuffer);
+    glGenBuffers(1, &mSpriteIndexBuffer);
+    glGenVertexArrays(1, &mTextVertexArray);
+    glGenBuffers(1, &mTextVertexBuffer);
+
+    if (gFactory)
+        gFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
+
+    mTileTextureNames.push_back("TilePlatform");
+    mTileTextureNames.push_back("TilePlatform2");
+    mTileTextureNames.push_back("TilePlatform3");
+    mTilesetName = mTileTextureNames.front();
+}
+
+bool GraphicsSystem::InitRenderingEnvironment()
+{
+    Log("Initializing Rendering Environment");
+    SetActiveCamera(&mEditorCamera);
+    int screenWidth = 0, screenHeight = 0;
+    Platform::GetScreenSize(screenWidth, screenHeight);
+    if (screenWidth <= 0 || screenHeight <= 0)
+        return false;
+    if (!Platform::CreateGLContext())
+        return false;
+    mContextReady = LoadGLEntryPoints();
+    if (!mContextReady)
+        return false;
+
+    int width = 0, height = 0;
+    ClientSize(width, height);
+    mEditorCamera.SetUpForEditing(static_cast<float>(width), static_cast<float>(height));
+
+    ReadArtList(ArtListPath, mSpriteSheets);
+    mArtListRead = true;
+    return true;
+}
+
+void GraphicsSystem::CleanRenderingEnvironment()
+{
+    // A list that was never read would be written back empty.
+    if (mArtListRead)
+        WriteArtList(ArtListPath, mSpriteSheets);
+    mArtListRead = false;
+    if (!mContextReady || !Platform::HasGLContext())
+        return;
+    // The context itself outlives the systems (the editor still draws with it);
+    // what this system made goes now.
+    for (auto& [key, sheet] : mSpriteSheets)
+        if (sheet.mId != 0)
+        {
+            GLuint id = sheet.mId;
+            glDeleteTextures(1, &id);
+            sheet.mId = 0;
+        }
+    for (auto& [name, program] : mShaders)
+        if (program != 0)
+            glDeleteProgram(program);
+    mShaders.clear();
+    if (mFlatColourProgram)
+        glDeleteProgram(mFlatColourProgram);
+    glDeleteVertexArrays(1, &mSpriteVertexArray);
+    glDeleteBuffers(1, &mSpriteVertexBuffer);
+    glDeleteBuffers(1, &mSpriteIndexBuffer);
+    glDeleteVertexArrays(1, &mTextVertexArray);
+    glDeleteBuffers(1, &mTextVertexBuffer);
+    mFlatColourProgram = mSpriteVertexArray = mSpriteVertexBuffer = mSpriteIndexBuffer = 0;
+    mTextVertexArray = mTextVertexBuffer = 0;
+    mContextReady = false;
+}
+
+void GraphicsSystem::LoadShaders()
+{
+    for (const ShaderFiles& files : ShaderTable)
+    {
+        uint32_t program = 0;
+        if (std::string(files.name) != "None")
+            program = Shader(files.vertex, files.fragment).mProgram;
+        mShaders.emplace(files.name, program);
+    }
+}
+
+void GraphicsSystem::BuildFlatColourProgram()
+{
+    mFlatColourProgram = Shader::BuildProgram(FlatColourVertex, FlatColourFragment);
+}
+
+void GraphicsSystem::Update(float dt)
+{
+    BeginFrame();
+    DrawTileMap();
+    FlushSprites();
+    if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR)
+    {
+        const Color blue(0.0f, 0.0f, 1.0f, 1.0f);
+        const float left[2] = {-100.0f, 0.0f}, right[2] = {100.0f, 0.0f};
+        const float bottom[2] = {0.0f, -100.0f}, top[2] = {0.0f, 100.0f};
+        DrawLine(left, right, blue);
+        DrawLine(bottom, top, blue);
+    }
+    FlushDebug();
+    mDebugIndices.clear();
+    mDebugVertices.clear();
+
+    // In the editor the level's own camera only shows where it looks.
+    if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR && gFactory)
+        if (Composition* object = gFactory->FindObject("MainCamera"))
+            if (Camera* camera = object->GetComponent<Camera>())
+                camera->Update(dt);
+}
+
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }
-void GraphicsSystem::DrawLoadingFrame() { SwapBuffers(); }
+
+uint32_t GraphicsSystem::GetShader(const std::string& name) { return mShaders.emplace(name, 0u).first->second; }
+
+SpriteSheet* GraphicsSystem::GetSpriteSheet(const std::string& key)
+{
+    if (!gGraphicsSystem)
+        return nullptr;
+    auto found = gGraphicsSystem->mSpriteSheets.find(key);
+    return found == gGraphicsSystem->mSpriteSheets.end() ? nullptr : &found->second;
+}
+
+void GraphicsSystem::ReleaseActiveCamera(Camera* camera)
+{
+    Camera* expected = camera;
+    mActiveCamera.compare_exchange_strong(expected, &mEditorCamera);
+}
+
+void GraphicsSystem::ClientSize(int& width, int& height)
+{
+    width = gWindowSystem ? gWindowSystem->mWidth : 0;
+    height = gWindowSystem ? gWindowSystem->mHeight : 0;
+    if (width <= 0 || height <= 0)
+        Platform::GetWindowClientSize(width, height);
+}
 } // namespace Framework

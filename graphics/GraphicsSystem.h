@@ -1,15 +1,27 @@
-// Owns the GL context of the window and draws everything but the editor panels.
+// Owns the GL context of the window and draws everything but the editor
+// panels: sprites batched by layer, texture and program, the tile map, debug
+// lines and the loading frame. Also keeps the shader and sprite-sheet tables.
 #pragma once
 #include <atomic>
+#include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
+#include "core/MathTypes.h"
 #include "core/System.h"
+#include "graphics/ArtList.h"
 #include "graphics/Camera.h"
+#include "graphics/SpriteBatch.h"
+#include "graphics/SpriteSheet.h"
 
 namespace Framework
 {
 class GraphicsSystem : public System
 {
 public:
+    // layer (z truncated toward zero) -> GL texture id -> GL program id -> batch
+    using BatchMap = std::map<int, std::map<uint32_t, std::map<uint32_t, SpriteBatch>>>;
+
     GraphicsSystem();
     ~GraphicsSystem() override;
     void Update(float dt) override;
@@ -17,16 +29,69 @@ public:
     std::string GetName() override { return "GraphicsSystem"; }
     void SendMessage(Message*) override {}
 
+    bool InitRenderingEnvironment();
+    void CleanRenderingEnvironment();
+    void LoadShaders();
+
+    // Clears the frame (grey) and sets the fixed GL state.
+    void BeginFrame();
+    // Queues one sprite unless the active camera cannot see it. scale is the
+    // quad's full width and height, angle is in radians counter-clockwise.
+    void DrawSprite(const Sprite& frame, const Vec3& position, const float scale[2], float angle,
+                    const Color& colour, std::string shaderName, bool flipX, bool flipY);
+    // Draws every batch by layer, texture, program, and empties them.
+    void FlushSprites();
     void SwapBuffers();
+
+    // Debug lines, drawn once a frame with the "Debug" program.
+    void DrawLine(const float a[2], const float b[2], const Color& colour);
+    void DrawCircle(const float centre[2], float size, const Color& colour);
+    void FlushDebug();
+    void DrawTileMap();
+    // Draws and presents one frame of the loading screen.
     void DrawLoadingFrame();
+
+    // The program of a shader name; an unknown name is added with program 0.
+    uint32_t GetShader(const std::string& name);
+    static SpriteSheet* GetSpriteSheet(const std::string& key);
 
     // The camera every draw uses; the level loader thread may replace it.
     Camera* GetActiveCamera() const { return mActiveCamera.load(); }
-    void SetActiveCamera(Camera* camera) { mActiveCamera.store(camera); }
+    void SetActiveCamera(Camera* camera) { mActiveCamera.store(camera ? camera : &mEditorCamera); }
+    // Puts the editor camera back when camera is the active one.
+    void ReleaseActiveCamera(Camera* camera);
 
+    unsigned mDebugIndexCount = 0;           // indices drawn by the last FlushDebug
+    std::vector<uint32_t> mDebugIndices;
+    std::vector<float> mDebugVertices;       // seven floats a vertex: x, y, 0, r, g, b, a
+    int mPositionSize = 3;
+    int mColorSize = 4;
+    int mUVSize = 2;
+    BatchMap mSpriteBatches;
     std::string mTilesetName = "TilePlatform"; // sprite-sheet key the tile map is drawn with
+    std::vector<std::string> mTileTextureNames;
+    uint32_t mSpriteVertexArray = 0;
+    uint32_t mSpriteVertexBuffer = 0;
+    uint32_t mSpriteIndexBuffer = 0;
+    uint32_t mTextVertexArray = 0;
+    uint32_t mTextVertexBuffer = 0;
+    uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
+    QuadMesh mUnitQuad;
+    std::map<std::string, uint32_t> mShaders;
+    SpriteSheetTable mSpriteSheets;
     Camera mEditorCamera;
     std::atomic<Camera*> mActiveCamera{&mEditorCamera};
+
+    bool mContextReady = false;    // the GL context exists and its entry points are loaded
+    bool mArtListRead = false;     // only a list that was read is written back
+    // Draws what names no program ("None"): core profile draws nothing with program 0.
+    uint32_t mFlatColourProgram = 0;
+
+private:
+    void DrawBatch(SpriteBatch& batch);
+    void BuildFlatColourProgram();
+    // The window system's client size, or the window's when there is no window system.
+    static void ClientSize(int& width, int& height);
 };
 
 extern GraphicsSystem* gGraphicsSystem;

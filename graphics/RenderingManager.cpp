@@ -1,14 +1,135 @@
 #include "graphics/RenderingManager.h"
+#include <algorithm>
+#include <cmath>
+#include "core/DebugSystem.h"
+#include "core/TextSerializer.h"
+#include "core/Transform.h"
+#include "graphics/GraphicsSystem.h"
 
 namespace Framework
 {
 RenderingManager* gRenderingManager = nullptr;
 
-RenderingManager::RenderingManager() { gRenderingManager = this; }
+namespace
+{
+const char* const AnimationsPath = "Resources/Art/Animations.dat";
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+template <class List, class Match>
+void EraseFirst(List& list, Match match)
+{
+    auto found = std::find_if(list.begin(), list.end(), match);
+    if (found != list.end())
+        list.erase(found);
+}
+} // namespace
+
+RenderingManager::RenderingManager()
+{
+    gRenderingManager = this;
+    TextSerializer file(AnimationsPath, TextSerializer::ReadWrite);
+    mAnimationFileIntact = ReadAnimations(file, mAnimations);
+}
+
 RenderingManager::~RenderingManager()
 {
     if (gRenderingManager == this)
         gRenderingManager = nullptr;
+    // Writing back what a damaged file let us read would lose the records after the damage.
+    if (!mAnimationFileIntact)
+        Log(std::string(AnimationsPath) + " was damaged and is left as it is");
+    else
+    {
+        TextSerializer file(AnimationsPath, TextSerializer::Write);
+        WriteAnimations(file, mAnimations);
+    }
 }
+
 void RenderingManager::Update(float) {}
+
+void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
+{
+    mLiveRenderers.push_back({objectId, renderer});
+    BuildLayers();
+}
+
+void RenderingManager::AddMode2Renderer(uint32_t objectId, Renderer* renderer)
+{
+    mTileRenderers.push_back({objectId, renderer});
+    BuildLayers();
+}
+
+void RenderingManager::AddArchetypeRenderer(uint32_t objectId, Renderer* renderer)
+{
+    mArchetypeRenderers.push_back({objectId, renderer});
+}
+
+void RenderingManager::RemoveRenderer(uint32_t objectId, Renderer* renderer)
+{
+    EraseFirst(mLiveRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+    // The layer map is looked through whole: the renderer may have moved since the map was built.
+    for (auto& [layer, entries] : mLayers)
+    {
+        auto found = std::find_if(entries.begin(), entries.end(),
+                                  [renderer](const RendererEntry& entry) { return entry.mRenderer == renderer; });
+        if (found != entries.end())
+        {
+            entries.erase(found);
+            return;
+        }
+    }
+}
+
+void RenderingManager::RemoveMode2Renderer(uint32_t objectId)
+{
+    EraseFirst(mTileRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+}
+
+void RenderingManager::AddTextRenderer(uint32_t objectId, TextRenderer* renderer)
+{
+    mTextRenderers.push_back({objectId, renderer});
+}
+
+void RenderingManager::RemoveTextRenderer(TextRenderer*, uint32_t objectId)
+{
+    EraseFirst(mTextRenderers, [objectId](const TextRendererEntry& entry) { return entry.mObjectId == objectId; });
+}
+
+void RenderingManager::AddAnimator(Animator* animator) { mAnimators.push_back(animator); }
+
+int RenderingManager::LayerOf(float z) { return static_cast<int>(std::ceil(z)); }
+
+bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIndex, const Transform* transform,
+                                           float alpha, bool invertX, bool invertY)
+{
+    if (!sheet || !transform || !gGraphicsSystem || frameIndex < 0 ||
+        static_cast<size_t>(frameIndex) >= sheet->mFrames.size())
+        return false;
+    const float scale[2] = {transform->mScale.x, transform->mScale.y};
+    gGraphicsSystem->DrawSprite(sheet->mFrames[frameIndex], transform->mPosition, scale,
+                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), "Test",
+                                invertX, invertY);
+    return true;
+}
+
+void RenderingManager::BuildLayers()
+{
+    mLayers.clear();
+    Log("Building layers");
+}
+
+void RenderingManager::Clear()
+{
+    mLayers.clear();
+    mLiveRenderers.clear();
+    mTextRenderers.clear();
+    mAnimators.clear();
+    mTileRenderers.clear();
+    BuildLayers();
+}
 } // namespace Framework

@@ -1,0 +1,65 @@
+#include "graphics/Animation.h"
+#include "core/DebugSystem.h"
+#include "core/TextSerializer.h"
+
+namespace Framework
+{
+namespace
+{
+constexpr int FirstHeaderCharacter = 48; // '0': headers run Animation0, Animation1, ...
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
+} // namespace
+
+bool ReadAnimations(TextSerializer& file, AnimationTable& table)
+{
+    // Numbers are read from the stream itself: its state tells a failed number
+    // from the end of the file right after a good one.
+    std::istream& in = file.Stream();
+    while (file.IsGood())
+    {
+        std::string header;
+        file.ReadString(header);
+        if (IsListEnd(header))
+            return true;
+        Animation animation;
+        file.ReadString(animation.mSpriteSheetKey);
+        file.ReadString(animation.mName);
+        int frame = 0;
+        while (in >> frame && frame >= 0)
+            animation.mFrames.push_back(static_cast<uint32_t>(frame));
+        int framesPerSecond = 0;
+        if (in)
+            in >> framesPerSecond;
+        if (!in)
+        {
+            Log("Animations.dat ends inside the record \"" + header + "\"; reading stopped there");
+            return false;
+        }
+        animation.mFramesPerSecond = static_cast<uint32_t>(framesPerSecond);
+        table.emplace(animation.mName, animation);
+    }
+    return true;
+}
+
+bool WriteAnimations(TextSerializer& file, const AnimationTable& table)
+{
+    std::ostream& out = file.Stream();
+    int counter = FirstHeaderCharacter;
+    for (const auto& [name, animation] : table)
+    {
+        out << "Animation" << static_cast<char>(counter++) << '\n';
+        out << animation.mSpriteSheetKey << '\n' << animation.mName << '\n';
+        for (uint32_t frame : animation.mFrames)
+            out << frame << ' ';
+        out << "-1\n" << animation.mFramesPerSecond << '\n';
+    }
+    return file.Close();
+}
+} // namespace Framework

@@ -1,0 +1,30 @@
+// A GL texture made from a PNG file, always uploaded as 8-bit RGBA.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace Framework
+{
+class Texture
+{
+public:
+    // Larger images are refused: the smallest texture size every target driver takes.
+    static constexpr int MaxSize = 4096;
+
+    Texture();
+    Texture(const Texture&) = default;
+    Texture& operator=(const Texture&) = default;
+    // The GL texture is not deleted: it lives as long as the GL context.
+    ~Texture();
+
+    // Loads the image at path (a stored path); on failure the texture is unchanged.
+    bool Load(const std::string& path);
+    std::string GetPath() const { return mPath; }
+
+    uint32_t mId = 0;                 // GL texture name; 0 = none
+    std::string mPath = "NO PATH";    // the image file it was loaded from
+    int mWidth = 0;
+    int mHeight = 0;
+    int mChannels = 0;                // of the image file itself
+};
+} // namespace Framework
