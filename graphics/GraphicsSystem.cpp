@@ -1,6 +1,9 @@
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
+#include "core/ComponentCreator.h"
+#include "core/Composition.h"
 #include "core/DebugSystem.h"
+#include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/WindowSystem.h"
 #include "graphics/Renderer.h"
@@ -92,11 +95,14 @@ void GraphicsSystem::Init()
     glGenVertexArrays(1, &mTextVertexArray);
     glGenBuffers(1, &mTextVertexBuffer);
 
+    RegisterRenderComponentCreators();
+    if (gFactory)
+        gFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
+
     mTileTextureNames.push_back("TilePlatform");
     mTileTextureNames.push_back("TilePlatform2");
     mTileTextureNames.push_back("TilePlatform3");
     mTilesetName = mTileTextureNames.front();
-    RegisterRenderComponentCreators();
 }
 
 bool GraphicsSystem::InitRenderingEnvironment()
@@ -171,7 +177,7 @@ void GraphicsSystem::BuildFlatColourProgram()
     mFlatColourProgram = Shader::BuildProgram(FlatColourVertex, FlatColourFragment);
 }
 
-void GraphicsSystem::Update(float)
+void GraphicsSystem::Update(float dt)
 {
     BeginFrame();
     DrawTileMap();
@@ -188,6 +194,12 @@ void GraphicsSystem::Update(float)
     mDebugIndices.clear();
     mDebugVertices.clear();
     DrawAllText(GetShader("Font"));
+
+    // In the editor the level's own camera only shows where it looks.
+    if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR && gFactory)
+        if (Composition* object = gFactory->FindObject("MainCamera"))
+            if (Camera* camera = object->GetComponent<Camera>())
+                camera->Update(dt);
 }
 
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }
