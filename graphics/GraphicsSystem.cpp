@@ -95,6 +95,7 @@ void GraphicsSystem::Init()
     glGenVertexArrays(1, &mTextVertexArray);
     glGenBuffers(1, &mTextVertexBuffer);
 
+    RegisterRenderComponentCreators();
     if (gFactory)
         gFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
 
@@ -102,7 +103,6 @@ void GraphicsSystem::Init()
     mTileTextureNames.push_back("TilePlatform2");
     mTileTextureNames.push_back("TilePlatform3");
     mTilesetName = mTileTextureNames.front();
-    RegisterRenderComponentCreators();
 }
 
 bool GraphicsSystem::InitRenderingEnvironment()

@@ -134,13 +134,9 @@ const Sprite* Renderer::CurrentFrame() const
 
 bool Renderer::QueueSprite() const
 {
-    const Sprite* frame = CurrentFrame();
-    if (mInvisible || !frame || !mTransform || !gGraphicsSystem)
+    if (mInvisible)
         return false;
-    const float scale[2] = {mTransform->mScale.x, mTransform->mScale.y};
-    gGraphicsSystem->DrawSprite(*frame, mTransform->mPosition, scale, mTransform->mRotation * 3.1415927f / 180.0f,
-                                Color(1.0f, 1.0f, 1.0f, mAlpha), "Test", mInvertX, mInvertY);
-    return true;
+    return RenderingManager::QueueRendererSprite(mSpriteSheet, mIndex, mTransform, mAlpha, mInvertX, mInvertY);
 }
 
 void Renderer::DrawInspector()

@@ -1,14 +1,12 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include "core/DebugSystem.h"
 #include "core/TextSerializer.h"
 #include "core/Transform.h"
 #include "graphics/Animator.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
-#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -133,7 +131,7 @@ void RenderingManager::BuildLayers()
     for (const auto* list : {&mLiveRenderers, &mTileRenderers})
         for (const RendererEntry& entry : *list)
             if (entry.mRenderer && entry.mRenderer->mTransform)
-                mLayers[static_cast<int>(std::ceil(entry.mRenderer->mTransform->mPosition.z))].push_back(entry);
+                mLayers[LayerOf(entry.mRenderer->mTransform->mPosition.z)].push_back(entry);
     Log("Building layers");
 }
 
