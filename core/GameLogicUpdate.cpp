@@ -18,9 +18,8 @@ constexpr int LeftButton = 1;   // virtual keys of the mouse buttons
 constexpr int MiddleButton = 4;
 constexpr int KeyA = 'A';
 
-// Cursor frames of the "MouseCursor" sheet.
+// The plain frame of the "MouseCursor" sheet (1 over a pickable object, 5 dragging).
 constexpr uint32_t CursorPlain = 0;
-constexpr uint32_t CursorDrag = 5;
 
 bool IsCursorHidden(const std::string& level)
 {
