@@ -11,7 +11,6 @@
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/ResourceManager.h"
-#include "core/TextSerializer.h"
 #include "graphics/Animator.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
@@ -267,18 +266,6 @@ TEST_F(Buttons, NothingHappensInTheEditor)
     mWorld.Step();
     EXPECT_FALSE(button->Click);
     EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::EDITOR);
-}
-
-TEST_F(Buttons, RecordsHoldTheTargetState)
-{
-    Button button;
-    button.TargetState = 6;
-    const std::string path = mWorld.File("button.txt");
-    {
-        TextSerializer out(path, TextSerializer::Write);
-        button.SerializeText(out);
-    }
-    EXPECT_EQ(TestSupport::ReadFile(path), "Button\n6\n");
 }
 
 TEST_F(Buttons, TheInspectorCopesWithALevelPathLongerThanItsBuffer)

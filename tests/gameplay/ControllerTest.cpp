@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "core/Factory.h"
 #include "core/GameLogic.h"
-#include "core/TextSerializer.h"
 #include "gameplay/Controller.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
@@ -103,15 +102,4 @@ TEST_F(Controllers, AControllerWithoutABodyDoesNothing)
     object->Initialize();
     Frame({VK_RIGHT, VK_F7});
     SUCCEED();
-}
-
-TEST_F(Controllers, RecordsHoldTheSpeed)
-{
-    Controller controller;
-    const std::string path = mWorld.File("controller.txt");
-    {
-        TextSerializer out(path, TextSerializer::Write);
-        controller.SerializeText(out);
-    }
-    EXPECT_EQ(TestSupport::ReadFile(path), "Controller\n50\n");
 }
