@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include "core/GameLogic.h"
+#include "graphics/Renderer.h"
 #include "support/ObjectTestSupport.h"
 #include "support/ProgramRun.h"
 #include "support/TestSupport.h"
@@ -38,6 +39,7 @@ TEST(ContentRoundTrip, EveryShippedLevelSavesBackToTheSameBytes)
     {
         SCOPED_TRACE(level);
         TestSupport::FactoryScope factory;
+        RegisterRenderComponentCreators();
         const std::string path = std::string("Resources\\LevelData\\") + level;
         testing::internal::CaptureStdout();
         GameLogic::LoadLevel(path);
