@@ -20,18 +20,6 @@ void Log(const std::string& message)
         gDebug->Log(message);
 }
 
-void WriteBool(XmlSerializer& serializer, const char* name, bool value)
-{
-    serializer.PushElement(name);
-    serializer.SetAttribute("Value", value);
-    serializer.PopElement();
-}
-
-void ReadBool(XmlSerializer& serializer, bool& value)
-{
-    serializer.ReadBoolAttribute("Value", value);
-    serializer.NextElement();
-}
 
 Animation* FindAnimation(const std::string& name)
 {
@@ -78,8 +66,8 @@ void Animator::SerializeXml(XmlSerializer& serializer)
     serializer.WriteInt("FPS", mFPS);
     serializer.WriteString("AniName", mAniName);
     serializer.WriteInt("Index", mIndex);
-    WriteBool(serializer, "Loop", mLoop);
-    WriteBool(serializer, "Playing", mPlaying);
+    serializer.WriteBool("Loop", mLoop);
+    serializer.WriteBool("Playing", mPlaying);
     serializer.PopElement();
 }
 
@@ -89,8 +77,8 @@ void Animator::UnserializeXml(XmlSerializer& serializer)
     serializer.ReadString(mAniName);
     serializer.NextElement();
     serializer.ReadInt(mIndex);
-    ReadBool(serializer, mLoop);
-    ReadBool(serializer, mPlaying);
+    serializer.ReadBool(mLoop);
+    serializer.ReadBool(mPlaying);
 }
 
 void Animator::SerializeText(TextSerializer& serializer)

@@ -19,18 +19,6 @@ void Log(const std::string& message)
         gDebug->Log(message);
 }
 
-void WriteBool(XmlSerializer& serializer, const char* name, bool value)
-{
-    serializer.PushElement(name);
-    serializer.SetAttribute("Value", value);
-    serializer.PopElement();
-}
-
-void ReadBool(XmlSerializer& serializer, bool& value)
-{
-    serializer.ReadBoolAttribute("Value", value);
-    serializer.NextElement();
-}
 
 void ReadColour(XmlSerializer& serializer, Color& value)
 {
@@ -140,7 +128,7 @@ void ParticleComponent::SerializeXml(XmlSerializer& serializer)
     ParticleEmitterSettings& settings = Settings();
     serializer.PushElement("ParticleComponent");
     for (const BoolField& f : BoolFields)
-        WriteBool(serializer, f.name, settings.*f.field);
+        serializer.WriteBool(f.name, settings.*f.field);
     for (const VecField& f : VecFields)
         serializer.WriteVec3(f.name, settings.*f.field);
     for (const ColourField& f : ColourFields)
@@ -160,7 +148,7 @@ void ParticleComponent::UnserializeXml(XmlSerializer& serializer)
     Initialize();
     ParticleEmitterSettings& settings = Settings();
     for (const BoolField& f : BoolFields)
-        ReadBool(serializer, settings.*f.field);
+        serializer.ReadBool(settings.*f.field);
     for (const VecField& f : VecFields)
         serializer.ReadVec3(settings.*f.field);
     for (const ColourField& f : ColourFields)

@@ -16,18 +16,6 @@ namespace Framework
 {
 namespace
 {
-void WriteBool(XmlSerializer& serializer, const char* name, bool value)
-{
-    serializer.PushElement(name);
-    serializer.SetAttribute("Value", value);
-    serializer.PopElement();
-}
-
-void ReadBool(XmlSerializer& serializer, bool& value)
-{
-    serializer.ReadBoolAttribute("Value", value);
-    serializer.NextElement();
-}
 
 // ImGui combo item getter over a vector of strings.
 bool NameAt(void* data, int index, const char** text)
@@ -54,9 +42,9 @@ Renderer::~Renderer()
 void Renderer::SerializeXml(XmlSerializer& serializer)
 {
     serializer.PushElement("Renderer");
-    WriteBool(serializer, "InvertX", mInvertX);
-    WriteBool(serializer, "InvertY", mInvertY);
-    WriteBool(serializer, "Invisible", mInvisible);
+    serializer.WriteBool("InvertX", mInvertX);
+    serializer.WriteBool("InvertY", mInvertY);
+    serializer.WriteBool("Invisible", mInvisible);
     serializer.WriteInt("Index", mIndex);
     serializer.WriteString("SpriteSheetKey", mSpriteSheetKey);
     serializer.WriteFloat("Alpha", mAlpha);
@@ -65,9 +53,9 @@ void Renderer::SerializeXml(XmlSerializer& serializer)
 
 void Renderer::UnserializeXml(XmlSerializer& serializer)
 {
-    ReadBool(serializer, mInvertX);
-    ReadBool(serializer, mInvertY);
-    ReadBool(serializer, mInvisible);
+    serializer.ReadBool(mInvertX);
+    serializer.ReadBool(mInvertY);
+    serializer.ReadBool(mInvisible);
     serializer.ReadInt(mIndex);
     serializer.ReadString(mSpriteSheetKey);
     serializer.NextElement();
