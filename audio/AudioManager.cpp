@@ -1,14 +1,355 @@
 #include "audio/AudioManager.h"
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include "audio/AudioComponent.h"
+#include "audio/sound/SoundSystem.h"
+#include "core/ComponentCreator.h"
+#include "core/ComponentType.h"
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "core/InputSys.h"
 
 namespace Framework
 {
 AudioManager* gAudio = nullptr;
+Sound::ChannelHandle gMusicChannel;
+Sound::ChannelHandle gEffectChannel;
+float gNewSoundVolume = 1.0f;
 
-AudioManager::AudioManager() { gAudio = this; }
+namespace
+{
+constexpr int MuteKey = 'M';
+
+void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
+
+// Words of the sound list are read whitespace-delimited: a blank would shift every later field.
+bool IsOneWord(const std::string& text)
+{
+    return !text.empty() &&
+           std::none_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c) != 0; });
+}
+} // namespace
+
+// ---- Construction and shutdown -------------------------------------------------------
+
+AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<Sound::System>())
+{
+    Log("Audio Manager Constructed");
+    gAudio = this;
+
+    mListReadOk = ReadSoundList(ListPath(), mSounds);
+    mSoundKeys.push_back(" ");
+    for (const auto& entry : mSounds)
+        mSoundsByKey.emplace(entry->mKey, entry.get()); // keeps the first record of a key
+    for (const auto& [key, entry] : mSoundsByKey)
+        mSoundKeys.push_back(key);
+
+    if (gFactory)
+        gFactory->AddComponentCreator("AudioComponent",
+                                      new ComponentCreatorType<AudioComponent>(ComponentType::AudioComponent));
+
+    if (output != Sound::OutputType::AutoDetect)
+        CheckError(mSystem->SetOutput(output));
+    int drivers = 0;
+    CheckError(mSystem->GetNumDrivers(&drivers));
+    if (drivers == 0 && output == Sound::OutputType::AutoDetect)
+        CheckError(mSystem->SetOutput(Sound::OutputType::NoSound));
+    CheckError(mSystem->Init(ChannelCount));
+    CheckError(GetMixer().CreateChannelGroup(&mMusicGroup));
+    CheckError(GetMixer().CreateChannelGroup(&mEffectsGroup));
+
+    for (const auto& [key, entry] : mSoundsByKey)
+        LoadSound(entry->mFile, key, entry->mType);
+
+    GetMixer().SetVolume(mMusicGroup, 1.0f);
+    GetMixer().SetVolume(mEffectsGroup, 1.0f);
+}
+
 AudioManager::~AudioManager()
 {
+    GetMixer().ReleaseChannelGroup(mEffectsGroup);
+    GetMixer().ReleaseChannelGroup(mMusicGroup);
+    CheckError(mSystem->Close());
+    CheckError(mSystem->Release());
+    gMusicChannel = {};
+    gEffectChannel = {};
+    Log("Audio Manager Destructed");
+
+    if (mListReadOk)
+    {
+        if (!WriteSoundList(ListPath(), mSounds))
+            Log("Sound list \"" + ListPath() + "\" could not be written; the old one is kept.");
+    }
+    else
+        Log("Sound list \"" + ListPath() + "\" was not read cleanly; it is left as it was.");
+
+    // Components that outlive the manager must not reach it.
+    for (AudioComponent* component : mComponents)
+        component->mEntry = nullptr;
     if (gAudio == this)
         gAudio = nullptr;
 }
-void AudioManager::Update(float) {}
+
+void AudioManager::Init()
+{
+    for (AudioComponent* component : mComponents)
+        component->ClearStart();
+}
+
+// ---- Frame ---------------------------------------------------------------------------
+
+void AudioManager::Update(float dt)
+{
+    mSystem->Update();
+    if (gInput && gInput->mState.IsTriggered(MuteKey))
+        mMuted = !mMuted;
+    SetMuteEverywhere(mMuted);
+    PruneEndedChannels();
+    // By index: a component's update may register or unregister components.
+    for (size_t i = 0; i < mComponents.size(); ++i)
+        mComponents[i]->Update(dt);
+}
+
+void AudioManager::SetMuteEverywhere(bool mute)
+{
+    Sound::Mixer& mixer = GetMixer();
+    mixer.SetMute(mMusicGroup, mute);
+    mixer.SetMute(gMusicChannel, mute);
+    mixer.SetMute(mEffectsGroup, mute);
+    mixer.SetMute(gEffectChannel, mute);
+}
+
+void AudioManager::PruneEndedChannels()
+{
+    for (const auto& entry : mSounds)
+        for (auto it = entry->mChannels.begin(); it != entry->mChannels.end();)
+            it = IsChannelPlaying(it->first) ? std::next(it) : entry->mChannels.erase(it);
+}
+
+// ---- Library -------------------------------------------------------------------------
+
+SoundEntry* AudioManager::FindSound(const std::string& key)
+{
+    auto it = mSoundsByKey.find(key);
+    return it == mSoundsByKey.end() ? nullptr : it->second;
+}
+
+void AudioManager::LoadSound(const std::string& file, const std::string& key, uint32_t type)
+{
+    SoundEntry* entry = FindSound(key);
+    Sound::SoundHandle sound;
+    if (type == SoundType::Music || type == SoundType::Effect)
+    {
+        const Sound::Mode mode = type == SoundType::Music ? Sound::Mode::LoopNormal : Sound::Mode::Default;
+        CheckError(GetMixer().CreateSound(file, mode, &sound));
+    }
+    if (sound.IsNull())
+        std::cout << "Sound cannot be loaded" << std::endl;
+    if (entry)
+        entry->mSound = sound;
+    else if (!sound.IsNull())
+        GetMixer().ReleaseSound(sound);
+}
+
+void AudioManager::AddSound(const std::string& file, const std::string& key)
+{
+    if (!IsOneWord(file) || !IsOneWord(key))
+    {
+        std::cout << "Sound cannot be added: the key \"" << key << "\" and the file \"" << file
+                  << "\" must each be one word" << std::endl;
+        return;
+    }
+    if (SoundEntry* entry = FindSound(key))
+    {
+        // A second record of the key would never be played and would come back at every start.
+        if (!entry->mSound.IsNull())
+            GetMixer().ReleaseSound(entry->mSound);
+        entry->mSound = {};
+        entry->mFile = file;
+        entry->mVolume = gNewSoundVolume;
+        LoadSound(file, key, entry->mType);
+        return;
+    }
+    mSounds.push_back(std::make_unique<SoundEntry>(file, key, SoundType::Effect, gNewSoundVolume));
+    mSoundKeys.push_back(key);
+    mSoundsByKey.emplace(key, mSounds.back().get());
+    LoadSound(file, key, SoundType::Effect);
+}
+
+// ---- Components ----------------------------------------------------------------------
+
+void AudioManager::RegisterComponent(AudioComponent* component) { mComponents.push_back(component); }
+
+void AudioManager::UnregisterComponent(AudioComponent* component)
+{
+    mComponents.erase(std::remove(mComponents.begin(), mComponents.end(), component), mComponents.end());
+}
+
+void AudioManager::ForgetComponent(AudioComponent* component)
+{
+    for (const auto& entry : mSounds)
+        for (auto it = entry->mChannels.begin(); it != entry->mChannels.end();)
+            it = it->second == component ? entry->mChannels.erase(it) : std::next(it);
+}
+
+// ---- Playback ------------------------------------------------------------------------
+
+Sound::ChannelHandle AudioManager::PlaySound(Sound::SoundHandle sound, int type, float volume, float pitch,
+                                             float frequency)
+{
+    Sound::Mixer& mixer = GetMixer();
+    Sound::ChannelHandle channel;
+    if (type == static_cast<int>(SoundType::Effect))
+        CheckError(mixer.PlaySound(sound, mEffectsGroup, false, &channel));
+    else if (type == static_cast<int>(SoundType::Music))
+    {
+        CheckError(mixer.PlaySound(sound, mMusicGroup, false, &channel));
+        mixer.SetLoopCount(channel, Sound::LoopForever);
+        volume = 1.0f; // music always starts full; the music group sets its level
+    }
+    else
+        return {};
+    if (channel.IsNull())
+        return {};
+    CheckError(mixer.SetVolume(channel, volume));
+    CheckError(mixer.SetPitch(channel, pitch));
+    CheckError(mixer.SetPaused(channel, false));
+    CheckError(mixer.SetFrequency(channel, frequency));
+    return channel;
+}
+
+void AudioManager::PlayMusic(const std::string& key)
+{
+    Sound::Mixer& mixer = GetMixer();
+    mixer.Stop(gMusicChannel);
+    gMusicChannel = {};
+    SoundEntry* entry = FindSound(key);
+    if (!entry)
+    {
+        Log("No sound has the key \"" + key + "\"; no music plays.");
+        return;
+    }
+    CheckError(mixer.PlaySound(entry->mSound, mMusicGroup, false, &gMusicChannel));
+    float groupVolume = 1.0f;
+    float channelVolume = 1.0f;
+    mixer.GetVolume(mMusicGroup, &groupVolume);
+    mixer.GetVolume(gMusicChannel, &channelVolume);
+    mixer.SetVolume(gMusicChannel, std::min(groupVolume, channelVolume));
+}
+
+void AudioManager::PlayOneShot(const std::string& key)
+{
+    Sound::Mixer& mixer = GetMixer();
+    mixer.Stop(gEffectChannel);
+    gEffectChannel = {};
+    SoundEntry* entry = FindSound(key);
+    if (!entry)
+    {
+        Log("No sound has the key \"" + key + "\"; no effect plays.");
+        return;
+    }
+    CheckError(mixer.PlaySound(entry->mSound, mixer.GetMasterChannelGroup(), false, &gEffectChannel));
+    float effectsVolume = 1.0f;
+    mixer.GetVolume(mEffectsGroup, &effectsVolume);
+    mixer.SetVolume(gEffectChannel, effectsVolume);
+}
+
+void AudioManager::StopEffects()
+{
+    if (mEffectsGroup.IsNull())
+        return;
+    GetMixer().Stop(gEffectChannel);
+    GetMixer().Stop(mEffectsGroup);
+}
+
+float AudioManager::GetVolume(int type)
+{
+    if (type == static_cast<int>(SoundType::Music))
+    {
+        float groupVolume = GetGroupVolume(type);
+        float channelVolume = 0.0f;
+        // Without music playing the group alone says how loud music would be.
+        if (GetMixer().GetVolume(gMusicChannel, &channelVolume) != Sound::Result::Ok)
+            return groupVolume;
+        return std::min(groupVolume, channelVolume);
+    }
+    if (type == static_cast<int>(SoundType::Effect))
+        return GetGroupVolume(type);
+    return 0.0f;
+}
+
+// ---- Channels and groups for gameplay ------------------------------------------------
+
+void AudioManager::StopMusic() { GetMixer().Stop(gMusicChannel); }
+
+void AudioManager::StopEffect() { GetMixer().Stop(gEffectChannel); }
+
+float AudioManager::GetGroupVolume(int type)
+{
+    float volume = 0.0f;
+    if (type == static_cast<int>(SoundType::Music))
+        GetMixer().GetVolume(mMusicGroup, &volume);
+    else if (type == static_cast<int>(SoundType::Effect))
+        GetMixer().GetVolume(mEffectsGroup, &volume);
+    return volume;
+}
+
+void AudioManager::SetGroupVolume(int type, float volume)
+{
+    if (type == static_cast<int>(SoundType::Music))
+        GetMixer().SetVolume(mMusicGroup, volume);
+    else if (type == static_cast<int>(SoundType::Effect))
+        GetMixer().SetVolume(mEffectsGroup, volume);
+}
+
+float AudioManager::GetChannelVolume(int type)
+{
+    float volume = 0.0f;
+    if (type == static_cast<int>(SoundType::Music))
+        GetMixer().GetVolume(gMusicChannel, &volume);
+    else if (type == static_cast<int>(SoundType::Effect))
+        GetMixer().GetVolume(gEffectChannel, &volume);
+    return volume;
+}
+
+void AudioManager::SetChannelVolume(int type, float volume)
+{
+    if (type == static_cast<int>(SoundType::Music))
+        GetMixer().SetVolume(gMusicChannel, volume);
+    else if (type == static_cast<int>(SoundType::Effect))
+        GetMixer().SetVolume(gEffectChannel, volume);
+}
+
+bool AudioManager::IsMusicPlaying() { return IsChannelPlaying(gMusicChannel); }
+
+// ---- Channels of components ----------------------------------------------------------
+
+void AudioManager::StopChannel(Sound::ChannelHandle channel) { GetMixer().Stop(channel); }
+
+bool AudioManager::IsChannelPlaying(Sound::ChannelHandle channel)
+{
+    bool playing = false;
+    return GetMixer().IsPlaying(channel, &playing) == Sound::Result::Ok && playing;
+}
+
+void AudioManager::SetChannelSound(Sound::ChannelHandle channel, float volume, float pitch, float frequency)
+{
+    Sound::Mixer& mixer = GetMixer();
+    mixer.SetVolume(channel, volume);
+    mixer.SetPitch(channel, pitch);
+    mixer.SetFrequency(channel, frequency);
+}
+
+void AudioManager::CheckError(Sound::Result result)
+{
+    if (result != Sound::Result::Ok)
+        std::cout << "FMOD Message " << static_cast<int>(result) << " : " << Sound::ErrorString(result) << std::endl;
+}
+
+Sound::Mixer& AudioManager::GetMixer() { return mSystem->GetMixer(); }
 } // namespace Framework

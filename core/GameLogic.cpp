@@ -2,6 +2,7 @@
 #include "core/ComponentCreator.h"
 #include "core/Factory.h"
 #include "core/Transform.h"
+#include "gameplay/Controller.h"
 
 namespace Framework
 {
@@ -16,20 +17,21 @@ GameLogic::GameLogic()
 {
     if (!gLogic)
         gLogic = this;
+    LoadSettings();
 }
 
 GameLogic::~GameLogic()
 {
+    SaveSettings();
     if (gLogic == this)
         gLogic = nullptr;
 }
 
 void GameLogic::Init()
 {
-    if (gFactory)
-        gFactory->AddComponentCreator("Transform", new ComponentCreatorType<Transform>(ComponentType::Transform));
-    // TODO(controller): register ComponentCreatorType<Controller> under "Controller" once it exists.
+    if (!gFactory)
+        return;
+    gFactory->AddComponentCreator("Transform", new ComponentCreatorType<Transform>(ComponentType::Transform));
+    gFactory->AddComponentCreator("Controller", new ComponentCreatorType<Controller>(ComponentType::Controller));
 }
-
-void GameLogic::Update(float) {}
 } // namespace Framework

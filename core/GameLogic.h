@@ -1,7 +1,10 @@
 // The game's state machine: game states, the level of each state, level loading.
 #pragma once
 #include <atomic>
+#include <map>
 #include <string>
+#include <vector>
+#include "core/MathTypes.h"
 #include "core/System.h"
 
 namespace Framework
@@ -54,6 +57,9 @@ struct LevelSettings
 };
 extern LevelSettings gLevelSettings;
 
+class Controller;
+struct InputState;
+
 class GameLogic : public System
 {
 public:
@@ -71,8 +77,21 @@ public:
     // The loader thread's body: LoadLevel, the progress lines, then the done flag.
     static void LoadLevelThread(std::string path, std::atomic<bool>* done);
 
+    // The game settings file: read by the constructor, written by the destructor.
+    void LoadSettings();
+    void SaveSettings();
+    // Marks the loaded level as won (true) or not in the level map.
+    void SetLevelUnlocked(bool unlocked);
+    // Outside the editor: fast mode, picking and dragging with the mouse.
+    void UpdateMouse(const InputState& input);
+    void DragHeldObject(const Vec3& mouse);
+    void DrawCursor(const InputState& input);
+
     LevelState mState;
-    uint32_t mCursorKind = 0; // frame of the mouse-cursor sprite drawn this frame
+    std::vector<Controller*> mControllers;       // stepped every frame; not owned
+    uint32_t mCursorKind = 0;                    // frame of "MouseCursor" drawn this frame
+    uint32_t mUnlockedCount = 0;                 // highest unlocked level, 0 to 9
+    std::map<std::string, bool> mUnlockedLevels; // level path -> won
 };
 
 extern GameLogic* gLogic;

@@ -150,6 +150,13 @@ void XmlSerializer::SetAttribute(const char* name, const std::string& value)
         element->SetAttribute(name, value.c_str());
 }
 
+void XmlSerializer::WriteBool(const std::string& name, bool value)
+{
+    PushElement(name);
+    SetAttribute("Value", value);
+    PopElement();
+}
+
 void XmlSerializer::WriteInt(const std::string& name, const int& value)
 {
     PushElement(name);
@@ -198,6 +205,12 @@ void XmlSerializer::SetColour(const Color& value)
     SetAttribute("G", value.g);
     SetAttribute("B", value.b);
     SetAttribute("A", value.a);
+}
+
+void XmlSerializer::ReadBool(bool& value)
+{
+    ReadBoolAttribute("Value", value);
+    NextElement();
 }
 
 void XmlSerializer::ReadInt(int& value)

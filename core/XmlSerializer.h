@@ -63,6 +63,7 @@ public:
 
     // ---- Field helpers ----------------------------------------------------------
     // Each writer adds one complete child element to the current element.
+    void WriteBool(const std::string& name, bool value);
     void WriteInt(const std::string& name, const int& value);
     void WriteString(const std::string& name, const std::string& value);
     void WriteFloat(const std::string& name, const float& value);
@@ -71,6 +72,7 @@ public:
     void SetVec3(const Vec3& value);      // X, Y, Z on the current element
     void SetColour(const Color& value);   // R, G, B, A on the current element
     // Read from the current element and move to the next one.
+    void ReadBool(bool& value);
     void ReadInt(int& value);
     void ReadFloat(float& value);
     void ReadVec3(Vec3& value);

@@ -1,6 +1,6 @@
 #include "graphics/Animation.h"
-#include <sstream>
 #include "core/DebugSystem.h"
+#include "core/TextSerializer.h"
 
 namespace Framework
 {
@@ -17,16 +17,20 @@ void Log(const std::string& message)
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
 } // namespace
 
-bool ReadAnimations(std::istream& in, AnimationTable& table)
+bool ReadAnimations(TextSerializer& file, AnimationTable& table)
 {
-    while (in.good())
+    // Numbers are read from the stream itself: its state tells a failed number
+    // from the end of the file right after a good one.
+    std::istream& in = file.Stream();
+    while (file.IsGood())
     {
         std::string header;
-        in >> header;
+        file.ReadString(header);
         if (IsListEnd(header))
             return true;
         Animation animation;
-        in >> animation.mSpriteSheetKey >> animation.mName;
+        file.ReadString(animation.mSpriteSheetKey);
+        file.ReadString(animation.mName);
         int frame = 0;
         while (in >> frame && frame >= 0)
             animation.mFrames.push_back(static_cast<uint32_t>(frame));
@@ -44,9 +48,9 @@ bool ReadAnimations(std::istream& in, AnimationTable& table)
     return true;
 }
 
-std::string WriteAnimations(const AnimationTable& table)
+bool WriteAnimations(TextSerializer& file, const AnimationTable& table)
 {
-    std::ostringstream out;
+    std::ostream& out = file.Stream();
     int counter = FirstHeaderCharacter;
     for (const auto& [name, animation] : table)
     {
@@ -56,6 +60,6 @@ std::string WriteAnimations(const AnimationTable& table)
             out << frame << ' ';
         out << "-1\n" << animation.mFramesPerSecond << '\n';
     }
-    return out.str();
+    return file.Close();
 }
 } // namespace Framework

@@ -2,13 +2,14 @@
 // of them kept in "Animations.dat".
 #pragma once
 #include <cstdint>
-#include <istream>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace Framework
 {
+class TextSerializer;
+
 struct Animation
 {
     std::string mSpriteSheetKey;
@@ -22,7 +23,7 @@ using AnimationTable = std::map<std::string, Animation>;
 // Reads animation records from in into table; the first record of a name stays.
 // A record cut short by the end of the file or a malformed number ends the
 // reading and is dropped, with a log line; the result is then false.
-bool ReadAnimations(std::istream& in, AnimationTable& table);
-// The file's text: five lines a record, in name order.
-std::string WriteAnimations(const AnimationTable& table);
+bool ReadAnimations(TextSerializer& file, AnimationTable& table);
+// Five lines a record, in name order; false when the file could not be written.
+bool WriteAnimations(TextSerializer& file, const AnimationTable& table);
 } // namespace Framework

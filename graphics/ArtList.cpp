@@ -1,8 +1,6 @@
 #include "graphics/ArtList.h"
-#include <fstream>
-#include <sstream>
 #include "core/DebugSystem.h"
-#include "platform/Platform.h"
+#include "core/TextSerializer.h"
 
 namespace Framework
 {
@@ -24,20 +22,6 @@ bool IsSingleWord(const std::string& text)
     return !text.empty() && text.find_first_of(" \t\r\n\v\f") == std::string::npos;
 }
 
-// Opens path for reading; a missing file is created empty first, as the readers expect.
-std::ifstream OpenForReading(const std::string& path)
-{
-    const std::string native = Platform::NativePath(path);
-    std::ifstream in(native, std::ios::binary);
-    if (!in.is_open())
-    {
-        std::ofstream create(native, std::ios::binary | std::ios::trunc);
-        create.close();
-        in.open(native, std::ios::binary);
-    }
-    return in;
-}
-
 // Everything after the last '/' (or '\'), then up to the last '.'.
 std::string BaseName(const std::string& path)
 {
@@ -53,13 +37,15 @@ std::string WithoutExtension(const std::string& path)
     return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
-std::string SheetText(const SpriteSheet& sheet)
+bool WriteSheetText(const SpriteSheet& sheet, const std::string& path)
 {
-    std::ostringstream text;
-    text << sheet.mRows << '\n' << sheet.mCols << '\n' << sheet.mName << '\n';
+    TextSerializer file(path, TextSerializer::Write);
+    file.WriteInt(sheet.mRows);
+    file.WriteInt(sheet.mCols);
+    file.WriteString(sheet.mName);
     for (const Sprite& frame : sheet.mFrames)
-        text << frame.mName << '\n';
-    return text.str();
+        file.WriteString(frame.mName);
+    return file.Close();
 }
 } // namespace
 
@@ -67,16 +53,18 @@ std::string SheetTextPath(const SpriteSheet& sheet) { return gArtFolder + BaseNa
 
 void ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
 {
-    std::ifstream list = OpenForReading(artListPath);
-    while (list.good() && !list.eof())
+    TextSerializer list(artListPath, TextSerializer::ReadWrite);
+    while (list.IsGood())
     {
         std::string name, textPath;
-        list >> name;
+        list.ReadString(name);
         if (IsListEnd(name))
             break;
-        list >> textPath;
+        list.ReadString(textPath);
+        if (textPath.empty())
+            break;
 
-        std::ifstream sheetFile = OpenForReading(textPath);
+        TextSerializer sheetFile(textPath, TextSerializer::ReadWrite);
         Log("Unserialize start for : " + textPath);
         SpriteSheet sheet;
         sheet.mSourcePath = textPath;
@@ -88,7 +76,7 @@ void ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
 
 void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table)
 {
-    std::ostringstream list;
+    TextSerializer list(artListPath, TextSerializer::Write);
     for (const auto& [key, sheet] : table)
     {
         // A sheet whose image never loaded has no frames to write: its entry
@@ -100,11 +88,11 @@ void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table)
             Log("Sprite sheet \"" + key + "\" not written to the art list: its name or file is not a single word");
             continue;
         }
-        if (loaded && !Platform::WriteFileAtomically(textPath, SheetText(sheet)))
-            Log("Could not write " + textPath);
-        list << sheet.mName << '\n' << textPath << '\n';
+        if (loaded)
+            WriteSheetText(sheet, textPath);
+        list.WriteString(sheet.mName);
+        list.WriteString(textPath);
     }
-    if (!Platform::WriteFileAtomically(artListPath, list.str()))
-        Log("Could not write " + artListPath);
+    list.Close();
 }
 } // namespace Framework

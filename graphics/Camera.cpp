@@ -2,7 +2,10 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <imgui.h>
 #include <algorithm>
+#include "core/Composition.h"
+#include "core/Factory.h"
 #include "core/InputSys.h"
+#include "core/Transform.h"
 #include "graphics/GraphicsSystem.h"
 
 namespace Framework
@@ -56,6 +59,11 @@ void Camera::Update(float dt)
 
 void Camera::UpdateEditorControls(float dt)
 {
+    if (GetOwner())
+    {
+        DrawViewRectangle();
+        return;
+    }
     if (!gInput)
         return;
     const InputState& input = gInput->mState;
@@ -88,6 +96,25 @@ void Camera::UpdateEditorControls(float dt)
     }
 }
 
+void Camera::DrawViewRectangle()
+{
+    const Transform* transform = GetOwner()->GetComponent<Transform>();
+    if (!transform || !gGraphicsSystem)
+        return;
+    const float x = transform->mPosition.x;
+    const float y = transform->mPosition.y;
+    const float hx = VisibleHalfWidth();
+    const float hy = VisibleHalfHeight();
+    const Color blue(0.0f, 0.0f, 1.0f, 1.0f);
+    const float corners[5][2] = {{x - hx, y - hy}, {x - hx, y + hy}, {x + hx, y + hy}, {x + hx, y - hy}, {x - hx, y - hy}};
+    for (int i = 0; i < 4; ++i)
+        gGraphicsSystem->DrawLine(corners[i], corners[i + 1], blue);
+    const float left[2] = {x - hx, y}, right[2] = {x + hx, y};
+    const float bottom[2] = {x, y - hy}, top[2] = {x, y + hy};
+    gGraphicsSystem->DrawLine(left, right, blue);
+    gGraphicsSystem->DrawLine(bottom, top, blue);
+}
+
 bool Camera::IsInView(const Vec3& centre, const Vec3& halfSize) const
 {
     const float hx = VisibleHalfWidth();
@@ -106,5 +133,7 @@ void Camera::SetUpForEditing(float windowWidth, float windowHeight)
     Target = Vec3(0.0f, 0.0f, 0.0f);
     Up = Vec3(0.0f, 1.0f, 0.0f);
     mView = glm::lookAt(Position, Target, Up);
+    if (gFactory)
+        MaxClamp = Vec2(static_cast<float>(gFactory->mTileGrid.mWidth), static_cast<float>(gFactory->mTileGrid.mHeight));
 }
 } // namespace Framework

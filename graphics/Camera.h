@@ -1,20 +1,34 @@
 // A view onto the world: position and zoom, the matrices every draw uses and
 // the culling test. The graphics system owns one without an object (the
-// editor camera, zoomed with the wheel and panned with a right-button drag).
+// editor camera, zoomed with the wheel and panned with a right-button drag);
+// as a component, a Camera becomes the active camera of its level.
 #pragma once
 #include <cstdint>
+#include "core/Component.h"
+#include "core/ComponentType.h"
 #include "core/MathTypes.h"
 
 namespace Framework
 {
-class Camera
+class Camera : public Component
 {
 public:
+    static constexpr int32_t TypeId = ComponentType::Camera;
     static constexpr float MinZoom = 0.00001f; // the wheel never zooms out past this
 
     Camera() = default;
     Camera(const Camera& other) = default;
-    ~Camera();
+    // Puts the editor camera back when this one was active.
+    ~Camera() override;
+
+    void SerializeXml(XmlSerializer& serializer) override;
+    void SerializeText(TextSerializer& serializer) override;
+    void UnserializeXml(XmlSerializer& serializer) override;
+    void UnserializeText(TextSerializer& serializer) override;
+    void SendMessage(Message*) override {}
+    // Outside the editor state: becomes the active camera. In it: set up for editing.
+    void Initialize() override;
+    void DrawInspector() override;
 
     void SetOrthographic(float left, float right, float bottom, float top, float nearPlane, float farPlane);
     // view-projection := projection x S(CamSize) x T(-Position).
@@ -24,7 +38,8 @@ public:
     void UpdateEditorControls(float dt);
     // Touching the edge counts as in view.
     bool IsInView(const Vec3& centre, const Vec3& halfSize) const;
-    // The editor set-up: a window-sized orthographic volume looking down -z from z 30.
+    // The editor set-up: a window-sized orthographic volume looking down -z from
+    // z 30, clamped to the level's tile grid.
     void SetUpForEditing(float windowWidth, float windowHeight);
 
     // World size shown at the current zoom.
@@ -46,5 +61,9 @@ public:
     Vec3 Target{0.0f, 0.0f, 0.0f};
     float mZoomSpeed = 100.0f;           // zoom units per second of wheel
     float Left = 0.0f, Right = 0.0f, Bottom = 0.0f, Top = 0.0f, Near = 0.0f, Far = 0.0f;
+
+private:
+    // A camera on an object shows in the editor what it looks at.
+    void DrawViewRectangle();
 };
 } // namespace Framework

@@ -1,8 +1,12 @@
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
+#include "core/ComponentCreator.h"
+#include "core/Composition.h"
 #include "core/DebugSystem.h"
+#include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/WindowSystem.h"
+#include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
 
@@ -82,6 +86,7 @@ void GraphicsSystem::Init()
     if (!mContextReady)
         return;
     LoadShaders();
+    LoadFont();
     BuildFlatColourProgram();
 
     glGenVertexArrays(1, &mSpriteVertexArray);
@@ -89,6 +94,10 @@ void GraphicsSystem::Init()
     glGenBuffers(1, &mSpriteIndexBuffer);
     glGenVertexArrays(1, &mTextVertexArray);
     glGenBuffers(1, &mTextVertexBuffer);
+
+    RegisterRenderComponentCreators();
+    if (gFactory)
+        gFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
 
     mTileTextureNames.push_back("TilePlatform");
     mTileTextureNames.push_back("TilePlatform2");
@@ -168,7 +177,7 @@ void GraphicsSystem::BuildFlatColourProgram()
     mFlatColourProgram = Shader::BuildProgram(FlatColourVertex, FlatColourFragment);
 }
 
-void GraphicsSystem::Update(float)
+void GraphicsSystem::Update(float dt)
 {
     BeginFrame();
     DrawTileMap();
@@ -184,6 +193,13 @@ void GraphicsSystem::Update(float)
     FlushDebug();
     mDebugIndices.clear();
     mDebugVertices.clear();
+    DrawAllText(GetShader("Font"));
+
+    // In the editor the level's own camera only shows where it looks.
+    if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR && gFactory)
+        if (Composition* object = gFactory->FindObject("MainCamera"))
+            if (Camera* camera = object->GetComponent<Camera>())
+                camera->Update(dt);
 }
 
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }

@@ -11,6 +11,7 @@
 #include "core/System.h"
 #include "graphics/ArtList.h"
 #include "graphics/Camera.h"
+#include "graphics/Glyph.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/SpriteSheet.h"
 
@@ -50,6 +51,12 @@ public:
     void DrawTileMap();
     // Draws and presents one frame of the loading screen.
     void DrawLoadingFrame();
+
+    // Text (TextDrawing.cpp): the font's glyphs, and every TextRenderer drawn with program.
+    void LoadFont();
+    void DrawAllText(uint32_t program);
+    void RenderText(uint32_t program, std::string text, float x, float y, float scale, const float colour[3]);
+    std::map<char, Glyph> mGlyphs;
 
     // The program of a shader name; an unknown name is added with program 0.
     uint32_t GetShader(const std::string& name);

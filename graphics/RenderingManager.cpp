@@ -1,8 +1,12 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
-#include <fstream>
+#include <cmath>
 #include "core/DebugSystem.h"
-#include "platform/Platform.h"
+#include "core/TextSerializer.h"
+#include "core/Transform.h"
+#include "graphics/Animator.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/Renderer.h"
 
 namespace Framework
 {
@@ -30,14 +34,8 @@ void EraseFirst(List& list, Match match)
 RenderingManager::RenderingManager()
 {
     gRenderingManager = this;
-    const std::string path = Platform::NativePath(AnimationsPath);
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-    {
-        std::ofstream create(path, std::ios::binary | std::ios::trunc);
-        return;
-    }
-    mAnimationFileIntact = ReadAnimations(in, mAnimations);
+    TextSerializer file(AnimationsPath, TextSerializer::ReadWrite);
+    mAnimationFileIntact = ReadAnimations(file, mAnimations);
 }
 
 RenderingManager::~RenderingManager()
@@ -47,11 +45,20 @@ RenderingManager::~RenderingManager()
     // Writing back what a damaged file let us read would lose the records after the damage.
     if (!mAnimationFileIntact)
         Log(std::string(AnimationsPath) + " was damaged and is left as it is");
-    else if (!Platform::WriteFileAtomically(AnimationsPath, WriteAnimations(mAnimations)))
-        Log(std::string("Could not write ") + AnimationsPath);
+    else
+    {
+        TextSerializer file(AnimationsPath, TextSerializer::Write);
+        WriteAnimations(file, mAnimations);
+    }
 }
 
-void RenderingManager::Update(float) {}
+void RenderingManager::Update(float dt)
+{
+    for (Animator* animator : mAnimators)
+        animator->Update(dt);
+    for (const RendererEntry& entry : mLiveRenderers)
+        entry.mRenderer->QueueSprite(); // skips hidden ones and those without sheet, frame or Transform
+}
 
 void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
 {
@@ -103,9 +110,28 @@ void RenderingManager::RemoveTextRenderer(TextRenderer*, uint32_t objectId)
 
 void RenderingManager::AddAnimator(Animator* animator) { mAnimators.push_back(animator); }
 
+int RenderingManager::LayerOf(float z) { return static_cast<int>(std::ceil(z)); }
+
+bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIndex, const Transform* transform,
+                                           float alpha, bool invertX, bool invertY)
+{
+    if (!sheet || !transform || !gGraphicsSystem || frameIndex < 0 ||
+        static_cast<size_t>(frameIndex) >= sheet->mFrames.size())
+        return false;
+    const float scale[2] = {transform->mScale.x, transform->mScale.y};
+    gGraphicsSystem->DrawSprite(sheet->mFrames[frameIndex], transform->mPosition, scale,
+                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), "Test",
+                                invertX, invertY);
+    return true;
+}
+
 void RenderingManager::BuildLayers()
 {
     mLayers.clear();
+    for (const auto* list : {&mLiveRenderers, &mTileRenderers})
+        for (const RendererEntry& entry : *list)
+            if (entry.mRenderer && entry.mRenderer->mTransform)
+                mLayers[LayerOf(entry.mRenderer->mTransform->mPosition.z)].push_back(entry);
     Log("Building layers");
 }
 

@@ -13,6 +13,8 @@ namespace Framework
 class Renderer;
 class TextRenderer;
 class Animator;
+class SpriteSheet;
+class Transform;
 
 class RenderingManager : public System
 {
@@ -44,6 +46,13 @@ public:
     void AddAnimator(Animator* animator);
     // Groups the live and tile renderers by layer (ceil of their z).
     void BuildLayers();
+    // The layer map's number for a depth: rounded up (2.5 -> 3, -0.5 -> 0).
+    static int LayerOf(float z);
+    // Queues one renderer's frame with the "Test" program. A renderer whose
+    // sheet is missing, whose frame index is out of range or whose object has
+    // no Transform is skipped: false.
+    static bool QueueRendererSprite(const SpriteSheet* sheet, int frameIndex, const Transform* transform, float alpha,
+                                    bool invertX, bool invertY);
     // Empties the level's lists (not the archetype list), then rebuilds the layers.
     void Clear();
 

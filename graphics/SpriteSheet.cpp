@@ -1,4 +1,5 @@
 #include "graphics/SpriteSheet.h"
+#include "core/TextSerializer.h"
 
 namespace Framework
 {
@@ -9,15 +10,17 @@ Sprite::Sprite(int number, uint32_t textureId, const Vec2 corners[4])
         mCorners[i] = corners[i];
 }
 
-void SpriteSheet::Unserialize(std::istream& in, const std::string& basePath)
+void SpriteSheet::Unserialize(TextSerializer& file, const std::string& basePath)
 {
-    in >> mRows >> mCols >> mName;
+    file.ReadInt(mRows);
+    file.ReadInt(mCols);
+    file.ReadString(mName);
     if (Load(basePath + ".png"))
         Slice();
     for (Sprite& frame : mFrames)
     {
         std::string name;
-        in >> name;
+        file.ReadString(name);
         frame.mName = name;
     }
 }

@@ -1,6 +1,5 @@
 // A texture cut into rows x cols equal frames, described by a text file beside its PNG.
 #pragma once
-#include <istream>
 #include <string>
 #include <vector>
 #include "graphics/Sprite.h"
@@ -8,12 +7,14 @@
 
 namespace Framework
 {
+class TextSerializer;
+
 class SpriteSheet : public Texture
 {
 public:
     // Reads rows, cols, the name and every frame name from in; the image is
     // basePath + ".png" (basePath: the text file's path without extension).
-    void Unserialize(std::istream& in, const std::string& basePath);
+    void Unserialize(TextSerializer& file, const std::string& basePath);
     // Rebuilds the frames from rows and cols.
     void Slice();
     // Back to an empty 8 x 8 sheet without texture; name and channels stay.

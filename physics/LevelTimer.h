@@ -8,5 +8,8 @@ struct LevelTimer
 {
     float mRunningTime = 0.0f; // seconds played in the level
     float mFinalTime = 0.0f;   // the running time when the goal was reached; 0 until then
+
+    // 0 to 3 stars for the level just played; 0 outside "LEVEL".
+    uint32_t GetStarRating() const;
 };
 } // namespace Framework

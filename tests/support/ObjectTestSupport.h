@@ -3,11 +3,15 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <thread>
 #include "core/ComponentCreator.h"
+#include "core/DebugSystem.h"
 #include "core/Factory.h"
 #include "core/TextSerializer.h"
 #include "core/Transform.h"
 #include "core/XmlSerializer.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
 
 namespace TestSupport
 {
@@ -29,7 +33,11 @@ public:
     void UnserializeXml(Framework::XmlSerializer& s) override { s.ReadInt(mValue); }
     void UnserializeText(Framework::TextSerializer& s) override { s.ReadInt(mValue); }
     void SendMessage(Framework::Message*) override {}
-    void Initialize() override { ++mInitializeCount; }
+    void Initialize() override
+    {
+        ++mInitializeCount;
+        mInitThread = std::this_thread::get_id();
+    }
     ~ProbeComponent() override
     {
         if (mDeleted)
@@ -38,6 +46,7 @@ public:
 
     int mValue = 0;
     int mInitializeCount = 0;
+    std::thread::id mInitThread;
     int* mDeleted = nullptr; // counts deletions when set
 };
 
@@ -54,5 +63,17 @@ struct FactoryScope
     Framework::GameObjectFactory& operator*() { return *mFactory; }
     Framework::GameObjectFactory* operator->() { return mFactory.get(); }
     std::unique_ptr<Framework::GameObjectFactory> mFactory;
+};
+// An open log in a scratch folder; Text() is what was logged so far.
+struct LogCapture
+{
+    LogCapture() : mDebug(mFolder.Path())
+    {
+        Framework::Platform::CreateFolder(mFolder.File("Kestrome"));
+        mDebug.OpenLog();
+    }
+    std::string Text() { return ReadFile(mDebug.mPath); }
+    TempFolder mFolder;
+    Framework::DebugSystem mDebug;
 };
 } // namespace TestSupport

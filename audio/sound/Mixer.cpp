@@ -1,0 +1,563 @@
+#include "audio/sound/Mixer.h"
+#include <algorithm>
+#include <cmath>
+#include "audio/sound/Decoder.h"
+
+namespace Framework
+{
+namespace Sound
+{
+namespace
+{
+// Deeper chains than this can only come from a broken parent link.
+constexpr int MaxGroupDepth = 64;
+
+bool Finite(float v) { return std::isfinite(v); }
+} // namespace
+
+Mixer::Mixer(int outputRate) : mOutputRate(outputRate > 0 ? outputRate : DefaultOutputRate) {}
+
+template <class Fn>
+Result Mixer::WithChannel(ChannelHandle handle, Fn fn)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    ChannelSlot* channel = mChannels.Find(handle);
+    if (!channel)
+        return Result::InvalidHandle;
+    return fn(*channel);
+}
+
+template <class Fn>
+Result Mixer::WithGroup(GroupHandle handle, Fn fn)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    GroupSlot* group = mGroups.Find(handle);
+    if (!group)
+        return Result::InvalidHandle;
+    return fn(*group);
+}
+
+// ---- Lifecycle -----------------------------------------------------------------
+
+Result Mixer::Init(int maxChannels)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (mInitialized)
+        return Result::Initialized;
+    if (maxChannels < 1)
+        return Result::InvalidParam;
+    mChannels.SetCapacity(static_cast<size_t>(maxChannels));
+    mMaster = mGroups.Add(GroupSlot{});
+    mInitialized = true;
+    return Result::Ok;
+}
+
+Result Mixer::Close()
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    mChannels.Clear();
+    mGroups.Clear();
+    mSounds.Clear();
+    mMaster = {};
+    mInitialized = false;
+    return Result::Ok;
+}
+
+// ---- Sounds ----------------------------------------------------------------------
+
+Result Mixer::CreateSound(const std::string& path, Mode mode, SoundHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    if (!IsInitialized())
+        return Result::NotInitialized;
+    // Decoding takes long; it runs outside the lock so the output keeps playing.
+    SoundData data;
+    Result result = DecodeFile(path, data);
+    if (result != Result::Ok)
+        return result;
+    return CreateSound(std::move(data), mode, out);
+}
+
+Result Mixer::CreateSound(SoundData data, Mode mode, SoundHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    if (data.mChannels < 1 || data.mChannels > 2 || data.mRate <= 0)
+        return Result::Format;
+    if (mode != Mode::Default && mode != Mode::LoopNormal)
+        return Result::InvalidParam;
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    SoundSlot slot;
+    slot.mData = std::make_shared<const SoundData>(std::move(data));
+    slot.mMode = mode;
+    *out = mSounds.Add(std::move(slot));
+    return Result::Ok;
+}
+
+Result Mixer::ReleaseSound(SoundHandle sound)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    if (!mSounds.Find(sound))
+        return Result::InvalidHandle;
+    for (ChannelHandle h : mChannels.Handles())
+        if (mChannels.Find(h)->mSound == sound)
+            mChannels.Remove(h);
+    mSounds.Remove(sound);
+    return Result::Ok;
+}
+
+Result Mixer::GetSoundLength(SoundHandle sound, size_t* frames)
+{
+    if (!frames)
+        return Result::InvalidParam;
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    SoundSlot* slot = mSounds.Find(sound);
+    if (!slot)
+        return Result::InvalidHandle;
+    *frames = slot->mData->FrameCount();
+    return Result::Ok;
+}
+
+// ---- Playback --------------------------------------------------------------------
+
+Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, ChannelHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    SoundSlot* slot = mSounds.Find(sound);
+    if (!slot)
+        return Result::InvalidHandle;
+    if (group.IsNull())
+        group = mMaster;
+    else if (!mGroups.Find(group))
+        return Result::InvalidHandle;
+
+    ChannelSlot channel;
+    channel.mData = slot->mData;
+    channel.mSound = sound;
+    channel.mGroup = group;
+    channel.mFrequency = static_cast<float>(slot->mData->mRate);
+    channel.mPaused = paused;
+    channel.mLoopCount = slot->mMode == Mode::LoopNormal ? LoopForever : 0;
+    channel.mStartOrder = mNextStartOrder++;
+
+    ChannelHandle handle = mChannels.Add(channel);
+    if (handle.IsNull())
+    {
+        // Every channel is busy: the oldest one makes room.
+        ChannelHandle oldest;
+        uint64_t oldestOrder = UINT64_MAX;
+        mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) {
+            if (c.mStartOrder < oldestOrder)
+            {
+                oldestOrder = c.mStartOrder;
+                oldest = h;
+            }
+        });
+        mChannels.Remove(oldest);
+        handle = mChannels.Add(channel);
+    }
+    *out = handle;
+    return handle.IsNull() ? Result::InvalidParam : Result::Ok;
+}
+
+// ---- Channels ----------------------------------------------------------------------
+
+Result Mixer::Stop(ChannelHandle channel)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    return mChannels.Remove(channel) ? Result::Ok : Result::InvalidHandle;
+}
+
+Result Mixer::IsPlaying(ChannelHandle channel, bool* playing)
+{
+    if (!playing)
+        return Result::InvalidParam;
+    *playing = false;
+    return WithChannel(channel, [&](ChannelSlot&) {
+        *playing = true;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetVolume(ChannelHandle channel, float volume)
+{
+    if (!Finite(volume))
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mVolume = volume;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetVolume(ChannelHandle channel, float* volume)
+{
+    if (!volume)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *volume = c.mVolume;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetPitch(ChannelHandle channel, float pitch)
+{
+    if (!Finite(pitch) || pitch < 0.0f)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mPitch = pitch;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetPitch(ChannelHandle channel, float* pitch)
+{
+    if (!pitch)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *pitch = c.mPitch;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetFrequency(ChannelHandle channel, float hertz)
+{
+    if (!Finite(hertz) || hertz < 0.0f)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mFrequency = hertz;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetFrequency(ChannelHandle channel, float* hertz)
+{
+    if (!hertz)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *hertz = c.mFrequency;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetPaused(ChannelHandle channel, bool paused)
+{
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mPaused = paused;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetPaused(ChannelHandle channel, bool* paused)
+{
+    if (!paused)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *paused = c.mPaused;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetMute(ChannelHandle channel, bool mute)
+{
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mMuted = mute;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetMute(ChannelHandle channel, bool* mute)
+{
+    if (!mute)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *mute = c.mMuted;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetLoopCount(ChannelHandle channel, int loops)
+{
+    if (loops < LoopForever)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        c.mLoopCount = loops;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetLoopCount(ChannelHandle channel, int* loops)
+{
+    if (!loops)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *loops = c.mLoopCount;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetPosition(ChannelHandle channel, double* frames)
+{
+    if (!frames)
+        return Result::InvalidParam;
+    return WithChannel(channel, [&](ChannelSlot& c) {
+        *frames = c.mPosition;
+        return Result::Ok;
+    });
+}
+
+// ---- Groups ------------------------------------------------------------------------
+
+Result Mixer::CreateChannelGroup(GroupHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    GroupSlot group;
+    group.mParent = mMaster;
+    *out = mGroups.Add(group);
+    return Result::Ok;
+}
+
+Result Mixer::ReleaseChannelGroup(GroupHandle group)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    GroupSlot* slot = mGroups.Find(group);
+    if (!slot)
+        return Result::InvalidHandle;
+    if (group == mMaster)
+        return Result::InvalidParam;
+    const GroupHandle parent = slot->mParent;
+    for (ChannelHandle h : mChannels.Handles())
+        if (mChannels.Find(h)->mGroup == group)
+            mChannels.Remove(h);
+    mGroups.ForEach([&](GroupHandle, GroupSlot& g) {
+        if (g.mParent == group)
+            g.mParent = parent;
+    });
+    mGroups.Remove(group);
+    return Result::Ok;
+}
+
+bool Mixer::IsInGroup(GroupHandle start, GroupHandle group)
+{
+    GroupHandle at = start;
+    for (int depth = 0; depth < MaxGroupDepth && !at.IsNull(); ++depth)
+    {
+        if (at == group)
+            return true;
+        GroupSlot* slot = mGroups.Find(at);
+        if (!slot)
+            return false;
+        at = slot->mParent;
+    }
+    return false;
+}
+
+Result Mixer::Stop(GroupHandle group)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    if (!mGroups.Find(group))
+        return Result::InvalidHandle;
+    for (ChannelHandle h : mChannels.Handles())
+        if (IsInGroup(mChannels.Find(h)->mGroup, group))
+            mChannels.Remove(h);
+    return Result::Ok;
+}
+
+Result Mixer::SetVolume(GroupHandle group, float volume)
+{
+    if (!Finite(volume))
+        return Result::InvalidParam;
+    return WithGroup(group, [&](GroupSlot& g) {
+        g.mVolume = volume;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetVolume(GroupHandle group, float* volume)
+{
+    if (!volume)
+        return Result::InvalidParam;
+    return WithGroup(group, [&](GroupSlot& g) {
+        *volume = g.mVolume;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetPaused(GroupHandle group, bool paused)
+{
+    return WithGroup(group, [&](GroupSlot& g) {
+        g.mPaused = paused;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetPaused(GroupHandle group, bool* paused)
+{
+    if (!paused)
+        return Result::InvalidParam;
+    return WithGroup(group, [&](GroupSlot& g) {
+        *paused = g.mPaused;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::SetMute(GroupHandle group, bool mute)
+{
+    return WithGroup(group, [&](GroupSlot& g) {
+        g.mMuted = mute;
+        return Result::Ok;
+    });
+}
+
+Result Mixer::GetMute(GroupHandle group, bool* mute)
+{
+    if (!mute)
+        return Result::InvalidParam;
+    return WithGroup(group, [&](GroupSlot& g) {
+        *mute = g.mMuted;
+        return Result::Ok;
+    });
+}
+
+// ---- Output ------------------------------------------------------------------------
+
+Mixer::Effective Mixer::Resolve(const ChannelSlot& channel)
+{
+    Effective e;
+    e.mGain = channel.mVolume;
+    e.mPaused = channel.mPaused;
+    e.mMuted = channel.mMuted;
+    GroupHandle at = channel.mGroup;
+    for (int depth = 0; depth < MaxGroupDepth && !at.IsNull(); ++depth)
+    {
+        GroupSlot* group = mGroups.Find(at);
+        if (!group)
+            break;
+        e.mGain *= group->mVolume;
+        e.mPaused = e.mPaused || group->mPaused;
+        e.mMuted = e.mMuted || group->mMuted;
+        at = group->mParent;
+    }
+    return e;
+}
+
+void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frames, bool& ended)
+{
+    const SoundData& data = *c.mData;
+    const size_t count = data.FrameCount();
+    const double length = static_cast<double>(count);
+    const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
+    const float* samples = data.mSamples.data();
+    const bool stereo = data.mChannels == 2;
+
+    // Past the end: start again while loops remain, otherwise the channel ends.
+    auto wrap = [&]() {
+        while (c.mPosition >= length)
+        {
+            if (c.mLoopCount == 0)
+            {
+                ended = true;
+                return;
+            }
+            c.mPosition -= length;
+            if (c.mLoopCount > 0)
+                --c.mLoopCount;
+        }
+    };
+
+    if (count == 0)
+    {
+        ended = true;
+        return;
+    }
+    for (int i = 0; i < frames; ++i)
+    {
+        wrap();
+        if (ended)
+            return;
+        if (!e.mMuted)
+        {
+            // Linear interpolation towards the next frame, which is the first
+            // frame again when the sound loops on.
+            const size_t i0 = static_cast<size_t>(c.mPosition);
+            size_t i1 = i0 + 1;
+            if (i1 >= count)
+                i1 = c.mLoopCount != 0 ? 0 : i0;
+            const float t = static_cast<float>(c.mPosition - static_cast<double>(i0));
+            float left, right;
+            if (stereo)
+            {
+                left = samples[2 * i0] + (samples[2 * i1] - samples[2 * i0]) * t;
+                right = samples[2 * i0 + 1] + (samples[2 * i1 + 1] - samples[2 * i0 + 1]) * t;
+            }
+            else
+                left = right = samples[i0] + (samples[i1] - samples[i0]) * t;
+            out[2 * i] += left * e.mGain;
+            out[2 * i + 1] += right * e.mGain;
+        }
+        c.mPosition += step;
+    }
+    wrap();
+}
+
+void Mixer::Render(float* out, int frames)
+{
+    if (!out || frames <= 0)
+        return;
+    std::fill(out, out + 2 * static_cast<size_t>(frames), 0.0f);
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return;
+    std::vector<ChannelHandle> ended;
+    mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) {
+        const Effective e = Resolve(c);
+        if (e.mPaused)
+            return; // a paused channel holds its position
+        bool done = false;
+        MixChannel(c, e, out, frames, done);
+        if (done)
+            ended.push_back(h);
+    });
+    for (ChannelHandle h : ended)
+        mChannels.Remove(h);
+    for (size_t i = 0; i < 2 * static_cast<size_t>(frames); ++i)
+        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+}
+
+int Mixer::GetPlayingCount()
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return static_cast<int>(mChannels.LiveCount());
+}
+} // namespace Sound
+} // namespace Framework

@@ -1,0 +1,138 @@
+// The software mixer: sounds in memory, channels playing them, channel groups
+// under one master group, and the render of all of it into a stereo buffer.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+#include "audio/sound/SlotPool.h"
+#include "audio/sound/SoundData.h"
+#include "audio/sound/SoundHandles.h"
+#include "audio/sound/SoundResult.h"
+
+namespace Framework
+{
+namespace Sound
+{
+// Every operation is safe to call from the main thread while the output
+// device's thread renders: one mutex guards all state.
+class Mixer
+{
+public:
+    static constexpr int DefaultOutputRate = 44100;
+
+    explicit Mixer(int outputRate = DefaultOutputRate);
+
+    // At most maxChannels channels play at once; the master group is created here.
+    Result Init(int maxChannels);
+    // Stops every channel and frees every sound and group; Init may run again.
+    Result Close();
+    bool IsInitialized() const { return mInitialized; }
+    int GetOutputRate() const { return mOutputRate; }
+
+    // ---- Sounds --------------------------------------------------------------
+    Result CreateSound(const std::string& path, Mode mode, SoundHandle* out);
+    Result CreateSound(SoundData data, Mode mode, SoundHandle* out);
+    // Stops the channels that play the sound.
+    Result ReleaseSound(SoundHandle sound);
+    Result GetSoundLength(SoundHandle sound, size_t* frames);
+
+    // ---- Playback ------------------------------------------------------------
+    // A new channel at volume 1, pitch 1 and the sound's own rate, looping as the
+    // sound's mode says, in group (the master group when null). When every
+    // channel is busy the one started longest ago is stopped to make room.
+    Result PlaySound(SoundHandle sound, GroupHandle group, bool paused, ChannelHandle* out);
+
+    // ---- Channels (a stopped or ended channel's handle is stale) --------------
+    Result Stop(ChannelHandle channel);
+    Result IsPlaying(ChannelHandle channel, bool* playing);
+    Result SetVolume(ChannelHandle channel, float volume);
+    Result GetVolume(ChannelHandle channel, float* volume);
+    Result SetPitch(ChannelHandle channel, float pitch);
+    Result GetPitch(ChannelHandle channel, float* pitch);
+    Result SetFrequency(ChannelHandle channel, float hertz);
+    Result GetFrequency(ChannelHandle channel, float* hertz);
+    Result SetPaused(ChannelHandle channel, bool paused);
+    Result GetPaused(ChannelHandle channel, bool* paused);
+    Result SetMute(ChannelHandle channel, bool mute);
+    Result GetMute(ChannelHandle channel, bool* mute);
+    Result SetLoopCount(ChannelHandle channel, int loops);
+    Result GetLoopCount(ChannelHandle channel, int* loops);
+    // Play position in frames of the sound.
+    Result GetPosition(ChannelHandle channel, double* frames);
+
+    // ---- Groups --------------------------------------------------------------
+    Result CreateChannelGroup(GroupHandle* out); // under the master group
+    GroupHandle GetMasterChannelGroup() const { return mMaster; }
+    // Stops the group's channels; its child groups move under its parent.
+    // The master group goes only with Close.
+    Result ReleaseChannelGroup(GroupHandle group);
+    Result Stop(GroupHandle group); // every channel in the group or below it
+    Result SetVolume(GroupHandle group, float volume);
+    Result GetVolume(GroupHandle group, float* volume);
+    Result SetPaused(GroupHandle group, bool paused);
+    Result GetPaused(GroupHandle group, bool* paused);
+    Result SetMute(GroupHandle group, bool mute);
+    Result GetMute(GroupHandle group, bool* mute);
+
+    // ---- Output --------------------------------------------------------------
+    // Mixes frames stereo frames into out (2 * frames floats, overwritten),
+    // advancing every channel. Channels that reach their end are freed.
+    void Render(float* out, int frames);
+    int GetPlayingCount();
+
+private:
+    struct SoundSlot
+    {
+        std::shared_ptr<const SoundData> mData;
+        Mode mMode = Mode::Default;
+    };
+    struct ChannelSlot
+    {
+        std::shared_ptr<const SoundData> mData;
+        SoundHandle mSound;
+        GroupHandle mGroup;
+        double mPosition = 0.0; // frames into the sound
+        float mVolume = 1.0f;
+        float mPitch = 1.0f;
+        float mFrequency = 0.0f; // Hz
+        bool mPaused = false;
+        bool mMuted = false;
+        int mLoopCount = 0;      // loops still to play; LoopForever for no end
+        uint64_t mStartOrder = 0; // for stealing: smallest is oldest
+    };
+    struct GroupSlot
+    {
+        GroupHandle mParent; // null for the master group
+        float mVolume = 1.0f;
+        bool mPaused = false;
+        bool mMuted = false;
+    };
+    // Gain and flags of a channel after its groups up to the master are applied.
+    struct Effective
+    {
+        float mGain = 1.0f;
+        bool mPaused = false;
+        bool mMuted = false;
+    };
+
+    template <class Fn>
+    Result WithChannel(ChannelHandle handle, Fn fn);
+    template <class Fn>
+    Result WithGroup(GroupHandle handle, Fn fn);
+    Effective Resolve(const ChannelSlot& channel);
+    bool IsInGroup(GroupHandle start, GroupHandle group);
+    void MixChannel(ChannelSlot& channel, const Effective& e, float* out, int frames, bool& ended);
+
+    std::mutex mMutex;
+    int mOutputRate;
+    bool mInitialized = false;
+    SlotPool<SoundSlot, SoundTag> mSounds;
+    SlotPool<ChannelSlot, ChannelTag> mChannels;
+    SlotPool<GroupSlot, GroupTag> mGroups;
+    GroupHandle mMaster;
+    uint64_t mNextStartOrder = 1;
+};
+} // namespace Sound
+} // namespace Framework

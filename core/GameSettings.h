@@ -1,0 +1,22 @@
+// The game settings file: how many levels are unlocked and which were won,
+// kept between runs in "Resources\LevelData\GameSettings.xml".
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace Framework
+{
+extern const char* const gGameSettingsPath;
+
+// Level path ("Resources\LevelData\Level<n>") of level n.
+std::string LevelPath(int n);
+
+// Reads the file into count and levels. A missing file or element leaves the
+// values as they were; a present "Level<n>" with an unreadable value reads as 0.
+// Returns false when the file could not be read.
+bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::string, bool>& levels);
+// Writes the file through a temporary name, so a failed write keeps the old
+// file. Missing level entries are added as false. Returns false on failure.
+bool WriteGameSettings(const std::string& path, uint32_t count, std::map<std::string, bool>& levels);
+} // namespace Framework

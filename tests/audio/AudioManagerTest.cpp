@@ -1,0 +1,290 @@
+// The audio manager: music and effects in their groups, volumes, mute on M,
+// the sound library's additions, and the channels gameplay reaches through it.
+#include <gtest/gtest.h>
+#include "audio/AudioComponent.h"
+#include "audio/sound/Mixer.h"
+#include "core/ComponentCreator.h"
+#include "core/Factory.h"
+#include "core/InputSys.h"
+#include "core/Message.h"
+#include "support/AudioManagerFixture.h"
+
+using namespace Framework;
+
+namespace
+{
+class AudioManagerTest : public TestSupport::AudioManagerFixture
+{
+protected:
+    void SetUp() override
+    {
+        AudioManagerFixture::SetUp();
+        WriteSound("Short.wav", 100);
+        WriteSound("Long.wav", 44100);
+        WriteList(Record("Sound0", "Resources/Audio/Long.wav", "Theme", 0, "1") +
+                  Record("Sound1", "Resources/Audio/Short.wav", "Blip", 1, "0.8"));
+    }
+    Sound::Mixer& Mixer() { return mAudio->GetMixer(); }
+    bool Muted(Sound::ChannelHandle channel)
+    {
+        bool muted = false;
+        Mixer().GetMute(channel, &muted);
+        return muted;
+    }
+    bool Muted(Sound::GroupHandle group)
+    {
+        bool muted = false;
+        Mixer().GetMute(group, &muted);
+        return muted;
+    }
+};
+} // namespace
+
+TEST_F(AudioManagerTest, MusicLoopsInTheMusicGroup)
+{
+    AudioManager& audio = Start();
+    audio.PlayMusic("Theme");
+    ASSERT_TRUE(audio.IsMusicPlaying());
+    Render(44100 * 2 + 10);
+    EXPECT_TRUE(audio.IsMusicPlaying());
+    Mixer().Stop(audio.GetEffectsGroup());
+    EXPECT_TRUE(audio.IsMusicPlaying());
+    Mixer().Stop(audio.GetMusicGroup());
+    EXPECT_FALSE(audio.IsMusicPlaying());
+}
+
+TEST_F(AudioManagerTest, PlayMusicReplacesTheMusicAndAnUnknownKeyOnlyStopsIt)
+{
+    AudioManager& audio = Start();
+    audio.PlayMusic("Theme");
+    const Sound::ChannelHandle first = gMusicChannel;
+    audio.PlayMusic("Theme");
+    EXPECT_FALSE(audio.IsChannelPlaying(first));
+    EXPECT_TRUE(audio.IsMusicPlaying());
+    audio.PlayMusic("NoSuchKey");
+    EXPECT_FALSE(audio.IsMusicPlaying());
+    EXPECT_EQ(Mixer().GetPlayingCount(), 0);
+}
+
+TEST_F(AudioManagerTest, OneShotsPlayOnceAtTheEffectsVolumeOutsideTheEffectsGroup)
+{
+    AudioManager& audio = Start();
+    audio.SetGroupVolume(1, 0.5f);
+    audio.PlayOneShot("Blip");
+    EXPECT_FLOAT_EQ(audio.GetChannelVolume(1), 0.5f);
+    // On the master group: stopping the effects group leaves it alone.
+    Mixer().Stop(audio.GetEffectsGroup());
+    EXPECT_TRUE(audio.IsChannelPlaying(gEffectChannel));
+    EXPECT_NEAR(Render(1)[0], 0.5f * 0.5f, 1e-3);
+    Render(200);
+    EXPECT_FALSE(audio.IsChannelPlaying(gEffectChannel));
+    audio.PlayOneShot("NoSuchKey");
+    EXPECT_EQ(Mixer().GetPlayingCount(), 0);
+}
+
+TEST_F(AudioManagerTest, StopEffectsStopsTheOneShotAndTheEffectsGroup)
+{
+    AudioManager& audio = Start();
+    SoundEntry* blip = audio.FindSound("Blip");
+    const Sound::ChannelHandle inGroup = audio.PlaySound(blip->mSound, 1, 1.0f, 1.0f, 44100.0f);
+    audio.PlayOneShot("Blip");
+    audio.PlayMusic("Theme");
+    audio.StopEffects();
+    EXPECT_FALSE(audio.IsChannelPlaying(inGroup));
+    EXPECT_FALSE(audio.IsChannelPlaying(gEffectChannel));
+    EXPECT_TRUE(audio.IsMusicPlaying());
+}
+
+TEST_F(AudioManagerTest, PlaySoundGivesMusicFullVolumeForeverAndEffectsTheirVolume)
+{
+    AudioManager& audio = Start();
+    const Sound::ChannelHandle music = audio.PlaySound(audio.FindSound("Theme")->mSound, 0, 0.3f, 1.0f, 22050.0f);
+    const Sound::ChannelHandle effect = audio.PlaySound(audio.FindSound("Blip")->mSound, 1, 0.3f, 2.0f, 22050.0f);
+    float volume = 0.0f, pitch = 0.0f, frequency = 0.0f;
+    int loops = 0;
+    Mixer().GetVolume(music, &volume);
+    Mixer().GetLoopCount(music, &loops);
+    EXPECT_FLOAT_EQ(volume, 1.0f);
+    EXPECT_EQ(loops, Sound::LoopForever);
+    Mixer().GetVolume(effect, &volume);
+    Mixer().GetPitch(effect, &pitch);
+    Mixer().GetFrequency(effect, &frequency);
+    EXPECT_FLOAT_EQ(volume, 0.3f);
+    EXPECT_FLOAT_EQ(pitch, 2.0f);
+    EXPECT_FLOAT_EQ(frequency, 22050.0f);
+    EXPECT_TRUE(audio.PlaySound(audio.FindSound("Blip")->mSound, 2, 1.0f, 1.0f, 44100.0f).IsNull());
+}
+
+TEST_F(AudioManagerTest, GetVolumeOfMusicIsTheSmallerOfGroupAndChannel)
+{
+    AudioManager& audio = Start();
+    audio.SetGroupVolume(0, 0.5f);
+    EXPECT_FLOAT_EQ(audio.GetVolume(0), 0.5f); // no music: the group alone
+    audio.PlayMusic("Theme");
+    audio.SetChannelVolume(0, 0.8f);
+    EXPECT_FLOAT_EQ(audio.GetVolume(0), 0.5f);
+    audio.SetChannelVolume(0, 0.3f);
+    EXPECT_FLOAT_EQ(audio.GetVolume(0), 0.3f);
+    audio.SetGroupVolume(1, 0.7f);
+    EXPECT_FLOAT_EQ(audio.GetVolume(1), 0.7f);
+    EXPECT_FLOAT_EQ(audio.GetVolume(2), 0.0f);
+}
+
+TEST_F(AudioManagerTest, NewMusicStartsAtTheMusicGroupsVolumeWhenThatIsLower)
+{
+    AudioManager& audio = Start();
+    audio.SetGroupVolume(0, 0.4f);
+    audio.PlayMusic("Theme");
+    EXPECT_FLOAT_EQ(audio.GetChannelVolume(0), 0.4f);
+}
+
+TEST_F(AudioManagerTest, MTogglesMuteOnBothGroupsAndBothChannels)
+{
+    InputSys input;
+    AudioManager& audio = Start();
+    audio.PlayMusic("Theme");
+    audio.PlayOneShot("Blip");
+    auto press = [&](bool down) {
+        WindowMessage message(nullptr, down ? WM_KEYDOWN : WM_KEYUP, 'M', 0);
+        input.SendMessage(&message);
+        input.Update(0.016f);
+        audio.Update(0.016f);
+    };
+    press(true);
+    EXPECT_TRUE(audio.mMuted);
+    EXPECT_TRUE(Muted(audio.GetMusicGroup()));
+    EXPECT_TRUE(Muted(audio.GetEffectsGroup()));
+    EXPECT_TRUE(Muted(gMusicChannel));
+    EXPECT_TRUE(Muted(gEffectChannel));
+    EXPECT_FLOAT_EQ(Render(1)[0], 0.0f);
+
+    // Held down it stays muted; a second press unmutes.
+    input.Update(0.016f);
+    audio.Update(0.016f);
+    EXPECT_TRUE(audio.mMuted);
+    press(false);
+    press(true);
+    EXPECT_FALSE(audio.mMuted);
+    EXPECT_FALSE(Muted(audio.GetMusicGroup()));
+    EXPECT_FALSE(Muted(gMusicChannel));
+    EXPECT_GT(Render(1)[0], 0.0f);
+}
+
+TEST_F(AudioManagerTest, MuteReachesMusicStartedWhileMuted)
+{
+    AudioManager& audio = Start();
+    audio.mMuted = true;
+    audio.Update(0.016f);
+    audio.PlayMusic("Theme");
+    audio.Update(0.016f);
+    EXPECT_TRUE(Muted(gMusicChannel));
+}
+
+TEST_F(AudioManagerTest, FindSoundOfAnUnknownKeyIsNull)
+{
+    AudioManager& audio = Start();
+    EXPECT_EQ(audio.FindSound("Aaa"), nullptr);
+    EXPECT_EQ(audio.FindSound(" "), nullptr);
+    EXPECT_EQ(audio.FindSound("Blip")->mKey, "Blip");
+}
+
+TEST_F(AudioManagerTest, AddSoundAppendsAnEffectAtTheNewSoundVolume)
+{
+    WriteSound("New.wav", 10);
+    AudioManager& audio = Start();
+    gNewSoundVolume = 0.6f;
+    audio.AddSound("Resources/Audio/New.wav", "Added");
+    SoundEntry* entry = audio.FindSound("Added");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->mType, 1u);
+    EXPECT_FLOAT_EQ(entry->mVolume, 0.6f);
+    EXPECT_FALSE(entry->mSound.IsNull());
+    EXPECT_EQ(audio.GetSoundKeys().back(), "Added");
+    Shutdown();
+    const std::vector<std::string> lines = ListLines();
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[10], "Sound2");
+    EXPECT_EQ(lines[11], "Resources/Audio/New.wav");
+    EXPECT_EQ(lines[12], "Added");
+    EXPECT_EQ(lines[13], "1");
+    EXPECT_EQ(lines[14], "0.6");
+}
+
+TEST_F(AudioManagerTest, AddSoundWithAnExistingKeyUpdatesThatEntry)
+{
+    WriteSound("New.wav", 10);
+    AudioManager& audio = Start();
+    const Sound::SoundHandle old = audio.FindSound("Blip")->mSound;
+    gNewSoundVolume = 0.9f;
+    audio.AddSound("Resources/Audio/New.wav", "Blip");
+    EXPECT_EQ(audio.GetSounds().size(), 2u);
+    EXPECT_EQ(audio.GetSoundKeys().size(), 3u);
+    SoundEntry* entry = audio.FindSound("Blip");
+    EXPECT_EQ(entry->mFile, "Resources/Audio/New.wav");
+    EXPECT_FLOAT_EQ(entry->mVolume, 0.9f);
+    EXPECT_NE(entry->mSound, old);
+    size_t frames = 0;
+    audio.GetMixer().GetSoundLength(entry->mSound, &frames);
+    EXPECT_EQ(frames, 10u);
+    Shutdown();
+    EXPECT_EQ(ListLines().size(), 10u);
+}
+
+TEST_F(AudioManagerTest, AddSoundRefusesBlankKeysAndPaths)
+{
+    WriteSound("New.wav", 10);
+    AudioManager& audio = Start();
+    for (const auto& [file, key] : std::vector<std::pair<std::string, std::string>>{
+             {"Resources/Audio/New.wav", ""},
+             {"Resources/Audio/New.wav", "Two words"},
+             {"Resources/Audio/New.wav", " "},
+             {"", "Key"},
+             {"Resources/Audio/My New.wav", "Key"}})
+    {
+        testing::internal::CaptureStdout();
+        audio.AddSound(file, key);
+        EXPECT_NE(testing::internal::GetCapturedStdout().find("Sound cannot be added"), std::string::npos);
+    }
+    EXPECT_EQ(audio.GetSounds().size(), 2u);
+    EXPECT_EQ(audio.GetSoundKeys().size(), 3u);
+}
+
+TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
+{
+    WriteList(Record("Sound0", "Resources/Audio/Missing.ogg", "Gone", 1, "1") +
+              Record("Sound1", "Resources/Audio/Short.wav", "Odd", 7, "1"));
+    testing::internal::CaptureStdout();
+    AudioManager& audio = Start();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_NE(printed.find("FMOD Message 5 : File not found."), std::string::npos);
+    // Once for the missing file, once for the unknown type.
+    size_t count = 0;
+    for (size_t at = printed.find("Sound cannot be loaded"); at != std::string::npos;
+         at = printed.find("Sound cannot be loaded", at + 1))
+        ++count;
+    EXPECT_EQ(count, 2u);
+    ASSERT_NE(audio.FindSound("Gone"), nullptr);
+    EXPECT_TRUE(audio.FindSound("Gone")->mSound.IsNull());
+    testing::internal::CaptureStdout();
+    audio.PlayMusic("Gone"); // nothing to play: reported, nothing breaks
+    testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(audio.IsMusicPlaying());
+    Shutdown();
+    EXPECT_EQ(ListLines().size(), 10u);
+}
+
+TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)
+{
+    GameObjectFactory factory;
+    Start();
+    ComponentCreator* creator = factory.GetCreator("AudioComponent");
+    ASSERT_NE(creator, nullptr);
+    EXPECT_EQ(creator->mTypeId, 11u);
+    EXPECT_EQ(factory.GetComponentName(11), "AudioComponent");
+    Component* made = creator->Create();
+    EXPECT_NE(dynamic_cast<AudioComponent*>(made), nullptr);
+    EXPECT_EQ(mAudio->GetComponents().size(), 1u);
+    delete made;
+    EXPECT_TRUE(mAudio->GetComponents().empty());
+}
+

@@ -1,0 +1,158 @@
+// The art list and the sheet text files: slicing, reading, writing back, and
+// what a damaged list must never do to the files.
+#include <stb/stb_image_write.h>
+#include <vector>
+#include "GraphicsTestSupport.h"
+#include "graphics/ArtList.h"
+
+using namespace Framework;
+using TestSupport::ReadFile;
+using TestSupport::WriteFile;
+
+namespace
+{
+void WritePng(const std::string& path, int width, int height)
+{
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4, 200);
+    stbi_write_png(path.c_str(), width, height, 4, pixels.data(), width * 4);
+}
+
+class ArtListTest : public GraphicsTest::ResourceFolderTest
+{
+protected:
+    SpriteSheetTable Read()
+    {
+        SpriteSheetTable table;
+        ReadArtList("Resources/Art/Art.dat", table);
+        return table;
+    }
+};
+
+TEST(SpriteSheetSlice, FramesAreRowMajorWithAccumulatedCorners)
+{
+    SpriteSheet sheet;
+    sheet.mRows = 2;
+    sheet.mCols = 4;
+    sheet.mId = 7;
+    sheet.Slice();
+    ASSERT_EQ(sheet.mFrames.size(), 8u);
+    const Sprite& frame = sheet.mFrames[5];
+    EXPECT_EQ(frame.mName, "Sprite6");
+    EXPECT_EQ(frame.mTextureId, 7u);
+    EXPECT_FLOAT_EQ(frame.mCorners[Sprite::TopLeft].x, 0.25f);
+    EXPECT_FLOAT_EQ(frame.mCorners[Sprite::TopLeft].y, 0.5f);
+    EXPECT_FLOAT_EQ(frame.mCorners[Sprite::BottomRight].x, 0.5f);
+    EXPECT_FLOAT_EQ(frame.mCorners[Sprite::BottomRight].y, 1.0f);
+    sheet.mRows = 0;
+    sheet.Slice();
+    EXPECT_TRUE(sheet.mFrames.empty());
+}
+
+TEST_F(ArtListTest, ShippedSheetsAllLoadWithTheirFrames)
+{
+    const SpriteSheetTable table = Read();
+    for (const char* name : {"TilePlatform", "TilePlatform2", "TilePlatform3", "PlaceHolder1", "Cloud", "MouseCursor"})
+    {
+        ASSERT_EQ(table.count(name), 1u) << name;
+        EXPECT_NE(table.at(name).GetPath(), "NO PATH") << name;
+        EXPECT_FALSE(table.at(name).mFrames.empty()) << name;
+    }
+    EXPECT_GE(table.at("MouseCursor").mFrames.size(), 6u);
+}
+
+TEST_F(ArtListTest, WritingBackReproducesTheShippedFilesByteForByte)
+{
+    const std::string before = ReadFile(ArtFile("Art.dat"));
+    const std::string tiles = ReadFile(ArtFile("TilePlatform.txt"));
+    WriteArtList("Resources/Art/Art.dat", Read());
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before);
+    EXPECT_EQ(ReadFile(ArtFile("TilePlatform.txt")), tiles);
+}
+
+TEST_F(ArtListTest, EditedNamesRoundTrip)
+{
+    SpriteSheetTable table = Read();
+    table["Cloud"].mFrames[0].mName = "Puff";
+    table["MouseCursor"].mName = "MouseCursor";
+    WriteArtList("Resources/Art/Art.dat", table);
+    const SpriteSheetTable again = Read();
+    EXPECT_EQ(again.at("Cloud").mFrames[0].mName, "Puff");
+    EXPECT_EQ(again.at("MouseCursor").mRows, table.at("MouseCursor").mRows);
+    EXPECT_EQ(again.at("MouseCursor").mCols, table.at("MouseCursor").mCols);
+}
+
+TEST_F(ArtListTest, TwoEntriesNamingTheSameSheetLeaveTheLastRead)
+{
+    WriteFile(ArtFile("Other.txt"), "1\n1\nCloud\nOnly\n");
+    WritePng(ArtFile("Other.png"), 4, 4);
+    WriteFile(ArtFile("Art.dat"), "Cloud\nResources/Art/Cloud.txt\nCloud\nResources/Art/Other.txt\n");
+    const SpriteSheetTable table = Read();
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table.at("Cloud").mFrames.size(), 1u);
+    EXPECT_EQ(table.at("Cloud").mFrames[0].mName, "Only");
+}
+
+TEST_F(ArtListTest, SheetWhoseImageFailedKeepsItsEntryAndItsTextFile)
+{
+    std::remove(ArtFile("Cloud.png").c_str());
+    const std::string cloudText = ReadFile(ArtFile("Cloud.txt"));
+    const std::string before = ReadFile(ArtFile("Art.dat"));
+    SpriteSheetTable table = Read();
+    ASSERT_EQ(table.at("Cloud").GetPath(), "NO PATH");
+    EXPECT_TRUE(table.at("Cloud").mFrames.empty());
+    WriteArtList("Resources/Art/Art.dat", table);
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before) << "no \"NO PATH\" entry, nothing shifted";
+    EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloudText) << "the frame names are kept";
+}
+
+TEST_F(ArtListTest, EntriesWithoutASingleWordNameAreNotWritten)
+{
+    SpriteSheetTable table = Read();
+    table[""] = table["Cloud"];
+    table[""].mName = "";
+    table["Two Words"] = table["Cloud"];
+    table["Two Words"].mName = "Two Words";
+    const std::string before = ReadFile(ArtFile("Art.dat"));
+    WriteArtList("Resources/Art/Art.dat", table);
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before);
+}
+
+TEST_F(ArtListTest, TextPathIsTheImageBaseNameInTheArtFolder)
+{
+    SpriteSheet sheet;
+    sheet.mPath = "Plain";
+    EXPECT_EQ(SheetTextPath(sheet), "Resources/Art/Plain.txt");
+    sheet.mPath = "Somewhere/Else/Apple.sheet.png";
+    EXPECT_EQ(SheetTextPath(sheet), "Resources/Art/Apple.sheet.txt");
+}
+
+TEST_F(ArtListTest, MissingArtListIsCreatedEmpty)
+{
+    std::remove(ArtFile("Art.dat").c_str());
+    EXPECT_TRUE(Read().empty());
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), "");
+}
+
+TEST_F(ArtListTest, ShutdownWithoutAReadListLeavesTheFilesAlone)
+{
+    const std::string before = ReadFile(ArtFile("Art.dat"));
+    {
+        GraphicsSystem graphics; // never initialised: no context, no list read
+    }
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before);
+}
+
+TEST_F(ArtListTest, ImagesAboveTheSizeLimitAreRefused)
+{
+    WritePng(mFolder.File("wide.png"), 4097, 1);
+    WritePng(mFolder.File("edge.png"), 4096, 1);
+    WritePng(mFolder.File("tall.png"), 1, 4097);
+    Texture texture;
+    EXPECT_FALSE(texture.Load("wide.png"));
+    EXPECT_FALSE(texture.Load("tall.png"));
+    EXPECT_EQ(texture.GetPath(), "NO PATH") << "a refused image leaves the texture as it was";
+    EXPECT_TRUE(texture.Load("edge.png"));
+    EXPECT_EQ(texture.mWidth, 4096);
+    EXPECT_EQ(texture.mChannels, 4);
+}
+} // namespace
