@@ -4,7 +4,6 @@
 #include "core/DebugSystem.h"
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
-#include "physics/XmlFields.h"
 #include "core/Transform.h"
 #include "physics/BasicShape.h"
 #include "physics/BodyList.h"
@@ -61,9 +60,9 @@ void Body::SerializeXml(XmlSerializer& serializer)
     serializer.PushElement("Body");
     serializer.WriteFloat("Mass", mMass);
     serializer.WriteFloat("Restiution", mRestitution); // the stored files spell it so
-    WriteBoolField(serializer, "Collide", mCollide);
-    WriteBoolField(serializer, "Rotation", mRotation);
-    WriteBoolField(serializer, "Interactable", mInteractable);
+    serializer.WriteBool("Collide", mCollide);
+    serializer.WriteBool("Rotation", mRotation);
+    serializer.WriteBool("Interactable", mInteractable);
     serializer.PopElement();
 }
 
@@ -81,9 +80,9 @@ void Body::UnserializeXml(XmlSerializer& serializer)
 {
     serializer.ReadFloat(mMass);
     serializer.ReadFloat(mRestitution);
-    ReadBoolField(serializer, mCollide);
-    ReadBoolField(serializer, mRotation);
-    ReadBoolField(serializer, mInteractable);
+    serializer.ReadBool(mCollide);
+    serializer.ReadBool(mRotation);
+    serializer.ReadBool(mInteractable);
 }
 
 void Body::UnserializeText(TextSerializer& serializer)

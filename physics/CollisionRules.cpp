@@ -2,13 +2,13 @@
 // record, the collision messages and the win message.
 #include "core/Factory.h"
 #include "core/Transform.h"
+#include "graphics/Renderer.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
 #include "physics/CollisionDispatch.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
 #include "physics/PlayerProbe.h"
-#include "physics/RendererAlpha.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
@@ -34,15 +34,19 @@ bool IsRuleTag(uint32_t tag)
 bool IsFallingSlope(uint32_t kind) { return kind == 6 || kind == 7; }
 bool IsRisingSlope(uint32_t kind) { return kind == 4 || kind == 5; }
 
+// The alpha of the object's Renderer; false when it has none.
 bool GetAlpha(Composition* object, float& alpha)
 {
-    return object && gRendererAlpha.mGet && gRendererAlpha.mGet(object, alpha);
+    const Renderer* renderer = object ? object->GetComponent<Renderer>() : nullptr;
+    if (renderer)
+        alpha = renderer->mAlpha;
+    return renderer != nullptr;
 }
 
 void SetAlpha(Composition* object, float alpha)
 {
-    if (object && gRendererAlpha.mSet)
-        gRendererAlpha.mSet(object, alpha);
+    if (Renderer* renderer = object ? object->GetComponent<Renderer>() : nullptr)
+        renderer->mAlpha = alpha;
 }
 
 // The player passes up through a slope it moves along (from below or beside).

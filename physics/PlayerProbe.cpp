@@ -1,10 +1,7 @@
 #include "physics/PlayerProbe.h"
-#include "physics/RendererAlpha.h"
 
 namespace Framework
 {
-RendererAlphaAccess gRendererAlpha;
-
 namespace
 {
 PlayerProbe gDefaultProbe;

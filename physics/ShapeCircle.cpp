@@ -4,7 +4,6 @@
 #include <imgui.h>
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
-#include "physics/XmlFields.h"
 #include "core/Transform.h"
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"

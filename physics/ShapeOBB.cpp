@@ -4,7 +4,6 @@
 #include <imgui.h>
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
-#include "physics/XmlFields.h"
 #include "core/Transform.h"
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"
@@ -34,7 +33,7 @@ void ShapeOBB::SerializeXml(XmlSerializer& serializer)
     serializer.PushElement("OBB");
     serializer.WriteVec3("HalfLength", HalfLength);
     serializer.WriteVec3("Offset", Offset);
-    WriteBoolField(serializer, "RotateFixedPoint", RotateFixedPoint);
+    serializer.WriteBool("RotateFixedPoint", RotateFixedPoint);
     serializer.WriteVec3("PivotOffset", PivotOffset);
     serializer.WriteVec3("PivotPosition", PivotPosition);
     serializer.WriteFloat("Radian", mRotationOffset);
@@ -55,7 +54,7 @@ void ShapeOBB::UnserializeXml(XmlSerializer& serializer)
 {
     serializer.ReadVec3(HalfLength);
     serializer.ReadVec3(Offset);
-    ReadBoolField(serializer, RotateFixedPoint);
+    serializer.ReadBool(RotateFixedPoint);
     serializer.ReadVec3(PivotOffset);
     serializer.ReadVec3(PivotPosition);
     serializer.ReadFloat(mRotationOffset);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include "physics/RendererAlpha.h"
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;
@@ -19,6 +18,7 @@ struct PairFixture : ::testing::Test
         spec.mTag = tag;
         spec.mMass = mass;
         spec.mInteractable = interactable;
+        spec.mRenderer = true;
         return mScope.Make(spec);
     }
     bool Collides(Composition* a, Composition* b)
@@ -32,13 +32,6 @@ struct PairFixture : ::testing::Test
     FakePlayerProbe mProbe;
 };
 
-float gAlpha = 1.0f;
-bool GetAlpha(Composition*, float& alpha)
-{
-    alpha = gAlpha;
-    return true;
-}
-void SetAlpha(Composition*, float alpha) { gAlpha = alpha; }
 } // namespace
 
 TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
@@ -76,35 +69,36 @@ TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
 
 TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)
 {
-    gRendererAlpha = {GetAlpha, SetAlpha};
     BodySpec spec;
     spec.mPosition = Vec3(5, 5, 0);
     spec.mScale = Vec3(2, 2, 1); // feet at y - 1, the rule's feet at y - 0.75
     spec.mTag = ObjectTag::Player;
     Composition* player = mScope.Make(spec);
     Composition* fake = Make(Vec3(5, 5.5f, 0), ObjectTag::FakeTile);
-    gAlpha = 1.0f;
     EXPECT_FALSE(Collides(player, fake));
-    EXPECT_FLOAT_EQ(gAlpha, 0.4f);
+    EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 0.4f);
     // Standing on it (its top 0.15 below the rule's feet): solid again and opaque.
     BodyOf(fake)->mPosition = Vec3(5, 3.55f, 0);
     EXPECT_TRUE(Collides(player, fake));
-    EXPECT_FLOAT_EQ(gAlpha, 1.0f);
-    // An interactable body passes a false tile while it is see-through.
+    EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 1.0f);
+}
+
+TEST_F(PairFixture, InteractableBodyPassesAFalseTileWhileItIsSeeThrough)
+{
     Composition* crate = Make(Vec3(5, 4.5f, 0), 0, 1.0f, true);
-    gAlpha = 0.4f;
-    Composition* fakeAlone = Make(Vec3(5, 4.0f, 0), ObjectTag::FakeTile);
-    EXPECT_FALSE(Collides(crate, fakeAlone));
-    gRendererAlpha = {};
+    Composition* fake = Make(Vec3(5, 4.0f, 0), ObjectTag::FakeTile);
+    RendererOf(fake)->mAlpha = 0.4f;
+    EXPECT_FALSE(Collides(crate, fake));
+    RendererOf(fake)->mAlpha = 1.0f;
+    EXPECT_TRUE(Collides(fake, crate));
 }
 
 TEST_F(PairFixture, SeeThroughRuleLeavesOtherObjectsAlphaAlone)
 {
-    gRendererAlpha = {GetAlpha, SetAlpha};
-    gAlpha = 0.3f;
-    EXPECT_TRUE(Collides(Make(Vec3(5, 5, 0), ObjectTag::Player), Make(Vec3(5, 5.5f, 0), 0)));
-    EXPECT_FLOAT_EQ(gAlpha, 0.3f);
-    gRendererAlpha = {};
+    Composition* other = Make(Vec3(5, 5.5f, 0), 0);
+    RendererOf(other)->mAlpha = 0.3f;
+    EXPECT_TRUE(Collides(Make(Vec3(5, 5, 0), ObjectTag::Player), other));
+    EXPECT_FLOAT_EQ(RendererOf(other)->mAlpha, 0.3f);
 }
 
 TEST_F(PairFixture, StillPlayerDoesNotPushInteractables)

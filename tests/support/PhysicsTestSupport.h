@@ -9,6 +9,7 @@
 #include "core/Factory.h"
 #include "core/Message.h"
 #include "core/Transform.h"
+#include "graphics/Renderer.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 #include "physics/PlayerProbe.h"
@@ -71,6 +72,7 @@ struct BodySpec
     Framework::ObjectKind mKind = Framework::ObjectKind::GameObject;
     std::string mName = "Thing";
     bool mRecorder = true; // add a CollisionRecorder
+    bool mRenderer = false; // add a Renderer (its alpha is read by the false-tile rules)
 };
 
 // gFactory and gPhysics for one test, destroyed in the engine's order.
@@ -82,6 +84,8 @@ struct PhysicsScope
         mFactory->AddComponentCreator(
             "Transform", new Framework::ComponentCreatorType<Framework::Transform>(Framework::ComponentType::Transform));
         mFactory->AddComponentCreator("Recorder", new Framework::ComponentCreatorType<CollisionRecorder>(10));
+        mFactory->AddComponentCreator(
+            "Renderer", new Framework::ComponentCreatorType<Framework::Renderer>(Framework::ComponentType::Renderer));
         mPhysics = std::make_unique<Framework::Physics>();
         mPhysics->Init();
         mPhysics->mRunning = true;
@@ -109,6 +113,8 @@ struct PhysicsScope
             static_cast<Framework::ShapeOBB*>(mFactory->AddComponent(object, "OBB"))->HalfLength = spec.mHalfLength;
         if (spec.mRecorder)
             mFactory->AddComponent(object, "Recorder");
+        if (spec.mRenderer)
+            mFactory->AddComponent(object, "Renderer");
         object->Initialize();
         return object;
     }
@@ -143,5 +149,6 @@ struct PhysicsScope
 };
 
 inline Framework::Body* BodyOf(Framework::Composition* object) { return object->GetComponent<Framework::Body>(); }
+inline Framework::Renderer* RendererOf(Framework::Composition* object) { return object->GetComponent<Framework::Renderer>(); }
 inline CollisionRecorder* RecorderOf(Framework::Composition* object) { return object->GetComponent<CollisionRecorder>(); }
 } // namespace TestSupport
