@@ -1,3 +1,4 @@
+// The narrow phase on bodies: shape frames, the bounding-circle rejection and the table.
 #include "physics/CollisionDispatch.h"
 #include <algorithm>
 #include <cmath>

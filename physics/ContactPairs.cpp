@@ -1,3 +1,4 @@
+// ContactPairs: the open-addressing table of body pairs recorded this step.
 #include "physics/ContactPairs.h"
 #include <utility>
 

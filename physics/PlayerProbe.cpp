@@ -1,3 +1,4 @@
+// The player probe in use: the gameplay one once installed, else one that reads false.
 #include "physics/PlayerProbe.h"
 
 namespace Framework

@@ -24,15 +24,17 @@ SpatialGrid::SpatialGrid()
 
 SpatialGrid::~SpatialGrid()
 {
-    // Tile bodies are deleted by Clear; any left here are only forgotten by
-    // their cells, never followed.
+    // Tile bodies are deleted by Clear; bodies still in cells only forget them.
     for (Body* tile : mTileBodies)
         if (tile)
             tile->mGridCells.clear();
     for (std::vector<Body*>& cell : mCells)
         for (Body* body : cell)
-            if (body)
-                body->mGridCells.clear(), body->mGridColumn = -1, body->mGridRow = -1;
+        {
+            body->mGridCells.clear();
+            body->mGridColumn = -1;
+            body->mGridRow = -1;
+        }
 }
 
 bool SpatialGrid::InRange(int column, int row) const
