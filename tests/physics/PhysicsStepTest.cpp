@@ -138,8 +138,11 @@ TEST(PhysicsPick, NearestHitWinsAndEqualHitsKeepTheLowerId)
     logic.mState.mCurrent = GameState::EDITOR;
     Composition* first = scope.Box(Vec3(5, 5, 0));
     Composition* second = scope.Box(Vec3(5.2f, 5, 0));
-    EXPECT_EQ(scope.mPhysics->PickObject(Vec3(5.1f, 5, 0)), first);
-    BodyOf(second)->mPosition.z = 0.0f;
+    EXPECT_EQ(scope.mPhysics->PickObject(Vec3(5.1f, 5, 0)), first); // equal distances
+    // Deeper into the screen is further along the ray.
+    BodyOf(first)->mPosition.z = -10.0f;
+    BodyOf(second)->mPosition.z = -5.0f;
+    EXPECT_EQ(scope.mPhysics->PickObject(Vec3(5.1f, 5, 0)), second);
     EXPECT_EQ(scope.mPhysics->PickObject(Vec3(9, 9, 0)), nullptr);
 }
 
