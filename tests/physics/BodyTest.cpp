@@ -51,17 +51,6 @@ TEST(BodyMass, ArchetypeNeverJoinsTheDynamicList)
     EXPECT_EQ(Count(scope.mPhysics->mBodies, body), 0);
 }
 
-TEST(BodyMass, InertiaIsMassTimesTheScale)
-{
-    PhysicsScope scope;
-    BodySpec spec;
-    spec.mMass = 2.0f;
-    spec.mScale = Vec3(2, 3, 1);
-    Body* body = BodyOf(scope.Make(spec));
-    EXPECT_FLOAT_EQ(body->mInertia, 12.0f);
-    EXPECT_FLOAT_EQ(body->mInverseInertia, 1.0f / 12.0f);
-}
-
 TEST(BodyIntegration, EachStepDampsByOneHundredthToTheDt)
 {
     PhysicsScope scope;
@@ -84,15 +73,6 @@ TEST(BodyIntegration, WithoutGravityVerticalSpeedIsZeroWhateverTheForce)
     body->IntegrateForces(0.02f);
     EXPECT_EQ(body->mVelocity.y, 0.0f);
     EXPECT_GT(body->mVelocity.x, 0.0f);
-}
-
-TEST(BodyIntegration, ForceIsIgnoredWhileThePhysicsIsStopped)
-{
-    PhysicsScope scope;
-    scope.mPhysics->mRunning = false;
-    Body* body = BodyOf(scope.Box(Vec3(10, 10, 0)));
-    body->AddForce(Vec3(3, 3, 0));
-    EXPECT_EQ(body->mForce, Vec3(0.0f));
 }
 
 TEST(BodyIntegration, LandingOnASolidTileDependsOnWhoLands)

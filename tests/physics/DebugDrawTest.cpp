@@ -56,11 +56,3 @@ TEST(PhysicsDebugDraw, ModeOneLeavesOutHeadingsAndDrawsTheProbes)
     EXPECT_EQ(count.mGreen, 9u * 64u);
 }
 
-TEST(PhysicsDebugDraw, NoneDrawsNothing)
-{
-    PhysicsScope scope;
-    GraphicsSystem graphics;
-    scope.Box(Vec3(5, 5, 0));
-    scope.mPhysics->Step(0.01f);
-    EXPECT_TRUE(graphics.mDebugVertices.empty());
-}

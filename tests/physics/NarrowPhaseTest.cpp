@@ -38,16 +38,6 @@ TEST(ShapeGeometry, SupportPointKeepsTheFirstOfEqualCorners)
     EXPECT_EQ(box->GetSupport(Vec3(1.0f, 1.0f, 0.0f)), box->mCorners[2]);
 }
 
-TEST(ShapeGeometry, CircleWorldRadiusIsHalfTheScaledRadius)
-{
-    PhysicsScope scope;
-    BodySpec spec;
-    spec.mCircle = true;
-    spec.mRadius = 2.0f;
-    spec.mScale = Vec3(3.0f, 1.0f, 1.0f);
-    EXPECT_FLOAT_EQ(static_cast<ShapeCircle*>(BodyOf(scope.Make(spec))->mShape)->mWorldRadius, 3.0f);
-}
-
 TEST(CircleCircle, ExactlyTouchingIsNoContact)
 {
     PhysicsScope scope;
@@ -150,12 +140,4 @@ TEST(BoxBox, IncidentEdgeIsClippedToTheReferenceFaceAndDepthsAveraged)
     const float deepest = 5.5f - (5.65f - 0.7071068f);
     const float clipped = 5.5f - (5.65f - 0.7071068f + 0.5f);
     EXPECT_NEAR(m.mPenetration, (deepest + clipped) / 2.0f, 1e-4f);
-}
-
-TEST(CollisionDispatch, TableIsIndexedByTheTwoShapeTypes)
-{
-    EXPECT_EQ(gCollisionDispatch[0], &CollideCircleCircle);
-    EXPECT_EQ(gCollisionDispatch[1], &CollideCircleOBB);
-    EXPECT_EQ(gCollisionDispatch[2], &CollideOBBCircle);
-    EXPECT_EQ(gCollisionDispatch[3], &CollideOBBOBB);
 }

@@ -93,25 +93,6 @@ TEST(ShapeFiles, BoxXmlCarriesTheRotationOffsetAndTextDoesNot)
     EXPECT_EQ(ReadLines(folder.File("box.txt")).size(), 6u);
 }
 
-TEST(ShapeFiles, ClonesCopyOnlyTheSize)
-{
-    ShapeCircle circle;
-    circle.Radius = 4.0f;
-    circle.Offset = Vec3(1, 1, 0);
-    ShapeCircle circleCopy(circle);
-    EXPECT_FLOAT_EQ(circleCopy.Radius, 4.0f);
-    EXPECT_EQ(circleCopy.Offset, Vec3(0.0f));
-
-    ShapeOBB box;
-    box.HalfLength = Vec3(3, 2, 0);
-    box.Offset = Vec3(1, 1, 0);
-    box.mRotationOffset = 1.0f;
-    ShapeOBB boxCopy(box);
-    EXPECT_EQ(boxCopy.HalfLength, Vec3(3, 2, 0));
-    EXPECT_EQ(boxCopy.Offset, Vec3(0.0f));
-    EXPECT_EQ(boxCopy.mRotationOffset, 0.0f);
-}
-
 TEST(ShapePick, BoxEdgeIsInsideAndCircleRimIsOutside)
 {
     PhysicsScope scope;
