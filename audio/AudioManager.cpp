@@ -21,12 +21,6 @@ namespace
 {
 constexpr int MuteKey = 'M';
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 // Words of the sound list are read whitespace-delimited: a blank would shift every later field.
 bool IsOneWord(const std::string& text)
 {

@@ -9,11 +9,6 @@ namespace
 // What a word read at the end of the list gives.
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\r" || word == "\n"; }
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
 } // namespace
 
 std::string SoundListTag(int index)

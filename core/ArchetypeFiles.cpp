@@ -14,12 +14,6 @@ namespace
 const char* const kArchetypeList = "Resources\\Archetype\\Archetype.dat";
 const char* const kArchetypeFolder = "Resources\\Archetype\\";
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 // What a word read at the end of a list gives.
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\r" || word == "\n"; }
 

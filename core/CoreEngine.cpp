@@ -18,12 +18,6 @@ CoreEngine* gCore = nullptr;
 
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 float Milliseconds(uint64_t start, uint64_t end)
 {
     return static_cast<float>(static_cast<double>(end - start) / 1000000000.0 * 1000.0);

@@ -51,4 +51,12 @@ private:
 };
 
 extern DebugSystem* gDebug;
+
+// Logs through the debug system when there is one (it outlives every system,
+// but code under test may run without it).
+inline void Log(const std::string& message)
+{
+    if (gDebug)
+        gDebug->Log(message);
+}
 } // namespace Framework

@@ -11,11 +11,6 @@ const char* const gWindowTitle = "GameName";
 
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
 const char* const DefaultConfig = "[Window]\nWidth=1366\nHeight=768";
 } // namespace
 

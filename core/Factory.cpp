@@ -7,15 +7,6 @@ namespace Framework
 {
 GameObjectFactory* gFactory = nullptr;
 
-namespace
-{
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-} // namespace
-
 GameObjectFactory::GameObjectFactory()
 {
     Log("Game Object Factory Constructed.");

@@ -12,12 +12,6 @@ namespace
 {
 constexpr int LevelCount = 9;
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 void ReportError(int errorId)
 {
     std::printf("Error: %d\n", errorId);

@@ -19,12 +19,6 @@ namespace
 {
 const char* const kUiLevel = "Resources\\LevelData\\UI";
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 // Levels that carry their own interface: no UI level is loaded before them.
 bool HasOwnInterface(const std::string& path)
 {

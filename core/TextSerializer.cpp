@@ -6,15 +6,6 @@
 
 namespace Framework
 {
-namespace
-{
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-} // namespace
-
 TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode), mTarget(Platform::NativePath(path))
 {
     if (mode == Write)

@@ -11,12 +11,6 @@ namespace Framework
 {
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 TileKind MakeKind(uint32_t kind, float angle, const Vec3& halfLength, const Vec3& offset)
 {
     TileKind k;

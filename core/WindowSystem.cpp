@@ -16,12 +16,6 @@ WindowSystem* gWindowSystem = nullptr;
 
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 void RequestQuit()
 {
     if (gLogic)

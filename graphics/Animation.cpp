@@ -8,12 +8,6 @@ namespace
 {
 constexpr int FirstHeaderCharacter = 48; // '0': headers run Animation0, Animation1, ...
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
 } // namespace
 

@@ -14,12 +14,6 @@ namespace Framework
 {
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 
 Animation* FindAnimation(const std::string& name)
 {

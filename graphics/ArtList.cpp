@@ -8,12 +8,6 @@ const char* const gArtFolder = "Resources/Art/";
 
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
 
 // A word the readers would split or skip cannot be written back.

@@ -52,12 +52,6 @@ out vec4 fragColor;
 void main() { fragColor = vColor; }
 )";
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 // glewInit reports "no GLX display" on an EGL context although every entry point loaded.
 bool LoadGLEntryPoints()
 {

@@ -13,12 +13,6 @@ namespace Framework
 {
 namespace
 {
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 
 void ReadColour(XmlSerializer& serializer, Color& value)
 {

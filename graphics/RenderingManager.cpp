@@ -16,12 +16,6 @@ namespace
 {
 const char* const AnimationsPath = "Resources/Art/Animations.dat";
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 template <class List, class Match>
 void EraseFirst(List& list, Match match)
 {

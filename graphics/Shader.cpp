@@ -11,12 +11,6 @@ namespace
 {
 constexpr GLsizei InfoLogSize = 512;
 
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-
 // Returns the whole file; a missing file reads as empty text.
 std::string ReadWhole(const std::string& path, bool& failed)
 {

@@ -7,15 +7,6 @@
 
 namespace Framework
 {
-namespace
-{
-void Log(const std::string& message)
-{
-    if (gDebug)
-        gDebug->Log(message);
-}
-} // namespace
-
 Texture::Texture() { Log("Constructing Texture"); }
 
 Texture::~Texture() { Log("Destructing Texture"); }
