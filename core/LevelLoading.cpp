@@ -28,9 +28,11 @@ bool HasOwnInterface(const std::string& path)
 
 void ResetPhysicsForLevel()
 {
-    if (gPhysics)
-        gPhysics->mFastMode = false;
-    // TODO(physics): gravity := (0, default gravity y); default gravity x := 0.
+    if (!gPhysics)
+        return;
+    gPhysics->mFastMode = false;
+    gPhysics->mGravity = Vec2(0.0f, gPhysics->mDefaultGravity.y);
+    gPhysics->mDefaultGravity.x = 0.0f;
 }
 } // namespace
 
@@ -51,7 +53,8 @@ void LevelState::SwitchLevel()
         break;
     case GameState::LEVEL:
         settings = {2, false, true};
-        // TODO(physics): reset the level timer to zero.
+        if (gPhysics)
+            gPhysics->mLevelTimer = LevelTimer();
         break;
     case GameState::MAIN_MENU:
         settings = {2, false, true};

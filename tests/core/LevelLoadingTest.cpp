@@ -125,6 +125,28 @@ TEST(LevelSwitchSettings, EachStateSetsPhysicsAndCursor)
     EXPECT_GE(Platform::GetCursorCounter(), 0);
 }
 
+TEST(LevelSwitchSettings, ListedStatesResetGravityAndALevelResetsItsTimer)
+{
+    SwitchScope scope;
+    scope.physics->mGravity = Vec2(3.0f, -10.0f);
+    scope.physics->mDefaultGravity = Vec2(2.0f, -20.0f);
+    scope.physics->mLevelTimer.mRunningTime = 12.0f;
+    scope.physics->mLevelTimer.mFinalTime = 30.0f;
+    scope.Enter(GameState::MAIN_MENU);
+    EXPECT_EQ(scope.physics->mGravity, Vec2(0.0f, -20.0f));
+    EXPECT_EQ(scope.physics->mDefaultGravity, Vec2(0.0f, -20.0f));
+    EXPECT_FLOAT_EQ(scope.physics->mLevelTimer.mRunningTime, 12.0f); // only a level restarts the clock
+
+    scope.physics->mGravity = Vec2(5.0f, 5.0f);
+    scope.Enter(GameState::LEVEL2);
+    EXPECT_EQ(scope.physics->mGravity, Vec2(5.0f, 5.0f)); // no settings of its own: no reset
+
+    scope.Enter(GameState::LEVEL, "Resources\\LevelData\\Level10");
+    EXPECT_EQ(scope.physics->mGravity, Vec2(0.0f, -20.0f));
+    EXPECT_FLOAT_EQ(scope.physics->mLevelTimer.mRunningTime, 0.0f);
+    EXPECT_FLOAT_EQ(scope.physics->mLevelTimer.mFinalTime, 0.0f);
+}
+
 TEST(LevelLoaderThread, LoadsOffTheMainThreadThenReportsProgress)
 {
     SwitchScope scope;
