@@ -17,8 +17,20 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
+// The whole family is replaced so that every allocation and release meets malloc and free.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    ++gAllocations;
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 using namespace Framework;
 using namespace TestSupport;
