@@ -34,6 +34,9 @@ void SetWindowClientSize(int width, int height);
 void GetWindowClientSize(int& width, int& height);
 // Outer-frame position of the window on the screen.
 void GetWindowPosition(int& x, int& y);
+// The frame's left and top border widths around the client area, as the window
+// manager draws them (0 without a window, in fullscreen, or without a manager).
+void GetWindowBorders(int& left, int& top);
 // Desktop fullscreen on or off. Leaving it restores windowedWidth x windowedHeight.
 void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight);
 void GetScreenSize(int& width, int& height);
