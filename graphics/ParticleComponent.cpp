@@ -77,9 +77,11 @@ ParticleComponent::ParticleComponent(const ParticleComponent& other)
       SpriteIndex(other.SpriteIndex)
 {
     // Sharing the source's pool slot would free it under one of the two.
-    const ParticleEmitterSettings& source = other.mEmitter ? *other.mEmitter : *other.mUnpooled;
-    if (other.mEmitter || other.mUnpooled)
-        mUnpooled = std::make_unique<ParticleEmitterSettings>(source);
+    // A source with neither emitter nor settings of its own has nothing to copy.
+    if (other.mEmitter)
+        mUnpooled = std::make_unique<ParticleEmitterSettings>(*other.mEmitter);
+    else if (other.mUnpooled)
+        mUnpooled = std::make_unique<ParticleEmitterSettings>(*other.mUnpooled);
 }
 
 ParticleComponent::~ParticleComponent()

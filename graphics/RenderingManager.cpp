@@ -92,6 +92,11 @@ void RenderingManager::RemoveMode2Renderer(uint32_t objectId)
     EraseFirst(mTileRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
 }
 
+void RenderingManager::RemoveArchetypeRenderer(Renderer* renderer)
+{
+    EraseFirst(mArchetypeRenderers, [renderer](const RendererEntry& entry) { return entry.mRenderer == renderer; });
+}
+
 void RenderingManager::AddTextRenderer(uint32_t objectId, TextRenderer* renderer)
 {
     mTextRenderers.push_back({objectId, renderer});
