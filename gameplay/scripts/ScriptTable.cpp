@@ -1,6 +1,20 @@
 #include "gameplay/scripts/ScriptTable.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptBase.h"
+#include "gameplay/scripts/AirConScript.h"
+#include "gameplay/scripts/CanScript.h"
+#include "gameplay/scripts/Conveyer.h"
+#include "gameplay/scripts/IcicleScript.h"
+#include "gameplay/scripts/MouseEmitter.h"
+#include "gameplay/scripts/MoveableRect.h"
+#include "gameplay/scripts/MultiStateAnimation.h"
+#include "gameplay/scripts/Mushroom.h"
+#include "gameplay/scripts/RatScript.h"
+#include "gameplay/scripts/Roach.h"
+#include "gameplay/scripts/RoachTop.h"
+#include "gameplay/scripts/RotatingScript.h"
+#include "gameplay/scripts/SmokeEffect.h"
+#include "gameplay/scripts/SwitchScript.h"
 
 namespace Framework
 {
@@ -13,6 +27,20 @@ ScriptBase* MakeScript(int32_t id)
 {
     switch (id)
     {
+    case ScriptId::Mushroom: return new Mushroom();
+    case ScriptId::Conveyer: return new Conveyer();
+    case ScriptId::MoveableRect: return new MoveableRect();
+    case ScriptId::SmokeEffect: return new SmokeEffect();
+    case ScriptId::RoachScript: return new Roach();
+    case ScriptId::CanScript: return new CanScript();
+    case ScriptId::MultiStateAnimation: return new MultiStateAnimation();
+    case ScriptId::RoachTop: return new RoachTop();
+    case ScriptId::RotatingScript: return new RotatingScript();
+    case ScriptId::MouseEmitter: return new MouseEmitter();
+    case ScriptId::RatScript: return new RatScript();
+    case ScriptId::IcicleScript: return new IcicleScript();
+    case ScriptId::SwitchScript: return new SwitchScript();
+    case ScriptId::AirConScript: return new AirConScript();
     default:
         return nullptr;
     }
