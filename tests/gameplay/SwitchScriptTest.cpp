@@ -164,27 +164,21 @@ TEST_F(Switches, AnAirConditionerBlowsOnlyWhileOnAndLiftsTheApple)
     AirConScript* script = Script<AirConScript>(airCon);
     ParticleEmitter* emitter = airCon->GetComponent<ParticleComponent>()->mEmitter;
     ASSERT_NE(emitter, nullptr);
-    Composition* apple = Make("Player", {.tag = ObjectTag::Player, .script = ScriptId::Player});
-    mWorld.mPhysics->mPlayerBody = BodyOf(apple);
+    Composition* apple = Apple(Vec3(-20.0f, 0.0f, 0.0f), true);
     Player* player = Script<Player>(apple);
+    ASSERT_NE(player, nullptr);
 
     script->mOn = true;
     mWorld.Step();
     EXPECT_TRUE(emitter->mActivate);
     EXPECT_EQ(script->mAirConSpeed, 5.0f);
-    if (player) // the apple's script may not be in this build yet
-    {
-        Touch(airCon, apple);
-        EXPECT_TRUE(player->mLiftOn);
-    }
+    Touch(airCon, apple);
+    EXPECT_TRUE(player->mLiftOn);
 
     script->mOn = false;
     mWorld.Step();
     EXPECT_FALSE(emitter->mActivate);
     EXPECT_EQ(script->mAirConSpeed, 0.0f);
-    if (player)
-    {
-        Touch(airCon, apple);
-        EXPECT_FALSE(player->mLiftOn);
-    }
+    Touch(airCon, apple);
+    EXPECT_FALSE(player->mLiftOn);
 }
