@@ -1,6 +1,9 @@
 #include "gameplay/scripts/ScriptTable.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptBase.h"
+#include "gameplay/scripts/BasicPlayerMovement.h"
+#include "gameplay/scripts/FollowAppleScript.h"
+#include "gameplay/scripts/Player.h"
 
 namespace Framework
 {
@@ -13,6 +16,9 @@ ScriptBase* MakeScript(int32_t id)
 {
     switch (id)
     {
+    case ScriptId::Player: return new Player();
+    case ScriptId::BasicPlayerMovement: return new BasicPlayerMovement();
+    case ScriptId::FollowAppleScript: return new FollowAppleScript();
     default:
         return nullptr;
     }
