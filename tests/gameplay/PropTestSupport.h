@@ -13,7 +13,6 @@
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
-#include "gameplay/scripts/ScriptTable.h"
 #include "graphics/Animator.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
@@ -49,16 +48,8 @@ class PropWorld : public ::testing::Test
 protected:
     static constexpr int Left = 1; // the left mouse button's key code
 
-    PropWorld() : mWorld(true), mPreviousMaker(Framework::gScriptMaker)
+    PropWorld() : mWorld(true)
     {
-        // The apple's script for number 1 even in a build whose table lacks it:
-        // the scripts here only read its flags.
-        Framework::gScriptMaker = [](int32_t id) -> Framework::ScriptBase* {
-            Framework::ScriptBase* script = Framework::MakeScript(id);
-            if (!script && id == Framework::ScriptId::Player)
-                script = new Framework::Player();
-            return script;
-        };
         mWorld.Init();
         mWorld.SetState(4); // a level: scripts run
         mWorld.mPhysics->mRunning = true;
@@ -95,8 +86,6 @@ protected:
         object->Initialize();
         return object;
     }
-
-    ~PropWorld() override { Framework::gScriptMaker = mPreviousMaker; }
 
     // An apple (tag Player, Player script, circle body) at position, made the physics system's player body.
     Framework::Composition* Apple(const Framework::Vec3& position, bool facingRight)
@@ -162,6 +151,5 @@ protected:
     }
 
     GameplayWorld mWorld;
-    Framework::ScriptMaker mPreviousMaker;
 };
 } // namespace TestSupport
