@@ -15,6 +15,8 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
     void OnCollision(CollisionMessage* message, Behaviour* owner) override;
+    // Nothing to edit: the inspector shows nothing for a can.
+    void DrawInspector() override {}
 
     bool mPassedThrough = false; // a contact with a rotating object was removed since the last Update
 };

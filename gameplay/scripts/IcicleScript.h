@@ -4,7 +4,9 @@
 // it lands on a tile or touches an interactable body ("IcicleLand"). Key N
 // switches the growing off and on (a cheat for testing levels). The object
 // wants a Body with a box shape (the trigger range follows the box's offset)
-// and an AudioComponent; the apple is the last object tagged Player.
+// and a mass above zero in the file, so the physics moves it (the script then
+// manages the mass itself), and an AudioComponent; the apple is the last
+// object tagged Player.
 #pragma once
 #include <cstdint>
 #include "core/MathTypes.h"

@@ -13,7 +13,7 @@ namespace
 {
 constexpr int KeyN = 78;
 
-class Props : public TestSupport::PropWorld
+class HazardProps : public TestSupport::PropWorld
 {
 protected:
     // An icicle of size 1 x 1 hanging at (10.5, 20), over a floor at y 12.
@@ -38,7 +38,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Props, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
+TEST_F(HazardProps, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
 {
     Composition* icicle = MakeIcicle();
     IcicleScript* script = Script<IcicleScript>(icicle);
@@ -81,7 +81,7 @@ TEST_F(Props, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"Icicle:IcicleLand"});
 }
 
-TEST_F(Props, AnIcicleTouchingAnInteractableBodyStartsOverAtOnce)
+TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyStartsOverAtOnce)
 {
     Composition* icicle = MakeIcicle();
     IcicleScript* script = Script<IcicleScript>(icicle);
@@ -102,7 +102,7 @@ TEST_F(Props, AnIcicleTouchingAnInteractableBodyStartsOverAtOnce)
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"Icicle:IcicleLand"});
 }
 
-TEST_F(Props, KeyNSwitchesIcicleGrowingOffAndBackToItsPlace)
+TEST_F(HazardProps, KeyNSwitchesIcicleGrowingOffAndBackToItsPlace)
 {
     Composition* icicle = MakeIcicle();
     IcicleScript* script = Script<IcicleScript>(icicle);
@@ -115,7 +115,7 @@ TEST_F(Props, KeyNSwitchesIcicleGrowingOffAndBackToItsPlace)
     EXPECT_NEAR(Position(icicle).y, 20.0f, 0.01f); // back, then one physics step
 }
 
-TEST_F(Props, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
+TEST_F(HazardProps, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
 {
     Composition* mushroom = Make("Mushroom", {.tag = ObjectTag::Mushroom, .position = Vec3(5.0f, 5.0f, 0.0f),
                                               .script = ScriptId::Mushroom, .renderer = true, .animator = true});
@@ -140,7 +140,7 @@ TEST_F(Props, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
     EXPECT_EQ(Position(mushroom), Vec3(5.0f, 6.0f, 0.0f));
 }
 
-TEST_F(Props, PropsStopSlidingOnceTheyStandStill)
+TEST_F(HazardProps, PropsStopSlidingOnceTheyStandStill)
 {
     Composition* mushroom = Make("Mushroom", {.position = Vec3(5.0f, 5.0f, 0.0f), .script = ScriptId::Mushroom});
     Composition* crate = Make("Crate", {.position = Vec3(15.0f, 5.0f, 0.0f), .script = ScriptId::MoveableRect});
@@ -167,7 +167,7 @@ TEST_F(Props, PropsStopSlidingOnceTheyStandStill)
     EXPECT_EQ(crateBody->mVelocity.x, 2.0f);
 }
 
-TEST_F(Props, ACrateAnimatesOnlyOnTheAppleFirstTouch)
+TEST_F(HazardProps, ACrateAnimatesOnlyOnTheAppleFirstTouch)
 {
     Composition* crate = Make("Crate", {.tag = ObjectTag::Crate, .position = Vec3(5.0f, 5.0f, 0.0f),
                                         .script = ScriptId::MoveableRect, .renderer = true, .animator = true});
@@ -192,7 +192,7 @@ TEST_F(Props, ACrateAnimatesOnlyOnTheAppleFirstTouch)
     EXPECT_EQ(animator->mFPS, 0);
 }
 
-TEST_F(Props, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
+TEST_F(HazardProps, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
 {
     Composition* emitterObject = Make("InteractablesEmitter", {.script = ScriptId::MouseEmitter, .body = false,
                                                                .particles = true});
@@ -229,7 +229,7 @@ TEST_F(Props, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
     EXPECT_EQ(emitter->mBurstAmount, 0);
 }
 
-TEST_F(Props, TheMouseEmitterBurstsOnClicksButNotOnInteractables)
+TEST_F(HazardProps, TheMouseEmitterBurstsOnClicksButNotOnInteractables)
 {
     Composition* emitterObject = Make("Sparkles", {.position = Vec3(0.0f, 0.0f, 3.0f), .script = ScriptId::MouseEmitter,
                                                    .body = false, .particles = true});
@@ -256,7 +256,7 @@ TEST_F(Props, TheMouseEmitterBurstsOnClicksButNotOnInteractables)
     EXPECT_EQ(emitter->mBurstAmount, 0);
 }
 
-TEST_F(Props, SmokeStaysOnTheApple)
+TEST_F(HazardProps, SmokeStaysOnTheApple)
 {
     Composition* apple = Watcher(Vec3(3.0f, 4.0f, 0.0f));
     Composition* smoke = Make("Smoke", {.script = ScriptId::SmokeEffect, .body = false});

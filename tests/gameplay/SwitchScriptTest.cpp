@@ -182,3 +182,16 @@ TEST_F(Switches, AnAirConditionerBlowsOnlyWhileOnAndLiftsTheApple)
     Touch(airCon, apple);
     EXPECT_FALSE(player->mLiftOn);
 }
+
+TEST_F(Switches, ASwitchWithAnEmptyNameNamesNoPartners)
+{
+    Composition* nameless = Make("", {.tag = ObjectTag::Switch, .script = ScriptId::SwitchScript,
+                                      .interactable = true, .renderer = true});
+    Composition* airCon = AirCon("AirCon");
+    Script<AirConScript>(airCon)->mOn = true;
+    Touch(nameless, Rat());
+    mWorld.mInput->SetMouseWorld(0.0f, 0.0f);
+    mWorld.Step(2);
+    Click();
+    EXPECT_TRUE(On(airCon));
+}
