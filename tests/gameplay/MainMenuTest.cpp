@@ -203,7 +203,7 @@ TEST_F(MainMenuScript, TheBellRingsOnItsClick)
     EXPECT_EQ(mMenu.mWorld.mSounds.mEvents, std::vector<std::string>{"HTP_Bell:CounterBell"});
 }
 
-TEST_F(MainMenuScript, TheFullscreenTickShowsOnlyInFullscreen)
+TEST_F(MainMenuScript, TheFullscreenTickIsHiddenInAWindow)
 {
     Composition* tick = MenuButton("FullScreenTick");
     mMenu.mWorld.Step();
