@@ -6,7 +6,6 @@
 #include "gameplay/scripts/MainMenu.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/TextRenderer.h"
-#include "physics/Physics.h"
 #include "MenuScriptSupport.h"
 
 using namespace Framework;
@@ -178,12 +177,6 @@ TEST_F(MainMenuScript, BackMovesAtOnceAndRunsTheEmitterUntilTheNextDelayedMove)
     EXPECT_FALSE(particles.mActivate);
 }
 
-TEST_F(MainMenuScript, OtherClickableNamesMoveToTheOriginAtOnce)
-{
-    mMenu.Click(MenuButton("SomethingElse"));
-    ExpectCameraAt(0.0f, 0.0f);
-}
-
 TEST_F(MainMenuScript, AppleCreditsSwitchesToCreditsAfterTheDelay)
 {
     Composition* credits = MenuButton("AppleCredits");
@@ -201,13 +194,6 @@ TEST_F(MainMenuScript, TheBellRingsOnItsClick)
     mMenu.mWorld.mSounds.Clear();
     mMenu.Click(bell);
     EXPECT_EQ(mMenu.mWorld.mSounds.mEvents, std::vector<std::string>{"HTP_Bell:CounterBell"});
-}
-
-TEST_F(MainMenuScript, TheFullscreenTickIsHiddenInAWindow)
-{
-    Composition* tick = MenuButton("FullScreenTick");
-    mMenu.mWorld.Step();
-    EXPECT_TRUE(Get<Renderer>(tick)->mInvisible); // no window here: never fullscreen
 }
 
 TEST_F(MainMenuScript, TheFirstLevelPageVisitPlaysTheIntro)
@@ -258,13 +244,4 @@ TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsProps)
     mMenu.Click(levels);
     mMenu.Run(1.4f + 3.0f + 1.8f);
     ExpectCameraAt(47.5f, 15.1f);
-}
-
-TEST_F(MainMenuScript, EnteringTheMenuResumesTheGame)
-{
-    gPhysics->mRunning = false;
-    gAudio->mPaused = true;
-    MenuButton("BackCol");
-    EXPECT_TRUE(gPhysics->mRunning);
-    EXPECT_FALSE(gAudio->mPaused);
 }
