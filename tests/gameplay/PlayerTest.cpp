@@ -308,6 +308,12 @@ TEST_F(PlayerFrame, ThePhysicsRulesReadTheApplesFlagsThroughItsScript)
     EXPECT_FALSE(player->mInStream);
     EXPECT_FALSE(player->mLiftFromBelow);
 
+    // The menu apple answers for its facing too (the slope rule reads it).
+    Composition* menu = mWorld.MakeApple({.mScript = ScriptId::BasicPlayerMovement});
+    EXPECT_TRUE(probe.HasPlayerScript(menu));
+    EXPECT_TRUE(probe.IsFacingRight(menu));
+    EXPECT_FALSE(probe.IsImmune(menu));
+
     // A Player-tagged object with some other script reads as no apple at all.
     Composition* impostor = mWorld.MakeApple({.mScript = ScriptId::None});
     EXPECT_FALSE(probe.HasPlayerScript(impostor));
