@@ -2,22 +2,29 @@
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/AirConScript.h"
+#include "gameplay/scripts/BackGround.h"
+#include "gameplay/scripts/BackgroundPersonMovement.h"
 #include "gameplay/scripts/BasicPlayerMovement.h"
 #include "gameplay/scripts/CanScript.h"
 #include "gameplay/scripts/Conveyer.h"
 #include "gameplay/scripts/FollowAppleScript.h"
 #include "gameplay/scripts/IcicleScript.h"
+#include "gameplay/scripts/MainMenu.h"
 #include "gameplay/scripts/MouseEmitter.h"
 #include "gameplay/scripts/MoveableRect.h"
 #include "gameplay/scripts/MultiStateAnimation.h"
 #include "gameplay/scripts/Mushroom.h"
 #include "gameplay/scripts/Player.h"
+#include "gameplay/scripts/Quit.h"
 #include "gameplay/scripts/RatScript.h"
 #include "gameplay/scripts/Roach.h"
 #include "gameplay/scripts/RoachTop.h"
 #include "gameplay/scripts/RotatingScript.h"
 #include "gameplay/scripts/SmokeEffect.h"
+#include "gameplay/scripts/SplashScreen.h"
+#include "gameplay/scripts/StoryScript.h"
 #include "gameplay/scripts/SwitchScript.h"
+#include "gameplay/scripts/Van.h"
 
 namespace Framework
 {
@@ -47,6 +54,13 @@ ScriptBase* MakeScript(int32_t id)
     case ScriptId::SwitchScript: return new SwitchScript();
     case ScriptId::AirConScript: return new AirConScript();
     case ScriptId::FollowAppleScript: return new FollowAppleScript();
+    case ScriptId::BackGround: return new BackGround();
+    case ScriptId::SplashScreen: return new SplashScreen();
+    case ScriptId::Quit: return new Quit();
+    case ScriptId::StoryScript: return new StoryScript();
+    case ScriptId::MainMenu: return new MainMenu();
+    case ScriptId::Van: return new Van();
+    case ScriptId::BackgroundPersonMovement: return new BackgroundPersonMovement();
     default:
         return nullptr;
     }

@@ -12,10 +12,10 @@ using TestSupport::PropParts;
 
 namespace
 {
-class Walkers : public TestSupport::PropWorld
+class Enemies : public TestSupport::PropWorld
 {
 protected:
-    ~Walkers() override { UIscript::sWon = UIscript::sLost = false; }
+    ~Enemies() override { UIscript::sWon = UIscript::sLost = false; }
 
     // A static roach (the test moves nothing but what the script moves) of size 1 x 1.
     Composition* MakeRoach(const Vec3& position = Vec3(10.0f, 10.0f, 0.0f))
@@ -35,7 +35,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Walkers, ARoachWalksItsHeadingAndFacesIt)
+TEST_F(Enemies, ARoachWalksItsHeadingAndFacesIt)
 {
     Composition* roach = MakeRoach();
     Roach* script = Script<Roach>(roach);
@@ -48,7 +48,7 @@ TEST_F(Walkers, ARoachWalksItsHeadingAndFacesIt)
     EXPECT_FALSE(roach->GetComponent<Renderer>()->mInvertX);
 }
 
-TEST_F(Walkers, ARoachMeetingAWallTwiceWithinHalfASecondTurnsOnce)
+TEST_F(Enemies, ARoachMeetingAWallTwiceWithinHalfASecondTurnsOnce)
 {
     Tile(9, 9); // ground under both edges: no turning at a ledge
     Tile(10, 9);
@@ -70,7 +70,7 @@ TEST_F(Walkers, ARoachMeetingAWallTwiceWithinHalfASecondTurnsOnce)
     EXPECT_TRUE(script->mRight);
 }
 
-TEST_F(Walkers, ARoachTurnsAtATileWall)
+TEST_F(Enemies, ARoachTurnsAtATileWall)
 {
     Tile(12, 10);
     Tile(11, 9); // ground under both edges
@@ -83,7 +83,7 @@ TEST_F(Walkers, ARoachTurnsAtATileWall)
     EXPECT_FALSE(script->mRight);
 }
 
-TEST_F(Walkers, ACanOnTopStopsARoachAndACanBesideItTurnsIt)
+TEST_F(Enemies, ACanOnTopStopsARoachAndACanBesideItTurnsIt)
 {
     Composition* roach = MakeRoach(); // top at 10.5
     Roach* script = Script<Roach>(roach);
@@ -104,7 +104,7 @@ TEST_F(Walkers, ACanOnTopStopsARoachAndACanBesideItTurnsIt)
     EXPECT_FALSE(script->mRight);
 }
 
-TEST_F(Walkers, ARoachPassesThroughCheckpoints)
+TEST_F(Enemies, ARoachPassesThroughCheckpoints)
 {
     Composition* roach = MakeRoach();
     Composition* checkpoint = Thing(ObjectTag::CheckPoint, Vec3(40.0f, 40.0f, 0.0f));
@@ -114,7 +114,7 @@ TEST_F(Walkers, ARoachPassesThroughCheckpoints)
     EXPECT_TRUE(mWorld.mPhysics->mContacts.empty());
 }
 
-TEST_F(Walkers, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)
+TEST_F(Enemies, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)
 {
     Composition* lonely = Make("Rider", {.script = ScriptId::RoachTop, .body = false});
     Position(lonely) = Vec3(1.0f, 2.0f, 3.0f);
@@ -140,7 +140,7 @@ TEST_F(Walkers, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)
     EXPECT_EQ(Position(rider), left);
 }
 
-TEST_F(Walkers, ARatRunsToFiveUnitsBehindTheApple)
+TEST_F(Enemies, ARatRunsToFiveUnitsBehindTheApple)
 {
     Composition* apple = Apple(Vec3(10.0f, 30.0f, 0.0f), true);
     Composition* rat = MakeRat(Vec3(7.0f, 10.0f, 0.0f));
@@ -155,7 +155,7 @@ TEST_F(Walkers, ARatRunsToFiveUnitsBehindTheApple)
     EXPECT_TRUE(rat->GetComponent<Renderer>()->mInvertX);
 }
 
-TEST_F(Walkers, ARatStoppedByAWallRunsAgainOnlyAfterTurning)
+TEST_F(Enemies, ARatStoppedByAWallRunsAgainOnlyAfterTurning)
 {
     Tile(12, 10);
     Apple(Vec3(30.0f, 30.0f, 0.0f), false); // aims at 35: right
@@ -175,7 +175,7 @@ TEST_F(Walkers, ARatStoppedByAWallRunsAgainOnlyAfterTurning)
     EXPECT_EQ(script->mSpeed, 3.0f);
 }
 
-TEST_F(Walkers, ARatJumpsOverWhatIsInFrontAndNotWhatIsAbove)
+TEST_F(Enemies, ARatJumpsOverWhatIsInFrontAndNotWhatIsAbove)
 {
     Composition* rat = MakeRat(Vec3(10.0f, 10.0f, 0.0f));
     RatScript* script = Script<RatScript>(rat);
@@ -195,7 +195,7 @@ TEST_F(Walkers, ARatJumpsOverWhatIsInFrontAndNotWhatIsAbove)
     EXPECT_EQ(BodyOf(rat)->mVelocity.y, 1.0f);
 }
 
-TEST_F(Walkers, ARatTurnsFromAnObjectDraggedAtIt)
+TEST_F(Enemies, ARatTurnsFromAnObjectDraggedAtIt)
 {
     Composition* rat = MakeRat(Vec3(10.0f, 10.0f, 0.0f));
     RatScript* script = Script<RatScript>(rat);
@@ -213,7 +213,7 @@ TEST_F(Walkers, ARatTurnsFromAnObjectDraggedAtIt)
     EXPECT_TRUE(script->mRight);
 }
 
-TEST_F(Walkers, WalkingSoundsOnlyWithTheInterfaceLoadedAndTheLevelUndecided)
+TEST_F(Enemies, WalkingSoundsOnlyWithTheInterfaceLoadedAndTheLevelUndecided)
 {
     Composition* roach = MakeRoach();
     Composition* rat = MakeRat(Vec3(30.0f, 10.0f, 0.0f));
