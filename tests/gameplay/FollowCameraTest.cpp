@@ -94,3 +94,15 @@ TEST_F(FollowCameras, HealthTextShows100WithoutAnAppleAndTheHealthWithOne)
     Step();
     EXPECT_EQ(renderer->TextString, "2");
 }
+
+TEST_F(FollowCameras, StartingAfterTheLevelCameraWentReadsTheEditorCamera)
+{
+    Composition* old = mCamera->GetOwner();
+    mWorld.mFactory->mObjects.erase(old->mId);
+    delete old; // as a level flush does, before the next level's camera exists
+    Camera& editor = mWorld.mGraphics->mEditorCamera;
+    EXPECT_EQ(ActiveCamera(), &editor);
+    editor.Position = Vec3(7.0f, 3.0f, 0.0f);
+    Composition* badge = Follower("Badge");
+    EXPECT_EQ(Where(badge), Vec3(7.0f - 10.5f, 3.0f + 4.4f, 0.0f));
+}

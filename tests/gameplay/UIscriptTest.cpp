@@ -8,7 +8,9 @@
 #include "gameplay/scripts/UIscript.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/TextRenderer.h"
+#include "physics/Body.h"
 #include "physics/Physics.h"
+#include "physics/ShapeOBB.h"
 #include "LevelScriptSupport.h"
 
 using namespace Framework;
@@ -242,4 +244,25 @@ TEST_F(UIScripts, TheLevelFadesInAndTheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_FALSE(UIscript::sLost);
     Step(66);
     EXPECT_TRUE(UIscript::sLost);
+}
+
+TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
+{
+    // The content's shape offset cancels the buttons' box shift: the box sits on the picture.
+    Composition* resume = Make("ResumeButton");
+    Add<Renderer>(resume, "Renderer");
+    Add<AudioComponent>(resume, "AudioComponent");
+    Add<Body>(resume, "Body");
+    Add<ShapeOBB>(resume, "OBB")->Offset = Vec3(1.0f, 2.5f, 0.0f);
+    Add<Button>(resume, "Button");
+    Start(resume, ScriptId::UIScript);
+    mCore.SetPause(true);
+    Step(2);
+    const Vec3 centre = Where(resume);
+    ExpectNear(centre, Vec3(5.0f * Unit, 3.5f * Unit, -2.0f));
+    mWorld.mInput->SetMouseWorld(centre.x, centre.y);
+    Step(2);
+    Tap(1);
+    Step();
+    EXPECT_FALSE(mCore.mPaused);
 }
