@@ -255,7 +255,9 @@ void UIscript::Update(Behaviour* owner, float dt)
     }
 
     // The walker reaching the basket ends the level as won.
-    if (const HumanWin* walker = ScriptOf<HumanWin>(gFactory ? gFactory->FindObject("HumanWin") : nullptr))
+    if (mHumanWin.Empty() && gFactory)
+        mHumanWin.Set(gFactory->FindObject("HumanWin"));
+    if (const HumanWin* walker = ScriptOf<HumanWin>(mHumanWin.Get()))
     {
         if (!sWon)
             sWon = walker->mFinished;
@@ -387,7 +389,9 @@ void UIscript::RunPause(Composition& self)
 void UIscript::RunEndScreens(Composition& self, float dt)
 {
     const std::string& name = self.mName;
-    if (ParticleEmitter* mist = EmitterOf(gFactory ? gFactory->FindObject("MistParticle") : nullptr))
+    if (mMist.Empty() && gFactory)
+        mMist.Set(gFactory->FindObject("MistParticle"));
+    if (ParticleEmitter* mist = EmitterOf(mMist.Get()))
         mist->mActivate = false;
 
     Renderer* renderer = self.GetComponent<Renderer>();

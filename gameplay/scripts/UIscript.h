@@ -89,6 +89,9 @@ private:
     // Counts the closing delay down, then fades to the result (the TransitionOut object only).
     void CloseLevel(Composition& self, float dt, const std::string& result, bool& flag);
 
+    // Found by name when empty (finding them every frame in every instance costs a walk each).
+    ObjectRef mHumanWin;  // "HumanWin"
+    ObjectRef mMist;      // "MistParticle"
     // The camera read at the start of each Update.
     Vec2 mCameraPosition{0.0f};
     Vec2 mZoom{ReferenceZoom, ReferenceZoom};

@@ -5,6 +5,7 @@
 #include "audio/AudioComponent.h"
 #include "gameplay/Button.h"
 #include "gameplay/ScriptId.h"
+#include "gameplay/scripts/HumanWin.h"
 #include "gameplay/scripts/UIscript.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/TextRenderer.h"
@@ -265,4 +266,27 @@ TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
     Tap(1);
     Step();
     EXPECT_FALSE(mCore.mPaused);
+}
+
+TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishWins)
+{
+    Composition* closing = UI("TransitionOut");
+    Composition* person = Make("HumanWin", Vec3(0.0f));
+    Start(person, ScriptId::HumanWin);
+    auto* walker = ScriptOn<HumanWin>(person);
+    walker->mWalking = true; // no "END": the walker stands still, the fade still closes
+    Step(10);
+    EXPECT_TRUE(Picture_(closing).mInvisible);
+    Tap(0x1B); // the 2 s fade starts at once
+    Step(124);
+    EXPECT_GT(Picture_(closing).mAlpha, 0.9f);
+    EXPECT_FALSE(UIscript::sWon);
+    Step(5);
+    EXPECT_TRUE(UIscript::sWon);
+
+    UIscript::sWon = false;
+    walker->mWalking = false;
+    walker->mFinished = true;
+    Step();
+    EXPECT_TRUE(UIscript::sWon);
 }
