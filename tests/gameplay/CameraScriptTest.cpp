@@ -126,6 +126,19 @@ TEST_F(CameraScripts, Level10ScrollsRightOnceTheAppleHasPassedAndNeverStops)
     EXPECT_NEAR(mCamera->Position.x, 4.0f, 1e-4f);
 }
 
+TEST_F(CameraScripts, WithoutBasketOrAppleTheGlidesAreSkipped)
+{
+    mWalker = Make("HumanWin");
+    Start(mWalker, ScriptId::HumanWin);
+    mCamera = MakeCamera(4.0f, 4.0f, 25.0f, ScriptId::CameraScript);
+    mScript = ScriptOn<CameraScript>(mCamera->GetOwner());
+    ScriptOn<HumanWin>(mWalker)->mWalking = true;
+    mScript->mRespawn = true;
+    Step(5);
+    EXPECT_EQ(mCamera->Position, Vec3(4.0f, 4.0f, 0.0f));
+    EXPECT_FALSE(mScript->mRespawn);
+}
+
 TEST(CameraScriptStates, ToggleSwapsMouseAndKeysAndKeepsAnUnknownState)
 {
     CameraScript script;
