@@ -138,15 +138,3 @@ TEST_F(CameraScripts, WithoutBasketOrAppleTheGlidesAreSkipped)
     EXPECT_EQ(mCamera->Position, Vec3(4.0f, 4.0f, 0.0f));
     EXPECT_FALSE(mScript->mRespawn);
 }
-
-TEST(CameraScriptStates, ToggleSwapsMouseAndKeysAndKeepsAnUnknownState)
-{
-    CameraScript script;
-    script.ToggleState();
-    EXPECT_EQ(script.mCameraState, 1);
-    script.ToggleState();
-    EXPECT_EQ(script.mCameraState, 0);
-    script.mCameraState = 5;
-    script.ToggleState();
-    EXPECT_EQ(script.mCameraState, 5);
-}
