@@ -214,11 +214,10 @@ void UIscript::Update(Behaviour* owner, float dt)
     if (camera)
     {
         mCameraPosition = Vec2(camera->Position.x, camera->Position.y);
-        mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
+        // A camera without zoom would put everything at infinity: keep the last good one.
+        if (camera->CamSize.x != 0.0f && camera->CamSize.y != 0.0f)
+            mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
     }
-    // A camera without zoom would put everything at infinity: keep the last good one.
-    if (mZoom.x == 0.0f || mZoom.y == 0.0f)
-        mZoom = Vec2(ReferenceZoom, ReferenceZoom);
     const float k = mZoom.x / ReferenceZoom;
 
     bool emitter = false;
