@@ -9,13 +9,11 @@
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/HumanWin.h"
+#include "gameplay/scripts/MainMenu.h" // gCameraScrollSpeed, the wheel zoom speed
 #include "graphics/Camera.h"
 
 namespace Framework
 {
-uint32_t gCameraScrollLevel = 0;
-float gCameraScrollSpeed = 25.0f;
-
 namespace
 {
 constexpr int RightButton = 2;

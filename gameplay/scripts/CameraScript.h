@@ -17,11 +17,6 @@ namespace Framework
 {
 class Camera;
 
-// The main menu's scroll setting, read as the wheel zoom speed when a camera
-// script starts: level 0, 1, 2 and speed 25, 33 or 50. Kept for the whole run.
-extern uint32_t gCameraScrollLevel;
-extern float gCameraScrollSpeed;
-
 class CameraScript : public ScriptBase
 {
 public:

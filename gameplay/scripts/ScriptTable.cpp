@@ -7,6 +7,16 @@
 #include "gameplay/scripts/HumanWin.h"
 #include "gameplay/scripts/QuitButton.h"
 #include "gameplay/scripts/UIscript.h"
+#include "gameplay/scripts/BasicPlayerMovement.h"
+#include "gameplay/scripts/FollowAppleScript.h"
+#include "gameplay/scripts/Player.h"
+#include "gameplay/scripts/BackGround.h"
+#include "gameplay/scripts/BackgroundPersonMovement.h"
+#include "gameplay/scripts/MainMenu.h"
+#include "gameplay/scripts/Quit.h"
+#include "gameplay/scripts/SplashScreen.h"
+#include "gameplay/scripts/StoryScript.h"
+#include "gameplay/scripts/Van.h"
 
 namespace Framework
 {
@@ -25,6 +35,16 @@ ScriptBase* MakeScript(int32_t id)
     case ScriptId::UIScript: return new UIscript();
     case ScriptId::HumanWin: return new HumanWin();
     case ScriptId::CameraScript: return new CameraScript();
+    case ScriptId::Player: return new Player();
+    case ScriptId::BasicPlayerMovement: return new BasicPlayerMovement();
+    case ScriptId::FollowAppleScript: return new FollowAppleScript();
+    case ScriptId::BackGround: return new BackGround();
+    case ScriptId::SplashScreen: return new SplashScreen();
+    case ScriptId::Quit: return new Quit();
+    case ScriptId::StoryScript: return new StoryScript();
+    case ScriptId::MainMenu: return new MainMenu();
+    case ScriptId::Van: return new Van();
+    case ScriptId::BackgroundPersonMovement: return new BackgroundPersonMovement();
     default:
         return nullptr;
     }
