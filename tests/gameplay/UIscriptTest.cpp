@@ -290,3 +290,26 @@ TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishWins)
     Step();
     EXPECT_TRUE(UIscript::sWon);
 }
+
+TEST_F(UIScripts, TheControlsPageOpensAndClosesAndRestartLeavesThePause)
+{
+    Composition* title = UI("PauseTitle");
+    Composition* content = UI("HTPContent");
+    Composition* open = UI("HTPButton", Picture | Clickable);
+    Composition* back = UI("HTPBackBtn", Picture | Clickable);
+    Composition* restart = UI("RestartButton", Picture | Clickable);
+    mCore.SetPause(true);
+    Click(open);
+    Step();
+    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "UIAppleControls");
+    ExpectNear(Where(content), Vec3(-1.5f * Unit, 0.0f, -2.0f));
+    ExpectNear(Where(back), Vec3(-10.5f * Unit, 5.2f * Unit, -2.0f));
+    Click(back);
+    Step();
+    EXPECT_FALSE(UIscript::sShowControls);
+    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "PauseScreenBG");
+
+    Click(restart);
+    EXPECT_FALSE(mCore.mPaused);
+    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::RESTART);
+}
