@@ -24,8 +24,13 @@ DebugSystem::~DebugSystem()
 
 void DebugSystem::OpenLog()
 {
-    mPath += "/Kestrome/Vorlane.log";
-    if (mLogFile.Open(mPath))
+    // No documents folder means no log file, never one under the root.
+    if (!mPath.empty())
+    {
+        mPath += "/Kestrome/Vorlane.log";
+        mLogFile.Open(mPath);
+    }
+    if (mLogFile.IsOpen())
     {
         mLoggingEnabled = true;
         Log("=========================== [START SESSION] ===========================");
