@@ -128,6 +128,8 @@ SHEETS = {
     "BG_Freezer_Far": (1024, 512, 1, 1, one(scenes.freezer_far)),
     "BG_Freezer_Near": (1024, 512, 1, 1, one(scenes.freezer_near)),
     "BG_Top": (1024, 512, 1, 1, one(scenes.top_layer)),
+    "BG_Street_Far": (1024, 512, 1, 1, one(scenes.street_far)),
+    "BG_Street_Near": (1024, 512, 1, 1, one(scenes.street_near)),
 }
 
 # name -> (sheet, frames, frames per second)

@@ -85,6 +85,13 @@ def menu_bg():
     return out
 
 
+def clip_panel(content, x):
+    """One story panel, clipped to its rounded frame."""
+    cid = uid("sp")
+    return (defs('<clipPath id="%s"><rect x="%d" y="80" width="312" height="400" rx="18"/></clipPath>' % (cid, x)) +
+            '<g clip-path="url(#%s)">%s</g>' % (cid, group(content, tx=x)))
+
+
 def story():
     """1024 x 576: three panels: the apple falls from its tree into a crate,
     the crate is driven to the town, the apple rolls out to find its way home."""
@@ -98,21 +105,21 @@ def story():
     p1 += group(crate(0), tx=180, ty=330, sx=1.0, sy=1.0)
     p1 += apple_shape(250, 230, 26, 3, "o")
     p1 += path("M 250 180 L 250 150 M 236 186 L 226 160 M 264 186 L 274 160", None, OUT, 3)
-    out += group(p1, tx=24)
+    out += clip_panel(p1, 24)
     # Panel 2: the van drives off.
     p2 = rect(0, 400, 312, 80, GREY_D, None) + line(20, 440, 80, 440, WHITE, 6) + line(140, 440, 200, 440, WHITE, 6)
     p2 += group(van() + group(wheel(0), tx=62, ty=166) + group(wheel(1), tx=352, ty=166), tx=10, ty=230, sx=0.56, sy=0.56)
     p2 += text(156, 150, "Vroom!", 40, ORANGE, OUT, 6)
-    out += group(p2, tx=356)
+    out += clip_panel(p2, 356)
     # Panel 3: the apple, out in the big town, determined.
     p3 = rect(0, 380, 312, 100, "#c98a52", None) + rect(0, 376, 312, 14, LEAF, None)
-    for bx, bh, c in ((20, 220, "#e0b58a"), (100, 280, "#c7b8e6"), (200, 240, "#f2c6a0")):
+    for bx, bh, c in ((20, 170, "#e0b58a"), (100, 200, "#c7b8e6"), (200, 180, "#f2c6a0")):
         p3 += rect(bx, 376 - bh, 90, bh, c, OUT, 3)
         for wy in range(376 - bh + 20, 360, 50):
             p3 += rect(bx + 16, wy, 22, 26, SKY, OUT, 2) + rect(bx + 52, wy, 22, 26, SKY, OUT, 2)
     p3 += apple_shape(156, 330, 40, 3, "open")
-    p3 += text(156, 150, "Let's go!", 40, RED, OUT, 6)
-    out += group(p3, tx=688, ty=0)
+    p3 += text(156, 140, "Let's go!", 40, RED, OUT, 6)
+    out += clip_panel(p3, 688)
     # Clip everything to the panel frames by drawing the frames again on top.
     for k in range(3):
         x = 24 + k * 332
@@ -124,13 +131,13 @@ def story():
 def credits_bg():
     """1024 x 576: the credits page."""
     out = menu_bg()
-    out += rect(212, 60, 600, 440, CREAM, OUT, 6, rx=40, opacity=0.95)
+    out += rect(212, 60, 600, 440, CREAM, OUT, 6, rx=40)
     out += text(512, 130, "CREDITS", 56, RED, OUT, 8)
     lines = ["A game made with the Tandrel engine", "", "Art drawn as vector shapes in code",
              "Music written note by note", "Sounds shaped with sox", "", "Thank you for playing!"]
     for k, ln in enumerate(lines):
-        out += text(512, 190 + k * 40, ln, 28, BROWN_D, None, weight="normal")
-    out += apple_shape(512, 450, 34, 3, "happy")
+        out += text(512, 186 + k * 36, ln, 28, BROWN_D, None, weight="normal")
+    out += apple_shape(512, 452, 26, 3, "happy")
     return out
 
 
@@ -248,4 +255,40 @@ def ending_bg():
     out += rect(0, 470, 1024, 106, "#6a4a2c", OUT, 4)
     for x, s in ((120, 1.1), (880, 1.2)):
         out += tree(x, 470, s)
+    return out
+
+
+def street_far():
+    """The town the van drives through at the end: rooftops against the sky."""
+    out = sky_gradient(1024, 512, "#8fd3ff", "#e8f7ff")
+    rnd = random.Random(21)
+    x = 0
+    cols = ["#e0b58a", "#c7b8e6", "#f2c6a0", "#b9dcb0", "#f4d58d"]
+    k = 0
+    while x < 1024:
+        w = 110 + rnd.randrange(60)
+        h = 180 + rnd.randrange(160)
+        out += rect(x, 512 - h, w, h, cols[k % len(cols)], OUT, 4)
+        out += path("M %s %s L %s %s L %s %s Z" % (f(x - 6), f(512 - h), f(x + w / 2), f(512 - h - 40), f(x + w + 6), f(512 - h)),
+                    RED_D if k % 2 else BROWN, OUT, 4)
+        for wy in range(512 - h + 24, 470, 56):
+            for wx in range(x + 16, x + w - 30, 40):
+                out += rect(wx, wy, 24, 30, SKY, OUT, 2.5)
+        x += w
+        k += 1
+    return out
+
+
+def street_near():
+    """Pavement, kerb and lamp posts along the bottom edge; the rest is clear."""
+    out = rect(0, 420, 1024, 92, GREY_L, OUT, 4)
+    for x in range(0, 1024, 64):
+        out += line(x, 424, x, 512, GREY, 2)
+    out += rect(0, 416, 1024, 12, GREY_D, OUT, 3)
+    for x in (128, 640):
+        out += rect(x - 6, 200, 12, 216, GREY_D, OUT, 3)
+        out += path("M %s 204 Q %s 176 %s 186" % (f(x), f(x + 20), f(x + 46)), None, GREY_D, 8)
+        out += ellipse(x + 50, 194, 18, 10, YELLOW, OUT, 3)
+    for x in (360, 880):
+        out += circle(x, 360, 44, LEAF, OUT, 4) + rect(x - 8, 380, 16, 40, BROWN, OUT, 3)
     return out

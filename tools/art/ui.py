@@ -280,13 +280,14 @@ def how_to_play():
              ("", "to clear its way. Mind roaches, rats and icicles!", None, None),
              ("4", "Reach the basket before the time runs out", 3, "happy"),
              ("", "to earn three stars.", None, None)]
-    y = 150
-    for num, words, health, face in steps:
+    y = 156
+    for k, (num, words, health, face) in enumerate(steps):
         if num:
             out += circle(96, y - 12, 30, ORANGE, OUT, 4) + text(96, y + 2, num, 34, WHITE, OUT, 6)
             out += apple_shape(920, y - 16, 30, health, face)
         out += text(150, y, words, 30, BROWN_D, None, anchor="start", weight="normal")
-        y += 68 if num else 58
+        follows = steps[k + 1][0] if k + 1 < len(steps) else "end"
+        y += 40 if not follows else 80
     for k, x in enumerate((400, 512, 624)):
         out += poly(star_points(x, 536, 20, 9), YELLOW, OUT, 3)
     return out
