@@ -159,8 +159,11 @@ def game():
     s.program(3, 73)   # flute, answering the lead
     prog = ["F", "Dm", "Bb", "C"] * 2 + ["Dm", "Bb", "F", "C"] * 2
     n = accompany(s, prog, 1, 2, "bounce", drums=True, velocity=50)
-    a = "F5:0.5 A5:0.5 C6:1 A5:0.5 F5:0.5 G5:1 A5:0.5 G5:0.5 F5:0.5 D5:0.5 -:1 D5:0.5 F5:0.5 Bb5:1 A5:0.5 G5:0.5 A5:1 G5:0.5 E5:0.5 C5:1 -:1"
-    b = "D5:1 F5:0.5 A5:0.5 D6:1 C6:1 Bb5:0.5 A5:0.5 G5:1 F5:1 -:1 A5:0.5 C6:0.5 F6:1 E6:0.5 D6:0.5 C6:2 -:2"
+    # One bar per group of four beats, over F Dm Bb C, then Dm Bb F C.
+    a = ("F5:0.5 A5:0.5 C6:1 A5:0.5 F5:0.5 A5:1 D5:0.5 F5:0.5 A5:1 G5:0.5 F5:0.5 D5:1 "
+         "D5:0.5 F5:0.5 Bb5:1 A5:0.5 G5:0.5 F5:1 E5:0.5 G5:0.5 C6:1 -:2")
+    b = ("D5:1 F5:0.5 A5:0.5 D6:1 C6:1 Bb5:0.5 A5:0.5 G5:1 F5:1 D5:1 "
+         "A5:0.5 C6:0.5 F6:1 E6:0.5 D6:0.5 C6:1 G5:1 E5:1 C5:2")
     t = s.melody(0, 0, a)
     t = s.melody(0, t, a)
     t = s.melody(0, t, b)
@@ -203,9 +206,12 @@ def win_long():
     s.program(3, 56)
     prog = ["C", "G", "Am", "F", "C", "G", "F", "C"]
     n = accompany(s, prog, 1, 2, "bounce", drums=True, velocity=50)
-    t = s.melody(0, 0, "C5:0.5 E5:0.5 G5:1 E5:0.5 G5:0.5 B5:1 A5:0.5 C6:0.5 E6:1 C6:1 A5:1 F5:0.5 A5:0.5 C6:1 -:1")
-    s.melody(0, t, "E5:0.5 G5:0.5 C6:1 B5:0.5 G5:0.5 D6:1 C6:0.5 A5:0.5 F5:1 A5:1 G5:1 C6:2 -:1")
-    s.melody(3, 24, "G4:0.5 C5:0.5 E5:1 G5:2", 80)
+    # Over C G Am F, then C G F C.
+    t = s.melody(0, 0, "C5:0.5 E5:0.5 G5:1 E5:0.5 G5:0.5 C6:1 B5:1 D6:0.5 B5:0.5 G5:2 "
+                       "A5:0.5 C6:0.5 E6:1 C6:1 A5:1 F5:0.5 A5:0.5 C6:1 A5:2")
+    s.melody(0, t, "E5:0.5 G5:0.5 C6:1 G5:0.5 E5:0.5 G5:1 B5:0.5 G5:0.5 D6:1 B5:2 "
+                   "C6:0.5 A5:0.5 F5:1 A5:1 G5:1 C6:2 -:2")
+    s.melody(3, 28, "G4:0.5 C5:0.5 E5:1 G5:2", 80)
     return s, n
 
 
