@@ -89,12 +89,19 @@ def neutral(health):
 
 
 def rest(health, i):
-    """Six frames: gentle breathing with a blink in the middle and a leaf sway."""
-    breathe = [1.0, 1.02, 1.035, 1.02, 1.0, 0.985][i]
-    blink = [0, 0, 0.5, 1.0, 0.5, 0][i]
-    look = [(0, 0), (0.3, 0), (0.3, 0), (0, 0), (-0.3, 0), (-0.3, 0)][i]
+    """Six frames for the resting loop: breathing in (+1, +2), a blink
+    (+3 half, +4 shut), and glances right (+5) and left (+6)."""
+    breathe = [1.02, 1.035, 1.02, 1.0, 0.985, 0.985][i]
+    blink = [0, 0, 0.5, 1.0, 0, 0][i]
+    look = [(0, 0), (0, 0), (0, 0), (0, 0), (0.5, 0), (-0.5, 0)][i]
     return shadow(64, 118, 38, 6) + apple_shape(64, 66, 48, health, "smile", blink, 1.0 / breathe, breathe, look=look,
                                                 leaf_wave=0.06 * math.sin(i * math.pi / 3))
+
+
+def rest_loop(base):
+    """Two seconds at 12 frames a second: breathe, glance, breathe, glance, blink."""
+    steps = [0, 1, 2, 2, 1, 0, 5, 5, 0, 1, 2, 2, 1, 0, 6, 6, 0, 1, 3, 4, 3, 0, 0, 0]
+    return [base + k for k in steps]
 
 
 def pop(health, i):
@@ -192,10 +199,10 @@ def frames():
 
 # Animation name -> (frames, fps); all on the sheet "Apple".
 ANIMATIONS = {
-    "Apple100": (list(range(1, 7)) + [0], 12),
-    "Apple75": (list(range(23, 29)) + [22], 12),
-    "Apple50": (list(range(45, 51)) + [44], 12),
-    "Apple25": (list(range(67, 73)) + [66], 12),
+    "Apple100": (rest_loop(0), 12),
+    "Apple75": (rest_loop(22), 12),
+    "Apple50": (rest_loop(44), 12),
+    "Apple25": (rest_loop(66), 12),
     "Apple100Pop": (list(range(7, 15)), 23),
     "Apple75Pop": (list(range(73, 81)), 23),
     "Apple50Pop": (list(range(51, 59)), 23),

@@ -188,11 +188,11 @@ def eyes(cx, cy, gap, r, look=(0, 0), blink=0.0, kind="open"):
         if kind == "x":
             d = r * 0.7
             out += line(x - d, cy - d, x + d, cy + d, OUT, r * 0.45) + line(x - d, cy + d, x + d, cy - d, OUT, r * 0.45)
-        elif kind == "happy" or blink >= 1.0:
+        elif kind == "closed" or blink >= 1.0:
+            out += path("M %s %s Q %s %s %s %s" % (f(x - r), f(cy), f(x), f(cy + r), f(x + r), f(cy)), None, OUT, r * 0.4)
+        elif kind == "happy":
             out += path("M %s %s Q %s %s %s %s" % (f(x - r), f(cy + r * 0.2), f(x), f(cy - r * 1.1), f(x + r), f(cy + r * 0.2)),
                         None, OUT, r * 0.45)
-        elif kind == "closed":
-            out += path("M %s %s Q %s %s %s %s" % (f(x - r), f(cy), f(x), f(cy + r), f(x + r), f(cy)), None, OUT, r * 0.4)
         else:
             ry = r * 1.25 * (1.0 - blink)
             out += ellipse(x, cy, r, max(ry, r * 0.15), WHITE, OUT, r * 0.3)
