@@ -116,23 +116,23 @@ def pop(health, i):
 
 def dying(i):
     """Sixteen frames: the core wobbles, keels over with x eyes, and a little
-    ghost apple with a halo floats up out of the frame. The game draws this
-    animation six times larger and a little up and right of the apple, so the
-    apple sits low in the frame and the ghost has room to rise."""
-    out = shadow(52, 118, 22, 4)
+    ghost apple with a halo floats up out of the frame. The game shows this
+    animation six times larger and moved (1.0, 2.3) up and right, so the core
+    is drawn small, low and left, where the apple itself stood."""
+    out = shadow(43, 123, 16, 3)
     if i < 4:
         wob = [-8, 8, -6, 4][i]
-        out += apple_shape(52, 96, 20, 0, "o", rot=wob)
+        out += apple_shape(43, 110, 14, 0, "o", rot=wob)
     else:
         tip = min(1.0, (i - 4) / 3.0)
-        out += apple_shape(52 + 4 * tip, 98 + 4 * tip, 20, 0, "x", rot=80 * tip)
+        out += apple_shape(43 + 3 * tip, 111 + 3 * tip, 14, 0, "x", rot=80 * tip)
     if i >= 6:
         t = (i - 6) / 9.0
-        gy = 86 - 70 * t
-        gx = 56 + 10 * math.sin(t * 7)
+        gy = 100 - 80 * t
+        gx = 48 + 10 * math.sin(t * 7)
         op = 0.85 if t < 0.7 else 0.85 * (1 - (t - 0.7) / 0.3)
-        ghost = apple_shape(gx, gy, 16, 3, "closed", ghost=True)
-        halo = ellipse(gx, gy - 24, 11, 3.5, None, YELLOW, 3)
+        ghost = apple_shape(gx, gy, 13, 3, "closed", ghost=True)
+        halo = ellipse(gx, gy - 19, 9, 3, None, YELLOW, 2.5)
         out += group(ghost + halo, opacity=max(op, 0.0))
     return out
 
