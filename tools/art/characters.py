@@ -146,8 +146,10 @@ def human(i, style=0, basket=False):
     out = shadow(64, 248, 34, 6)
     # Legs.
     for k in (-1, 1):
+        # The far leg is a shade darker so the stride reads in every frame.
         sw = 14 * math.sin(ph) * k
-        out += path("M 64 160 L %s 240" % f(64 + sw), None, OUT, 20) + path("M 64 160 L %s 240" % f(64 + sw), None, trousers, 14)
+        shade_col = trousers if k == 1 else "#1f2a3a"
+        out += path("M 64 160 L %s 240" % f(64 + sw), None, OUT, 20) + path("M 64 160 L %s 240" % f(64 + sw), None, shade_col, 14)
         out += ellipse(64 + sw - 6, 242, 12, 6, BLACK, OUT, 2)
     body = path("M 40 160 Q 36 110 48 92 L 80 92 Q 92 110 88 160 Z", shirt, OUT, 3.5)
     body += highlight(54, 112, 6, 14, opacity=0.3)
