@@ -2,6 +2,7 @@
 // hits and death. The collision reactions are in PlayerCollision.cpp, the
 // Level11 ending in PlayerEnding.cpp.
 #include "gameplay/scripts/Player.h"
+#include <algorithm>
 #include <cmath>
 #include <imgui.h>
 #include "audio/AudioComponent.h"
@@ -161,7 +162,7 @@ void Player::Update(Behaviour* owner, float dt)
         if (endingLevel && !mEndingStarted && mEndingTimer <= 0.1f && gFactory)
             if (Composition* black = gFactory->FindObject("BlackScreen"))
                 if (Renderer* blackRenderer = black->GetComponent<Renderer>(); blackRenderer && blackRenderer->mAlpha > 0.0f)
-                    blackRenderer->mAlpha -= dt;
+                    blackRenderer->mAlpha = std::max(0.0f, blackRenderer->mAlpha - dt);
 
         if (mBounced && grounded)
             mBounced = false;

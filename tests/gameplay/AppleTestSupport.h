@@ -7,6 +7,7 @@
 #include <vector>
 #include "audio/AudioComponent.h"
 #include "audio/AudioManager.h"
+#include "core/ComponentCreator.h"
 #include "core/Composition.h"
 #include "core/Factory.h"
 #include "core/GameLogic.h"
@@ -17,6 +18,7 @@
 #include "gameplay/ScriptId.h"
 #include "graphics/Animation.h"
 #include "graphics/Animator.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
@@ -65,6 +67,10 @@ public:
         mWorld.mLogic->mState.mLoadedLevelPath = Level1Path;
         mWorld.mPhysics->mRunning = true;
         mWorld.mGraphics->mSpriteSheets["Apple"].mFrames.resize(67);
+        // Without a GL context the graphics system registers no Camera creator.
+        if (!mWorld.mFactory->GetCreator("Camera"))
+            mWorld.mFactory->AddComponentCreator(
+                "Camera", new Framework::ComponentCreatorType<Framework::Camera>(Framework::ComponentType::Camera));
         for (const char* name : {"Apple100", "Apple75", "Apple50", "Apple100Pop", "Apple75Pop", "Apple50Pop",
                                  "AppleDyingAni", "AppleLand", "AppleChangeDirAni"})
             AddAnimation(name, {0, 1, 2, 3});

@@ -308,9 +308,81 @@ TEST_F(PlayerFrame, ThePhysicsRulesReadTheApplesFlagsThroughItsScript)
     EXPECT_FALSE(player->mInStream);
     EXPECT_FALSE(player->mLiftFromBelow);
 
+    // The menu apple answers for its facing too (the slope rule reads it).
+    Composition* menu = mWorld.MakeApple({.mScript = ScriptId::BasicPlayerMovement});
+    EXPECT_TRUE(probe.HasPlayerScript(menu));
+    EXPECT_TRUE(probe.IsFacingRight(menu));
+    EXPECT_FALSE(probe.IsImmune(menu));
+
     // A Player-tagged object with some other script reads as no apple at all.
     Composition* impostor = mWorld.MakeApple({.mScript = ScriptId::None});
     EXPECT_FALSE(probe.HasPlayerScript(impostor));
     EXPECT_FALSE(probe.IsMoving(impostor));
     probe.ClearLiftFlags(impostor);
+}
+
+TEST_F(PlayerFrame, TileWallsTurnTheAppleAtMostTwiceASecond_SlopesCarryIt)
+{
+    mWorld.Floor(0, 0, 0); // sizes the grids
+    mWorld.mWorld.mFactory->mTileGrid.PlaceTile(1, 0, Vec3(5.0f, 5.0f, 0.0f));
+    Player* player = RestingApple({.mPosition = Vec3(5.2f, 5.5f, 0.0f)});
+    player->mPlayerMoving = true;
+    Behaviour* behaviour = mApple->GetComponent<Behaviour>();
+    gPlayerTurnTimer = 0.6f;
+    player->Update(behaviour, 1.0f / 64.0f);
+    EXPECT_FALSE(player->mPlayerRight);
+    EXPECT_FLOAT_EQ(gPlayerTurnTimer, 1.0f / 64.0f);
+
+    player->mPlayerRight = true;
+    player->Update(behaviour, 1.0f / 64.0f);
+    EXPECT_TRUE(player->mPlayerRight); // too soon after the last turn
+
+    mWorld.mWorld.mFactory->mTileGrid.PlaceTile(4, 0, Vec3(5.0f, 5.0f, 0.0f)); // a rising slope ahead
+    player->Update(behaviour, 1.0f / 64.0f);
+    EXPECT_FLOAT_EQ(AppleBody()->mVelocity.x, 3.5f);
+}
+
+TEST_F(PlayerFrame, TheStopwatchRunsWhileTheStartedAppleRolls_TwiceAsFastInFastMode)
+{
+    Player* player = RestingApple();
+    Behaviour* behaviour = mApple->GetComponent<Behaviour>();
+    LevelTimer& timer = mWorld.mWorld.mPhysics->mLevelTimer;
+    player->mPlayerMoving = true;
+    player->Update(behaviour, 0.25f);
+    EXPECT_FLOAT_EQ(timer.mRunningTime, 0.0f); // not started with Space yet
+    player->mTimerArmed = true;
+    player->Update(behaviour, 0.25f);
+    mWorld.mWorld.mPhysics->mFastMode = true;
+    player->Update(behaviour, 0.25f);
+    EXPECT_FLOAT_EQ(timer.mRunningTime, 0.75f);
+    timer.mFinalTime = 0.75f; // the goal stopped it
+    player->Update(behaviour, 0.25f);
+    EXPECT_FLOAT_EQ(timer.mRunningTime, 0.75f);
+}
+
+TEST_F(PlayerFrame, InTheMenuTheApplesBumpsAreHeardOnlyFromTheHomeView)
+{
+    mWorld.mWorld.SetState(GameState::MAIN_MENU);
+    Composition* view = mWorld.MakeProp({.mName = "MainCamera", .mBody = false, .mCamera = true});
+    Camera* camera = view->GetComponent<Camera>();
+    ASSERT_EQ(gGraphicsSystem->GetActiveCamera(), camera);
+    mApple = mWorld.MakeApple();
+    EXPECT_TRUE(Script()->mPlayerMoving); // the menu apple rolls from the start
+    EXPECT_TRUE(gAudio->IsMusicPlaying());
+
+    Composition* wall = mWorld.MakeProp({.mTag = ObjectTag::Wall});
+    auto heard = [&](const std::string& event) {
+        gAudio->Update(0.0f);
+        mWorld.mWorld.mSounds.Poll();
+        return mWorld.Heard(event);
+    };
+    TestSupport::Touch(mApple, wall);
+    EXPECT_FALSE(Script()->mPlayerRight);
+    EXPECT_FALSE(heard("Player:Button_Sound"));
+    Script()->TakeHit();
+    EXPECT_TRUE(heard("Player:AppleHit")); // other sounds play anywhere
+
+    camera->Position = Vec3(31.0f, 25.0f, 0.0f);
+    TestSupport::Touch(mApple, wall);
+    EXPECT_TRUE(heard("Player:Button_Sound"));
 }
