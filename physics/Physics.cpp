@@ -199,25 +199,40 @@ void Physics::AddContact(const Manifold& manifold)
 
 void Physics::RemoveContact(Body* a, Body* b)
 {
-    for (int pass = 0; pass < 2; ++pass)
+    RemoveContactRecords(a, b, false);
+    RemoveContactRecords(b, a, false);
+}
+
+size_t Physics::RemoveContactRecords(const Body* first, const Body* second, bool all)
+{
+    size_t removed = 0;
+    for (size_t i = 0; i < mContacts.size();)
     {
-        Body* first = pass == 0 ? a : b;
-        Body* second = pass == 0 ? b : a;
-        for (size_t i = 0; i < mContacts.size(); ++i)
+        if (mContacts[i].A == first && mContacts[i].B == second)
         {
-            if (mContacts[i].A == first && mContacts[i].B == second)
-            {
-                mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
-                mContactPairs.Remove(first, second);
+            mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
+            mContactPairs.Remove(first, second);
+            ++removed;
+            if (!all)
                 break;
-            }
+        }
+        else
+        {
+            ++i;
         }
     }
+    return removed;
 }
 
 void Physics::ForgetFlaggedBodies()
 {
-    const auto flagged = [](const Body* body) { return body && body->mForgotten; };
+    const auto flagged = [](Body* body)
+    {
+        if (!body || !body->mForgotten)
+            return false;
+        body->mListedIn = 0;
+        return true;
+    };
     for (std::vector<Body*>* list : {&mArchetypeBodies, &mDynamicBodies, &mActiveBodies, &mBodies, &mObjectBodies,
                                      &mInteractableBodies, &mPlayerTestBodies, &mPairTestBodies})
         list->erase(std::remove_if(list->begin(), list->end(), flagged), list->end());
@@ -238,12 +253,15 @@ void Physics::ForgetFlaggedBodies()
 
 void Physics::ForgetBody(Body* body)
 {
-    RemoveEvery(mArchetypeBodies, body);
-    RemoveEvery(mDynamicBodies, body);
-    RemoveEvery(mActiveBodies, body);
-    RemoveEvery(mBodies, body);
-    RemoveEvery(mObjectBodies, body);
-    RemoveEvery(mInteractableBodies, body);
+    if (!body)
+        return;
+    // Each list is searched only if the body entered it.
+    UnlistBody(mArchetypeBodies, body, BodyListBit::Archetypes);
+    UnlistBody(mDynamicBodies, body, BodyListBit::Dynamic);
+    UnlistBody(mActiveBodies, body, BodyListBit::Active);
+    UnlistBody(mBodies, body, BodyListBit::All);
+    UnlistBody(mObjectBodies, body, BodyListBit::Objects);
+    UnlistBody(mInteractableBodies, body, BodyListBit::Interactable);
     RemoveEvery(mPlayerTestBodies, body);
     RemoveEvery(mPairTestBodies, body);
     for (size_t i = mContacts.size(); i-- > 0;)
