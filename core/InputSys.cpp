@@ -41,6 +41,10 @@ View CurrentView()
     return view;
 }
 
+// Win32 sends both Ctrl keys as VK_CONTROL and tells the right one by the
+// extended-key bit; the left and right codes are kept as well.
+int ControlSide(LPARAM lParam) { return (lParam >> 24) & 1 ? VK_RCONTROL : VK_LCONTROL; }
+
 void WindowSize(float& w, float& h, bool& fullscreen)
 {
     w = gWindowSystem ? static_cast<float>(gWindowSystem->mWidth) : 0.0f;
@@ -147,10 +151,14 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.set(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.set(ControlSide(lParam));
         break;
     case WM_KEYUP:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.reset(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.reset(ControlSide(lParam));
         break;
     case WM_LBUTTONDOWN:
         s.mRawKeys.set(VK_LBUTTON);
