@@ -23,6 +23,7 @@
 #include <string>
 #include "core/MathTypes.h"
 #include "core/System.h"
+#include "editor/EditPanels.h"
 #include "editor/ResourceList.h"
 #include "graphics/SpriteSheet.h"
 #include "platform/Win32Types.h"
@@ -142,6 +143,7 @@ public:
     int mOpenDialog = EditorDialog::None;
     SpriteSheet mImportSheet;           // the sheet the file-drop dialog builds
     CameraWorkingValues mCameraValues;  // "Level Serializables"; live as long as the editor
+    EditPanelsState mPanels;            // object list, component editor and tile tools
 
     // Draw lists handed to RenderDrawLists by the last Update (0 when it drew nothing).
     int mLastDrawListCount = 0;
