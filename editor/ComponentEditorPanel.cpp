@@ -136,6 +136,7 @@ void Popups(EditPanelsState& state)
 
 void OurImGui::ComponentEditorPanel()
 {
+    SideWindowFirstPosition(*this);
     if (!ImGui::Begin("Component Editor", &mSideWindowOpen, ImGuiWindowFlags_AlwaysAutoResize))
     {
         ImGui::End();

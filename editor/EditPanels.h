@@ -88,6 +88,10 @@ std::string AddComponentRefusal(const Composition& object, int32_t typeId);
 // being removed, or 0 when component may be deleted.
 int32_t ComponentNeededBy(const Composition& object, const Component& component);
 
+// The component editor and the tile set editor first open at the right edge,
+// clear of the object list; they are movable from there.
+void SideWindowFirstPosition(const OurImGui& editor);
+
 // ---- Component editor parts --------------------------------------------------------------------
 void TransformHeader(Composition& object);
 

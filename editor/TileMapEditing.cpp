@@ -69,6 +69,7 @@ void OurImGui::TileGridEditing()
 
 void OurImGui::TileSetEditorPanel()
 {
+    SideWindowFirstPosition(*this);
     if (!ImGui::Begin("TileSet Editor", &mSideWindowOpen, ImGuiWindowFlags_NoResize) || !gGraphicsSystem)
     {
         ImGui::End();
