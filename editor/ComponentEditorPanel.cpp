@@ -95,7 +95,7 @@ void AddComponentRow(OurImGui& editor, Composition& object)
     auto& creators = gFactory->mCreators;
     const int count = static_cast<int>(creators.size());
     editor.mComponentChoice = ClampSelection(editor.mComponentChoice, creators.size());
-    ImGui::Combo("##creators", &editor.mComponentChoice, CreatorNameGetter, &creators, count);
+    ImGui::Combo("##creators", &editor.mComponentChoice, CreatorNameGetter, &creators, count, count);
     if (count == 0 || !ImGui::Button("Add component"))
         return;
     ComponentCreator* creator = std::next(creators.begin(), editor.mComponentChoice)->second;
