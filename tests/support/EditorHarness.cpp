@@ -1,12 +1,27 @@
 #include "support/EditorHarness.h"
 #include <filesystem>
+#include "core/ComponentCreator.h"
+#include "core/Factory.h"
 #include "core/GameLogic.h"
+#include "graphics/Camera.h"
 #include "core/InputSys.h"
 #include "core/Message.h"
 
 namespace TestSupport
 {
 using namespace Framework;
+
+namespace
+{
+// Two presses on one spot within ImGui's double-click time make a double
+// click (a drag field then turns into a text field): each test click is a
+// first click.
+void ForgetLastClick(ImGuiIO& io)
+{
+    for (double& time : io.MouseClickedTime)
+        time = -1000.0;
+}
+} // namespace
 
 HeadlessImGui::HeadlessImGui(float width, float height)
 {
@@ -58,10 +73,12 @@ bool HeadlessImGui::Click(const RecordedItem* item, const Body& body)
     ImGuiIO& io = ImGui::GetIO();
     io.MousePos = item->Centre();
     Frame(body);
+    ForgetLastClick(io);
     io.MouseDown[0] = true;
     Frame(body);
     io.MouseDown[0] = false;
     Frame(body);
+    Frame(body); // a window the click opened has found its place
     return true;
 }
 
@@ -72,6 +89,7 @@ bool HeadlessImGui::Drag(const RecordedItem* item, float dx, const Body& body)
     ImGuiIO& io = ImGui::GetIO();
     io.MousePos = item->Centre();
     Frame(body);
+    ForgetLastClick(io);
     io.MouseDown[0] = true;
     Frame(body);
     io.MousePos.x += dx;
@@ -100,6 +118,10 @@ EditorHarness::EditorHarness(bool withResources)
     RecordItemsOf(mEditor->mContext);
     mWorld->mSystems.push_back(mEditor);
     mWorld->Init();
+    // Without a GL context the graphics system registers no camera creator;
+    // editor tests add and edit cameras like any component.
+    if (!mWorld->mFactory->GetCreator("Camera"))
+        mWorld->mFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
     Message(WM_SIZE, 0, MakeLParam(Width, Height));
     SetState(GameState::EDITOR);
 }
@@ -177,10 +199,12 @@ bool EditorHarness::Click(const RecordedItem* item)
     const ImVec2 centre = item->Centre();
     MoveMouse(centre.x, centre.y);
     Frame(); // hovered before pressed, as a user's pointer would be
+    ForgetLastClick(*mEditor->mIo);
     MouseDown();
     Frame(2);
     MouseUp();
     Frame();
+    Frame(); // a window the click opened (a popup, a menu) has found its place
     return true;
 }
 
@@ -196,6 +220,7 @@ bool EditorHarness::Drag(const RecordedItem* item, float dx)
     const ImVec2 centre = item->Centre();
     MoveMouse(centre.x, centre.y);
     Frame();
+    ForgetLastClick(*mEditor->mIo);
     MouseDown();
     Frame(2);
     MoveMouse(centre.x + dx, centre.y);

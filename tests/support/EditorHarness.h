@@ -59,7 +59,8 @@ public:
     void Frame(const Body& body, int count = 1);
 
     // The mouse goes straight into ImGui's IO here (no input system): a click
-    // is one frame hovering, one pressed, one released; body is drawn in each.
+    // is one frame hovering, one pressed, one released, and one more for a
+    // window it opened to settle; body is drawn in each.
     bool Click(const RecordedItem* item, const Body& body);
     // Presses on the item, moves dx pixels right in the next frame, releases.
     bool Drag(const RecordedItem* item, float dx, const Body& body);
@@ -101,7 +102,9 @@ public:
     void MoveMouse(float x, float y);
     void MouseDown(int vk = Framework::VK_LBUTTON);
     void MouseUp(int vk = Framework::VK_LBUTTON);
-    // Moves onto the item's centre, presses for two frames, releases for one.
+    // Moves onto the item's centre, presses for two frames, releases for one,
+    // then runs one more frame: a window the click opened is drawn where it
+    // stays (a window's first frame lays it out unseen).
     bool Click(const RecordedItem* item);
     // The first widget of the last frame with this label (in that window, when given).
     bool Click(const std::string& label, const std::string& window = "");
