@@ -13,5 +13,25 @@ unset XDG_DOCUMENTS_DIR
 export SDL_VIDEODRIVER=x11
 export SDL_AUDIODRIVER=dummy
 
+# Tests write only inside their temporary folders and the build folder: list
+# the top of the file system and the repository before and after the run.
+snapshot() {
+  ls -A / | sed 's|^|/|'
+  git status --porcelain --untracked-files=all --ignored=no 2>/dev/null | sed 's|^|repo: |'
+  # Files already changed before the run: their contents, too.
+  git ls-files -z -m -o --exclude-standard 2>/dev/null | xargs -0 -r sha1sum 2>/dev/null | sed 's|^|repo: |'
+}
+before="$(snapshot)"
+
+status=0
 xvfb-run -a -s '-screen 0 1366x768x24' \
-  ctest --test-dir build --output-on-failure -j"$(nproc)" "$@"
+  ctest --test-dir build --output-on-failure -j"$(nproc)" "$@" || status=$?
+
+after="$(snapshot)"
+written="$(comm -13 <(sort <<<"$before") <(sort <<<"$after"))"
+if [ -n "$written" ]; then
+  echo "Tests wrote outside their temporary folders:"
+  echo "$written"
+  [ "$status" -ne 0 ] || status=1
+fi
+exit "$status"

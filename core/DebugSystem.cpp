@@ -22,8 +22,12 @@ DebugSystem::~DebugSystem()
 
 void DebugSystem::OpenLog()
 {
-    mPath += "/Kestrome/Vorlane.log";
-    mLogStream.open(mPath, std::ios::out | std::ios::app);
+    // No documents folder means no log file, never one under the root.
+    if (!mPath.empty())
+    {
+        mPath += "/Kestrome/Vorlane.log";
+        mLogStream.open(mPath, std::ios::out | std::ios::app);
+    }
     if (mLogStream.is_open())
     {
         mLoggingEnabled = true;

@@ -18,6 +18,9 @@ EngineConfig::EngineConfig() : EngineConfig(Platform::DocumentsFolder()) {}
 
 EngineConfig::EngineConfig(const std::string& documentsFolder) : mDocumentsFolder(documentsFolder)
 {
+    // An empty folder is "no folder", never the root of the file system.
+    if (mDocumentsFolder.empty())
+        return;
     // Created directly: a path is never handed to a shell.
     Platform::CreateFolder(mDocumentsFolder + "/Kestrome");
     mConfigPath = mDocumentsFolder + "/Kestrome/EngineCfg.ini";

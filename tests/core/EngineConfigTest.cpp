@@ -116,3 +116,19 @@ TEST(EngineConfig, FolderWithShellCharactersIsCreatedLiterally)
     EXPECT_EQ(config.mConfigPath, documents + "/Kestrome/EngineCfg.ini");
     EXPECT_FALSE(std::filesystem::exists("x"));
 }
+
+TEST(EngineConfig, EmptyDocumentsFolderCreatesNothingAndLogsNowhere)
+{
+    const bool rootFolderBefore = std::filesystem::exists("/Kestrome");
+    EngineConfig config("");
+    EXPECT_TRUE(config.mConfigPath.empty());
+    {
+        DebugSystem debug("");
+        debug.OpenLog();
+        config.Load();
+    }
+    EXPECT_EQ(config.mWidth, 0u);
+    // An empty folder must never be taken for the root of the file system.
+    if (!rootFolderBefore)
+        EXPECT_FALSE(std::filesystem::exists("/Kestrome"));
+}

@@ -1,0 +1,30 @@
+// The follow-apple effect ("FollowAppleScript", script 29): a small effect
+// object that waits invisible just above the apple and, when the apple
+// reports a landing or a turn, plays "AppleLand" or "AppleChangeDirAni" once
+// at that spot. Needs a Transform, a Renderer on a sheet of at least 44
+// frames and an Animator on its own object, and an object tagged Player
+// carrying the Player script; without them it does nothing.
+#pragma once
+#include "core/MathTypes.h"
+#include "gameplay/ScriptBase.h"
+
+namespace Framework
+{
+class Composition;
+
+class FollowAppleScript : public ScriptBase
+{
+public:
+    FollowAppleScript() : ScriptBase("FollowAppleScript") {}
+
+    void Init(Behaviour* owner) override;
+    void Update(Behaviour* owner, float dt) override;
+
+    static constexpr uint32_t NoPlayer = 0xFFFFFFFFu;
+
+    // The apple object's id, kept rather than a pointer: the object may be
+    // deleted (an editor edit) while this one lives. NoPlayer until found.
+    uint32_t mPlayerId = NoPlayer;
+    Vec2 mOffset{0.0f, 0.7f};        // the effect's place relative to the apple
+};
+} // namespace Framework
