@@ -6,6 +6,8 @@
 #include <limits>
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "core/WindowSystem.h"
+#include <cstdlib>
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -84,6 +86,31 @@ TEST(EditorBinding, AWindowedMouseIsTakenTenAndThirtyPixelsInFromTheFrameCorner)
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mIo->MousePos.x, 300.0f - 100.0f - 10.0f);
     EXPECT_EQ(editor.mEditor->mIo->MousePos.y, 250.0f - 50.0f - 30.0f);
+}
+
+TEST(EditorBinding, AFullscreenMouseIsThePlainDifference)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "no display";
+    EditorHarness editor;
+    WindowSystem window(nullptr);
+    window.mFullscreen = true;
+    InputState& input = editor.mWorld->mInput->mState;
+    input.mWindowPosition = Vec3(100.0f, 50.0f, 0.0f);
+    input.mCursor = Vec3(300.0f, 250.0f, 0.0f);
+    editor.Frame();
+    EXPECT_EQ(editor.mEditor->mIo->MousePos.x, 200.0f);
+    EXPECT_EQ(editor.mEditor->mIo->MousePos.y, 200.0f);
+}
+
+TEST(EditorBinding, LosingTheFocusLetsGoOfEveryKey)
+{
+    EditorHarness editor;
+    editor.KeyDown(VK_CONTROL);
+    editor.KeyDown('C');
+    editor.Message(WM_ACTIVATEAPP, 0, 0);
+    EXPECT_FALSE(editor.mEditor->mIo->KeysDown[VK_CONTROL]);
+    EXPECT_FALSE(editor.mEditor->mIo->KeysDown['C']);
 }
 
 TEST(EditorBinding, TheWheelIsScaledFromWin32Units)
