@@ -7,6 +7,7 @@
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
 #include "core/WindowSystem.h"
+#include "graphics/GraphicsSystem.h"
 #include <cstdlib>
 #include "support/EditorHarness.h"
 
@@ -79,7 +80,7 @@ TEST(EditorBinding, AClickShorterThanAFrameIsNotSeenButAHeldOneIs)
 
 TEST(EditorBinding, AWindowedMouseIsTakenTenAndThirtyPixelsInFromTheFrameCorner)
 {
-    EditorHarness editor; // no window system: a window, not fullscreen
+    EditorHarness editor; // a window, not fullscreen
     InputState& input = editor.mWorld->mInput->mState;
     input.mWindowPosition = Vec3(100.0f, 50.0f, 0.0f);
     input.mCursor = Vec3(300.0f, 250.0f, 0.0f);
@@ -90,11 +91,8 @@ TEST(EditorBinding, AWindowedMouseIsTakenTenAndThirtyPixelsInFromTheFrameCorner)
 
 TEST(EditorBinding, AFullscreenMouseIsThePlainDifference)
 {
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "no display";
     EditorHarness editor;
-    WindowSystem window(nullptr);
-    window.mFullscreen = true;
+    editor.mWindow->mFullscreen = true;
     InputState& input = editor.mWorld->mInput->mState;
     input.mWindowPosition = Vec3(100.0f, 50.0f, 0.0f);
     input.mCursor = Vec3(300.0f, 250.0f, 0.0f);
@@ -173,4 +171,21 @@ TEST(EditorBinding, TheKeyMapUsesWin32VirtualKeys)
     EXPECT_EQ(io.KeyMap[ImGuiKey_Delete], 46);
     EXPECT_EQ(io.KeyMap[ImGuiKey_Enter], 13);
     EXPECT_EQ(io.KeyMap[ImGuiKey_Z], 90);
+}
+
+TEST(EditorBinding, ThePointerIsAtOnePlaceForTheWorldAndForImGui)
+{
+    EditorHarness editor;
+    Camera* camera = editor.mWorld->mGraphics->GetActiveCamera();
+    camera->Position = Vec3(0.0f);
+    camera->CamSize = Vec3(1.0f, 1.0f, 1.0f);
+    editor.MoveMouseToWorld(0.0f, 0.0f); // the middle of the view
+    editor.Frame();
+    EXPECT_NEAR(editor.mEditor->mIo->MousePos.x, EditorHarness::Width / 2.0f, 0.01f);
+    EXPECT_NEAR(editor.mEditor->mIo->MousePos.y, EditorHarness::Height / 2.0f, 0.01f);
+    EXPECT_FALSE(editor.mEditor->mIo->WantCaptureMouse); // no editor window there
+
+    editor.MoveMouse(20.0f, EditorHarness::Height - 20.0f); // over "Additional Informations"
+    editor.Frame();
+    EXPECT_TRUE(editor.mEditor->mIo->WantCaptureMouse);
 }

@@ -9,7 +9,7 @@
 //                   graphics without a context, game logic, audio, particles)
 //                   plus OurImGui as the last system, in a temporary copy of
 //                   Resources/ or an empty folder, in the editor state with a
-//                   1366 x 768 display. Frame() runs every system once.
+//                   1366 x 768 window. Frame() runs every system once.
 //
 // Input reaches the editor the way the window system delivers it: Message()
 // hands a window message to every system (the input system and the editor's
@@ -33,6 +33,7 @@
 #include <memory>
 #include <string>
 #include "core/DebugSystem.h"
+#include "core/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Win32Types.h"
 #include "support/GameplayFixtures.h"
@@ -100,6 +101,9 @@ public:
     // ---- Mouse, in ImGui's pixels ------------------------------------------------
     // Puts the cursor where the editor's binding will see (x, y).
     void MoveMouse(float x, float y);
+    // Puts the cursor where the input state maps it to the world point (x, y)
+    // under the active camera; ImGui sees it at the matching window pixel.
+    void MoveMouseToWorld(float x, float y);
     void MouseDown(int vk = Framework::VK_LBUTTON);
     void MouseUp(int vk = Framework::VK_LBUTTON);
     // Moves onto the item's centre, presses for two frames, releases for one,
@@ -121,5 +125,10 @@ public:
     std::unique_ptr<Framework::DebugSystem> mDebug;
     std::unique_ptr<GameplayWorld> mWorld;
     Framework::OurImGui* mEditor = nullptr; // owned by the world, deleted last
+    // A 1366 x 768 window (not fullscreen) for the mouse-to-world mapping and
+    // the editor's size; not among the updated systems, so nothing pumps SDL.
+    // Made after the systems' Init: the graphics system gets a GL context only
+    // when a test made the window first (see EditorGlTest).
+    std::unique_ptr<Framework::WindowSystem> mWindow;
 };
 } // namespace TestSupport
