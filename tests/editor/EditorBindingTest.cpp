@@ -9,6 +9,7 @@
 #include "core/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include <cstdlib>
+#include "platform/Platform.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -188,4 +189,14 @@ TEST(EditorBinding, ThePointerIsAtOnePlaceForTheWorldAndForImGui)
     editor.MoveMouse(20.0f, EditorHarness::Height - 20.0f); // over "Additional Informations"
     editor.Frame();
     EXPECT_TRUE(editor.mEditor->mIo->WantCaptureMouse);
+}
+
+TEST(EditorBinding, FramesSetThePointerShapeButNeverItsVisibility)
+{
+    EditorHarness editor;
+    const int counter = Platform::GetCursorCounter();
+    editor.Frame(3);
+    editor.mEditor->mIo->MouseDrawCursor = true; // ImGui draws its own: no system picture
+    editor.Frame(3);
+    EXPECT_EQ(Platform::GetCursorCounter(), counter);
 }
