@@ -19,6 +19,7 @@
 //
 // Typical use:
 //   TestSupport::EditorHarness editor;          // in the editor state
+//   editor.Frame();                             // draws the editor once
 //   ASSERT_TRUE(editor.Click("File"));          // opens the menu
 //   ASSERT_TRUE(editor.Click("Exit"));          // a menu item, found by label
 //   EXPECT_EQ(editor.Logic().mState.mNext, Framework::GameState::QUIT);
@@ -26,7 +27,16 @@
 // Widgets are found through support/ImGuiItemRecorder.h (FindItem by label,
 // FindItemById with IdPath for parts of composite widgets such as DragFloat2).
 // A widget must have been drawn in the last frame to be found: call Frame()
-// after whatever makes it appear.
+// after whatever makes it appear. A window's first frame lays it out unseen:
+// a window that appeared without a click (a modal opened by a key, a window
+// that sizes itself) needs Frame(2) before its widgets are where they stay.
+//
+// The panels are the editor's own: its Update draws them in the editor state
+// (see editor/EditorFrame.cpp), so a panel test sets up objects through
+// mWorld->mFactory, runs Frame() and clicks. Scene edits: MoveMouseToWorld()
+// puts the pointer over a world point, and mEditor->mIo->WantCaptureMouse
+// says whether an editor window is under it. Clicks never make ImGui double
+// clicks. LogText() is the session log; the working folder is mWorld's.
 #pragma once
 #include <imgui.h>
 #include <functional>
