@@ -1,12 +1,28 @@
 #include "support/EditorHarness.h"
 #include <filesystem>
+#include "core/ComponentCreator.h"
+#include "core/Factory.h"
 #include "core/GameLogic.h"
+#include "graphics/Camera.h"
 #include "core/InputSys.h"
+#include "core/EngineConfig.h"
 #include "core/Message.h"
 
 namespace TestSupport
 {
 using namespace Framework;
+
+namespace
+{
+// Two presses on one spot within ImGui's double-click time make a double
+// click (a drag field then turns into a text field): each test click is a
+// first click.
+void ForgetLastClick(ImGuiIO& io)
+{
+    for (double& time : io.MouseClickedTime)
+        time = -1000.0;
+}
+} // namespace
 
 HeadlessImGui::HeadlessImGui(float width, float height)
 {
@@ -58,10 +74,12 @@ bool HeadlessImGui::Click(const RecordedItem* item, const Body& body)
     ImGuiIO& io = ImGui::GetIO();
     io.MousePos = item->Centre();
     Frame(body);
+    ForgetLastClick(io);
     io.MouseDown[0] = true;
     Frame(body);
     io.MouseDown[0] = false;
     Frame(body);
+    Frame(body); // a window the click opened has found its place
     return true;
 }
 
@@ -72,6 +90,7 @@ bool HeadlessImGui::Drag(const RecordedItem* item, float dx, const Body& body)
     ImGuiIO& io = ImGui::GetIO();
     io.MousePos = item->Centre();
     Frame(body);
+    ForgetLastClick(io);
     io.MouseDown[0] = true;
     Frame(body);
     io.MousePos.x += dx;
@@ -100,12 +119,21 @@ EditorHarness::EditorHarness(bool withResources)
     RecordItemsOf(mEditor->mContext);
     mWorld->mSystems.push_back(mEditor);
     mWorld->Init();
+    // Without a GL context the graphics system registers no camera creator;
+    // editor tests add and edit cameras like any component.
+    if (!mWorld->mFactory->GetCreator("Camera"))
+        mWorld->mFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
+    EngineConfig config(mLogFolder.Path());
+    config.mWidth = Width;
+    config.mHeight = Height;
+    mWindow = std::make_unique<WindowSystem>(&config);
     Message(WM_SIZE, 0, MakeLParam(Width, Height));
     SetState(GameState::EDITOR);
 }
 
 EditorHarness::~EditorHarness()
 {
+    mWindow.reset();
     mWorld.reset();
     mDebug.reset();
 }
@@ -158,6 +186,18 @@ void EditorHarness::MoveMouse(float x, float y)
     input.mCursor = Vec3(x - offsetX + input.mWindowPosition.x, y - offsetY + input.mWindowPosition.y, 0.0f);
 }
 
+void EditorHarness::MoveMouseToWorld(float x, float y)
+{
+    // The input state's mapping is linear in the cursor: two probes give it,
+    // whatever frame offsets it applies.
+    InputState& input = mWorld->mInput->mState;
+    input.mCursor = Vec3(0.0f);
+    const float x0 = input.GetMouseWorldX(), y0 = input.GetMouseWorldY();
+    input.mCursor = Vec3(1.0f, 1.0f, 0.0f);
+    const float dx = input.GetMouseWorldX() - x0, dy = input.GetMouseWorldY() - y0;
+    input.mCursor = Vec3(dx != 0.0f ? (x - x0) / dx : 0.0f, dy != 0.0f ? (y - y0) / dy : 0.0f, 0.0f);
+}
+
 void EditorHarness::MouseDown(int vk)
 {
     const uint32_t message = vk == VK_RBUTTON ? WM_RBUTTONDOWN : vk == VK_MBUTTON ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
@@ -177,10 +217,12 @@ bool EditorHarness::Click(const RecordedItem* item)
     const ImVec2 centre = item->Centre();
     MoveMouse(centre.x, centre.y);
     Frame(); // hovered before pressed, as a user's pointer would be
+    ForgetLastClick(*mEditor->mIo);
     MouseDown();
     Frame(2);
     MouseUp();
     Frame();
+    Frame(); // a window the click opened (a popup, a menu) has found its place
     return true;
 }
 
@@ -196,6 +238,7 @@ bool EditorHarness::Drag(const RecordedItem* item, float dx)
     const ImVec2 centre = item->Centre();
     MoveMouse(centre.x, centre.y);
     Frame();
+    ForgetLastClick(*mEditor->mIo);
     MouseDown();
     Frame(2);
     MoveMouse(centre.x + dx, centre.y);

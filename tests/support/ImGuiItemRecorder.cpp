@@ -105,6 +105,27 @@ ImGuiID WrapGetId(ImGuiWindow* window, const char* str, const char* strEnd)
     return id;
 }
 
+void RealPushIdNumber(int n) asm("__real__ZN5ImGui6PushIDEi");
+void WrapPushIdNumber(int n) asm("__wrap__ZN5ImGui6PushIDEi");
+
+// The parts of a composite widget (DragFloat2's x and y) sit under
+// PushID(label) then PushID(index): they go by the composite's label.
+void WrapPushIdNumber(int n)
+{
+    RealPushIdNumber(n);
+    ImGuiContext* context = ImGui::GetCurrentContext();
+    if (!context || !context->CurrentWindow || context->CurrentWindow->IDStack.Size < 2)
+        return;
+    const ImVector<ImGuiID>& stack = context->CurrentWindow->IDStack;
+    TestSupport::Records& records = TestSupport::Current();
+    const auto parent = records.mPushed.find(stack[stack.Size - 2]);
+    if (parent != records.mPushed.end())
+    {
+        const std::string label = parent->second; // the map may grow below
+        records.mPushed[stack.back()] = label;
+    }
+}
+
 void WrapPushId(const char* str)
 {
     RealPushId(str);

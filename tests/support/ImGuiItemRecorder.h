@@ -4,10 +4,12 @@
 //
 // How: the test programs are linked with ld's --wrap on two ImGui internals
 // (tests/CMakeLists.txt): ImGuiWindow::GetID(const char*), which every widget
-// calls with its label, ImGui::PushID(const char*), which composite widgets
-// (menus, menu items) call with theirs before drawing a part labelled "", and
-// ImGui::ItemAdd, which every widget calls with its rectangle. The wrappers
-// record all three and pass the call on unchanged.
+// calls with its label; ImGui::PushID(const char*) and PushID(int), which
+// composite widgets (menus, menu items, DragFloat2) call with their label and
+// part index before drawing parts labelled ""; and ImGui::ItemAdd, which every
+// widget calls with its rectangle. The wrappers record them and pass each call
+// on unchanged. A part goes by its composite's label: FindItem("Offset")
+// finds the x field of DragFloat2("Offset").
 // Only widgets of ImGui's widget and table code are seen (every button,
 // selectable, menu, field, slider, drag, combo, header, list box, image button);
 // window title bars are not.
