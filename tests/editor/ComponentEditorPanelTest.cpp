@@ -137,12 +137,8 @@ TEST_F(ComponentEditor, EditingPositionMovesTheBody)
     ASSERT_EQ(Add("Body"), "");
     ASSERT_TRUE(editor.Click("Transform"));
     editor.Frame();
-    // Position's x part: the first unlabelled item after the header.
-    const TestSupport::RecordedItem* field = nullptr;
-    const auto& items = TestSupport::RecordedItems();
-    for (size_t i = 0; i + 1 < items.size() && !field; ++i)
-        if (items[i].mLabel == "Transform" && items[i + 1].mLabel.empty())
-            field = &items[i + 1];
+    // Position's first part is its x field.
+    const TestSupport::RecordedItem* field = FindItem("Position", "");
     ASSERT_NE(field, nullptr) << TestSupport::DescribeRecordedItems();
     ASSERT_TRUE(editor.Drag(field, 30.0f));
     Body* body = mObject->GetComponent<Body>();

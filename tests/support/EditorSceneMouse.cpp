@@ -1,5 +1,5 @@
 #include "support/EditorSceneMouse.h"
-#include "core/InputSys.h"
+#include "core/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 
 namespace TestSupport
@@ -9,22 +9,35 @@ namespace
 // World half-width and half-height at zoom 1 (the input state's constants).
 constexpr float kWorldHalfWidth = 675.0f;
 constexpr float kWorldHalfHeight = 365.0f;
+// The scene pixel lies an eighth of the window right of and below its
+// centre (clear of the editor's windows); a zoom of a quarter of the half
+// extents puts it exactly one world unit from the camera in x and y.
+constexpr float kZoomX = kWorldHalfWidth * 0.25f;
+constexpr float kZoomY = kWorldHalfHeight * 0.25f;
+
+void ClientSize(float& w, float& h)
+{
+    w = Framework::gWindowSystem ? static_cast<float>(Framework::gWindowSystem->mWidth) : 1.0f;
+    h = Framework::gWindowSystem ? static_cast<float>(Framework::gWindowSystem->mHeight) : 1.0f;
+}
 } // namespace
 
 void PointAtWorldFrom(EditorHarness& editor, float x, float y, float px, float py)
 {
     editor.MoveMouse(px, py);
+    float w, h;
+    ClientSize(w, h);
     Framework::Camera* camera = editor.mWorld->mGraphics->GetActiveCamera();
-    // A zoom that puts the pixel exactly one world unit right of and below
-    // the camera's position (every step of the mapping is exact in floats).
-    camera->CamSize.x = (px - 0.5f) * 2.0f * kWorldHalfWidth;
-    camera->CamSize.y = (py - 0.5f) * 2.0f * kWorldHalfHeight;
-    camera->Position.x = x - 1.0f;
-    camera->Position.y = y + 1.0f;
+    camera->CamSize.x = kZoomX;
+    camera->CamSize.y = kZoomY;
+    camera->Position.x = x - (px - w / 2.0f) / (w / 2.0f) * kWorldHalfWidth / kZoomX;
+    camera->Position.y = y - (h / 2.0f - py) / (h / 2.0f) * kWorldHalfHeight / kZoomY;
 }
 
 void PointAtWorld(EditorHarness& editor, float x, float y)
 {
-    PointAtWorldFrom(editor, x, y, kScenePixelX, kScenePixelY);
+    float w, h;
+    ClientSize(w, h);
+    PointAtWorldFrom(editor, x, y, w / 2.0f + w / 8.0f, h / 2.0f + h / 8.0f);
 }
 } // namespace TestSupport
