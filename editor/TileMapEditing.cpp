@@ -19,6 +19,8 @@ namespace
 const Color kGridLineColour(0.0f, 0.0f, 0.0f, 0.75f);
 constexpr uint32_t kPlatformRows = 8; // 32 platform frames, four to a row
 constexpr float kPlatformHeight = 500.0f;
+// Four 64-pixel buttons with their padding and a scroll bar; the height fits itself.
+constexpr float kTileSetWindowWidth = 360.0f;
 
 void DrawGridLines(const TileGrid& grid)
 {
@@ -70,6 +72,7 @@ void OurImGui::TileGridEditing()
 void OurImGui::TileSetEditorPanel()
 {
     SideWindowFirstPosition(*this);
+    ImGui::SetNextWindowSize(ImVec2(kTileSetWindowWidth, 0.0f));
     if (!ImGui::Begin("TileSet Editor", &mSideWindowOpen, ImGuiWindowFlags_NoResize) || !gGraphicsSystem)
     {
         ImGui::End();
