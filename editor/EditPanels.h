@@ -8,13 +8,12 @@
 //   ComponentRules.cpp      which components may be added and deleted
 //   TransformHeader.cpp     the component editor's "Transform" header
 //   TileSection.cpp         the tile tools inside "All Game Objects"
+//   SideWindow.cpp          where the component / tile set editor first opens
 #pragma once
 #include <cstdint>
 #include <map>
 #include <string>
 #include "core/MathTypes.h"
-
-struct ImVec2;
 
 namespace Framework
 {
