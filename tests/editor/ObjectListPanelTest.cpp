@@ -196,7 +196,7 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
 }
 
-TEST_F(ObjectList, CtrlDragTurnsAnOrientedBoxAndMovesAStaticBody)
+TEST_F(ObjectList, CtrlDragTurnsAnOrientedBoxInsteadOfMovingIt)
 {
     Composition* box = Create("Box", 0.0f, 0.0f);
     Factory().AddComponent(box, "Body");
@@ -222,7 +222,7 @@ TEST_F(ObjectList, CtrlDragTurnsAnOrientedBoxAndMovesAStaticBody)
 
 TEST_F(ObjectList, AClickOverAnEditorWindowNeverPicks)
 {
-    Composition* object = Create("Under", 0.0f, 0.0f);
+    Create("Under", 0.0f, 0.0f);
     editor.Frame();
     // The world point of the object, seen through the object list window.
     TestSupport::PointAtWorldFrom(editor, 0.0f, 0.0f, 100.0f, 300.0f);
@@ -232,7 +232,6 @@ TEST_F(ObjectList, AClickOverAnEditorWindowNeverPicks)
     EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, nullptr);
     editor.MouseUp();
     editor.Frame();
-    (void)object;
 }
 
 TEST_F(ObjectList, ADeletedPickedObjectIsNeverDraggedAgain)
@@ -256,4 +255,21 @@ TEST_F(ObjectList, ADeletedPickedObjectIsNeverDraggedAgain)
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();
+}
+
+TEST_F(ObjectList, AnArchetypeWithoutRendererIsNeverDropped)
+{
+    Factory().CreateObject("Invisible", ObjectKind::Archetype);
+    ShowType(EditorObjectType::Archetypes);
+    const TestSupport::RecordedItem* entry = FindItem("Invisible");
+    ASSERT_NE(entry, nullptr);
+    editor.MoveMouse(entry->Centre().x, entry->Centre().y);
+    editor.Frame();
+    editor.MouseDown();
+    editor.Frame(3);
+    TestSupport::PointAtWorld(editor, 2.0f, 2.0f);
+    editor.Frame();
+    editor.MouseUp();
+    editor.Frame();
+    EXPECT_TRUE(Factory().mObjects.empty());
 }
