@@ -199,20 +199,29 @@ void Physics::AddContact(const Manifold& manifold)
 
 void Physics::RemoveContact(Body* a, Body* b)
 {
-    for (int pass = 0; pass < 2; ++pass)
+    RemoveContactRecords(a, b, false);
+    RemoveContactRecords(b, a, false);
+}
+
+size_t Physics::RemoveContactRecords(const Body* first, const Body* second, bool all)
+{
+    size_t removed = 0;
+    for (size_t i = 0; i < mContacts.size();)
     {
-        Body* first = pass == 0 ? a : b;
-        Body* second = pass == 0 ? b : a;
-        for (size_t i = 0; i < mContacts.size(); ++i)
+        if (mContacts[i].A == first && mContacts[i].B == second)
         {
-            if (mContacts[i].A == first && mContacts[i].B == second)
-            {
-                mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
-                mContactPairs.Remove(first, second);
+            mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
+            mContactPairs.Remove(first, second);
+            ++removed;
+            if (!all)
                 break;
-            }
+        }
+        else
+        {
+            ++i;
         }
     }
+    return removed;
 }
 
 void Physics::ForgetFlaggedBodies()

@@ -38,6 +38,11 @@ public:
     Composition* PickObject(const Vec3& point);
     // Keeps the contact of (a, b), then that of (b, a), from being resolved.
     void RemoveContact(Body* a, Body* b);
+    // Takes the first record whose bodies are (first, second) in this order, or
+    // every such record when all is set, out of this step's contacts; the rest
+    // keep their order. Returns how many went. Scripts remove records only
+    // through here so that the pair counts stay in step with mContacts.
+    size_t RemoveContactRecords(const Body* first, const Body* second, bool all);
 
     // Appends a contact record of this step.
     void AddContact(const Manifold& manifold);
