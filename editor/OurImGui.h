@@ -20,6 +20,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include "core/MathTypes.h"
 #include "core/System.h"
@@ -34,6 +35,7 @@ struct ImDrawData;
 namespace Framework
 {
 class Composition;
+struct EditorDialogState;
 struct InputState;
 
 // Which dialog or manager window the editor shows (the open dialog field).
@@ -142,6 +144,7 @@ public:
     int mOpenDialog = EditorDialog::None;
     SpriteSheet mImportSheet;           // the sheet the file-drop dialog builds
     CameraWorkingValues mCameraValues;  // "Level Serializables"; live as long as the editor
+    std::unique_ptr<EditorDialogState> mDialogState; // the dialogs' and managers' memory; made on first use
 
     // Draw lists handed to RenderDrawLists by the last Update (0 when it drew nothing).
     int mLastDrawListCount = 0;
