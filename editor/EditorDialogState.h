@@ -47,6 +47,8 @@ struct ManagerState
 
 struct EditorDialogState
 {
+    int mLastEditorFrame = -2;     // ImGui frame that last drew the editor
+    bool mWindowsAppearing = false; // this frame the editor's windows (re)appear: no dialog is drawn
     LevelDialogState mLevel;
     FileDropState mFileDrop;
     ManagerState mManagers;
@@ -54,4 +56,12 @@ struct EditorDialogState
 
 // The editor's dialog state, made on first use.
 EditorDialogState& DialogStateOf(OurImGui& editor);
+
+// Called before the editor draws its windows in a frame. ImGui 1.86 aborts
+// when a window appears in the same frame as a modal that was not drawn the
+// frame before (it finds no modal to put the window behind). So in the first
+// frame after the editor was hidden or away (other game state, first frame)
+// popups left open are closed and no dialog is drawn; dialogs open again,
+// alone, from the next frame.
+void BeginDialogFrame(OurImGui& editor);
 } // namespace Framework

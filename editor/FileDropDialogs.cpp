@@ -24,6 +24,8 @@ void EndFileDrop(OurImGui& editor)
 
 void OurImGui::FileDropDialogs()
 {
+    if (DialogStateOf(*this).mWindowsAppearing)
+        return;
     std::string fileName;
     if (mFileDropped)
     {
