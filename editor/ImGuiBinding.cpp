@@ -1,7 +1,9 @@
 // The input half of the binding: each frame's display size, time, mouse and
 // cursor go into ImGui's IO; window messages bring the size, keys and text.
 #include <imgui.h>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include "core/InputSys.h"
 #include "core/WindowSystem.h"
 #include "editor/OurImGui.h"
@@ -78,6 +80,13 @@ void OurImGui::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     case WM_CHAR:
         if (wParam > 0 && wParam < 0x10000)
             io.AddInputCharacter(static_cast<unsigned int>(wParam));
+        break;
+    case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
+        // Keys let go while another window has the focus send us no key-up:
+        // without this a field would go on seeing them held.
+        if (wParam == 0)
+            std::fill(std::begin(io.KeysDown), std::end(io.KeysDown), false);
         break;
     default:
         break;

@@ -268,8 +268,9 @@ void OurImGui::CreateFontsTexture()
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
         atlas->SetTexID(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(sFontTexture)));
     }
-    // The glyphs stay; the pixel copies and font sources are no longer needed.
-    atlas->ClearInputData();
+    // The pixel copies are on the GPU now. The font sources stay: this ImGui
+    // keeps the software pointer's shapes among them, and drawing that pointer
+    // without them stops the program.
     atlas->ClearTexData();
 }
 

@@ -33,6 +33,8 @@ const char* GetClipboard(void*)
 
 void SetClipboard(void*, const char* text) { Platform::SetClipboardText(text ? text : ""); }
 
+void SetImePosition(int x, int y) { Platform::SetTextInputPosition(x, y); }
+
 void LoadEditorFont(ImGuiIO& io)
 {
     std::error_code error;
@@ -104,6 +106,8 @@ void OurImGui::Init()
     FillKeyMap(io);
     io.GetClipboardTextFn = &GetClipboard;
     io.SetClipboardTextFn = &SetClipboard;
+    io.ImeWindowHandle = Platform::GetNativeWindow();
+    io.ImeSetInputScreenPosFn = &SetImePosition;
     ApplyEditorStyle(ImGui::GetStyle());
     if (gFactory)
     {

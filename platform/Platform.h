@@ -65,6 +65,9 @@ int GetCursorCounter();
 // the standard arrow, or no picture at all while ImGui draws its own.
 enum class CursorShape { Arrow, None };
 void SetCursorShape(CursorShape shape);
+// Where the input method shows what is being composed: the text cursor of the
+// field being typed into, in window pixels.
+void SetTextInputPosition(int x, int y);
 // The desktop clipboard as UTF-8 text ("" when empty or without video).
 std::string GetClipboardText();
 void SetClipboardText(const std::string& text);

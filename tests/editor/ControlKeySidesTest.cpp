@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include "core/InputSys.h"
 #include "platform/Platform.h"
+#include "support/EditorHarness.h"
 
 using namespace Framework;
+using TestSupport::EditorHarness;
 
 namespace
 {
@@ -29,7 +31,8 @@ TEST(ControlKeySides, TheRightCtrlCarriesTheExtendedKeyBitAndBecomesItsOwnCode)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no display";
-    ASSERT_TRUE(Platform::CreateMainWindow("editor test", 320, 200));
+    // The size the editor tests use everywhere: the program has one window.
+    ASSERT_TRUE(Platform::CreateMainWindow("editor test", EditorHarness::Width, EditorHarness::Height));
     Platform::Msg m;
     while (Platform::PeekMessage(m))
     {

@@ -6,6 +6,10 @@
 #include <limits>
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "core/WindowSystem.h"
+#include "graphics/GraphicsSystem.h"
+#include <cstdlib>
+#include "platform/Platform.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -77,13 +81,35 @@ TEST(EditorBinding, AClickShorterThanAFrameIsNotSeenButAHeldOneIs)
 
 TEST(EditorBinding, AWindowedMouseIsTakenTenAndThirtyPixelsInFromTheFrameCorner)
 {
-    EditorHarness editor; // no window system: a window, not fullscreen
+    EditorHarness editor; // a window, not fullscreen
     InputState& input = editor.mWorld->mInput->mState;
     input.mWindowPosition = Vec3(100.0f, 50.0f, 0.0f);
     input.mCursor = Vec3(300.0f, 250.0f, 0.0f);
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mIo->MousePos.x, 300.0f - 100.0f - 10.0f);
     EXPECT_EQ(editor.mEditor->mIo->MousePos.y, 250.0f - 50.0f - 30.0f);
+}
+
+TEST(EditorBinding, AFullscreenMouseIsThePlainDifference)
+{
+    EditorHarness editor;
+    editor.mWindow->mFullscreen = true;
+    InputState& input = editor.mWorld->mInput->mState;
+    input.mWindowPosition = Vec3(100.0f, 50.0f, 0.0f);
+    input.mCursor = Vec3(300.0f, 250.0f, 0.0f);
+    editor.Frame();
+    EXPECT_EQ(editor.mEditor->mIo->MousePos.x, 200.0f);
+    EXPECT_EQ(editor.mEditor->mIo->MousePos.y, 200.0f);
+}
+
+TEST(EditorBinding, LosingTheFocusLetsGoOfEveryKey)
+{
+    EditorHarness editor;
+    editor.KeyDown(VK_CONTROL);
+    editor.KeyDown('C');
+    editor.Message(WM_ACTIVATEAPP, 0, 0);
+    EXPECT_FALSE(editor.mEditor->mIo->KeysDown[VK_CONTROL]);
+    EXPECT_FALSE(editor.mEditor->mIo->KeysDown['C']);
 }
 
 TEST(EditorBinding, TheWheelIsScaledFromWin32Units)
@@ -146,4 +172,31 @@ TEST(EditorBinding, TheKeyMapUsesWin32VirtualKeys)
     EXPECT_EQ(io.KeyMap[ImGuiKey_Delete], 46);
     EXPECT_EQ(io.KeyMap[ImGuiKey_Enter], 13);
     EXPECT_EQ(io.KeyMap[ImGuiKey_Z], 90);
+}
+
+TEST(EditorBinding, ThePointerIsAtOnePlaceForTheWorldAndForImGui)
+{
+    EditorHarness editor;
+    Camera* camera = editor.mWorld->mGraphics->GetActiveCamera();
+    camera->Position = Vec3(0.0f);
+    camera->CamSize = Vec3(1.0f, 1.0f, 1.0f);
+    editor.MoveMouseToWorld(0.0f, 0.0f); // the middle of the view
+    editor.Frame();
+    EXPECT_NEAR(editor.mEditor->mIo->MousePos.x, EditorHarness::Width / 2.0f, 0.01f);
+    EXPECT_NEAR(editor.mEditor->mIo->MousePos.y, EditorHarness::Height / 2.0f, 0.01f);
+    EXPECT_FALSE(editor.mEditor->mIo->WantCaptureMouse); // no editor window there
+
+    editor.MoveMouse(20.0f, EditorHarness::Height - 20.0f); // over "Additional Informations"
+    editor.Frame();
+    EXPECT_TRUE(editor.mEditor->mIo->WantCaptureMouse);
+}
+
+TEST(EditorBinding, FramesSetThePointerShapeButNeverItsVisibility)
+{
+    EditorHarness editor;
+    const int counter = Platform::GetCursorCounter();
+    editor.Frame(3);
+    editor.mEditor->mIo->MouseDrawCursor = true; // ImGui draws its own: no system picture
+    editor.Frame(3);
+    EXPECT_EQ(Platform::GetCursorCounter(), counter);
 }

@@ -13,8 +13,9 @@ using TestSupport::EditorHarness;
 
 namespace
 {
-constexpr int Width = 800;
-constexpr int Height = 600;
+// The harness's window size (it sizes the one window of the program).
+constexpr int Width = EditorHarness::Width;
+constexpr int Height = EditorHarness::Height;
 
 class EditorGl : public ::testing::Test
 {
@@ -35,7 +36,6 @@ protected:
         mEditor = std::make_unique<EditorHarness>(true);
         ASSERT_TRUE(mEditor->mWorld->mGraphics->mContextReady);
         ASSERT_TRUE(mEditor->mEditor->HasDeviceObjects());
-        mEditor->Message(WM_SIZE, 0, MakeLParam(Width, Height));
         mEditor->mEditor->Update(EditorHarness::Dt); // windows appear from their first frame on
     }
 
@@ -143,18 +143,18 @@ TEST_F(EditorGl, AWindowBackgroundIsBlendedWithItsAlpha)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     mEditor->mEditor->Update(EditorHarness::Dt);
 
-    // Inside "Level Serializables" (from y = 0.7 x 600 + 22, 325 wide), right
+    // Inside "Level Serializables" (from y = 0.7 x 768 + 22, 325 wide), right
     // of its fields and left of its scroll bar: the bare window background,
     // black at 0.7 alpha over the red.
     unsigned char rgba[4] = {};
     glReadBuffer(GL_BACK);
-    const int x = 295, y = 500;
+    const int x = 295, y = 610;
     glReadPixels(x, Height - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     EXPECT_NEAR(rgba[0], 255 * 0.3, 2.0);
     EXPECT_EQ(rgba[1], 0);
     EXPECT_EQ(rgba[2], 0);
 
     // Far from every editor window the clear colour stays.
-    glReadPixels(700, Height - 1 - 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glReadPixels(1000, Height - 1 - 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     EXPECT_EQ(rgba[0], 255);
 }

@@ -5,6 +5,7 @@
 #include "core/GameLogic.h"
 #include "graphics/Camera.h"
 #include "core/InputSys.h"
+#include "core/EngineConfig.h"
 #include "core/Message.h"
 
 namespace TestSupport
@@ -122,12 +123,17 @@ EditorHarness::EditorHarness(bool withResources)
     // editor tests add and edit cameras like any component.
     if (!mWorld->mFactory->GetCreator("Camera"))
         mWorld->mFactory->AddComponentCreator("Camera", new ComponentCreatorType<Camera>(ComponentType::Camera));
+    EngineConfig config(mLogFolder.Path());
+    config.mWidth = Width;
+    config.mHeight = Height;
+    mWindow = std::make_unique<WindowSystem>(&config);
     Message(WM_SIZE, 0, MakeLParam(Width, Height));
     SetState(GameState::EDITOR);
 }
 
 EditorHarness::~EditorHarness()
 {
+    mWindow.reset();
     mWorld.reset();
     mDebug.reset();
 }
@@ -178,6 +184,18 @@ void EditorHarness::MoveMouse(float x, float y)
     float offsetX = 0.0f, offsetY = 0.0f;
     OurImGui::MouseInWindow(origin, offsetX, offsetY);
     input.mCursor = Vec3(x - offsetX + input.mWindowPosition.x, y - offsetY + input.mWindowPosition.y, 0.0f);
+}
+
+void EditorHarness::MoveMouseToWorld(float x, float y)
+{
+    // The input state's mapping is linear in the cursor: two probes give it,
+    // whatever frame offsets it applies.
+    InputState& input = mWorld->mInput->mState;
+    input.mCursor = Vec3(0.0f);
+    const float x0 = input.GetMouseWorldX(), y0 = input.GetMouseWorldY();
+    input.mCursor = Vec3(1.0f, 1.0f, 0.0f);
+    const float dx = input.GetMouseWorldX() - x0, dy = input.GetMouseWorldY() - y0;
+    input.mCursor = Vec3(dx != 0.0f ? (x - x0) / dx : 0.0f, dy != 0.0f ? (y - y0) / dy : 0.0f, 0.0f);
 }
 
 void EditorHarness::MouseDown(int vk)

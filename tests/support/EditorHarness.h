@@ -9,7 +9,7 @@
 //                   graphics without a context, game logic, audio, particles)
 //                   plus OurImGui as the last system, in a temporary copy of
 //                   Resources/ or an empty folder, in the editor state with a
-//                   1366 x 768 display. Frame() runs every system once.
+//                   1366 x 768 window. Frame() runs every system once.
 //
 // Input reaches the editor the way the window system delivers it: Message()
 // hands a window message to every system (the input system and the editor's
@@ -19,6 +19,7 @@
 //
 // Typical use:
 //   TestSupport::EditorHarness editor;          // in the editor state
+//   editor.Frame();                             // draws the editor once
 //   ASSERT_TRUE(editor.Click("File"));          // opens the menu
 //   ASSERT_TRUE(editor.Click("Exit"));          // a menu item, found by label
 //   EXPECT_EQ(editor.Logic().mState.mNext, Framework::GameState::QUIT);
@@ -26,13 +27,23 @@
 // Widgets are found through support/ImGuiItemRecorder.h (FindItem by label,
 // FindItemById with IdPath for parts of composite widgets such as DragFloat2).
 // A widget must have been drawn in the last frame to be found: call Frame()
-// after whatever makes it appear.
+// after whatever makes it appear. A window's first frame lays it out unseen:
+// a window that appeared without a click (a modal opened by a key, a window
+// that sizes itself) needs Frame(2) before its widgets are where they stay.
+//
+// The panels are the editor's own: its Update draws them in the editor state
+// (see editor/EditorFrame.cpp), so a panel test sets up objects through
+// mWorld->mFactory, runs Frame() and clicks. Scene edits: MoveMouseToWorld()
+// puts the pointer over a world point, and mEditor->mIo->WantCaptureMouse
+// says whether an editor window is under it. Clicks never make ImGui double
+// clicks. LogText() is the session log; the working folder is mWorld's.
 #pragma once
 #include <imgui.h>
 #include <functional>
 #include <memory>
 #include <string>
 #include "core/DebugSystem.h"
+#include "core/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Win32Types.h"
 #include "support/GameplayFixtures.h"
@@ -100,6 +111,9 @@ public:
     // ---- Mouse, in ImGui's pixels ------------------------------------------------
     // Puts the cursor where the editor's binding will see (x, y).
     void MoveMouse(float x, float y);
+    // Puts the cursor where the input state maps it to the world point (x, y)
+    // under the active camera; ImGui sees it at the matching window pixel.
+    void MoveMouseToWorld(float x, float y);
     void MouseDown(int vk = Framework::VK_LBUTTON);
     void MouseUp(int vk = Framework::VK_LBUTTON);
     // Moves onto the item's centre, presses for two frames, releases for one,
@@ -121,5 +135,10 @@ public:
     std::unique_ptr<Framework::DebugSystem> mDebug;
     std::unique_ptr<GameplayWorld> mWorld;
     Framework::OurImGui* mEditor = nullptr; // owned by the world, deleted last
+    // A 1366 x 768 window (not fullscreen) for the mouse-to-world mapping and
+    // the editor's size; not among the updated systems, so nothing pumps SDL.
+    // Made after the systems' Init: the graphics system gets a GL context only
+    // when a test made the window first (see EditorGlTest).
+    std::unique_ptr<Framework::WindowSystem> mWindow;
 };
 } // namespace TestSupport

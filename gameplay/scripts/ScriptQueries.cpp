@@ -1,0 +1,95 @@
+#include "gameplay/scripts/ScriptQueries.h"
+#include "core/Composition.h"
+#include "core/CoreEngine.h"
+#include "core/Factory.h"
+#include "core/GameLogic.h"
+#include "core/InputSys.h"
+#include "core/Transform.h"
+#include "graphics/Camera.h"
+#include "graphics/GraphicsSystem.h"
+#include "physics/Body.h"
+#include "physics/ShapeOBB.h"
+
+namespace Framework
+{
+namespace
+{
+constexpr int LeftButton = 1; // virtual key of the left mouse button
+}
+
+void ObjectRef::Set(const Composition* object) { mId = object ? object->mId : NoObject; }
+
+Composition* ObjectRef::Get() const
+{
+    if (mId == NoObject || !gFactory)
+        return nullptr;
+    auto found = gFactory->mObjects.find(mId);
+    return found != gFactory->mObjects.end() ? found->second : nullptr;
+}
+
+Composition* LastObjectTagged(uint32_t tag)
+{
+    if (!gFactory)
+        return nullptr;
+    for (auto it = gFactory->mObjects.rbegin(); it != gFactory->mObjects.rend(); ++it)
+        if (it->second && it->second->mTag == tag)
+            return it->second;
+    return nullptr;
+}
+
+Composition* FirstObjectTagged(uint32_t tag)
+{
+    if (!gFactory)
+        return nullptr;
+    for (const auto& [id, object] : gFactory->mObjects)
+        if (object && object->mTag == tag)
+            return object;
+    return nullptr;
+}
+
+Camera* ActiveCamera() { return gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr; }
+
+void PlaceObject(Composition* object, const Vec3& position)
+{
+    if (!object)
+        return;
+    if (Body* body = object->GetComponent<Body>())
+        body->SetPosition(position);
+    if (Transform* transform = object->GetComponent<Transform>())
+        transform->mPosition = position;
+}
+
+bool PointInObjectBox(const Composition* object, float x, float y)
+{
+    const ShapeOBB* box = object ? object->GetComponent<ShapeOBB>() : nullptr;
+    const Transform* transform = object ? object->GetComponent<Transform>() : nullptr;
+    if (!box || !transform)
+        return false;
+    const Vec3& p = transform->mPosition;
+    const float hw = transform->mScale.x * 0.5f * box->HalfLength.x;
+    const float hh = transform->mScale.y * 0.5f * box->HalfLength.y;
+    return p.x - hw <= x && x <= p.x + hw && p.y - hh <= y && y <= p.y + hh;
+}
+
+bool LeftClicked() { return KeyTriggered(LeftButton); }
+
+bool KeyTriggered(int vk) { return gInput && gInput->mState.IsTriggered(vk); }
+
+bool GamePaused() { return gCore && gCore->mPaused; }
+
+void ResumeGame()
+{
+    if (gCore)
+        gCore->SetPause(false);
+}
+
+uint32_t CurrentGameState() { return gLogic ? gLogic->mState.mCurrent : GameState::NONE; }
+
+void RequestGameState(uint32_t state)
+{
+    if (gLogic)
+        gLogic->mState.mNext = state;
+}
+
+std::string CurrentLevelPath() { return gLogic ? gLogic->mState.GetCurrentLevel() : std::string(); }
+} // namespace Framework
