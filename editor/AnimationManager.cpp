@@ -34,11 +34,15 @@ ImTextureID TextureOf(const Sprite& frame)
     return reinterpret_cast<ImTextureID>(static_cast<intptr_t>(frame.mTextureId));
 }
 
+// A frame as a button without border or background of its own.
 bool FrameButton(const Sprite& frame, float size)
 {
-    return ImGui::ImageButton(TextureOf(frame), ImVec2(size, size), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
+    ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0, 0, 0, 0));
+    const bool pressed = ImGui::ImageButton(TextureOf(frame), ImVec2(size, size), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
                               ImVec2(frame.mCorners[3].x, frame.mCorners[3].y), -1, ImVec4(0, 0, 0, 0),
                               ImVec4(1, 1, 1, 1));
+    ImGui::PopStyleColor();
+    return pressed;
 }
 
 void FramePicker(ManagerState& state, const SpriteSheet& sheet)

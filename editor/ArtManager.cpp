@@ -111,9 +111,9 @@ std::string SpriteSheetCombo(OurImGui& editor)
     if (!gGraphicsSystem)
         return "";
     SpriteSheetTable& table = gGraphicsSystem->mSpriteSheets;
-    auto chosen = ChosenSheet(table, state.mSheetIndex);
+    ChosenSheet(table, state.mSheetIndex); // brings a stale index back into the table
     ImGui::Combo("##spritesheet", &state.mSheetIndex, &SheetKeyGetter, &table, static_cast<int>(table.size()));
-    chosen = ChosenSheet(table, state.mSheetIndex);
+    const auto chosen = ChosenSheet(table, state.mSheetIndex);
     return chosen == table.end() ? std::string() : chosen->first;
 }
 
