@@ -105,6 +105,13 @@ TEST_F(FileDrop, SaveCopiesTheImageAndRegistersASheetUsableAtOnce)
     EXPECT_EQ(sheet.mFrames.size(), 2u);
     EXPECT_FALSE(mEditor.mEditor->mFileDropped);
     EXPECT_EQ(mEditor.mEditor->mImportSheet.mFrames.size(), 0u); // reset for the next import
+
+    // At shutdown the new sheet goes into the art list with a text file of its own.
+    WriteArtList("Resources/Art/Art.dat", Sheets());
+    EXPECT_EQ(TestSupport::ReadLines(mEditor.mWorld->File("Resources/Art/Art.dat")),
+              (std::vector<std::string>{"Hero", "Resources/Art/hero.txt"}));
+    EXPECT_EQ(TestSupport::ReadLines(mEditor.mWorld->File("Resources/Art/hero.txt")),
+              (std::vector<std::string>{"2", "1", "Hero", "Sprite1", "Sprite2"}));
 }
 
 TEST_F(FileDrop, BadNamesAFailedCopyOrATakenKeyRegisterNothing)
