@@ -19,6 +19,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "editor/EditorDialogState.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
 
@@ -62,6 +63,7 @@ void OurImGui::Update(float dt)
         if (Triggered(VK_LCONTROL) || Triggered(VK_RCONTROL))
             std::cout << "CTRL" << std::endl;
 
+        BeginDialogFrame(*this);
         if (mObjectType == EditorObjectType::TileMap)
             TileGridEditing();
         FileDropDialogs();

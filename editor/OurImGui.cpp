@@ -8,6 +8,7 @@
 #include "core/Factory.h"
 #include "core/Message.h"
 #include "core/WindowSystem.h"
+#include "editor/EditorDialogState.h"
 #include "editor/EditorStyle.h"
 #include "graphics/GraphicsSystem.h"
 #include "platform/Platform.h"

@@ -20,6 +20,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include "core/MathTypes.h"
 #include "core/System.h"
@@ -35,6 +36,7 @@ struct ImDrawData;
 namespace Framework
 {
 class Composition;
+struct EditorDialogState;
 struct InputState;
 
 // Which dialog or manager window the editor shows (the open dialog field).
@@ -144,6 +146,7 @@ public:
     SpriteSheet mImportSheet;           // the sheet the file-drop dialog builds
     CameraWorkingValues mCameraValues;  // "Level Serializables"; live as long as the editor
     EditPanelsState mPanels;            // object list, component editor and tile tools
+    std::unique_ptr<EditorDialogState> mDialogState; // the dialogs' and managers' memory; made on first use
 
     // Draw lists handed to RenderDrawLists by the last Update (0 when it drew nothing).
     int mLastDrawListCount = 0;

@@ -146,13 +146,17 @@ TEST(EditorFrame, TheMenusOpenTheirDialogsAndNewDoesNothing)
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::LoadFile);
     const auto& levels = editor.mEditor->mResourceList.Entries("LevelData");
     EXPECT_NE(std::find(levels.begin(), levels.end(), "Level7.xml"), levels.end()); // refreshed
+    // Each dialog is modal: the menus answer again once it is closed.
+    ASSERT_TRUE(editor.Click("Close", "Load File"));
 
     ASSERT_TRUE(editor.Click("File"));
     ASSERT_TRUE(editor.Click("Save File"));
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::SaveFile);
+    ASSERT_TRUE(editor.Click("Close", "Save File"));
     ASSERT_TRUE(editor.Click("Edit"));
     ASSERT_TRUE(editor.Click("Sound Manager"));
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::SoundManager);
+    ASSERT_TRUE(editor.Click("Close", "Sound Manager"));
     ASSERT_TRUE(editor.Click("Edit"));
     ASSERT_TRUE(editor.Click("Animation Manager"));
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::AnimationManager);
