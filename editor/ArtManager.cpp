@@ -57,7 +57,12 @@ void DeleteChosenSheet(ManagerState& state, SpriteSheetTable& table)
         return;
     }
     Log("Sprite sheet \"" + chosen->first + "\" deleted.");
-    table.erase(chosen);
+    // The graphics system's own table goes through its removal, which also
+    // frees the texture and tells every Renderer.
+    if (gGraphicsSystem && &table == &gGraphicsSystem->mSpriteSheets)
+        gGraphicsSystem->RemoveSpriteSheet(chosen->first);
+    else
+        table.erase(chosen);
     state.mSheetIndex = 0;
     state.mProblem.clear();
 }
