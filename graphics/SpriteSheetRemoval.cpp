@@ -42,8 +42,10 @@ bool GraphicsSystem::RemoveSpriteSheet(const std::string& key)
         GLuint id = found->second.mId;
         glDeleteTextures(1, &id);
     }
+    // key may be the table's own key: keep a copy past the erase.
+    const std::string removed = key;
     mSpriteSheets.erase(found);
-    Log("Sprite sheet \"" + key + "\" removed");
+    Log("Sprite sheet \"" + removed + "\" removed");
     return true;
 }
 } // namespace Framework
