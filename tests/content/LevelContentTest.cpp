@@ -33,14 +33,21 @@ using namespace ContentSupport;
 
 namespace
 {
-// One level loaded by itself (no UI level) in the state that plays it.
+ScriptBase* NoScript(int32_t) { return nullptr; }
+
+// One level loaded by itself (no UI level) in the state that plays it, as
+// the components read it: the scripts, which set their objects up for play
+// as they start (stars shrunk to nothing, sounds chosen), are left out.
 struct LoadedLevel
 {
     explicit LoadedLevel(const std::string& name) : mWorld(true)
     {
         InitWorld(mWorld);
         mWorld.SetState(GameState::LEVEL);
+        const ScriptMaker maker = gScriptMaker;
+        gScriptMaker = &NoScript;
         GameLogic::LoadLevel(LevelPath(name));
+        gScriptMaker = maker;
         mObjects = ObjectsInOrder(*mWorld.mFactory);
     }
 
@@ -268,4 +275,21 @@ TEST(LevelContent, TheApplesAnimationsShareItsSheet)
         EXPECT_EQ(names.mAnimationSheets.at(animation), "Apple") << animation;
     }
     EXPECT_GE(names.mSheetFrames.at("Apple"), 67);
+}
+
+TEST(LevelContent, TheArchetypesSaveBackToTheSameBytes)
+{
+    TestSupport::GameplayWorld world(true);
+    InitWorld(world);
+    world.mFactory->LoadArchetypes();
+    EXPECT_GE(world.mFactory->mArchetypes.size(), 20u);
+    world.mFactory->SaveArchetypes();
+    for (const auto& entry : std::filesystem::directory_iterator(world.File("Resources/Archetype")))
+    {
+        const std::string file = entry.path().filename().string();
+        EXPECT_EQ(FirstDifference(TestSupport::ReadFile(entry.path().string()),
+                                  TestSupport::ReadFile(std::string(TANDREL_SOURCE_DIR) + "/Resources/Archetype/" + file)),
+                  "")
+            << file;
+    }
 }

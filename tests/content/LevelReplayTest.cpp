@@ -12,6 +12,7 @@
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/UIscript.h"
+#include "gameplay/scripts/WalkerSound.h"
 
 using namespace Framework;
 using namespace ContentSupport;
@@ -30,7 +31,7 @@ struct ReplayResult
 
 ReplayResult Replay(const std::string& level, const Recording& recording)
 {
-    std::srand(1); // the roaches' and rats' now-and-then sounds
+    SeedWalkerRandom(1); // the roaches' and rats' now-and-then sounds
     TestSupport::GameplayWorld world(true);
     InitWorld(world);
     EnterLevel(world, level);

@@ -47,8 +47,11 @@ def _record(component):
         pos = dict(c["Position"].attrs)
         return ["Camera", "%s %s 1" % (text_float(size["X"]), text_float(size["Y"])), _vec(c["MinClamp"]),
                 _vec(c["MaxClamp"]), "%s %s 0" % (text_float(pos["X"]), text_float(pos["Y"]))]
-    if component.name not in TEXT_FIELDS:
-        return []  # not stored in archetypes (particle emitters)
+    if component.name not in TEXT_FIELDS or component.name == "Animator":
+        # Particle emitters are not part of the format; animators are left
+        # out because the engine steps archetype animators, which would
+        # rewrite the file at every exit.
+        return []
     children = {child.name: child for child in component.children}
     lines = [component.name]
     for field in TEXT_FIELDS[component.name]:
@@ -61,6 +64,8 @@ def archetype_text(name, obj):
     element = obj.element()
     lines = [name, "%d" % obj.tag]
     for component in element.children[1:]:
+        if name.endswith("Switch") and component.name == "AudioComponent":
+            continue  # a switch archetype's sound key does not survive a run: add it when placing
         lines += _record(component)
     lines.append("END")
     return "\n".join(lines) + "\n"

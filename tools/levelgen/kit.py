@@ -30,9 +30,8 @@ class Level:
         self.add(apple(start))
         self.add(GameObject("MainCamera", 0, (start[0] + 12, start[1] + 6, 0), components=[
             camera(ZOOM, view_min, view_max), behaviour("CameraScript")]))
-        # The effect hides on the last frame of the turn animation until it plays.
         self.add(GameObject("AppleEffect", 0, (start[0], start[1] + 1, -4.5), (2, 2, 1), components=[
-            renderer("Apple", 43, alpha=0.0), animator("AppleLand", 18, loop=False, playing=False),
+            renderer("Apple", 0, alpha=0.0), animator("AppleLand", 18, loop=False, playing=False),
             behaviour("FollowAppleScript")]))
         self.backgrounds(background, view_min, view_max)
 

@@ -133,7 +133,8 @@ def particles(sprite="Sparkle", sheet_index=0, sprite_index=0, **settings):
 
 
 class GameObject:
-    def __init__(self, name, tag=0, pos=(0, 0, 0), scale=(1, 1, 1), rot=0.0, components=()):
+    def __init__(self, name, tag=0, pos=(0, 0, 0), scale=(1, 1, 1), rot=0.0, components=(), start_frame=0):
+        self.start_frame = start_frame  # the frame an animated object shows once started
         self.name = name
         self.tag = TAG[tag] if isinstance(tag, str) else int(tag)
         self.transform = transform(pos, scale, rot)
@@ -153,9 +154,9 @@ class GameObject:
             # An Animator starts its Renderer at frame 0, and a Button gives its
             # AudioComponent the click sound: files say so, so they load and
             # save back unchanged.
-            if c.name == "Renderer" and "Animator" in names and self.name != "AppleEffect":
+            if c.name == "Renderer" and "Animator" in names:
                 index = next(child for child in c.children if child.name == "Index")
-                index.attrs = [("Value", 0)]
+                index.attrs = [("Value", self.start_frame)]
             if c.name == "AudioComponent" and "Button" in names:
                 c.children[0].attrs = [("Value", "ButtonClickLeaf")]
         comps = [self.transform] + sorted(self.components, key=lambda c: TYPE_IDS[c.name])
