@@ -1,0 +1,303 @@
+"""Interface art: the mouse cursor, labelled and icon buttons (idle, hover,
+pressed in three columns), the nine level picks, the heads-up display and the
+pause, win and lose panels.
+"""
+import math
+from svg import *
+from apple import apple_shape
+
+# ---- Mouse cursor: 64-pixel frames, 2 rows x 4 columns ----
+# 0 plain, 1 over something that can be picked, 5 dragging / holding a button;
+# the others are spares in the same style. The tip sits near (18, 6) so it
+# lands on the mouse where the game draws the sprite.
+
+def arrow(col):
+    pts = [(18, 6), (18, 50), (28, 40), (36, 58), (44, 54), (36, 37), (50, 37)]
+    return poly(pts, col, OUT, 3.5) + path("M 22 16 L 22 34", None, WHITE, 3, opacity=0.6)
+
+
+def hand(open_hand):
+    out = ""
+    if open_hand:
+        # A pointing glove.
+        out += rect(14, 4, 12, 30, WHITE, OUT, 3.5, rx=6)
+        out += path("M 10 34 Q 8 28 14 26 L 48 26 Q 56 26 56 36 L 54 48 Q 52 58 40 58 L 24 58 Q 12 56 10 44 Z", WHITE, OUT, 3.5)
+        for x in (28, 38, 48):
+            out += line(x, 28, x, 38, OUT, 2.5)
+    else:
+        # A closed, grabbing glove.
+        out += path("M 10 30 Q 8 18 20 18 L 46 18 Q 56 18 56 30 L 54 46 Q 52 58 40 58 L 24 58 Q 12 56 10 44 Z", WHITE, OUT, 3.5)
+        for x in (20, 30, 40):
+            out += path("M %s 18 Q %s 28 %s 32" % (f(x), f(x + 5), f(x + 10)), None, OUT, 2.5)
+    out += rect(18, 56, 28, 6, RED, OUT, 2.5, rx=3)
+    return out
+
+
+def cursor(i):
+    if i == 1:
+        return hand(True)
+    if i == 5:
+        return hand(False)
+    return arrow([WHITE, None, YELLOW, SKY, LEAF, None, PINK, ORANGE][i])
+
+
+# ---- Labelled buttons: 256 x 96 frames, 3 columns (idle, hover, pressed) ----
+BUTTON_LABELS = ["PLAY", "LEVELS", "HOW TO PLAY", "SETTINGS", "CREDITS", "EXIT", "BACK", "YES", "NO",
+                 "RESUME", "RESTART", "QUIT", "NEXT", "RETRY", "MENU", "CONTROLS", "START", "SKIP"]
+BUTTON_COLOURS = {"EXIT": RED, "QUIT": RED, "NO": RED, "YES": GREEN_BTN, "PLAY": GREEN_BTN, "START": GREEN_BTN,
+                  "NEXT": GREEN_BTN, "BACK": ORANGE, "MENU": ORANGE}
+
+
+def wide_button(label, state):
+    col = BUTTON_COLOURS.get(label, BLUE)
+    press = 4 if state == 2 else 0
+    out = rect(8, 16, 240, 72, OUT, None, rx=30)  # the base the face presses into
+    face_col = col
+    if state == 1:
+        out = rect(4, 10, 248, 82, YELLOW, None, rx=34, opacity=0.6) + out
+    out += rect(8, 10 + press, 240, 70, face_col, OUT, 4, rx=30)
+    out += rect(20, 16 + press, 216, 22, WHITE, None, rx=11, opacity=0.3 if state != 2 else 0.15)
+    size = 34 if len(label) <= 8 else 27
+    out += text(128, 57 + press + (0 if len(label) <= 8 else -2), label, size, WHITE, OUT, 7)
+    return out
+
+
+# ---- Icon buttons: 96 x 96 frames, 3 columns (idle, hover, pressed) ----
+ICONS = ["up", "down", "plus", "minus", "tick_off", "tick_on", "bell", "pause", "back", "close", "leaf", "speaker"]
+
+
+def icon_glyph(name):
+    if name == "up":
+        return poly([(48, 28), (70, 56), (26, 56)], WHITE, OUT, 3.5)
+    if name == "down":
+        return poly([(48, 64), (70, 36), (26, 36)], WHITE, OUT, 3.5)
+    if name == "plus":
+        return rect(40, 26, 16, 44, WHITE, OUT, 3, rx=4) + rect(26, 40, 44, 16, WHITE, OUT, 3, rx=4) + rect(42, 28, 12, 40, WHITE, None, rx=3)
+    if name == "minus":
+        return rect(26, 40, 44, 16, WHITE, OUT, 3, rx=4)
+    if name in ("tick_off", "tick_on"):
+        out = rect(26, 26, 44, 44, WHITE, OUT, 3.5, rx=8)
+        if name == "tick_on":
+            out += path("M 32 48 L 44 60 L 66 30", None, OUT, 9) + path("M 32 48 L 44 60 L 66 30", None, GREEN_BTN, 5)
+        return out
+    if name == "bell":
+        out = path("M 30 62 Q 32 30 48 28 Q 64 30 66 62 L 72 68 L 24 68 Z", YELLOW, OUT, 3.5)
+        return out + circle(48, 72, 6, GOLD, OUT, 2.5) + circle(48, 24, 4, GOLD, OUT, 2.5)
+    if name == "pause":
+        return rect(30, 28, 12, 40, WHITE, OUT, 3, rx=3) + rect(54, 28, 12, 40, WHITE, OUT, 3, rx=3)
+    if name == "back":
+        return path("M 24 48 L 46 28 L 46 40 L 70 40 L 70 56 L 46 56 L 46 68 Z", WHITE, OUT, 3.5)
+    if name == "close":
+        return (line(32, 32, 64, 64, OUT, 14) + line(64, 32, 32, 64, OUT, 14) +
+                line(32, 32, 64, 64, WHITE, 8) + line(64, 32, 32, 64, WHITE, 8))
+    if name == "leaf":
+        return path("M 26 68 Q 22 26 70 24 Q 74 66 26 68 Z", LEAF, OUT, 3.5) + path("M 28 66 Q 46 46 66 28", None, LEAF_D, 3)
+    if name == "speaker":
+        out = path("M 26 40 L 38 40 L 52 28 L 52 68 L 38 56 L 26 56 Z", WHITE, OUT, 3.5)
+        return out + path("M 60 38 Q 66 48 60 58", None, OUT, 4) + path("M 66 32 Q 76 48 66 64", None, OUT, 4)
+    return ""
+
+
+def icon_button(name, state):
+    press = 3 if state == 2 else 0
+    col = GREEN_BTN if name in ("leaf", "tick_on") else (RED if name == "close" else ORANGE)
+    out = ""
+    if state == 1:
+        out += circle(48, 50, 46, YELLOW, None, opacity=0.6)
+    out += circle(48, 52, 40, OUT, None)
+    out += circle(48, 48 + press, 40, col, OUT, 4)
+    out += ellipse(40, 30 + press, 22, 10, WHITE, None, opacity=0.3)
+    return out + group(icon_glyph(name), ty=press)
+
+
+# ---- Level picks: 128 x 128 frames; one row of 7 per level ----
+# b idle, b+1 hover, b+2 locked, b+3 open idle, b+4 open hover,
+# b+5 completed idle, b+6 completed hover; b = 7 x (level - 1).
+
+def level_pick(level, state):
+    colours = [RED, ORANGE, YELLOW, GREEN_BTN, "#3fbfa8", BLUE, PURPLE, PINK, "#9fd6f2"]
+    hover = state in (1, 4, 6)
+    locked = state == 2
+    done = state in (5, 6)
+    col = GREY if locked else colours[level - 1]
+    out = ""
+    if hover:
+        out += circle(64, 64, 62, YELLOW, None, opacity=0.6)
+    out += circle(64, 68, 54, OUT, None)
+    out += circle(64, 64, 54, col, OUT, 4)
+    out += ellipse(52, 36, 30, 12, WHITE, None, opacity=0.3)
+    if locked:
+        out += rect(40, 58, 48, 38, GOLD, OUT, 3.5, rx=6)
+        out += path("M 48 58 L 48 46 Q 48 30 64 30 Q 80 30 80 46 L 80 58", None, OUT, 8)
+        out += path("M 48 58 L 48 46 Q 48 30 64 30 Q 80 30 80 46 L 80 58", None, GREY_L, 4)
+        out += circle(64, 74, 5, OUT, None) + rect(62, 74, 4, 12, OUT, None)
+        return out
+    out += text(64, 84 if not done else 76, str(level), 56 if not done else 44, WHITE, OUT, 8)
+    if done:
+        for k, x in enumerate((40, 64, 88)):
+            out += poly(star_points(x, 100 - (6 if k == 1 else 0), 12, 5), YELLOW, OUT, 2.5)
+    if hover:
+        out += apple_shape(104, 24, 14, 3, "happy")
+    return out
+
+
+# ---- HUD ----
+
+def heart(i):
+    """64 x 64: 0 full, 1 empty."""
+    if i == 0:
+        return path(heart_path(32, 33, 26), RED, OUT, 3.5) + highlight(22, 22, 6, 4, rot=-30)
+    return path(heart_path(32, 33, 26), GREY_L, OUT, 3.5, opacity=0.8)
+
+
+def star(i):
+    """128 x 128: 0 empty, 1 filled."""
+    pts = star_points(64, 68, 58, 26)
+    if i == 0:
+        return poly(pts, "#6b5a4a", OUT, 5, opacity=0.85) + poly(star_points(64, 68, 44, 20), None, "#8e7a66", 3)
+    return (poly(pts, YELLOW, OUT, 5) + poly(star_points(64, 68, 40, 18), GOLD, None, 0, opacity=0.5) +
+            highlight(48, 44, 10, 6, rot=-30, opacity=0.6))
+
+
+def timer_bg():
+    """320 x 96: the wooden sign behind the time text."""
+    out = rect(6, 10, 308, 76, BROWN_L, OUT, 4, rx=20)
+    out += rect(16, 18, 288, 14, WHITE, None, rx=7, opacity=0.25)
+    out += line(20, 60, 300, 60, BROWN, 2, opacity=0.5)
+    # A little clock at the left.
+    out += circle(48, 48, 24, CREAM, OUT, 3.5) + line(48, 48, 48, 32, OUT, 3.5) + line(48, 48, 60, 52, OUT, 3.5)
+    return out
+
+
+def speed_indicator(i):
+    """128 x 128: 0 normal, 1 normal hover, 2 fast, 3 fast hover."""
+    fast = i >= 2
+    hover = i % 2 == 1
+    out = ""
+    if hover:
+        out += circle(64, 64, 62, YELLOW, None, opacity=0.6)
+    out += circle(64, 68, 54, OUT, None) + circle(64, 64, 54, ORANGE if fast else BLUE, OUT, 4)
+    out += ellipse(52, 36, 30, 12, WHITE, None, opacity=0.3)
+    n = 2 if fast else 1
+    for k in range(n):
+        x = 52 + k * 22 - (11 if fast else 0)
+        out += poly([(x - 14, 40), (x + 14, 64), (x - 14, 88)], WHITE, OUT, 3.5)
+    out += text(64, 116, "x2" if fast else "x1", 22, WHITE, OUT, 5)
+    return out
+
+
+def ui_apple():
+    """128 x 128: the apple portrait beside the hearts."""
+    return circle(64, 64, 58, CREAM, OUT, 4) + apple_shape(64, 62, 40, 3, "smile")
+
+
+# ---- Panels ----
+
+def panel(w, h, title, colour=BROWN_L):
+    out = rect(10, 18, w - 20, h - 24, OUT, None, rx=36)
+    out += rect(10, 10, w - 20, h - 24, colour, OUT, 5, rx=36)
+    out += rect(26, 26, w - 52, h - 56, CREAM, OUT, 3, rx=26)
+    if title:
+        out += rect(w / 2 - 150, -2 + 10, 300, 64, RED, OUT, 4, rx=24)
+        out += text(w / 2, 54, title, 38, WHITE, OUT, 7)
+    return out
+
+
+def pause_panel(kind):
+    """512 x 512: the pause title card; kind pause, confirm or controls."""
+    if kind == "pause":
+        out = panel(512, 512, "PAUSED")
+        out += apple_shape(256, 170, 60, 3, "closed")
+        out += text(256, 262, "Taking a little rest...", 26, BROWN_D, None)
+        out += path("M 316 110 L 336 110 L 316 130 L 336 130", None, BLUE_D, 4)
+        out += path("M 344 84 L 358 84 L 344 98 L 358 98", None, BLUE_D, 3)
+        return out
+    if kind == "confirm":
+        out = panel(512, 512, "QUIT?")
+        out += apple_shape(256, 172, 60, 3, "sad")
+        out += text(256, 266, "Leave the level?", 30, BROWN_D, None)
+        out += text(256, 300, "Your progress here is lost.", 20, BROWN, None)
+        return out
+    out = panel(512, 512, "CONTROLS")
+    rows = [("SPACE", "start rolling"), ("UP", "jump"), ("RIGHT", "turn around"),
+            ("MOUSE", "drag things"), ("WHEEL", "zoom"), ("ESC", "pause")]
+    for k, (key, what) in enumerate(rows):
+        y = 112 + k * 52
+        out += rect(52, y - 30, 132, 42, WHITE, OUT, 3, rx=10)
+        out += text(118, y - 1, key, 22, BROWN_D, None)
+        out += text(204, y - 1, what, 26, BROWN_D, None, anchor="start")
+    return out
+
+
+def result_panel(won):
+    """768 x 512: the win or lose card behind the stars and buttons."""
+    out = panel(768, 512, "LEVEL CLEAR!" if won else "OH NO!", LEAF if won else GREY)
+    if won:
+        for x, y in ((110, 120), (660, 130), (140, 380), (630, 400), (384, 440)):
+            out += poly(star_points(x, y, 14, 6), YELLOW, OUT, 2.5, opacity=0.7)
+        out += text(384, 330, "The apple is one step closer to home!", 26, BROWN_D, None)
+    else:
+        for x, y in ((120, 140), (650, 150)):
+            out += path("M %s %s q 6 10 0 16 q -6 -6 0 -16 z" % (f(x), f(y)), SKY, OUT, 2)
+        out += text(384, 330, "That apple got a little too bruised.", 26, BROWN_D, None)
+        out += text(384, 366, "Give it another roll!", 24, BROWN, None)
+    return out
+
+
+def apple_win(i):
+    """128 x 128, 4 frames: the apple jumps for joy."""
+    lift = [0, 10, 16, 8][i]
+    arms = [0, 20, 30, 15][i]
+    out = shadow(64, 120, 34 - lift, 5)
+    a = apple_shape(64, 66 - lift, 42, 3, "happy", sx=[1.05, 0.95, 0.92, 1.0][i], sy=[0.95, 1.05, 1.1, 1.0][i])
+    for side in (-1, 1):
+        out += path("M %s %s L %s %s" % (f(64 + side * 36), f(76 - lift), f(64 + side * 52), f(56 - lift - arms)), None, OUT, 5)
+    out += a
+    if i in (1, 2):
+        out += poly(star_points(20, 24, 9, 4), YELLOW, OUT, 2) + poly(star_points(110, 30, 7, 3), YELLOW, OUT, 2)
+    return out
+
+
+def apple_lose(i):
+    """128 x 128, 4 frames: the bruised apple sobs."""
+    bob = [0, 2, 0, 2][i]
+    out = shadow(64, 120, 36, 5)
+    out += apple_shape(64, 68 + bob, 42, 1, "sad", sx=1.02, sy=0.98)
+    for side in (-1, 1):
+        y = 66 + bob + [4, 10, 16, 22][i]
+        out += path("M %s %s q 4 7 0 11 q -4 -4 0 -11 z" % (f(64 + side * 14), f(y)), SKY, OUT, 1.5)
+    out += path("M 92 %s q 10 -6 20 0" % f(92 + bob), None, BLUE_D, 2.5, opacity=0.6)
+    return out
+
+
+def how_to_play():
+    """1024 x 576: the how-to-play page (menu and pause)."""
+    out = rect(0, 0, 1024, 576, CREAM, OUT, 8, rx=40)
+    out += text(512, 70, "HOW TO PLAY", 52, RED, OUT, 8)
+    steps = [("1", "Press SPACE and the apple rolls on its own.", 3, "smile"),
+             ("2", "UP jumps, RIGHT turns it around.", 3, "open"),
+             ("3", "Drag crates, cans and bottles with the mouse", 2, "smile"),
+             ("", "to clear its way. Mind roaches, rats and icicles!", None, None),
+             ("4", "Reach the basket before the time runs out", 3, "happy"),
+             ("", "to earn three stars.", None, None)]
+    y = 156
+    for k, (num, words, health, face) in enumerate(steps):
+        if num:
+            out += circle(96, y - 12, 30, ORANGE, OUT, 4) + text(96, y + 2, num, 34, WHITE, OUT, 6)
+            out += apple_shape(920, y - 16, 30, health, face)
+        out += text(150, y, words, 30, BROWN_D, None, anchor="start", weight="normal")
+        follows = steps[k + 1][0] if k + 1 < len(steps) else "end"
+        y += 40 if not follows else 80
+    for k, x in enumerate((400, 512, 624)):
+        out += poly(star_points(x, 536, 20, 9), YELLOW, OUT, 3)
+    return out
+
+
+def settings_panel():
+    """768 x 512: the settings page labels; values and arrows are separate."""
+    out = panel(768, 512, "SETTINGS", BLUE)
+    for k, label in enumerate(("MUSIC", "SOUND", "SCROLL", "FULL SCREEN")):
+        y = 150 + k * 88
+        out += text(90, y, label, 34, BROWN_D, None, anchor="start")
+        out += rect(420, y - 40, 260, 56, WHITE, OUT, 3, rx=18)
+    return out
