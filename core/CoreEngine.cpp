@@ -124,6 +124,9 @@ void CoreEngine::RunFrame()
         debug->mRecords.front().mSamples[slot] = Milliseconds(frameStart, frameEnd);
         debug->mRecords.back().mSamples[slot] = dt * 1000.0f;
     }
+    // The frame's log lines reach the file together.
+    if (debug)
+        debug->FlushLog();
 }
 
 void CoreEngine::FlushLevel()

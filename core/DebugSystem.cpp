@@ -1,5 +1,6 @@
 #include "core/DebugSystem.h"
 #include "core/CoreEngine.h"
+#include <cstring>
 #include <imgui.h>
 
 namespace Framework
@@ -15,7 +16,8 @@ DebugSystem::~DebugSystem()
 {
     Log("Debug System terminating.");
     Log("============================ [END SESSION] ============================");
-    mLogStream.close();
+    std::lock_guard<std::mutex> lock(mLogMutex);
+    mLogFile.Close();
     if (gDebug == this)
         gDebug = nullptr;
 }
@@ -26,9 +28,9 @@ void DebugSystem::OpenLog()
     if (!mPath.empty())
     {
         mPath += "/Kestrome/Vorlane.log";
-        mLogStream.open(mPath, std::ios::out | std::ios::app);
+        mLogFile.Open(mPath);
     }
-    if (mLogStream.is_open())
+    if (mLogFile.IsOpen())
     {
         mLoggingEnabled = true;
         Log("=========================== [START SESSION] ===========================");
@@ -43,15 +45,31 @@ void DebugSystem::OpenLog()
 void DebugSystem::Log(const std::string& message)
 {
     std::lock_guard<std::mutex> lock(mLogMutex);
-    // Each line carries the time of the call.
+    // Each line carries the time of the call; the stamp is remade when the second changes.
     const std::time_t now = std::time(nullptr);
-    localtime_r(&now, &mLocalTime);
+    if (now != mStampTime)
+    {
+        localtime_r(&now, &mLocalTime);
+        std::strftime(mStamp, sizeof(mStamp), "%I:%M:%S%p", &mLocalTime);
+        mStampTime = now;
+    }
     if (!mLoggingEnabled)
         return;
-    char stamp[32];
-    std::strftime(stamp, sizeof(stamp), "%I:%M:%S%p", &mLocalTime);
-    mLogStream << "[" << stamp << "] : " << message << "\n";
-    mLogStream.flush();
+    mLogFile.Append("[", 1);
+    mLogFile.Append(mStamp, std::strlen(mStamp));
+    mLogFile.Append("] : ", 4);
+    mLogFile.Append(message.data(), message.size());
+    mLogFile.Append("\n", 1);
+    if (!mLogQueued)
+        mLogFile.Flush();
+}
+
+void DebugSystem::FlushLog()
+{
+    std::lock_guard<std::mutex> lock(mLogMutex);
+    mLogQueued = true;
+    mLogFile.Flush();
+    mLogFile.HookTerminate();
 }
 
 void DebugSystem::InitProfiler()

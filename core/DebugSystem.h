@@ -1,11 +1,11 @@
 // The session log under the Documents folder and the per-system profiler records.
 #pragma once
 #include <ctime>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <vector>
 #include "core/FrameRateController.h"
+#include "core/LogBuffer.h"
 
 namespace Framework
 {
@@ -25,8 +25,12 @@ public:
     ~DebugSystem();
 
     void OpenLog();
-    // Thread-safe: the level loader thread logs too.
+    // Thread-safe: the level loader thread logs too. Lines are queued from the
+    // first FlushLog on and written by the next one (or at exit, or on SIGTERM).
     void Log(const std::string& message);
+    // Writes the queued lines; called once a frame. From the first call on,
+    // lines are queued instead of written one by one.
+    void FlushLog();
     void InitProfiler();
     void DrawProfiler();
     static float GetSample(void* data, int i);
@@ -38,7 +42,7 @@ public:
     std::time_t mSessionTime;
     std::tm mLocalTime{};
     std::string mPath;        // the Documents folder, then the log file's path
-    std::ofstream mLogStream;
+    LogBuffer mLogFile;
     bool mLoggingEnabled = false;
     FrameRateController mSystemStopwatch;
     FrameRateController mFrameStopwatch;
@@ -48,6 +52,9 @@ public:
 
 private:
     std::mutex mLogMutex;
+    bool mLogQueued = false;        // set by the first FlushLog: lines wait for the next one
+    std::time_t mStampTime = -1;    // the second mStamp was made for
+    char mStamp[32] = {};
 };
 
 extern DebugSystem* gDebug;

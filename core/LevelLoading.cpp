@@ -84,11 +84,17 @@ void LevelState::SwitchLevel()
     while (!done.load())
     {
         if (gGraphicsSystem)
+        {
             gGraphicsSystem->DrawLoadingFrame();
+            if (gDebug)
+                gDebug->FlushLog(); // the loading frame's lines, as any frame's
+        }
         else
             std::this_thread::yield();
     }
     loader.join();
+    if (gDebug)
+        gDebug->FlushLog();
 
     mLoadedLevelPath = mNextLevelPath;
     if (gGraphicsSystem)

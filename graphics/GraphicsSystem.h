@@ -80,6 +80,10 @@ public:
     uint32_t mSpriteVertexArray = 0;
     uint32_t mSpriteVertexBuffer = 0;
     uint32_t mSpriteIndexBuffer = 0;
+    // The frame's batches one after another, as written to the sprite buffers
+    // (their storage is kept from frame to frame).
+    std::vector<float> mBatchVertices;
+    std::vector<uint32_t> mBatchIndices;
     uint32_t mTextVertexArray = 0;
     uint32_t mTextVertexBuffer = 0;
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
@@ -95,6 +99,8 @@ public:
     uint32_t mFlatColourProgram = 0;
 
 private:
+    // Writes every queued batch into the sprite buffers, noting where each starts.
+    void UploadBatches();
     void DrawBatch(SpriteBatch& batch);
     void BuildFlatColourProgram();
     // The window system's client size, or the window's when there is no window system.

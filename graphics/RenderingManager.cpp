@@ -57,13 +57,15 @@ void RenderingManager::Update(float dt)
 void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
 {
     mLiveRenderers.push_back({objectId, renderer});
-    BuildLayers();
+    EnterLayer(mLiveRenderers.back(), true);
+    Log("Building layers");
 }
 
 void RenderingManager::AddMode2Renderer(uint32_t objectId, Renderer* renderer)
 {
     mTileRenderers.push_back({objectId, renderer});
-    BuildLayers();
+    EnterLayer(mTileRenderers.back(), false);
+    Log("Building layers");
 }
 
 void RenderingManager::AddArchetypeRenderer(uint32_t objectId, Renderer* renderer)
@@ -71,16 +73,37 @@ void RenderingManager::AddArchetypeRenderer(uint32_t objectId, Renderer* rendere
     mArchetypeRenderers.push_back({objectId, renderer});
 }
 
+void RenderingManager::EnterLayer(const RendererEntry& entry, bool live)
+{
+    if (!entry.mRenderer || !entry.mRenderer->mTransform)
+        return;
+    // A layer holds its live renderers first, then its tile renderers, each in
+    // list order: the order a rebuild from the two lists gives.
+    const int layer = LayerOf(entry.mRenderer->mTransform->mPosition.z);
+    std::vector<RendererEntry>& entries = mLayers[layer];
+    size_t& liveCount = mLayerLiveCounts[layer];
+    if (live)
+    {
+        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(liveCount), entry);
+        ++liveCount;
+    }
+    else
+        entries.push_back(entry);
+}
+
 void RenderingManager::RemoveRenderer(uint32_t objectId, Renderer* renderer)
 {
     EraseFirst(mLiveRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
-    // The layer map is looked through whole: the renderer may have moved since the map was built.
+    // The layer map is looked through whole: the renderer may have moved since it entered its layer.
     for (auto& [layer, entries] : mLayers)
     {
         auto found = std::find_if(entries.begin(), entries.end(),
                                   [renderer](const RendererEntry& entry) { return entry.mRenderer == renderer; });
         if (found != entries.end())
         {
+            size_t& liveCount = mLayerLiveCounts[layer];
+            if (static_cast<size_t>(found - entries.begin()) < liveCount)
+                --liveCount;
             entries.erase(found);
             return;
         }
@@ -89,7 +112,23 @@ void RenderingManager::RemoveRenderer(uint32_t objectId, Renderer* renderer)
 
 void RenderingManager::RemoveMode2Renderer(uint32_t objectId)
 {
-    EraseFirst(mTileRenderers, [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+    auto listed = std::find_if(mTileRenderers.begin(), mTileRenderers.end(),
+                               [objectId](const RendererEntry& entry) { return entry.mObjectId == objectId; });
+    if (listed == mTileRenderers.end())
+        return;
+    const Renderer* renderer = listed->mRenderer;
+    mTileRenderers.erase(listed);
+    // Its layer entry goes too, as the next rebuild of the map would drop it.
+    for (auto& [layer, entries] : mLayers)
+    {
+        const size_t liveCount = mLayerLiveCounts[layer];
+        for (size_t i = liveCount; i < entries.size(); ++i)
+            if (entries[i].mObjectId == objectId && entries[i].mRenderer == renderer)
+            {
+                entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+                return;
+            }
+    }
 }
 
 void RenderingManager::AddTextRenderer(uint32_t objectId, TextRenderer* renderer)
@@ -122,16 +161,16 @@ bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIn
 void RenderingManager::BuildLayers()
 {
     mLayers.clear();
-    for (const auto* list : {&mLiveRenderers, &mTileRenderers})
-        for (const RendererEntry& entry : *list)
-            if (entry.mRenderer && entry.mRenderer->mTransform)
-                mLayers[LayerOf(entry.mRenderer->mTransform->mPosition.z)].push_back(entry);
+    mLayerLiveCounts.clear();
+    for (const RendererEntry& entry : mLiveRenderers)
+        EnterLayer(entry, true);
+    for (const RendererEntry& entry : mTileRenderers)
+        EnterLayer(entry, false);
     Log("Building layers");
 }
 
 void RenderingManager::Clear()
 {
-    mLayers.clear();
     mLiveRenderers.clear();
     mTextRenderers.clear();
     mAnimators.clear();

@@ -44,7 +44,8 @@ public:
     void AddTextRenderer(uint32_t objectId, TextRenderer* renderer);
     void RemoveTextRenderer(TextRenderer* renderer, uint32_t objectId);
     void AddAnimator(Animator* animator);
-    // Groups the live and tile renderers by layer (ceil of their z).
+    // Groups the live and tile renderers by layer (ceil of their z) from scratch.
+    // Adding a renderer enters it into its layer alone, to the same map.
     void BuildLayers();
     // The layer map's number for a depth: rounded up (2.5 -> 3, -0.5 -> 0).
     static int LayerOf(float z);
@@ -64,6 +65,11 @@ public:
     std::vector<Animator*> mAnimators;
     AnimationTable mAnimations;
     bool mAnimationFileIntact = true; // false: the file had a damaged record and is not rewritten
+
+private:
+    // Enters one renderer into the layer of its current depth (none without a Transform).
+    void EnterLayer(const RendererEntry& entry, bool live);
+    std::map<int, size_t> mLayerLiveCounts; // per layer: how many of its first entries are live renderers
 };
 
 extern RenderingManager* gRenderingManager;

@@ -1,5 +1,6 @@
 // Sprite queueing and the per-frame flush of the batches.
 #include <GL/glew.h>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include "graphics/GraphicsSystem.h"
@@ -83,8 +84,25 @@ void GraphicsSystem::DrawSprite(const Sprite& frame, const Vec3& position, const
     }
 }
 
+namespace
+{
+// Writes bytes at the start of the buffer bound to target, growing it (to at
+// least double) when they do not fit: the buffer is re-specified only then.
+void WriteGrowing(GLenum target, size_t& capacity, size_t bytes, const void* data)
+{
+    if (bytes > capacity)
+    {
+        capacity = std::max(capacity * 2, bytes);
+        glBufferData(target, static_cast<GLsizeiptr>(capacity), nullptr, GL_DYNAMIC_DRAW);
+    }
+    glBufferSubData(target, 0, static_cast<GLsizeiptr>(bytes), data);
+}
+} // namespace
+
 void GraphicsSystem::FlushSprites()
 {
+    if (mContextReady)
+        UploadBatches();
     for (auto& [layer, textures] : mSpriteBatches)
         for (auto& [texture, programs] : textures)
         {
@@ -102,16 +120,49 @@ void GraphicsSystem::FlushSprites()
         }
 }
 
+void GraphicsSystem::UploadBatches()
+{
+    // Every batch of the frame goes into the two sprite buffers in one write
+    // each, at its own offset: a buffer is never re-specified for a frame (the
+    // driver would allocate new storage each time) and no draw waits for a
+    // region another draw reads. The debug lines may have re-specified the
+    // buffers since the last frame, so their sizes are asked for.
+    mBatchVertices.clear();
+    mBatchIndices.clear();
+    for (auto& [layer, textures] : mSpriteBatches)
+        for (auto& [texture, programs] : textures)
+            for (auto& [program, batch] : programs)
+            {
+                batch.mFirstVertex = static_cast<uint32_t>(mBatchVertices.size() / mFloatsPerVertex);
+                batch.mFirstIndex = static_cast<uint32_t>(mBatchIndices.size());
+                mBatchVertices.insert(mBatchVertices.end(), batch.mVertices.begin(), batch.mVertices.end());
+                mBatchIndices.insert(mBatchIndices.end(), batch.mIndices.begin(), batch.mIndices.end());
+            }
+    if (mBatchIndices.empty() || mBatchVertices.empty() || !mSpriteVertexBuffer || !mSpriteIndexBuffer)
+        return;
+    GLint size = 0;
+    glBindVertexArray(mSpriteVertexArray);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteIndexBuffer);
+    glGetBufferParameteriv(GL_ELEMENT_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
+    size_t capacity = static_cast<size_t>(size);
+    WriteGrowing(GL_ELEMENT_ARRAY_BUFFER, capacity, mBatchIndices.size() * sizeof(uint32_t), mBatchIndices.data());
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
+    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
+    capacity = static_cast<size_t>(size);
+    WriteGrowing(GL_ARRAY_BUFFER, capacity, mBatchVertices.size() * sizeof(float), mBatchVertices.data());
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 void GraphicsSystem::DrawBatch(SpriteBatch& batch)
 {
+    if (batch.mTriangleCount == 0 || batch.mVertexCount == 0)
+        return; // nothing queued: a draw of no indices would change nothing
     const GLsizei stride = static_cast<GLsizei>(mFloatsPerVertex * sizeof(float));
     glPolygonMode(batch.mPolygonFace, batch.mPolygonMode);
     glBindVertexArray(mSpriteVertexArray);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteIndexBuffer);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, batch.mTriangleCount * 3 * sizeof(uint32_t), batch.mIndices.data(),
-                 GL_DYNAMIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, batch.mVertexCount * stride, batch.mVertices.data(), GL_DYNAMIC_DRAW);
     glVertexAttribPointer(0, batch.mPositionSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(1, batch.mColorSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
@@ -130,7 +181,10 @@ void GraphicsSystem::DrawBatch(SpriteBatch& batch)
     SetMatrix(program, "view", camera ? camera->mView : Identity);
     SetMatrix(program, "projection", camera ? camera->mViewProjection : Identity);
     SetMatrix(program, "world", Identity);
-    glDrawElements(batch.mPrimitive, static_cast<GLsizei>(batch.mTriangleCount * 3), GL_UNSIGNED_INT, nullptr);
+    // The batch's indices count from its own first vertex.
+    glDrawElementsBaseVertex(batch.mPrimitive, static_cast<GLsizei>(batch.mTriangleCount * 3), GL_UNSIGNED_INT,
+                             reinterpret_cast<void*>(static_cast<uintptr_t>(batch.mFirstIndex) * sizeof(uint32_t)),
+                             static_cast<GLint>(batch.mFirstVertex));
     glBindVertexArray(0);
     glUseProgram(0);
 }

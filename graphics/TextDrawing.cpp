@@ -46,7 +46,11 @@ void GraphicsSystem::DrawAllText(uint32_t program)
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glBindVertexArray(mTextVertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, mTextVertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, GlyphQuadBytes, nullptr, GL_DYNAMIC_DRAW);
+    // Sized once: re-specifying it every frame would have the driver allocate anew.
+    GLint size = 0;
+    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
+    if (size != static_cast<GLint>(GlyphQuadBytes))
+        glBufferData(GL_ARRAY_BUFFER, GlyphQuadBytes, nullptr, GL_DYNAMIC_DRAW);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
     glBindBuffer(GL_ARRAY_BUFFER, 0);

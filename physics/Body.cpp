@@ -108,18 +108,18 @@ void Body::Initialize()
     {
         if (KindOf(owner) == ObjectKind::Archetype)
         {
-            AddOnce(gPhysics->mArchetypeBodies, this);
+            ListBody(gPhysics->mArchetypeBodies, this, BodyListBit::Archetypes);
         }
         else
         {
-            AddOnce(gPhysics->mBodies, this);
-            AddOnce(gPhysics->mObjectBodies, this);
+            ListBody(gPhysics->mBodies, this, BodyListBit::All);
+            ListBody(gPhysics->mObjectBodies, this, BodyListBit::Objects);
             ComputeMass();
             if (KindOf(owner) == ObjectKind::GameObject)
             {
-                AddOnce(gPhysics->mActiveBodies, this);
+                ListBody(gPhysics->mActiveBodies, this, BodyListBit::Active);
                 if (mInteractable)
-                    AddOnce(gPhysics->mInteractableBodies, this);
+                    ListBody(gPhysics->mInteractableBodies, this, BodyListBit::Interactable);
             }
         }
     }
@@ -150,7 +150,7 @@ void Body::ComputeMass()
         mStatic = false;
         // An archetype is a template: editing its mass must not make it simulate.
         if (gPhysics && !IsArchetype())
-            AddOnce(gPhysics->mDynamicBodies, this);
+            ListBody(gPhysics->mDynamicBodies, this, BodyListBit::Dynamic);
     }
     else
     {
@@ -160,7 +160,7 @@ void Body::ComputeMass()
         mInertia = 0.0f;
         mInverseInertia = 0.0f;
         if (gPhysics)
-            RemoveEvery(gPhysics->mDynamicBodies, this);
+            UnlistBody(gPhysics->mDynamicBodies, this, BodyListBit::Dynamic);
     }
 }
 
@@ -247,9 +247,9 @@ void Body::DrawInspector()
     if (ImGui::Checkbox("Interactable", &mInteractable) && gPhysics)
     {
         if (!mInteractable)
-            RemoveEvery(gPhysics->mInteractableBodies, this);
+            UnlistBody(gPhysics->mInteractableBodies, this, BodyListBit::Interactable);
         else if (!IsArchetype())
-            AddOnce(gPhysics->mInteractableBodies, this);
+            ListBody(gPhysics->mInteractableBodies, this, BodyListBit::Interactable);
     }
 }
 } // namespace Framework

@@ -98,6 +98,10 @@ public:
     std::vector<uint32_t> mGridCells;
     int mGridColumn = -1;          // the cell of its shape centre when entered; -1: none
     int mGridRow = -1;
+    // Bits of BodyListBit for the physics lists this body was appended to through
+    // ListBody. A clear bit means "not in that list", so a body entering a long
+    // list needs no search of it; a set bit is checked against the list.
+    uint32_t mListedIn = 0;
     bool mOwnsParts = false;       // a standalone tile body: owns its Transform and shape
     bool mForgotten = false;       // already taken out of the physics lists in bulk (grid clear)
 };

@@ -49,8 +49,15 @@ void Body::IntegrateForces(float dt)
     if (mRotation)
         mAngularVelocity += mInverseInertia * mTorque * h;
 
-    // Two half steps damp by 0.01^dt in all.
-    const float damping = std::pow(0.1f, dt);
+    // Two half steps damp by 0.01^dt in all. Every body steps with the same dt,
+    // so the power is taken once per dt rather than once per body.
+    thread_local float dampedDt = std::nanf("");
+    thread_local float damping = 1.0f;
+    if (!(dt == dampedDt))
+    {
+        damping = std::pow(0.1f, dt);
+        dampedDt = dt;
+    }
     mVelocity.x *= damping;
     mVelocity.y *= damping;
 }

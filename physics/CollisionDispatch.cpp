@@ -34,6 +34,14 @@ ShapeFrame FrameOf(const Body* body)
     return frame;
 }
 
+// The bounding radius FrameOf gives the shape.
+float BoundingRadiusOf(const BasicShape* shape)
+{
+    if (shape->mShapeType == ShapeType::Circle)
+        return std::fabs(static_cast<const ShapeCircle*>(shape)->mWorldRadius);
+    return static_cast<const ShapeOBB*>(shape)->mBoundingRadius;
+}
+
 using FrameTest = void (*)(Manifold& m, const ShapeFrame& a, const ShapeFrame& b);
 const FrameTest gFrameTests[4] = {CircleCircle, CircleBox, BoxCircle, BoxBox};
 } // namespace
@@ -53,15 +61,16 @@ void Collide(Manifold& m)
     const uint32_t index = m.A->mShape->mShapeType * 2 + m.B->mShape->mShapeType;
     if (index >= 4)
         return;
-    const ShapeFrame a = FrameOf(m.A);
-    const ShapeFrame b = FrameOf(m.B);
     // Shapes whose bounding circles are apart cannot touch: most candidate pairs
-    // of the broad phase end here. The margin keeps rounding from ever rejecting
-    // a pair the exact test would accept.
-    const Vec2 d = b.mCentre - a.mCentre;
-    const float reach = (a.mBoundingRadius + b.mBoundingRadius) * 1.0001f + 1e-5f;
+    // of the broad phase end here, before any frame is built. The margin keeps
+    // rounding from ever rejecting a pair the exact test would accept.
+    const Vec2 d(m.B->mPosition.x + m.B->mShape->Offset.x - (m.A->mPosition.x + m.A->mShape->Offset.x),
+                 m.B->mPosition.y + m.B->mShape->Offset.y - (m.A->mPosition.y + m.A->mShape->Offset.y));
+    const float reach = (BoundingRadiusOf(m.A->mShape) + BoundingRadiusOf(m.B->mShape)) * 1.0001f + 1e-5f;
     if (d.x * d.x + d.y * d.y > reach * reach)
         return;
+    const ShapeFrame a = FrameOf(m.A);
+    const ShapeFrame b = FrameOf(m.B);
     // The same tests as gCollisionDispatch, on the frames already built.
     gFrameTests[index](m, a, b);
 }

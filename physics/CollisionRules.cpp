@@ -163,11 +163,10 @@ bool SpatialGrid::SkippedByRules(Body* a, Body* b) const
         return true;
     // Most pairs hold no object with a tag the rules look at and not the player:
     // they skip straight past the rules.
-    const uint32_t tagA = TagOf(OwnerOf(a));
-    const uint32_t tagB = TagOf(OwnerOf(b));
+    // The player test first: it needs no trip to the owners.
     const Body* player = gPhysics ? gPhysics->mPlayerBody : nullptr;
     const bool playerInvolved = a == player || b == player;
-    if (!playerInvolved && !IsRuleTag(tagA) && !IsRuleTag(tagB))
+    if (!playerInvolved && !IsRuleTag(TagOf(OwnerOf(a))) && !IsRuleTag(TagOf(OwnerOf(b))))
         return false;
     if (PassesSlope(a, b) || PassesSlope(b, a))
         return true;

@@ -226,7 +226,13 @@ size_t Physics::RemoveContactRecords(const Body* first, const Body* second, bool
 
 void Physics::ForgetFlaggedBodies()
 {
-    const auto flagged = [](const Body* body) { return body && body->mForgotten; };
+    const auto flagged = [](Body* body)
+    {
+        if (!body || !body->mForgotten)
+            return false;
+        body->mListedIn = 0;
+        return true;
+    };
     for (std::vector<Body*>* list : {&mArchetypeBodies, &mDynamicBodies, &mActiveBodies, &mBodies, &mObjectBodies,
                                      &mInteractableBodies, &mPlayerTestBodies, &mPairTestBodies})
         list->erase(std::remove_if(list->begin(), list->end(), flagged), list->end());
@@ -247,12 +253,15 @@ void Physics::ForgetFlaggedBodies()
 
 void Physics::ForgetBody(Body* body)
 {
-    RemoveEvery(mArchetypeBodies, body);
-    RemoveEvery(mDynamicBodies, body);
-    RemoveEvery(mActiveBodies, body);
-    RemoveEvery(mBodies, body);
-    RemoveEvery(mObjectBodies, body);
-    RemoveEvery(mInteractableBodies, body);
+    if (!body)
+        return;
+    // Each list is searched only if the body entered it.
+    UnlistBody(mArchetypeBodies, body, BodyListBit::Archetypes);
+    UnlistBody(mDynamicBodies, body, BodyListBit::Dynamic);
+    UnlistBody(mActiveBodies, body, BodyListBit::Active);
+    UnlistBody(mBodies, body, BodyListBit::All);
+    UnlistBody(mObjectBodies, body, BodyListBit::Objects);
+    UnlistBody(mInteractableBodies, body, BodyListBit::Interactable);
     RemoveEvery(mPlayerTestBodies, body);
     RemoveEvery(mPairTestBodies, body);
     for (size_t i = mContacts.size(); i-- > 0;)

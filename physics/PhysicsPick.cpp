@@ -1,5 +1,7 @@
 // Physics::PickObject: the object under a world point.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/Transform.h"
@@ -7,6 +9,9 @@
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"
 #include "physics/Physics.h"
+#include "physics/ObjectAccess.h"
+#include "physics/ShapeCircle.h"
+#include "physics/ShapeOBB.h"
 
 namespace Framework
 {
@@ -25,6 +30,33 @@ struct Ray
     Vec3 mEnd;
     Vec3 mDirection;
 };
+// Whether a point may lie inside the shape: false only where its pick test
+// (IntersectSegment along the pick ray) cannot succeed. That test compares the
+// point with the shape centre in the shape's frame, so the point must lie within
+// the circle around the centre through the box corners (or within the radius).
+bool ShapeMayHold(const BasicShape& shape, const Vec3& point)
+{
+    const Vec3 position = shape.mBody ? shape.mBody->mPosition : Vec3(0.0f);
+    const float dx = point.x - (position.x + shape.Offset.x);
+    const float dy = point.y - (position.y + shape.Offset.y);
+    float reach2 = 0.0f;
+    if (shape.mShapeType == ShapeType::Circle)
+    {
+        const float radius = static_cast<const ShapeCircle&>(shape).mWorldRadius;
+        reach2 = radius * radius;
+    }
+    else
+    {
+        const ShapeOBB& box = static_cast<const ShapeOBB&>(shape);
+        const Vec2 scale = shape.mBody ? shape.mBody->GetScale() : Vec2(1.0f, 1.0f);
+        const float hx = scale.x * 0.5f * box.HalfLength.x;
+        const float hy = scale.y * 0.5f * box.HalfLength.y;
+        reach2 = hx * hx + hy * hy;
+    }
+    // The margin keeps rounding from ever ruling out a point the exact test accepts;
+    // a NaN anywhere keeps the shape in.
+    return !(dx * dx + dy * dy > reach2 * 1.001f + 1e-5f);
+}
 } // namespace
 
 int BodyShapeHitTest(Component& component, Transform::ShapeTest allowed, const Vec3& start, const Vec3& end,
@@ -44,29 +76,57 @@ Composition* Physics::PickObject(const Vec3& point)
     if (!gFactory)
         return nullptr;
     const Ray ray(point);
+    const uint32_t state = gLogic ? gLogic->mState.mCurrent : GameState::NONE;
     Composition* nearest = nullptr;
     float nearestDistance = LargestFloat;
-    const uint32_t state = gLogic ? gLogic->mState.mCurrent : GameState::NONE;
-    for (const auto& entry : gFactory->mObjects)
+    // One object's test, objects taken in id order: of equal hits the first stays.
+    auto test = [&](Composition* object)
     {
-        Composition* object = entry.second;
         Transform* transform = object ? object->GetComponent<Transform>() : nullptr;
         if (!transform)
-            continue;
+            return;
         Vec3 hit(0.0f);
         if (!transform->HitTest(ray.mStart, ray.mEnd, hit))
-            continue;
+            return;
         const Body* body = object->GetComponent<Body>();
         if (gLogic && (state == GameState::MAIN_MENU || (state == GameState::LEVEL && body && body->mInteractable)))
             gLogic->mCursorKind = 1;
         const float distance = glm::length(hit - ray.mStart);
-        // Strictly nearer: of equal hits the first in id order stays.
         if (distance < nearestDistance)
         {
             nearestDistance = distance;
             nearest = object;
         }
+    };
+
+    // Outside the editor and the menus only a body's shape can be hit (no
+    // object is tested by its scale box), and only a shape reaching the point:
+    // the objects of those bodies are the only ones worth testing, which spares
+    // a walk over every object each frame.
+    const bool boxesPickable =
+        state == GameState::EDITOR || state == GameState::MAIN_MENU || state == GameState::CREDITS;
+    if (!boxesPickable)
+    {
+        thread_local std::vector<Composition*> candidates; // kept: no allocation per frame
+        candidates.clear();
+        for (Body* body : mObjectBodies)
+            if (body && body->mShape && ShapeMayHold(*body->mShape, ray.mStart))
+                candidates.push_back(OwnerOf(body));
+        // In the object table's order, each object once, and only objects of the table.
+        candidates.erase(std::remove(candidates.begin(), candidates.end(), nullptr), candidates.end());
+        std::sort(candidates.begin(), candidates.end(),
+                  [](const Composition* a, const Composition* b) { return a->mId < b->mId || (a->mId == b->mId && a < b); });
+        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+        for (Composition* object : candidates)
+        {
+            auto listed = gFactory->mObjects.find(object->mId);
+            if (listed != gFactory->mObjects.end() && listed->second == object)
+                test(object);
+        }
+        return nearest;
     }
+    for (const auto& entry : gFactory->mObjects)
+        test(entry.second);
     return nearest;
 }
 } // namespace Framework

@@ -286,13 +286,51 @@ void SpatialGrid::Resize(int width, int height)
         Insert(gPhysics->mBodies[i]);
 }
 
+bool SpatialGrid::CoverTilePoint(int x, int y)
+{
+    if (x < 0 || y < 0)
+        return false; // tiles are refused outside the tile grid, which starts at 0
+    if (x < mTileIndexWidth && y < mTileIndexHeight)
+        return true;
+    // At least the tile grid's size, so a level's tiles make one allocation.
+    int width = std::max(mTileIndexWidth, x + 1);
+    int height = std::max(mTileIndexHeight, y + 1);
+    if (gFactory)
+    {
+        width = std::max(width, static_cast<int>(std::min<uint32_t>(gFactory->mTileGrid.mWidth, TileGrid::MaxSide)));
+        height = std::max(height, static_cast<int>(std::min<uint32_t>(gFactory->mTileGrid.mHeight, TileGrid::MaxSide)));
+    }
+    std::vector<Body*> index(static_cast<size_t>(width) * static_cast<size_t>(height), nullptr);
+    std::vector<uint32_t> kinds(index.size(), 0u);
+    for (int row = 0; row < mTileIndexHeight; ++row)
+    {
+        const std::ptrdiff_t from = static_cast<std::ptrdiff_t>(row) * mTileIndexWidth;
+        const std::ptrdiff_t to = static_cast<std::ptrdiff_t>(row) * width;
+        std::copy_n(mTileIndex.begin() + from, mTileIndexWidth, index.begin() + to);
+        std::copy_n(mTileKinds.begin() + from, mTileIndexWidth, kinds.begin() + to);
+    }
+    mTileIndex.swap(index);
+    mTileKinds.swap(kinds);
+    mTileIndexWidth = width;
+    mTileIndexHeight = height;
+    return true;
+}
+
+void SpatialGrid::SetTileSlot(Body** slot, Body* tile)
+{
+    *slot = tile;
+    mTileKinds[static_cast<size_t>(slot - mTileIndex.data())] = tile ? tile->mTileType : 0u;
+}
+
 void SpatialGrid::IndexTile(Body* tile)
 {
     int x = 0, y = 0;
-    if (!TruncateToInt(tile->mPosition.x, x) || !TruncateToInt(tile->mPosition.y, y))
+    if (!TruncateToInt(tile->mPosition.x, x) || !TruncateToInt(tile->mPosition.y, y) || !CoverTilePoint(x, y))
         return;
     // The first tile of the list at a point wins, as a scan of the list would find.
-    mTileIndex.emplace(PointKey(x, y), tile);
+    Body** slot = TileSlot(x, y);
+    if (!*slot)
+        SetTileSlot(slot, tile);
 }
 
 void SpatialGrid::UnindexTile(Body* tile)
@@ -300,10 +338,10 @@ void SpatialGrid::UnindexTile(Body* tile)
     int x = 0, y = 0;
     if (!TruncateToInt(tile->mPosition.x, x) || !TruncateToInt(tile->mPosition.y, y))
         return;
-    auto found = mTileIndex.find(PointKey(x, y));
-    if (found == mTileIndex.end() || found->second != tile)
+    Body** slot = TileSlot(x, y);
+    if (!slot || *slot != tile)
         return;
-    mTileIndex.erase(found);
+    SetTileSlot(slot, nullptr);
     // The next tile of the list at the same point takes its place.
     for (Body* other : mTileBodies)
     {
@@ -311,7 +349,7 @@ void SpatialGrid::UnindexTile(Body* tile)
         if (other != tile && TruncateToInt(other->mPosition.x, ox) && TruncateToInt(other->mPosition.y, oy) &&
             ox == x && oy == y)
         {
-            mTileIndex.emplace(PointKey(x, y), other);
+            SetTileSlot(slot, other);
             break;
         }
     }
@@ -319,8 +357,9 @@ void SpatialGrid::UnindexTile(Body* tile)
 
 uint32_t SpatialGrid::TileKindAt(int x, int y) const
 {
-    auto found = mTileIndex.find(PointKey(x, y));
-    return found == mTileIndex.end() ? 0u : found->second->mTileType;
+    if (x < 0 || y < 0 || x >= mTileIndexWidth || y >= mTileIndexHeight)
+        return 0u;
+    return mTileKinds[static_cast<size_t>(y) * static_cast<size_t>(mTileIndexWidth) + static_cast<size_t>(x)];
 }
 
 void SpatialGrid::AddTile(const Vec3& centre)
@@ -378,7 +417,7 @@ void SpatialGrid::AddTile(const Vec3& centre)
     shape->UpdateWorldSize();
 
     if (gPhysics)
-        gPhysics->mBodies.push_back(body);
+        ListBody(gPhysics->mBodies, body, BodyListBit::All);
     mTileBodies.push_back(body);
     IndexTile(body);
 }
@@ -403,7 +442,8 @@ void SpatialGrid::Clear()
     // Detached first, so a destructor never finds a half-emptied list.
     std::vector<Body*> tiles;
     tiles.swap(mTileBodies);
-    mTileIndex.clear();
+    std::fill(mTileIndex.begin(), mTileIndex.end(), nullptr);
+    std::fill(mTileKinds.begin(), mTileKinds.end(), 0u);
     // Out of the physics lists in one pass each: one by one costs tiles x bodies.
     for (Body* tile : tiles)
         tile->mForgotten = true;
@@ -420,26 +460,32 @@ void SpatialGrid::CheckCell(int column, int row)
     if (mPassActive && OnlyStaticAround(column, row))
         return;
     // Neighbours before the cell itself, each pair once: the cell of the later
-    // body tests it. Sizes are re-read because message handlers may move bodies.
-    const int neighbours[4][2] = {{column - 1, row - 1}, {column - 1, row}, {column, row - 1}, {column - 1, row + 1}};
-    for (size_t i = 0; InRange(column, row) && i < mCells[CellIndex(column, row)].size(); ++i)
+    // body tests it. Sizes are re-read because message handlers may move bodies
+    // (the grid itself is never resized during a pass).
+    const uint32_t here = CellIndex(column, row);
+    uint32_t neighbours[4];
+    int neighbourCount = 0;
+    const int around[4][2] = {{column - 1, row - 1}, {column - 1, row}, {column, row - 1}, {column - 1, row + 1}};
+    for (const auto& cell : around)
+        if (InRange(cell[0], cell[1]))
+            neighbours[neighbourCount++] = CellIndex(cell[0], cell[1]);
+    for (size_t i = 0; i < mCells[here].size(); ++i)
     {
-        Body* a = mCells[CellIndex(column, row)][i];
-        for (const auto& neighbour : neighbours)
+        Body* a = mCells[here][i];
+        for (int n = 0; n < neighbourCount; ++n)
         {
-            const int nc = neighbour[0];
-            const int nr = neighbour[1];
-            for (size_t j = 0; InRange(nc, nr) && j < mCells[CellIndex(nc, nr)].size(); ++j)
+            const std::vector<Body*>& other = mCells[neighbours[n]];
+            for (size_t j = 0; j < other.size(); ++j)
             {
-                Body* b = mCells[CellIndex(nc, nr)][j];
+                Body* b = other[j];
                 if (a->mStatic && b->mStatic)
                     continue;
                 TestPair(a, b);
             }
         }
-        for (size_t j = i + 1; InRange(column, row) && j < mCells[CellIndex(column, row)].size(); ++j)
+        for (size_t j = i + 1; j < mCells[here].size(); ++j)
         {
-            Body* b = mCells[CellIndex(column, row)][j];
+            Body* b = mCells[here][j];
             if (a->mStatic && b->mStatic)
                 continue;
             TestPair(a, b);

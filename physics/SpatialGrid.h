@@ -2,7 +2,6 @@
 // that holds the game's collision rules.
 #pragma once
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 #include "core/MathTypes.h"
 
@@ -90,8 +89,25 @@ private:
     std::vector<std::vector<Body*>> mCells;  // [column * rows + row], not owning
     std::vector<Body*> mTileBodies;          // owned
     // First tile body (in list order) at each integer point, so a probe costs one
-    // lookup instead of a scan of every tile.
-    std::unordered_map<uint64_t, Body*> mTileIndex;
+    // array read instead of a scan of every tile: [y * mTileIndexWidth + x], null
+    // for none. Tiles lie at points of the tile grid, so the array covers it.
+    std::vector<Body*> mTileIndex;
+    // The kind of mTileIndex's body at each point (0 for none): what a probe reads,
+    // without a trip to the body itself.
+    std::vector<uint32_t> mTileKinds;
+    int mTileIndexWidth = 0;
+    int mTileIndexHeight = 0;
+    // The slot of a point, or null outside the array.
+    Body** TileSlot(int x, int y)
+    {
+        if (x < 0 || y < 0 || x >= mTileIndexWidth || y >= mTileIndexHeight)
+            return nullptr;
+        return &mTileIndex[static_cast<size_t>(y) * static_cast<size_t>(mTileIndexWidth) + static_cast<size_t>(x)];
+    }
+    // Makes the arrays cover the point (keeping what they hold); false when they cannot.
+    bool CoverTilePoint(int x, int y);
+    // Puts a tile body (or none) at a slot of the arrays.
+    void SetTileSlot(Body** slot, Body* tile);
     std::vector<uint32_t> mMovingMark;       // per cell: equals mPassStamp when a non-static body is in it
     uint32_t mPassStamp = 0;
     bool mPassActive = false;

@@ -145,7 +145,9 @@ bool CreateGLContext()
         return false;
     }
     SDL_GL_MakeCurrent(sWindow, sContext);
-    SDL_GL_SetSwapInterval(0); // the game loop is never throttled
+    // Frames paced to the display, so the loop does not keep a core busy; a
+    // driver without the control leaves the loop unthrottled.
+    SDL_GL_SetSwapInterval(1);
     return true;
 }
 

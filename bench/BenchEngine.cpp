@@ -1,0 +1,142 @@
+// BenchEngine: the systems of RunProgram around a generated level.
+#include "BenchEngine.h"
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+#include "BenchLevel.h"
+#include "audio/AudioManager.h"
+#include "core/CoreEngine.h"
+#include "core/DebugSystem.h"
+#include "core/EngineConfig.h"
+#include "core/Factory.h"
+#include "core/GameLogic.h"
+#include "core/InputSys.h"
+#include "core/WindowSystem.h"
+#include "editor/OurImGui.h"
+#include "gameplay/ResourceManager.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/ParticleSystem.h"
+#include "graphics/RenderingManager.h"
+#include "physics/Physics.h"
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+using namespace Framework;
+
+namespace Bench
+{
+namespace
+{
+EngineConfig* sConfig = nullptr;
+DebugSystem* sDebug = nullptr;
+} // namespace
+
+BenchEngine::BenchEngine() : mSourceCwd(fs::current_path().string())
+{
+    char pattern[] = "/tmp/tandrel-bench-XXXXXX";
+    if (!mkdtemp(pattern))
+    {
+        std::perror("mkdtemp");
+        std::exit(1);
+    }
+    mFolder = pattern;
+    fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(mFolder) / "Resources",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::create_directories(fs::path(mFolder) / "home");
+    setenv("HOME", (mFolder + "/home").c_str(), 1);
+    unsetenv("XDG_DOCUMENTS_DIR");
+    setenv("XDG_CONFIG_HOME", (mFolder + "/home/.config").c_str(), 1);
+    if (!getenv("SDL_AUDIODRIVER"))
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    fs::current_path(mFolder);
+
+    // As RunProgram, without the full-screen toggle.
+    sConfig = new EngineConfig();
+    sDebug = new DebugSystem(sConfig->mDocumentsFolder);
+    sDebug->OpenLog();
+    sConfig->Load();
+    auto* core = new CoreEngine();
+    auto* window = new WindowSystem(sConfig);
+    core->AddSystem(new InputSys());
+    core->AddSystem(window);
+    core->AddSystem(new GameObjectFactory());
+    core->AddSystem(new ResourceManager());
+    core->AddSystem(new Physics());
+    core->AddSystem(new RenderingManager());
+    core->AddSystem(new GraphicsSystem());
+    core->AddSystem(new GameLogic());
+    core->AddSystem(new AudioManager());
+    auto* particles = new ParticleSystem();
+    gParticles = particles;
+    core->AddSystem(particles);
+    core->AddSystem(new OurImGui());
+    sDebug->InitProfiler();
+    core->Initialize();
+    if (gFactory)
+        gFactory->LoadArchetypes();
+    Platform::ShowMainWindow();
+    sDebug->Log("Begin display window.");
+    // The game loop's first loading frame starts the queued log.
+    sDebug->FlushLog();
+}
+
+BenchEngine::~BenchEngine()
+{
+    FlushLevel();
+    gCore->DestroySystems();
+    delete gCore;
+    Platform::Shutdown();
+    delete sDebug;
+    delete sConfig;
+    sDebug = nullptr;
+    sConfig = nullptr;
+    fs::current_path(mSourceCwd);
+    std::error_code ignored;
+    fs::remove_all(mFolder, ignored);
+}
+
+std::string BenchEngine::MakeLevel(int objects, int tileSide)
+{
+    const std::string name = "Bench" + std::to_string(objects);
+    BenchLevelSize size;
+    size.mObjects = objects;
+    size.mTileSide = tileSide;
+    if (!WriteBenchLevel(mFolder + "/Resources/LevelData/" + name, size))
+    {
+        std::fprintf(stderr, "The benchmark level could not be written.\n");
+        std::exit(1);
+    }
+    return "Resources\\LevelData\\" + name;
+}
+
+std::string BenchEngine::LevelFile(const std::string& levelPath, const char* extension) const
+{
+    std::string path = levelPath;
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+    return mFolder + "/" + path + extension;
+}
+
+void BenchEngine::LoadLevel(const std::string& levelPath)
+{
+    LevelState& state = gLogic->mState;
+    state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
+    state.SetNextLevel(levelPath);
+    GameLogic::LoadLevel(levelPath);
+    state.mLoadedLevelPath = levelPath;
+    if (gPhysics)
+        gPhysics->mRunning = true;
+    if (gDebug)
+        gDebug->FlushLog();
+}
+
+void BenchEngine::FlushLevel()
+{
+    if (gCore)
+        gCore->FlushLevel();
+    if (gDebug)
+        gDebug->FlushLog();
+}
+} // namespace Bench

@@ -1,0 +1,91 @@
+// bench_frame: the program's frame on a generated level of 1,000 and of 10,000
+// objects (200 x 200 tile map, physics on, the level state). Prints each
+// system's main-thread milliseconds per frame (the profiler's own samples),
+// their sum (the frame's CPU time on the main thread, the buffer swap left
+// out), and the heap allocations per frame of the whole process: those of
+// operator new (the engine) and the malloc calls of the libraries and driver.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+#include "AllocationCounter.h"
+#include "BenchEngine.h"
+#include "core/CoreEngine.h"
+#include "core/DebugSystem.h"
+
+using namespace Framework;
+
+namespace
+{
+constexpr int WarmUpFrames = 120; // the bodies settle on their platforms
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+void RunLevel(Bench::BenchEngine& engine, int objects, int frames)
+{
+    const std::string level = engine.MakeLevel(objects);
+    engine.LoadLevel(level);
+    for (int i = 0; i < WarmUpFrames; ++i)
+        gCore->RunFrame();
+
+    const size_t systems = gCore->mSystems.size();
+    std::vector<double> systemMs(systems, 0.0);
+    std::vector<double> frameCpu, engineAllocations, allAllocations;
+    for (int i = 0; i < frames; ++i)
+    {
+        const Bench::AllocationCount before = Bench::CountAllocations();
+
+        gCore->RunFrame();
+        const Bench::AllocationCount after = Bench::CountAllocations();
+        engineAllocations.push_back(static_cast<double>(after.mNew - before.mNew));
+        allAllocations.push_back(static_cast<double>(after.Total() - before.Total()));
+        const int slot = gDebug->mFrameIndex;
+        double cpu = 0.0;
+        for (size_t s = 0; s < systems && s + 1 < gDebug->mRecords.size(); ++s)
+        {
+            const double ms = gDebug->mRecords[s + 1].mSamples[static_cast<size_t>(slot)];
+            systemMs[s] += ms;
+            cpu += ms;
+        }
+        frameCpu.push_back(cpu);
+    }
+
+    std::printf("\n%d objects, %d frames after %d warm-up frames:\n", objects, frames, WarmUpFrames);
+    for (size_t s = 0; s < systems; ++s)
+        std::printf("  %-20s %7.3f ms\n", gCore->mSystems[s]->GetName().c_str(), systemMs[s] / frames);
+    const double cpu = Median(frameCpu);
+    const double goal = objects <= 1000 ? 1.0 : 4.0;
+    std::printf("  main-thread frame CPU (median) %7.3f ms   goal <= %.0f ms: %s\n", cpu, goal,
+                cpu <= goal ? "met" : "NOT met");
+    const double all = Median(allAllocations);
+    const double fromEngine = Median(engineAllocations);
+    std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine   goal <= 5, none from the "
+                "engine: %s\n",
+                all, fromEngine, all <= 5.0 && fromEngine == 0.0 ? "met" : "NOT met");
+    std::printf("  allocations per frame (max):    %.0f in all, %.0f from the engine\n",
+                *std::max_element(allAllocations.begin(), allAllocations.end()),
+                *std::max_element(engineAllocations.begin(), engineAllocations.end()));
+    std::fflush(stdout);
+    engine.FlushLevel();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
+    Bench::BenchEngine engine;
+    std::printf("Frame of the program on generated levels (200 x 200 tile map; a quarter each of transforms,\n"
+                "sprites, boxes and balls; physics on).\n");
+    // "bench_frame FRAMES OBJECTS" runs one level only (for profiling).
+    if (argc > 2)
+        RunLevel(engine, std::max(0, std::atoi(argv[2])), frames);
+    else
+        for (int objects : {1000, 10000})
+            RunLevel(engine, objects, frames);
+    return 0;
+}
