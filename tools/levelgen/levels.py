@@ -9,9 +9,11 @@ from tiles import TileMap
 
 
 def room(width, height):
-    """A closed room: floor rows 0-1 (its top at y 2) and side walls."""
+    """A closed room: floor rows 0-1 (its top at y 2), side walls and a
+    ceiling, so no jump leaves the level."""
     t = TileMap(width, height)
     t.fill(0, 0, width - 1, 1)
+    t.fill(0, height - 1, width - 1, height - 1)
     t.fill(0, 2, 0, height - 1)
     t.fill(width - 1, 2, width - 1, height - 1)
     return t
@@ -37,33 +39,31 @@ def level2():
     shelf; a checkpoint keeps the way won; a false wall lets the apple
     through."""
     t = room(84, 26)
-    t.fill(26, 2, 44, 6)        # the shelf, top at y 7
+    t.fill(26, 2, 44, 5)        # the shelf, top at y 6
     L = Level("Level2", t, "TilePlatform", (5, 5), (0, 0), (84, 26))
     L.sign(14, 9, "Mushrooms bounce you up")
-    L.mushroom(22, 2)
-    L.checkpoint(34, 7)
+    L.mushroom(24.8, 2)
+    L.checkpoint(34, 6)
     L.sign(34, 12, "Checkpoints keep your place")
-    L.spikes(54, 2, 2)
-    L.spikes(62, 2, 2)
-    t.fill(70, 2, 70, 3)
-    L.fake_tile(69.0, 4, 1)
+    L.spikes(1, 2, 2)
+    L.fake_tile(66.0, 2, 1)     # looks like a wall, rolls through
+    L.fake_tile(66.0, 3, 1)
+    L.sign(62, 8, "Not every wall is solid")
     L.goal(78, 2)
     return L
 
 
 def level3():
-    """Springs, cans, fruit and crates: a spring climbs a step, a can and a
-    fruit hop the apple, a crate throws it over a spike pit."""
+    """Springs, cans and fruit: a spring climbs a step, cans and a fruit hop
+    the apple along."""
     t = room(96, 26)
-    t.fill(20, 2, 36, 3)        # the step, top at y 4
+    t.fill(20, 2, 36, 2)        # the step, top at y 3
     L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (96, 26))
-    L.jump_pad(17, 2)
+    L.jump_pad(18.8, 2)
     L.sign(16, 8, "Springs lift you")
-    L.can(30, 4)
+    L.can(30, 3)
     L.fruit(45, 2, 0)
-    L.crate(52, 2)
-    L.sign(50, 8, "Crates throw you far")
-    L.spikes(54, 2, 4)
+    L.spikes(1, 2, 2)
     L.checkpoint(64, 2)
     L.can(74, 2)
     L.goal(88, 2)
@@ -78,7 +78,7 @@ def level4():
     L.sign(16, 9, "Jump over the roaches")
     L.roach(26, 2)
     L.checkpoint(38, 2)
-    L.death_platform(46, 2, 3)
+    L.death_platform(47, 2, 1)
     L.roach(58, 2, rider=True)
     L.marshmallow(66, 2)
     L.checkpoint(72, 2)
