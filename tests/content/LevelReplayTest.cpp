@@ -96,7 +96,7 @@ TEST_P(LevelReplay, TheRecordingWinsTheLevel)
     EXPECT_GT(result.mHealth, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(PlayLevels, LevelReplay, ::testing::Values(1, 2, 3, 4, 5, 7));
+INSTANTIATE_TEST_SUITE_P(PlayLevels, LevelReplay, ::testing::Range(1, 10));
 
 // For authoring: replays PROBE_LEVEL with the recording PROBE_RECORDING and
 // prints the apple's way. Run with --gtest_also_run_disabled_tests.

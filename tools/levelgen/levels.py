@@ -111,18 +111,19 @@ def level6():
     """The freezer: icicles fall on an apple passing below them; conveyer
     belts speed it up; a false floor of ice."""
     t = room(108, 24)
-    t.fill(1, 11, 106, 12)      # a low ceiling over the icicle run
-    t.clear(1, 11, 18, 12)
+    t.fill(19, 11, 48, 12)      # a low ceiling over the icicle run
+    t.fill(72, 15, 86, 16)      # a higher one further on
     L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (108, 24), "Freezer")
     L.sign(14, 8, "Icicles fall when you pass")
     for x in (26, 34, 42):
         L.icicle(x, 11)
     L.checkpoint(50, 2)
-    L.belt(56, 2, 8)
+    t.clear(56, 1, 63, 1)       # the belt lies flush in the floor
+    L.belt(56, 1.4, 8)
     L.sign(60, 8, "Belts speed you up")
     L.spikes(66, 2, 2)
-    L.icicle(76, 11)
-    L.icicle(82, 11)
+    L.icicle(76, 15)
+    L.icicle(82, 15)
     L.checkpoint(88, 2)
     L.can(94, 2, frozen=True)
     L.goal(101, 2)
@@ -171,22 +172,21 @@ def level8():
 def level9():
     """Everything at once, in the cold store."""
     t = room(130, 28)
-    t.fill(46, 2, 60, 6)        # a shelf reached by a mushroom
-    t.fill(1, 14, 128, 15)      # ceiling for the icicles
-    t.clear(1, 14, 40, 15)
+    t.fill(46, 2, 60, 4)        # a shelf reached by a mushroom
+    t.fill(41, 18, 128, 19)     # ceiling for the icicles
     L = Level("Level9", t, "TilePlatform3", (5, 5), (0, 0), (130, 28), "Freezer")
     L.roach(20, 2)
     L.can(30, 2, frozen=True)
     L.mushroom(42, 2)
-    L.checkpoint(54, 7)
-    L.icicle(52, 14)
+    L.checkpoint(54, 5)
+    L.icicle(52, 18)
     L.spikes(66, 2, 2)
     L.belt(74, 2, 6)
     L.checkpoint(84, 2)
     L.rat(90, 2)
     L.rotating(100, 2.3, 4.0, 180.0)
     L.death_platform(108, 2, 2)
-    L.icicle(116, 14)
+    L.icicle(116, 18)
     L.goal(123, 2)
     return L
 
