@@ -16,6 +16,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lev
 import archetypes  # noqa: E402
 import fmt  # noqa: E402
 import levels  # noqa: E402
+import objects as objects_module  # noqa: E402
 import scenes  # noqa: E402
 
 
@@ -35,6 +36,7 @@ def main():
     for name, level in levels.all_levels().items():
         made[name] = (level.objects, level.tiles.build(), level.tileset)
     for name, (objects, tiles, tileset) in made.items():
+        objects_module.TEXT_SCALE[0] = 0.22 if name == "NewMenu" else 0.45
         fmt.write_level(os.path.join(data, name + ".xml"), name, objects)
         fmt.write_tiles(os.path.join(data, name + ".dat"), tileset, tiles)
     archetypes.write_all(os.path.join(root, "Archetype"))

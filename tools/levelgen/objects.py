@@ -88,8 +88,10 @@ def text(string, size=32, rgba=(1, 1, 1, 1)):
 
 
 def camera(zoom, min_clamp=(0, 0), max_clamp=(0, 0), pos=(0, 0, 30)):
-    # The orthographic volume is the default window's in pixels; the camera
-    # stands at z 30 so every layer (z -10 to 2) lies inside it.
+    # The orthographic volume is the default window's in pixels. The view
+    # matrix is built from this Position when the file is read, before the
+    # camera takes its object's x and y: it stays at x 0, y 0 so the view only
+    # steps back 30 along z (every layer, z -10 to 2, then lies inside it).
     return Element("Camera", [], [value("Left", -683.0), value("Right", 683.0), value("Bottom", -384.0),
                                   value("Top", 384.0), value("Near", 0.1), value("Far", 100.0),
                                   vec3("Position", pos), vec3("Target", (0, 0, 0)), vec3("Up", (0, 1, 0)),
@@ -132,6 +134,11 @@ def particles(sprite="Sparkle", sheet_index=0, sprite_index=0, **settings):
     return Element("ParticleComponent", [], children)
 
 
+# The scale text objects get, set per level by the generator (a page of the
+# menu is 10 units high, a level's view 22).
+TEXT_SCALE = [0.5]
+
+
 class GameObject:
     def __init__(self, name, tag=0, pos=(0, 0, 0), scale=(1, 1, 1), rot=0.0, components=(), start_frame=0):
         self.start_frame = start_frame  # the frame an animated object shows once started
@@ -143,12 +150,10 @@ class GameObject:
         self.components = list(components)
 
     def element(self):
-        for c in self.components:
-            if c.name == "Camera":
-                # A camera takes its object's x and y as it starts, and saves them.
-                position = next(child for child in c.children if child.name == "Position")
-                position.attrs[0] = ("X", float(self.pos[0]))
-                position.attrs[1] = ("Y", float(self.pos[1]))
+        if "TextRenderer" in [c.name for c in self.components] and tuple(self.scale[:2]) == (1, 1):
+            # Glyphs are drawn at the font's pixel size times the object's
+            # scale: text would stand two units tall at scale 1.
+            self.transform = transform(self.pos, (TEXT_SCALE[0], TEXT_SCALE[0], 1))
         names = [c.name for c in self.components]
         for c in self.components:
             # An Animator starts its Renderer at frame 0, and a Button gives its
