@@ -10,6 +10,18 @@
 
 namespace Framework
 {
+namespace
+{
+// A key line without surrounding blanks (and the CR of CRLF files).
+std::string TrimmedKey(const std::string& line)
+{
+    const size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return "";
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+} // namespace
+
 AudioComponent::AudioComponent()
 {
     if (gAudio)
@@ -73,7 +85,18 @@ void AudioComponent::SerializeText(TextSerializer& serializer)
     serializer.WriteString(mKey);
 }
 
-void AudioComponent::UnserializeText(TextSerializer& serializer) { serializer.ReadString(mKey); }
+void AudioComponent::UnserializeText(TextSerializer& serializer)
+{
+    // The key is a whole line: an empty key is a blank line, and reading it as
+    // a word would take the next component's type line for the key.
+    std::istream& in = serializer.Stream();
+    std::string line;
+    if (!std::getline(in, line)) // the rest of the type line
+        return;
+    if (TrimmedKey(line).empty() && !std::getline(in, line))
+        return;
+    mKey = TrimmedKey(line);
+}
 
 // ---- Playback --------------------------------------------------------------------------
 

@@ -140,7 +140,10 @@ void AudioManager::LoadSound(const std::string& file, const std::string& key, ui
     if (type == SoundType::Music || type == SoundType::Effect)
     {
         const Sound::Mode mode = type == SoundType::Music ? Sound::Mode::LoopNormal : Sound::Mode::Default;
-        CheckError(GetMixer().CreateSound(file, mode, &sound));
+        const Sound::Result result = GetMixer().CreateSound(file, mode, &sound);
+        CheckError(result);
+        if (result != Sound::Result::Ok)
+            Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));
     }
     if (sound.IsNull())
         std::cout << "Sound cannot be loaded" << std::endl;

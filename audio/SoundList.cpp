@@ -19,9 +19,10 @@ std::string SoundListTag(int index)
 
 bool ReadSoundList(const std::string& path, SoundEntries& out)
 {
-    TextSerializer list(path, TextSerializer::ReadWrite);
+    TextSerializer list(path, TextSerializer::ReadOnly);
+    // Missing: a fresh list. Present but unreadable: it must not be rewritten.
     if (!list.IsOpen())
-        return false;
+        return list.IsMissing();
     while (list.IsGood())
     {
         std::string tag;

@@ -12,6 +12,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "core/StartUp.h"
 #include "core/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "gameplay/ResourceManager.h"
@@ -58,19 +59,7 @@ BenchEngine::BenchEngine() : mSourceCwd(fs::current_path().string())
     sConfig->Load();
     auto* core = new CoreEngine();
     auto* window = new WindowSystem(sConfig);
-    core->AddSystem(new InputSys());
-    core->AddSystem(window);
-    core->AddSystem(new GameObjectFactory());
-    core->AddSystem(new ResourceManager());
-    core->AddSystem(new Physics());
-    core->AddSystem(new RenderingManager());
-    core->AddSystem(new GraphicsSystem());
-    core->AddSystem(new GameLogic());
-    core->AddSystem(new AudioManager());
-    auto* particles = new ParticleSystem();
-    gParticles = particles;
-    core->AddSystem(particles);
-    core->AddSystem(new OurImGui());
+    AddEngineSystems(*core, window);
     sDebug->InitProfiler();
     core->Initialize();
     if (gFactory)

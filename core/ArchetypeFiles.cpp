@@ -5,6 +5,7 @@
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
 #include "core/Factory.h"
+#include "core/ObjectTag.h"
 #include "core/TextSerializer.h"
 
 namespace Framework
@@ -31,6 +32,15 @@ std::string WordSafeName(const std::string& name)
     return word.empty() ? "Archetype" : word;
 }
 
+// "Resources\\Archetype\\Box.txt" gives "Box".
+std::string WithoutFolderAndExtension(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = base.find_last_of('.');
+    return dot == std::string::npos ? base : base.substr(0, dot);
+}
+
 std::string Lower(std::string text)
 {
     for (char& c : text)
@@ -54,46 +64,86 @@ void GameObjectFactory::SaveArchetypeFile(TextSerializer& serializer, uint32_t a
 
 Composition* GameObjectFactory::LoadArchetypeFile(const std::string& path)
 {
-    TextSerializer serializer(path, TextSerializer::ReadWrite);
+    bool clean = true;
+    return ReadArchetypeFile(path, clean);
+}
+
+Composition* GameObjectFactory::ReadArchetypeFile(const std::string& path, bool& clean)
+{
+    clean = false;
+    TextSerializer serializer(path, TextSerializer::ReadOnly);
     if (!serializer.IsOpen())
+    {
+        Log("Archetype file \"" + path + "\" cannot be read; its list entry is kept.");
         return nullptr;
+    }
     std::string name;
     serializer.ReadString(name);
     if (IsListEnd(name))
+    {
+        Log("Archetype file \"" + path + "\" is empty; its list entry is kept.");
         return nullptr;
+    }
     auto* archetype = new Composition(name);
-    int tag = 0;
-    serializer.ReadInt(tag);
-    archetype->mTag = static_cast<uint32_t>(tag);
+    long long tag = 0;
+    serializer.Stream() >> tag;
+    archetype->mTag = TagFromFile(tag, path);
     // IsGood turns false on a malformed value as well as at the end, so a broken
     // file ends the loop instead of spinning on it.
+    bool ended = false, skipped = false;
     while (serializer.IsGood())
     {
         std::string word;
         serializer.ReadString(word);
         if (word == "END")
+        {
+            ended = true;
             break;
+        }
         ComponentCreator* creator = GetCreator(word);
         if (!creator)
+        {
+            skipped = skipped || !word.empty();
             continue;
+        }
         Component* component = creator->Create();
         component->UnserializeText(serializer);
         archetype->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
     }
+    clean = ended && !skipped;
+    if (!clean)
+        Log("Archetype file \"" + path + "\" has lines this version does not read; the file will not be rewritten.");
     AddArchetypeObject(archetype);
     return archetype;
 }
 
 void GameObjectFactory::SaveArchetypeList(const std::string& path)
 {
+    if (mArchetypeListUnreadable)
+    {
+        Log("Archetype list \"" + path + "\" could not be read; it is left as it was.");
+        return;
+    }
     TextSerializer list(path, TextSerializer::Write);
     if (!list.IsOpen())
         return;
     // Every archetype gets a file of its own, even when two share a name (or
-    // differ only in case, which some file systems do not tell apart).
+    // differ only in case, which some file systems do not tell apart). Files
+    // that are kept as they are hold their names first.
     std::set<std::string> taken;
+    auto keep = [&](const std::string& entry) {
+        taken.insert(Lower(WithoutFolderAndExtension(entry)));
+        list.Stream() << entry << '\n';
+    };
+    for (const std::string& entry : mUnloadedArchetypeEntries)
+        keep(entry);
+    for (const auto& entry : mArchetypes)
+        if (auto kept = mArchetypeFilesToKeep.find(entry.first); kept != mArchetypeFilesToKeep.end())
+            keep(kept->second);
     for (const auto& entry : mArchetypes)
     {
+        if (mArchetypeFilesToKeep.count(entry.first))
+            continue;
         const std::string base = WordSafeName(entry.second->mName);
         std::string word = base;
         for (int n = 1; taken.count(Lower(word)); ++n)
@@ -116,20 +166,31 @@ void GameObjectFactory::SaveArchetypeList(const std::string& path)
 
 void GameObjectFactory::LoadArchetypeList(const std::string& path)
 {
-    TextSerializer list(path, TextSerializer::ReadWrite);
-    if (!list.IsGood())
+    TextSerializer list(path, TextSerializer::ReadOnly);
+    if (!list.IsOpen())
+    {
+        mArchetypeListUnreadable = !list.IsMissing();
+        if (mArchetypeListUnreadable)
+            Log("Archetype list \"" + path + "\" cannot be read.");
         return;
-    while (true)
+    }
+    while (list.IsGood())
     {
         std::string word;
         list.ReadString(word);
         if (IsListEnd(word))
             break;
         Log("Loading from : " + word);
-        if (Composition* archetype = LoadArchetypeFile(word))
+        bool clean = false;
+        Composition* archetype = ReadArchetypeFile(word, clean);
+        if (!archetype)
+            mUnloadedArchetypeEntries.push_back(word);
+        else
+        {
+            if (!clean)
+                mArchetypeFilesToKeep[archetype->mId] = word;
             archetype->Initialize();
-        if (!list.IsGood())
-            break;
+        }
     }
 }
 

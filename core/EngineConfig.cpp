@@ -12,6 +12,22 @@ const char* const gWindowTitle = "GameName";
 namespace
 {
 const char* const DefaultConfig = "[Window]\nWidth=1366\nHeight=768";
+constexpr int DefaultWidth = 1366;
+constexpr int DefaultHeight = 768;
+// No display or GL viewport this engine meets goes past this; larger sizes
+// only come from typing errors and give no window at all.
+constexpr int MaxWindowSide = 16384;
+
+// One window size from the file, or the default (with a log line) when out of range.
+uint32_t ReadWindowSide(const char* key, int fallback, const std::string& path)
+{
+    const int value = Platform::GetPrivateProfileInt("Window", key, 0, path);
+    if (value >= 0 && value <= MaxWindowSide)
+        return static_cast<uint32_t>(value);
+    Log(std::string("Window ") + key + " " + std::to_string(value) + " in the engine configuration is out of range; " +
+        std::to_string(fallback) + " is used.");
+    return static_cast<uint32_t>(fallback);
+}
 } // namespace
 
 EngineConfig::EngineConfig() : EngineConfig(Platform::DocumentsFolder()) {}
@@ -49,8 +65,8 @@ void EngineConfig::Load()
                     : "Config file could not be written; running without it.");
     }
     Log("Engine configuration file found. Loading config.");
-    mWidth = static_cast<uint32_t>(Platform::GetPrivateProfileInt("Window", "Width", 0, mConfigPath));
-    mHeight = static_cast<uint32_t>(Platform::GetPrivateProfileInt("Window", "Height", 0, mConfigPath));
+    mWidth = ReadWindowSide("Width", DefaultWidth, mConfigPath);
+    mHeight = ReadWindowSide("Height", DefaultHeight, mConfigPath);
     Log("Engine configuration loaded.");
     Log("Window running on " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + ".");
 }

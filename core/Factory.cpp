@@ -1,6 +1,7 @@
 #include "core/Factory.h"
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
+#include "physics/Physics.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
@@ -37,6 +38,9 @@ void GameObjectFactory::Update(float)
     // one's id (an archetype) or cell (a second tile).
     for (Composition* queued : mDestroySet)
     {
+        // Picking and dragging must not keep the object past its deletion.
+        if (gPhysics && gPhysics->mHoverObject == queued)
+            gPhysics->ForgetHoverObject();
         bool deleted = false;
         for (auto it = mObjects.begin(); it != mObjects.end(); ++it)
             if (it->second == queued)

@@ -82,11 +82,19 @@ public:
     TileGrid mTileGrid;
     std::list<std::pair<uint32_t, Composition*>> mTiles; // {cell index x + width * y, tile object}, owned
     std::set<Composition*> mDestroySet;                 // live or tile objects to delete at the next Update
+    // What the archetype list held that this run could not read whole: kept as
+    // it was so saving never drops an archetype or loses lines of its file.
+    bool mArchetypeListUnreadable = false;               // the list exists but cannot be read: never rewritten
+    std::vector<std::string> mUnloadedArchetypeEntries;  // list entries whose file did not load, in list order
+    std::map<uint32_t, std::string> mArchetypeFilesToKeep; // archetype id -> its list entry, for files with unknown records
 
 private:
     // Gives a new object its live id and stores it.
     void AddLiveObject(Composition* object);
     void AddArchetypeObject(Composition* object);
+    // Reads one archetype file; clean is false when any line was skipped or
+    // the file ended before "END".
+    Composition* ReadArchetypeFile(const std::string& path, bool& clean);
 };
 
 extern GameObjectFactory* gFactory;

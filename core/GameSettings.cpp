@@ -1,5 +1,6 @@
 #include "core/GameSettings.h"
 #include <cstdio>
+#include <filesystem>
 #include <tinyxml2.h>
 #include "core/DebugSystem.h"
 #include "platform/Platform.h"
@@ -19,6 +20,25 @@ void ReportError(int errorId)
 }
 } // namespace
 
+std::string SetAsideUnreadableSettings(const std::string& path)
+{
+    // The player's progress is in there: keep the file under a new name
+    // instead of overwriting it with defaults at exit.
+    const std::string native = Platform::NativePath(path);
+    std::string aside = native + ".unreadable";
+    std::error_code ec;
+    for (int n = 1; std::filesystem::exists(aside, ec) && n < 1000; ++n)
+        aside = native + ".unreadable" + std::to_string(n);
+    std::filesystem::rename(native, aside, ec);
+    if (ec)
+    {
+        Log("Game settings file " + native + " is unreadable and could not be moved aside: " + ec.message());
+        return "";
+    }
+    Log("Game settings file " + native + " is unreadable; it was kept as " + aside);
+    return aside;
+}
+
 std::string LevelPath(int n) { return "Resources\\LevelData\\Level" + std::to_string(n); }
 
 bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::string, bool>& levels)
@@ -28,6 +48,8 @@ bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::st
     if (error != tinyxml2::XML_SUCCESS)
     {
         ReportError(error);
+        if (error != tinyxml2::XML_ERROR_FILE_NOT_FOUND)
+            SetAsideUnreadableSettings(path);
         Log("Game settings could not be read from " + path + "; starting with the levels as they are.");
         return false;
     }

@@ -14,9 +14,6 @@ namespace
 // World half-width and half-height visible at zoom 1.
 constexpr float WorldHalfWidth = 675.0f;
 constexpr float WorldHalfHeight = 365.0f;
-// Windows frame borders of a windowed client area.
-constexpr float BorderLeft = 10.0f;
-constexpr float BorderTop = 30.0f;
 
 struct View
 {
@@ -41,11 +38,14 @@ View CurrentView()
     return view;
 }
 
-void WindowSize(float& w, float& h, bool& fullscreen)
+// Win32 sends both Ctrl keys as VK_CONTROL and tells the right one by the
+// extended-key bit; the left and right codes are kept as well.
+int ControlSide(LPARAM lParam) { return (lParam >> 24) & 1 ? VK_RCONTROL : VK_LCONTROL; }
+
+void WindowSize(float& w, float& h)
 {
     w = gWindowSystem ? static_cast<float>(gWindowSystem->mWidth) : 0.0f;
     h = gWindowSystem ? static_cast<float>(gWindowSystem->mHeight) : 0.0f;
-    fullscreen = gWindowSystem && gWindowSystem->mFullscreen;
     if (w <= 0.0f)
         w = 1.0f;
     if (h <= 0.0f)
@@ -53,23 +53,32 @@ void WindowSize(float& w, float& h, bool& fullscreen)
 }
 } // namespace
 
+// The cursor relative to the client area: the outer frame's position plus the
+// frame's real borders (SDL reports them; a fixed Windows frame size would
+// shift every pick when there is none, or a different one).
+Vec3 InputState::CursorInClient() const
+{
+    int left = 0, top = 0;
+    Platform::GetWindowBorders(left, top);
+    return Vec3(mCursor.x - mWindowPosition.x - static_cast<float>(left),
+                mCursor.y - mWindowPosition.y - static_cast<float>(top), 0.0f);
+}
+
 float InputState::GetMouseWorldX() const
 {
     float w, h;
-    bool fullscreen;
-    WindowSize(w, h, fullscreen);
+    WindowSize(w, h);
     const View view = CurrentView();
-    const float mx = mCursor.x - mWindowPosition.x - (fullscreen ? 0.0f : BorderLeft);
+    const float mx = CursorInClient().x;
     return (mx - w / 2.0f) / (w / 2.0f) * WorldHalfWidth / view.zoom.x + view.position.x;
 }
 
 float InputState::GetMouseWorldY() const
 {
     float w, h;
-    bool fullscreen;
-    WindowSize(w, h, fullscreen);
+    WindowSize(w, h);
     const View view = CurrentView();
-    const float my = mCursor.y - mWindowPosition.y - (fullscreen ? 0.0f : BorderTop);
+    const float my = CursorInClient().y;
     return (h / 2.0f - my) / (h / 2.0f) * WorldHalfHeight / view.zoom.y + view.position.y;
 }
 
@@ -90,6 +99,7 @@ void InputState::UpdateMouse()
     int x = 0, y = 0;
     Platform::GetCursorPos(x, y);
     mCursor = Vec3(static_cast<float>(x), static_cast<float>(y), 0.0f);
+
 }
 
 void InputState::UpdateKeys()
@@ -147,10 +157,14 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.set(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.set(ControlSide(lParam));
         break;
     case WM_KEYUP:
         if (wParam < InputState::KeyCount)
             s.mRawKeys.reset(wParam);
+        if (wParam == VK_CONTROL)
+            s.mRawKeys.reset(ControlSide(lParam));
         break;
     case WM_LBUTTONDOWN:
         s.mRawKeys.set(VK_LBUTTON);

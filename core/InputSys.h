@@ -15,8 +15,10 @@ struct InputState
     bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
     // Down now and in the previous frame.
     bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
+    // The world point drawn under the cursor (client-area pixels, windowed or fullscreen).
     float GetMouseWorldX() const;
     float GetMouseWorldY() const;
+    Vec3 CursorInClient() const;
     void Reset();
     void UpdateMouse();
     void UpdateKeys();
@@ -30,7 +32,7 @@ struct InputState
     Vec3 mPreviousCursor{0.0f};
     uint32_t mWheelDirection = 0;    // 0 none, 1 away from the user, 2 towards
     uint16_t mWheelDelta = 0;        // high word of the last wheel message's wParam
-    Vec3 mWindowPosition{0.0f};
+    Vec3 mWindowPosition{0.0f};      // outer frame's screen position, from the window messages
     Vec3 mLargestWindowSize{0.0f};
     Vec3 mRightClickWorld{0.0f};
     Vec3 mLeftClickWorld{0.0f};

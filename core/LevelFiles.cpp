@@ -1,9 +1,9 @@
 // The level object file: an XML root named after the level holding
 // "GameObjects", one element per live object in id order.
-#include <cctype>
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
 #include "core/Factory.h"
+#include "core/ObjectTag.h"
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
 
@@ -15,35 +15,7 @@ namespace
 // reader takes the name from "GameObjectName" anyway.
 const char* const kFallbackElementName = "GameObject";
 
-bool IsNameStart(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return std::isalpha(u) || c == '_';
-}
-
-bool IsNameChar(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return std::isalnum(u) || c == '_' || c == '-' || c == '.';
-}
-
-// Whether the XML parser reads name back as an element name. ASCII only and no
-// "xml" prefix, which XML reserves.
-bool IsElementName(const std::string& name)
-{
-    if (name.empty() || !IsNameStart(name[0]))
-        return false;
-    for (char c : name)
-        if (!IsNameChar(c))
-            return false;
-    if (name.size() >= 3 && std::tolower(static_cast<unsigned char>(name[0])) == 'x' &&
-        std::tolower(static_cast<unsigned char>(name[1])) == 'm' &&
-        std::tolower(static_cast<unsigned char>(name[2])) == 'l')
-        return false;
-    return true;
-}
-
-std::string LevelElementName(const std::string& name) { return IsElementName(name) ? name : kFallbackElementName; }
+std::string LevelElementName(const std::string& name) { return XmlSerializer::ElementName(name, kFallbackElementName); }
 } // namespace
 
 void GameObjectFactory::SaveLevelObjects(XmlSerializer& serializer)
@@ -75,7 +47,7 @@ Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
     // The first child is the tag; an object without children keeps tag 0.
     int tag = static_cast<int>(object->mTag);
     serializer.ReadIntAttribute("Value", tag);
-    object->mTag = static_cast<uint32_t>(tag);
+    object->mTag = TagFromFile(tag, "the object \"" + object->mName + "\"");
     serializer.NextElement();
     while (serializer.Current())
     {
@@ -102,7 +74,7 @@ bool GameObjectFactory::SaveLevel(const std::string& path)
     if (slash != std::string::npos)
         name = name.substr(slash + 1);
     XmlSerializer xml;
-    xml.CreateRoot(LevelElementName(name));
+    xml.CreateRoot(name);
     SaveLevelObjects(xml);
     bool saved = xml.SaveFile(path + ".xml");
     TextSerializer tiles(path + ".dat", TextSerializer::Write);

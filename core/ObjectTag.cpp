@@ -1,4 +1,5 @@
 #include "core/ObjectTag.h"
+#include "core/DebugSystem.h"
 
 namespace Framework
 {
@@ -12,4 +13,12 @@ const char* const gObjectTagNames[ObjectTag::Count] = {
     "ClickableSwitch", "Crate",    "Van",          "Border",       "People",
     "FrozenCan",  "Archetype",     "Custom",       "TileMap",
 };
+
+uint32_t TagFromFile(long long value, const std::string& where)
+{
+    if (value >= 0 && value < ObjectTag::Count)
+        return static_cast<uint32_t>(value);
+    Log("Unknown object tag " + std::to_string(value) + " in " + where + "; the object is tagged None");
+    return ObjectTag::None;
+}
 } // namespace Framework

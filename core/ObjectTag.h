@@ -2,6 +2,7 @@
 // the physics rules and the scripts.
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace Framework
 {
@@ -54,4 +55,7 @@ enum : uint32_t
 
 // Names in value order, offered by the editor's object panel.
 extern const char* const gObjectTagNames[ObjectTag::Count];
+// A tag as read from a file: an unknown value (negative, or past the table)
+// becomes None with a log line naming where it was found.
+uint32_t TagFromFile(long long value, const std::string& where);
 } // namespace Framework

@@ -17,6 +17,24 @@
 
 namespace Framework
 {
+void AddEngineSystems(CoreEngine& core, WindowSystem* window)
+{
+    // Insertion order is also update, message and destruction order.
+    core.AddSystem(new InputSys());
+    core.AddSystem(window);
+    core.AddSystem(new GameObjectFactory());
+    core.AddSystem(new ResourceManager());
+    core.AddSystem(new Physics());
+    core.AddSystem(new RenderingManager());
+    core.AddSystem(new GraphicsSystem());
+    core.AddSystem(new GameLogic());
+    core.AddSystem(new AudioManager());
+    auto* particles = new ParticleSystem();
+    gParticles = particles;
+    core.AddSystem(particles);
+    core.AddSystem(new OurImGui());
+}
+
 int RunProgram()
 {
     EngineConfig config;
@@ -27,20 +45,7 @@ int RunProgram()
     auto* core = new CoreEngine();
     auto* window = new WindowSystem(&config);
 
-    // Insertion order is also update, message and destruction order.
-    core->AddSystem(new InputSys());
-    core->AddSystem(window);
-    core->AddSystem(new GameObjectFactory());
-    core->AddSystem(new ResourceManager());
-    core->AddSystem(new Physics());
-    core->AddSystem(new RenderingManager());
-    core->AddSystem(new GraphicsSystem());
-    core->AddSystem(new GameLogic());
-    core->AddSystem(new AudioManager());
-    auto* particles = new ParticleSystem();
-    gParticles = particles;
-    core->AddSystem(particles);
-    core->AddSystem(new OurImGui());
+    AddEngineSystems(*core, window);
 
     debug->InitProfiler();
     core->Initialize();

@@ -3,6 +3,11 @@
 
 namespace Framework
 {
+class CoreEngine;
+class WindowSystem;
+
+// Adds every system in the engine's fixed order; window is the window system.
+void AddEngineSystems(CoreEngine& core, WindowSystem* window);
 // The program: returns 0 in every case.
 int RunProgram();
 } // namespace Framework

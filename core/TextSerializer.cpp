@@ -17,23 +17,23 @@ TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode),
             Log("Cannot write file \"" + mTarget + "\".");
         return;
     }
+    // Reading never creates, truncates or writes a file: a missing name (a typo
+    // in a list, a path from random bytes) must leave nothing behind.
     std::error_code ec;
-    const bool exists = std::filesystem::exists(mTarget, ec);
-    if (exists)
+    const auto status = std::filesystem::status(mTarget, ec);
+    if (!std::filesystem::exists(status))
     {
-        mStream.open(mTarget, std::ios::in | std::ios::out);
-        if (!mStream.is_open()) // read-only content (an installed tree)
-            mStream.open(mTarget, std::ios::in);
-        if (!mStream.is_open())
-            Log("Cannot open file \"" + mTarget + "\".");
+        mMissing = true;
         return;
     }
-    if (mode == ReadOnly)
+    if (!std::filesystem::is_regular_file(status))
+    {
+        Log("Cannot read \"" + mTarget + "\": it is not a file.");
         return;
-    // A missing file is created empty and reads as an immediate end of file.
-    mStream.open(mTarget, std::ios::in | std::ios::out | std::ios::trunc);
+    }
+    mStream.open(mTarget, std::ios::in);
     if (!mStream.is_open())
-        Log("Cannot create file \"" + mTarget + "\".");
+        Log("Cannot open file \"" + mTarget + "\".");
 }
 
 TextSerializer::~TextSerializer() { Close(); }

@@ -37,9 +37,9 @@ class TextSerializer : public Serializer
 public:
     enum Mode
     {
-        ReadWrite = 0, // the existing file; a missing one is created empty
+        ReadWrite = 0, // reads the existing file (kept for stored callers: same as ReadOnly)
         Write = 1,     // a new file, put in place when the serializer closes
-        ReadOnly = 2,  // the existing file; a missing one stays missing
+        ReadOnly = 2,  // reads the existing file; a missing one stays missing
     };
 
     // path is a stored path (backslashes allowed).
@@ -67,6 +67,9 @@ public:
 
     // The file was opened (or, in Write mode, its temporary twin).
     bool IsOpen() const { return mStream.is_open(); }
+    // Reading modes: no file of that name exists (as opposed to one that exists
+    // but cannot be read, which a writer must then leave alone).
+    bool IsMissing() const { return mMissing; }
     // Readers and writers with their own layout (the tile rows) use the stream directly.
     std::fstream& Stream() { return mStream; }
     // Closes the file; in Write mode puts the new content in place. False when
@@ -78,5 +81,6 @@ private:
     int mMode;
     std::string mTarget;    // native path of the file
     std::string mTemporary; // Write mode: where the content goes until Close
+    bool mMissing = false;  // reading modes: nothing exists at the path
 };
 } // namespace Framework

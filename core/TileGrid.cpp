@@ -40,8 +40,21 @@ TileGrid::TileGrid()
     };
 }
 
+bool TileGrid::FitsBounds(uint64_t width, uint64_t height)
+{
+    return width <= MaxSide && height <= MaxSide && width * height <= MaxCells;
+}
+
 void TileGrid::Resize(uint32_t width, uint32_t height)
 {
+    // A grid the reader would refuse must never reach the file: it would load
+    // back empty and the next save would lose every tile.
+    if (!FitsBounds(width, height))
+    {
+        Log("Tile map of " + std::to_string(width) + " x " + std::to_string(height) +
+            " cells is too large; the map keeps its size.");
+        return;
+    }
     mWidth = width;
     mHeight = height;
     mRows.assign(height, std::vector<TileCell>(width));
@@ -49,6 +62,13 @@ void TileGrid::Resize(uint32_t width, uint32_t height)
 
 void TileGrid::Rebuild()
 {
+    if (!FitsBounds(mWidth, mHeight))
+    {
+        Log("Tile map of " + std::to_string(mWidth) + " x " + std::to_string(mHeight) +
+            " cells is too large; the map keeps its size.");
+        mHeight = static_cast<uint32_t>(mRows.size());
+        mWidth = mRows.empty() ? 0 : static_cast<uint32_t>(mRows[0].size());
+    }
     std::vector<std::vector<TileCell>> rows(mHeight, std::vector<TileCell>(mWidth));
     for (size_t y = 0; y < rows.size() && y < mRows.size(); ++y)
         for (size_t x = 0; x < rows[y].size() && x < mRows[y].size(); ++x)
@@ -173,7 +193,7 @@ void TileGrid::Unserialize(TextSerializer& serializer)
     uint32_t width = mWidth, height = mHeight;
     serializer.ReadUnsigned(width);
     serializer.ReadUnsigned(height);
-    if (width > MaxSide || height > MaxSide || static_cast<uint64_t>(width) * height > MaxCells)
+    if (!FitsBounds(width, height))
     {
         Log("Tile map of " + std::to_string(width) + " x " + std::to_string(height) +
             " cells is too large; the map is left empty.");

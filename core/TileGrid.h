@@ -41,10 +41,13 @@ public:
 
     TileGrid();
 
-    // Every row replaced by cleared cells of the new size.
+    // Every row replaced by cleared cells of the new size; a size past the
+    // bounds above changes nothing (with a log line).
     void Resize(uint32_t width, uint32_t height);
     // Keeps the cells inside both the old and the new size, then SpawnTiles.
+    // Width and height past the bounds go back to the grid's present size.
     void Rebuild();
+    static bool FitsBounds(uint64_t width, uint64_t height);
     // Puts a tile in the cell under position (replacing one already there) and
     // makes its body; cells outside the grid are refused.
     void PlaceTile(int32_t kind, int32_t frame, const Vec3& position);

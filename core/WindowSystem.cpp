@@ -36,6 +36,22 @@ WindowSystem::WindowSystem(EngineConfig* config)
     gWindowSystem = this;
     if (Platform::CreateMainWindow(gWindowTitle, mWidth, mHeight))
         mWindow = Platform::GetMainWindow();
+    else if (mWidth != WindowedWidth || mHeight != WindowedHeight)
+    {
+        // A size the display refuses must not leave the game without a window.
+        Log("A window of " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + " could not be created; trying " +
+            std::to_string(WindowedWidth) + " x " + std::to_string(WindowedHeight) + ".");
+        mWidth = WindowedWidth;
+        mHeight = WindowedHeight;
+        if (Platform::CreateMainWindow(gWindowTitle, mWidth, mHeight))
+            mWindow = Platform::GetMainWindow();
+    }
+    if (!mWindow)
+    {
+        // The game logic does not exist yet: the quit goes through the queue.
+        Log("No window could be created; the program ends.");
+        Platform::PostQuitMessage();
+    }
     Platform::ShowCursor(false);
     Log("WindowSystem created.");
 }
@@ -118,6 +134,11 @@ void WindowSystem::WindowProc(HWND window, uint32_t message, WPARAM wParam, LPAR
 
 void WindowSystem::ToggleFullScreen()
 {
+    if (!Platform::GetMainWindow())
+    {
+        Log("There is no window to switch to or from fullscreen.");
+        return;
+    }
     if (mFullscreen)
     {
         Platform::SetFullscreen(false, WindowedWidth, WindowedHeight);

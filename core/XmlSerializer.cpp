@@ -1,4 +1,5 @@
 #include "core/XmlSerializer.h"
+#include <cctype>
 #include <cstdio>
 #include "platform/Platform.h"
 
@@ -37,9 +38,36 @@ bool XmlSerializer::LoadFile(const std::string& path)
     return true;
 }
 
+namespace
+{
+bool IsNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == '.'; }
+} // namespace
+
+bool XmlSerializer::IsElementName(const std::string& name)
+{
+    // ASCII only and no "xml" prefix, which XML reserves.
+    if (name.empty() || !IsNameStart(name[0]))
+        return false;
+    for (char c : name)
+        if (!IsNameChar(c))
+            return false;
+    if (name.size() >= 3 && std::tolower(static_cast<unsigned char>(name[0])) == 'x' &&
+        std::tolower(static_cast<unsigned char>(name[1])) == 'm' &&
+        std::tolower(static_cast<unsigned char>(name[2])) == 'l')
+        return false;
+    return true;
+}
+
+std::string XmlSerializer::ElementName(const std::string& name, const char* fallback)
+{
+    return IsElementName(name) ? name : fallback;
+}
+
 XMLElement* XmlSerializer::CreateRoot(const std::string& name)
 {
-    XMLElement* root = mDocument.NewElement(name.c_str());
+    // A level named "my level" must still give a file that reads back.
+    XMLElement* root = mDocument.NewElement(ElementName(name, "Level").c_str());
     mDocument.InsertEndChild(root);
     mRoot = root;
     return root;

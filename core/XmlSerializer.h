@@ -26,7 +26,12 @@ public:
     // before it is skipped).
     bool LoadFile(const std::string& path);
     // Makes a new element, inserts it into the document and makes it the root.
+    // A name the parser would not read back is replaced by "Level".
     tinyxml2::XMLElement* CreateRoot(const std::string& name);
+    // Whether the parser reads name back as an element name.
+    static bool IsElementName(const std::string& name);
+    // name when it is a valid element name, else fallback.
+    static std::string ElementName(const std::string& name, const char* fallback);
     tinyxml2::XMLNode* GetRoot() const { return mRoot; }
     tinyxml2::XMLDocument& GetDocument() { return mDocument; }
 

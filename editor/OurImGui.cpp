@@ -1,20 +1,142 @@
+// The editor system's life: its ImGui context, the set-up of the binding,
+// and the messages it takes.
 #include "editor/OurImGui.h"
+#include <imgui.h>
+#include <algorithm>
+#include <filesystem>
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
 #include "core/Message.h"
+#include "core/WindowSystem.h"
+#include "editor/EditorDialogState.h"
+#include "editor/EditorStyle.h"
+#include "graphics/GraphicsSystem.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
 OurImGui* gEditor = nullptr;
+bool gEditorHidden = false;
 
-OurImGui::OurImGui() { gEditor = this; }
+namespace
+{
+const char* const kEditorFont = "Resources/fonts/calibri.ttf";
+constexpr float kEditorFontPixels = 14.0f;
+
+const char* GetClipboard(void*)
+{
+    // ImGui copies the text before the next call.
+    static std::string text;
+    text = Platform::GetClipboardText();
+    return text.c_str();
+}
+
+void SetClipboard(void*, const char* text) { Platform::SetClipboardText(text ? text : ""); }
+
+void SetImePosition(int x, int y) { Platform::SetTextInputPosition(x, y); }
+
+void LoadEditorFont(ImGuiIO& io)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(Platform::NativePath(kEditorFont), error))
+        if (io.Fonts->AddFontFromFileTTF(Platform::NativePath(kEditorFont).c_str(), kEditorFontPixels))
+            return;
+    // ImGui aborts on a font it cannot open: check first and fall back.
+    Log(std::string("Editor font \"") + kEditorFont + "\" not found: using the built-in font.");
+    io.Fonts->AddFontDefault();
+}
+
+// Win32 virtual-key codes for the keys ImGui's text fields and lists use.
+void FillKeyMap(ImGuiIO& io)
+{
+    io.KeyMap[ImGuiKey_Tab] = VK_TAB;
+    io.KeyMap[ImGuiKey_LeftArrow] = VK_LEFT;
+    io.KeyMap[ImGuiKey_RightArrow] = VK_RIGHT;
+    io.KeyMap[ImGuiKey_UpArrow] = VK_UP;
+    io.KeyMap[ImGuiKey_DownArrow] = VK_DOWN;
+    io.KeyMap[ImGuiKey_PageUp] = VK_PRIOR;
+    io.KeyMap[ImGuiKey_PageDown] = VK_NEXT;
+    io.KeyMap[ImGuiKey_Home] = VK_HOME;
+    io.KeyMap[ImGuiKey_End] = VK_END;
+    io.KeyMap[ImGuiKey_Delete] = VK_DELETE;
+    io.KeyMap[ImGuiKey_Backspace] = VK_BACK;
+    io.KeyMap[ImGuiKey_Enter] = VK_RETURN;
+    io.KeyMap[ImGuiKey_Escape] = VK_ESCAPE;
+    io.KeyMap[ImGuiKey_A] = 'A';
+    io.KeyMap[ImGuiKey_C] = 'C';
+    io.KeyMap[ImGuiKey_V] = 'V';
+    io.KeyMap[ImGuiKey_X] = 'X';
+    io.KeyMap[ImGuiKey_Y] = 'Y';
+    io.KeyMap[ImGuiKey_Z] = 'Z';
+}
+} // namespace
+
+OurImGui::OurImGui()
+{
+    // A context of our own, made current whenever the editor works with it.
+    mContext = ImGui::CreateContext();
+    ImGui::SetCurrentContext(mContext);
+    mIo = &ImGui::GetIO();
+    if (gFactory)
+    {
+        mObjectMap = &gFactory->mObjects;
+        mArchetypeMap = &gFactory->mArchetypes;
+    }
+    gEditor = this;
+    Log("OurImGui constructed.");
+}
+
 OurImGui::~OurImGui()
 {
+    ImGui::SetCurrentContext(mContext);
+    InvalidateDeviceObjects();
+    ImGui::DestroyContext(mContext); // writes "imgui.ini"
+    mContext = nullptr;
+    mIo = nullptr;
     if (gEditor == this)
         gEditor = nullptr;
+    Log("OurImGui destroyed.");
 }
-void OurImGui::Update(float) {}
+
+void OurImGui::Init()
+{
+    ImGui::SetCurrentContext(mContext);
+    ImGuiIO& io = *mIo;
+    LoadEditorFont(io);
+    FillKeyMap(io);
+    io.GetClipboardTextFn = &GetClipboard;
+    io.SetClipboardTextFn = &SetClipboard;
+    io.ImeWindowHandle = Platform::GetNativeWindow();
+    io.ImeSetInputScreenPosFn = &SetImePosition;
+    ApplyEditorStyle(ImGui::GetStyle());
+    if (gFactory)
+    {
+        mObjectMap = &gFactory->mObjects;
+        mArchetypeMap = &gFactory->mArchetypes;
+    }
+    // Without a GL context (tests) the atlas is still built: ImGui needs it to run a frame.
+    if (gGraphicsSystem && gGraphicsSystem->mContextReady && Platform::HasGLContext())
+        CreateDeviceObjects();
+    else
+        CreateFontsTexture();
+    if (gWindowSystem)
+    {
+        mWidth = static_cast<uint32_t>(std::max(gWindowSystem->mWidth, 0));
+        mHeight = static_cast<uint32_t>(std::max(gWindowSystem->mHeight, 0));
+    }
+}
+
 void OurImGui::SendMessage(Message* message)
 {
-    if (message->mMessageId == MessageId::FileDrop)
+    if (message->mMessageId == MessageId::Window)
+    {
+        const auto* window = static_cast<WindowMessage*>(message);
+        HandleWindowMessage(window->mMessage, window->mWParam, window->mLParam);
+    }
+    else if (message->mMessageId == MessageId::FileDrop)
+    {
+        mFileDropped = true;
         mLastDroppedFile = static_cast<FileDropMessage*>(message)->mFilePath;
+    }
 }
 } // namespace Framework

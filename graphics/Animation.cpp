@@ -16,6 +16,9 @@ bool ReadAnimations(TextSerializer& file, AnimationTable& table)
     // Numbers are read from the stream itself: its state tells a failed number
     // from the end of the file right after a good one.
     std::istream& in = file.Stream();
+    // Missing: a fresh table. Present but unreadable: its content must survive.
+    if (!file.IsOpen())
+        return file.IsMissing();
     while (file.IsGood())
     {
         std::string header;

@@ -90,13 +90,19 @@ void Animator::UnserializeText(TextSerializer& serializer)
     serializer.ReadInt(mIndex);
 }
 
+Renderer* Animator::OwnRenderer() const
+{
+    // Found again at every use: the editor may delete the Renderer at any time.
+    return mOwner ? mOwner->GetComponent<Renderer>() : nullptr;
+}
+
 void Animator::Initialize()
 {
-    mRenderer = mOwner ? mOwner->GetComponent<Renderer>() : nullptr;
+    Renderer* renderer = OwnRenderer();
     mAnimation = FindAnimation(mAniName);
     const std::string objectName = mOwner ? mOwner->GetName() : std::string();
     // Without both there is nothing to play: stay out of the list rather than step blind.
-    if (!mRenderer)
+    if (!renderer)
     {
         Log("Animator of " + objectName + " has no Renderer; not animated");
         return;
@@ -108,7 +114,7 @@ void Animator::Initialize()
     }
 
     mFramePosition = 0;
-    mRenderer->mIndex = 0;
+    renderer->mIndex = 0;
     ShowAnimationSheet();
     SetFPS(static_cast<int32_t>(mAnimation->mFramesPerSecond));
     if (gRenderingManager && !IsRegistered())
@@ -123,7 +129,8 @@ void Animator::Update(float dt)
     if (mTimer < mFrameDuration || mFPS <= 0)
         return;
     // An animation without frames has nothing to step to.
-    if (!mAnimation || !mRenderer || mAnimation->mFrames.empty())
+    Renderer* renderer = OwnRenderer();
+    if (!mAnimation || !renderer || mAnimation->mFrames.empty())
         return;
     const int32_t count = static_cast<int32_t>(mAnimation->mFrames.size());
     if (mFramePosition < 0 || mFramePosition >= count)
@@ -133,11 +140,11 @@ void Animator::Update(float dt)
     {
         mFramePosition = (mFramePosition + 1) % count;
         mTimer = 0.0f;
-        mRenderer->mIndex = static_cast<int32_t>(mAnimation->mFrames[mFramePosition]);
+        renderer->mIndex = static_cast<int32_t>(mAnimation->mFrames[mFramePosition]);
     }
     else
     {
-        mRenderer->mIndex = static_cast<int32_t>(mAnimation->mFrames[mFramePosition]);
+        renderer->mIndex = static_cast<int32_t>(mAnimation->mFrames[mFramePosition]);
         ++mFramePosition;
         mTimer = 0.0f;
         if (mFramePosition == count)
@@ -152,18 +159,22 @@ void Animator::SetAnimation(unsigned frame, const std::string& name)
 {
     mFramePosition = 0;
     mAniName = name;
+    Renderer* renderer = OwnRenderer();
     if (Animation* found = FindAnimation(name))
     {
         mAnimation = found;
-        if (mRenderer)
+        if (renderer)
         {
-            mRenderer->mIndex = static_cast<int32_t>(frame);
+            renderer->mIndex = static_cast<int32_t>(frame);
             ShowAnimationSheet();
         }
     }
     // With no animation ever found the rate stays as it is.
     if (mAnimation)
         SetFPS(static_cast<int32_t>(mAnimation->mFramesPerSecond));
+    // One that stayed out of the list for an unknown saved name plays from now on.
+    if (mAnimation && renderer && mOwner && gRenderingManager && !IsRegistered())
+        gRenderingManager->AddAnimator(this);
 }
 
 void Animator::SetFPS(int fps)
@@ -174,10 +185,11 @@ void Animator::SetFPS(int fps)
 
 void Animator::ShowAnimationSheet()
 {
-    if (!mRenderer || !mAnimation)
+    Renderer* renderer = OwnRenderer();
+    if (!renderer || !mAnimation)
         return;
-    mRenderer->mSpriteSheetKey = mAnimation->mSpriteSheetKey;
-    mRenderer->mSpriteSheet = GraphicsSystem::GetSpriteSheet(mAnimation->mSpriteSheetKey);
+    renderer->mSpriteSheetKey = mAnimation->mSpriteSheetKey;
+    renderer->mSpriteSheet = GraphicsSystem::GetSpriteSheet(mAnimation->mSpriteSheetKey);
 }
 
 void Animator::DrawInspector()
@@ -197,9 +209,9 @@ void Animator::DrawInspector()
         mFramePosition = 0;
         mIndex = picked;
         SetAnimation(0, names[picked]);
-        if (mRenderer)
+        if (Renderer* renderer = OwnRenderer())
         {
-            mRenderer->mIndex = 0;
+            renderer->mIndex = 0;
             ShowAnimationSheet();
         }
     }

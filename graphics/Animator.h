@@ -33,7 +33,8 @@ public:
     // At most one step per call, once a frame duration has passed.
     void Update(float dt);
     // Restarts at frame position 0 with the named animation (an unknown name
-    // keeps the current one) and shows sheet frame `frame`.
+    // keeps the current one) and shows sheet frame `frame`; joins the animator
+    // list once it has an animation and a Renderer.
     void SetAnimation(unsigned frame, const std::string& name);
     // FPS and the frame duration that goes with it (0 when FPS <= 0).
     void SetFPS(int fps);
@@ -46,10 +47,12 @@ public:
     float mFrameDuration = 0.0f;        // 1 / FPS, or 0
     std::string mAniName = "Tester";
     Animation* mAnimation = nullptr;    // not owned: an entry of the animation table
-    Renderer* mRenderer = nullptr;      // not owned: the owner's
     int32_t mIndex = 0;                 // the inspector's position of AniName; saved, not used otherwise
     bool mLoop = true;
     bool mPlaying = true;
+
+    // The owner's Renderer, or null; never kept, so deleting it leaves nothing dangling.
+    Renderer* OwnRenderer() const;
 
 private:
     // Sheet key and sheet of the Renderer from the current animation.

@@ -45,9 +45,16 @@ bool WriteSheetText(const SpriteSheet& sheet, const std::string& path)
 
 std::string SheetTextPath(const SpriteSheet& sheet) { return gArtFolder + BaseName(sheet.GetPath()) + ".txt"; }
 
-void ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
+bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
 {
-    TextSerializer list(artListPath, TextSerializer::ReadWrite);
+    TextSerializer list(artListPath, TextSerializer::ReadOnly);
+    if (!list.IsOpen())
+    {
+        // A missing list is a fresh start; one that cannot be read must survive.
+        if (!list.IsMissing())
+            Log("Art list \"" + artListPath + "\" cannot be read; it will not be rewritten");
+        return list.IsMissing();
+    }
     while (list.IsGood())
     {
         std::string name, textPath;
@@ -56,16 +63,33 @@ void ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
             break;
         list.ReadString(textPath);
         if (textPath.empty())
-            break;
+        {
+            Log("Art list \"" + artListPath + "\" ends inside the entry \"" + name + "\"; it will not be rewritten");
+            return false;
+        }
 
-        TextSerializer sheetFile(textPath, TextSerializer::ReadWrite);
-        Log("Unserialize start for : " + textPath);
+        TextSerializer sheetFile(textPath, TextSerializer::ReadOnly);
         SpriteSheet sheet;
         sheet.mSourcePath = textPath;
-        sheet.Unserialize(sheetFile, WithoutExtension(textPath));
+        if (!sheetFile.IsOpen())
+        {
+            // The entry stays (without image) so the list keeps naming the file.
+            Log("Sprite sheet file \"" + textPath + "\" cannot be read; entry \"" + name + "\" kept without image");
+            sheet.mName = name;
+        }
+        else
+        {
+            Log("Unserialize start for : " + textPath);
+            sheet.Unserialize(sheetFile, WithoutExtension(textPath));
+            if (!IsSingleWord(sheet.mName))
+                sheet.mName = name;
+            Log("Unserialize complete : " + textPath);
+        }
+        if (table.count(sheet.mName))
+            Log("Sprite sheet \"" + sheet.mName + "\" is listed twice; the later entry is used");
         table[sheet.mName] = sheet;
-        Log("Unserialize complete : " + textPath);
     }
+    return true;
 }
 
 void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table)

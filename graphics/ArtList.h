@@ -12,8 +12,9 @@ using SpriteSheetTable = std::map<std::string, SpriteSheet>;
 // Where the art list and the sheets' files live.
 extern const char* const gArtFolder;   // "Resources/Art/"
 
-// Reads the art list at artListPath into table (created empty when missing).
-void ReadArtList(const std::string& artListPath, SpriteSheetTable& table);
+// Reads the art list at artListPath into table. False when the list exists but
+// could not be read whole: it must then not be written back.
+bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table);
 // Writes the art list and every sheet's text file; each file goes through a
 // temporary name and a rename.
 void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table);

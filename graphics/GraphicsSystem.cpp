@@ -117,14 +117,13 @@ bool GraphicsSystem::InitRenderingEnvironment()
     ClientSize(width, height);
     mEditorCamera.SetUpForEditing(static_cast<float>(width), static_cast<float>(height));
 
-    ReadArtList(ArtListPath, mSpriteSheets);
-    mArtListRead = true;
+    mArtListRead = ReadArtList(ArtListPath, mSpriteSheets);
     return true;
 }
 
 void GraphicsSystem::CleanRenderingEnvironment()
 {
-    // A list that was never read would be written back empty.
+    // A list that was never read (or not whole) would be written back short.
     if (mArtListRead)
         WriteArtList(ArtListPath, mSpriteSheets);
     mArtListRead = false;

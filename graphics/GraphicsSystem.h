@@ -61,6 +61,10 @@ public:
     // The program of a shader name; an unknown name is added with program 0.
     uint32_t GetShader(const std::string& name);
     static SpriteSheet* GetSpriteSheet(const std::string& key);
+    // Deletes a sheet and its texture; every Renderer that showed it (live,
+    // tile or archetype) is told, so none keeps a pointer to it. False when
+    // no sheet has the key. (SpriteSheetRemoval.cpp)
+    bool RemoveSpriteSheet(const std::string& key);
 
     // The camera every draw uses; the level loader thread may replace it.
     Camera* GetActiveCamera() const { return mActiveCamera.load(); }

@@ -77,9 +77,11 @@ ParticleComponent::ParticleComponent(const ParticleComponent& other)
       SpriteIndex(other.SpriteIndex)
 {
     // Sharing the source's pool slot would free it under one of the two.
-    const ParticleEmitterSettings& source = other.mEmitter ? *other.mEmitter : *other.mUnpooled;
-    if (other.mEmitter || other.mUnpooled)
-        mUnpooled = std::make_unique<ParticleEmitterSettings>(source);
+    // A source with neither emitter nor settings of its own has nothing to copy.
+    if (other.mEmitter)
+        mUnpooled = std::make_unique<ParticleEmitterSettings>(*other.mEmitter);
+    else if (other.mUnpooled)
+        mUnpooled = std::make_unique<ParticleEmitterSettings>(*other.mUnpooled);
 }
 
 ParticleComponent::~ParticleComponent()
@@ -211,12 +213,13 @@ void ParticleComponent::DrawInspector()
         return;
     }
     ParticleEmitter& e = *mEmitter;
-    const int objectId = mOwner ? static_cast<int>(mOwner->mId) : 0;
     const ImGuiColorEditFlags pickerFlags = ImGuiColorEditFlags_NoSmallPreview | ImGuiColorEditFlags_NoSidePreview |
                                             ImGuiColorEditFlags_DisplayRGB | ImGuiColorEditFlags_PickerHueWheel;
 
     ImGui::PushID(static_cast<int>(e.mId));
-    ImGui::BeginChild(ImGuiID(objectId), ImVec2(ImGui::GetContentRegionAvail().x, 250.0f), true);
+    // Named children under the emitter's ID: ImGui refuses a child ID of 0,
+    // which the first object of a level has.
+    ImGui::BeginChild("##EmitterProperties", ImVec2(ImGui::GetContentRegionAvail().x, 250.0f), true);
     ImGui::Text("Particle Emitter Property");
     ImGui::Text("Particle Used : %d", static_cast<int>(e.LiveCount()));
     ImGui::Text("Particle Total : %d", static_cast<int>(e.ReservedCount()));
@@ -240,7 +243,7 @@ void ParticleComponent::DrawInspector()
     }
     ImGui::Text(" ");
     ImGui::Text("Gravity Enabled?");
-    ImGui::Checkbox("", &e.mGravityEnabled);
+    ImGui::Checkbox("##GravityEnabled", &e.mGravityEnabled); // no label: ImGui needs an ID all the same
     ImGui::DragFloat2("Gravity Direction", &e.mGravityDirection.x);
     ImGui::Text(" ");
     ImGui::Text("Direction for Particle to go");
@@ -257,7 +260,7 @@ void ParticleComponent::DrawInspector()
     ImGui::DragFloat("Spawn Delay", &e.mDelay);
     ImGui::EndChild();
 
-    ImGui::BeginChild(ImGuiID(objectId + 1), ImVec2(ImGui::GetContentRegionAvail().x, 400.0f), true);
+    ImGui::BeginChild("##ParticleProperties", ImVec2(ImGui::GetContentRegionAvail().x, 400.0f), true);
     ImGui::Text("Particle Property");
     ImGui::Separator();
     ImGui::Text("Particle Rotation");

@@ -19,6 +19,10 @@ void ParticleEmitter::Update(float dt)
     // would clear the last burst before it is ever drawn.
     if (mMaxParticle != mReservedFor)
         ReserveParticles();
+    // Left short by a busy pool: take what others have released since, once
+    // a burst is due (so the pool is not scanned every frame in vain).
+    else if (mReserved.size() < WantedCount() && mSpawnTimer >= mDelay)
+        TakeFromPool();
 
     if (mLive.empty())
     {
@@ -73,11 +77,28 @@ void ParticleEmitter::ReserveParticles()
         return;
     }
 
-    // One pass over the pool; a short pool gives what it has.
-    const size_t wanted = static_cast<size_t>(mMaxParticle);
+    // No more than the pool holds: a huge MaxParticle must not reserve memory for it.
+    const size_t wanted = WantedCount();
     mReserved.reserve(wanted);
     mLive.reserve(wanted);
     mFree.reserve(wanted);
+    TakeFromPool();
+    mPreviousPosition = mPosition;
+}
+
+size_t ParticleEmitter::WantedCount() const
+{
+    if (mMaxParticle < 1 || !mPool)
+        return 0;
+    return std::min(static_cast<size_t>(mMaxParticle), mPool->size());
+}
+
+void ParticleEmitter::TakeFromPool()
+{
+    // One pass over the pool; a short pool gives what it has.
+    const size_t wanted = WantedCount();
+    if (mReserved.size() >= wanted)
+        return;
     for (Particle& particle : *mPool)
     {
         if (mReserved.size() == wanted)
@@ -88,7 +109,6 @@ void ParticleEmitter::ReserveParticles()
         mReserved.push_back(&particle);
         mFree.push_back(&particle);
     }
-    mPreviousPosition = mPosition;
 }
 
 void ParticleEmitter::Clear()

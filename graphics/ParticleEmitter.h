@@ -95,6 +95,11 @@ public:
     std::vector<Particle>* mPool = nullptr; // the particle pool reserved from; not owned
 
 private:
+    // MaxParticle, bounded by the pool's size.
+    size_t WantedCount() const;
+    // Adds unreserved pool particles until WantedCount are reserved or the pool has none left.
+    void TakeFromPool();
+
     std::vector<Particle*> mReserved;
     std::vector<Particle*> mLive;   // spawn order, as changed by swap-removal
     std::vector<Particle*> mFree;   // a stack: last pushed, first taken

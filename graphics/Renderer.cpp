@@ -36,7 +36,8 @@ Renderer::~Renderer()
         gRenderingManager->RemoveRenderer(mOwner->mId, this);
     else if (mOwner->mKind == ObjectKind::Tile)
         gRenderingManager->RemoveMode2Renderer(mOwner->mId);
-    // An archetype's entry stays: nothing draws the archetype list.
+    else
+        gRenderingManager->RemoveArchetypeRenderer(this); // nothing draws that list, but it must not dangle
 }
 
 void Renderer::SerializeXml(XmlSerializer& serializer)

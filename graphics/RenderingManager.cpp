@@ -131,6 +131,11 @@ void RenderingManager::RemoveMode2Renderer(uint32_t objectId)
     }
 }
 
+void RenderingManager::RemoveArchetypeRenderer(Renderer* renderer)
+{
+    EraseFirst(mArchetypeRenderers, [renderer](const RendererEntry& entry) { return entry.mRenderer == renderer; });
+}
+
 void RenderingManager::AddTextRenderer(uint32_t objectId, TextRenderer* renderer)
 {
     mTextRenderers.push_back({objectId, renderer});

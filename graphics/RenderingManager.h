@@ -41,6 +41,7 @@ public:
     void AddArchetypeRenderer(uint32_t objectId, Renderer* renderer);
     void RemoveRenderer(uint32_t objectId, Renderer* renderer);
     void RemoveMode2Renderer(uint32_t objectId);
+    void RemoveArchetypeRenderer(Renderer* renderer);
     void AddTextRenderer(uint32_t objectId, TextRenderer* renderer);
     void RemoveTextRenderer(TextRenderer* renderer, uint32_t objectId);
     void AddAnimator(Animator* animator);

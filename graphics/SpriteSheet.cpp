@@ -1,8 +1,18 @@
 #include "graphics/SpriteSheet.h"
+#include <algorithm>
+#include "core/DebugSystem.h"
 #include "core/TextSerializer.h"
 
 namespace Framework
 {
+namespace
+{
+// A frame is at least one texel, so no texture holds more than MaxSize frames
+// along a side; and no sheet of this game comes near 64K frames in all. A
+// corrupt sheet file must cost neither memory nor seconds of slicing.
+constexpr int MaxFrames = 65536;
+} // namespace
+
 Sprite::Sprite(int number, uint32_t textureId, const Vec2 corners[4])
     : mName("Sprite" + std::to_string(number)), mTextureId(textureId)
 {
@@ -30,6 +40,7 @@ void SpriteSheet::Slice()
     mFrames.clear();
     if (mRows < 1 || mCols < 1)
         return;
+    BoundFrameCount();
     const float du = 1.0f / static_cast<float>(mCols);
     const float dv = 1.0f / static_cast<float>(mRows);
     // Accumulated by repeated addition, so frame edges match what the editor's import made.
@@ -48,6 +59,22 @@ void SpriteSheet::Slice()
         for (Vec2& corner : corners)
             corner.y += dv;
     }
+}
+
+void SpriteSheet::BoundFrameCount()
+{
+    const int maxRows = mHeight > 0 ? std::min(mHeight, MaxSize) : MaxSize;
+    const int maxCols = mWidth > 0 ? std::min(mWidth, MaxSize) : MaxSize;
+    int rows = std::min(mRows, maxRows);
+    int cols = std::min(mCols, maxCols);
+    if (static_cast<long long>(rows) * cols > MaxFrames)
+        rows = std::max(1, MaxFrames / cols);
+    if (rows == mRows && cols == mCols)
+        return;
+    Log("Sprite sheet \"" + mName + "\": " + std::to_string(mRows) + " x " + std::to_string(mCols) +
+        " frames do not fit its texture; cut into " + std::to_string(rows) + " x " + std::to_string(cols));
+    mRows = rows;
+    mCols = cols;
 }
 
 void SpriteSheet::Reset()

@@ -277,5 +277,15 @@ void Physics::ForgetBody(Body* body)
             mPlayerContacts.erase(mPlayerContacts.begin() + static_cast<std::ptrdiff_t>(i));
     if (mPlayerBody == body)
         mPlayerBody = nullptr;
+    // The hovered or dragged object loses its body (or is being deleted).
+    if (mHoverObject && body->mOwner == mHoverObject)
+        ForgetHoverObject();
+}
+
+void Physics::ForgetHoverObject()
+{
+    mHoverObject = nullptr;
+    mDragging = false;
+    mDragBlocked = false;
 }
 } // namespace Framework

@@ -50,6 +50,8 @@ public:
     bool HasContact(const Body* a, const Body* b) const { return mContactPairs.Contains(a, b); }
     // A body about to be deleted leaves every list and every contact record.
     void ForgetBody(Body* body);
+    // No object is hovered or dragged any more (the one there was is going away).
+    void ForgetHoverObject();
     // The same for every body flagged mForgotten, in one pass over each list.
     void ForgetFlaggedBodies();
 

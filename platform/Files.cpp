@@ -75,22 +75,25 @@ std::string XdgDocuments(const std::string& home)
 
 // Finds each missing component of a path case-insensitively (content made on
 // case-insensitive file systems may differ in case from the names in data).
+// Only the error-code forms of the file system calls: a name too long for the
+// file system (from any data file) must give "not found", never an exception.
 std::string ResolveCase(const std::string& path)
 {
-    if (path.empty() || fs::exists(path))
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec))
         return path;
     fs::path p(path);
     fs::path resolved = p.is_absolute() ? fs::path("/") : fs::path();
     for (const auto& part : p.relative_path())
     {
         fs::path candidate = resolved / part;
-        if (!fs::exists(candidate))
+        if (!fs::exists(candidate, ec))
         {
-            std::error_code ec;
             const fs::path dir = resolved.empty() ? fs::path(".") : resolved;
             bool found = false;
-            for (const auto& entry : fs::directory_iterator(dir, ec))
+            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
             {
+                const fs::directory_entry& entry = *it;
                 if (EqualNoCase(entry.path().filename().string(), part.string()))
                 {
                     candidate = resolved / entry.path().filename();
@@ -164,12 +167,26 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
         bool negative = false;
         if (*s == '-' || *s == '+')
             negative = *s++ == '-';
-        long result = 0;
+        // Numbers past an int's range stop at its ends instead of wrapping
+        // (99999999999 must not read as some other, plausible size).
+        long long result = 0;
+        const long long limit = negative ? 2147483648ll : 2147483647ll;
         if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
-            result = std::strtol(s + 2, nullptr, 16);
+        {
+            s += 2;
+            while (std::isxdigit(static_cast<unsigned char>(*s)) && result <= limit)
+            {
+                const int digit = std::isdigit(static_cast<unsigned char>(*s)) ? *s - '0'
+                                                                                : std::tolower(static_cast<unsigned char>(*s)) - 'a' + 10;
+                result = result * 16 + digit;
+                ++s;
+            }
+        }
         else
-            while (std::isdigit(static_cast<unsigned char>(*s)) && result < 0x7FFFFFFF)
+            while (std::isdigit(static_cast<unsigned char>(*s)) && result <= limit)
                 result = result * 10 + (*s++ - '0');
+        if (result > limit)
+            result = limit;
         return static_cast<int>(negative ? -result : result);
     }
     return defaultValue;

@@ -58,6 +58,22 @@ void QueueDrop(std::vector<std::string> files)
     Queue(WM_DROPFILES, handle, 0);
 }
 
+// Keys Win32 marks with the extended-key bit (24) of lParam: the right-hand
+// Ctrl and Alt, the navigation block and the keypad's Enter and divide.
+bool IsExtendedKey(SDL_Keycode key)
+{
+    switch (key)
+    {
+    case SDLK_RCTRL: case SDLK_RALT:
+    case SDLK_INSERT: case SDLK_DELETE: case SDLK_HOME: case SDLK_END: case SDLK_PAGEUP: case SDLK_PAGEDOWN:
+    case SDLK_LEFT: case SDLK_RIGHT: case SDLK_UP: case SDLK_DOWN:
+    case SDLK_KP_ENTER: case SDLK_KP_DIVIDE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void QueueText(const char* utf8)
 {
     // One WM_CHAR per code point.
@@ -125,6 +141,8 @@ void Translate(const SDL_Event& e)
         const bool system = vk == VK_MENU || vk == VK_F10 || (e.key.keysym.mod & KMOD_ALT);
         const uint32_t message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
         LPARAM lParam = 1 | (static_cast<LPARAM>(e.key.keysym.scancode & 0xFF) << 16);
+        if (IsExtendedKey(e.key.keysym.sym))
+            lParam |= LPARAM(1) << 24;
         if (e.key.repeat)
             lParam |= LPARAM(1) << 30;
         if (!down)

@@ -34,6 +34,9 @@ void SetWindowClientSize(int width, int height);
 void GetWindowClientSize(int& width, int& height);
 // Outer-frame position of the window on the screen.
 void GetWindowPosition(int& x, int& y);
+// The frame's left and top border widths around the client area, as the window
+// manager draws them (0 without a window, in fullscreen, or without a manager).
+void GetWindowBorders(int& left, int& top);
 // Desktop fullscreen on or off. Leaving it restores windowedWidth x windowedHeight.
 void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight);
 void GetScreenSize(int& width, int& height);
@@ -61,6 +64,16 @@ void GetCursorPos(int& x, int& y);       // screen pixels
 // Win32's counted ShowCursor: visible while the counter is >= 0. Returns the new counter.
 int ShowCursor(bool show);
 int GetCursorCounter();
+// The pointer's picture only (the counter above decides whether it shows):
+// the standard arrow, or no picture at all while ImGui draws its own.
+enum class CursorShape { Arrow, None };
+void SetCursorShape(CursorShape shape);
+// Where the input method shows what is being composed: the text cursor of the
+// field being typed into, in window pixels.
+void SetTextInputPosition(int x, int y);
+// The desktop clipboard as UTF-8 text ("" when empty or without video).
+std::string GetClipboardText();
+void SetClipboardText(const std::string& text);
 
 // ---- Files and folders -----------------------------------------------------
 // Stored paths use backslashes; this gives the path to open on this system.

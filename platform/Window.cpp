@@ -106,6 +106,14 @@ void GetWindowPosition(int& x, int& y)
     }
 }
 
+void GetWindowBorders(int& left, int& top)
+{
+    left = top = 0;
+    int bottom = 0, right = 0;
+    if (!sWindow || SDL_GetWindowBordersSize(sWindow, &top, &left, &bottom, &right) != 0)
+        left = top = 0;
+}
+
 void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight)
 {
     if (!sWindow)

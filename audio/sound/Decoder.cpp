@@ -1,5 +1,6 @@
 #include "audio/sound/Decoder.h"
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include "platform/Platform.h"
@@ -19,7 +20,13 @@ bool StartsWith(const std::vector<uint8_t>& bytes, size_t at, const char* text)
 
 Result DecodeFile(const std::string& path, SoundData& out)
 {
-    std::ifstream file(Platform::NativePath(path), std::ios::binary);
+    // Only regular files: reading a folder (or a device) as a sound throws or
+    // never ends. The error-code form keeps an overlong name from throwing too.
+    const std::string native = Platform::NativePath(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(native, ec))
+        return Result::FileNotFound;
+    std::ifstream file(native, std::ios::binary);
     if (!file)
         return Result::FileNotFound;
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -64,16 +64,6 @@ bool IsClickedOn(const Composition* object)
     return input.IsHeld(VK_LBUTTON) || released;
 }
 
-Composition* FindLastTagged(uint32_t tag)
-{
-    if (!gFactory)
-        return nullptr;
-    for (auto it = gFactory->mObjects.rbegin(); it != gFactory->mObjects.rend(); ++it)
-        if (it->second && it->second->mTag == tag)
-            return it->second;
-    return nullptr;
-}
-
 void HopBack(Body* body, bool facingRight, float step)
 {
     if (!body)
@@ -86,5 +76,29 @@ void NudgeX(Body* body, float dx)
 {
     if (body)
         body->SetPosition(body->mPosition + Vec3(dx, 0.0f, 0.0f));
+}
+
+// The contact cooldown comes back after 0.8 s; the bounce cooldown wears off
+// after 1.8 s. Both apples share these timers.
+void StepAppleCooldowns(bool& contactCooldown, float& contactTimer, bool& bounceCooldown, float& bounceTimer, float dt)
+{
+    if (!contactCooldown)
+    {
+        contactTimer -= dt;
+        if (contactTimer <= 0.0f)
+        {
+            contactCooldown = true;
+            contactTimer = 0.8f;
+        }
+    }
+    if (bounceCooldown)
+    {
+        bounceTimer -= dt;
+        if (bounceTimer <= 0.0f)
+        {
+            bounceCooldown = false;
+            bounceTimer = 1.8f;
+        }
+    }
 }
 } // namespace Framework

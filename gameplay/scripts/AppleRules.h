@@ -35,12 +35,11 @@ bool IsLeftButtonHeld();
 // The object is the one under the mouse, and the left button is held or
 // was let go in this frame.
 bool IsClickedOn(const Composition* object);
-// The live object with the highest id among those tagged tag, or null (the
-// apple is found this way: content should tag one object Player).
-Composition* FindLastTagged(uint32_t tag);
 // Moves body through the grid by step back against its facing and step up
 // (a hop off a trigger or a can).
 void HopBack(Body* body, bool facingRight, float step);
 // Moves body through the grid by dx along x.
 void NudgeX(Body* body, float dx);
+// Counts down the apple's contact and bounce cooldowns by dt.
+void StepAppleCooldowns(bool& contactCooldown, float& contactTimer, bool& bounceCooldown, float& bounceTimer, float dt);
 } // namespace Framework

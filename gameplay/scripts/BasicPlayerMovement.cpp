@@ -78,24 +78,7 @@ void BasicPlayerMovement::Update(Behaviour* owner, float dt)
         body->mForce.x += mPlayerRight ? mPlayerSpeed : -mPlayerSpeed;
     }
 
-    if (!mContactCooldown)
-    {
-        mContactTimer -= dt;
-        if (mContactTimer <= 0.0f)
-        {
-            mContactCooldown = true;
-            mContactTimer = 0.8f;
-        }
-    }
-    if (mBounceCooldown)
-    {
-        mBounceTimer -= dt;
-        if (mBounceTimer <= 0.0f)
-        {
-            mBounceCooldown = false;
-            mBounceTimer = 1.8f;
-        }
-    }
+    StepAppleCooldowns(mContactCooldown, mContactTimer, mBounceCooldown, mBounceTimer, dt);
 }
 
 void BasicPlayerMovement::Move(Body* body, float step)

@@ -5,6 +5,7 @@
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/AppleRules.h"
+#include "gameplay/scripts/ScriptQueries.h"
 #include "gameplay/scripts/Player.h"
 #include "graphics/Animator.h"
 #include "graphics/Renderer.h"
@@ -47,7 +48,7 @@ void FollowAppleScript::Update(Behaviour* owner, float)
     Composition* player = found != gFactory->mObjects.end() ? found->second : nullptr;
     if (!player)
     {
-        player = FindLastTagged(ObjectTag::Player);
+        player = LastObjectTagged(ObjectTag::Player);
         if (!player)
             return;
         mPlayerId = player->GetId();

@@ -2,6 +2,7 @@
 // hits and death. The collision reactions are in PlayerCollision.cpp, the
 // Level11 ending in PlayerEnding.cpp.
 #include "gameplay/scripts/Player.h"
+#include "gameplay/scripts/AppleRules.h"
 #include <algorithm>
 #include <cmath>
 #include <imgui.h>
@@ -332,24 +333,7 @@ void Player::UpdateRolling(Body* body, Renderer* renderer, Animator* animator, b
 
 void Player::UpdateCooldowns(float dt)
 {
-    if (!mContactCooldown)
-    {
-        mContactTimer -= dt;
-        if (mContactTimer <= 0.0f)
-        {
-            mContactCooldown = true;
-            mContactTimer = 0.8f;
-        }
-    }
-    if (mBounceCooldown)
-    {
-        mBounceTimer -= dt;
-        if (mBounceTimer <= 0.0f)
-        {
-            mBounceCooldown = false;
-            mBounceTimer = 1.8f;
-        }
-    }
+    StepAppleCooldowns(mContactCooldown, mContactTimer, mBounceCooldown, mBounceTimer, dt);
 }
 
 void Player::TakeHit()

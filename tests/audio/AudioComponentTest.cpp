@@ -385,3 +385,22 @@ TEST_F(AudioComponentTest, InTheEditorTheInspectorStopsAComponentWithoutPlay)
     mAudio->Update(0.016f);
     EXPECT_TRUE(component.IsPlaying());
 }
+
+TEST_F(AudioComponentTest, AnEmptyKeyRoundTripsWithoutTakingTheNextLine)
+{
+    AudioComponent empty;
+    {
+        TextSerializer text(mFolder.File("two.txt"), TextSerializer::Write);
+        empty.SerializeText(text);
+        text.WriteString("Transform");
+    }
+    TextSerializer text(mFolder.File("two.txt"), TextSerializer::ReadOnly);
+    std::string type;
+    text.ReadString(type);
+    AudioComponent read;
+    read.mKey = "Old";
+    read.UnserializeText(text);
+    EXPECT_EQ(read.mKey, "");
+    text.ReadString(type);
+    EXPECT_EQ(type, "Transform") << "the next component's type line is still there";
+}

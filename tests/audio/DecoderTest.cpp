@@ -1,5 +1,6 @@
 // Decoding sound files into memory: WAV, OGG Vorbis, and files that are not sounds.
 #include <gtest/gtest.h>
+#include <filesystem>
 #include "audio/sound/Decoder.h"
 #include "audio/sound/Mixer.h"
 #include "support/AudioTestSupport.h"
@@ -74,4 +75,13 @@ TEST(SoundFiles, DecodesTheGamesOggVorbisFilesByStoredPath)
     EXPECT_FALSE(sound.IsNull());
     EXPECT_EQ(mixer.CreateSound("Resources/Audio/Nothing.ogg", Mode::Default, &sound), Result::FileNotFound);
     EXPECT_TRUE(sound.IsNull());
+}
+
+TEST(SoundFiles, AFolderOrAnOverlongNameIsRefusedNotReadAsAFile)
+{
+    TestSupport::TempFolder folder;
+    std::filesystem::create_directories(folder.File("Music.ogg"));
+    SoundData data;
+    EXPECT_EQ(DecodeFile(folder.File("Music.ogg"), data), Result::FileNotFound); // used to throw from the stream
+    EXPECT_EQ(DecodeFile(folder.File(std::string(400, 'x') + ".ogg"), data), Result::FileNotFound);
 }

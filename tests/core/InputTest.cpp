@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 #include <cmath>
+#include "core/GameLogic.h"
 #include "core/InputSys.h"
 #include "core/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
+#include "physics/Physics.h"
+#include "platform/Platform.h"
+#include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;
@@ -133,11 +137,48 @@ TEST(InputWorld, ScreenCentreMapsToTheCameraInFullscreen)
     EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f + 27.0f);
     EXPECT_FLOAT_EQ(state.GetMouseWorldY(), -3.0f + 14.6f);
 
-    // Windowed, the frame borders shift the centre by 10 and 30 pixels.
-    window.mFullscreen = false;
-    state.mCursor = Vec3(693.0f, 414.0f, 0.0f);
-    EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f);
-    EXPECT_FLOAT_EQ(state.GetMouseWorldY(), -3.0f);
+    graphics.SetActiveCamera(nullptr);
+}
+
+// The cursor is in screen pixels; the platform says where the client area
+// starts, so no frame size is subtracted on top (windowed or fullscreen).
+TEST(InputWorld, ThePixelUnderThePointerMapsToTheWorldPointDrawnThereInAWindow)
+{
+    TestSupport::PhysicsScope physics;
+    GameLogic logic;
+    logic.mState.mCurrent = GameState::LEVEL; // the game's own picking: interactable bodies
+    EngineConfig* noConfig = nullptr;
+    WindowSystem window(noConfig);
+    window.mWidth = 1366;
+    window.mHeight = 768;
+    GraphicsSystem graphics;
+    Camera camera;
+    camera.Position = Vec3(0.0f);
+    camera.CamSize = Vec3(1.0f, 1.0f, 1.0f); // 675 x 365 world units each side of the centre
+    graphics.SetActiveCamera(&camera);
+    int frameX = 0, frameY = 0, left = 0, top = 0;
+    Platform::GetWindowPosition(frameX, frameY);
+    Platform::GetWindowBorders(left, top);
+    const float clientX = static_cast<float>(frameX + left), clientY = static_cast<float>(frameY + top);
+
+    for (bool fullscreen : {false, true})
+    {
+        window.mFullscreen = fullscreen;
+        // A small box 100 units right of and 50 up from the centre, and the pointer on it.
+        TestSupport::BodySpec spec;
+        spec.mPosition = Vec3(100.0f, 50.0f, 0.0f);
+        spec.mScale = Vec3(4.0f, 4.0f, 1.0f);
+        spec.mInteractable = true;
+        Composition* box = physics.Make(spec);
+        InputState state;
+        state.mWindowPosition = Vec3(static_cast<float>(frameX), static_cast<float>(frameY), 0.0f);
+        state.mCursor = Vec3(clientX + 683.0f + 100.0f * 683.0f / 675.0f, clientY + 384.0f - 50.0f * 384.0f / 365.0f, 0.0f);
+        EXPECT_NEAR(state.GetMouseWorldX(), 100.0f, 0.01f);
+        EXPECT_NEAR(state.GetMouseWorldY(), 50.0f, 0.01f);
+        EXPECT_EQ(physics.mPhysics->PickObject(Vec3(state.GetMouseWorldX(), state.GetMouseWorldY(), 0.0f)), box);
+        physics.mFactory->mDestroySet.insert(box);
+        physics.mFactory->Update(0.0f);
+    }
     graphics.SetActiveCamera(nullptr);
 }
 

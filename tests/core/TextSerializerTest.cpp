@@ -86,16 +86,26 @@ TEST(TextSerializerFailure, ANegativeUnsignedFails)
     EXPECT_FALSE(in.IsGood());
 }
 
-TEST(TextSerializerOpen, AMissingFileIsCreatedEmptyAndEndsAtOnce)
+TEST(TextSerializerOpen, ReadingNeverCreatesAFileInAnyMode)
 {
     TempFolder folder;
     const std::string path = folder.File("missing.txt");
     TextSerializer in(path, TextSerializer::ReadWrite);
-    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(path)) << "a mistyped list entry used to leave an empty file";
+    EXPECT_TRUE(in.IsMissing());
     std::string word = "x";
     in.ReadString(word);
     EXPECT_EQ(word, "");
     EXPECT_FALSE(in.IsGood());
+}
+
+TEST(TextSerializerOpen, AFolderIsNotReadAndNotMissing)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder.File("Art.dat"));
+    TextSerializer in(folder.File("Art.dat"), TextSerializer::ReadWrite);
+    EXPECT_FALSE(in.IsOpen());
+    EXPECT_FALSE(in.IsMissing()) << "a writer must leave it alone";
 }
 
 TEST(TextSerializerOpen, ReadOnlyModeNeverCreatesAFile)

@@ -1,6 +1,7 @@
 // The art list and the sheet text files: slicing, reading, writing back, and
 // what a damaged list must never do to the files.
 #include <stb/stb_image_write.h>
+#include <filesystem>
 #include <vector>
 #include "GraphicsTestSupport.h"
 #include "graphics/ArtList.h"
@@ -126,11 +127,36 @@ TEST_F(ArtListTest, TextPathIsTheImageBaseNameInTheArtFolder)
     EXPECT_EQ(SheetTextPath(sheet), "Resources/Art/Apple.sheet.txt");
 }
 
-TEST_F(ArtListTest, MissingArtListIsCreatedEmpty)
+TEST_F(ArtListTest, AMissingArtListReadsEmptyAndIsNotCreatedByReading)
 {
     std::remove(ArtFile("Art.dat").c_str());
-    EXPECT_TRUE(Read().empty());
-    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), "");
+    SpriteSheetTable table;
+    EXPECT_TRUE(ReadArtList("Resources/Art/Art.dat", table)) << "a fresh start may be written at exit";
+    EXPECT_TRUE(table.empty());
+    EXPECT_FALSE(std::filesystem::exists(ArtFile("Art.dat")));
+}
+
+TEST_F(ArtListTest, AMissingSheetFileKeepsItsEntryAndCreatesNothing)
+{
+    WriteFile(ArtFile("Art.dat"), "Ghost\nResources/Art/Ghost.txt\nMouseCursor\nResources/Art/MouseCursor.txt\n");
+    SpriteSheetTable table;
+    ASSERT_TRUE(ReadArtList("Resources/Art/Art.dat", table));
+    EXPECT_FALSE(std::filesystem::exists(ArtFile("Ghost.txt"))) << "reading used to leave an empty file";
+    ASSERT_EQ(table.count("Ghost"), 1u);
+    WriteArtList("Resources/Art/Art.dat", table);
+    const std::string list = ReadFile(ArtFile("Art.dat"));
+    EXPECT_NE(list.find("Ghost\nResources/Art/Ghost.txt\n"), std::string::npos) << list;
+    EXPECT_FALSE(std::filesystem::exists(ArtFile("Ghost.txt")));
+}
+
+TEST_F(ArtListTest, AnArtListCutShortIsReportedSoItIsNotWrittenBack)
+{
+    WriteFile(ArtFile("Art.dat"), "MouseCursor\nResources/Art/MouseCursor.txt\nHalfAnEntry\n");
+    SpriteSheetTable table;
+    EXPECT_FALSE(ReadArtList("Resources/Art/Art.dat", table));
+    std::filesystem::remove(ArtFile("Art.dat"));
+    std::filesystem::create_directories(ArtFile("Art.dat"));
+    EXPECT_FALSE(ReadArtList("Resources/Art/Art.dat", table)) << "a folder in its place cannot be read";
 }
 
 TEST_F(ArtListTest, ShutdownWithoutAReadListLeavesTheFilesAlone)

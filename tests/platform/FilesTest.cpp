@@ -74,3 +74,14 @@ TEST(CursorCounter, VisibleWhileTheCounterIsNotNegative)
     EXPECT_EQ(Platform::ShowCursor(true), start - 1);
     EXPECT_EQ(Platform::ShowCursor(true), start);
 }
+
+TEST(NativePath, NameTooLongForTheFileSystemIsJustNotFound)
+{
+    TempFolder dir;
+    TestSupport::WorkingDirectory cwd(dir.Path());
+    const std::string longName = "Resources\\Archetype\\" + std::string(300, 'a') + ".txt";
+    std::string mapped;
+    EXPECT_NO_THROW(mapped = Platform::NativePath(longName));
+    EXPECT_EQ(mapped, "Resources/Archetype/" + std::string(300, 'a') + ".txt");
+    EXPECT_NO_THROW(Platform::NativePath(std::string(5000, 'b')));
+}

@@ -18,9 +18,10 @@ namespace TestSupport
 namespace
 {
 // Must match InputState::GetMouseWorldX/Y without a window system: a 1 x 1
-// client area, the 10 / 30 pixel frame, 675 x 365 world units at zoom 1.
-constexpr float BorderLeft = 10.0f;
-constexpr float BorderTop = 30.0f;
+// client area at the window position, 675 x 365 world units at zoom 1 (the
+// frame's borders are 0 under a display without a window manager).
+constexpr float BorderLeft = 0.0f;
+constexpr float BorderTop = 0.0f;
 constexpr float WorldHalfWidth = 675.0f;
 constexpr float WorldHalfHeight = 365.0f;
 } // namespace

@@ -370,3 +370,25 @@ TILE_SETS = {
     # ice blocks with snowy tops (freezer levels)
     "TilePlatform3": ("#a8def5", "#ffffff", "#6fb6d9", "#9fd6f2"),
 }
+
+
+def collider(kind):
+    """The editor's collision-kind picker: the cell, the shape the kind stands
+    for (solid block, thin diagonals, half-height slopes) and its number."""
+    s = 64
+    out = rect(2, 2, s - 4, s - 4, GREY_L, GREY_D, 2, rx=4, opacity=0.9)
+    shapes = {
+        1: "M 6 6 L 58 6 L 58 58 L 6 58 Z",
+        2: "M 6 58 L 58 6 L 58 58 Z",
+        3: "M 6 6 L 58 58 L 6 58 Z",
+        4: "M 6 58 L 58 32 L 58 58 Z",
+        5: "M 6 32 L 58 6 L 58 58 L 6 58 Z",
+        6: "M 6 6 L 58 32 L 58 58 L 6 58 Z",
+        7: "M 6 32 L 58 58 L 6 58 Z",
+    }
+    if kind == 0:
+        out += line(16, 16, 48, 48, RED_D, 5) + line(48, 16, 16, 48, RED_D, 5)
+    else:
+        out += path(shapes[kind], ORANGE, OUT, 3, opacity=0.9)
+    out += text(14, 22, str(kind), 16, WHITE, OUT, 4)
+    return out

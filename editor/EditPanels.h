@@ -1,0 +1,105 @@
+// The parts of the object list, the component editor and the tile tools that
+// live in files of their own, and the state they keep between frames.
+//
+//   ObjectListBox.cpp       the object lists: an entry is selected when pressed
+//   ObjectOperations.cpp    what the object list's buttons do to the factory
+//   ArchetypeDrag.cpp       dragging an archetype from its list into the level
+//   ScenePicking.cpp        picking, Ctrl-dragging and turning objects in the level
+//   ComponentRules.cpp      which components may be added and deleted
+//   TransformHeader.cpp     the component editor's "Transform" header
+//   TileSection.cpp         the tile tools inside "All Game Objects"
+//   SideWindow.cpp          where the component / tile set editor first opens
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include "core/MathTypes.h"
+
+namespace Framework
+{
+class Component;
+class Composition;
+class OurImGui;
+
+// What the panels remember from frame to frame (a member of the editor).
+struct EditPanelsState
+{
+    // ---- Object list ---------------------------------------------------------------
+    bool mArchetypeDragged = false;  // a held archetype with a Renderer: its copy drops on release
+    // The object picked in the level. Held with its id: it counts only while
+    // the object map still holds this very object under that id, so a deleted
+    // object (or a new one at the same address) is never dragged.
+    Composition* mPicked = nullptr;
+    uint32_t mPickedId = 0;
+
+    // ---- Component editor ------------------------------------------------------------
+    std::string mRefusalPopup;       // a popup to open at the window's level this frame ("" none)
+    std::string mNeededBy;           // "Component Needed": the component that needs the one kept
+
+    // ---- Tile tools ---------------------------------------------------------------------
+    int32_t mWorkingWidth = 0;       // the size fields; applied by "Apply Changes"
+    int32_t mWorkingHeight = 0;
+    // The grid size the fields last followed: a grid that changes size behind
+    // the editor's back (a level load) brings the fields along.
+    int64_t mFollowedWidth = -1;
+    int64_t mFollowedHeight = -1;
+    // The tileset name the editor last wrote: a level loaded with another one
+    // moves the "TileSet" choice to it instead of overwriting it.
+    std::string mWrittenTileset;
+};
+
+using ObjectMap = std::map<uint32_t, Composition*>;
+
+// ---- Object list (ObjectListBox.cpp) ------------------------------------------------------
+// A list box rows high over the objects of map: an entry is selected as soon
+// as it is pressed, so a drag starts from the entry under the mouse. True
+// while an entry is held; the list box's rectangle is left as the last item.
+bool ObjectListBox(const char* id, const ObjectMap& map, int* selected, int rows);
+
+// ---- Object list operations (ObjectOperations.cpp) -------------------------------------
+// The selected index made valid for a map of count entries (0 when it is not).
+int ClampSelection(int selected, size_t count);
+// A live copy of the n-th archetype, or null when there is none.
+Composition* CloneArchetype(int n);
+// Removes and deletes the n-th archetype; false when there is none.
+bool DeleteArchetype(int n);
+// Puts a copy of the n-th live object among the archetypes. False when an
+// archetype of that name exists (nothing is added) or there is no such object.
+bool MakeArchetype(int n);
+// Places an object at a world point: through its Body when it has one (and
+// only a live object's body moves between grid cells), else its Transform.
+void PlaceObjectAt(Composition& object, const Vec3& position);
+// Whether the picked object is still the live object it was picked as.
+bool PickedIsAlive(const EditPanelsState& state);
+
+// ---- Archetype drag and scene picking -------------------------------------------------------
+// After the archetype list box; held: whether an entry of it is held.
+void ArchetypeDrag(OurImGui& editor, bool held);
+// Picking and dragging objects in the level, after the object list window.
+void ScenePicking(OurImGui& editor);
+// Whether the mouse is the level's: over no editor window and no popup open.
+bool MouseIsOverScene();
+
+// ---- Component rules (ComponentRules.cpp) ----------------------------------------------------
+// The popup that refuses adding a component of typeId to object, or "" when it may be added.
+std::string AddComponentRefusal(const Composition& object, int32_t typeId);
+// The type id of a component of object that needs component and is not itself
+// being removed, or 0 when component may be deleted.
+int32_t ComponentNeededBy(const Composition& object, const Component& component);
+
+// The component editor and the tile set editor first open at the right edge,
+// clear of the object list; they are movable from there.
+void SideWindowFirstPosition(const OurImGui& editor);
+
+// ---- Component editor parts --------------------------------------------------------------------
+void TransformHeader(Composition& object);
+
+// ---- Tile tools (TileSection.cpp) ---------------------------------------------------------------
+void TileSection(OurImGui& editor);
+// The size fields follow the grid when its size changed since they last did.
+void FollowGridSize(EditPanelsState& state);
+// "Apply Changes": false (logged, nothing changed) for a negative or too large size.
+bool ApplyTileMapSize(int32_t width, int32_t height);
+// "Clear TileMap".
+void ClearTileMap();
+} // namespace Framework

@@ -1,0 +1,182 @@
+// "FileDropArt": imports a dropped ".png" as a sprite sheet. The image is
+// shown cut into frames of 128 x 128 pixels (rows from its width, columns
+// from its height); the counts and the frame names can be changed before
+// "Save!" copies the image to "Resources/Art/<name>" and adds the sheet to
+// the graphics system's table under the identifier, ready for renderers at
+// once (Art.dat and the sheet's text file are written at shutdown).
+// Refused, with the reason shown and nothing registered: a name that is no
+// plain ".png" file name (the sheet is read back as its base name + ".png"),
+// an identifier that is not one word or already in the table, an image that
+// could not be read or has no frames, another sheet's image as destination,
+// and a failed copy.
+#include <imgui.h>
+#include <algorithm>
+#include <cstring>
+#include "core/DebugSystem.h"
+#include "editor/EditorDialogState.h"
+#include "editor/EditorDialogs.h"
+#include "editor/ImportedFiles.h"
+#include "editor/NameRules.h"
+#include "editor/OurImGui.h"
+#include "graphics/GraphicsSystem.h"
+
+namespace Framework
+{
+namespace
+{
+const char* const kArtFolder = "Resources/Art/";
+constexpr int kFramePixels = 128;   // the frame size the counts are proposed for
+constexpr int kMaxCount = 256;      // rows or columns: far beyond any sheet, small enough to slice
+constexpr float kFieldX = 128.0f;
+constexpr float kLabelledFieldX = 140.0f;
+constexpr float kFieldWidth = 128.0f;
+constexpr float kFrameSize = 128.0f;
+const ImVec2 kFramesRegion(710.0f, 300.0f);
+
+// Rows and columns as the dialog's drag fields edit them: whole numbers.
+void CountField(const char* label, const char* id, int& count)
+{
+    ImGui::Text("%s", label);
+    ImGui::SameLine(kLabelledFieldX);
+    float value = static_cast<float>(count);
+    ImGui::DragFloat(id, &value, 1.0f, 0.0f, 0.0f, "%.0f");
+    count = std::clamp(static_cast<int>(value), 0, kMaxCount);
+}
+
+void LoadDroppedImage(OurImGui& editor, FileDropState& state)
+{
+    SpriteSheet& sheet = editor.mImportSheet;
+    state.mImageRead = LoadImportedImage(sheet, editor.mLastDroppedFile);
+    state.mWorkingRows = sheet.mWidth / kFramePixels;
+    state.mWorkingCols = sheet.mHeight / kFramePixels;
+    sheet.mRows = state.mAppliedRows = state.mWorkingRows;
+    sheet.mCols = state.mAppliedCols = state.mWorkingCols;
+    sheet.Slice();
+    state.mSheetLoaded = true;
+}
+
+void FrameGrid(SpriteSheet& sheet)
+{
+    ImGui::BeginChild("##importframes", kFramesRegion, true);
+    ImGui::Columns(5, "##importcolumns", true);
+    for (size_t i = 0; i < sheet.mFrames.size(); ++i)
+    {
+        Sprite& frame = sheet.mFrames[i];
+        ImGui::PushID(static_cast<int>(i));
+        ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(frame.mTextureId)),
+                     ImVec2(kFrameSize, kFrameSize), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
+                     ImVec2(frame.mCorners[3].x, frame.mCorners[3].y));
+        char name[64] = {};
+        std::strncpy(name, frame.mName.c_str(), sizeof(name) - 1);
+        ImGui::PushItemWidth(kFrameSize);
+        // Frame names are words of the sheet's text file: no blanks, never empty.
+        if (ImGui::InputText("##framename", name, sizeof(name), ImGuiInputTextFlags_CharsNoBlank) &&
+            IsSingleWordIdentifier(name))
+            frame.mName = name;
+        ImGui::PopItemWidth();
+        ImGui::PopID();
+        ImGui::NextColumn();
+    }
+    ImGui::Columns(1);
+    ImGui::EndChild();
+}
+
+std::string SaveSheet(OurImGui& editor, FileDropState& state)
+{
+    const std::string name = editor.mTextBuffer;
+    const std::string key = state.mIdentifier;
+    const std::string destination = kArtFolder + name;
+    SpriteSheetTable* table = gGraphicsSystem ? &gGraphicsSystem->mSpriteSheets : nullptr;
+    std::string problem = FileNameProblem(name);
+    if (problem.empty() && (name.size() < 5 || name.compare(name.size() - 4, 4, ".png") != 0))
+        problem = "the name must end in \".png\"";
+    if (problem.empty())
+        problem = IdentifierProblem(key);
+    if (problem.empty() && !table)
+        problem = "there is no sprite-sheet table";
+    if (problem.empty() && table->count(key))
+        problem = "a sprite sheet \"" + key + "\" already exists";
+    if (problem.empty() && !state.mImageRead)
+        problem = "the image could not be read";
+    if (problem.empty() && editor.mImportSheet.mFrames.empty())
+        problem = "the sheet has no frames (rows and cols must be at least 1)";
+    if (problem.empty())
+        for (const auto& [otherKey, other] : *table)
+            if (other.GetPath() == destination)
+                problem = "\"" + destination + "\" is the image of the sprite sheet \"" + otherKey + "\"";
+    if (!problem.empty())
+    {
+        problem = "Sprite sheet not imported: " + problem + ".";
+        Log(problem);
+        return problem;
+    }
+    problem = CopyImportedFile(editor.mLastDroppedFile, destination);
+    if (!problem.empty())
+        return "Sprite sheet not imported: " + problem;
+
+    SpriteSheet& sheet = editor.mImportSheet;
+    sheet.mName = key;
+    sheet.mPath = destination;
+    table->emplace(key, sheet);
+    Log("Sprite sheet \"" + key + "\" imported as \"" + destination + "\".");
+    // The table's copy owns the texture now.
+    sheet.Reset();
+    state.mSheetLoaded = false;
+    return "";
+}
+} // namespace
+
+void FileDropArtDialog(OurImGui& editor, const std::string& fileName)
+{
+    FileDropState& state = DialogStateOf(editor).mFileDrop;
+    if (!ImGui::BeginPopupModal("FileDropArt", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
+        return;
+    if (state.mCopyName)
+    {
+        std::strncpy(editor.mTextBuffer, fileName.c_str(), sizeof(editor.mTextBuffer) - 1);
+        state.mCopyName = false;
+    }
+    ImGui::Text("Save file \"%s\" with following name & settings?", fileName.c_str());
+    ImGui::Text("Save file as : ");
+    ImGui::SameLine(kFieldX);
+    ImGui::InputText("##saveas", editor.mTextBuffer, 64);
+    ImGui::Separator();
+
+    SpriteSheet& sheet = editor.mImportSheet;
+    if (!state.mSheetLoaded)
+        LoadDroppedImage(editor, state);
+    if (state.mWorkingRows != state.mAppliedRows || state.mWorkingCols != state.mAppliedCols)
+    {
+        sheet.mRows = state.mAppliedRows = state.mWorkingRows;
+        sheet.mCols = state.mAppliedCols = state.mWorkingCols;
+        sheet.Slice();
+    }
+
+    ImGui::PushItemWidth(kFieldWidth);
+    CountField("Number of Rows :", "##rows", state.mWorkingRows);
+    CountField("Number of Cols :", "##cols", state.mWorkingCols);
+    ImGui::Text("SpriteSheet Identifier :");
+    ImGui::SameLine(kLabelledFieldX);
+    ImGui::InputText("##key", state.mIdentifier, sizeof(state.mIdentifier));
+    ImGui::PopItemWidth();
+
+    FrameGrid(sheet);
+    DialogProblemText(state.mProblem);
+
+    if (ImGui::Button("Save!"))
+    {
+        const std::string problem = SaveSheet(editor, state);
+        if (problem.empty())
+            EndFileDrop(editor);
+        else
+            state.mProblem = problem;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Close!"))
+    {
+        EndFileDrop(editor);
+        state.mSheetLoaded = false;
+    }
+    ImGui::EndPopup();
+}
+} // namespace Framework

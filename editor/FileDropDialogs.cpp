@@ -1,0 +1,45 @@
+// The dialogs of a file dropped on the window (mFileDropped, mLastDroppedFile):
+// a ".png" opens "FileDropArt" (a new sprite sheet), an ".ogg" opens
+// "FileDropSound" (a new sound), anything else "FileDropNone". The extension
+// is compared exactly: ".PNG" and ".OGG" are refused. Drawn first each
+// editor frame; the popup is opened again every frame while the drop waits.
+#include <imgui.h>
+#include <cstring>
+#include "editor/EditorDialogState.h"
+#include "editor/EditorDialogs.h"
+#include "editor/NameRules.h"
+#include "editor/OurImGui.h"
+
+namespace Framework
+{
+void EndFileDrop(OurImGui& editor)
+{
+    FileDropState& state = DialogStateOf(editor).mFileDrop;
+    ImGui::CloseCurrentPopup();
+    editor.mFileDropped = false;
+    state.mCopyName = true;
+    state.mProblem.clear();
+    std::memset(editor.mTextBuffer, 0, sizeof(editor.mTextBuffer));
+}
+
+void OurImGui::FileDropDialogs()
+{
+    if (DialogStateOf(*this).mWindowsAppearing)
+        return;
+    std::string fileName;
+    if (mFileDropped)
+    {
+        fileName = FileNameOfPath(mLastDroppedFile);
+        const std::string extension = ExtensionOf(fileName);
+        if (extension == "png")
+            ImGui::OpenPopup("FileDropArt");
+        else if (extension == "ogg")
+            ImGui::OpenPopup("FileDropSound");
+        else
+            ImGui::OpenPopup("FileDropNone");
+    }
+    FileDropArtDialog(*this, fileName);
+    FileDropSoundDialog(*this, fileName);
+    FileDropNoneDialog(*this);
+}
+} // namespace Framework

@@ -1,0 +1,88 @@
+// "FileDropSound": imports a dropped ".ogg". "Save!" copies it to
+// "Resources/Audio/<name>" and adds it to the sound list under the typed
+// identifier as an effect at the "Max Volume" (the list file is written at
+// shutdown). A name that is no plain file name, an identifier that is not one
+// word, or a failed copy is refused with the reason shown, nothing registered.
+#include <imgui.h>
+#include <cstring>
+#include "audio/AudioManager.h"
+#include "core/DebugSystem.h"
+#include "editor/EditorDialogState.h"
+#include "editor/EditorDialogs.h"
+#include "editor/ImportedFiles.h"
+#include "editor/NameRules.h"
+#include "editor/OurImGui.h"
+
+namespace Framework
+{
+namespace
+{
+const char* const kAudioFolder = "Resources/Audio/";
+constexpr float kFieldX = 128.0f;
+constexpr float kLabelledFieldX = 140.0f;
+constexpr float kFieldWidth = 128.0f;
+
+std::string SaveSound(OurImGui& editor, FileDropState& state)
+{
+    const std::string name = editor.mTextBuffer;
+    const std::string key = state.mIdentifier;
+    std::string problem = FileNameProblem(name);
+    if (problem.empty())
+        problem = IdentifierProblem(key);
+    if (problem.empty() && !gAudio)
+        problem = "there is no audio manager";
+    if (!problem.empty())
+    {
+        problem = "Sound not imported: " + problem + ".";
+        Log(problem);
+        return problem;
+    }
+    const std::string destination = kAudioFolder + name;
+    problem = CopyImportedFile(editor.mLastDroppedFile, destination);
+    if (!problem.empty())
+        return "Sound not imported: " + problem;
+    gAudio->AddSound(destination, key);
+    Log("Sound \"" + key + "\" imported as \"" + destination + "\".");
+    return "";
+}
+} // namespace
+
+void FileDropSoundDialog(OurImGui& editor, const std::string& fileName)
+{
+    FileDropState& state = DialogStateOf(editor).mFileDrop;
+    if (!ImGui::BeginPopupModal("FileDropSound", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
+        return;
+    if (state.mCopyName)
+    {
+        std::strncpy(editor.mTextBuffer, fileName.c_str(), sizeof(editor.mTextBuffer) - 1);
+        state.mCopyName = false;
+    }
+    ImGui::Text("Save file \"%s\" with following name & settings?", fileName.c_str());
+    ImGui::Text("Save file as : ");
+    ImGui::SameLine(kFieldX);
+    ImGui::InputText("##saveas", editor.mTextBuffer, 64);
+
+    ImGui::PushItemWidth(kFieldWidth);
+    ImGui::Text("Sound Identifier :");
+    ImGui::SameLine(kLabelledFieldX);
+    ImGui::InputText("##key", state.mIdentifier, sizeof(state.mIdentifier));
+    ImGui::Text("Max Volume :");
+    ImGui::SameLine(kLabelledFieldX);
+    ImGui::DragFloat("##maxvol", &gNewSoundVolume, 1.0f, 0.0f, 0.0f, "%.3f");
+    ImGui::PopItemWidth();
+    DialogProblemText(state.mProblem);
+
+    if (ImGui::Button("Save!"))
+    {
+        const std::string problem = SaveSound(editor, state);
+        if (problem.empty())
+            EndFileDrop(editor);
+        else
+            state.mProblem = problem;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Close!"))
+        EndFileDrop(editor);
+    ImGui::EndPopup();
+}
+} // namespace Framework

@@ -1,0 +1,308 @@
+// The output half of the binding: ImGui's draw lists drawn with our own GL 3.3
+// program, and the GL objects that needs (program, buffers, font texture).
+#include <GL/glew.h>
+#include <imgui.h>
+#include <string>
+#include "core/DebugSystem.h"
+#include "editor/OurImGui.h"
+
+namespace Framework
+{
+namespace
+{
+static_assert(sizeof(ImDrawVert) == 20, "the vertex layout below is 20 bytes a vertex");
+static_assert(sizeof(ImDrawIdx) == 2, "indices are drawn as 16-bit");
+
+// One set for the program: there is one editor and one GL context.
+GLuint sProgram = 0;
+GLuint sVertexShader = 0;
+GLuint sFragmentShader = 0;
+GLint sTextureLocation = 0;
+GLint sProjectionLocation = 0;
+GLint sPositionLocation = 0;
+GLint sUvLocation = 0;
+GLint sColorLocation = 0;
+GLuint sVertexBuffer = 0;
+GLuint sElementBuffer = 0;
+GLuint sVertexArray = 0;
+GLuint sFontTexture = 0;
+bool sLinked = false; // a program that did not link is never used
+
+const char* const kVertexShader =
+    "#version 330\n"
+    "uniform mat4 ProjMtx;\n"
+    "in vec2 Position;\n"
+    "in vec2 UV;\n"
+    "in vec4 Color;\n"
+    "out vec2 Frag_UV;\n"
+    "out vec4 Frag_Color;\n"
+    "void main()\n"
+    "{\n"
+    "\tFrag_UV = UV;\n"
+    "\tFrag_Color = Color;\n"
+    "\tgl_Position = ProjMtx * vec4(Position.xy,0,1);\n"
+    "}\n";
+
+const char* const kFragmentShader =
+    "#version 330\n"
+    "uniform sampler2D Texture;\n"
+    "in vec2 Frag_UV;\n"
+    "in vec4 Frag_Color;\n"
+    "out vec4 Out_Color;\n"
+    "void main()\n"
+    "{\n"
+    "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
+    "}\n";
+
+// A shader that does not compile leaves the editor invisible: say why.
+void LogShaderFailure(GLuint shader, const char* what)
+{
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok == GL_TRUE)
+        return;
+    char text[1024] = {};
+    glGetShaderInfoLog(shader, sizeof(text), nullptr, text);
+    Log(std::string("Editor ") + what + " shader failed to compile: " + text);
+}
+
+bool LinkedOrLogged(GLuint program)
+{
+    GLint ok = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (ok == GL_TRUE)
+        return true;
+    char text[1024] = {};
+    glGetProgramInfoLog(program, sizeof(text), nullptr, text);
+    Log(std::string("Editor shader program failed to link: ") + text);
+    return false;
+}
+
+void SetCapability(GLenum capability, GLboolean on)
+{
+    if (on)
+        glEnable(capability);
+    else
+        glDisable(capability);
+}
+} // namespace
+
+bool OurImGui::HasDeviceObjects() const { return sProgram != 0 && sVertexArray != 0 && sLinked; }
+
+void OurImGui::RenderDrawLists(ImDrawData* drawData)
+{
+    if (!drawData || !HasDeviceObjects())
+        return;
+    ImGuiIO& io = *mIo;
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const int fbWidth = static_cast<int>(io.DisplaySize.x * io.DisplayFramebufferScale.x);
+    const int fbHeight = static_cast<int>(io.DisplaySize.y * io.DisplayFramebufferScale.y);
+    if (fbWidth <= 0 || fbHeight <= 0)
+        return; // minimised
+    drawData->ScaleClipRects(io.DisplayFramebufferScale);
+
+    // What the rest of the engine had bound and enabled.
+    GLint lastActiveTexture = 0, lastProgram = 0, lastTexture = 0, lastArrayBuffer = 0, lastElementBuffer = 0,
+          lastVertexArray = 0;
+    GLint lastBlendSrcRgb = 0, lastBlendDstRgb = 0, lastBlendSrcAlpha = 0, lastBlendDstAlpha = 0;
+    GLint lastBlendEquationRgb = 0, lastBlendEquationAlpha = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &lastActiveTexture);
+    glGetIntegerv(GL_CURRENT_PROGRAM, &lastProgram);
+    glActiveTexture(GL_TEXTURE0);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &lastArrayBuffer);
+    glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &lastElementBuffer);
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &lastVertexArray);
+    glGetIntegerv(GL_BLEND_SRC_RGB, &lastBlendSrcRgb);
+    glGetIntegerv(GL_BLEND_DST_RGB, &lastBlendDstRgb);
+    glGetIntegerv(GL_BLEND_SRC_ALPHA, &lastBlendSrcAlpha);
+    glGetIntegerv(GL_BLEND_DST_ALPHA, &lastBlendDstAlpha);
+    glGetIntegerv(GL_BLEND_EQUATION_RGB, &lastBlendEquationRgb);
+    glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &lastBlendEquationAlpha);
+    const GLboolean lastBlend = glIsEnabled(GL_BLEND);
+    const GLboolean lastCullFace = glIsEnabled(GL_CULL_FACE);
+    const GLboolean lastDepthTest = glIsEnabled(GL_DEPTH_TEST);
+    const GLboolean lastScissorTest = glIsEnabled(GL_SCISSOR_TEST);
+
+    glEnable(GL_BLEND);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_SCISSOR_TEST);
+    glViewport(0, 0, fbWidth, fbHeight);
+
+    // Pixel (0, 0) is the top-left corner.
+    const float w = io.DisplaySize.x, h = io.DisplaySize.y;
+    const float projection[4][4] = {
+        {2.0f / w, 0.0f, 0.0f, 0.0f},
+        {0.0f, -2.0f / h, 0.0f, 0.0f},
+        {0.0f, 0.0f, -1.0f, 0.0f},
+        {-1.0f, 1.0f, 0.0f, 1.0f},
+    };
+    glUseProgram(sProgram);
+    glUniform1i(sTextureLocation, 0);
+    glUniformMatrix4fv(sProjectionLocation, 1, GL_FALSE, &projection[0][0]);
+    glBindVertexArray(sVertexArray);
+
+    for (int n = 0; n < drawData->CmdListsCount; ++n)
+    {
+        const ImDrawList* list = drawData->CmdLists[n];
+        glBindBuffer(GL_ARRAY_BUFFER, sVertexBuffer);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->VtxBuffer.Size) * sizeof(ImDrawVert),
+                     list->VtxBuffer.Data, GL_STREAM_DRAW);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sElementBuffer);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->IdxBuffer.Size) * sizeof(ImDrawIdx),
+                     list->IdxBuffer.Data, GL_STREAM_DRAW);
+        size_t offset = 0;
+        for (const ImDrawCmd& cmd : list->CmdBuffer)
+        {
+            if (cmd.UserCallback)
+            {
+                // The reset sentinel is a marker, not a function.
+                if (cmd.UserCallback != ImDrawCallback_ResetRenderState)
+                    cmd.UserCallback(list, &cmd);
+            }
+            else
+            {
+                const ImVec4& clip = cmd.ClipRect;
+                const int clipWidth = static_cast<int>(clip.z - clip.x);
+                const int clipHeight = static_cast<int>(clip.w - clip.y);
+                // An empty or inverted clip draws nothing (GL refuses a negative box).
+                if (clipWidth > 0 && clipHeight > 0)
+                {
+                    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(reinterpret_cast<intptr_t>(cmd.TextureId)));
+                    glScissor(static_cast<int>(clip.x), fbHeight - static_cast<int>(clip.w), clipWidth, clipHeight);
+                    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(cmd.ElemCount), GL_UNSIGNED_SHORT,
+                                   reinterpret_cast<const void*>(offset * sizeof(ImDrawIdx)));
+                }
+            }
+            offset += cmd.ElemCount;
+        }
+    }
+
+    glUseProgram(static_cast<GLuint>(lastProgram));
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
+    glActiveTexture(static_cast<GLenum>(lastActiveTexture));
+    glBindVertexArray(static_cast<GLuint>(lastVertexArray));
+    glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(lastArrayBuffer));
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(lastElementBuffer));
+    glBlendEquationSeparate(static_cast<GLenum>(lastBlendEquationRgb), static_cast<GLenum>(lastBlendEquationAlpha));
+    glBlendFuncSeparate(static_cast<GLenum>(lastBlendSrcRgb), static_cast<GLenum>(lastBlendDstRgb),
+                        static_cast<GLenum>(lastBlendSrcAlpha), static_cast<GLenum>(lastBlendDstAlpha));
+    SetCapability(GL_BLEND, lastBlend);
+    SetCapability(GL_CULL_FACE, lastCullFace);
+    SetCapability(GL_DEPTH_TEST, lastDepthTest);
+    SetCapability(GL_SCISSOR_TEST, lastScissorTest);
+}
+
+bool OurImGui::CreateDeviceObjects()
+{
+    GLint lastTexture = 0, lastArrayBuffer = 0, lastVertexArray = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &lastArrayBuffer);
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &lastVertexArray);
+
+    sProgram = glCreateProgram();
+    sVertexShader = glCreateShader(GL_VERTEX_SHADER);
+    sFragmentShader = glCreateShader(GL_FRAGMENT_SHADER);
+    glShaderSource(sVertexShader, 1, &kVertexShader, nullptr);
+    glShaderSource(sFragmentShader, 1, &kFragmentShader, nullptr);
+    glCompileShader(sVertexShader);
+    LogShaderFailure(sVertexShader, "vertex");
+    glCompileShader(sFragmentShader);
+    LogShaderFailure(sFragmentShader, "fragment");
+    glAttachShader(sProgram, sVertexShader);
+    glAttachShader(sProgram, sFragmentShader);
+    glLinkProgram(sProgram);
+    const bool linked = LinkedOrLogged(sProgram);
+    sLinked = linked;
+
+    sTextureLocation = glGetUniformLocation(sProgram, "Texture");
+    sProjectionLocation = glGetUniformLocation(sProgram, "ProjMtx");
+    sPositionLocation = glGetAttribLocation(sProgram, "Position");
+    sUvLocation = glGetAttribLocation(sProgram, "UV");
+    sColorLocation = glGetAttribLocation(sProgram, "Color");
+
+    glGenBuffers(1, &sVertexBuffer);
+    glGenBuffers(1, &sElementBuffer);
+    glGenVertexArrays(1, &sVertexArray);
+    glBindVertexArray(sVertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, sVertexBuffer);
+    // A program that did not link has no attributes to feed.
+    if (linked)
+    {
+        glEnableVertexAttribArray(static_cast<GLuint>(sPositionLocation));
+        glEnableVertexAttribArray(static_cast<GLuint>(sUvLocation));
+        glEnableVertexAttribArray(static_cast<GLuint>(sColorLocation));
+        glVertexAttribPointer(static_cast<GLuint>(sPositionLocation), 2, GL_FLOAT, GL_FALSE, sizeof(ImDrawVert),
+                              reinterpret_cast<const void*>(IM_OFFSETOF(ImDrawVert, pos)));
+        glVertexAttribPointer(static_cast<GLuint>(sUvLocation), 2, GL_FLOAT, GL_FALSE, sizeof(ImDrawVert),
+                              reinterpret_cast<const void*>(IM_OFFSETOF(ImDrawVert, uv)));
+        glVertexAttribPointer(static_cast<GLuint>(sColorLocation), 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(ImDrawVert),
+                              reinterpret_cast<const void*>(IM_OFFSETOF(ImDrawVert, col)));
+    }
+
+    CreateFontsTexture();
+
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
+    glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(lastArrayBuffer));
+    glBindVertexArray(static_cast<GLuint>(lastVertexArray));
+    return linked;
+}
+
+void OurImGui::CreateFontsTexture()
+{
+    ImFontAtlas* atlas = mIo->Fonts;
+    unsigned char* pixels = nullptr;
+    int width = 0, height = 0;
+    // Builds the atlas when it is not built yet; ImGui needs it built for a frame.
+    atlas->GetTexDataAsRGBA32(&pixels, &width, &height);
+    if (sProgram != 0)
+    {
+        glGenTextures(1, &sFontTexture);
+        glBindTexture(GL_TEXTURE_2D, sFontTexture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+        atlas->SetTexID(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(sFontTexture)));
+    }
+    // The pixel copies are on the GPU now. The font sources stay: this ImGui
+    // keeps the software pointer's shapes among them, and drawing that pointer
+    // without them stops the program.
+    atlas->ClearTexData();
+}
+
+void OurImGui::InvalidateDeviceObjects()
+{
+    if (sVertexArray)
+        glDeleteVertexArrays(1, &sVertexArray);
+    if (sVertexBuffer)
+        glDeleteBuffers(1, &sVertexBuffer);
+    if (sElementBuffer)
+        glDeleteBuffers(1, &sElementBuffer);
+    sVertexArray = sVertexBuffer = sElementBuffer = 0;
+    if (sProgram && sVertexShader)
+        glDetachShader(sProgram, sVertexShader);
+    if (sVertexShader)
+        glDeleteShader(sVertexShader);
+    sVertexShader = 0;
+    if (sProgram && sFragmentShader)
+        glDetachShader(sProgram, sFragmentShader);
+    if (sFragmentShader)
+        glDeleteShader(sFragmentShader);
+    sFragmentShader = 0;
+    if (sProgram)
+        glDeleteProgram(sProgram);
+    sProgram = 0;
+    sLinked = false;
+    if (sFontTexture)
+    {
+        glDeleteTextures(1, &sFontTexture);
+        if (mIo)
+            mIo->Fonts->SetTexID(nullptr);
+        sFontTexture = 0;
+    }
+}
+} // namespace Framework

@@ -1,0 +1,36 @@
+// The list both level dialogs show: the levels of "Resources/LevelData/" by
+// their ".xml" file, a click picking the level's name. Also the red line a
+// dialog shows when it refused a name or a file.
+#include <imgui.h>
+#include <cstring>
+#include "editor/EditorDialogs.h"
+#include "editor/LevelFileOperations.h"
+
+namespace Framework
+{
+namespace
+{
+const ImVec2 kListSize(710.0f, 300.0f);
+const ImVec4 kProblemColour(1.0f, 0.35f, 0.3f, 1.0f);
+constexpr size_t kNameCapacity = 64;
+} // namespace
+
+void LevelFileList(const std::vector<std::string>& levelFolderEntries, char* name)
+{
+    ImGui::BeginChild("##levelfiles", kListSize, true);
+    for (const std::string& file : LevelFileNames(levelFolderEntries))
+        if (ImGui::Selectable(file.c_str(), false))
+        {
+            const std::string level = LevelNameOfFile(file);
+            std::strncpy(name, level.c_str(), kNameCapacity - 1);
+            name[kNameCapacity - 1] = '\0';
+        }
+    ImGui::EndChild();
+}
+
+void DialogProblemText(const std::string& problem)
+{
+    if (!problem.empty())
+        ImGui::TextColored(kProblemColour, "%s", problem.c_str());
+}
+} // namespace Framework

@@ -1,0 +1,98 @@
+// Picking and dragging objects in the level with the mouse, outside every
+// editor window and outside the tile map mode: a left click on an object
+// selects it in the object list; with Ctrl held the left button drags it (a
+// body with a circle moves with its body, an oriented box turns to face the
+// mouse instead, an object without a shaped body moves its Transform).
+#include <imgui.h>
+#include "core/Factory.h"
+#include "core/InputSys.h"
+#include "core/Transform.h"
+#include "editor/EditPanels.h"
+#include "editor/OurImGui.h"
+#include "physics/Body.h"
+#include "physics/Physics.h"
+#include "physics/ShapeOBB.h"
+
+namespace Framework
+{
+namespace
+{
+void ForgetPick(EditPanelsState& state)
+{
+    if (gPhysics && gPhysics->mHoverObject == state.mPicked)
+        gPhysics->mHoverObject = nullptr;
+    state.mPicked = nullptr;
+    state.mPickedId = 0;
+}
+
+void DragPicked(Composition& picked, const Vec3& mouse)
+{
+    Physics& physics = *gPhysics;
+    const Vec3 delta(mouse.x - physics.mLastMousePosition.x, mouse.y - physics.mLastMousePosition.y, 0.0f);
+    Body* body = picked.GetComponent<Body>();
+    if (body && body->mShape)
+    {
+        if (auto* box = dynamic_cast<ShapeOBB*>(body->mShape))
+        {
+            box->RotateToPoint(mouse);
+            return;
+        }
+        physics.mLastMousePosition = mouse;
+        body->SetPosition(Vec3(body->mPosition.x + delta.x, body->mPosition.y + delta.y, body->mPosition.z));
+        return;
+    }
+    physics.mLastMousePosition = mouse;
+    if (Transform* transform = picked.GetComponent<Transform>())
+    {
+        transform->mPosition.x += delta.x;
+        transform->mPosition.y += delta.y;
+        transform->UpdateMatrix();
+    }
+}
+} // namespace
+
+bool MouseIsOverScene() { return !ImGui::GetIO().WantCaptureMouse; }
+
+void ScenePicking(OurImGui& editor)
+{
+    EditPanelsState& state = editor.mPanels;
+    if (state.mPicked && !PickedIsAlive(state))
+        ForgetPick(state);
+    if (!gInput || !gPhysics || !gFactory || !MouseIsOverScene())
+        return;
+    const InputState& input = gInput->mState;
+    const Vec3 mouse(input.GetMouseWorldX(), input.GetMouseWorldY(), 0.0f);
+
+    const bool released = !input.mCurrentKeys[VK_LBUTTON] && input.mPreviousKeys[VK_LBUTTON];
+    if (released)
+    {
+        ForgetPick(state);
+        return;
+    }
+    if (state.mPicked && input.IsHeld(VK_LBUTTON) && input.IsHeld(VK_CONTROL))
+    {
+        DragPicked(*state.mPicked, mouse);
+        return;
+    }
+    if (!input.IsTriggered(VK_LBUTTON))
+        return;
+
+    ForgetPick(state);
+    Composition* picked = gPhysics->PickObject(mouse);
+    int index = 0;
+    for (const auto& entry : gFactory->mObjects)
+    {
+        if (entry.second == picked && picked)
+        {
+            // A click on something that is no live object (a tile) keeps the selection.
+            editor.mSelectedIndex = index;
+            state.mPicked = picked;
+            state.mPickedId = entry.first;
+            gPhysics->mHoverObject = picked;
+            gPhysics->mLastMousePosition = mouse;
+            return;
+        }
+        ++index;
+    }
+}
+} // namespace Framework

@@ -1,0 +1,49 @@
+// Removing a sprite sheet while components still show it: the sheet table is
+// a map of values, so a removed sheet's address must leave every Renderer.
+#include <GL/glew.h>
+#include "core/Composition.h"
+#include "core/DebugSystem.h"
+#include "core/Factory.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/Renderer.h"
+#include "platform/Platform.h"
+
+namespace Framework
+{
+namespace
+{
+void ForgetSheet(Composition* object, const SpriteSheet* sheet)
+{
+    if (!object)
+        return;
+    if (Renderer* renderer = object->GetComponent<Renderer>(); renderer && renderer->mSpriteSheet == sheet)
+        renderer->mSpriteSheet = nullptr;
+}
+} // namespace
+
+bool GraphicsSystem::RemoveSpriteSheet(const std::string& key)
+{
+    auto found = mSpriteSheets.find(key);
+    if (found == mSpriteSheets.end())
+        return false;
+    const SpriteSheet* sheet = &found->second;
+    // Every object kind: archetypes and tiles hold Renderers too.
+    if (gFactory)
+    {
+        for (const auto& [id, object] : gFactory->mObjects)
+            ForgetSheet(object, sheet);
+        for (const auto& [id, archetype] : gFactory->mArchetypes)
+            ForgetSheet(archetype, sheet);
+        for (const auto& [cell, tile] : gFactory->mTiles)
+            ForgetSheet(tile, sheet);
+    }
+    if (found->second.mId != 0 && mContextReady && Platform::HasGLContext())
+    {
+        GLuint id = found->second.mId;
+        glDeleteTextures(1, &id);
+    }
+    mSpriteSheets.erase(found);
+    Log("Sprite sheet \"" + key + "\" removed");
+    return true;
+}
+} // namespace Framework

@@ -1,0 +1,187 @@
+// Faults of the core file readers and writers, each seen with a real file:
+// lists that lost entries, files made by reading, numbers out of range.
+#include <gtest/gtest.h>
+#include <filesystem>
+#include "core/EngineConfig.h"
+#include "core/GameSettings.h"
+#include "core/ObjectTag.h"
+#include "core/XmlSerializer.h"
+#include "support/ObjectTestSupport.h"
+#include "support/TestSupport.h"
+
+using namespace Framework;
+using TestSupport::FactoryScope;
+using TestSupport::LogCapture;
+using TestSupport::ReadFile;
+using TestSupport::TempFolder;
+using TestSupport::WriteFile;
+namespace fs = std::filesystem;
+
+namespace
+{
+struct ArchetypeWorld
+{
+    TempFolder folder;
+    TestSupport::WorkingDirectory cwd{folder.Path()};
+    FactoryScope factory;
+    ArchetypeWorld() { fs::create_directories("Resources/Archetype"); }
+    std::string File(const std::string& name) const { return folder.File("Resources/Archetype/" + name); }
+    size_t FileCount() const
+    {
+        size_t count = 0;
+        for (auto it = fs::recursive_directory_iterator(folder.Path()); it != fs::recursive_directory_iterator(); ++it)
+            count += it->is_regular_file() ? 1 : 0;
+        return count;
+    }
+};
+
+const char* const kBox = "Box\n31\nTransform\n0 0 0\n1 1 1\n0\nEND\n";
+} // namespace
+
+TEST(ArchetypeListFaults, MissingEntriesCreateNoFilesAndStayInTheList)
+{
+    ArchetypeWorld world;
+    WriteFile(world.File("Archetype.dat"), "Resources\\Archetype\\Box.txt\nResources\\Archetype\\Gone.txt\n"
+                                           "Resources\\Typo\\Nothing.txt\n");
+    WriteFile(world.File("Box.txt"), kBox);
+    world.factory->LoadArchetypes();
+    EXPECT_EQ(world.factory->mArchetypes.size(), 1u);
+    EXPECT_FALSE(fs::exists(world.File("Gone.txt"))) << "reading used to create an empty file";
+    EXPECT_FALSE(fs::exists(world.folder.File("Resources/Typo")));
+    EXPECT_EQ(world.FileCount(), 2u);
+
+    world.factory->SaveArchetypes();
+    const std::string list = ReadFile(world.File("Archetype.dat"));
+    EXPECT_NE(list.find("Resources\\Archetype\\Gone.txt"), std::string::npos) << list;
+    EXPECT_NE(list.find("Resources\\Typo\\Nothing.txt"), std::string::npos) << list;
+    EXPECT_NE(list.find("Resources\\Archetype\\Box.txt"), std::string::npos) << list;
+}
+
+TEST(ArchetypeListFaults, AFileWithLinesTheReaderDoesNotKnowIsNotRewritten)
+{
+    ArchetypeWorld world;
+    const std::string future = "Box\n31\nTransform\n0 0 0\n1 1 1\n0\nHologram\n7 7\nEND\n";
+    WriteFile(world.File("Archetype.dat"), "Resources\\Archetype\\Box.txt\n");
+    WriteFile(world.File("Box.txt"), future);
+    world.factory->LoadArchetypes();
+    ASSERT_EQ(world.factory->mArchetypes.size(), 1u);
+    world.factory->CreateObject("Box", ObjectKind::Archetype); // a new one may not take its file
+    world.factory->SaveArchetypes();
+    EXPECT_EQ(ReadFile(world.File("Box.txt")), future);
+    EXPECT_EQ(ReadFile(world.File("Archetype.dat")),
+              "Resources\\Archetype\\Box.txt\nResources\\Archetype\\Box_1.txt\n");
+}
+
+TEST(ArchetypeListFaults, AnUnreadableListIsNotReplacedByAnEmptyOne)
+{
+    ArchetypeWorld world;
+    fs::create_directories(world.File("Archetype.dat")); // exists, cannot be read as a file
+    world.factory->LoadArchetypes();
+    world.factory->SaveArchetypes();
+    EXPECT_TRUE(fs::is_directory(world.File("Archetype.dat")));
+    EXPECT_FALSE(fs::exists(world.File("Archetype.dat.tmp")));
+}
+
+TEST(ObjectTagFaults, TagsOutsideTheTableReadAsNoneWithALogLine)
+{
+    LogCapture log;
+    ArchetypeWorld world;
+    WriteFile(world.File("Neg.txt"), "Neg\n-1\nEND\n");
+    WriteFile(world.File("Big.txt"), "Big\n39\nEND\n");
+    EXPECT_EQ(world.factory->LoadArchetypeFile("Resources\\Archetype\\Neg.txt")->mTag, ObjectTag::None);
+    EXPECT_EQ(world.factory->LoadArchetypeFile("Resources\\Archetype\\Big.txt")->mTag, ObjectTag::None);
+    WriteFile(world.folder.File("L.xml"), "<L><GameObjects GameObjectCount=\"1\"><A GameObjectName=\"A\" ComponentCount=\"0\">"
+                                          "<ObjectTag Value=\"-1\"/></A></GameObjects></L>");
+    XmlSerializer xml;
+    ASSERT_TRUE(xml.LoadFile(world.folder.File("L.xml")));
+    xml.EnterChild();
+    xml.EnterChild();
+    Composition* object = world.factory->CreateObjectFromXml(xml);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->mTag, ObjectTag::None) << "-1 used to be stored as 4294967295";
+    EXPECT_NE(log.Text().find("Unknown object tag -1"), std::string::npos);
+    EXPECT_NE(log.Text().find("Unknown object tag 39"), std::string::npos);
+}
+
+TEST(XmlRootName, ALevelNameThatIsNoElementNameStillGivesAReadableFile)
+{
+    TempFolder folder;
+    for (const std::string name : {"my level", "1st", "", "xmlLevel", "Level\"<"})
+    {
+        XmlSerializer out;
+        out.CreateRoot(name);
+        out.PushElement("GameObjects");
+        out.PopElement();
+        ASSERT_TRUE(out.SaveFile(folder.File("level.xml")));
+        XmlSerializer in;
+        EXPECT_TRUE(in.LoadFile(folder.File("level.xml"))) << '"' << name << '"';
+    }
+    XmlSerializer plain;
+    EXPECT_STREQ(plain.CreateRoot("Level3")->Name(), "Level3");
+}
+
+TEST(TileGridBounds, ResizeAndRebuildRefuseASizeTheReaderWouldRefuse)
+{
+    FactoryScope factory;
+    TileGrid& grid = factory->mTileGrid;
+    grid.Resize(4, 3);
+    grid.mRows[1][2].mUsed = true;
+    grid.Resize(5000, 1); // used to be kept, saved, and loaded back empty
+    EXPECT_EQ(grid.mWidth, 4u);
+    EXPECT_EQ(grid.mHeight, 3u);
+    EXPECT_TRUE(grid.mRows[1][2].mUsed);
+    grid.mWidth = 5000;
+    grid.mHeight = 1;
+    grid.Rebuild();
+    EXPECT_EQ(grid.mWidth, 4u);
+    EXPECT_EQ(grid.mHeight, 3u);
+    EXPECT_TRUE(grid.mRows[1][2].mUsed);
+    grid.Resize(4096, 1024);
+    EXPECT_EQ(grid.mWidth, 4096u) << "the largest size the reader takes is still allowed";
+}
+
+TEST(EngineConfigRange, SizesOutOfRangeFallBackToTheDefaultWithALogLine)
+{
+    for (const char* text : {"[Window]\nWidth=100000\nHeight=99999999999\n", "[Window]\nWidth=-5\nHeight=0x7FFFFFFFF\n"})
+    {
+        TempFolder docs;
+        WriteFile(docs.File("Kestrome/EngineCfg.ini"), text);
+        EngineConfig config(docs.Path());
+        {
+            DebugSystem debug(docs.Path());
+            debug.OpenLog();
+            config.Load();
+        }
+        EXPECT_EQ(config.mWidth, 1366u) << text;
+        EXPECT_EQ(config.mHeight, 768u) << text << "99999999999 used to read as 1410065407";
+        const std::string log = ReadFile(docs.File("Kestrome/Vorlane.log"));
+        EXPECT_NE(log.find("out of range"), std::string::npos);
+        EXPECT_NE(log.find("Window running on 1366 x 768."), std::string::npos);
+        EXPECT_EQ(ReadFile(docs.File("Kestrome/EngineCfg.ini")), text) << "the file is never rewritten";
+    }
+}
+
+TEST(GameSettingsFaults, AnUnreadableFileIsMovedAsideNotOverwritten)
+{
+    TempFolder folder;
+    TestSupport::WorkingDirectory cwd(folder.Path());
+    const std::string broken = "<GameSettings/><Unlocked Value=\"7\"/><Level1 Value=\"1\"";
+    WriteFile(folder.File("Resources/LevelData/GameSettings.xml"), broken);
+    uint32_t count = 0;
+    std::map<std::string, bool> levels;
+    EXPECT_FALSE(ReadGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_EQ(ReadFile(folder.File("Resources/LevelData/GameSettings.xml.unreadable")), broken);
+    EXPECT_TRUE(WriteGameSettings(gGameSettingsPath, count, levels)); // the exit's write
+    EXPECT_EQ(ReadFile(folder.File("Resources/LevelData/GameSettings.xml.unreadable")), broken);
+
+    // A second bad file does not replace the first one set aside.
+    WriteFile(folder.File("Resources/LevelData/GameSettings.xml"), "junk");
+    ReadGameSettings(gGameSettingsPath, count, levels);
+    EXPECT_EQ(ReadFile(folder.File("Resources/LevelData/GameSettings.xml.unreadable")), broken);
+    EXPECT_EQ(ReadFile(folder.File("Resources/LevelData/GameSettings.xml.unreadable1")), "junk");
+
+    // A missing file is no fault: nothing is moved.
+    fs::remove(folder.File("Resources/LevelData/GameSettings.xml"));
+    ReadGameSettings(gGameSettingsPath, count, levels);
+    EXPECT_FALSE(fs::exists(folder.File("Resources/LevelData/GameSettings.xml.unreadable2")));
+}

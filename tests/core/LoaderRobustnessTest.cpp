@@ -1,0 +1,304 @@
+// Every file reader of the engine fed a corpus of bad inputs, generated here
+// from a good sample of each file: the reader must return, log where it has
+// something to say, and leave every file as it was (reading creates nothing,
+// changes nothing). The corpus runs under the sanitizer build as well.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <random>
+#include <regex>
+#include "audio/SoundList.h"
+#include "core/EngineConfig.h"
+#include "core/GameLogic.h"
+#include "core/GameSettings.h"
+#include "core/TextSerializer.h"
+#include "graphics/Animation.h"
+#include "graphics/ArtList.h"
+#include "support/ObjectTestSupport.h"
+#include "support/TestSupport.h"
+
+using namespace Framework;
+using TestSupport::ReadFile;
+using TestSupport::TempFolder;
+using TestSupport::WriteFile;
+namespace fs = std::filesystem;
+
+namespace
+{
+// ---- The corpus -----------------------------------------------------------------
+
+// Every number of the good sample replaced by text.
+std::string ReplaceNumbers(const std::string& good, const std::string& with)
+{
+    return std::regex_replace(good, std::regex("[0-9]+(\\.[0-9]+)?"), with);
+}
+
+std::string RandomBytes(unsigned seed, size_t count)
+{
+    std::mt19937 random(seed);
+    std::string bytes(count, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+struct BadInput
+{
+    std::string mName;
+    std::function<void(const std::string& path, const std::string& good)> mMake;
+};
+
+void Write(const std::string& path, const std::string& text) { WriteFile(path, text); }
+
+std::vector<BadInput> Corpus()
+{
+    return {
+        {"empty", [](const std::string& p, const std::string&) { Write(p, ""); }},
+        {"truncated", [](const std::string& p, const std::string& g) { Write(p, g.substr(0, g.size() / 2)); }},
+        {"random bytes", [](const std::string& p, const std::string&) { Write(p, RandomBytes(7, 4096)); }},
+        {"random text", [](const std::string& p, const std::string&) {
+             std::string text = RandomBytes(11, 4096);
+             for (char& c : text)
+                 c = " \n0123456789-.eEabcXYZ<>/=\"\\"[static_cast<unsigned char>(c) % 28];
+             Write(p, text);
+         }},
+        {"huge numbers", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "99999999999999999999")); }},
+        {"int limits", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "2147483647")); }},
+        {"negative numbers", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "-2147483648")); }},
+        {"nan", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "nan")); }},
+        {"inf", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "inf")); }},
+        {"1 MB line first", [](const std::string& p, const std::string& g) { Write(p, std::string(1 << 20, '7') + "\n" + g); }},
+        {"1 MB line last", [](const std::string& p, const std::string& g) { Write(p, g + std::string(1 << 20, 'a') + "\n"); }},
+        {"directory", [](const std::string& p, const std::string&) { fs::create_directories(p); }},
+        {"unreadable", [](const std::string& p, const std::string& g) { Write(p, g); chmod(p.c_str(), 0); }},
+        {"deep nesting", [](const std::string& p, const std::string&) {
+             std::string text;
+             for (int i = 0; i < 20000; ++i)
+                 text += "<a>";
+             for (int i = 0; i < 20000; ++i)
+                 text += "</a>";
+             Write(p, text);
+         }},
+        {"duplicates", [](const std::string& p, const std::string& g) { Write(p, g + g + g); }},
+        {"CRLF", [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
+    };
+}
+
+// ---- The files of one world -----------------------------------------------------
+
+// Good samples of every file, with the stored paths the engine uses.
+const std::map<std::string, std::string>& GoodFiles()
+{
+    static const std::map<std::string, std::string> files = {
+        {"Resources/LevelData/Level1.xml",
+         "<Level1>\n<GameObjects GameObjectCount=\"2\">\n"
+         "<Box GameObjectName=\"Box\" ComponentCount=\"1\"><ObjectTag Value=\"31\"/>\n"
+         "<Transform><Position X=\"2\" Y=\"3.5\" Z=\"0\"/><Scale X=\"1\" Y=\"1\" Z=\"1\"/><Rotation Value=\"90\"/></Transform>\n"
+         "</Box>\n<Box GameObjectName=\"Box\" ComponentCount=\"1\"><ObjectTag Value=\"3\"/>\n"
+         "<Transform><Position X=\"4\" Y=\"3\" Z=\"1\"/><Scale X=\"2\" Y=\"2\" Z=\"1\"/><Rotation Value=\"0\"/></Transform>\n"
+         "</Box>\n</GameObjects>\n</Level1>\n"},
+        {"Resources/LevelData/Level1.dat", "TilePlatform\n3\n2\n1 0 4 0 1 2 7 \n0 1 1 1 0 \n"},
+        {"Resources/Archetype/Archetype.dat", "Resources\\Archetype\\Box.txt\nResources\\Archetype\\Crate.txt\n"},
+        {"Resources/Archetype/Box.txt", "Box\n31\nTransform\n0 0 0\n1 1 1\n0\nEND\n"},
+        {"Resources/Archetype/Crate.txt", "Crate\n3\nTransform\n1.5 2 0\n2 2 1\n45\nEND\n"},
+        {"Resources/Art/Art.dat", "Cloud\nResources/Art/Cloud.txt\nTiles\nResources/Art/Tiles.txt\n"},
+        {"Resources/Art/Cloud.txt", "1\n2\nCloud\nSprite1\nSprite2\n"},
+        {"Resources/Art/Tiles.txt", "2\n2\nTiles\nA\nB\nC\nD\n"},
+        {"Resources/Art/Animations.dat", "Animation0\nCloud\nDrift\n0 1 -1\n4\nAnimation1\nTiles\nSpin\n0 1 2 3 -1\n12\n"},
+        {"Resources/Audio/Audio.dat", "Sound0\nResources/Audio/A.wav\nBlip\n1\n0.5\nSound1\nResources/Audio/B.ogg\nSong\n0\n1\n"},
+        {"Resources/LevelData/GameSettings.xml",
+         "<GameSettings/>\n<Unlocked Value=\"3\"/>\n<Level1 Value=\"1\"/>\n<Level2 Value=\"1\"/>\n<Level3 Value=\"0\"/>\n"},
+        {"Documents/Kestrome/EngineCfg.ini", "[Window]\nWidth=1366\nHeight=768"},
+    };
+    return files;
+}
+
+// Every regular file under root with its bytes (the log aside).
+std::map<std::string, std::string> Snapshot(const std::string& root)
+{
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec))
+    {
+        const std::string path = it->path().string();
+        if (it->is_regular_file() && path.find("Vorlane.log") == std::string::npos)
+            files[path] = ReadFile(path);
+    }
+    return files;
+}
+
+// One scratch world: the good files, the log in its own Documents folder.
+struct World
+{
+    TempFolder folder;
+    TestSupport::WorkingDirectory cwd{folder.Path()};
+    TestSupport::LogCapture log;
+    TestSupport::FactoryScope factory;
+    World()
+    {
+        for (const auto& [path, text] : GoodFiles())
+            WriteFile(folder.File(path), text);
+    }
+    ~World()
+    {
+        // Unreadable files must still go with the folder.
+        std::error_code ec;
+        for (auto it = fs::recursive_directory_iterator(folder.Path(), ec); !ec && it != fs::recursive_directory_iterator();
+             it.increment(ec))
+            chmod(it->path().c_str(), 0700);
+    }
+};
+
+// ---- The readers ----------------------------------------------------------------
+
+struct Reader
+{
+    std::string mName;
+    std::string mTarget; // the file the corpus replaces
+    std::function<void(World&)> mRead;
+};
+
+std::vector<Reader> Readers()
+{
+    return {
+        {"level objects", "Resources/LevelData/Level1.xml",
+         [](World&) { GameLogic::LoadLevel("Resources\\LevelData\\Level1"); }},
+        {"level tiles", "Resources/LevelData/Level1.dat",
+         [](World&) { GameLogic::LoadLevel("Resources\\LevelData\\Level1"); }},
+        {"archetype list", "Resources/Archetype/Archetype.dat", [](World& w) { w.factory->LoadArchetypes(); }},
+        {"archetype file", "Resources/Archetype/Box.txt", [](World& w) { w.factory->LoadArchetypes(); }},
+        {"art list", "Resources/Art/Art.dat",
+         [](World&) {
+             SpriteSheetTable table;
+             ReadArtList("Resources/Art/Art.dat", table);
+         }},
+        {"sheet file", "Resources/Art/Cloud.txt",
+         [](World&) {
+             SpriteSheetTable table;
+             ReadArtList("Resources/Art/Art.dat", table);
+         }},
+        {"animation list", "Resources/Art/Animations.dat",
+         [](World&) {
+             TextSerializer file("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
+             AnimationTable table;
+             ReadAnimations(file, table);
+         }},
+        {"sound list", "Resources/Audio/Audio.dat",
+         [](World&) {
+             SoundEntries sounds;
+             ReadSoundList("Resources/Audio/Audio.dat", sounds);
+         }},
+        {"game settings", "Resources/LevelData/GameSettings.xml",
+         [](World&) {
+             uint32_t count = 0;
+             std::map<std::string, bool> levels;
+             ReadGameSettings(gGameSettingsPath, count, levels);
+         }},
+        {"engine configuration", "Documents/Kestrome/EngineCfg.ini",
+         [](World& w) {
+             EngineConfig config(w.folder.File("Documents"));
+             config.Load();
+             EXPECT_LE(config.mWidth, 16384u);
+             EXPECT_LE(config.mHeight, 16384u);
+         }},
+    };
+}
+} // namespace
+
+TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
+{
+    for (const Reader& reader : Readers())
+        for (const BadInput& input : Corpus())
+        {
+            SCOPED_TRACE(reader.mName + " <- " + input.mName);
+            World world;
+            const std::string target = world.folder.File(reader.mTarget);
+            fs::remove(target);
+            input.mMake(target, GoodFiles().at(reader.mTarget));
+            const auto before = Snapshot(world.folder.Path());
+
+            reader.mRead(world);
+
+            const auto after = Snapshot(world.folder.Path());
+            // Moving an unparsable settings file aside is the one change allowed.
+            auto expected = before;
+            if (reader.mName == "game settings" && before.count(target) && !after.count(target))
+            {
+                const auto aside = after.find(target + ".unreadable");
+                ASSERT_NE(aside, after.end());
+                EXPECT_EQ(aside->second, before.at(target));
+                expected.erase(target);
+                expected[aside->first] = aside->second;
+            }
+            if (reader.mName == "game settings" && input.mName == "directory")
+            {
+                EXPECT_TRUE(fs::is_directory(target + ".unreadable")) << "set aside so the exit can write the settings";
+            }
+            EXPECT_EQ(after.size(), expected.size()) << "reading created or removed a file";
+            for (const auto& [path, text] : expected)
+            {
+                ASSERT_TRUE(after.count(path)) << path << " is gone";
+                EXPECT_TRUE(after.at(path) == text) << path << " was changed";
+            }
+            if (input.mName == "directory" && reader.mName != "level objects" && reader.mName != "game settings" &&
+                reader.mName != "engine configuration")
+            {
+                EXPECT_NE(world.log.Text().find("Resources/"), std::string::npos) << "a folder in place of a file is logged";
+            }
+        }
+}
+
+TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
+{
+    for (const BadInput& input : Corpus())
+    {
+        SCOPED_TRACE(input.mName);
+        World world;
+        for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat", "Resources/Art/Art.dat"})
+        {
+            fs::remove(world.folder.File(list));
+            input.mMake(world.folder.File(list), GoodFiles().at(list));
+        }
+        const auto before = Snapshot(world.folder.Path());
+        // What each owner does at start and at exit.
+        {
+            TextSerializer file("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
+            AnimationTable table;
+            if (ReadAnimations(file, table))
+            {
+                file.Close();
+                TextSerializer out("Resources/Art/Animations.dat", TextSerializer::Write);
+                WriteAnimations(out, table);
+            }
+        }
+        SoundEntries sounds;
+        if (ReadSoundList("Resources/Audio/Audio.dat", sounds))
+            WriteSoundList("Resources/Audio/Audio.dat", sounds);
+        const auto after = Snapshot(world.folder.Path());
+        for (const auto& [path, text] : before)
+            if (!after.count(path))
+                ADD_FAILURE() << path << " is gone";
+        // A list that was read whole may come back normalised, never with fewer
+        // records (identical duplicates of one animation name aside).
+        for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat"})
+        {
+            const std::string path = world.folder.File(list);
+            if (input.mName == "duplicates" || !before.count(path) || !after.count(path) ||
+                before.at(path) == after.at(path))
+                continue;
+            const std::string& old = before.at(path);
+            const std::string& now = after.at(path);
+            const char* header = std::string(list).find("Animations") != std::string::npos ? "Animation" : "Sound";
+            auto count = [header](const std::string& text) {
+                size_t n = 0;
+                for (size_t at = text.find(header); at != std::string::npos; at = text.find(header, at + 1))
+                    ++n;
+                return n;
+            };
+            EXPECT_GE(count(now), count(old)) << list << " lost records:\n" << now;
+        }
+    }
+}
