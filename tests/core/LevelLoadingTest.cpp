@@ -37,6 +37,10 @@ struct SwitchScope
         logic = std::make_unique<GameLogic>();
         WriteFile(work.File("Resources/LevelData/Level3.xml"), ObjectXml("Level3", "Level3Thing"));
         WriteFile(work.File("Resources/LevelData/Level10.xml"), ObjectXml("Level10", "Level10Thing"));
+        // Stand-ins for the shipped interface and first level, so the switch
+        // order is tested whatever those levels hold.
+        WriteFile(work.File("Resources/LevelData/UI.xml"), ObjectXml("UI", "HealthBar"));
+        WriteFile(work.File("Resources/LevelData/Level1.xml"), ObjectXml("Level1", "Box"));
     }
     LevelState& State() { return logic->mState; }
     // Enters a state as the game loop does, with stdout captured.

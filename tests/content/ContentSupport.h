@@ -1,0 +1,58 @@
+// Helpers for the checks of the shipped content: the level list, the names the
+// art, animation and sound lists define, loading a level the way the game
+// does, and the input recordings that win the play levels.
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+#include "support/GameplayFixtures.h"
+
+namespace Framework
+{
+class Composition;
+}
+
+namespace ContentSupport
+{
+// Every level pair under Resources/LevelData, by name ("Level1", "UI", ...).
+std::vector<std::string> LevelNames();
+bool IsPlayLevel(const std::string& name); // Level1 to Level9
+std::string LevelPath(const std::string& name); // "Resources\\LevelData\\" + name
+
+// The names the content lists define, read from the repository's Resources/.
+struct Vocabulary
+{
+    std::map<std::string, int> mSheetFrames;                 // sheet key -> frame count (rows x cols)
+    std::map<std::string, std::string> mAnimationSheets;     // animation name -> its sheet
+    std::map<std::string, std::vector<int>> mAnimationFrames; // animation name -> frames
+    std::set<std::string> mSoundKeys;
+};
+const Vocabulary& Names();
+
+// The objects of the loaded levels in id order (UI first, when loaded).
+std::vector<Framework::Composition*> ObjectsInOrder(Framework::GameObjectFactory& factory);
+
+// The systems of a game without a window: the Camera's creator, which the
+// graphics system registers only with a GL context, is added too.
+void InitWorld(TestSupport::GameplayWorld& world);
+
+// The first line where two texts differ, with its number, or "" when equal.
+std::string FirstDifference(const std::string& a, const std::string& b);
+
+// Loads a level as entering its state does: for a play level the UI level
+// first, then the level; state LEVEL with physics running (or the state
+// that loads it, for the menus and scenes).
+void EnterLevel(TestSupport::GameplayWorld& world, const std::string& name);
+
+// A recording of key taps: each line "frame KEY" presses KEY for that one
+// frame (frames counted from the level's first step); "end frame" closes it.
+struct Recording
+{
+    std::multimap<int, int> mTaps; // frame -> virtual key
+    int mEnd = 0;
+    std::string mError;
+};
+Recording ReadRecording(const std::string& path);
+int KeyCode(const std::string& name); // "SPACE", "UP", "RIGHT", "ESCAPE", ...
+} // namespace ContentSupport

@@ -1,0 +1,182 @@
+"""Building blocks of the playable levels: the apple, the camera, the goal
+with its basket and walker, and every prop and hazard, each with the names,
+tags, components and file order its script expects."""
+from objects import (GameObject, animator, audio, behaviour, body, button, camera, circle, obb, particles,
+                     renderer, text)
+
+ZOOM = 35.0  # a level's camera zoom: about 39 x 22 units in view
+
+
+def apple(start):
+    """The apple: named and tagged Player, a Body with a circle of world
+    radius 1 (Radius x scale x 0.5), the apple sheet, its sounds."""
+    return GameObject("Player", "Player", (start[0], start[1], -5), (2, 2, 1), components=[
+        body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
+        audio("AppleLand")])
+
+
+class Level:
+    """A play level's objects in file order, with the fixed head: the apple,
+    then its camera (which looks the apple up when it starts), then the
+    follow-apple effect and the smoke that sit on the apple."""
+
+    def __init__(self, name, tiles, tileset, start, view_min, view_max, background="Market"):
+        self.name = name
+        self.tiles = tiles
+        self.tileset = tileset
+        self.start = start
+        self.objects = []
+        self.counter = {}
+        self.add(apple(start))
+        self.add(GameObject("MainCamera", 0, (start[0] + 12, start[1] + 6, 0), components=[
+            camera(ZOOM, view_min, view_max), behaviour("CameraScript")]))
+        self.add(GameObject("AppleEffect", 0, (start[0], start[1] + 1, -4.5), (2, 2, 1), components=[
+            renderer("Apple", 0, alpha=0.0), animator("AppleLand", 18, loop=False, playing=False),
+            behaviour("FollowAppleScript")]))
+        self.backgrounds(background, view_min, view_max)
+
+    def add(self, obj):
+        self.objects.append(obj)
+        return obj
+
+    def unique(self, base):
+        n = self.counter.get(base, 0) + 1
+        self.counter[base] = n
+        return "%s%d" % (base, n)
+
+    def backgrounds(self, theme, view_min, view_max):
+        width = view_max[0] - view_min[0]
+        height = view_max[1] - view_min[1]
+        cx = view_min[0] + width / 2.0
+        cy = view_min[1] + height / 2.0
+        # Far layer moves a third of the camera's travel, the near one half:
+        # both are wide enough to cover the view over the whole level.
+        self.add(GameObject("Top_BG", 0, (cx, cy, -9), (width * 0.8 + 40, height + 14, 1), components=[
+            renderer("BG_%s_Far" % theme), behaviour("BackGround")]))
+        self.add(GameObject("Near_BG", 0, (cx, cy - 2, -9), (width * 0.6 + 40, height + 10, 1), components=[
+            renderer("BG_%s_Near" % theme), behaviour("BackGround")]))
+
+    # ---- the goal -------------------------------------------------------------------
+    def goal(self, x, floor_y):
+        """The basket "END" (tagged Goal: touching it wins) and the person
+        "HumanWin" who walks in from the left to take it; END comes first."""
+        self.add(GameObject("END", "Goal", (x, floor_y + 0.75, -6.5), (1.6, 1.5, 1), components=[
+            body(), obb((0.5, 0.5)), renderer("Basket")]))
+        self.add(GameObject("HumanWin", 0, (x - 14, floor_y + 2.0, -7.5), (2, 4, 1), components=[
+            renderer("Background_Human", 0, invert_x=True), animator("Human_Walk", 8), behaviour("HumanWin")]))
+
+    # ---- walls and pads -------------------------------------------------------------
+    def wall(self, x, y, w, h, tag="Wall", sheet="Crate", frame=0, name=None):
+        return self.add(GameObject(name or self.unique(tag), tag, (x, y, -6.5), (w, h, 1), components=[
+            body(), obb((0.5, 0.5)), renderer(sheet, frame)]))
+
+    def jump_pad(self, x, y):
+        return self.add(GameObject(self.unique("Spring"), "JumpTrigger", (x, y + 0.3, -6.5), (1.4, 0.6, 1),
+                                   components=[body(), obb((0.5, 0.5)), renderer("Spring")]))
+
+    # ---- props -------------------------------------------------------------------------
+    def mushroom(self, x, y):
+        return self.add(GameObject(self.unique("Mushroom"), "Mushroom", (x, y + 0.8, -6.5), (1.8, 1.6, 1),
+                                   components=[body(), obb((0.5, 0.5)), renderer("Mushroom", 6),
+                                               animator("Mushroom_Bounce", 15, loop=False, playing=False),
+                                               behaviour("Mushroom")]))
+
+    def crate(self, x, y, pushable=False):
+        comps = [body(mass=2.0 if pushable else 0.0, interactable=pushable), obb((0.5, 0.5)), renderer("Crate", 0)]
+        if pushable:
+            comps += [animator("Crate_Push", 16, loop=False, playing=False), behaviour("MoveableRect")]
+        return self.add(GameObject(self.unique("Crate"), "Crate" if not pushable else "Wall",
+                                   (x, y + 0.75, -6.5), (1.5, 1.5, 1), components=comps))
+
+    def checkpoint(self, x, y, left=False):
+        name = self.unique("Checkpoint") + ("L" if left else "")
+        return self.add(GameObject(name, "CheckPoint", (x, y + 1.25, -7), (1.2, 2.5, 1), components=[
+            body(collide=True), obb((0.5, 0.5)), renderer("Checkpoint", 0),
+            animator("Checkpoint_Raise", 12, loop=False, playing=False)]))
+
+    def fake_tile(self, x, y, w=1):
+        return self.add(GameObject(self.unique("FakeTile"), "FakeTile", (x + w / 2.0, y + 0.5, -4), (w, 1, 1),
+                                   components=[renderer(self.tileset, 9)]))
+
+    def spikes(self, x, y, w=1, tag="DeathObject"):
+        return self.add(GameObject(self.unique("Spikes"), tag, (x + w / 2.0, y + 0.4, -6.5), (w, 0.8, 1),
+                                   components=[body(), obb((0.5, 0.4)), renderer("Hazards", 0)]))
+
+    def death_platform(self, x, y, w=1):
+        return self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, y + 0.25, -6.5),
+                                   (w, 0.5, 1), components=[body(), obb((0.5, 0.5)), renderer("Hazards", 1)]))
+
+    def marshmallow(self, x, y):
+        return self.add(GameObject(self.unique("Marshmallow"), "Marshmallow", (x, y + 0.5, -6.5), (1, 1, 1),
+                                   components=[body(), obb((0.5, 0.5)), renderer("Fruits", 3)]))
+
+    def fruit(self, x, y, frame=0):
+        return self.add(GameObject(self.unique("Fruit"), "InterFruits", (x, y + 0.5, -6.5), (1, 1, 1),
+                                   components=[body(), obb((0.5, 0.5)), renderer("Fruits", frame)]))
+
+    def can(self, x, y, frozen=False):
+        return self.add(GameObject(self.unique("Can"), "FrozenCan" if frozen else "Can", (x, y + 0.7, -6.5),
+                                   (1.0, 1.4, 1), components=[body(mass=1.0, interactable=True), obb((0.5, 0.5)),
+                                                              renderer("Can", 2 if frozen else 0),
+                                                              behaviour("CanScript")]))
+
+    def roach(self, x, y, rider=False):
+        name = self.unique("Roach")
+        self.add(GameObject(name, "Roach", (x, y + 0.45, -6.5), (1.8, 0.9, 1), components=[
+            body(mass=1.0, rotation=False), obb((0.5, 0.5)), renderer("Roach", 0), animator("Roach_Walk", 12),
+            behaviour("RoachScript"), audio("RoachWalk")]))
+        if rider:
+            self.add(GameObject(name + "Rider", "RoachTop", (x, y + 1.3, -6.5), (1, 1, 1), components=[
+                body(mass=1.0, collide=False), obb((0.5, 0.5)), renderer("RoachRider", 0),
+                behaviour("RoachTop")]))
+
+    def rat(self, x, y):
+        return self.add(GameObject(self.unique("Rat"), "Rat", (x, y + 0.5, -6.5), (1.6, 1.0, 1), components=[
+            body(mass=1.0, rotation=False, interactable=True), obb((0.5, 0.5)), renderer("Rat", 6),
+            animator("New_Rat", 12), behaviour("RatScript"), audio("MiceSound")]))
+
+    def rotating(self, x, y, w=4.0, degrees=0.0):
+        return self.add(GameObject(self.unique("Ketchup"), "RotatingObject", (x, y, -6.5), (w, 0.6, 1), degrees,
+                                   components=[body(mass=0.0, interactable=True), obb((0.5, 0.5)),
+                                               renderer("Ketchup", 0), behaviour("RotatingScript"),
+                                               audio("KetchupBobble")]))
+
+    def icicle(self, x, ceiling_y):
+        return self.add(GameObject(self.unique("Icicle"), "Icicle", (x, ceiling_y - 0.6, -6.5), (0.6, 1.2, 1),
+                                   components=[body(mass=1.0, rotation=False), obb((0.5, 0.5)),
+                                               renderer("Icicle", 0), behaviour("IcicleScript"),
+                                               audio("IcicleLand")]))
+
+    def belt(self, x, y, w, name=None, right=True):
+        return self.add(GameObject(name or self.unique("ConveyerBelt"), "ConveyerBelt", (x + w / 2.0, y + 0.3, -6.5),
+                                   (w, 0.6, 1), components=[body(), obb((0.5, 0.5)),
+                                                            renderer("ConveyerBeltGreen" if right else "ConveyerBeltRed"),
+                                                            behaviour("Conveyer")]))
+
+    def aircon(self, name, x, y, height, speed_sheet_frame=0):
+        """An air conditioner blowing up over a column of the given height."""
+        return self.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (2.0, height, 1), components=[
+            body(), obb((0.5, 0.5)), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
+            particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-0.8, -height / 2.0, 0),
+                      MaxPos=(0.8, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
+                      MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
+                      MidLifeSpan=height / 12.0, MinScale=(0.3, 0.3, 0), MaxScale=(0.3, 0.3, 0),
+                      MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))
+
+    def aircon_unit(self, name, x, y, frame=10):
+        """The machine drawn under a clickable air stream."""
+        return self.add(GameObject(name, 0, (x, y + 0.6, -7), (2.2, 1.2, 1), components=[renderer("AirCon", frame)]))
+
+    def floor_switch(self, c, x, y):
+        return self.add(GameObject("Switch" + c, "Switch", (x, y + 0.25, -6.5), (1.4, 0.5, 1), components=[
+            body(), obb((0.5, 0.5)), renderer("Switch", 4), behaviour("SwitchScript"), audio("SwitchPress")]))
+
+    def clickable_switch(self, c, x, y):
+        return self.add(GameObject("ClickableSwitch" + c, "ClickableSwitch", (x, y, -6.5), (1.2, 1.2, 1),
+                                   components=[body(mass=0.0, collide=False, interactable=True), obb((0.5, 0.5)),
+                                               renderer("Switch", 2), behaviour("SwitchScript"),
+                                               audio("SwitchPress")]))
+
+    def sign(self, x, y, message, size=28):
+        return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
+            text(message, size, (1, 1, 1, 1))]))

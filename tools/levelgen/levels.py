@@ -1,0 +1,259 @@
+"""The nine play levels, the end scene (Level10) and the ending (Level11).
+
+Units: one tile is 1 x 1; the floor of most rooms is rows 0-1, its top at
+y 2. The apple (world radius 1) rolls at about 3.3 units a second; a tap on
+Up lifts it about 2 units, two quick taps about 4; a mushroom about 4.5."""
+from kit import Level
+from objects import GameObject, animator, audio, behaviour, body, camera, circle, obb, renderer, text
+from tiles import TileMap
+
+
+def room(width, height):
+    """A closed room: floor rows 0-1 (its top at y 2), side walls and a
+    ceiling, so no jump leaves the level."""
+    t = TileMap(width, height)
+    t.fill(0, 0, width - 1, 1)
+    t.fill(0, height - 1, width - 1, height - 1)
+    t.fill(0, 2, 0, height - 1)
+    t.fill(width - 1, 2, width - 1, height - 1)
+    return t
+
+
+def level1():
+    """Rolling, jumping and turning. The apple lands facing right, but the
+    basket lies to the left: Space starts it, Right turns it around, Up hops
+    it up two steps. Rolling right only meets a wall that sends it back."""
+    t = room(64, 24)
+    t.fill(24, 2, 29, 2)        # first step, top at y 3
+    t.fill(17, 2, 23, 3)        # second step, top at y 4
+    L = Level("Level1", t, "TilePlatform", (36, 5), (0, 0), (64, 24))
+    L.sign(33, 11, "SPACE: start rolling")
+    L.sign(33, 9.8, "RIGHT: turn around")
+    L.sign(27, 7.5, "UP: jump")
+    L.goal(8, 2)
+    return L
+
+
+def level2():
+    """Mushrooms and checkpoints: a mushroom bounces the apple onto a high
+    shelf; a checkpoint keeps the way won; a false wall lets the apple
+    through."""
+    t = room(84, 26)
+    t.fill(26, 2, 44, 5)        # the shelf, top at y 6
+    L = Level("Level2", t, "TilePlatform", (5, 5), (0, 0), (84, 26))
+    L.sign(14, 9, "Mushrooms bounce you up")
+    L.mushroom(24.8, 2)
+    L.checkpoint(34, 6)
+    L.sign(34, 12, "Checkpoints keep your place")
+    L.spikes(1, 2, 2)
+    L.fake_tile(66.0, 2, 1)     # looks like a wall, rolls through
+    L.fake_tile(66.0, 3, 1)
+    L.sign(62, 8, "Not every wall is solid")
+    L.goal(78, 2)
+    return L
+
+
+def level3():
+    """Springs, cans and fruit: a spring climbs a step, cans and a fruit hop
+    the apple along."""
+    t = room(96, 26)
+    t.fill(20, 2, 36, 2)        # the step, top at y 3
+    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (96, 26))
+    L.jump_pad(18.8, 2)
+    L.sign(16, 8, "Springs lift you")
+    L.can(30, 3)
+    L.fruit(45, 2, 0)
+    L.spikes(1, 2, 2)
+    L.checkpoint(64, 2)
+    L.can(74, 2)
+    L.goal(88, 2)
+    return L
+
+
+def level4():
+    """Roaches: they walk to and fro and cost a heart when they touch the
+    rolling apple; hot plates burn, marshmallows are soft bumps."""
+    t = room(100, 26)
+    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (100, 26), "Warehouse")
+    L.sign(16, 9, "Jump over the roaches")
+    L.roach(26, 2)
+    L.checkpoint(38, 2)
+    L.death_platform(47, 2, 1)
+    L.roach(58, 2, rider=True)
+    L.marshmallow(66, 2)
+    L.checkpoint(72, 2)
+    L.roach(82, 2)
+    L.goal(93, 2)
+    return L
+
+
+def level5():
+    """Ketchup bridges and rats: a ketchup bottle lying over a pit carries the
+    apple across; a rat chases the apple from behind."""
+    t = room(104, 26)
+    t.clear(30, 0, 37, 1)       # a pit under the first bottle
+    t.fill(30, 0, 37, 0)
+    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (104, 26), "Warehouse")
+    L.spikes(30, 1, 8)
+    L.rotating(34, 2.3, 9.0, 180.0)
+    L.sign(33, 8, "Bottles bridge the gaps")
+    L.checkpoint(44, 2)
+    L.rat(50, 2)
+    L.sign(56, 8, "Keep ahead of the rat!")
+    L.wall(66.5, 3, 1, 2, name="CrateWall")
+    L.checkpoint(76, 2)
+    L.death_platform(84, 2, 2)
+    L.goal(96, 2)
+    return L
+
+
+def level6():
+    """The freezer: icicles fall on an apple passing below them; conveyer
+    belts speed it up; a false floor of ice."""
+    t = room(108, 24)
+    t.fill(19, 11, 48, 12)      # a low ceiling over the icicle run
+    t.fill(72, 15, 86, 16)      # a higher one further on
+    L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (108, 24), "Freezer")
+    L.sign(14, 8, "Icicles fall when you pass")
+    for x in (26, 34, 42):
+        L.icicle(x, 11)
+    L.checkpoint(50, 2)
+    t.clear(56, 1, 63, 1)       # the belt lies flush in the floor
+    L.belt(56, 1.4, 8)
+    L.sign(60, 8, "Belts speed you up")
+    L.spikes(66, 2, 2)
+    L.icicle(76, 15)
+    L.icicle(82, 15)
+    L.checkpoint(88, 2)
+    L.can(94, 2, frozen=True)
+    L.goal(101, 2)
+    return L
+
+
+def level7():
+    """Air conditioners: a rat kept on a floor switch runs the air stream
+    that lifts the apple up to the high shelf."""
+    t = room(90, 30)
+    t.fill(40, 2, 88, 10)       # the high shelf, top at y 11
+    t.fill(22, 2, 22, 5)        # the rat's pen: walls and the switch floor
+    t.fill(27, 2, 27, 5)
+    L = Level("Level7", t, "TilePlatform2", (5, 5), (0, 0), (90, 30), "Warehouse")
+    L.floor_switch("A", 24.5, 2)
+    L.rat(24.5, 2.6)
+    L.sign(24.5, 8, "A rat on the switch runs the air")
+    L.aircon("AirConA", 35, 2, 12.0)
+    L.aircon_unit("AirConUnitA", 35, 1.0, 0)
+    L.checkpoint(50, 11)
+    L.roach(62, 11)
+    L.spikes(72, 11, 2)
+    L.goal(82, 11)
+    return L
+
+
+def level8():
+    """Clickable switches: a click on the switch turns one air conditioner on
+    and the other off; the apple rides the stream up and over."""
+    t = room(96, 30)
+    t.fill(40, 2, 58, 12)       # the tower, top at y 13
+    L = Level("Level8", t, "TilePlatform2", (5, 5), (0, 0), (96, 30), "Warehouse")
+    L.aircon("ClickableAirConA", 34, 2, 14.0)
+    L.aircon_unit("Aircon_SpriteA", 34, 1.0, 10)
+    L.aircon("ClickableAirConB", 66, 2, 6.0)
+    L.aircon_unit("Aircon_SpriteB", 66, 1.0, 11)
+    L.clickable_switch("A", 28, 8)
+    L.sign(28, 11, "Click the switch to run the air")
+    L.checkpoint(48, 13)
+    L.icicle(74, 20)
+    L.roach(80, 2)
+    L.goal(89, 2)
+    return L
+
+
+def level9():
+    """Everything at once, in the cold store."""
+    t = room(130, 28)
+    t.fill(46, 2, 60, 4)        # a shelf reached by a mushroom
+    t.fill(41, 18, 128, 19)     # ceiling for the icicles
+    L = Level("Level9", t, "TilePlatform3", (5, 5), (0, 0), (130, 28), "Freezer")
+    L.roach(20, 2)
+    L.can(30, 2, frozen=True)
+    L.mushroom(42, 2)
+    L.checkpoint(54, 5)
+    L.icicle(52, 18)
+    L.spikes(66, 2, 2)
+    L.belt(74, 2, 6)
+    L.checkpoint(84, 2)
+    L.rat(90, 2)
+    L.rotating(100, 2.3, 4.0, 180.0)
+    L.death_platform(108, 2, 2)
+    L.icicle(116, 18)
+    L.goal(123, 2)
+    return L
+
+
+def level10():
+    """The end scene: the apple rolls (it never rests here) into the crate on
+    the van's tail; the van drives off and the ending follows."""
+    t = TileMap(60, 20)
+    t.fill(0, 0, 59, 1)
+    t.fill(0, 2, 0, 19)
+    o = []
+    o.append(GameObject("Player", "Player", (4, 5, -5), (2, 2, 1), components=[
+        body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
+        audio("AppleLand")]))
+    o.append(GameObject("MainCamera", 0, (18, 10, 0), components=[camera(35.0, (0, 0), (60, 20)),
+                                                                  behaviour("CameraScript")]))
+    o.append(GameObject("Street", 0, (30, 11, -9), (80, 22, 1), components=[renderer("BG_Market_Far")]))
+    o.append(GameObject("CrateWin", "Crate", (30, 2.9, -4), (1.8, 1.8, 1), components=[
+        body(), obb((0.5, 0.5)), renderer("Crate", 0)]))
+    o.append(GameObject("Van", 0, (36, 4.6, -4.5), (10, 5, 1), components=[
+        renderer("Van"), behaviour("Van"), audio("EndSceneTruckStay")]))
+    for i, x in enumerate((33.5, 39.0)):
+        o.append(GameObject("Van_Wheel", 0, (x, 2.7, -4.2), (1.6, 1.6, 1), components=[
+            renderer("VanWheel", 0), animator("Van_WheelSpin", 12, playing=False)]))
+    o.append(GameObject("BlackScreen", 0, (30, 10, 5), (120, 60, 1), components=[renderer("BlackScreen", alpha=1.0)]))
+    return o, t
+
+
+def level11():
+    """The ending: the apple lands by the worm's hole, the worm comes out, and
+    from above the worm and the apple share the crate. Then the menu."""
+    t = TileMap(50, 60)
+    t.fill(0, 0, 49, 9)         # the crate's floor, top at y 10
+    t.fill(0, 10, 0, 28)
+    t.fill(49, 10, 49, 28)
+    o = []
+    o.append(GameObject("Player", "Player", (26, 13, -5), (2, 2, 1), components=[
+        body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
+        audio("AppleLand")]))
+    o.append(GameObject("MainCamera", 0, (18, 17, 0), components=[camera(35.0, (0, 0), (50, 60)),
+                                                                  behaviour("CameraScript")]))
+    o.append(GameObject("CrateInside", 0, (18, 17, -9), (42, 24, 1), components=[renderer("EndingBG")]))
+    o.append(GameObject("Worm", 0, (15.5, 11.5, -5.5), (2.5, 2.5, 1), components=[
+        renderer("Worm", 0, alpha=0.0), animator("Worm_Wiggle", 8, playing=False)]))
+    o.append(GameObject("TopView", 0, (23, 40, -9), (40, 23, 1), components=[renderer("BG_Top")]))
+    o.append(GameObject("TopWorm1", 0, (21, 40, -4), (5, 5, 1), components=[
+        renderer("Worm", 3), animator("TopWorm_Rise", 6, loop=False, playing=False)]))
+    o.append(GameObject("TopWorm2", 0, (21, 40, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))
+    o.append(GameObject("TopAppleFront", 0, (25, 40, -3), (4, 4, 1), components=[renderer("TopAppleFront", 0)]))
+    o.append(GameObject("TheEnd", 0, (23, 46, 1), components=[text("THE END", 48, (1, 1, 1, 1))]))
+    o.append(GameObject("BlackScreen", 0, (23, 30, 5), (120, 80, 1), components=[renderer("BlackScreen", alpha=1.0)]))
+    return o, t
+
+
+class Scene:
+    """A level built without the play-level kit."""
+
+    def __init__(self, objects, tiles, tileset):
+        self.objects = objects
+        self.tiles = tiles
+        self.tileset = tileset
+
+
+def all_levels():
+    out = {}
+    for n, make in enumerate([level1, level2, level3, level4, level5, level6, level7, level8, level9], 1):
+        out["Level%d" % n] = make()
+    out["Level10"] = Scene(*level10(), "TilePlatform")
+    out["Level11"] = Scene(*level11(), "TilePlatform")
+    return out
