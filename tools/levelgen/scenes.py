@@ -62,7 +62,7 @@ def new_menu():
     # Backdrop over every page.
     o.append(GameObject("MenuBG", 0, (31, 15, -9), (56, 34, 1), components=[renderer("MenuBG")]))
     # Main page.
-    o.append(GameObject("Title", 0, (31, 18.2, 0), components=[text("THE APPLE'S WAY HOME", 40, (1, 0.95, 0.6, 1))]))
+    o.append(GameObject("Title", 0, (26.0, 18.2, 0), components=[text("THE APPLE'S WAY HOME", 40, (1, 0.95, 0.6, 1))]))
     o.append(menu_button("PlayButton", 31, 16.2, label("PLAY"), "PLAY_STORY", script=False))
     o.append(menu_button("LevelSelectionCol", 31, 14.8, label("LEVELS")))
     o.append(menu_button("HTP_Col", 27.2, 13.4, label("HOW TO PLAY")))
@@ -70,7 +70,7 @@ def new_menu():
     o.append(menu_button("AppleCredits", 27.2, 12.0, label("CREDITS")))
     o.append(menu_button("Exit_Col", 34.8, 12.0, label("EXIT")))
     # Level page: picks 1-9 in three rows; the sheet holds 7 frames per pick.
-    o.append(GameObject("LevelsTitle", 0, (47.5, 18.6, 0), components=[text("CHOOSE A LEVEL", 36, (1, 1, 1, 1))]))
+    o.append(GameObject("LevelsTitle", 0, (44.4, 18.6, 0), components=[text("CHOOSE A LEVEL", 36, (1, 1, 1, 1))]))
     for n in range(1, 10):
         col, row = (n - 1) % 3, (n - 1) // 3
         o.append(GameObject("Level%dPick" % n, 0, (44.5 + 3 * col, 17.0 - 2.4 * row, 1), (2.0, 2.0, 1),
@@ -104,7 +104,7 @@ def new_menu():
         renderer("UIIconButtons", icon("bell")), button(), behaviour("MainMenu"), audio("CounterBell")]))
     o.append(menu_button("BackCol", 14.5, 11.0, label("BACK"), scale=(2.4, 0.9)))
     # Exit page.
-    o.append(GameObject("ExitQuestion", 0, (31, 6.8, 1), components=[text("LEAVE THE GAME?", 36, (1, 1, 1, 1))]))
+    o.append(GameObject("ExitQuestion", 0, (27.7, 6.8, 1), components=[text("LEAVE THE GAME?", 36, (1, 1, 1, 1))]))
     o.append(menu_button("QuitGame", 28.5, 4.8, label("YES"), "QUIT", script=False))
     o.append(menu_button("ConfirmExit", 33.5, 4.8, label("NO")))
     # Shared props of the level-page intro.
