@@ -18,6 +18,9 @@ void LoadFileDialog(OurImGui& editor);
 void LevelFileList(const std::vector<std::string>& levelFolderEntries, char* name);
 // A refusal, in the dialog's warning colour (nothing when problem is empty).
 void DialogProblemText(const std::string& problem);
+// The level dialogs' button row: action opens its confirmation popup; "Close"
+// closes the dialog and forgets the last refusal.
+void LevelDialogButtons(OurImGui& editor, const char* action, const char* confirmPopup, std::string& problem);
 
 // ---- Resource managers (ArtManager.cpp, AnimationManager.cpp, SoundManager.cpp) ----
 void ArtManagerDialog(OurImGui& editor);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include "editor/EditorDialogs.h"
 #include "editor/LevelFileOperations.h"
+#include "editor/OurImGui.h"
 
 namespace Framework
 {
@@ -32,5 +33,18 @@ void DialogProblemText(const std::string& problem)
 {
     if (!problem.empty())
         ImGui::TextColored(kProblemColour, "%s", problem.c_str());
+}
+
+void LevelDialogButtons(OurImGui& editor, const char* action, const char* confirmPopup, std::string& problem)
+{
+    if (ImGui::Button(action))
+        ImGui::OpenPopup(confirmPopup);
+    ImGui::SameLine();
+    if (ImGui::Button("Close"))
+    {
+        ImGui::CloseCurrentPopup();
+        editor.mOpenDialog = EditorDialog::None;
+        problem.clear();
+    }
 }
 } // namespace Framework

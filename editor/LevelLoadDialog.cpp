@@ -21,15 +21,7 @@ void LoadFileDialog(OurImGui& editor)
     ImGui::Text("Load this file : %s", state.mLoadName);
     DialogProblemText(state.mProblem);
 
-    if (ImGui::Button("Load"))
-        ImGui::OpenPopup("Confirm Load");
-    ImGui::SameLine();
-    if (ImGui::Button("Close"))
-    {
-        ImGui::CloseCurrentPopup();
-        editor.mOpenDialog = EditorDialog::None;
-        state.mProblem.clear();
-    }
+    LevelDialogButtons(editor, "Load", "Confirm Load", state.mProblem);
 
     if (ImGui::BeginPopupModal("Confirm Load", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
     {

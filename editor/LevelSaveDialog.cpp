@@ -31,15 +31,7 @@ void SaveFileDialog(OurImGui& editor)
     ImGui::PopItemWidth();
     DialogProblemText(state.mProblem);
 
-    if (ImGui::Button("Save"))
-        ImGui::OpenPopup("Confirm Overwrite");
-    ImGui::SameLine();
-    if (ImGui::Button("Close"))
-    {
-        ImGui::CloseCurrentPopup();
-        editor.mOpenDialog = EditorDialog::None;
-        state.mProblem.clear();
-    }
+    LevelDialogButtons(editor, "Save", "Confirm Overwrite", state.mProblem);
 
     if (ImGui::BeginPopupModal("Confirm Overwrite", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
     {
