@@ -66,7 +66,10 @@ void Camera::UnserializeXml(XmlSerializer& serializer)
     clamp = Vec3(MaxClamp, 0.0f);
     serializer.ReadVec3(clamp);
     MaxClamp = Vec2(clamp);
-    mView = glm::lookAt(Position, Target, Up);
+    // The view only steps back along z: the camera's place in the plane comes
+    // from its object through the view-projection. A file saved with that
+    // place in Position (every save does) must not shift the view twice.
+    mView = glm::lookAt(Vec3(0.0f, 0.0f, Position.z), Vec3(0.0f, 0.0f, Target.z), Up);
     Vec3 size = CamSize;
     serializer.ReadVec3(size);
     CamSize.x = size.x;

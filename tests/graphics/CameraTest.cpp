@@ -117,6 +117,34 @@ TEST(CameraRecords, XmlKeepsPlanesVectorsClampsAndZoom)
     EXPECT_EQ(read.CamSize, Vec3(12.5f, 20.0f, 1.0f)) << "the z scale is not stored";
 }
 
+// A saved camera carries its object's place in Position; reading it back must
+// give the same view as the file it came from, or every save shifts the level.
+TEST(CameraRecords, APlacedPositionInTheFileDoesNotShiftTheView)
+{
+    TestSupport::TempFolder folder;
+    Camera atRest, placed;
+    atRest.Position = Vec3(0.0f, 0.0f, 30.0f);
+    placed.Position = Vec3(31.0f, 15.0f, 30.0f);
+    Camera* cameras[2] = {&atRest, &placed};
+    for (int i = 0; i < 2; ++i)
+    {
+        const std::string path = folder.File("camera" + std::to_string(i) + ".xml");
+        {
+            XmlSerializer xml;
+            xml.CreateRoot("Level");
+            cameras[i]->SerializeXml(xml);
+            ASSERT_TRUE(xml.SaveFile(path));
+        }
+        XmlSerializer xml;
+        ASSERT_TRUE(xml.LoadFile(path));
+        xml.EnterChild();
+        xml.EnterChild();
+        cameras[i]->UnserializeXml(xml);
+    }
+    EXPECT_EQ(placed.mView, atRest.mView);
+    EXPECT_EQ(placed.Position, Vec3(31.0f, 15.0f, 30.0f)) << "the stored place is still read";
+}
+
 TEST(CameraRecords, TextKeepsZoomClampsAndPositionInThePlane)
 {
     TestSupport::TempFolder folder;
