@@ -9,6 +9,7 @@ namespace Framework
 {
 class OurImGui;
 struct ManagerState;
+struct FileDropState;
 
 // ---- Level files (LevelSaveDialog.cpp, LevelLoadDialog.cpp, LevelFileList.cpp) ----
 void SaveFileDialog(OurImGui& editor);
@@ -40,6 +41,8 @@ void ClearAnimationFrames(ManagerState& state);
 void FileDropArtDialog(OurImGui& editor, const std::string& fileName);
 void FileDropSoundDialog(OurImGui& editor, const std::string& fileName);
 void FileDropNoneDialog(OurImGui& editor);
+// The question and the "Save file as" field both file-drop dialogs open with.
+void FileDropNameField(OurImGui& editor, FileDropState& state, const std::string& fileName);
 // "Close!" of any file-drop dialog: the drop is forgotten, the name field emptied.
 void EndFileDrop(OurImGui& editor);
 } // namespace Framework

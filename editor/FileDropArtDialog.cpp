@@ -27,7 +27,6 @@ namespace
 const char* const kArtFolder = "Resources/Art/";
 constexpr int kFramePixels = 128;   // the frame size the counts are proposed for
 constexpr int kMaxCount = 256;      // rows or columns: far beyond any sheet, small enough to slice
-constexpr float kFieldX = 128.0f;
 constexpr float kLabelledFieldX = 140.0f;
 constexpr float kFieldWidth = 128.0f;
 constexpr float kFrameSize = 128.0f;
@@ -131,15 +130,7 @@ void FileDropArtDialog(OurImGui& editor, const std::string& fileName)
     FileDropState& state = DialogStateOf(editor).mFileDrop;
     if (!ImGui::BeginPopupModal("FileDropArt", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
         return;
-    if (state.mCopyName)
-    {
-        std::strncpy(editor.mTextBuffer, fileName.c_str(), sizeof(editor.mTextBuffer) - 1);
-        state.mCopyName = false;
-    }
-    ImGui::Text("Save file \"%s\" with following name & settings?", fileName.c_str());
-    ImGui::Text("Save file as : ");
-    ImGui::SameLine(kFieldX);
-    ImGui::InputText("##saveas", editor.mTextBuffer, 64);
+    FileDropNameField(editor, state, fileName);
     ImGui::Separator();
 
     SpriteSheet& sheet = editor.mImportSheet;

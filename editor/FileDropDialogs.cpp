@@ -12,6 +12,20 @@
 
 namespace Framework
 {
+void FileDropNameField(OurImGui& editor, FileDropState& state, const std::string& fileName)
+{
+    // The dropped name fills the field once per drop; the user may edit it after.
+    if (state.mCopyName)
+    {
+        std::strncpy(editor.mTextBuffer, fileName.c_str(), sizeof(editor.mTextBuffer) - 1);
+        state.mCopyName = false;
+    }
+    ImGui::Text("Save file \"%s\" with following name & settings?", fileName.c_str());
+    ImGui::Text("Save file as : ");
+    ImGui::SameLine(128.0f);
+    ImGui::InputText("##saveas", editor.mTextBuffer, 64);
+}
+
 void EndFileDrop(OurImGui& editor)
 {
     FileDropState& state = DialogStateOf(editor).mFileDrop;

@@ -4,7 +4,6 @@
 // shutdown). A name that is no plain file name, an identifier that is not one
 // word, or a failed copy is refused with the reason shown, nothing registered.
 #include <imgui.h>
-#include <cstring>
 #include "audio/AudioManager.h"
 #include "core/DebugSystem.h"
 #include "editor/EditorDialogState.h"
@@ -18,7 +17,6 @@ namespace Framework
 namespace
 {
 const char* const kAudioFolder = "Resources/Audio/";
-constexpr float kFieldX = 128.0f;
 constexpr float kLabelledFieldX = 140.0f;
 constexpr float kFieldWidth = 128.0f;
 
@@ -52,15 +50,7 @@ void FileDropSoundDialog(OurImGui& editor, const std::string& fileName)
     FileDropState& state = DialogStateOf(editor).mFileDrop;
     if (!ImGui::BeginPopupModal("FileDropSound", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
         return;
-    if (state.mCopyName)
-    {
-        std::strncpy(editor.mTextBuffer, fileName.c_str(), sizeof(editor.mTextBuffer) - 1);
-        state.mCopyName = false;
-    }
-    ImGui::Text("Save file \"%s\" with following name & settings?", fileName.c_str());
-    ImGui::Text("Save file as : ");
-    ImGui::SameLine(kFieldX);
-    ImGui::InputText("##saveas", editor.mTextBuffer, 64);
+    FileDropNameField(editor, state, fileName);
 
     ImGui::PushItemWidth(kFieldWidth);
     ImGui::Text("Sound Identifier :");
