@@ -70,6 +70,14 @@ class Level:
         return self.add(GameObject(name or self.unique(tag), tag, (x, y, -6.5), (w, h, 1), components=[
             body(), obb((0.5, 0.5)), renderer(sheet, frame)]))
 
+    def crate_step(self, x, y, w=1.5, h=1.5):
+        """A crate standing on the floor at x (its centre): the apple cannot
+        roll through it and, not being a wall, does not turn at it either; it
+        keeps pushing against the crate until the player hops it over."""
+        floor_tag = 3  # "Floor": no rule of the apple's reacts to it
+        return self.add(GameObject(self.unique("CrateStep"), floor_tag, (x, y + h / 2.0, -6.5), (w, h, 1),
+                                   components=[body(), obb((0.5, 0.5)), renderer("Crate", 0)]))
+
     def jump_pad(self, x, y):
         return self.add(GameObject(self.unique("Spring"), "JumpTrigger", (x, y + 0.3, -6.5), (1.4, 0.6, 1),
                                    components=[body(), obb((0.5, 0.5)), renderer("Spring")]))

@@ -20,17 +20,19 @@ def room(width, height):
 
 
 def level1():
-    """Rolling, jumping and turning. The apple lands facing right, but the
-    basket lies to the left: Space starts it, Right turns it around, Up hops
-    it up two steps. Rolling right only meets a wall that sends it back."""
-    t = room(64, 24)
-    t.fill(24, 2, 29, 2)        # first step, top at y 3
-    t.fill(17, 2, 23, 3)        # second step, top at y 4
-    L = Level("Level1", t, "TilePlatform", (36, 5), (0, 0), (64, 24))
-    L.sign(33, 11, "SPACE: start rolling")
-    L.sign(33, 9.8, "RIGHT: turn around")
-    L.sign(27, 7.5, "UP: jump")
-    L.goal(8, 2)
+    """Rolling, turning and jumping, in a closed room where no mistake costs
+    more than a second try. The apple lands facing right; the basket lies to
+    the left behind a crate. Space starts the apple, Right turns it back (left
+    alone it turns at the wall), and the crate stops it, the apple pushing
+    against it, until Up hops it over: a hop that falls short just leaves it
+    at the crate again."""
+    t = room(44, 20)
+    L = Level("Level1", t, "TilePlatform", (30, 5), (0, 0), (44, 20))
+    L.sign(33, 9.5, "SPACE: start rolling")
+    L.sign(33, 8.3, "RIGHT: turn around")
+    L.crate_step(27.5, 2)
+    L.sign(25, 8.3, "UP: hop over the crate")
+    L.goal(17, 2)
     return L
 
 
