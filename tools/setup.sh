@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need
-# (only the missing ones), then configures and builds into build/.
+# (only the missing ones), then configures and builds into build/. xdotool
+# and ImageMagick let the playthrough test and tools/take_screenshots.sh play
+# the game and read the screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(build-essential cmake ninja-build pkg-config libsdl2-dev libglew-dev libglm-dev
   libfreetype-dev libtinyxml2-dev libstb-dev libimgui-dev libgtest-dev xvfb xauth
-  libgl1-mesa-dri mesa-utils-bin sox libsox-fmt-all libbox2d-dev)
+  libgl1-mesa-dri mesa-utils-bin sox libsox-fmt-all libbox2d-dev
+  xdotool imagemagick)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -185,6 +185,13 @@ class Level:
                                                renderer("Switch", 2), behaviour("SwitchScript"),
                                                audio("SwitchPress")]))
 
+    def dark_sign(self, x, y, message, size=22):
+        """A sign in dark brown letters, for a light wall behind it (the
+        market's cream band, world y about 7 to 11 at floor level); the
+        letters start at x."""
+        return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
+            text(message, size, (0.32, 0.17, 0.07, 1))]))
+
     def sign(self, x, y, message, size=28):
         return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
             text(message, size, (1, 1, 1, 1))]))

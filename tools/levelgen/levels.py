@@ -28,10 +28,10 @@ def level1():
     at the crate again."""
     t = room(44, 20)
     L = Level("Level1", t, "TilePlatform", (30, 5), (0, 0), (44, 20))
-    L.sign(33, 9.5, "SPACE: start rolling")
-    L.sign(33, 8.3, "RIGHT: turn around")
+    L.dark_sign(31.5, 10.3, "SPACE: start rolling")
+    L.dark_sign(31.5, 9.1, "RIGHT: turn around")
     L.crate_step(27.5, 2)
-    L.sign(25, 8.3, "UP: hop over the crate")
+    L.dark_sign(19.5, 7.9, "UP: hop over the crate")
     L.goal(17, 2)
     return L
 
