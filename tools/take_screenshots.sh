@@ -38,10 +38,10 @@ wait_runs() {
 shot() { import -silent -window root "$out/$1.png"; echo "wrote $out/$1.png"; }
 tap() { xdotool keydown "$1" sleep 0.08 keyup "$1"; }
 # xdotool's pointer motion reaches the game only with the next button event:
-# a right click (unused in the menu) brings the pointer there first.
+# a click of the side button 8 (which the game ignores) brings the pointer
+# there first.
 click() {
-  xdotool mousemove --sync "$1" "$2" sleep 0.2 mousedown 3 sleep 0.1 mouseup 3 sleep 0.3 \
-    mousedown 1 sleep 0.15 mouseup 1
+  xdotool mousemove --sync "$1" "$2" sleep 0.2 click 8 sleep 0.3 mousedown 1 sleep 0.15 mouseup 1
 }
 
 wait_runs 1; sleep 4; shot splash
@@ -54,8 +54,8 @@ wait_runs 4
 sleep 4; tap space; sleep 0.75; tap Right; sleep 2.5; shot play
 # F5: the editor opens on the same level, its camera at the level's corner.
 # Drag the camera with the right button to look at the apple, the crate and
-# the signs; a click of the unused side button (8) brings the pointer along
-# before the press and again before the release, as above.
+# the signs; a click of the side button 8 brings the pointer along before
+# the press and again before the release, as above.
 tap F5
 wait_runs 5; sleep 2
 xdotool mousemove --sync 980 380 sleep 0.2 click 8 sleep 0.3 mousedown 3 sleep 0.3 \

@@ -79,7 +79,7 @@ void SyntheticInput::Tap(const std::string& key, double holdSeconds)
 void SyntheticInput::Click(int x, int y)
 {
     Run("mousemove --window " + mWindow + " --sync " + std::to_string(x) + " " + std::to_string(y) +
-        " sleep 0.2 mousedown 3 sleep 0.1 mouseup 3 sleep 0.3 mousedown 1 sleep 0.15 mouseup 1");
+        " sleep 0.2 click 8 sleep 0.3 mousedown 1 sleep 0.15 mouseup 1");
 }
 
 bool ScreenImage::Grab()

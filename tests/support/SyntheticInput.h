@@ -33,8 +33,8 @@ public:
     void Tap(const std::string& key, double holdSeconds = 0.08);
     // A left click at (x, y) of the window. The X test extension's pointer
     // motion reaches the program's pointer query only with the next button
-    // event, so a right click (which nothing under the menus reads) comes first
-    // to bring the pointer there; the left click then lands where it should.
+    // event, so a click of the side button 8 (which the program ignores) comes
+    // first to bring the pointer there; the left click then lands where it should.
     void Click(int x, int y);
 
 private:
