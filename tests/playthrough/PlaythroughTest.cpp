@@ -1,8 +1,8 @@
 // A new player's first minutes, played on the real program: the splash hands
 // over to the main menu, a click on PLAY starts the story, the story leads
 // into Level1, and Level1's recording, its keys pressed at the wall-clock
-// times of their frames, wins it: the win screen shows and the level is
-// marked won in the game settings the program writes as it closes.
+// times of their frames, wins it: the win screen shows, and the game settings
+// the program writes as it closes mark Level1 won and Level2 open.
 //
 // Keys and clicks go through the X display (xdotool), so nothing else may
 // draw on it meanwhile: the suite runs alone. Without a display, xdotool or
@@ -180,8 +180,10 @@ TEST(Playthrough, FromTheSplashThroughTheMenuAndTheStoryToWinningLevel1)
     std::printf("Level1 was won %.1f s after it started.\n", Seconds(Clock::now() - levelStart).count());
 
     // 6. The stars land within two seconds of the screen; the game settings,
-    // written as the program closes, then hold Level1 as won.
+    // written as the program closes, then hold Level1 as won and Level2 open.
     std::this_thread::sleep_for(std::chrono::seconds(4));
     EXPECT_EQ(run.Stop(), 0);
-    EXPECT_NE(GameSettings(run).find("<Level1 Value=\"1\"/>"), std::string::npos) << GameSettings(run);
+    const std::string settings = GameSettings(run);
+    EXPECT_NE(settings.find("<Level1 Value=\"1\"/>"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("<Unlocked Value=\"2\"/>"), std::string::npos) << settings;
 }
