@@ -35,21 +35,27 @@ def level1():
 
 
 def level2():
-    """Mushrooms and checkpoints: a mushroom bounces the apple onto a high
-    shelf; a checkpoint keeps the way won; a false wall lets the apple
-    through."""
+    """Mushrooms, checkpoints and false tiles. A mushroom bounces the apple
+    onto a shelf where a checkpoint waits; a wall at the foot of the shelf
+    is false and lets the apple through; the basket stands on a step beyond
+    a ledge of false tiles, which the apple reaches by hopping up through the
+    ledge from below (it is solid only from above). Rolling on under the
+    ledge meets the step's wall and comes back for another try."""
     t = room(84, 26)
-    t.fill(26, 2, 44, 5)        # the shelf, top at y 6
+    t.fill(21, 2, 38, 5)        # the shelf, top at y 6
+    t.fill(50, 5, 50, 24)       # a wall down from the ceiling ...
+    t.fill(70, 2, 82, 3)        # the basket's step, top at y 4
     L = Level("Level2", t, "TilePlatform", (5, 5), (0, 0), (84, 26))
-    L.sign(14, 9, "Mushrooms bounce you up")
-    L.mushroom(24.8, 2)
-    L.checkpoint(34, 6)
-    L.sign(34, 12, "Checkpoints keep your place")
-    L.spikes(1, 2, 2)
-    L.fake_tile(66.0, 2, 1)     # looks like a wall, rolls through
-    L.fake_tile(66.0, 3, 1)
-    L.sign(62, 8, "Not every wall is solid")
-    L.goal(78, 2)
+    L.sign(16, 10, "Mushrooms bounce you up")
+    L.mushroom(20, 2)
+    L.checkpoint(26, 6)
+    L.sign(28, 12, "Checkpoints keep your place")
+    for y in (2, 3, 4):         # ... that ends in false tiles
+        L.fake_tile(50, y, 1)
+    L.sign(46, 11, "Not every wall is solid")
+    L.false_ledge(58, 3, 12)    # top at y 4, up to the step
+    L.sign(62, 10, "UP under a false ledge: hop through it")
+    L.goal(77, 4)
     return L
 
 
