@@ -60,19 +60,24 @@ def level2():
 
 
 def level3():
-    """Springs, cans and fruit: a spring climbs a step, cans and a fruit hop
-    the apple along."""
-    t = room(96, 26)
-    t.fill(20, 2, 36, 2)        # the step, top at y 3
-    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (96, 26))
-    L.jump_pad(18.8, 2)
-    L.sign(16, 8, "Springs lift you")
-    L.can(30, 3)
-    L.fruit(45, 2, 0)
-    L.spikes(1, 2, 2)
-    L.checkpoint(64, 2)
-    L.can(74, 2)
-    L.goal(88, 2)
+    """Springs, cans and fruit. A can and a fruit hop the apple along on
+    their own; a spring at the foot of a high shelf throws the apple only
+    halfway up, unless Up is tapped as it springs; past the checkpoint the
+    basket stands on a block as high as the shelf, climbed with a quick
+    double tap of Up."""
+    t = room(100, 26)
+    t.fill(34, 2, 60, 4)        # the high shelf, top at y 5
+    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (100, 26))
+    L.can(18, 2)
+    L.sign(18, 9, "Cans bounce you over")
+    L.fruit(25, 2, 0)
+    L.sign(25, 7, "Fruit gives a little hop")
+    L.jump_pad(33, 2)
+    L.sign(31, 12, "Tap UP as a spring throws you up")
+    L.checkpoint(40, 5)
+    t.fill(76, 2, 98, 4)        # the basket's block, top at y 5
+    L.sign(70, 11, "Tap UP twice, quickly, for a high jump")
+    L.goal(88, 5)
     return L
 
 
