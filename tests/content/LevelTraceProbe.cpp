@@ -1,11 +1,12 @@
 // For authoring levels: replays PROBE_LEVEL with the recording
 // PROBE_RECORDING, every tap moved by PROBE_SHIFT frames (default 0), and
 // prints the apple's way every PROBE_EVERY frames (default 8) together with
-// every hit, respawn and landing, so a tap's timing can be judged against
+// every hit and respawn (and where the walker PROBE_WALKER is), so a tap's timing can be judged against
 // what the apple meets. Run with --gtest_also_run_disabled_tests.
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include "ContentSupport.h"
 #include "core/Composition.h"
 #include "core/Factory.h"
@@ -73,11 +74,21 @@ TEST(LevelTraceProbe, DISABLED_PrintTheApplesWayInDetail)
         const Vec3 p = apple->GetComponent<Transform>()->mPosition;
         const Body* body = apple->GetComponent<Body>();
         const bool changed = player->mPlayerHealth != health || player->mPlayerMoving != moving;
+        // The walker named by PROBE_WALKER ("Roach1", "Rat1", ...), if any.
+        std::string walker;
+        if (const char* name = std::getenv("PROBE_WALKER"))
+            if (Composition* other = world.mFactory->FindObject(name))
+            {
+                const Vec3 w = other->GetComponent<Transform>()->mPosition;
+                char text[48];
+                std::snprintf(text, sizeof text, " %s(%.2f, %.2f)", name, w.x, w.y);
+                walker = text;
+            }
         if (frame % every == 0 || changed)
-            std::printf("%d: (%.2f, %.2f) v(%.1f, %.1f) h%d %s %s%s\n", frame, p.x, p.y, body ? body->mVelocity.x : 0.0f,
-                        body ? body->mVelocity.y : 0.0f, player->mPlayerHealth,
+            std::printf("%d: (%.2f, %.2f) v(%.1f, %.1f) h%d %s %s%s%s\n", frame, p.x, p.y,
+                        body ? body->mVelocity.x : 0.0f, body ? body->mVelocity.y : 0.0f, player->mPlayerHealth,
                         player->mPlayerMoving ? "moving" : "resting", player->mPlayerRight ? "R" : "L",
-                        changed ? " *" : "");
+                        walker.c_str(), changed ? " *" : "");
         health = player->mPlayerHealth;
         moving = player->mPlayerMoving;
         if (UIscript::sWon)

@@ -194,8 +194,8 @@ class Level:
         """A hot plate set into the floor, its top level with it: rolling over
         it costs a heart, a hop clears it. The caller clears the tile row
         under it (floor_y - 1)."""
-        return self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.25, -6.5),
-                                   (w, 0.5, 1), components=[body(), obb((0.5, 0.5)), renderer("Hazards", 1)]))
+        return self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.24, -6.5),
+                                   (w, 0.5, 1), components=[body(), obb((1.0, 1.0)), renderer("Hazards", 1)]))
 
     def toss_crate(self, x, y, size=1.5):
         """A crate the apple bumps into throws it up and to the right; its lid

@@ -82,19 +82,24 @@ def level3():
 
 
 def level4():
-    """Roaches: they walk to and fro and cost a heart when they touch the
-    rolling apple; hot plates burn, marshmallows are soft bumps."""
-    t = room(100, 26)
-    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (100, 26), "Warehouse")
-    L.sign(16, 9, "Jump over the roaches")
-    L.roach(26, 2)
-    L.checkpoint(38, 2)
-    L.death_platform(47, 2, 1)
-    L.roach(58, 2, rider=True)
-    L.marshmallow(66, 2)
-    L.checkpoint(72, 2)
-    L.roach(82, 2)
-    L.goal(93, 2)
+    """Roaches, hot plates and marshmallows, in the warehouse. A marshmallow
+    stops the apple until it hops over; a hot plate set in the floor burns
+    it unless it hops across; a roach with a rider walks to and fro in a pit
+    the apple must cross, jumped with a double tap, and the pit is left with
+    a hop up its far side."""
+    t = room(110, 26)
+    t.clear(21, 1, 21, 1)       # the hot plate's bed
+    t.clear(44, 1, 61, 1)       # the roach's pit, its floor at y 1
+    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (110, 26), "Warehouse")
+    L.marshmallow(16, 2)
+    L.sign(15, 9, "Hop over marshmallows")
+    L.flush_hotplate(21, 2, 1)
+    L.sign(23, 11, "Hot plates burn: hop across")
+    L.checkpoint(34, 2)
+    L.roach(52, 1, rider=True)
+    L.sign(48, 10, "Roaches bite: jump them with a double tap")
+    L.checkpoint(70, 2)
+    L.goal(100, 2)
     return L
 
 
