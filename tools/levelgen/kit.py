@@ -202,6 +202,17 @@ class Level:
         is knocked askew (the crate's one animation) the first time. It sits
         still: a static body, so the throw is the same every time."""
         return self.add(GameObject(self.unique("Crate"), "Crate", (x, y + size / 2.0, -6.5), (size, size, 1),
-                                   components=[body(), obb((0.5, 0.5)), renderer("Crate", 0),
+                                   components=[body(), obb((1.0, 1.0)), renderer("Crate", 0),
                                                animator("Crate_Push", 16, loop=False, playing=False),
                                                behaviour("MoveableRect")]))
+
+    def bottle_bridge(self, x, top_y, w=8.0):
+        """A ketchup bottle lying upside down (180 degrees) with its top at
+        top_y, carrying the apple across at a steady pace. It has mass so the
+        physics keeps its orientation from the Transform (a massless body's
+        orientation stays 0, and a flat bottle only turns the apple back);
+        without rotation it lies still on the edges it spans."""
+        return self.add(GameObject(self.unique("Ketchup"), "RotatingObject", (x, top_y - 0.15, -6.5), (w, 0.6, 1),
+                                   180.0, components=[body(mass=1.0, rotation=False, interactable=True),
+                                                      obb((0.5, 0.5)), renderer("Ketchup", 0),
+                                                      behaviour("RotatingScript"), audio("KetchupBobble")]))

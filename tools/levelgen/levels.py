@@ -104,22 +104,36 @@ def level4():
 
 
 def level5():
-    """Ketchup bridges and rats: a ketchup bottle lying over a pit carries the
-    apple across; a rat chases the apple from behind."""
-    t = room(104, 26)
-    t.clear(30, 0, 37, 1)       # a pit under the first bottle
-    t.fill(30, 0, 37, 0)
-    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (104, 26), "Warehouse")
-    L.spikes(30, 1, 8)
-    L.rotating(34, 2.3, 9.0, 180.0)
-    L.sign(33, 8, "Bottles bridge the gaps")
-    L.checkpoint(44, 2)
-    L.rat(50, 2)
-    L.sign(56, 8, "Keep ahead of the rat!")
-    L.wall(66.5, 3, 1, 2, name="CrateWall")
-    L.checkpoint(76, 2)
-    L.death_platform(84, 2, 2)
-    L.goal(96, 2)
+    """Ketchup bottles, rats and crates, in the warehouse. A bottle lying
+    over a pit of forks carries the apple across. A rat waits at the near
+    end of its pit (held by a marshmallow, not a wall, so it can turn and
+    run), jumped from the pit's edge with a double tap; then it
+    gives chase, and an apple that turns back meets it, so the pit's far
+    wall must be climbed at the first go. A crate at the foot of a high
+    shelf throws the apple up when Up is tapped as it throws (the rat cannot
+    follow); a second bottle bridges a gap in the shelf before the basket."""
+    t = room(120, 26)
+    t.fill(1, 2, 17, 2)         # the start, a row up (top at y 3) ...
+    t.clear(18, 0, 21, 1)       # ... then the first bottle's pit ...
+    t.fill(18, 0, 21, 0)        # ... one row deep; the floor beyond at y 2
+    t.clear(40, 1, 55, 1)       # the rat's pit, its floor at y 1
+    t.fill(65, 2, 83, 5)        # the high shelf, top at y 6 ...
+    t.fill(84, 2, 87, 4)        # ... a gap in it a row deep ...
+    t.fill(88, 2, 118, 4)       # ... and beyond, a row lower (top at y 5)
+    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (120, 26), "Warehouse")
+    L.spikes(18, 1.39, 4)       # the bottle lies on the forks' points
+    L.bottle_bridge(20, 2.25)
+    L.sign(20, 8, "Bottles bridge the gaps")
+    L.checkpoint(28, 2)
+    L.marshmallow(40.5, 1)      # the rat waits against it, free to turn
+    L.rat(50, 1)
+    L.sign(44, 9, "Jump the rat, then never turn back")
+    L.toss_crate(64.2, 2)
+    L.sign(60, 13, "Tap UP as a crate throws you")
+    L.checkpoint(70, 6)
+    L.spikes(84, 4.89, 4)
+    L.bottle_bridge(86, 5.75)
+    L.goal(110, 5)
     return L
 
 
