@@ -1,8 +1,9 @@
 // For authoring levels: replays PROBE_LEVEL with the recording
 // PROBE_RECORDING, every tap moved by PROBE_SHIFT frames (default 0), and
-// prints the apple's way every PROBE_EVERY frames (default 8) together with
-// every hit and respawn (and where the walker PROBE_WALKER is), so a tap's timing can be judged against
-// what the apple meets. Run with --gtest_also_run_disabled_tests.
+// prints the apple's way every PROBE_EVERY frames (default 8), every hit and
+// respawn, and where the object PROBE_WALKER (a roach, a rat) is, so a tap's
+// timing can be judged against what the apple meets. Run with
+// --gtest_also_run_disabled_tests.
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>

@@ -86,7 +86,7 @@ def level4():
     stops the apple until it hops over; a hot plate set in the floor burns
     it unless it hops across; a roach with a rider walks to and fro in a pit
     the apple must cross, jumped with a double tap, and the pit is left with
-    a hop up its far side."""
+    another double tap up its far side."""
     t = room(110, 26)
     t.clear(21, 1, 21, 1)       # the hot plate's bed
     t.clear(44, 1, 61, 1)       # the roach's pit, its floor at y 1
@@ -107,11 +107,11 @@ def level5():
     """Ketchup bottles, rats and crates, in the warehouse. A bottle lying
     over a pit of forks carries the apple across. A rat waits at the near
     end of its pit (held by a marshmallow, not a wall, so it can turn and
-    run), jumped from the pit's edge with a double tap; then it
-    gives chase, and an apple that turns back meets it, so the pit's far
-    wall must be climbed at the first go. A crate at the foot of a high
-    shelf throws the apple up when Up is tapped as it throws (the rat cannot
-    follow); a second bottle bridges a gap in the shelf before the basket."""
+    run), jumped from the pit's edge with a double tap; then it gives chase,
+    and an apple that turns back meets it, so the pit's far wall must be
+    climbed at the first go. A crate at the foot of a high shelf throws the
+    apple onto its lid, and a tap on Up from there reaches the shelf (the rat
+    cannot follow); a second bottle bridges a gap in the shelf."""
     t = room(120, 26)
     t.fill(1, 2, 17, 2)         # the start, a row up (top at y 3) ...
     t.clear(18, 0, 21, 1)       # ... then the first bottle's pit ...
@@ -129,7 +129,7 @@ def level5():
     L.rat(50, 1)
     L.sign(44, 9, "Jump the rat, then never turn back")
     L.toss_crate(64.2, 2)
-    L.sign(60, 13, "Tap UP as a crate throws you")
+    L.sign(60, 13, "Crates throw you up: tap UP on the lid")
     L.checkpoint(70, 6)
     L.spikes(84, 4.89, 4)
     L.bottle_bridge(86, 5.75)
