@@ -6,7 +6,9 @@
 //
 // Keys and clicks go through the X display (xdotool), so nothing else may
 // draw on it meanwhile: the suite runs alone. Without a display, xdotool or
-// ImageMagick's import the test is skipped, saying what is missing.
+// ImageMagick's import the test is skipped, saying what is missing; so it is
+// on a machine that runs the game at less than half of real time, where keys
+// timed by the wall clock would say nothing about the level.
 #include <gtest/gtest.h>
 #include <chrono>
 #include <cstdio>
