@@ -180,3 +180,20 @@ class Level:
     def sign(self, x, y, message, size=28):
         return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
             text(message, size, (1, 1, 1, 1))]))
+
+
+def _full_obb():
+    """A box collider as large as the object's drawn scale (the helpers above
+    use half of it)."""
+    return obb((1.0, 1.0))
+
+
+def belt_in_floor(level, x, w, floor_y=2, right=True, name=None):
+    """A conveyer belt laid along the floor: its box is as large as its
+    picture and stands 0.1 above the floor, so the apple rolls onto it
+    without a ledge to stop it and rides it."""
+    return level.add(GameObject(name or level.unique("ConveyerBelt"), "ConveyerBelt",
+                                (x + w / 2.0, floor_y + 0.1 - 0.3, -6.5), (w, 0.6, 1),
+                                components=[body(), _full_obb(),
+                                            renderer("ConveyerBeltGreen" if right else "ConveyerBeltRed"),
+                                            behaviour("Conveyer")]))

@@ -3,6 +3,7 @@
 Units: one tile is 1 x 1; the floor of most rooms is rows 0-1, its top at
 y 2. The apple (world radius 1) rolls at about 3.3 units a second; a tap on
 Up lifts it about 2 units, two quick taps about 4; a mushroom about 4.5."""
+import kit
 from kit import Level
 from objects import GameObject, animator, audio, behaviour, body, camera, circle, obb, renderer, text
 from tiles import TileMap
@@ -108,25 +109,35 @@ def level5():
 
 
 def level6():
-    """The freezer: icicles fall on an apple passing below them; conveyer
-    belts speed it up; a false floor of ice."""
-    t = room(108, 24)
-    t.fill(19, 11, 48, 12)      # a low ceiling over the icicle run
-    t.fill(72, 15, 86, 16)      # a higher one further on
-    L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (108, 24), "Freezer")
-    L.sign(14, 8, "Icicles fall when you pass")
-    for x in (26, 34, 42):
-        L.icicle(x, 11)
-    L.checkpoint(50, 2)
-    t.clear(56, 1, 63, 1)       # the belt lies flush in the floor
-    L.belt(56, 1.4, 8)
-    L.sign(60, 8, "Belts speed you up")
-    L.spikes(66, 2, 2)
-    L.icicle(76, 15)
-    L.icicle(82, 15)
-    L.checkpoint(88, 2)
-    L.can(94, 2, frozen=True)
-    L.goal(101, 2)
+    """The freezer. Icicles fall on an apple passing below them, but too late
+    for one that keeps rolling; a false ice floor hides a pit of spikes (a
+    double tap jumps it); a belt carries the apple fast under icicles hung
+    low enough to catch a slow one; a hop climbs the last ice step."""
+    t = room(112, 24)
+    t.fill(20, 10, 44, 11)      # the high ceiling of the first icicle run
+    t.clear(53, 0, 54, 1)       # the pit under the false floor
+    t.fill(53, 0, 54, 0)
+    t.fill(68, 8, 78, 9)        # the low ceiling over the belt
+    t.fill(86, 2, 94, 2)        # the ice step, top at y 3
+    L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (112, 24), "Freezer")
+    L.sign(16, 8, "Icicles fall when you pass")
+    L.sign(16, 6.8, "Keep rolling!")
+    for x in (25, 32, 39):
+        L.icicle(x, 10)
+    L.checkpoint(47, 2)
+    L.spikes(53, 1, 2)
+    for x in range(53, 55):
+        L.fake_tile(x, 1)
+    L.sign(53, 9, "Not all ice holds")
+    L.sign(53, 7.8, "Tap UP twice to jump far")
+    L.checkpoint(61, 2)
+    kit.belt_in_floor(L, 65, 12)
+    L.sign(66, 11, "Belts speed you up")
+    for x in (71, 75):
+        L.icicle(x, 8)
+    L.checkpoint(81, 2)
+    L.sign(84, 8, "Hop up the step")
+    L.goal(104, 2)
     return L
 
 
