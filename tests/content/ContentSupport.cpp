@@ -211,6 +211,21 @@ Recording Shifted(const Recording& recording, int frames)
     return shifted;
 }
 
+size_t InputCount(const Recording& recording) { return recording.mTaps.size() + recording.mClicks.size(); }
+
+Recording ShiftedOne(const Recording& recording, size_t input, int frames)
+{
+    Recording shifted;
+    shifted.mEnd = recording.mEnd;
+    shifted.mError = recording.mError;
+    size_t index = 0;
+    for (const auto& [frame, key] : recording.mTaps)
+        shifted.mTaps.emplace(index++ == input ? std::max(0, frame + frames) : frame, key);
+    for (const auto& [frame, click] : recording.mClicks)
+        shifted.mClicks.emplace(index++ == input ? std::max(0, frame + frames) : frame, click);
+    return shifted;
+}
+
 int KeyCode(const std::string& name)
 {
     if (name == "SPACE")

@@ -65,5 +65,9 @@ Recording ReadRecording(const std::string& path);
 // The same recording with every tap and click moved by frames (never before
 // frame 0); the end stays.
 Recording Shifted(const Recording& recording, int frames);
+// The same recording with only its input number `input` moved (the taps in
+// frame order, then the clicks); every other input stays.
+Recording ShiftedOne(const Recording& recording, size_t input, int frames);
+size_t InputCount(const Recording& recording);
 int KeyCode(const std::string& name); // "SPACE", "UP", "RIGHT", "ESCAPE", ...
 } // namespace ContentSupport

@@ -142,22 +142,26 @@ def level6():
 
 
 def level7():
-    """Air conditioners: a rat kept on a floor switch runs the air stream
-    that lifts the apple up to the high shelf."""
-    t = room(90, 30)
-    t.fill(40, 2, 88, 10)       # the high shelf, top at y 11
-    t.fill(22, 2, 22, 5)        # the rat's pen: walls and the switch floor
-    t.fill(27, 2, 27, 5)
-    L = Level("Level7", t, "TilePlatform2", (5, 5), (0, 0), (90, 30), "Warehouse")
-    L.floor_switch("A", 24.5, 2)
-    L.rat(24.5, 2.6)
-    L.sign(24.5, 8, "A rat on the switch runs the air")
-    L.aircon("AirConA", 35, 2, 12.0)
-    L.aircon_unit("AirConUnitA", 35, 1.0, 0)
-    L.checkpoint(50, 11)
-    L.roach(62, 11)
-    L.spikes(72, 11, 2)
-    L.goal(82, 11)
+    """Air conditioners run by a floor switch. A rat in a cage under the
+    floor runs five units behind the apple; only at the cage's right end is
+    it on the switch that runs the air stream up to the high shelf, so the
+    apple waits by the stream (a Right turn) until the rat gets there."""
+    t = room(96, 30)
+    t.fill(0, 2, 95, 3)         # a thick floor, top at y 4
+    t.clear(4, 1, 25, 2)        # the rat's cage inside it
+    t.fill(34, 4, 94, 12)       # the high shelf, top at y 13
+    L = Level("Level7", t, "TilePlatform2", (5, 7), (0, 0), (96, 30), "Warehouse")
+    L.floor_switch("A", 24.9, 1)
+    L.rat(5.5, 1)
+    L.sign(19, 9, "A rat on the switch runs the air")
+    L.sign(19, 7.8, "Wait for it: RIGHT turns you")
+    kit.air_column(L, "AirConA", 31, 4, 4, 12)
+    L.aircon_unit("AirConUnitA", 31, 3.0, 0)
+    L.sign(31, 20, "Turn RIGHT as you rise")
+    L.checkpoint(44, 13)
+    L.spikes(60, 13, 1)
+    L.sign(58, 19, "Tap UP twice to jump far")
+    L.goal(88, 13)
     return L
 
 
