@@ -166,21 +166,26 @@ def level7():
 
 
 def level8():
-    """Clickable switches: a click on the switch turns one air conditioner on
-    and the other off; the apple rides the stream up and over."""
-    t = room(96, 30)
-    t.fill(40, 2, 58, 12)       # the tower, top at y 13
-    L = Level("Level8", t, "TilePlatform2", (5, 5), (0, 0), (96, 30), "Warehouse")
-    L.aircon("ClickableAirConA", 34, 2, 14.0)
-    L.aircon_unit("Aircon_SpriteA", 34, 1.0, 10)
-    L.aircon("ClickableAirConB", 66, 2, 6.0)
-    L.aircon_unit("Aircon_SpriteB", 66, 1.0, 11)
-    L.clickable_switch("A", 28, 8)
-    L.sign(28, 11, "Click the switch to run the air")
-    L.checkpoint(48, 13)
-    L.icicle(74, 20)
-    L.roach(80, 2)
-    L.goal(89, 2)
+    """Air conditioners run by a clickable switch. The switch runs one of the
+    two streams at a time: the first tower needs stream B, which starts off,
+    so the player clicks the switch before the apple gets there; on the
+    tower the player clicks again to swap back to stream A, which lifts the
+    apple onto the high shelf of the basket."""
+    t = room(112, 30)
+    t.fill(40, 2, 56, 10)       # the first tower, top at y 11
+    t.fill(72, 2, 110, 12)      # the high shelf, top at y 13
+    L = Level("Level8", t, "TilePlatform2", (5, 5), (0, 0), (112, 30), "Warehouse")
+    kit.air_column(L, "ClickableAirConA", 68.5, 2, 4, 14)
+    L.aircon_unit("Aircon_SpriteA", 68.5, 1.0, 11)
+    kit.air_column(L, "ClickableAirConB", 36.5, 2, 4, 12)
+    L.aircon_unit("Aircon_SpriteB", 36.5, 1.0, 10)
+    L.clickable_switch("A", 26, 7)
+    L.sign(26, 10.5, "Click the switch to swap the air")
+    L.checkpoint(46, 11)
+    L.sign(50, 17, "Click again for the other stream")
+    L.checkpoint(78, 13)
+    L.spikes(88, 13, 1)
+    L.goal(102, 13)
     return L
 
 
