@@ -190,24 +190,44 @@ def level8():
 
 
 def level9():
-    """Everything at once, in the cold store."""
-    t = room(130, 28)
-    t.fill(46, 2, 60, 4)        # a shelf reached by a mushroom
-    t.fill(41, 18, 128, 19)     # ceiling for the icicles
-    L = Level("Level9", t, "TilePlatform3", (5, 5), (0, 0), (130, 28), "Freezer")
-    L.roach(20, 2)
-    L.can(30, 2, frozen=True)
-    L.mushroom(42, 2)
-    L.checkpoint(54, 5)
-    L.icicle(52, 18)
-    L.spikes(66, 2, 2)
-    L.belt(74, 2, 6)
-    L.checkpoint(84, 2)
-    L.rat(90, 2)
-    L.rotating(100, 2.3, 4.0, 180.0)
-    L.death_platform(108, 2, 2)
-    L.icicle(116, 18)
-    L.goal(123, 2)
+    """Everything at once, in the cold store: icicles to roll under, a
+    mushroom up to a ledge, a false ice floor, a belt under low icicles, the
+    caged rat's floor switch and its air stream, a roach in a trough, and a
+    clickable switch for the last stream up to the basket."""
+    t = room(188, 30)
+    t.fill(0, 2, 187, 3)        # a thick floor, top at y 4
+    t.fill(16, 12, 32, 13)      # the high ceiling of the first icicles
+    t.fill(42, 4, 58, 6)        # the ledge the mushroom reaches, top at y 7
+    t.clear(66, 3, 67, 3)       # the pit under the false floor
+    t.fill(80, 10, 92, 11)      # the low ceiling over the belt
+    t.clear(98, 1, 117, 2)      # the rat's cage inside the floor
+    t.fill(127, 4, 150, 12)     # the rat's shelf, top at y 13
+    t.clear(160, 3, 161, 3)     # the roach's trough
+    t.fill(174, 4, 186, 14)     # the basket's shelf, top at y 15
+    L = Level("Level9", t, "TilePlatform3", (5, 7), (0, 0), (188, 30), "Freezer")
+    L.sign(12, 10, "Everything you learnt, all at once")
+    for x in (20, 27):
+        L.icicle(x, 12)
+    L.mushroom(40.8, 4)
+    L.checkpoint(46, 7)
+    L.spikes(66, 3, 2)
+    for x in (66, 67):
+        L.fake_tile(x, 3)
+    L.checkpoint(72, 4)
+    kit.belt_in_floor(L, 78, 14, floor_y=4)
+    for x in (84, 88):
+        L.icicle(x, 10)
+    L.floor_switch("A", 116.9, 1)
+    L.rat(99.5, 1)
+    kit.air_column(L, "AirConA", 124, 4, 4, 12)
+    L.aircon_unit("AirConUnitA", 124, 3.0, 0)
+    L.checkpoint(132, 13)
+    L.spikes(142, 13, 1)
+    L.roach(160.8, 3)
+    kit.air_column(L, "ClickableAirConD", 170.5, 4, 4, 14)
+    L.aircon_unit("Aircon_SpriteD", 170.5, 3.0, 10)
+    L.clickable_switch("C", 164, 11)
+    L.goal(181, 15)
     return L
 
 
