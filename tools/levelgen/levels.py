@@ -224,6 +224,10 @@ def level9():
     L.checkpoint(132, 13)
     L.spikes(142, 13, 1)
     L.roach(160.8, 3)
+    # The switch swaps two streams: C, a short one behind the basket that
+    # runs from the start, and D, the way up.
+    kit.air_column(L, "ClickableAirConC", 185, 15, 2, 3)
+    L.aircon_unit("Aircon_SpriteC", 185, 14.0, 11)
     kit.air_column(L, "ClickableAirConD", 170.5, 4, 4, 14)
     L.aircon_unit("Aircon_SpriteD", 170.5, 3.0, 10)
     L.clickable_switch("C", 164, 11)
