@@ -36,75 +36,105 @@ def level1():
 
 
 def level2():
-    """Mushrooms and checkpoints: a mushroom bounces the apple onto a high
-    shelf; a checkpoint keeps the way won; a false wall lets the apple
-    through."""
+    """Mushrooms, checkpoints and false tiles. A mushroom bounces the apple
+    onto a shelf where a checkpoint waits; a wall at the foot of the shelf
+    is false and lets the apple through; the basket stands on a step beyond
+    a ledge of false tiles, which the apple reaches by hopping up through the
+    ledge from below (it is solid only from above). Rolling on under the
+    ledge meets the step's wall and comes back for another try."""
     t = room(84, 26)
-    t.fill(26, 2, 44, 5)        # the shelf, top at y 6
+    t.fill(21, 2, 38, 5)        # the shelf, top at y 6
+    t.fill(50, 5, 50, 24)       # a wall down from the ceiling ...
+    t.fill(70, 2, 82, 3)        # the basket's step, top at y 4
     L = Level("Level2", t, "TilePlatform", (5, 5), (0, 0), (84, 26))
-    L.sign(14, 9, "Mushrooms bounce you up")
-    L.mushroom(24.8, 2)
-    L.checkpoint(34, 6)
-    L.sign(34, 12, "Checkpoints keep your place")
-    L.spikes(1, 2, 2)
-    L.fake_tile(66.0, 2, 1)     # looks like a wall, rolls through
-    L.fake_tile(66.0, 3, 1)
-    L.sign(62, 8, "Not every wall is solid")
-    L.goal(78, 2)
+    L.sign(16, 10, "Mushrooms bounce you up")
+    L.mushroom(20, 2)
+    L.checkpoint(26, 6)
+    L.sign(28, 12, "Checkpoints keep your place")
+    for y in (2, 3, 4):         # ... that ends in false tiles
+        L.fake_tile(50, y, 1)
+    L.sign(46, 11, "Not every wall is solid")
+    L.false_ledge(58, 3, 12)    # top at y 4, up to the step
+    L.sign(62, 10, "UP under a false ledge: hop through it")
+    L.goal(77, 4)
     return L
 
 
 def level3():
-    """Springs, cans and fruit: a spring climbs a step, cans and a fruit hop
-    the apple along."""
-    t = room(96, 26)
-    t.fill(20, 2, 36, 2)        # the step, top at y 3
-    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (96, 26))
-    L.jump_pad(18.8, 2)
-    L.sign(16, 8, "Springs lift you")
-    L.can(30, 3)
-    L.fruit(45, 2, 0)
-    L.spikes(1, 2, 2)
-    L.checkpoint(64, 2)
-    L.can(74, 2)
-    L.goal(88, 2)
+    """Springs, cans and fruit. A can and a fruit hop the apple along on
+    their own; a spring at the foot of a high shelf throws the apple only
+    halfway up, unless Up is tapped as it springs; past the checkpoint the
+    basket stands on a block as high as the shelf, climbed with a quick
+    double tap of Up."""
+    t = room(100, 26)
+    t.fill(34, 2, 60, 4)        # the high shelf, top at y 5
+    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (100, 26))
+    L.can(18, 2)
+    L.sign(18, 9, "Cans bounce you over")
+    L.fruit(25, 2, 0)
+    L.sign(25, 7, "Fruit gives a little hop")
+    L.jump_pad(33, 2)
+    L.sign(31, 12, "Tap UP as a spring throws you up")
+    L.checkpoint(40, 5)
+    t.fill(76, 2, 98, 4)        # the basket's block, top at y 5
+    L.sign(70, 11, "Tap UP twice, quickly, for a high jump")
+    L.goal(88, 5)
     return L
 
 
 def level4():
-    """Roaches: they walk to and fro and cost a heart when they touch the
-    rolling apple; hot plates burn, marshmallows are soft bumps."""
-    t = room(100, 26)
-    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (100, 26), "Warehouse")
-    L.sign(16, 9, "Jump over the roaches")
-    L.roach(26, 2)
-    L.checkpoint(38, 2)
-    L.death_platform(47, 2, 1)
-    L.roach(58, 2, rider=True)
-    L.marshmallow(66, 2)
-    L.checkpoint(72, 2)
-    L.roach(82, 2)
-    L.goal(93, 2)
+    """Roaches, hot plates and marshmallows, in the warehouse. A marshmallow
+    stops the apple until it hops over; a hot plate set in the floor burns
+    it unless it hops across; a roach with a rider walks to and fro in a pit
+    the apple must cross, jumped with a double tap, and the pit is left with
+    another double tap up its far side."""
+    t = room(110, 26)
+    t.clear(21, 1, 21, 1)       # the hot plate's bed
+    t.clear(44, 1, 61, 1)       # the roach's pit, its floor at y 1
+    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (110, 26), "Warehouse")
+    L.marshmallow(16, 2)
+    L.sign(15, 9, "Hop over marshmallows")
+    L.flush_hotplate(21, 2, 1)
+    L.sign(23, 11, "Hot plates burn: hop across")
+    L.checkpoint(34, 2)
+    L.roach(52, 1, rider=True)
+    L.sign(48, 10, "Roaches bite: jump them with a double tap")
+    L.checkpoint(70, 2)
+    L.goal(100, 2)
     return L
 
 
 def level5():
-    """Ketchup bridges and rats: a ketchup bottle lying over a pit carries the
-    apple across; a rat chases the apple from behind."""
-    t = room(104, 26)
-    t.clear(30, 0, 37, 1)       # a pit under the first bottle
-    t.fill(30, 0, 37, 0)
-    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (104, 26), "Warehouse")
-    L.spikes(30, 1, 8)
-    L.rotating(34, 2.3, 9.0, 180.0)
-    L.sign(33, 8, "Bottles bridge the gaps")
-    L.checkpoint(44, 2)
-    L.rat(50, 2)
-    L.sign(56, 8, "Keep ahead of the rat!")
-    L.wall(66.5, 3, 1, 2, name="CrateWall")
-    L.checkpoint(76, 2)
-    L.death_platform(84, 2, 2)
-    L.goal(96, 2)
+    """Ketchup bottles, rats and crates, in the warehouse. A bottle lying
+    over a pit of forks carries the apple across. A rat waits at the near
+    end of its pit (held by a marshmallow, not a wall, so it can turn and
+    run), jumped from the pit's edge with a double tap; then it gives chase,
+    and an apple that turns back meets it, so the pit's far wall must be
+    climbed at the first go. A crate at the foot of a high shelf throws the
+    apple onto its lid, and a tap on Up from there reaches the shelf (the rat
+    cannot follow); a second bottle bridges a gap in the shelf."""
+    t = room(120, 26)
+    t.fill(1, 2, 17, 2)         # the start, a row up (top at y 3) ...
+    t.clear(18, 0, 21, 1)       # ... then the first bottle's pit ...
+    t.fill(18, 0, 21, 0)        # ... one row deep; the floor beyond at y 2
+    t.clear(40, 1, 55, 1)       # the rat's pit, its floor at y 1
+    t.fill(65, 2, 83, 5)        # the high shelf, top at y 6 ...
+    t.fill(84, 2, 87, 4)        # ... a gap in it a row deep ...
+    t.fill(88, 2, 118, 4)       # ... and beyond, a row lower (top at y 5)
+    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (120, 26), "Warehouse")
+    L.spikes(18, 1.39, 4)       # the bottle lies on the forks' points
+    L.bottle_bridge(20, 2.25)
+    L.sign(20, 8, "Bottles bridge the gaps")
+    L.checkpoint(28, 2)
+    L.marshmallow(40.5, 1)      # the rat waits against it, free to turn
+    L.rat(50, 1)
+    L.sign(44, 9, "Jump the rat, then never turn back")
+    L.toss_crate(64.2, 2)
+    L.sign(60, 13, "Crates throw you up: tap UP on the lid")
+    L.checkpoint(70, 6)
+    L.spikes(84, 4.89, 4)
+    L.bottle_bridge(86, 5.75)
+    L.goal(110, 5)
     return L
 
 

@@ -182,7 +182,7 @@ def ui():
         GameObject("TimeText", 0, (0, 0, -2), components=[text("Time Spent: 0.00", 24, (1, 1, 1, 1)),
                                                           behaviour("UIScript")]),
         GameObject("SpeedIndicator", 0, (0, 0, -4), (0.8, 0.8, 1), components=[
-            body(), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
+            body(collide=False), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
             button()]),
         ui_picture("PauseBG", "BlackScreen", (20, 11.5), alpha=0.6),
         ui_picture("PauseTitle", "PauseScreenBG", (7, 5)),
