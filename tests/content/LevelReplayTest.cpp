@@ -151,6 +151,21 @@ TEST_P(LevelReplay, TheRecordingWinsTheLevel)
 
 INSTANTIATE_TEST_SUITE_P(PlayLevels, LevelReplay, ::testing::Range(1, 10));
 
+// The clickable-switch levels are won by their clicks: without them the
+// apple never reaches the basket.
+TEST(LevelReplayClicks, TheSwitchLevelsAreNotWonWithoutTheirClicks)
+{
+    for (const std::string level : {"Level8", "Level9"})
+    {
+        Recording recording =
+            ReadRecording(std::string(TANDREL_SOURCE_DIR) + "/tests/content/recordings/" + level + ".txt");
+        ASSERT_TRUE(recording.mError.empty()) << recording.mError;
+        ASSERT_FALSE(recording.mClicks.empty()) << level;
+        recording.mClicks.clear();
+        EXPECT_FALSE(Replay(level, recording).mGoalReached) << level;
+    }
+}
+
 namespace
 {
 // A player is not frame-exact: every recording must still win with all its

@@ -184,7 +184,7 @@ def level7():
     L.floor_switch("A", 24.9, 1)
     L.rat(5.5, 1)
     L.sign(19, 9, "A rat on the switch runs the air")
-    L.sign(19, 7.8, "Wait for it: RIGHT turns you")
+    L.sign(19, 7.8, "It follows you to the switch")
     kit.air_column(L, "AirConA", 31, 4, 4, 12)
     L.aircon_unit("AirConUnitA", 31, 3.0, 0)
     L.sign(31, 20, "Turn RIGHT as you rise")
@@ -249,6 +249,7 @@ def level9():
         L.icicle(x, 10)
     L.floor_switch("A", 116.9, 1)
     L.rat(99.5, 1)
+    L.sign(118, 10, "Lead the rat to its switch")
     kit.air_column(L, "AirConA", 124, 4, 4, 12)
     L.aircon_unit("AirConUnitA", 124, 3.0, 0)
     L.checkpoint(132, 13)
@@ -261,6 +262,7 @@ def level9():
     kit.air_column(L, "ClickableAirConD", 170.5, 4, 4, 14)
     L.aircon_unit("Aircon_SpriteD", 170.5, 3.0, 10)
     L.clickable_switch("C", 164, 11)
+    L.sign(164, 13.5, "Click for the last stream")
     L.goal(181, 15)
     return L
 
