@@ -234,3 +234,32 @@ class Level:
                                    270.0, components=[body(mass=1.0, rotation=False, interactable=True),
                                                       obb((0.5, 0.5)), renderer("Ketchup", 0),
                                                       behaviour("RotatingScript"), audio("KetchupBobble")]))
+
+def _full_obb():
+    """A box collider as large as the object's drawn scale (the helpers above
+    use half of it)."""
+    return obb((1.0, 1.0))
+
+
+def belt_in_floor(level, x, w, floor_y=2, right=True, name=None):
+    """A conveyer belt laid along the floor: its box is as large as its
+    picture and stands 0.1 above the floor, so the apple rolls onto it
+    without a ledge to stop it and rides it."""
+    return level.add(GameObject(name or level.unique("ConveyerBelt"), "ConveyerBelt",
+                                (x + w / 2.0, floor_y + 0.1 - 0.3, -6.5), (w, 0.6, 1),
+                                components=[body(), _full_obb(),
+                                            renderer("ConveyerBeltGreen" if right else "ConveyerBeltRed"),
+                                            behaviour("Conveyer")]))
+
+
+def air_column(level, name, x, y, width, height):
+    """An air conditioner blowing up over a column as large as its picture
+    (the older helper's box is a quarter of its column): from the floor at
+    y, width wide, centred on x. Off until a switch runs it."""
+    return level.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (width, height, 1), components=[
+        body(), _full_obb(), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
+        particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-width * 0.4, -height / 2.0, 0),
+                  MaxPos=(width * 0.4, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
+                  MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
+                  MidLifeSpan=height / 12.0, MinScale=(0.3, 0.3, 0), MaxScale=(0.3, 0.3, 0),
+                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))

@@ -158,6 +158,8 @@ def credits():
 
 
 def ui_button(name, frame, scale=(2.4, 0.9), sheet="UIButtons"):
+    # The buttons stay in the world beside the view while hidden: their bodies
+    # are for the mouse only and must not stop the apple or anything else.
     return GameObject(name, 0, (0, 0, -2), (scale[0], scale[1], 1), components=[
         body(collide=False), obb((0.5, 0.5)), renderer(sheet, frame), behaviour("UIScript"), audio("ButtonHover"), button()])
 
