@@ -173,11 +173,6 @@ namespace
 // them alone early or late.
 constexpr int Slack = 4;
 
-// Levels whose recordings are being redesigned elsewhere and do not yet take
-// the shift. Empty this list as each level lands; it must end empty.
-// Level1: its Right turn four frames late loses the level.
-const std::set<int> NotYetShiftTolerant = {1};
-
 class ShiftedReplay : public ::testing::TestWithParam<std::tuple<int, int>>
 {
 };
@@ -186,8 +181,6 @@ class ShiftedReplay : public ::testing::TestWithParam<std::tuple<int, int>>
 TEST_P(ShiftedReplay, TheRecordingStillWinsWithEveryTapShifted)
 {
     const auto [number, shift] = GetParam();
-    if (NotYetShiftTolerant.count(number))
-        GTEST_SKIP() << "Level" << number << " is not yet shift tolerant";
     const std::string level = "Level" + std::to_string(number);
     const Recording recording =
         ReadRecording(std::string(TANDREL_SOURCE_DIR) + "/tests/content/recordings/" + level + ".txt");
