@@ -148,7 +148,7 @@ void GraphicsSystem::CleanRenderingEnvironment()
     glDeleteVertexArrays(1, &mTextVertexArray);
     glDeleteBuffers(1, &mTextVertexBuffer);
     mFlatColourProgram = mSpriteVertexArray = mSpriteVertexBuffer = 0;
-    mSpriteBufferBytes = mSpriteIndexOffset = 0;
+    mSpriteBufferBytes = mSpriteIndexOffset = mTextBufferBytes = 0;
     mMatrixLocations.clear();
     mTextVertexArray = mTextVertexBuffer = 0;
     mContextReady = false;

@@ -14,6 +14,7 @@
 #include "graphics/Glyph.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/SpriteSheet.h"
+#include "graphics/TextLayout.h"
 
 namespace Framework
 {
@@ -55,7 +56,7 @@ public:
     // Text (TextDrawing.cpp): the font's glyphs, and every TextRenderer drawn with program.
     void LoadFont();
     void DrawAllText(uint32_t program);
-    void RenderText(uint32_t program, std::string text, float x, float y, float scale, const float colour[3]);
+    void RenderText(uint32_t program, const std::string& text, float x, float y, float scale, const float colour[3]);
     std::map<char, Glyph> mGlyphs;
 
     // The program of a shader name; an unknown name is added with program 0.
@@ -79,6 +80,7 @@ public:
     int mColorSize = 4;
     int mUVSize = 2;
     BatchMap mSpriteBatches;
+    unsigned mSpriteDrawCalls = 0;           // draw calls made by the last FlushSprites
     std::string mTilesetName = "TilePlatform"; // sprite-sheet key the tile map is drawn with
     std::vector<std::string> mTileTextureNames;
     uint32_t mSpriteVertexArray = 0;
@@ -91,6 +93,10 @@ public:
     std::vector<unsigned char> mStreamBytes;
     uint32_t mTextVertexArray = 0;
     uint32_t mTextVertexBuffer = 0;
+    size_t mTextBufferBytes = 0; // size of the text buffer's storage
+    // The quads of the text being drawn and the glyph texture of each (kept from frame to frame).
+    std::vector<GlyphQuad> mTextQuads;
+    std::vector<uint32_t> mTextQuadTextures;
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
     QuadMesh mUnitQuad;
     std::map<std::string, uint32_t> mShaders;

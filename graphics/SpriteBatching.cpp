@@ -88,6 +88,7 @@ void GraphicsSystem::FlushSprites()
     // the sprite buffer, so the triangles reach the screen in the same order.
     // Each draw costs the software GL driver a heap allocation.
     SpriteRun run;
+    mSpriteDrawCalls = 0;
     bool bound = false;
     uint32_t boundTexture = 0;
     for (auto& [layer, textures] : mSpriteBatches)
@@ -232,5 +233,6 @@ void GraphicsSystem::DrawRun(SpriteRun& run)
     glBindVertexArray(0);
     glUseProgram(0);
     run.mCount = 0;
+    ++mSpriteDrawCalls;
 }
 } // namespace Framework

@@ -1,6 +1,7 @@
 // The graphics system's text pass: the font's glyph textures, and every
 // registered TextRenderer drawn glyph by glyph with the "Font" program.
 #include <GL/glew.h>
+#include <algorithm>
 #include "core/Transform.h"
 #include "graphics/FontLoader.h"
 #include "graphics/GraphicsSystem.h"
@@ -12,8 +13,7 @@ namespace Framework
 {
 namespace
 {
-constexpr GLsizeiptr GlyphQuadBytes = sizeof(GlyphQuad); // six vertices of (x, y, u, v)
-static_assert(sizeof(GlyphQuad) == 96, "one glyph quad is 96 bytes");
+static_assert(sizeof(GlyphQuad) == 96, "one glyph quad is six vertices of (x, y, u, v)");
 } // namespace
 
 void GraphicsSystem::LoadFont()
@@ -44,18 +44,6 @@ void GraphicsSystem::DrawAllText(uint32_t program)
     if (!gRenderingManager || !mTextVertexArray)
         return;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glBindVertexArray(mTextVertexArray);
-    glBindBuffer(GL_ARRAY_BUFFER, mTextVertexBuffer);
-    // Sized once: re-specifying it every frame would have the driver allocate anew.
-    GLint size = 0;
-    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
-    if (size != static_cast<GLint>(GlyphQuadBytes))
-        glBufferData(GL_ARRAY_BUFFER, GlyphQuadBytes, nullptr, GL_DYNAMIC_DRAW);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-    glBindVertexArray(0);
-
     for (const RenderingManager::TextRendererEntry& entry : gRenderingManager->mTextRenderers)
     {
         const TextRenderer* text = entry.mTextRenderer;
@@ -69,24 +57,48 @@ void GraphicsSystem::DrawAllText(uint32_t program)
     }
 }
 
-void GraphicsSystem::RenderText(uint32_t program, std::string text, float x, float y, float scale,
+void GraphicsSystem::RenderText(uint32_t program, const std::string& text, float x, float y, float scale,
                                 const float colour[3])
 {
+    if (!mTextVertexArray)
+        return;
+    // Every glyph quad of the text goes into the text buffer with one upload
+    // (each upload costs the software GL driver a heap allocation); the glyphs
+    // are then drawn one by one, each with its own texture, in text order.
+    mTextQuads.clear();
+    mTextQuadTextures.clear();
+    LayoutText(mGlyphs, text, x, y, scale, [this](const Glyph& glyph, const GlyphQuad& quad) {
+        mTextQuads.push_back(quad);
+        mTextQuadTextures.push_back(glyph.mTexture);
+    });
+    if (mTextQuads.empty())
+        return;
+
+    glBindVertexArray(mTextVertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, mTextVertexBuffer);
+    const size_t bytes = mTextQuads.size() * sizeof(GlyphQuad);
+    if (bytes > mTextBufferBytes)
+    {
+        // Grows to at least double and is otherwise never re-specified.
+        mTextBufferBytes = std::max(mTextBufferBytes * 2, bytes);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(mTextBufferBytes), nullptr, GL_DYNAMIC_DRAW);
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), mTextQuads.data());
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 4 * sizeof(float), nullptr);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+
     const Camera* camera = GetActiveCamera();
     glUseProgram(program);
     glUniformMatrix4fv(glGetUniformLocation(program, "projection"), 1, GL_FALSE, &camera->mViewProjection[0][0]);
     glUniformMatrix4fv(glGetUniformLocation(program, "view"), 1, GL_FALSE, &camera->mView[0][0]);
     glUniform3f(glGetUniformLocation(program, "textColor"), colour[0], colour[1], colour[2]);
     glActiveTexture(GL_TEXTURE0);
-    glBindVertexArray(mTextVertexArray);
-
-    LayoutText(mGlyphs, text, x, y, scale, [this](const Glyph& glyph, const GlyphQuad& quad) {
-        glBindTexture(GL_TEXTURE_2D, glyph.mTexture);
-        glBindBuffer(GL_ARRAY_BUFFER, mTextVertexBuffer);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, GlyphQuadBytes, quad.mVertices);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glDrawArrays(GL_TRIANGLES, 0, 6);
-    });
+    for (size_t i = 0; i < mTextQuads.size(); ++i)
+    {
+        glBindTexture(GL_TEXTURE_2D, mTextQuadTextures[i]);
+        glDrawArrays(GL_TRIANGLES, static_cast<GLint>(i * 6), 6);
+    }
 
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
