@@ -141,6 +141,12 @@ void GraphicsSystem::CleanRenderingEnvironment()
         if (program != 0)
             glDeleteProgram(program);
     mShaders.clear();
+    if (mGlyphAtlas)
+    {
+        GLuint atlas = mGlyphAtlas;
+        glDeleteTextures(1, &atlas);
+        mGlyphAtlas = 0;
+    }
     if (mFlatColourProgram)
         glDeleteProgram(mFlatColourProgram);
     glDeleteVertexArrays(1, &mSpriteVertexArray);

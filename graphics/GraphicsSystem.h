@@ -94,9 +94,7 @@ public:
     uint32_t mTextVertexArray = 0;
     uint32_t mTextVertexBuffer = 0;
     size_t mTextBufferBytes = 0; // size of the text buffer's storage
-    // The quads of the text being drawn and the glyph texture of each (kept from frame to frame).
-    std::vector<GlyphQuad> mTextQuads;
-    std::vector<uint32_t> mTextQuadTextures;
+    uint32_t mGlyphAtlas = 0;    // every glyph's bitmap in one texture (GlyphAtlas.h); 0 without a font
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
     QuadMesh mUnitQuad;
     std::map<std::string, uint32_t> mShaders;
@@ -137,6 +135,21 @@ private:
     // Draws the run, if any, and ends it.
     void DrawRun(SpriteRun& run);
     const MatrixLocations& LocationsOf(uint32_t program);
+
+    // One text's glyph quads among mTextQuads, and its colour.
+    struct TextRun
+    {
+        uint32_t mFirstQuad = 0;
+        uint32_t mQuadCount = 0;
+        float mColour[3] = {0.0f, 0.0f, 0.0f};
+    };
+    // Lays out a text into mTextQuads (atlas coordinates) as one more run.
+    void AppendText(const std::string& text, float x, float y, float scale, const float colour[3]);
+    // Uploads mTextQuads and draws every run.
+    void DrawTextRuns(uint32_t program);
+    // The frame's glyph quads and texts (kept from frame to frame).
+    std::vector<GlyphQuad> mTextQuads;
+    std::vector<TextRun> mTextRuns;
     std::map<uint32_t, MatrixLocations> mMatrixLocations; // by GL program id
     void BuildFlatColourProgram();
     // The window system's client size, or the window's when there is no window system.
