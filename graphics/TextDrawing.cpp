@@ -97,8 +97,20 @@ void GraphicsSystem::AppendText(const std::string& text, float x, float y, float
         mTextQuads.push_back(placed);
     });
     run.mQuadCount = static_cast<uint32_t>(mTextQuads.size()) - run.mFirstQuad;
-    if (run.mQuadCount > 0)
-        mTextRuns.push_back(run);
+    if (run.mQuadCount == 0)
+        return;
+    // A text of the same colour as the one before it joins its draw (the order stays).
+    if (!mTextRuns.empty())
+    {
+        TextRun& last = mTextRuns.back();
+        if (last.mColour[0] == run.mColour[0] && last.mColour[1] == run.mColour[1] &&
+            last.mColour[2] == run.mColour[2] && last.mFirstQuad + last.mQuadCount == run.mFirstQuad)
+        {
+            last.mQuadCount += run.mQuadCount;
+            return;
+        }
+    }
+    mTextRuns.push_back(run);
 }
 
 void GraphicsSystem::DrawTextRuns(uint32_t program)

@@ -6,9 +6,14 @@
 #include <GL/glew.h>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 #include "GraphicsTestSupport.h"
+#include "core/Composition.h"
+#include "core/Transform.h"
+#include "graphics/RenderingManager.h"
 #include "graphics/TextLayout.h"
+#include "graphics/TextRenderer.h"
 
 using namespace Framework;
 
@@ -89,4 +94,46 @@ TEST_F(TextAtlasTest, TheAtlasDrawsTheSamePixelsAsEachGlyphsOwnTexture)
         EXPECT_LE(worst, 1) << "scale " << scale;
         EXPECT_LE(different * 100, inked) << "scale " << scale << ": at most one inked pixel in a hundred differs";
     }
+}
+
+TEST_F(TextAtlasTest, TextsSharingADrawKeepTheirOwnColours)
+{
+    RenderingManager rendering;
+    auto makeText = [](float x, const Color& colour) {
+        auto object = std::make_unique<Composition>("Label");
+        auto* transform = new Transform();
+        transform->mPosition = Vec3(x, 0.5f, 0.0f);
+        object->AddComponent(ComponentType::Transform, transform);
+        auto* text = new TextRenderer();
+        text->TextString = "Hi";
+        text->FontSize = 100; // 0.2 world units a glyph pixel
+        text->mColor = colour;
+        object->AddComponent(TextRenderer::TypeId, text);
+        object->Initialize();
+        return object;
+    };
+    const Color red(1.0f, 0.0f, 0.0f, 1.0f), blue(0.0f, 0.0f, 1.0f, 1.0f);
+    // The two red texts follow each other and share a draw; the blue one has its own.
+    const auto first = makeText(-5.5f, red);
+    const auto second = makeText(-2.0f, red);
+    const auto third = makeText(1.5f, blue);
+
+    mGraphics->BeginFrame();
+    const float redRgb[3] = {1.0f, 0.0f, 0.0f}, blueRgb[3] = {0.0f, 0.0f, 1.0f};
+    DrawGlyphByGlyph("Hi", -5.5f, 0.5f, 0.2f, redRgb);
+    DrawGlyphByGlyph("Hi", -2.0f, 0.5f, 0.2f, redRgb);
+    DrawGlyphByGlyph("Hi", 1.5f, 0.5f, 0.2f, blueRgb);
+    const std::vector<unsigned char> expected = Screen();
+    mGraphics->BeginFrame();
+    mGraphics->DrawAllText(mGraphics->GetShader("Font"));
+    const std::vector<unsigned char> actual = Screen();
+
+    int worst = 0;
+    size_t blueInk = 0;
+    for (size_t i = 0; i < expected.size(); ++i)
+        worst = std::max(worst, std::abs(int(expected[i]) - int(actual[i])));
+    for (size_t i = 0; i < actual.size(); i += 4)
+        blueInk += actual[i + 2] > 200 && actual[i] < 50;
+    EXPECT_LE(worst, 1);
+    EXPECT_GT(blueInk, 50u);
 }
