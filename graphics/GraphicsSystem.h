@@ -136,14 +136,16 @@ private:
     void DrawRun(SpriteRun& run);
     const MatrixLocations& LocationsOf(uint32_t program);
 
-    // One text's glyph quads among mTextQuads, and its colour.
+    // Glyph quads among mTextQuads drawn in one colour: a text, or several
+    // texts of one colour that follow each other.
     struct TextRun
     {
         uint32_t mFirstQuad = 0;
         uint32_t mQuadCount = 0;
         float mColour[3] = {0.0f, 0.0f, 0.0f};
     };
-    // Lays out a text into mTextQuads (atlas coordinates) as one more run.
+    // Lays out a text into mTextQuads (atlas coordinates), extending the last
+    // run when it has the same colour.
     void AppendText(const std::string& text, float x, float y, float scale, const float colour[3]);
     // Uploads mTextQuads and draws every run.
     void DrawTextRuns(uint32_t program);
