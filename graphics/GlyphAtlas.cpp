@@ -17,6 +17,9 @@ int PowerOfTwoAtLeast(int value)
 GlyphAtlas PackGlyphAtlas(std::map<char, GlyphBitmap>& bitmaps)
 {
     GlyphAtlas atlas;
+    atlas.mWidth = 1024;
+    for (const auto& [code, bitmap] : bitmaps)
+        atlas.mWidth = std::max(atlas.mWidth, PowerOfTwoAtLeast(bitmap.mMetrics.mWidth + 2));
     struct Place
     {
         GlyphBitmap* mBitmap;
@@ -28,10 +31,10 @@ GlyphAtlas PackGlyphAtlas(std::map<char, GlyphBitmap>& bitmaps)
     {
         const Glyph& glyph = bitmap.mMetrics;
         const int cellWidth = glyph.mWidth + 2, cellHeight = glyph.mRows + 2;
-        if (glyph.mWidth <= 0 || glyph.mRows <= 0 || cellWidth > GlyphAtlas::Width ||
+        if (glyph.mWidth <= 0 || glyph.mRows <= 0 ||
             bitmap.mPixels.size() < static_cast<size_t>(glyph.mWidth) * static_cast<size_t>(glyph.mRows))
             continue;
-        if (x + cellWidth > GlyphAtlas::Width)
+        if (x + cellWidth > atlas.mWidth)
         {
             x = 0;
             y += rowHeight;
@@ -44,7 +47,7 @@ GlyphAtlas PackGlyphAtlas(std::map<char, GlyphBitmap>& bitmaps)
     if (places.empty())
         return atlas;
     atlas.mHeight = PowerOfTwoAtLeast(y + rowHeight);
-    atlas.mPixels.assign(static_cast<size_t>(GlyphAtlas::Width) * static_cast<size_t>(atlas.mHeight), 0);
+    atlas.mPixels.assign(static_cast<size_t>(atlas.mWidth) * static_cast<size_t>(atlas.mHeight), 0);
 
     for (const Place& place : places)
     {
@@ -56,10 +59,10 @@ GlyphAtlas PackGlyphAtlas(std::map<char, GlyphBitmap>& bitmaps)
             {
                 const int gx = std::clamp(cx - 1, 0, glyph.mWidth - 1);
                 const int gy = std::clamp(cy - 1, 0, glyph.mRows - 1);
-                atlas.mPixels[static_cast<size_t>(place.mY + cy) * GlyphAtlas::Width + static_cast<size_t>(place.mX + cx)] =
+                atlas.mPixels[static_cast<size_t>(place.mY + cy) * atlas.mWidth + static_cast<size_t>(place.mX + cx)] =
                     pixels[static_cast<size_t>(gy) * static_cast<size_t>(glyph.mWidth) + static_cast<size_t>(gx)];
             }
-        const float width = static_cast<float>(GlyphAtlas::Width), height = static_cast<float>(atlas.mHeight);
+        const float width = static_cast<float>(atlas.mWidth), height = static_cast<float>(atlas.mHeight);
         glyph.mAtlasU0 = static_cast<float>(place.mX + 1) / width;
         glyph.mAtlasV0 = static_cast<float>(place.mY + 1) / height;
         glyph.mAtlasU1 = static_cast<float>(place.mX + 1 + glyph.mWidth) / width;

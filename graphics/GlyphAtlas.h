@@ -9,11 +9,11 @@ namespace Framework
 {
 struct GlyphAtlas
 {
-    // A power of two: glyph corners then fall on texture coordinates that
-    // floats hold exactly.
-    static constexpr int Width = 1024;
-    int mHeight = 0;                    // a power of two as well; 0 when no glyph has pixels
-    std::vector<unsigned char> mPixels; // Width x mHeight coverage bytes, rows packed
+    // Powers of two: glyph corners then fall on texture coordinates that
+    // floats hold exactly. At least 1024 wide, wider only for a wider glyph.
+    int mWidth = 0;
+    int mHeight = 0;                    // 0 when no glyph has pixels
+    std::vector<unsigned char> mPixels; // mWidth x mHeight coverage bytes, rows packed
 };
 
 // Places every glyph with pixels in rows, each inside a border of one texel

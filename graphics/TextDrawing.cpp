@@ -38,7 +38,7 @@ void GraphicsSystem::LoadFont()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const GlyphAtlas atlas = PackGlyphAtlas(bitmaps);
     if (atlas.mHeight > 0)
-        mGlyphAtlas = MakeCoverageTexture(GlyphAtlas::Width, atlas.mHeight, atlas.mPixels.data());
+        mGlyphAtlas = MakeCoverageTexture(atlas.mWidth, atlas.mHeight, atlas.mPixels.data());
     for (auto& [code, bitmap] : bitmaps)
     {
         Glyph glyph = bitmap.mMetrics;
