@@ -5,6 +5,7 @@
 // out), and the heap allocations per frame of the whole process: those of
 // operator new (the engine) and the malloc calls of the libraries and driver.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,9 +27,9 @@ double Median(std::vector<double> values)
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-void RunLevel(Bench::BenchEngine& engine, int objects, int frames)
+// objects sets the time goal; a level of the content is held to the smaller one.
+void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects, int frames)
 {
-    const std::string level = engine.MakeLevel(objects);
     engine.LoadLevel(level);
     for (int i = 0; i < WarmUpFrames; ++i)
         gCore->RunFrame();
@@ -55,7 +56,7 @@ void RunLevel(Bench::BenchEngine& engine, int objects, int frames)
         frameCpu.push_back(cpu);
     }
 
-    std::printf("\n%d objects, %d frames after %d warm-up frames:\n", objects, frames, WarmUpFrames);
+    std::printf("\n%s, %d frames after %d warm-up frames:\n", level.c_str(), frames, WarmUpFrames);
     for (size_t s = 0; s < systems; ++s)
         std::printf("  %-20s %7.3f ms\n", gCore->mSystems[s]->GetName().c_str(), systemMs[s] / frames);
     const double cpu = Median(frameCpu);
@@ -81,11 +82,17 @@ int main(int argc, char** argv)
     Bench::BenchEngine engine;
     std::printf("Frame of the program on generated levels (200 x 200 tile map; a quarter each of transforms,\n"
                 "sprites, boxes and balls; physics on).\n");
-    // "bench_frame FRAMES OBJECTS" runs one level only (for profiling).
-    if (argc > 2)
-        RunLevel(engine, std::max(0, std::atoi(argv[2])), frames);
+    // "bench_frame FRAMES OBJECTS" runs one generated level only (for profiling);
+    // "bench_frame FRAMES LEVEL" runs a level of the content, e.g. Resources\\LevelData\\Level1.
+    if (argc > 2 && !std::isdigit(static_cast<unsigned char>(argv[2][0])))
+        RunLevel(engine, argv[2], 0, frames);
+    else if (argc > 2)
+    {
+        const int objects = std::max(0, std::atoi(argv[2]));
+        RunLevel(engine, engine.MakeLevel(objects), objects, frames);
+    }
     else
         for (int objects : {1000, 10000})
-            RunLevel(engine, objects, frames);
+            RunLevel(engine, engine.MakeLevel(objects), objects, frames);
     return 0;
 }

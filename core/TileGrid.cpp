@@ -4,6 +4,7 @@
 #include "core/DebugSystem.h"
 #include "core/Factory.h"
 #include "core/TextSerializer.h"
+#include "core/TileGridReader.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/SpatialGrid.h"
 
@@ -184,15 +185,19 @@ void TileGrid::Serialize(TextSerializer& serializer)
 
 void TileGrid::Unserialize(TextSerializer& serializer)
 {
+    // The whole file at once, parsed in memory: the reads behave as the
+    // stream's formatted extraction did, malformed files included.
+    TileGridReader in = TileGridReader::FromStream(serializer.Stream());
+
     // The whole first line: an empty tileset name must not swallow the width.
     std::string name;
-    serializer.ReadLine(name);
+    in.ReadLine(name);
     SetTilesetName(name);
 
     // A missing or short header keeps the old size (with every cell cleared).
     uint32_t width = mWidth, height = mHeight;
-    serializer.ReadUnsigned(width);
-    serializer.ReadUnsigned(height);
+    in.ReadUnsigned(width);
+    in.ReadUnsigned(height);
     if (!FitsBounds(width, height))
     {
         Log("Tile map of " + std::to_string(width) + " x " + std::to_string(height) +
@@ -202,18 +207,17 @@ void TileGrid::Unserialize(TextSerializer& serializer)
     else
     {
         Resize(width, height);
-        std::fstream& in = serializer.Stream();
         bool badKind = false;
-        for (uint32_t y = 0; y < mHeight && in; ++y)
-            for (uint32_t x = 0; x < mWidth && in; ++x)
+        for (uint32_t y = 0; y < mHeight && in.Good(); ++y)
+            for (uint32_t x = 0; x < mWidth && in.Good(); ++x)
             {
                 bool used = false;
-                int kind = 0, frame = 0;
-                if (!(in >> used))
+                int32_t kind = 0, frame = 0;
+                if (!in.ReadBool(used))
                     break; // a short file leaves the rest cleared
                 if (!used)
                     continue;
-                if (!(in >> kind >> frame))
+                if (!in.ReadInt(kind) || !in.ReadInt(frame))
                     break;
                 if (kind < 0 || kind >= KindCount)
                 {

@@ -1,6 +1,7 @@
 // Debug lines and circles, drawn once a frame with the "Debug" program.
 #include <GL/glew.h>
 #include <cmath>
+#include <cstring>
 #include "graphics/GraphicsSystem.h"
 
 namespace Framework
@@ -52,11 +53,17 @@ void GraphicsSystem::FlushDebug()
     mDebugIndexCount = static_cast<unsigned>(mDebugIndices.size());
     const GLsizei stride = FloatsPerDebugVertex * sizeof(float);
 
+    // Vertices, then indices, in one upload into the sprite buffer (its
+    // storage is never re-specified for a frame).
+    const size_t vertexBytes = mDebugVertices.size() * sizeof(float);
+    const size_t indexBytes = mDebugIndices.size() * sizeof(uint32_t);
+    mStreamBytes.resize(vertexBytes + indexBytes);
+    std::memcpy(mStreamBytes.data(), mDebugVertices.data(), vertexBytes);
+    std::memcpy(mStreamBytes.data() + vertexBytes, mDebugIndices.data(), indexBytes);
+    WriteSpriteBuffer(mStreamBytes.data(), mStreamBytes.size());
     glBindVertexArray(mSpriteVertexArray);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteIndexBuffer);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, mDebugIndexCount * sizeof(uint32_t), mDebugIndices.data(), GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteVertexBuffer);
     glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, mDebugIndexCount * stride, mDebugVertices.data(), GL_STATIC_DRAW);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
@@ -74,7 +81,8 @@ void GraphicsSystem::FlushDebug()
     SetMatrix(program, "view", camera ? camera->mView : identity);
     SetMatrix(program, "projection", camera ? camera->mViewProjection : identity);
     SetMatrix(program, "world", identity);
-    glDrawElements(GL_LINES, static_cast<GLsizei>(mDebugIndexCount), GL_UNSIGNED_INT, nullptr);
+    glDrawElements(GL_LINES, static_cast<GLsizei>(mDebugIndexCount), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(static_cast<uintptr_t>(vertexBytes)));
     glBindVertexArray(0);
     glUseProgram(0);
 }

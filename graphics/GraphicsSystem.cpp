@@ -85,7 +85,6 @@ void GraphicsSystem::Init()
 
     glGenVertexArrays(1, &mSpriteVertexArray);
     glGenBuffers(1, &mSpriteVertexBuffer);
-    glGenBuffers(1, &mSpriteIndexBuffer);
     glGenVertexArrays(1, &mTextVertexArray);
     glGenBuffers(1, &mTextVertexBuffer);
 
@@ -142,14 +141,21 @@ void GraphicsSystem::CleanRenderingEnvironment()
         if (program != 0)
             glDeleteProgram(program);
     mShaders.clear();
+    if (mGlyphAtlas)
+    {
+        GLuint atlas = mGlyphAtlas;
+        glDeleteTextures(1, &atlas);
+        mGlyphAtlas = 0;
+    }
     if (mFlatColourProgram)
         glDeleteProgram(mFlatColourProgram);
     glDeleteVertexArrays(1, &mSpriteVertexArray);
     glDeleteBuffers(1, &mSpriteVertexBuffer);
-    glDeleteBuffers(1, &mSpriteIndexBuffer);
     glDeleteVertexArrays(1, &mTextVertexArray);
     glDeleteBuffers(1, &mTextVertexBuffer);
-    mFlatColourProgram = mSpriteVertexArray = mSpriteVertexBuffer = mSpriteIndexBuffer = 0;
+    mFlatColourProgram = mSpriteVertexArray = mSpriteVertexBuffer = 0;
+    mSpriteBufferBytes = mSpriteIndexOffset = mTextBufferBytes = 0;
+    mMatrixLocations.clear();
     mTextVertexArray = mTextVertexBuffer = 0;
     mContextReady = false;
 }

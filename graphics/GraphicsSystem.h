@@ -14,6 +14,7 @@
 #include "graphics/Glyph.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/SpriteSheet.h"
+#include "graphics/TextLayout.h"
 
 namespace Framework
 {
@@ -55,7 +56,7 @@ public:
     // Text (TextDrawing.cpp): the font's glyphs, and every TextRenderer drawn with program.
     void LoadFont();
     void DrawAllText(uint32_t program);
-    void RenderText(uint32_t program, std::string text, float x, float y, float scale, const float colour[3]);
+    void RenderText(uint32_t program, const std::string& text, float x, float y, float scale, const float colour[3]);
     std::map<char, Glyph> mGlyphs;
 
     // The program of a shader name; an unknown name is added with program 0.
@@ -79,17 +80,21 @@ public:
     int mColorSize = 4;
     int mUVSize = 2;
     BatchMap mSpriteBatches;
+    unsigned mSpriteDrawCalls = 0;           // draw calls made by the last FlushSprites
     std::string mTilesetName = "TilePlatform"; // sprite-sheet key the tile map is drawn with
     std::vector<std::string> mTileTextureNames;
     uint32_t mSpriteVertexArray = 0;
+    // Vertices and, after them, indices of the frame's sprites (and then of its
+    // debug lines): one upload each, into storage that only ever grows.
     uint32_t mSpriteVertexBuffer = 0;
-    uint32_t mSpriteIndexBuffer = 0;
-    // The frame's batches one after another, as written to the sprite buffers
-    // (their storage is kept from frame to frame).
-    std::vector<float> mBatchVertices;
-    std::vector<uint32_t> mBatchIndices;
+    size_t mSpriteBufferBytes = 0;   // size of the buffer's storage
+    size_t mSpriteIndexOffset = 0;   // byte offset of the sprite indices in it
+    // The bytes of the next upload, kept from frame to frame.
+    std::vector<unsigned char> mStreamBytes;
     uint32_t mTextVertexArray = 0;
     uint32_t mTextVertexBuffer = 0;
+    size_t mTextBufferBytes = 0; // size of the text buffer's storage
+    uint32_t mGlyphAtlas = 0;    // every glyph's bitmap in one texture (GlyphAtlas.h); 0 without a font
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
     QuadMesh mUnitQuad;
     std::map<std::string, uint32_t> mShaders;
@@ -103,9 +108,51 @@ public:
     uint32_t mFlatColourProgram = 0;
 
 private:
-    // Writes every queued batch into the sprite buffers, noting where each starts.
-    void UploadBatches();
-    void DrawBatch(SpriteBatch& batch);
+    // Consecutive non-empty batches drawn by one draw call.
+    struct SpriteRun
+    {
+        uint32_t mProgram = 0;
+        uint32_t mFace = 0;
+        uint32_t mMode = 0;
+        uint32_t mPrimitive = 0;
+        uint32_t mFirst = 0; // first index, among the buffer's indices
+        uint32_t mCount = 0; // indices; 0: no run
+    };
+    // Where a program's matrix uniforms are (-1 when it has no such uniform).
+    struct MatrixLocations
+    {
+        int mTransform = -1;
+        int mView = -1;
+        int mProjection = -1;
+        int mWorld = -1;
+    };
+
+    // Writes every queued batch into the sprite buffer, noting where each
+    // starts, and sets the sprite vertex layout; false when nothing is queued.
+    bool UploadBatches();
+    // Writes bytes at the start of the sprite buffer, growing it when they do not fit.
+    void WriteSpriteBuffer(const void* data, size_t bytes);
+    // Draws the run, if any, and ends it.
+    void DrawRun(SpriteRun& run);
+    const MatrixLocations& LocationsOf(uint32_t program);
+
+    // Glyph quads among mTextQuads drawn in one colour: a text, or several
+    // texts of one colour that follow each other.
+    struct TextRun
+    {
+        uint32_t mFirstQuad = 0;
+        uint32_t mQuadCount = 0;
+        float mColour[3] = {0.0f, 0.0f, 0.0f};
+    };
+    // Lays out a text into mTextQuads (atlas coordinates), extending the last
+    // run when it has the same colour.
+    void AppendText(const std::string& text, float x, float y, float scale, const float colour[3]);
+    // Uploads mTextQuads and draws every run.
+    void DrawTextRuns(uint32_t program);
+    // The frame's glyph quads and texts (kept from frame to frame).
+    std::vector<GlyphQuad> mTextQuads;
+    std::vector<TextRun> mTextRuns;
+    std::map<uint32_t, MatrixLocations> mMatrixLocations; // by GL program id
     void BuildFlatColourProgram();
     // The window system's client size, or the window's when there is no window system.
     static void ClientSize(int& width, int& height);

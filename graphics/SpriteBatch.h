@@ -30,8 +30,8 @@ struct SpriteBatch
     uint32_t mPrimitive = GL_TRIANGLES;
     uint32_t mTextureId = 0;
     uint32_t mProgramId = 0;
-    uint32_t mFirstVertex = 0;        // where this frame's vertices start in the sprite buffer
-    uint32_t mFirstIndex = 0;         // where its indices start in the index buffer
+    uint32_t mFirstVertex = 0;        // where this frame's vertices start in the sprite buffer, in vertices
+    uint32_t mFirstIndex = 0;         // where its indices start among the buffer's indices
 };
 
 // A unit square centred on the origin; both triangles counter-clockwise.

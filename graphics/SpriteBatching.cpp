@@ -2,6 +2,7 @@
 #include <GL/glew.h>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 #include "graphics/GraphicsSystem.h"
 
@@ -10,11 +11,6 @@ namespace Framework
 namespace
 {
 const Mat4 Identity(1.0f);
-
-void SetMatrix(GLuint program, const char* name, const Mat4& matrix)
-{
-    glUniformMatrix4fv(glGetUniformLocation(program, name), 1, GL_FALSE, &matrix[0][0]);
-}
 } // namespace
 
 void GraphicsSystem::BeginFrame()
@@ -84,108 +80,159 @@ void GraphicsSystem::DrawSprite(const Sprite& frame, const Vec3& position, const
     }
 }
 
-namespace
-{
-// Writes bytes at the start of the buffer bound to target, growing it (to at
-// least double) when they do not fit: the buffer is re-specified only then.
-void WriteGrowing(GLenum target, size_t& capacity, size_t bytes, const void* data)
-{
-    if (bytes > capacity)
-    {
-        capacity = std::max(capacity * 2, bytes);
-        glBufferData(target, static_cast<GLsizeiptr>(capacity), nullptr, GL_DYNAMIC_DRAW);
-    }
-    glBufferSubData(target, 0, static_cast<GLsizeiptr>(bytes), data);
-}
-} // namespace
-
 void GraphicsSystem::FlushSprites()
 {
-    if (mContextReady)
-        UploadBatches();
+    const bool draw = mContextReady && UploadBatches();
+    // Consecutive batches that differ only by layer (same bound texture, same
+    // program) are drawn by one draw call: their indices follow each other in
+    // the sprite buffer, so the triangles reach the screen in the same order.
+    // Each draw costs the software GL driver a heap allocation.
+    SpriteRun run;
+    mSpriteDrawCalls = 0;
+    bool bound = false;
+    uint32_t boundTexture = 0;
     for (auto& [layer, textures] : mSpriteBatches)
         for (auto& [texture, programs] : textures)
         {
-            if (texture != 0 && mContextReady)
+            if (texture != 0 && mContextReady && (!bound || texture != boundTexture))
             {
+                DrawRun(run);
                 glActiveTexture(GL_TEXTURE0);
                 glBindTexture(GL_TEXTURE_2D, texture);
+                bound = true;
+                boundTexture = texture;
             }
             for (auto& [program, batch] : programs)
             {
-                if (mContextReady)
-                    DrawBatch(batch);
+                if (draw && batch.mTriangleCount != 0 && batch.mVertexCount != 0)
+                {
+                    const uint32_t count = batch.mTriangleCount * 3;
+                    if (run.mCount != 0 && run.mProgram == batch.mProgramId && run.mFace == batch.mPolygonFace &&
+                        run.mMode == batch.mPolygonMode && run.mPrimitive == batch.mPrimitive &&
+                        run.mFirst + run.mCount == batch.mFirstIndex)
+                        run.mCount += count;
+                    else
+                    {
+                        DrawRun(run);
+                        run.mProgram = batch.mProgramId;
+                        run.mFace = batch.mPolygonFace;
+                        run.mMode = batch.mPolygonMode;
+                        run.mPrimitive = batch.mPrimitive;
+                        run.mFirst = batch.mFirstIndex;
+                        run.mCount = count;
+                    }
+                }
                 batch.Empty();
             }
         }
+    DrawRun(run);
 }
 
-void GraphicsSystem::UploadBatches()
+bool GraphicsSystem::UploadBatches()
 {
-    // Every batch of the frame goes into the two sprite buffers in one write
-    // each, at its own offset: a buffer is never re-specified for a frame (the
-    // driver would allocate new storage each time) and no draw waits for a
-    // region another draw reads. The debug lines may have re-specified the
-    // buffers since the last frame, so their sizes are asked for.
-    mBatchVertices.clear();
-    mBatchIndices.clear();
+    // Every batch of the frame goes into the sprite buffer with one write:
+    // the vertices, then the indices, each batch's counted from the first
+    // vertex of the buffer. The buffer is never re-specified for a frame (the
+    // driver would allocate new storage each time).
+    size_t floats = 0, indices = 0;
     for (auto& [layer, textures] : mSpriteBatches)
         for (auto& [texture, programs] : textures)
             for (auto& [program, batch] : programs)
             {
-                batch.mFirstVertex = static_cast<uint32_t>(mBatchVertices.size() / mFloatsPerVertex);
-                batch.mFirstIndex = static_cast<uint32_t>(mBatchIndices.size());
-                mBatchVertices.insert(mBatchVertices.end(), batch.mVertices.begin(), batch.mVertices.end());
-                mBatchIndices.insert(mBatchIndices.end(), batch.mIndices.begin(), batch.mIndices.end());
+                floats += batch.mVertices.size();
+                indices += batch.mIndices.size();
             }
-    if (mBatchIndices.empty() || mBatchVertices.empty() || !mSpriteVertexBuffer || !mSpriteIndexBuffer)
-        return;
-    GLint size = 0;
-    glBindVertexArray(mSpriteVertexArray);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteIndexBuffer);
-    glGetBufferParameteriv(GL_ELEMENT_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
-    size_t capacity = static_cast<size_t>(size);
-    WriteGrowing(GL_ELEMENT_ARRAY_BUFFER, capacity, mBatchIndices.size() * sizeof(uint32_t), mBatchIndices.data());
-    glBindVertexArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
-    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
-    capacity = static_cast<size_t>(size);
-    WriteGrowing(GL_ARRAY_BUFFER, capacity, mBatchVertices.size() * sizeof(float), mBatchVertices.data());
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-}
+    if (floats == 0 || indices == 0 || !mSpriteVertexBuffer)
+        return false;
+    mStreamBytes.resize((floats + indices) * sizeof(uint32_t));
+    unsigned char* vertexOut = mStreamBytes.data();
+    unsigned char* indexOut = vertexOut + floats * sizeof(float);
+    mSpriteIndexOffset = floats * sizeof(float);
+    uint32_t firstVertex = 0, firstIndex = 0;
+    for (auto& [layer, textures] : mSpriteBatches)
+        for (auto& [texture, programs] : textures)
+            for (auto& [program, batch] : programs)
+            {
+                batch.mFirstVertex = firstVertex;
+                batch.mFirstIndex = firstIndex;
+                if (!batch.mVertices.empty())
+                    std::memcpy(vertexOut, batch.mVertices.data(), batch.mVertices.size() * sizeof(float));
+                vertexOut += batch.mVertices.size() * sizeof(float);
+                for (uint32_t index : batch.mIndices)
+                {
+                    const uint32_t absolute = index + firstVertex;
+                    std::memcpy(indexOut, &absolute, sizeof absolute);
+                    indexOut += sizeof absolute;
+                }
+                firstVertex += static_cast<uint32_t>(batch.mVertices.size() / mFloatsPerVertex);
+                firstIndex += static_cast<uint32_t>(batch.mIndices.size());
+            }
+    WriteSpriteBuffer(mStreamBytes.data(), mStreamBytes.size());
 
-void GraphicsSystem::DrawBatch(SpriteBatch& batch)
-{
-    if (batch.mTriangleCount == 0 || batch.mVertexCount == 0)
-        return; // nothing queued: a draw of no indices would change nothing
+    // The sprite layout: nine floats a vertex at the start of the buffer; the
+    // indices come from the same buffer.
     const GLsizei stride = static_cast<GLsizei>(mFloatsPerVertex * sizeof(float));
-    glPolygonMode(batch.mPolygonFace, batch.mPolygonMode);
     glBindVertexArray(mSpriteVertexArray);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteIndexBuffer);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mSpriteVertexBuffer);
     glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
-    glVertexAttribPointer(0, batch.mPositionSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
+    glVertexAttribPointer(0, mPositionSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
     glEnableVertexAttribArray(0);
-    glVertexAttribPointer(1, batch.mColorSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
+    glVertexAttribPointer(1, mColorSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(3 * sizeof(float)));
     glEnableVertexAttribArray(1);
-    glVertexAttribPointer(2, batch.mUVSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(7 * sizeof(float)));
+    glVertexAttribPointer(2, mUVSize, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(7 * sizeof(float)));
     glEnableVertexAttribArray(2);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glBindVertexArray(0);
+    return true;
+}
 
+void GraphicsSystem::WriteSpriteBuffer(const void* data, size_t bytes)
+{
+    glBindBuffer(GL_ARRAY_BUFFER, mSpriteVertexBuffer);
+    if (bytes > mSpriteBufferBytes)
+    {
+        // Grows to at least double, so a growing scene re-specifies it rarely.
+        mSpriteBufferBytes = std::max(mSpriteBufferBytes * 2, bytes);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(mSpriteBufferBytes), nullptr, GL_DYNAMIC_DRAW);
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), data);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+const GraphicsSystem::MatrixLocations& GraphicsSystem::LocationsOf(uint32_t program)
+{
+    // Asked of GL once per program: a name lookup every draw costs more than the draw's set-up.
+    auto found = mMatrixLocations.find(program);
+    if (found != mMatrixLocations.end())
+        return found->second;
+    MatrixLocations locations;
+    locations.mTransform = glGetUniformLocation(program, "transform");
+    locations.mView = glGetUniformLocation(program, "view");
+    locations.mProjection = glGetUniformLocation(program, "projection");
+    locations.mWorld = glGetUniformLocation(program, "world");
+    return mMatrixLocations.emplace(program, locations).first->second;
+}
+
+void GraphicsSystem::DrawRun(SpriteRun& run)
+{
+    if (run.mCount == 0)
+        return;
+    glPolygonMode(run.mFace, run.mMode);
     // Program 0 draws nothing in a core profile: "None" draws in flat vertex colour.
-    const GLuint program = batch.mProgramId != 0 ? batch.mProgramId : mFlatColourProgram;
+    const GLuint program = run.mProgram != 0 ? run.mProgram : mFlatColourProgram;
     glUseProgram(program);
     glBindVertexArray(mSpriteVertexArray);
     const Camera* camera = GetActiveCamera();
-    SetMatrix(program, "transform", Identity);
-    SetMatrix(program, "view", camera ? camera->mView : Identity);
-    SetMatrix(program, "projection", camera ? camera->mViewProjection : Identity);
-    SetMatrix(program, "world", Identity);
-    // The batch's indices count from its own first vertex.
-    glDrawElementsBaseVertex(batch.mPrimitive, static_cast<GLsizei>(batch.mTriangleCount * 3), GL_UNSIGNED_INT,
-                             reinterpret_cast<void*>(static_cast<uintptr_t>(batch.mFirstIndex) * sizeof(uint32_t)),
-                             static_cast<GLint>(batch.mFirstVertex));
+    const MatrixLocations& at = LocationsOf(program);
+    glUniformMatrix4fv(at.mTransform, 1, GL_FALSE, &Identity[0][0]);
+    glUniformMatrix4fv(at.mView, 1, GL_FALSE, camera ? &camera->mView[0][0] : &Identity[0][0]);
+    glUniformMatrix4fv(at.mProjection, 1, GL_FALSE, camera ? &camera->mViewProjection[0][0] : &Identity[0][0]);
+    glUniformMatrix4fv(at.mWorld, 1, GL_FALSE, &Identity[0][0]);
+    const uintptr_t offset = mSpriteIndexOffset + static_cast<uintptr_t>(run.mFirst) * sizeof(uint32_t);
+    glDrawElements(run.mPrimitive, static_cast<GLsizei>(run.mCount), GL_UNSIGNED_INT, reinterpret_cast<void*>(offset));
     glBindVertexArray(0);
     glUseProgram(0);
+    run.mCount = 0;
+    ++mSpriteDrawCalls;
 }
 } // namespace Framework

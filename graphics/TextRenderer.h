@@ -30,7 +30,7 @@ public:
     void Initialize() override;
     void DrawInspector() override;
 
-    std::string GetText() const { return TextString; }
+    const std::string& GetText() const { return TextString; }
     // The inspector's edit buffer filled from TextString: cut to fit 1023 bytes.
     static void FillInspectorBuffer(const std::string& text, char (&buffer)[InspectorBufferSize]);
 
