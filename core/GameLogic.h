@@ -41,7 +41,7 @@ struct LevelState
     std::string mFirstLevelPath;  // where the story screen leads
 
     void SetNextLevel(const std::string& path) { mNextLevelPath = path; }
-    std::string GetCurrentLevel() const { return mLoadedLevelPath; }
+    const std::string& GetCurrentLevel() const { return mLoadedLevelPath; }
     // Applies the current state's settings and loads its level on the loader
     // thread, drawing loading frames until it is done.
     void SwitchLevel();

@@ -19,6 +19,7 @@
 #include "gameplay/scripts/CameraScript.h"
 #include "gameplay/scripts/PlayerLevels.h"
 #include "gameplay/scripts/PlayerProbeScript.h"
+#include "gameplay/scripts/ScriptQueries.h"
 #include "graphics/Animator.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
@@ -123,7 +124,7 @@ void Player::Update(Behaviour* owner, float dt)
     Body* body = mOwner->GetComponent<Body>();
     Renderer* renderer = mOwner->GetComponent<Renderer>();
     Animator* animator = mOwner->GetComponent<Animator>();
-    const std::string level = gLogic ? gLogic->mState.GetCurrentLevel() : std::string();
+    const std::string& level = CurrentLevelPath();
     const bool endingLevel = IsScrollingLevel(level) || IsEndingLevel(level);
 
     if (mHit)

@@ -91,5 +91,9 @@ void RequestGameState(uint32_t state)
         gLogic->mState.mNext = state;
 }
 
-std::string CurrentLevelPath() { return gLogic ? gLogic->mState.GetCurrentLevel() : std::string(); }
+const std::string& CurrentLevelPath()
+{
+    static const std::string NoLevel;
+    return gLogic ? gLogic->mState.GetCurrentLevel() : NoLevel;
+}
 } // namespace Framework

@@ -58,6 +58,7 @@ void ResumeGame();
 // The state the game is in, and asking for the next one.
 uint32_t CurrentGameState();
 void RequestGameState(uint32_t state);
-// The path of the level last loaded, "" without a game logic.
-std::string CurrentLevelPath();
+// The path of the level last loaded, "" without a game logic. A reference,
+// since scripts ask for it every frame.
+const std::string& CurrentLevelPath();
 } // namespace Framework

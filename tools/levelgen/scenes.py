@@ -178,8 +178,8 @@ def ui():
         ui_picture("Heart", "Heart", (0.55, 0.5)),
         ui_picture("Heart1", "Heart", (0.55, 0.5)),
         ui_picture("Heart2", "Heart", (0.55, 0.5)),
-        ui_picture("TimerBG", "TimerBG", (3.8, 0.7)),
-        GameObject("TimeText", 0, (0, 0, -2), components=[text("Time Spent: 0.00", 24, (1, 1, 1, 1)),
+        ui_picture("TimerBG", "TimerBG", (10.8, 0.9)),
+        GameObject("TimeText", 0, (0, 0, -2), components=[text("Time Spent: 0.00", 13, (1, 1, 1, 1)),
                                                           behaviour("UIScript")]),
         GameObject("SpeedIndicator", 0, (0, 0, -4), (0.8, 0.8, 1), components=[
             body(collide=False), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
