@@ -132,12 +132,6 @@ bool Body::IsArchetype() const
     return owner && KindOf(owner) == ObjectKind::Archetype;
 }
 
-uint32_t Body::GetTag() const { return TagOf(OwnerOf(this)); }
-
-Vec2 Body::GetScale() const
-{
-    return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
-}
 
 void Body::ComputeMass()
 {
@@ -205,13 +199,6 @@ void Body::SyncTransform()
     }
     mTransform->mPosition = mPosition;
     mTransform->UpdateMatrix();
-}
-
-Vec3 Body::GetShapeCenter() const
-{
-    if (!mShape)
-        return Vec3(0.0f);
-    return {mPosition.x + mShape->Offset.x, mPosition.y + mShape->Offset.y, 0.0f};
 }
 
 Vec3 Body::GetHalfExtents() const

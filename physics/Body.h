@@ -5,12 +5,13 @@
 #include <vector>
 #include "core/Component.h"
 #include "core/ComponentType.h"
+#include "core/Composition.h"
 #include "core/MathTypes.h"
+#include "core/Transform.h"
+#include "physics/BasicShape.h"
 
 namespace Framework
 {
-class BasicShape;
-class Transform;
 
 // Bits of Body::ProbeTiles and Body::ProbeGround.
 namespace ProbeBit
@@ -61,13 +62,22 @@ public:
     uint32_t ProbeTiles();
     // Whether there is solid ground under each side's edge (ProbeBit values).
     uint32_t ProbeGround();
-    Vec3 GetShapeCenter() const;
+    Vec3 GetShapeCenter() const
+    {
+        if (!mShape)
+            return Vec3(0.0f);
+        return {mPosition.x + mShape->Offset.x, mPosition.y + mShape->Offset.y, 0.0f};
+    }
     Vec3 GetHalfExtents() const;
     // The Transform's x and y scale, (1, 1) without a Transform.
-    Vec2 GetScale() const;
+    Vec2 GetScale() const
+    {
+        return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
+    }
     // Whether the owner is an archetype (never simulated).
     bool IsArchetype() const;
-    uint32_t GetTag() const;
+    // The owner's ObjectTag; None without an owner.
+    uint32_t GetTag() const { return mOwner ? mOwner->mTag : ObjectTag::None; }
 
     Vec3 mPosition{0.0f};          // copied from the Transform by Initialize and each half step
     Vec3 mVelocity{0.0f};

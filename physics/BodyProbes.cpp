@@ -5,6 +5,7 @@
 #include "physics/GridMath.h"
 #include "physics/Physics.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/ShapeSize.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
@@ -20,7 +21,7 @@ struct ProbeBox
 ProbeBox MakeProbeBox(const Body& body)
 {
     const Vec2 scale = body.GetScale();
-    const Vec2 size = body.mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body.mShape);
     ProbeBox box;
     const Vec3 position = body.mTransform ? body.mTransform->mPosition : body.mPosition;
     box.mX = position.x + body.mShape->Offset.x;

@@ -1,6 +1,7 @@
 // ShapeOBB: corners and matrix, serialisation, pick test, pivot turning and inspector.
 #include "physics/ShapeOBB.h"
 #include <cmath>
+#include <cstring>
 #include <imgui.h>
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
@@ -72,6 +73,10 @@ void ShapeOBB::UnserializeText(TextSerializer& serializer)
 void ShapeOBB::SetMatrix(float radians)
 {
     const float angle = radians + mRotationOffset;
+    // Most boxes keep their angle from step to step: the same angle gives the same matrix.
+    if (std::memcmp(&angle, &mMatrixAngle, sizeof angle) == 0)
+        return;
+    mMatrixAngle = angle;
     const float c = std::cos(angle);
     const float s = std::sin(angle);
     mM00 = c;

@@ -12,6 +12,7 @@
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
 #include "physics/ShapeOBB.h"
+#include "physics/ShapeSize.h"
 
 namespace Framework
 {
@@ -139,7 +140,7 @@ bool SpatialGrid::Spreads(const Body* body) const
     if (!body->mShape)
         return false;
     const Vec2 scale = body->GetScale();
-    const Vec2 size = body->mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body->mShape);
     return size.x * scale.x > mCellWidth || size.y * scale.y > mCellHeight;
 }
 
@@ -177,7 +178,7 @@ void SpatialGrid::Insert(Body* body)
 
     // Larger bodies also sit in a cross of cells along their width and height.
     const Vec2 scale = body->GetScale();
-    const Vec2 size = body->mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body->mShape);
     const int arm = std::min(SpreadArm(size.x * scale.x, mCellWidth), mColumnCount);
     for (int k = 1; k <= arm; ++k)
     {
