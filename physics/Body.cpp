@@ -26,14 +26,13 @@ Body::Body() = default;
 
 Body::Body(const Body& other)
     : Component(other),
-      mPosition(other.mPosition), mVelocity(other.mVelocity), mForce(other.mForce),
-      mMaxVelocity(other.mMaxVelocity), mMaxVelocitySquared(other.mMaxVelocitySquared),
-      mOrientation(other.mOrientation), mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque),
-      mRotation(other.mRotation), mMass(other.mMass), mInverseMass(other.mInverseMass),
-      mInertia(other.mInertia), mInverseInertia(other.mInverseInertia), mRestitution(other.mRestitution),
-      mStatic(other.mStatic), mCollide(other.mCollide), mInteractable(other.mInteractable),
-      mTouching(other.mTouching), mUseGravity(other.mUseGravity), mStartPosition(other.mStartPosition),
-      mTileType(other.mTileType)
+      mPosition(other.mPosition), mStatic(other.mStatic), mCollide(other.mCollide),
+      mInteractable(other.mInteractable), mUseGravity(other.mUseGravity), mTileType(other.mTileType),
+      mInverseMass(other.mInverseMass), mVelocity(other.mVelocity), mForce(other.mForce),
+      mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque), mInverseInertia(other.mInverseInertia),
+      mRestitution(other.mRestitution), mOrientation(other.mOrientation), mRotation(other.mRotation),
+      mTouching(other.mTouching), mMass(other.mMass), mInertia(other.mInertia), mMaxVelocity(other.mMaxVelocity),
+      mMaxVelocitySquared(other.mMaxVelocitySquared), mStartPosition(other.mStartPosition)
 {
     Log("Body Copy constructor");
 }

@@ -19,9 +19,9 @@ ShapeOBB::ShapeOBB() : BasicShape(ShapeType::OBB)
 }
 
 ShapeOBB::ShapeOBB(const ShapeOBB& other)
-    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount),
-      mBoundingRadius(other.mBoundingRadius)
+    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount)
 {
+    mBoundingRadius = other.mBoundingRadius;
     for (int i = 0; i < 4; ++i)
     {
         mCorners[i] = other.mCorners[i];

@@ -45,7 +45,6 @@ public:
     Vec3 mCorners[4]{};             // body space, counter-clockwise from bottom left
     Vec3 mNormals[4]{};             // outward normals of edges 0-1, 1-2, 2-3, 3-0
     uint32_t mCornerCount = 4;
-    float mBoundingRadius = 0.0f;   // the furthest corner from the centre; set with the corners
     Vec3 PivotOffset{0.0f};         // pivot relative to the body position
     Vec3 PivotPosition{0.0f};       // pivot in world coordinates
     // The angle (with the rotation offset) the matrix was last built from; NaN
