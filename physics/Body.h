@@ -60,6 +60,9 @@ public:
     void IntegrateVelocity(float dt);
     // Which tiles touch the shape's sides (ProbeBit values).
     uint32_t ProbeTiles();
+    // Whether a solid tile lies under the shape: ProbeTiles' Bottom bit, from the
+    // bottom probe alone unless the probes are being drawn.
+    bool ProbeLanding();
     // Whether there is solid ground under each side's edge (ProbeBit values).
     uint32_t ProbeGround();
     Vec3 GetShapeCenter() const
@@ -89,7 +92,9 @@ public:
     bool mUseGravity = true;       // set each running step; cleared for a body resting on another interactable
     BasicShape* mShape = nullptr;  // the sibling shape (owned only by a tile body)
     Transform* mTransform = nullptr; // the object's Transform (owned only by a tile body)
-    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
+    // The contact step (Physics::mContactStep) in which a record with this body
+    // was last added: a pair can have a record this step only if both bodies do.
+    uint32_t mContactStep = 0;
     float mInverseMass = 0.0f;     // 0 for a static body
 
     Vec3 mVelocity{0.0f};
@@ -103,6 +108,8 @@ public:
     bool mTouching = true;         // false: the impulse zeroes this body's velocity
     float mMass = 0.0f;
     float mInertia = 0.0f;         // mass x scale x x scale y
+    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
+
     float mMaxVelocity = 5.0f;     // edited and copied only; nothing clamps to it
     float mMaxVelocitySquared = 25.0f;
 

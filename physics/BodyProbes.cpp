@@ -77,6 +77,19 @@ uint32_t Body::ProbeTiles()
     return bits;
 }
 
+bool Body::ProbeLanding()
+{
+    // Drawn probes must all be drawn, in their order.
+    if (gPhysics && (gPhysics->mDebugDrawMode == 1 || gPhysics->mDebugDrawMode == 3))
+        return (ProbeTiles() & ProbeBit::Bottom) != 0;
+    if (!mShape)
+        return false;
+    const ProbeBox box = MakeProbeBox(*this);
+    int x = 0, y = 0;
+    const bool valid = FloorToInt(box.mX, x) && FloorToInt(box.mY - box.mH / 2.0f - 0.05f, y);
+    return Probe(valid, x, y) == 1;
+}
+
 uint32_t Body::ProbeGround()
 {
     if (!mShape)

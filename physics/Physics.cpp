@@ -194,6 +194,8 @@ void Physics::PositionalCorrection()
 void Physics::AddContact(const Manifold& manifold)
 {
     mContacts.push_back(manifold);
+    manifold.A->mContactStep = mContactStep;
+    manifold.B->mContactStep = mContactStep;
     if (mContactPairsFilled)
         mContactPairs.Add(manifold.A, manifold.B);
 }
@@ -210,10 +212,22 @@ bool Physics::HasContact(const Body* a, const Body* b) const
     return mContactPairs.Contains(a, b);
 }
 
+bool Physics::MayHaveContact(const Body* a, const Body* b) const
+{
+    return a->mContactStep == mContactStep && b->mContactStep == mContactStep;
+}
+
 void Physics::ForgetContactPairs()
 {
     mContactPairs.Clear();
     mContactPairsFilled = false;
+    // A body of a record of the step before must not look recorded in this one.
+    if (++mContactStep == 0)
+    {
+        for (Body* body : mBodies)
+            body->mContactStep = 0;
+        mContactStep = 1;
+    }
 }
 
 void Physics::RemoveContact(Body* a, Body* b)

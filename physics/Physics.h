@@ -48,6 +48,8 @@ public:
     void AddContact(const Manifold& manifold);
     // Whether this step has a record of (a, b) or (b, a).
     bool HasContact(const Body* a, const Body* b) const;
+    // False when (a, b) surely has no record this step; true when it may have one.
+    bool MayHaveContact(const Body* a, const Body* b) const;
     // A body about to be deleted leaves every list and every contact record.
     void ForgetBody(Body* body);
     // No object is hovered or dragged any more (the one there was is going away).
@@ -90,6 +92,8 @@ private:
     // from then on; a step in which no one asks never touches it.
     mutable ContactPairs mContactPairs;
     mutable bool mContactPairsFilled = false;
+    // Counts the steps' contact lists; never 0, which no body starts with.
+    uint32_t mContactStep = 1;
     void ForgetContactPairs();
     SpatialGrid* mGrid = nullptr;            // owned; also reached through gSpatialGrid
 };
