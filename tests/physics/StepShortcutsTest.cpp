@@ -110,3 +110,20 @@ TEST(StepShortcuts, BoundingRadiusFollowsTheWorldSizeOfCirclesAndBoxes)
     Collide(after);
     EXPECT_EQ(after.mContactCount, 1u);
 }
+
+TEST(StepShortcuts, CrowdedCellKeepsEntryOrderThroughGrowthAndRemoval)
+{
+    PhysicsScope scope;
+    std::vector<Body*> bodies;
+    for (int i = 0; i < CellList::InlineCount + 3; ++i)
+        bodies.push_back(BodyOf(scope.Box(Vec3(10.1f + 0.1f * static_cast<float>(i), 10.5f, 0), 0.0f)));
+    gSpatialGrid->Remove(bodies[2]);
+    gSpatialGrid->Remove(bodies.back());
+    std::vector<Body*> expected(bodies.begin(), bodies.end() - 1);
+    expected.erase(expected.begin() + 2);
+    const CellList& cell = gSpatialGrid->GetCell(5, 5);
+    EXPECT_EQ(std::vector<Body*>(cell.begin(), cell.end()), expected);
+    // A resize moves every cell; the crowded one keeps its bodies.
+    gSpatialGrid->Resize(40, 40);
+    EXPECT_EQ(gSpatialGrid->GetCell(5, 5).size(), expected.size() + 2);
+}
