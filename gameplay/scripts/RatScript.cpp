@@ -68,6 +68,9 @@ void RatScript::Update(Behaviour* owner, float dt)
     if (body)
     {
         const uint32_t tiles = body->ProbeTiles();
+        // A rat that has turned away from the wall it still touches runs
+        // again: waiting to leave the wall's reach first would hold it there
+        // for good, since it cannot move away at speed 0.
         if (tiles & ProbeBit::Right)
         {
             if (mRight)
@@ -75,6 +78,8 @@ void RatScript::Update(Behaviour* owner, float dt)
                 mSpeed = 0.0f;
                 mBlockedRight = true;
             }
+            else if (!(tiles & ProbeBit::Left))
+                mSpeed = RunSpeed;
         }
         else if (tiles & ProbeBit::Left)
         {
@@ -83,6 +88,8 @@ void RatScript::Update(Behaviour* owner, float dt)
                 mSpeed = 0.0f;
                 mBlockedRight = false;
             }
+            else
+                mSpeed = RunSpeed;
         }
         else if (mBlockedRight != mRight)
         {

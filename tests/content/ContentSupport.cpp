@@ -162,15 +162,34 @@ Recording ReadRecording(const std::string& path)
         std::istringstream fields(line);
         std::string first, second;
         fields >> first >> second;
+        const bool frameNumber = !first.empty() && first.size() < 9 &&
+                                 first.find_first_not_of("0123456789") == std::string::npos;
+        const std::string bad = path + ":" + std::to_string(number) + ": bad line \"" + line + "\"";
         if (first == "end")
         {
+            if (second.empty() || second.size() >= 9 || second.find_first_not_of("0123456789") != std::string::npos)
+            {
+                recording.mError = bad;
+                return recording;
+            }
             recording.mEnd = std::stoi(second);
             continue;
         }
-        const int key = KeyCode(second);
-        if (key == 0 || first.find_first_not_of("0123456789") != std::string::npos)
+        if (frameNumber && second == "CLICK")
         {
-            recording.mError = path + ":" + std::to_string(number) + ": bad line \"" + line + "\"";
+            Click click;
+            if (!(fields >> click.mX >> click.mY))
+            {
+                recording.mError = bad;
+                return recording;
+            }
+            recording.mClicks.emplace(std::stoi(first), click);
+            continue;
+        }
+        const int key = KeyCode(second);
+        if (key == 0 || !frameNumber)
+        {
+            recording.mError = bad;
             return recording;
         }
         recording.mTaps.emplace(std::stoi(first), key);
@@ -178,6 +197,33 @@ Recording ReadRecording(const std::string& path)
     if (recording.mEnd == 0)
         recording.mError = path + ": no \"end\" line";
     return recording;
+}
+
+Recording Shifted(const Recording& recording, int frames)
+{
+    Recording shifted;
+    shifted.mEnd = recording.mEnd;
+    shifted.mError = recording.mError;
+    for (const auto& [frame, key] : recording.mTaps)
+        shifted.mTaps.emplace(std::max(0, frame + frames), key);
+    for (const auto& [frame, click] : recording.mClicks)
+        shifted.mClicks.emplace(std::max(0, frame + frames), click);
+    return shifted;
+}
+
+size_t InputCount(const Recording& recording) { return recording.mTaps.size() + recording.mClicks.size(); }
+
+Recording ShiftedOne(const Recording& recording, size_t input, int frames)
+{
+    Recording shifted;
+    shifted.mEnd = recording.mEnd;
+    shifted.mError = recording.mError;
+    size_t index = 0;
+    for (const auto& [frame, key] : recording.mTaps)
+        shifted.mTaps.emplace(index++ == input ? std::max(0, frame + frames) : frame, key);
+    for (const auto& [frame, click] : recording.mClicks)
+        shifted.mClicks.emplace(index++ == input ? std::max(0, frame + frames) : frame, click);
+    return shifted;
 }
 
 int KeyCode(const std::string& name)

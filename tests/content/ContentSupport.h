@@ -45,14 +45,29 @@ std::string FirstDifference(const std::string& a, const std::string& b);
 // that loads it, for the menus and scenes).
 void EnterLevel(TestSupport::GameplayWorld& world, const std::string& name);
 
-// A recording of key taps: each line "frame KEY" presses KEY for that one
-// frame (frames counted from the level's first step); "end frame" closes it.
+// A recording of a player's input: each line "frame KEY" presses KEY for that
+// one frame (frames counted from the level's first step); "frame CLICK x y"
+// points the mouse at the world point (x, y) and presses the left button for
+// that one frame; "end frame" closes it. '#' starts a comment line.
+struct Click
+{
+    float mX = 0.0f;
+    float mY = 0.0f;
+};
 struct Recording
 {
-    std::multimap<int, int> mTaps; // frame -> virtual key
+    std::multimap<int, int> mTaps;     // frame -> virtual key
+    std::multimap<int, Click> mClicks; // frame -> the world point clicked
     int mEnd = 0;
     std::string mError;
 };
 Recording ReadRecording(const std::string& path);
+// The same recording with every tap and click moved by frames (never before
+// frame 0); the end stays.
+Recording Shifted(const Recording& recording, int frames);
+// The same recording with only its input number `input` moved (the taps in
+// frame order, then the clicks); every other input stays.
+Recording ShiftedOne(const Recording& recording, size_t input, int frames);
+size_t InputCount(const Recording& recording);
 int KeyCode(const std::string& name); // "SPACE", "UP", "RIGHT", "ESCAPE", ...
 } // namespace ContentSupport

@@ -175,6 +175,38 @@ TEST_F(Enemies, ARatStoppedByAWallRunsAgainOnlyAfterTurning)
     EXPECT_EQ(script->mSpeed, 3.0f);
 }
 
+// A rat stopped against a wall that then turns from it must leave it; it
+// used to wait for the wall to be out of reach, which it never was.
+TEST_F(Enemies, ARatTurningFromTheWallItTouchesRunsOff)
+{
+    Tile(12, 10);
+    Composition* apple = Apple(Vec3(30.0f, 30.0f, 0.0f), false); // aims at 35: right
+    Composition* rat = MakeRat(Vec3(11.6f, 10.2f, 0.0f));
+    BodyOf(rat)->mStatic = true; // stays against the wall
+    RatScript* script = Script<RatScript>(rat);
+    mWorld.Step();
+    ASSERT_EQ(script->mSpeed, 0.0f);
+    script->mRight = false; // the apple has gone the other way
+    script->mTurnTimer = 0.0f;
+    mWorld.Step();
+    EXPECT_EQ(script->mSpeed, 3.0f);
+    EXPECT_LT(BodyOf(rat)->mVelocity.x, 0.0f);
+
+    // The same at a wall on its left.
+    Tile(3, 10);
+    BodyOf(rat)->SetPosition(Vec3(4.4f, 10.2f, 0.0f));
+    Script<Player>(apple)->mPlayerRight = true;
+    BodyOf(apple)->SetPosition(Vec3(-10.0f, 30.0f, 0.0f)); // aims at -15: left
+    script->mTurnTimer = 1.0f;
+    mWorld.Step();
+    ASSERT_EQ(script->mSpeed, 0.0f);
+    script->mRight = true;
+    script->mTurnTimer = 0.0f;
+    mWorld.Step();
+    EXPECT_EQ(script->mSpeed, 3.0f);
+    EXPECT_GT(BodyOf(rat)->mVelocity.x, 0.0f);
+}
+
 TEST_F(Enemies, ARatJumpsOverWhatIsInFrontAndNotWhatIsAbove)
 {
     Composition* rat = MakeRat(Vec3(10.0f, 10.0f, 0.0f));

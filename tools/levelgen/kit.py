@@ -180,3 +180,71 @@ class Level:
     def sign(self, x, y, message, size=28):
         return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
             text(message, size, (1, 1, 1, 1))]))
+
+    # ---- helpers added for the middle levels (new functions: the ones above
+    # keep their output, other levels rely on it) ----------------------------------
+    def false_ledge(self, x, y, w=1):
+        """A row of false tiles with bodies, one per tile: the apple passes
+        up or sideways through them (each turns see-through while the apple's
+        feet are below its top) and rests on them from above. Spans x..x+w,
+        its top at y + 1."""
+        return [self.add(GameObject(self.unique("FalseLedge"), "FakeTile", (x + i + 0.5, y + 0.5, -4), (1, 1, 1),
+                                    components=[body(), obb((1.0, 1.0)), renderer(self.tileset, 9)]))
+                for i in range(int(w))]
+
+    def flush_hotplate(self, x, floor_y, w=1):
+        """A hot plate set into the floor, its top level with it: rolling over
+        it costs a heart, a hop clears it. The caller clears the tile row
+        under it (floor_y - 1)."""
+        return self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.24, -6.5),
+                                   (w, 0.5, 1), components=[body(), obb((1.0, 1.0)), renderer("Hazards", 1)]))
+
+    def toss_crate(self, x, y, size=1.5):
+        """A crate the apple bumps into throws it up and to the right; its lid
+        is knocked askew (the crate's one animation) the first time. It sits
+        still: a static body, so the throw is the same every time."""
+        return self.add(GameObject(self.unique("Crate"), "Crate", (x, y + size / 2.0, -6.5), (size, size, 1),
+                                   components=[body(), obb((1.0, 1.0)), renderer("Crate", 0),
+                                               animator("Crate_Push", 16, loop=False, playing=False),
+                                               behaviour("MoveableRect")]))
+
+    def bottle_bridge(self, x, top_y, w=8.0):
+        """A ketchup bottle lying on its side (the upright picture turned by
+        270 degrees), its top at top_y, carrying the apple across at a steady
+        pace. It has mass so the physics keeps its orientation from the
+        Transform (a massless body's orientation stays 0, and a bottle at 0
+        only turns the apple back); without rotation it lies still on what
+        it spans."""
+        return self.add(GameObject(self.unique("Ketchup"), "RotatingObject", (x, top_y - 0.15, -6.5), (0.6, w, 1),
+                                   270.0, components=[body(mass=1.0, rotation=False, interactable=True),
+                                                      obb((0.5, 0.5)), renderer("Ketchup", 0),
+                                                      behaviour("RotatingScript"), audio("KetchupBobble")]))
+
+def _full_obb():
+    """A box collider as large as the object's drawn scale (the helpers above
+    use half of it)."""
+    return obb((1.0, 1.0))
+
+
+def belt_in_floor(level, x, w, floor_y=2, right=True, name=None):
+    """A conveyer belt laid along the floor: its box is as large as its
+    picture and stands 0.1 above the floor, so the apple rolls onto it
+    without a ledge to stop it and rides it."""
+    return level.add(GameObject(name or level.unique("ConveyerBelt"), "ConveyerBelt",
+                                (x + w / 2.0, floor_y + 0.1 - 0.3, -6.5), (w, 0.6, 1),
+                                components=[body(), _full_obb(),
+                                            renderer("ConveyerBeltGreen" if right else "ConveyerBeltRed"),
+                                            behaviour("Conveyer")]))
+
+
+def air_column(level, name, x, y, width, height):
+    """An air conditioner blowing up over a column as large as its picture
+    (the older helper's box is a quarter of its column): from the floor at
+    y, width wide, centred on x. Off until a switch runs it."""
+    return level.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (width, height, 1), components=[
+        body(), _full_obb(), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
+        particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-width * 0.4, -height / 2.0, 0),
+                  MaxPos=(width * 0.4, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
+                  MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
+                  MidLifeSpan=height / 12.0, MinScale=(0.3, 0.3, 0), MaxScale=(0.3, 0.3, 0),
+                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))

@@ -3,6 +3,7 @@
 Units: one tile is 1 x 1; the floor of most rooms is rows 0-1, its top at
 y 2. The apple (world radius 1) rolls at about 3.3 units a second; a tap on
 Up lifts it about 2 units, two quick taps about 4; a mushroom about 4.5."""
+import kit
 from kit import Level
 from objects import GameObject, animator, audio, behaviour, body, camera, circle, obb, renderer, text
 from tiles import TileMap
@@ -35,159 +36,234 @@ def level1():
 
 
 def level2():
-    """Mushrooms and checkpoints: a mushroom bounces the apple onto a high
-    shelf; a checkpoint keeps the way won; a false wall lets the apple
-    through."""
+    """Mushrooms, checkpoints and false tiles. A mushroom bounces the apple
+    onto a shelf where a checkpoint waits; a wall at the foot of the shelf
+    is false and lets the apple through; the basket stands on a step beyond
+    a ledge of false tiles, which the apple reaches by hopping up through the
+    ledge from below (it is solid only from above). Rolling on under the
+    ledge meets the step's wall and comes back for another try."""
     t = room(84, 26)
-    t.fill(26, 2, 44, 5)        # the shelf, top at y 6
+    t.fill(21, 2, 38, 5)        # the shelf, top at y 6
+    t.fill(50, 5, 50, 24)       # a wall down from the ceiling ...
+    t.fill(70, 2, 82, 3)        # the basket's step, top at y 4
     L = Level("Level2", t, "TilePlatform", (5, 5), (0, 0), (84, 26))
-    L.sign(14, 9, "Mushrooms bounce you up")
-    L.mushroom(24.8, 2)
-    L.checkpoint(34, 6)
-    L.sign(34, 12, "Checkpoints keep your place")
-    L.spikes(1, 2, 2)
-    L.fake_tile(66.0, 2, 1)     # looks like a wall, rolls through
-    L.fake_tile(66.0, 3, 1)
-    L.sign(62, 8, "Not every wall is solid")
-    L.goal(78, 2)
+    L.sign(16, 10, "Mushrooms bounce you up")
+    L.mushroom(20, 2)
+    L.checkpoint(26, 6)
+    L.sign(28, 12, "Checkpoints keep your place")
+    for y in (2, 3, 4):         # ... that ends in false tiles
+        L.fake_tile(50, y, 1)
+    L.sign(46, 11, "Not every wall is solid")
+    L.false_ledge(58, 3, 12)    # top at y 4, up to the step
+    L.sign(62, 10, "UP under a false ledge: hop through it")
+    L.goal(77, 4)
     return L
 
 
 def level3():
-    """Springs, cans and fruit: a spring climbs a step, cans and a fruit hop
-    the apple along."""
-    t = room(96, 26)
-    t.fill(20, 2, 36, 2)        # the step, top at y 3
-    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (96, 26))
-    L.jump_pad(18.8, 2)
-    L.sign(16, 8, "Springs lift you")
-    L.can(30, 3)
-    L.fruit(45, 2, 0)
-    L.spikes(1, 2, 2)
-    L.checkpoint(64, 2)
-    L.can(74, 2)
-    L.goal(88, 2)
+    """Springs, cans and fruit. A can and a fruit hop the apple along on
+    their own; a spring at the foot of a high shelf throws the apple only
+    halfway up, unless Up is tapped as it springs; past the checkpoint the
+    basket stands on a block as high as the shelf, climbed with a quick
+    double tap of Up."""
+    t = room(100, 26)
+    t.fill(34, 2, 60, 4)        # the high shelf, top at y 5
+    L = Level("Level3", t, "TilePlatform", (5, 5), (0, 0), (100, 26))
+    L.can(18, 2)
+    L.sign(18, 9, "Cans bounce you over")
+    L.fruit(25, 2, 0)
+    L.sign(25, 7, "Fruit gives a little hop")
+    L.jump_pad(33, 2)
+    L.sign(31, 12, "Tap UP as a spring throws you up")
+    L.checkpoint(40, 5)
+    t.fill(76, 2, 98, 4)        # the basket's block, top at y 5
+    L.sign(70, 11, "Tap UP twice, quickly, for a high jump")
+    L.goal(88, 5)
     return L
 
 
 def level4():
-    """Roaches: they walk to and fro and cost a heart when they touch the
-    rolling apple; hot plates burn, marshmallows are soft bumps."""
-    t = room(100, 26)
-    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (100, 26), "Warehouse")
-    L.sign(16, 9, "Jump over the roaches")
-    L.roach(26, 2)
-    L.checkpoint(38, 2)
-    L.death_platform(47, 2, 1)
-    L.roach(58, 2, rider=True)
-    L.marshmallow(66, 2)
-    L.checkpoint(72, 2)
-    L.roach(82, 2)
-    L.goal(93, 2)
+    """Roaches, hot plates and marshmallows, in the warehouse. A marshmallow
+    stops the apple until it hops over; a hot plate set in the floor burns
+    it unless it hops across; a roach with a rider walks to and fro in a pit
+    the apple must cross, jumped with a double tap, and the pit is left with
+    another double tap up its far side."""
+    t = room(110, 26)
+    t.clear(21, 1, 21, 1)       # the hot plate's bed
+    t.clear(44, 1, 61, 1)       # the roach's pit, its floor at y 1
+    L = Level("Level4", t, "TilePlatform2", (5, 5), (0, 0), (110, 26), "Warehouse")
+    L.marshmallow(16, 2)
+    L.sign(15, 9, "Hop over marshmallows")
+    L.flush_hotplate(21, 2, 1)
+    L.sign(23, 11, "Hot plates burn: hop across")
+    L.checkpoint(34, 2)
+    L.roach(52, 1, rider=True)
+    L.sign(48, 10, "Roaches bite: jump them with a double tap")
+    L.checkpoint(70, 2)
+    L.goal(100, 2)
     return L
 
 
 def level5():
-    """Ketchup bridges and rats: a ketchup bottle lying over a pit carries the
-    apple across; a rat chases the apple from behind."""
-    t = room(104, 26)
-    t.clear(30, 0, 37, 1)       # a pit under the first bottle
-    t.fill(30, 0, 37, 0)
-    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (104, 26), "Warehouse")
-    L.spikes(30, 1, 8)
-    L.rotating(34, 2.3, 9.0, 180.0)
-    L.sign(33, 8, "Bottles bridge the gaps")
-    L.checkpoint(44, 2)
-    L.rat(50, 2)
-    L.sign(56, 8, "Keep ahead of the rat!")
-    L.wall(66.5, 3, 1, 2, name="CrateWall")
-    L.checkpoint(76, 2)
-    L.death_platform(84, 2, 2)
-    L.goal(96, 2)
+    """Ketchup bottles, rats and crates, in the warehouse. A bottle lying
+    over a pit of forks carries the apple across. A rat waits at the near
+    end of its pit (held by a marshmallow, not a wall, so it can turn and
+    run), jumped from the pit's edge with a double tap; then it gives chase,
+    and an apple that turns back meets it, so the pit's far wall must be
+    climbed at the first go. A crate at the foot of a high shelf throws the
+    apple onto its lid, and a tap on Up from there reaches the shelf (the rat
+    cannot follow); a second bottle bridges a gap in the shelf."""
+    t = room(120, 26)
+    t.fill(1, 2, 17, 2)         # the start, a row up (top at y 3) ...
+    t.clear(18, 0, 21, 1)       # ... then the first bottle's pit ...
+    t.fill(18, 0, 21, 0)        # ... one row deep; the floor beyond at y 2
+    t.clear(40, 1, 55, 1)       # the rat's pit, its floor at y 1
+    t.fill(65, 2, 83, 5)        # the high shelf, top at y 6 ...
+    t.fill(84, 2, 87, 4)        # ... a gap in it a row deep ...
+    t.fill(88, 2, 118, 4)       # ... and beyond, a row lower (top at y 5)
+    L = Level("Level5", t, "TilePlatform2", (5, 5), (0, 0), (120, 26), "Warehouse")
+    L.spikes(18, 1.39, 4)       # the bottle lies on the forks' points
+    L.bottle_bridge(20, 2.25)
+    L.sign(20, 8, "Bottles bridge the gaps")
+    L.checkpoint(28, 2)
+    L.marshmallow(40.5, 1)      # the rat waits against it, free to turn
+    L.rat(50, 1)
+    L.sign(44, 9, "Jump the rat, then never turn back")
+    L.toss_crate(64.2, 2)
+    L.sign(60, 13, "Crates throw you up: tap UP on the lid")
+    L.checkpoint(70, 6)
+    L.spikes(84, 4.89, 4)
+    L.bottle_bridge(86, 5.75)
+    L.goal(110, 5)
     return L
 
 
 def level6():
-    """The freezer: icicles fall on an apple passing below them; conveyer
-    belts speed it up; a false floor of ice."""
-    t = room(108, 24)
-    t.fill(19, 11, 48, 12)      # a low ceiling over the icicle run
-    t.fill(72, 15, 86, 16)      # a higher one further on
-    L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (108, 24), "Freezer")
-    L.sign(14, 8, "Icicles fall when you pass")
-    for x in (26, 34, 42):
-        L.icicle(x, 11)
-    L.checkpoint(50, 2)
-    t.clear(56, 1, 63, 1)       # the belt lies flush in the floor
-    L.belt(56, 1.4, 8)
-    L.sign(60, 8, "Belts speed you up")
-    L.spikes(66, 2, 2)
-    L.icicle(76, 15)
-    L.icicle(82, 15)
-    L.checkpoint(88, 2)
-    L.can(94, 2, frozen=True)
-    L.goal(101, 2)
+    """The freezer. Icicles fall on an apple passing below them, but too late
+    for one that keeps rolling; a false ice floor hides a pit of spikes (a
+    double tap jumps it); a belt carries the apple fast under icicles hung
+    low enough to catch a slow one; a hop climbs the last ice step."""
+    t = room(112, 24)
+    t.fill(20, 10, 44, 11)      # the high ceiling of the first icicle run
+    t.clear(53, 0, 54, 1)       # the pit under the false floor
+    t.fill(53, 0, 54, 0)
+    t.fill(68, 8, 78, 9)        # the low ceiling over the belt
+    t.fill(86, 2, 94, 2)        # the ice step, top at y 3
+    L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (112, 24), "Freezer")
+    L.sign(16, 8, "Icicles fall when you pass")
+    L.sign(16, 6.8, "Keep rolling!")
+    for x in (25, 32, 39):
+        L.icicle(x, 10)
+    L.checkpoint(47, 2)
+    L.spikes(53, 1, 2)
+    for x in range(53, 55):
+        L.fake_tile(x, 1)
+    L.sign(53, 9, "Not all ice holds")
+    L.sign(53, 7.8, "Tap UP twice to jump far")
+    L.checkpoint(61, 2)
+    kit.belt_in_floor(L, 65, 12)
+    L.sign(66, 11, "Belts speed you up")
+    for x in (71, 75):
+        L.icicle(x, 8)
+    L.checkpoint(81, 2)
+    L.sign(84, 8, "Hop up the step")
+    L.goal(104, 2)
     return L
 
 
 def level7():
-    """Air conditioners: a rat kept on a floor switch runs the air stream
-    that lifts the apple up to the high shelf."""
-    t = room(90, 30)
-    t.fill(40, 2, 88, 10)       # the high shelf, top at y 11
-    t.fill(22, 2, 22, 5)        # the rat's pen: walls and the switch floor
-    t.fill(27, 2, 27, 5)
-    L = Level("Level7", t, "TilePlatform2", (5, 5), (0, 0), (90, 30), "Warehouse")
-    L.floor_switch("A", 24.5, 2)
-    L.rat(24.5, 2.6)
-    L.sign(24.5, 8, "A rat on the switch runs the air")
-    L.aircon("AirConA", 35, 2, 12.0)
-    L.aircon_unit("AirConUnitA", 35, 1.0, 0)
-    L.checkpoint(50, 11)
-    L.roach(62, 11)
-    L.spikes(72, 11, 2)
-    L.goal(82, 11)
+    """Air conditioners run by a floor switch. A rat in a cage under the
+    floor runs five units behind the apple; only at the cage's right end is
+    it on the switch that runs the air stream up to the high shelf, so the
+    apple waits by the stream (a Right turn) until the rat gets there."""
+    t = room(96, 30)
+    t.fill(0, 2, 95, 3)         # a thick floor, top at y 4
+    t.clear(4, 1, 25, 2)        # the rat's cage inside it
+    t.fill(34, 4, 94, 12)       # the high shelf, top at y 13
+    L = Level("Level7", t, "TilePlatform2", (5, 7), (0, 0), (96, 30), "Warehouse")
+    L.floor_switch("A", 24.9, 1)
+    L.rat(5.5, 1)
+    L.sign(19, 9, "A rat on the switch runs the air")
+    L.sign(19, 7.8, "It follows you to the switch")
+    kit.air_column(L, "AirConA", 31, 4, 4, 12)
+    L.aircon_unit("AirConUnitA", 31, 3.0, 0)
+    L.sign(31, 20, "Turn RIGHT as you rise")
+    L.checkpoint(44, 13)
+    L.spikes(60, 13, 1)
+    L.sign(58, 19, "Tap UP twice to jump far")
+    L.goal(88, 13)
     return L
 
 
 def level8():
-    """Clickable switches: a click on the switch turns one air conditioner on
-    and the other off; the apple rides the stream up and over."""
-    t = room(96, 30)
-    t.fill(40, 2, 58, 12)       # the tower, top at y 13
-    L = Level("Level8", t, "TilePlatform2", (5, 5), (0, 0), (96, 30), "Warehouse")
-    L.aircon("ClickableAirConA", 34, 2, 14.0)
-    L.aircon_unit("Aircon_SpriteA", 34, 1.0, 10)
-    L.aircon("ClickableAirConB", 66, 2, 6.0)
-    L.aircon_unit("Aircon_SpriteB", 66, 1.0, 11)
-    L.clickable_switch("A", 28, 8)
-    L.sign(28, 11, "Click the switch to run the air")
-    L.checkpoint(48, 13)
-    L.icicle(74, 20)
-    L.roach(80, 2)
-    L.goal(89, 2)
+    """Air conditioners run by a clickable switch. The switch runs one of the
+    two streams at a time: the first tower needs stream B, which starts off,
+    so the player clicks the switch before the apple gets there; on the
+    tower the player clicks again to swap back to stream A, which lifts the
+    apple onto the high shelf of the basket."""
+    t = room(112, 30)
+    t.fill(40, 2, 56, 10)       # the first tower, top at y 11
+    t.fill(72, 2, 110, 12)      # the high shelf, top at y 13
+    L = Level("Level8", t, "TilePlatform2", (5, 5), (0, 0), (112, 30), "Warehouse")
+    kit.air_column(L, "ClickableAirConA", 68.5, 2, 4, 14)
+    L.aircon_unit("Aircon_SpriteA", 68.5, 1.0, 11)
+    kit.air_column(L, "ClickableAirConB", 36.5, 2, 4, 12)
+    L.aircon_unit("Aircon_SpriteB", 36.5, 1.0, 10)
+    L.clickable_switch("A", 26, 7)
+    L.sign(26, 10.5, "Click the switch to swap the air")
+    L.checkpoint(46, 11)
+    L.sign(50, 17, "Click again for the other stream")
+    L.checkpoint(78, 13)
+    L.spikes(88, 13, 1)
+    L.goal(102, 13)
     return L
 
 
 def level9():
-    """Everything at once, in the cold store."""
-    t = room(130, 28)
-    t.fill(46, 2, 60, 4)        # a shelf reached by a mushroom
-    t.fill(41, 18, 128, 19)     # ceiling for the icicles
-    L = Level("Level9", t, "TilePlatform3", (5, 5), (0, 0), (130, 28), "Freezer")
-    L.roach(20, 2)
-    L.can(30, 2, frozen=True)
-    L.mushroom(42, 2)
-    L.checkpoint(54, 5)
-    L.icicle(52, 18)
-    L.spikes(66, 2, 2)
-    L.belt(74, 2, 6)
-    L.checkpoint(84, 2)
-    L.rat(90, 2)
-    L.rotating(100, 2.3, 4.0, 180.0)
-    L.death_platform(108, 2, 2)
-    L.icicle(116, 18)
-    L.goal(123, 2)
+    """Everything at once, in the cold store: icicles to roll under, a
+    mushroom up to a ledge, a false ice floor, a belt under low icicles, the
+    caged rat's floor switch and its air stream, a roach in a trough, and a
+    clickable switch for the last stream up to the basket."""
+    t = room(188, 30)
+    t.fill(0, 2, 187, 3)        # a thick floor, top at y 4
+    t.fill(16, 12, 32, 13)      # the high ceiling of the first icicles
+    t.fill(42, 4, 58, 6)        # the ledge the mushroom reaches, top at y 7
+    t.clear(66, 3, 67, 3)       # the pit under the false floor
+    t.fill(80, 10, 92, 11)      # the low ceiling over the belt
+    t.clear(98, 1, 117, 2)      # the rat's cage inside the floor
+    t.fill(127, 4, 150, 12)     # the rat's shelf, top at y 13
+    t.clear(160, 3, 161, 3)     # the roach's trough
+    t.fill(174, 4, 186, 14)     # the basket's shelf, top at y 15
+    L = Level("Level9", t, "TilePlatform3", (5, 7), (0, 0), (188, 30), "Freezer")
+    L.sign(12, 10, "Everything you learnt, all at once")
+    for x in (20, 27):
+        L.icicle(x, 12)
+    L.mushroom(40.8, 4)
+    L.checkpoint(46, 7)
+    L.spikes(66, 3, 2)
+    for x in (66, 67):
+        L.fake_tile(x, 3)
+    L.checkpoint(72, 4)
+    kit.belt_in_floor(L, 78, 14, floor_y=4)
+    for x in (84, 88):
+        L.icicle(x, 10)
+    L.floor_switch("A", 116.9, 1)
+    L.rat(99.5, 1)
+    L.sign(118, 10, "Lead the rat to its switch")
+    kit.air_column(L, "AirConA", 124, 4, 4, 12)
+    L.aircon_unit("AirConUnitA", 124, 3.0, 0)
+    L.checkpoint(132, 13)
+    L.spikes(142, 13, 1)
+    L.roach(160.8, 3)
+    # The switch swaps two streams: C, a short one behind the basket that
+    # runs from the start, and D, the way up.
+    kit.air_column(L, "ClickableAirConC", 185, 15, 2, 3)
+    L.aircon_unit("Aircon_SpriteC", 185, 14.0, 11)
+    kit.air_column(L, "ClickableAirConD", 170.5, 4, 4, 14)
+    L.aircon_unit("Aircon_SpriteD", 170.5, 3.0, 10)
+    L.clickable_switch("C", 164, 11)
+    L.sign(164, 13.5, "Click for the last stream")
+    L.goal(181, 15)
     return L
 
 

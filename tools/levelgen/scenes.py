@@ -158,8 +158,10 @@ def credits():
 
 
 def ui_button(name, frame, scale=(2.4, 0.9), sheet="UIButtons"):
+    # The buttons stay in the world beside the view while hidden: their bodies
+    # are for the mouse only and must not stop the apple or anything else.
     return GameObject(name, 0, (0, 0, -2), (scale[0], scale[1], 1), components=[
-        body(), obb((0.5, 0.5)), renderer(sheet, frame), behaviour("UIScript"), audio("ButtonHover"), button()])
+        body(collide=False), obb((0.5, 0.5)), renderer(sheet, frame), behaviour("UIScript"), audio("ButtonHover"), button()])
 
 
 def ui_picture(name, sheet, scale, frame=0, alpha=1.0, extra=()):
@@ -180,7 +182,7 @@ def ui():
         GameObject("TimeText", 0, (0, 0, -2), components=[text("Time Spent: 0.00", 24, (1, 1, 1, 1)),
                                                           behaviour("UIScript")]),
         GameObject("SpeedIndicator", 0, (0, 0, -4), (0.8, 0.8, 1), components=[
-            body(), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
+            body(collide=False), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
             button()]),
         ui_picture("PauseBG", "BlackScreen", (20, 11.5), alpha=0.6),
         ui_picture("PauseTitle", "PauseScreenBG", (7, 5)),
