@@ -26,14 +26,13 @@ Body::Body() = default;
 
 Body::Body(const Body& other)
     : Component(other),
-      mPosition(other.mPosition), mVelocity(other.mVelocity), mForce(other.mForce),
-      mMaxVelocity(other.mMaxVelocity), mMaxVelocitySquared(other.mMaxVelocitySquared),
-      mOrientation(other.mOrientation), mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque),
-      mRotation(other.mRotation), mMass(other.mMass), mInverseMass(other.mInverseMass),
-      mInertia(other.mInertia), mInverseInertia(other.mInverseInertia), mRestitution(other.mRestitution),
-      mStatic(other.mStatic), mCollide(other.mCollide), mInteractable(other.mInteractable),
-      mTouching(other.mTouching), mUseGravity(other.mUseGravity), mStartPosition(other.mStartPosition),
-      mTileType(other.mTileType)
+      mPosition(other.mPosition), mStatic(other.mStatic), mCollide(other.mCollide),
+      mInteractable(other.mInteractable), mUseGravity(other.mUseGravity), mInverseMass(other.mInverseMass), mVelocity(other.mVelocity), mForce(other.mForce),
+      mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque), mInverseInertia(other.mInverseInertia),
+      mRestitution(other.mRestitution), mOrientation(other.mOrientation), mRotation(other.mRotation),
+      mTouching(other.mTouching), mMass(other.mMass), mInertia(other.mInertia), mTileType(other.mTileType),
+      mMaxVelocity(other.mMaxVelocity),
+      mMaxVelocitySquared(other.mMaxVelocitySquared), mStartPosition(other.mStartPosition)
 {
     Log("Body Copy constructor");
 }
@@ -132,12 +131,6 @@ bool Body::IsArchetype() const
     return owner && KindOf(owner) == ObjectKind::Archetype;
 }
 
-uint32_t Body::GetTag() const { return TagOf(OwnerOf(this)); }
-
-Vec2 Body::GetScale() const
-{
-    return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
-}
 
 void Body::ComputeMass()
 {
@@ -205,13 +198,6 @@ void Body::SyncTransform()
     }
     mTransform->mPosition = mPosition;
     mTransform->UpdateMatrix();
-}
-
-Vec3 Body::GetShapeCenter() const
-{
-    if (!mShape)
-        return Vec3(0.0f);
-    return {mPosition.x + mShape->Offset.x, mPosition.y + mShape->Offset.y, 0.0f};
 }
 
 Vec3 Body::GetHalfExtents() const

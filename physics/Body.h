@@ -5,12 +5,13 @@
 #include <vector>
 #include "core/Component.h"
 #include "core/ComponentType.h"
+#include "core/Composition.h"
 #include "core/MathTypes.h"
+#include "core/Transform.h"
+#include "physics/BasicShape.h"
 
 namespace Framework
 {
-class BasicShape;
-class Transform;
 
 // Bits of Body::ProbeTiles and Body::ProbeGround.
 namespace ProbeBit
@@ -59,40 +60,60 @@ public:
     void IntegrateVelocity(float dt);
     // Which tiles touch the shape's sides (ProbeBit values).
     uint32_t ProbeTiles();
+    // Whether a solid tile lies under the shape: ProbeTiles' Bottom bit, from the
+    // bottom probe alone unless the probes are being drawn.
+    bool ProbeLanding();
     // Whether there is solid ground under each side's edge (ProbeBit values).
     uint32_t ProbeGround();
-    Vec3 GetShapeCenter() const;
+    Vec3 GetShapeCenter() const
+    {
+        if (!mShape)
+            return Vec3(0.0f);
+        return {mPosition.x + mShape->Offset.x, mPosition.y + mShape->Offset.y, 0.0f};
+    }
     Vec3 GetHalfExtents() const;
     // The Transform's x and y scale, (1, 1) without a Transform.
-    Vec2 GetScale() const;
+    Vec2 GetScale() const
+    {
+        return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
+    }
     // Whether the owner is an archetype (never simulated).
     bool IsArchetype() const;
-    uint32_t GetTag() const;
+    // The owner's ObjectTag; None without an owner.
+    uint32_t GetTag() const { return mOwner ? mOwner->mTag : ObjectTag::None; }
 
+    // Fields are grouped by when the step reads them, so that a pass over many
+    // bodies touches as few cache lines of each as it can: the broad phase and
+    // the pair rules read the first line only, the integration the first two.
     Vec3 mPosition{0.0f};          // copied from the Transform by Initialize and each half step
-    Vec3 mVelocity{0.0f};
-    Vec3 mForce{0.0f};             // cleared after each running step
-    float mMaxVelocity = 5.0f;     // edited and copied only; nothing clamps to it
-    float mMaxVelocitySquared = 25.0f;
-    float mOrientation = 0.0f;     // radians
-    float mAngularVelocity = 0.0f;
-    float mTorque = 0.0f;          // cleared after each running step
-    bool mRotation = true;         // angular integration and rolling
-    float mMass = 0.0f;
-    float mInverseMass = 0.0f;     // 0 for a static body
-    float mInertia = 0.0f;         // mass x scale x x scale y
-    float mInverseInertia = 0.0f;
-    float mRestitution = 0.2f;
     bool mStatic = false;          // mass below 1e-11: never integrated
     bool mCollide = true;
     bool mInteractable = false;
-    bool mTouching = true;         // false: the impulse zeroes this body's velocity
     bool mUseGravity = true;       // set each running step; cleared for a body resting on another interactable
-    Vec3 mStartPosition{0.0f};
-    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
     BasicShape* mShape = nullptr;  // the sibling shape (owned only by a tile body)
     Transform* mTransform = nullptr; // the object's Transform (owned only by a tile body)
+    // The contact step (Physics::mContactStep) in which a record with this body
+    // was last added: a pair can have a record this step only if both bodies do.
+    uint32_t mContactStep = 0;
+    float mInverseMass = 0.0f;     // 0 for a static body
 
+    Vec3 mVelocity{0.0f};
+    Vec3 mForce{0.0f};             // cleared after each running step
+    float mAngularVelocity = 0.0f;
+    float mTorque = 0.0f;          // cleared after each running step
+    float mInverseInertia = 0.0f;
+    float mRestitution = 0.2f;
+    float mOrientation = 0.0f;     // radians
+    bool mRotation = true;         // angular integration and rolling
+    bool mTouching = true;         // false: the impulse zeroes this body's velocity
+    float mMass = 0.0f;
+    float mInertia = 0.0f;         // mass x scale x x scale y
+    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
+
+    float mMaxVelocity = 5.0f;     // edited and copied only; nothing clamps to it
+    float mMaxVelocitySquared = 25.0f;
+
+    Vec3 mStartPosition{0.0f};
     // Grid cells (linear indices) this body was entered into, so that it always
     // leaves exactly those, whatever happened to its Transform or shape since.
     std::vector<uint32_t> mGridCells;

@@ -34,7 +34,7 @@ void Body::IntegrateForces(float dt)
     // ground contact persists; rats do their own ground handling.
     if (GetTag() != ObjectTag::Rat)
     {
-        const bool onTile = (ProbeTiles() & ProbeBit::Bottom) != 0;
+        const bool onTile = ProbeLanding();
         if (gPhysics && gPhysics->mPlayerBody == this)
         {
             if (onTile && mVelocity.y < 0.0f)

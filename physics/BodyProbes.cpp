@@ -5,6 +5,7 @@
 #include "physics/GridMath.h"
 #include "physics/Physics.h"
 #include "physics/PhysicsDebugDraw.h"
+#include "physics/ShapeSize.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
@@ -20,7 +21,7 @@ struct ProbeBox
 ProbeBox MakeProbeBox(const Body& body)
 {
     const Vec2 scale = body.GetScale();
-    const Vec2 size = body.mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body.mShape);
     ProbeBox box;
     const Vec3 position = body.mTransform ? body.mTransform->mPosition : body.mPosition;
     box.mX = position.x + body.mShape->Offset.x;
@@ -74,6 +75,19 @@ uint32_t Body::ProbeTiles()
     kind = Probe(valid, x, y);
     bits |= (kind == 1 ? ProbeBit::Bottom : 0u) | SlopeBits(kind);
     return bits;
+}
+
+bool Body::ProbeLanding()
+{
+    // Drawn probes must all be drawn, in their order.
+    if (gPhysics && (gPhysics->mDebugDrawMode == 1 || gPhysics->mDebugDrawMode == 3))
+        return (ProbeTiles() & ProbeBit::Bottom) != 0;
+    if (!mShape)
+        return false;
+    const ProbeBox box = MakeProbeBox(*this);
+    int x = 0, y = 0;
+    const bool valid = FloorToInt(box.mX, x) && FloorToInt(box.mY - box.mH / 2.0f - 0.05f, y);
+    return Probe(valid, x, y) == 1;
 }
 
 uint32_t Body::ProbeGround()

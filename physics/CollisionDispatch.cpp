@@ -19,7 +19,7 @@ ShapeFrame FrameOf(const Body* body)
     if (shape->mShapeType == ShapeType::Circle)
     {
         frame.mRadius = static_cast<const ShapeCircle*>(shape)->mWorldRadius;
-        frame.mBoundingRadius = std::fabs(frame.mRadius);
+        frame.mBoundingRadius = shape->mBoundingRadius;
         return frame;
     }
     const ShapeOBB* box = static_cast<const ShapeOBB*>(shape);
@@ -35,12 +35,7 @@ ShapeFrame FrameOf(const Body* body)
 }
 
 // The bounding radius FrameOf gives the shape.
-float BoundingRadiusOf(const BasicShape* shape)
-{
-    if (shape->mShapeType == ShapeType::Circle)
-        return std::fabs(static_cast<const ShapeCircle*>(shape)->mWorldRadius);
-    return static_cast<const ShapeOBB*>(shape)->mBoundingRadius;
-}
+float BoundingRadiusOf(const BasicShape* shape) { return shape->mBoundingRadius; }
 
 using FrameTest = void (*)(Manifold& m, const ShapeFrame& a, const ShapeFrame& b);
 const FrameTest gFrameTests[4] = {CircleCircle, CircleBox, BoxCircle, BoxBox};

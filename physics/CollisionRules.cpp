@@ -203,7 +203,8 @@ void SpatialGrid::TestPair(Body* a, Body* b)
     }
 
     // A body present in several cells meets the same partner more than once.
-    const bool alreadyRecorded = (Spreads(a) || Spreads(b)) && gPhysics && gPhysics->HasContact(a, b);
+    const bool alreadyRecorded = gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) &&
+                                 gPhysics->HasContact(a, b);
     if (!alreadyRecorded && gPhysics)
     {
         Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;

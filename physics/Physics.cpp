@@ -96,7 +96,7 @@ void Physics::Step(float dt)
             GetPlayerProbe().ClearLiftFlags(OwnerOf(mPlayerBody));
         mContacts.clear();
         mPlayerContacts.clear();
-        mContactPairs.Clear();
+        ForgetContactPairs();
 
         DetectCollisions();
 
@@ -194,7 +194,40 @@ void Physics::PositionalCorrection()
 void Physics::AddContact(const Manifold& manifold)
 {
     mContacts.push_back(manifold);
-    mContactPairs.Add(manifold.A, manifold.B);
+    manifold.A->mContactStep = mContactStep;
+    manifold.B->mContactStep = mContactStep;
+    if (mContactPairsFilled)
+        mContactPairs.Add(manifold.A, manifold.B);
+}
+
+bool Physics::HasContact(const Body* a, const Body* b) const
+{
+    if (!mContactPairsFilled)
+    {
+        mContactPairs.Clear();
+        for (const Manifold& m : mContacts)
+            mContactPairs.Add(m.A, m.B);
+        mContactPairsFilled = true;
+    }
+    return mContactPairs.Contains(a, b);
+}
+
+bool Physics::MayHaveContact(const Body* a, const Body* b) const
+{
+    return a->mContactStep == mContactStep && b->mContactStep == mContactStep;
+}
+
+void Physics::ForgetContactPairs()
+{
+    mContactPairs.Clear();
+    mContactPairsFilled = false;
+    // A body of a record of the step before must not look recorded in this one.
+    if (++mContactStep == 0)
+    {
+        for (Body* body : mBodies)
+            body->mContactStep = 0;
+        mContactStep = 1;
+    }
 }
 
 void Physics::RemoveContact(Body* a, Body* b)
@@ -211,7 +244,8 @@ size_t Physics::RemoveContactRecords(const Body* first, const Body* second, bool
         if (mContacts[i].A == first && mContacts[i].B == second)
         {
             mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
-            mContactPairs.Remove(first, second);
+            if (mContactPairsFilled)
+                mContactPairs.Remove(first, second);
             ++removed;
             if (!all)
                 break;
@@ -240,7 +274,8 @@ void Physics::ForgetFlaggedBodies()
     {
         if (flagged(mContacts[i].A) || flagged(mContacts[i].B))
         {
-            mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
+            if (mContactPairsFilled)
+                mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
             mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
@@ -268,7 +303,8 @@ void Physics::ForgetBody(Body* body)
     {
         if (mContacts[i].A == body || mContacts[i].B == body)
         {
-            mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
+            if (mContactPairsFilled)
+                mContactPairs.Remove(mContacts[i].A, mContacts[i].B);
             mContacts.erase(mContacts.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }

@@ -47,7 +47,9 @@ public:
     // Appends a contact record of this step.
     void AddContact(const Manifold& manifold);
     // Whether this step has a record of (a, b) or (b, a).
-    bool HasContact(const Body* a, const Body* b) const { return mContactPairs.Contains(a, b); }
+    bool HasContact(const Body* a, const Body* b) const;
+    // False when (a, b) surely has no record this step; true when it may have one.
+    bool MayHaveContact(const Body* a, const Body* b) const;
     // A body about to be deleted leaves every list and every contact record.
     void ForgetBody(Body* body);
     // No object is hovered or dragged any more (the one there was is going away).
@@ -85,7 +87,14 @@ private:
     void TestMessageOnly(Body* a, Body* b);
     void DrawBody(const Body* body, bool heading);
 
-    ContactPairs mContactPairs;              // records per body pair in mContacts
+    // Records per body pair in mContacts. Only a body larger than a cell ever asks,
+    // so the table is filled on the first question of a step and kept up to date
+    // from then on; a step in which no one asks never touches it.
+    mutable ContactPairs mContactPairs;
+    mutable bool mContactPairsFilled = false;
+    // Counts the steps' contact lists; never 0, which no body starts with.
+    uint32_t mContactStep = 1;
+    void ForgetContactPairs();
     SpatialGrid* mGrid = nullptr;            // owned; also reached through gSpatialGrid
 };
 

@@ -14,6 +14,7 @@ namespace Framework
 ShapeCircle::ShapeCircle(const ShapeCircle& other)
     : BasicShape(other), Radius(other.Radius), mWorldRadius(other.mWorldRadius)
 {
+    mBoundingRadius = std::fabs(mWorldRadius);
 }
 
 void ShapeCircle::SerializeXml(XmlSerializer& serializer)
@@ -47,6 +48,7 @@ void ShapeCircle::UpdateWorldSize()
 {
     if (mBody)
         mWorldRadius = mBody->GetScale().x * Radius * 0.5f;
+    mBoundingRadius = std::fabs(mWorldRadius);
 }
 
 Vec3 ShapeCircle::GetHeadingPoint() const

@@ -1,6 +1,7 @@
 // ShapeOBB: corners and matrix, serialisation, pick test, pivot turning and inspector.
 #include "physics/ShapeOBB.h"
 #include <cmath>
+#include <cstring>
 #include <imgui.h>
 #include "core/TextSerializer.h"
 #include "core/XmlSerializer.h"
@@ -18,9 +19,9 @@ ShapeOBB::ShapeOBB() : BasicShape(ShapeType::OBB)
 }
 
 ShapeOBB::ShapeOBB(const ShapeOBB& other)
-    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount),
-      mBoundingRadius(other.mBoundingRadius)
+    : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount)
 {
+    mBoundingRadius = other.mBoundingRadius;
     for (int i = 0; i < 4; ++i)
     {
         mCorners[i] = other.mCorners[i];
@@ -72,6 +73,10 @@ void ShapeOBB::UnserializeText(TextSerializer& serializer)
 void ShapeOBB::SetMatrix(float radians)
 {
     const float angle = radians + mRotationOffset;
+    // Most boxes keep their angle from step to step: the same angle gives the same matrix.
+    if (std::memcmp(&angle, &mMatrixAngle, sizeof angle) == 0)
+        return;
+    mMatrixAngle = angle;
     const float c = std::cos(angle);
     const float s = std::sin(angle);
     mM00 = c;

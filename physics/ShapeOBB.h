@@ -1,6 +1,7 @@
 // An oriented box collision shape ("OBB"). HalfLength is the box's unscaled
 // size: the world half extents are scale x HalfLength x 0.5.
 #pragma once
+#include <limits>
 #include "core/ComponentType.h"
 #include "physics/BasicShape.h"
 
@@ -44,8 +45,10 @@ public:
     Vec3 mCorners[4]{};             // body space, counter-clockwise from bottom left
     Vec3 mNormals[4]{};             // outward normals of edges 0-1, 1-2, 2-3, 3-0
     uint32_t mCornerCount = 4;
-    float mBoundingRadius = 0.0f;   // the furthest corner from the centre; set with the corners
     Vec3 PivotOffset{0.0f};         // pivot relative to the body position
     Vec3 PivotPosition{0.0f};       // pivot in world coordinates
+    // The angle (with the rotation offset) the matrix was last built from; NaN
+    // before the first build, so that it never matches.
+    float mMatrixAngle = std::numeric_limits<float>::quiet_NaN();
 };
 } // namespace Framework

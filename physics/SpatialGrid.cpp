@@ -12,6 +12,7 @@
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
 #include "physics/ShapeOBB.h"
+#include "physics/ShapeSize.h"
 
 namespace Framework
 {
@@ -28,7 +29,7 @@ SpatialGrid::~SpatialGrid()
     for (Body* tile : mTileBodies)
         if (tile)
             tile->mGridCells.clear();
-    for (std::vector<Body*>& cell : mCells)
+    for (CellList& cell : mCells)
         for (Body* body : cell)
         {
             body->mGridCells.clear();
@@ -139,7 +140,7 @@ bool SpatialGrid::Spreads(const Body* body) const
     if (!body->mShape)
         return false;
     const Vec2 scale = body->GetScale();
-    const Vec2 size = body->mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body->mShape);
     return size.x * scale.x > mCellWidth || size.y * scale.y > mCellHeight;
 }
 
@@ -177,7 +178,7 @@ void SpatialGrid::Insert(Body* body)
 
     // Larger bodies also sit in a cross of cells along their width and height.
     const Vec2 scale = body->GetScale();
-    const Vec2 size = body->mShape->GetSpreadSize();
+    const Vec2 size = SpreadSizeOf(*body->mShape);
     const int arm = std::min(SpreadArm(size.x * scale.x, mCellWidth), mColumnCount);
     for (int k = 1; k <= arm; ++k)
     {
@@ -202,7 +203,7 @@ void SpatialGrid::Remove(Body* body)
         return;
     for (uint32_t index : body->mGridCells)
         if (index < mCells.size())
-            RemoveFirst(mCells[index], body);
+            mCells[index].RemoveFirst(body);
     body->mGridCells.clear();
     body->mGridColumn = -1;
     body->mGridRow = -1;
@@ -213,7 +214,7 @@ void SpatialGrid::RemoveFromCell(Body* body, int column, int row)
     if (!body || !InRange(column, row))
         return;
     const uint32_t index = CellIndex(column, row);
-    if (!RemoveFirst(mCells[index], body))
+    if (!mCells[index].RemoveFirst(body))
         return;
     auto recorded = std::find(body->mGridCells.begin(), body->mGridCells.end(), index);
     if (recorded != body->mGridCells.end())
@@ -267,7 +268,7 @@ void SpatialGrid::Resize(int width, int height)
     if (!CeilToInt(h / mCellHeight, rows))
         rows = MaxCellsPerSide;
 
-    for (std::vector<Body*>& cell : mCells)
+    for (CellList& cell : mCells)
         for (Body* body : cell)
         {
             body->mGridCells.clear();
@@ -474,7 +475,7 @@ void SpatialGrid::CheckCell(int column, int row)
         Body* a = mCells[here][i];
         for (int n = 0; n < neighbourCount; ++n)
         {
-            const std::vector<Body*>& other = mCells[neighbours[n]];
+            const CellList& other = mCells[neighbours[n]];
             for (size_t j = 0; j < other.size(); ++j)
             {
                 Body* b = other[j];

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 #include "core/MathTypes.h"
+#include "physics/CellList.h"
 
 namespace Framework
 {
@@ -65,7 +66,7 @@ public:
     int GetRowCount() const { return mRowCount; }
     float GetCellWidth() const { return mCellWidth; }
     float GetCellHeight() const { return mCellHeight; }
-    const std::vector<Body*>& GetCell(int column, int row) const { return mCells[CellIndex(column, row)]; }
+    const CellList& GetCell(int column, int row) const { return mCells[CellIndex(column, row)]; }
     const std::vector<Body*>& GetTileBodies() const { return mTileBodies; }
 
 private:
@@ -86,7 +87,7 @@ private:
     int mRowCount = DefaultCells;
     float mCellWidth = DefaultCellSize;
     float mCellHeight = DefaultCellSize;
-    std::vector<std::vector<Body*>> mCells;  // [column * rows + row], not owning
+    std::vector<CellList> mCells;            // [column * rows + row], not owning
     std::vector<Body*> mTileBodies;          // owned
     // First tile body (in list order) at each integer point, so a probe costs one
     // array read instead of a scan of every tile: [y * mTileIndexWidth + x], null
