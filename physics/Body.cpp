@@ -102,6 +102,10 @@ void Body::Initialize()
     {
         mTransform->UpdateMatrix();
         mPosition = mTransform->mPosition;
+        // Integration copies the angle every step, but a static body is never
+        // integrated: without this a turned wall or bottle would collide and
+        // be judged as if it lay flat.
+        mOrientation = mTransform->mRotation * PhysicsPi / 180.0f;
     }
     if (gPhysics && owner)
     {

@@ -185,3 +185,23 @@ TEST(TileProbes, FarAwayOrNaNPositionsFindNothing)
     body->mTransform->mPosition = Vec3(NAN, 1e30f, 0);
     EXPECT_EQ(body->ProbeTiles(), 0u);
 }
+
+TEST(BodyOrientation, AStaticBodyTakesItsAngleFromItsTransform)
+{
+    PhysicsScope scope;
+    // A long flat plank turned upright: a ball dropped beside its middle must
+    // fall past it, as it would past the upright picture.
+    BodySpec plank;
+    plank.mPosition = Vec3(0.0f, 0.0f, 0.0f);
+    plank.mScale = Vec3(8.0f, 1.0f, 1.0f);
+    plank.mRotation = 90.0f;
+    plank.mMass = 0.0f;
+    plank.mName = "Plank";
+    Body* plankBody = BodyOf(scope.Make(plank));
+    EXPECT_NEAR(plankBody->mOrientation, 3.1415927f / 2.0f, 1e-5f);
+
+    Composition* ball = scope.Circle(Vec3(2.5f, 6.0f, 0.0f));
+    for (int step = 0; step < 120; ++step)
+        scope.mPhysics->Step(1.0f / 60.0f);
+    EXPECT_LT(ball->GetComponent<Transform>()->mPosition.y, -2.0f) << "the ball rested on the plank as if it lay flat";
+}

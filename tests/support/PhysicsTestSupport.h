@@ -63,6 +63,7 @@ struct BodySpec
 {
     Framework::Vec3 mPosition{0.0f};
     Framework::Vec3 mScale{1.0f, 1.0f, 1.0f};
+    float mRotation = 0.0f; // degrees
     float mMass = 1.0f;
     uint32_t mTag = 0;
     bool mCircle = false;
@@ -104,6 +105,7 @@ struct PhysicsScope
         auto* transform = object->GetComponent<Framework::Transform>();
         transform->mPosition = spec.mPosition;
         transform->mScale = spec.mScale;
+        transform->mRotation = spec.mRotation;
         auto* body = static_cast<Framework::Body*>(mFactory->AddComponent(object, "Body"));
         body->mMass = spec.mMass;
         body->mInteractable = spec.mInteractable;
