@@ -1,6 +1,7 @@
 #include "core/XmlSerializer.h"
 #include <cctype>
 #include <cstdio>
+#include "core/XmlNumbers.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -127,31 +128,22 @@ std::string XmlSerializer::GetAttribute(const char* name) const
 bool XmlSerializer::ReadIntAttribute(const char* name, int& value) const
 {
     const XMLElement* element = Current();
-    int read;
-    if (!element || element->QueryIntAttribute(name, &read) != tinyxml2::XML_SUCCESS)
-        return false;
-    value = read;
-    return true;
+    const tinyxml2::XMLAttribute* attribute = element ? element->FindAttribute(name) : nullptr;
+    return attribute && XmlNumbers::ToInt(attribute->Value(), value);
 }
 
 bool XmlSerializer::ReadFloatAttribute(const char* name, float& value) const
 {
     const XMLElement* element = Current();
-    float read;
-    if (!element || element->QueryFloatAttribute(name, &read) != tinyxml2::XML_SUCCESS)
-        return false;
-    value = read;
-    return true;
+    const tinyxml2::XMLAttribute* attribute = element ? element->FindAttribute(name) : nullptr;
+    return attribute && XmlNumbers::ToFloat(attribute->Value(), value);
 }
 
 bool XmlSerializer::ReadBoolAttribute(const char* name, bool& value) const
 {
     const XMLElement* element = Current();
-    bool read;
-    if (!element || element->QueryBoolAttribute(name, &read) != tinyxml2::XML_SUCCESS)
-        return false;
-    value = read;
-    return true;
+    const tinyxml2::XMLAttribute* attribute = element ? element->FindAttribute(name) : nullptr;
+    return attribute && XmlNumbers::ToBool(attribute->Value(), value);
 }
 
 void XmlSerializer::SetAttribute(const char* name, int value)
