@@ -141,6 +141,14 @@ void TileGrid::SpawnTiles()
         gFactory->DestroyAllTiles();
     else if (gSpatialGrid)
         gSpatialGrid->Clear();
+    if (gSpatialGrid)
+    {
+        size_t used = 0;
+        for (const auto& row : mRows)
+            for (const TileCell& cell : row)
+                used += cell.mUsed ? 1 : 0;
+        gSpatialGrid->ReserveTiles(used);
+    }
     for (size_t y = 0; y < mRows.size(); ++y)
         for (size_t x = 0; x < mRows[y].size(); ++x)
         {

@@ -29,6 +29,8 @@ SpatialGrid::~SpatialGrid()
     for (Body* tile : mTileBodies)
         if (tile)
             tile->mGridCells.clear();
+    if (!mTileBodies.empty())
+        mTilePool.Abandon();
     for (CellList& cell : mCells)
         for (Body* body : cell)
         {
@@ -379,15 +381,11 @@ void SpatialGrid::AddTile(const Vec3& centre)
         return;
     const TileKind& shapeOfKind = tiles.mKinds[static_cast<size_t>(kind)];
 
-    Body* body = new Body();
-    body->mOwnsParts = true;
-    body->mTransform = new Transform();
+    Body* body = mTilePool.Make();
     body->mTransform->mPosition = Vec3(0.0f);
     body->mTransform->mRotation = 0.0f;
     body->mTransform->mScale = Vec3(1.0f, 1.0f, 1.0f);
-    ShapeOBB* shape = new ShapeOBB();
-    shape->mBody = body;
-    body->mShape = shape;
+    ShapeOBB* shape = static_cast<ShapeOBB*>(body->mShape);
 
     body->mTileType = static_cast<uint32_t>(kind);
     body->mMass = 0.0f;
@@ -423,6 +421,13 @@ void SpatialGrid::AddTile(const Vec3& centre)
     IndexTile(body);
 }
 
+void SpatialGrid::ReserveTiles(size_t count)
+{
+    mTileBodies.reserve(mTileBodies.size() + count);
+    if (gPhysics)
+        gPhysics->mBodies.reserve(gPhysics->mBodies.size() + count);
+}
+
 void SpatialGrid::RemoveTileAt(int x, int y)
 {
     for (size_t i = 0; i < mTileBodies.size(); ++i)
@@ -433,7 +438,7 @@ void SpatialGrid::RemoveTileAt(int x, int y)
             continue;
         UnindexTile(tile);
         mTileBodies.erase(mTileBodies.begin() + static_cast<std::ptrdiff_t>(i));
-        delete tile;
+        mTilePool.Destroy(tile);
         return;
     }
 }
@@ -451,7 +456,7 @@ void SpatialGrid::Clear()
     if (gPhysics)
         gPhysics->ForgetFlaggedBodies();
     for (Body* tile : tiles)
-        delete tile;
+        mTilePool.Destroy(tile);
 }
 
 void SpatialGrid::CheckCell(int column, int row)

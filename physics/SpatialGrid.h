@@ -5,6 +5,7 @@
 #include <vector>
 #include "core/MathTypes.h"
 #include "physics/CellList.h"
+#include "physics/TileBodyPool.h"
 
 namespace Framework
 {
@@ -38,6 +39,8 @@ public:
     void Resize(int width, int height);
     // Creates the static tile body of one used tile cell.
     void AddTile(const Vec3& centre);
+    // Makes room for this many more tile bodies in the lists AddTile appends to.
+    void ReserveTiles(size_t count);
     // Removes and deletes the first tile body whose position truncates to (x, y).
     void RemoveTileAt(int x, int y);
     // Deletes every tile body.
@@ -88,7 +91,8 @@ private:
     float mCellWidth = DefaultCellSize;
     float mCellHeight = DefaultCellSize;
     std::vector<CellList> mCells;            // [column * rows + row], not owning
-    std::vector<Body*> mTileBodies;          // owned
+    std::vector<Body*> mTileBodies;          // owned, made by mTilePool
+    TileBodyPool mTilePool;
     // First tile body (in list order) at each integer point, so a probe costs one
     // array read instead of a scan of every tile: [y * mTileIndexWidth + x], null
     // for none. Tiles lie at points of the tile grid, so the array covers it.
