@@ -1,6 +1,7 @@
 #include "core/XmlSerializer.h"
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include "core/XmlNumbers.h"
 #include "platform/Platform.h"
 
@@ -245,11 +246,42 @@ void XmlSerializer::ReadFloat(float& value)
     NextElement();
 }
 
+namespace
+{
+// The first attribute of each name, as FindAttribute gives it, from one walk of
+// the element's attributes instead of one walk per name; null for a missing one.
+template <size_t Count>
+void FindAttributes(const XMLElement* element, const char* const (&names)[Count],
+                    const tinyxml2::XMLAttribute* (&found)[Count])
+{
+    for (const tinyxml2::XMLAttribute*& attribute : found)
+        attribute = nullptr;
+    if (!element)
+        return;
+    for (const tinyxml2::XMLAttribute* a = element->FirstAttribute(); a; a = a->Next())
+        for (size_t i = 0; i < Count; ++i)
+            if (!found[i] && std::strcmp(a->Name(), names[i]) == 0)
+            {
+                found[i] = a;
+                break;
+            }
+}
+
+void ReadFloatOf(const tinyxml2::XMLAttribute* attribute, float& value)
+{
+    if (attribute)
+        XmlNumbers::ToFloat(attribute->Value(), value);
+}
+} // namespace
+
 void XmlSerializer::ReadVec3(Vec3& value)
 {
-    ReadFloatAttribute("X", value.x);
-    ReadFloatAttribute("Y", value.y);
-    ReadFloatAttribute("Z", value.z);
+    static const char* const names[] = {"X", "Y", "Z"};
+    const tinyxml2::XMLAttribute* found[3];
+    FindAttributes(Current(), names, found);
+    ReadFloatOf(found[0], value.x);
+    ReadFloatOf(found[1], value.y);
+    ReadFloatOf(found[2], value.z);
     NextElement();
 }
 
@@ -262,9 +294,12 @@ void XmlSerializer::ReadString(std::string& value)
 
 void XmlSerializer::ReadColour(Color& value)
 {
-    ReadFloatAttribute("R", value.r);
-    ReadFloatAttribute("G", value.g);
-    ReadFloatAttribute("B", value.b);
-    ReadFloatAttribute("A", value.a);
+    static const char* const names[] = {"R", "G", "B", "A"};
+    const tinyxml2::XMLAttribute* found[4];
+    FindAttributes(Current(), names, found);
+    ReadFloatOf(found[0], value.r);
+    ReadFloatOf(found[1], value.g);
+    ReadFloatOf(found[2], value.b);
+    ReadFloatOf(found[3], value.a);
 }
 } // namespace Framework

@@ -138,3 +138,33 @@ TEST(XmlNumbers, AFieldThatDoesNotConvertKeepsItsValueAndTheNextStillReads)
     EXPECT_TRUE(flag);
     EXPECT_EQ(xml.Current(), nullptr);
 }
+
+TEST(XmlNumbers, VectorsAndColoursReadTheirAttributesByNameInAnyOrder)
+{
+    XmlSerializer xml;
+    tinyxml2::XMLElement* root = xml.CreateRoot("Root");
+    tinyxml2::XMLElement* position = xml.GetDocument().NewElement("P");
+    position->SetAttribute("Z", "3");
+    position->SetAttribute("Extra", "9");
+    position->SetAttribute("X", "1");
+    position->SetAttribute("Y", "2");
+    root->InsertEndChild(position);
+    tinyxml2::XMLElement* colour = xml.GetDocument().NewElement("C");
+    colour->SetAttribute("A", "0.5");
+    colour->SetAttribute("Blue", "7");
+    colour->SetAttribute("R", "0.25");
+    root->InsertEndChild(colour);
+
+    xml.EnterChild();
+    Vec3 value(0.0f, 0.0f, 0.0f);
+    xml.ReadVec3(value);
+    EXPECT_EQ(value.x, 1.0f);
+    EXPECT_EQ(value.y, 2.0f);
+    EXPECT_EQ(value.z, 3.0f);
+    Color tint(9.0f, 9.0f, 9.0f, 9.0f);
+    xml.ReadColour(tint); // G and B are missing: "Blue" is not "B"
+    EXPECT_EQ(tint.r, 0.25f);
+    EXPECT_EQ(tint.g, 9.0f);
+    EXPECT_EQ(tint.b, 9.0f);
+    EXPECT_EQ(tint.a, 0.5f);
+}
