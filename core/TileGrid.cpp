@@ -1,4 +1,5 @@
 #include "core/TileGrid.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include "core/DebugSystem.h"
@@ -58,6 +59,14 @@ void TileGrid::Resize(uint32_t width, uint32_t height)
     }
     mWidth = width;
     mHeight = height;
+    if (mRows.size() == height && std::all_of(mRows.begin(), mRows.end(),
+                                              [width](const std::vector<TileCell>& row) { return row.size() == width; }))
+    {
+        // The same size again (a level reloaded): clear the cells in place.
+        for (auto& row : mRows)
+            std::fill(row.begin(), row.end(), TileCell());
+        return;
+    }
     mRows.assign(height, std::vector<TileCell>(width));
 }
 

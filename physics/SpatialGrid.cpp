@@ -278,8 +278,17 @@ void SpatialGrid::Resize(int width, int height)
         }
     mColumnCount = std::clamp(columns, 1, MaxCellsPerSide);
     mRowCount = std::clamp(rows, 1, MaxCellsPerSide);
-    mCells.clear();
-    mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
+    const size_t cellCount = static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount);
+    // A level of the same size as the last (every switch back to a level) empties
+    // the cells it has instead of freeing and zeroing a new array of them.
+    if (mCells.size() == cellCount)
+        for (CellList& cell : mCells)
+            cell.clear();
+    else
+    {
+        mCells.clear();
+        mCells.resize(cellCount);
+    }
     mMovingMark.assign(mCells.size(), 0u);
     mMovingRowMin.assign(static_cast<size_t>(mColumnCount), mRowCount);
     mMovingRowMax.assign(static_cast<size_t>(mColumnCount), -1);

@@ -5,6 +5,7 @@
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;
+using TestSupport::BodySpec;
 using TestSupport::PhysicsScope;
 
 namespace
@@ -88,4 +89,31 @@ TEST(TileBodyPool, ALevelSwitchReusesTheBlocksOfThePreviousLevel)
     EXPECT_EQ(std::adjacent_find(tiles.begin(), tiles.end()), tiles.end()); // no slot given twice
     for (Body* tile : tiles)
         pool.Destroy(tile);
+}
+
+TEST(TileBodies, ReloadingAMapOfTheSameSizeLeavesOneBodyPerUsedCell)
+{
+    PhysicsScope scope;
+    TileGrid& tiles = scope.mFactory->mTileGrid;
+    BodySpec box;
+    box.mPosition = Vec3(20.5f, 20.5f, 0.0f);
+    scope.Make(box); // re-entered by every resize
+    for (int load = 0; load < 2; ++load)
+    {
+        tiles.Resize(40, 40); // the second time: same size, cleared in place
+        gSpatialGrid->Resize(40, 40);
+        EXPECT_FALSE(tiles.mRows[5][6].mUsed);
+        tiles.mRows[5][6].mUsed = true;
+        tiles.mRows[5][6].mKind = 1;
+        tiles.mRows[5][7].mUsed = load == 0; // used by the first map only
+        tiles.mRows[5][7].mKind = 1;
+        tiles.SpawnTiles();
+    }
+    ASSERT_EQ(gSpatialGrid->GetTileBodies().size(), 1u);
+    size_t entries = 0;
+    for (int column = 0; column < gSpatialGrid->GetColumnCount(); ++column)
+        for (int row = 0; row < gSpatialGrid->GetRowCount(); ++row)
+            entries += gSpatialGrid->GetCell(column, row).size();
+    EXPECT_EQ(entries, 2u); // the tile and the box, once each
+    EXPECT_EQ(gSpatialGrid->TileKindAt(7, 5), 0u);
 }
