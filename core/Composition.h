@@ -83,11 +83,6 @@ public:
                 component->SendMessage(message);
         }
     }
-    // Whether the component at that index is handed messages.
-    bool HandlesMessagesAt(size_t index) const
-    {
-        return index >= kHandlerBits || ((mMessageHandlers >> index) & 1u) != 0;
-    }
 
     const std::string& GetName() const { return mName; }
     void SetName(const std::string& name) { mName = name; }
