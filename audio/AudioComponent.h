@@ -28,6 +28,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     void Initialize() override {}
     void DrawInspector() override;
 

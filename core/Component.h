@@ -31,10 +31,19 @@ public:
     virtual void DrawInspector() {}
     // A component leaves its system's lists here.
     virtual ~Component() = default;
+    // Whether SendMessage does anything. The physics sends a message per contact
+    // to the components of both objects; those that answer false are skipped
+    // without touching them. A class whose SendMessage is empty says false.
+    virtual bool HandlesMessages() const { return true; }
 
     Composition* GetOwner() const { return mOwner; }
+    // The owner's ObjectTag without a trip to the owner; None without one.
+    uint32_t GetOwnerTag() const { return mOwner ? mOwnerTag : 0u; }
 
     int32_t mTypeId = 0;            // ComponentType value; set by the creator and by AddComponent
+    // Copy of the owner's ObjectTag, written by the owner whenever its tag or this
+    // component's owner changes (AddComponent, Initialize, tag assignment).
+    uint32_t mOwnerTag = 0;
     Composition* mOwner = nullptr;  // the object holding the component; not owned
 };
 } // namespace Framework

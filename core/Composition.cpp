@@ -10,10 +10,18 @@ namespace
 bool ByTypeId(const Component* a, const Component* b) { return a->mTypeId < b->mTypeId; }
 } // namespace
 
+ObjectTagField& ObjectTagField::operator=(uint32_t tag)
+{
+    mValue = tag;
+    if (mObject)
+        mObject->ShareTag();
+    return *this;
+}
+
 Composition::Composition(const std::string& name) : mName(name) {}
 
 Composition::Composition(const Composition& other)
-    : mTag(other.mTag), mId(other.mId), mName(other.mName)
+    : mTag(this, other.mTag), mId(other.mId), mName(other.mName)
 {
     if (!gFactory)
         return;
@@ -26,6 +34,8 @@ Composition::Composition(const Composition& other)
         if (Component* clone = creator->Clone(*component))
             mComponents.push_back(clone);
     }
+    // The clones keep the source's owner (and its tag) until Initialize.
+    FindMessageHandlers();
 }
 
 Composition::~Composition()
@@ -33,6 +43,7 @@ Composition::~Composition()
     for (Component* component : mComponents)
         delete component;
     mComponents.clear();
+    mMessageHandlers = 0;
 }
 
 void Composition::AddComponent(int32_t typeId, Component* component)
@@ -41,9 +52,11 @@ void Composition::AddComponent(int32_t typeId, Component* component)
         return;
     component->mTypeId = typeId;
     component->mOwner = this;
+    component->mOwnerTag = mTag;
     mComponents.push_back(component);
     // Stable, so a second component of the same type stays behind the first.
     std::stable_sort(mComponents.begin(), mComponents.end(), ByTypeId);
+    FindMessageHandlers();
 }
 
 Component* Composition::GetComponent(int32_t typeId) const
@@ -61,6 +74,7 @@ void Composition::Initialize()
     for (size_t i = 0; i < mComponents.size(); ++i)
     {
         mComponents[i]->mOwner = this;
+        mComponents[i]->mOwnerTag = mTag;
         mComponents[i]->Initialize();
     }
 }
@@ -76,5 +90,22 @@ void Composition::RemovePendingComponents()
         delete marked;
     }
     mPendingRemoval.clear();
+    FindMessageHandlers();
+}
+
+void Composition::FindMessageHandlers()
+{
+    mMessageHandlers = 0;
+    const size_t count = std::min(mComponents.size(), kHandlerBits);
+    for (size_t i = 0; i < count; ++i)
+        if (mComponents[i] && mComponents[i]->HandlesMessages())
+            mMessageHandlers |= uint64_t{1} << i;
+}
+
+void Composition::ShareTag()
+{
+    for (Component* component : mComponents)
+        if (component)
+            component->mOwnerTag = mTag;
 }
 } // namespace Framework

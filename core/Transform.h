@@ -18,6 +18,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     void Initialize() override {}
 
     void SetPosition(const Vec3& position) { mPosition = position; }

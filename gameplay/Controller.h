@@ -24,6 +24,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Finds the Transform and Body and joins the game logic's controllers;
     // an archetype's controller stays out, so no force builds up in a template.
     void Initialize() override;

@@ -25,6 +25,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Takes the Renderer and the Animation named AniName, shows frame 0 of the
     // animation's sheet, takes its rate, and joins the animator list.
     void Initialize() override;

@@ -26,6 +26,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Outside the editor state: becomes the active camera. In it: set up for editing.
     void Initialize() override;
     void DrawInspector() override;

@@ -30,6 +30,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer&) override {}
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Takes the first free emitter of the pool when it has none; looks the sheet up.
     void Initialize() override;
     void DrawInspector() override;

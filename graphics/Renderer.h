@@ -26,6 +26,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Finds the Transform, joins the render list of the owner's kind, looks the sheet up.
     void Initialize() override;
     void DrawInspector() override;

@@ -26,6 +26,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Finds the Transform and joins the text list.
     void Initialize() override;
     void DrawInspector() override;

@@ -24,6 +24,7 @@ public:
     ~BasicShape() override;
 
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     // Links the object's Body both ways and enters the grid (live objects only).
     void Initialize() override;
 

@@ -42,6 +42,7 @@ public:
     void UnserializeXml(XmlSerializer& serializer) override;
     void UnserializeText(TextSerializer& serializer) override;
     void SendMessage(Message*) override {}
+    bool HandlesMessages() const override { return false; }
     void Initialize() override;
     void DrawInspector() override;
 
@@ -80,7 +81,7 @@ public:
     // Whether the owner is an archetype (never simulated).
     bool IsArchetype() const;
     // The owner's ObjectTag; None without an owner.
-    uint32_t GetTag() const { return mOwner ? mOwner->mTag : ObjectTag::None; }
+    uint32_t GetTag() const { return GetOwnerTag(); }
 
     // Fields are grouped by when the step reads them, so that a pass over many
     // bodies touches as few cache lines of each as it can: the broad phase and

@@ -52,9 +52,9 @@ void SetAlpha(Composition* object, float alpha)
 // The player passes up through a slope it moves along (from below or beside).
 bool PassesSlope(Body* player, Body* tile)
 {
-    Composition* object = OwnerOf(player);
-    if (!HasTag(object, ObjectTag::Player))
+    if (!HasTag(player, ObjectTag::Player))
         return false;
+    Composition* object = OwnerOf(player);
     PlayerProbe& probe = GetPlayerProbe();
     if (!probe.HasPlayerScript(object))
         return false;
@@ -66,7 +66,7 @@ bool PassesSlope(Body* player, Body* tile)
 
 bool HidesFromInteractable(Body* interactable, Body* other)
 {
-    if (!interactable->mInteractable || !HasTag(OwnerOf(other), ObjectTag::FakeTile))
+    if (!interactable->mInteractable || !HasTag(other, ObjectTag::FakeTile))
         return false;
     float alpha = 1.0f;
     return GetAlpha(OwnerOf(other), alpha) && alpha < 1.0f;
@@ -91,7 +91,7 @@ bool IsImmunePlayerAgainstEnemy(Body* player, Body* other)
 
 bool IsJumpTriggerAgainstInteractable(Body* trigger, Body* other)
 {
-    return HasTag(OwnerOf(trigger), ObjectTag::JumpTrigger) && other->mInteractable;
+    return HasTag(trigger, ObjectTag::JumpTrigger) && other->mInteractable;
 }
 
 // A switch meets only rats and object-less (tile) bodies.
@@ -101,7 +101,7 @@ bool SwitchIgnores(Body* a, Body* b)
     {
         Body* sw = side == 0 ? a : b;
         Body* other = side == 0 ? b : a;
-        if (HasTag(OwnerOf(sw), ObjectTag::Switch) && OwnerOf(other) && !HasTag(OwnerOf(other), ObjectTag::Rat))
+        if (HasTag(sw, ObjectTag::Switch) && OwnerOf(other) && !HasTag(other, ObjectTag::Rat))
             return true;
     }
     return false;
@@ -128,12 +128,11 @@ void SendWin()
 
 bool SpatialGrid::SeeThrough(Body* x, Body* y) const
 {
-    Composition* objectX = OwnerOf(x);
     Composition* objectY = OwnerOf(y);
-    if (!HasTag(objectX, ObjectTag::Player) || !objectY)
+    if (!HasTag(x, ObjectTag::Player) || !objectY)
         return false;
     // Only false tiles change their alpha here: other objects keep what their scripts set.
-    if (!HasTag(objectY, ObjectTag::FakeTile))
+    if (!HasTag(y, ObjectTag::FakeTile))
         return false;
     if (y->mShape)
     {
@@ -166,7 +165,7 @@ bool SpatialGrid::SkippedByRules(Body* a, Body* b) const
     // The player test first: it needs no trip to the owners.
     const Body* player = gPhysics ? gPhysics->mPlayerBody : nullptr;
     const bool playerInvolved = a == player || b == player;
-    if (!playerInvolved && !IsRuleTag(TagOf(OwnerOf(a))) && !IsRuleTag(TagOf(OwnerOf(b))))
+    if (!playerInvolved && !IsRuleTag(TagOf(a)) && !IsRuleTag(TagOf(b)))
         return false;
     if (PassesSlope(a, b) || PassesSlope(b, a))
         return true;
@@ -217,7 +216,7 @@ void SpatialGrid::TestPair(Body* a, Body* b)
     Composition* objectB = OwnerOf(b);
     if (!objectA || !objectB)
         return;
-    const bool playerPair = HasTag(objectA, ObjectTag::Player) || HasTag(objectB, ObjectTag::Player);
+    const bool playerPair = HasTag(a, ObjectTag::Player) || HasTag(b, ObjectTag::Player);
     if (!alreadyRecorded && playerPair && gPhysics)
         gPhysics->mPlayerContacts.push_back(manifold);
     // Before resolution, so a handler may RemoveContact what it handles itself.
@@ -226,8 +225,8 @@ void SpatialGrid::TestPair(Body* a, Body* b)
     CollisionMessage toB(objectA);
     SendToComponents(objectB, &toB);
 
-    const bool goalPair = (HasTag(objectA, ObjectTag::Player) && HasTag(objectB, ObjectTag::Goal)) ||
-                          (HasTag(objectA, ObjectTag::Goal) && HasTag(objectB, ObjectTag::Player));
+    const bool goalPair = (HasTag(a, ObjectTag::Player) && HasTag(b, ObjectTag::Goal)) ||
+                          (HasTag(a, ObjectTag::Goal) && HasTag(b, ObjectTag::Player));
     if (goalPair)
         SendWin();
 }
