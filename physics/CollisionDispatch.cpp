@@ -34,9 +34,6 @@ ShapeFrame FrameOf(const Body* body)
     return frame;
 }
 
-// The bounding radius FrameOf gives the shape.
-float BoundingRadiusOf(const BasicShape* shape) { return shape->mBoundingRadius; }
-
 using FrameTest = void (*)(Manifold& m, const ShapeFrame& a, const ShapeFrame& b);
 const FrameTest gFrameTests[4] = {CircleCircle, CircleBox, BoxCircle, BoxBox};
 } // namespace
@@ -56,13 +53,8 @@ void Collide(Manifold& m)
     const uint32_t index = m.A->mShape->mShapeType * 2 + m.B->mShape->mShapeType;
     if (index >= 4)
         return;
-    // Shapes whose bounding circles are apart cannot touch: most candidate pairs
-    // of the broad phase end here, before any frame is built. The margin keeps
-    // rounding from ever rejecting a pair the exact test would accept.
-    const Vec2 d(m.B->mPosition.x + m.B->mShape->Offset.x - (m.A->mPosition.x + m.A->mShape->Offset.x),
-                 m.B->mPosition.y + m.B->mShape->Offset.y - (m.A->mPosition.y + m.A->mShape->Offset.y));
-    const float reach = (BoundingRadiusOf(m.A->mShape) + BoundingRadiusOf(m.B->mShape)) * 1.0001f + 1e-5f;
-    if (d.x * d.x + d.y * d.y > reach * reach)
+    // Most candidate pairs of the broad phase end here, before any frame is built.
+    if (BoundingCirclesApart(m.A, m.B))
         return;
     const ShapeFrame a = FrameOf(m.A);
     const ShapeFrame b = FrameOf(m.B);

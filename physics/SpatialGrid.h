@@ -48,6 +48,8 @@ public:
     bool InRange(int column, int row) const;
     // Tests every body of a cell against its own cell and four neighbours.
     void CheckCell(int column, int row);
+    // A candidate pair of the cell pass: the pair test, unless it could have no effect.
+    void TestCandidate(Body* a, Body* b);
     // The pair test: the game's collision rules, the contact record and the messages.
     void TestPair(Body* a, Body* b);
     // Around a detection pass: cells holding no moving body, with neighbours holding
@@ -77,6 +79,11 @@ private:
     // The cell of a body's shape centre from a given position and offset.
     bool CellOfBody(const Body* body, const Vec3& position, const Vec3& offset, int& column, int& row) const;
     void EnterCell(Body* body, int column, int row);
+    // How many cells down the column the pass asks ahead for a cell's memory.
+    static constexpr int PartsAhead = 3;  // the shapes, Transforms and second lines of its bodies
+    static constexpr int BodiesAhead = 6; // the first lines of its bodies
+    static constexpr int CellsAhead = 10; // the cell itself
+    void PrefetchAhead(int column, int row) const;
     // Whether the body's scaled shape is larger than a cell (it spreads).
     bool Spreads(const Body* body) const;
     // The see-through rule of false tiles for (x, y): true when y must let x pass.

@@ -83,6 +83,20 @@ TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)
     EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 1.0f);
 }
 
+TEST_F(PairFixture, CellPassTurnsAFalseTileSeeThroughThatThePlayerDoesNotTouch)
+{
+    // The pass skips candidate pairs whose shapes are far apart, but not the
+    // player's: the see-through rule looks at a false tile the player is under.
+    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    Composition* fake = Make(Vec3(5, 7.2f, 0), ObjectTag::FakeTile);
+    Composition* other = Make(Vec3(5.5f, 7.2f, 0), 0);
+    gSpatialGrid->CheckAllCells();
+    EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 0.4f);
+    EXPECT_TRUE(RecorderOf(player)->mOthers.empty());
+    // The two overlapping bodies above still meet.
+    EXPECT_EQ(RecorderOf(other)->mOthers, std::vector<Composition*>{fake});
+}
+
 TEST_F(PairFixture, InteractableBodyPassesAFalseTileWhileItIsSeeThrough)
 {
     Composition* crate = Make(Vec3(5, 4.5f, 0), 0, 1.0f, true);
