@@ -40,7 +40,7 @@ public:
     // Queues one sprite unless the active camera cannot see it. scale is the
     // quad's full width and height, angle is in radians counter-clockwise.
     void DrawSprite(const Sprite& frame, const Vec3& position, const float scale[2], float angle,
-                    const Color& colour, std::string shaderName, bool flipX, bool flipY);
+                    const Color& colour, const std::string& shaderName, bool flipX, bool flipY);
     // Draws every batch by layer, texture, program, and empties them.
     void FlushSprites();
     void SwapBuffers();

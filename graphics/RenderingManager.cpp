@@ -50,8 +50,19 @@ void RenderingManager::Update(float dt)
 {
     for (Animator* animator : mAnimators)
         animator->Update(dt);
-    for (const RendererEntry& entry : mLiveRenderers)
-        entry.mRenderer->QueueSprite(); // skips hidden ones and those without sheet, frame or Transform
+    // Renderers and their Transforms lie all over the heap: ask for those a few
+    // entries ahead, the Transform once its renderer has had time to arrive.
+    constexpr size_t RendererAhead = 8;
+    constexpr size_t TransformAhead = 4;
+    const size_t count = mLiveRenderers.size();
+    for (size_t i = 0; i < count; ++i)
+    {
+        if (i + RendererAhead < count)
+            __builtin_prefetch(mLiveRenderers[i + RendererAhead].mRenderer);
+        if (i + TransformAhead < count)
+            __builtin_prefetch(mLiveRenderers[i + TransformAhead].mRenderer->mTransform);
+        mLiveRenderers[i].mRenderer->QueueSprite(); // skips hidden ones and those without sheet, frame or Transform
+    }
 }
 
 void RenderingManager::AddRenderer(uint32_t objectId, Renderer* renderer)
@@ -156,9 +167,10 @@ bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIn
     if (!sheet || !transform || !gGraphicsSystem || frameIndex < 0 ||
         static_cast<size_t>(frameIndex) >= sheet->mFrames.size())
         return false;
+    static const std::string SpriteShader = "Test";
     const float scale[2] = {transform->mScale.x, transform->mScale.y};
     gGraphicsSystem->DrawSprite(sheet->mFrames[frameIndex], transform->mPosition, scale,
-                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), "Test",
+                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), SpriteShader,
                                 invertX, invertY);
     return true;
 }

@@ -30,7 +30,7 @@ void GraphicsSystem::BeginFrame()
 }
 
 void GraphicsSystem::DrawSprite(const Sprite& frame, const Vec3& position, const float scale[2], float angle,
-                                const Color& colour, std::string shaderName, bool flipX, bool flipY)
+                                const Color& colour, const std::string& shaderName, bool flipX, bool flipY)
 {
     // The full size is passed as the half size: a generous margin, never a visible pop.
     const Camera* camera = GetActiveCamera();
