@@ -74,6 +74,26 @@ void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects,
     std::fflush(stdout);
     engine.FlushLevel();
 }
+// The same count with no level loaded: what the clear, the mouse cursor and
+// the buffer swap cost the libraries and the driver, whatever a level holds.
+void RunWithoutLevel(int frames)
+{
+    for (int i = 0; i < WarmUpFrames; ++i)
+        gCore->RunFrame();
+    std::vector<double> engineAllocations, allAllocations;
+    for (int i = 0; i < frames; ++i)
+    {
+        const Bench::AllocationCount before = Bench::CountAllocations();
+        gCore->RunFrame();
+        const Bench::AllocationCount after = Bench::CountAllocations();
+        engineAllocations.push_back(static_cast<double>(after.mNew - before.mNew));
+        allAllocations.push_back(static_cast<double>(after.Total() - before.Total()));
+    }
+    std::printf("\nNo level loaded (only the clear, the mouse cursor and the swap), %d frames:\n", frames);
+    std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine\n", Median(allAllocations),
+                Median(engineAllocations));
+    std::fflush(stdout);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,7 +112,10 @@ int main(int argc, char** argv)
         RunLevel(engine, engine.MakeLevel(objects), objects, frames);
     }
     else
+    {
         for (int objects : {1000, 10000})
             RunLevel(engine, engine.MakeLevel(objects), objects, frames);
+        RunWithoutLevel(frames);
+    }
     return 0;
 }
