@@ -27,6 +27,21 @@ double Median(std::vector<double> values)
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
+// Heap allocations of each frame, the engine's and the whole process's.
+struct FrameAllocations
+{
+    std::vector<double> mEngine, mAll;
+    // Runs one frame and records what it allocated.
+    void RunFrame()
+    {
+        const Bench::AllocationCount before = Bench::CountAllocations();
+        gCore->RunFrame();
+        const Bench::AllocationCount after = Bench::CountAllocations();
+        mEngine.push_back(static_cast<double>(after.mNew - before.mNew));
+        mAll.push_back(static_cast<double>(after.Total() - before.Total()));
+    }
+};
+
 // objects sets the time goal; a level of the content is held to the smaller one.
 void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects, int frames)
 {
@@ -36,15 +51,11 @@ void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects,
 
     const size_t systems = gCore->mSystems.size();
     std::vector<double> systemMs(systems, 0.0);
-    std::vector<double> frameCpu, engineAllocations, allAllocations;
+    std::vector<double> frameCpu;
+    FrameAllocations allocations;
     for (int i = 0; i < frames; ++i)
     {
-        const Bench::AllocationCount before = Bench::CountAllocations();
-
-        gCore->RunFrame();
-        const Bench::AllocationCount after = Bench::CountAllocations();
-        engineAllocations.push_back(static_cast<double>(after.mNew - before.mNew));
-        allAllocations.push_back(static_cast<double>(after.Total() - before.Total()));
+        allocations.RunFrame();
         const int slot = gDebug->mFrameIndex;
         double cpu = 0.0;
         for (size_t s = 0; s < systems && s + 1 < gDebug->mRecords.size(); ++s)
@@ -63,6 +74,8 @@ void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects,
     const double goal = objects <= 1000 ? 1.0 : 4.0;
     std::printf("  main-thread frame CPU (median) %7.3f ms   goal <= %.0f ms: %s\n", cpu, goal,
                 cpu <= goal ? "met" : "NOT met");
+    const std::vector<double>& allAllocations = allocations.mAll;
+    const std::vector<double>& engineAllocations = allocations.mEngine;
     const double all = Median(allAllocations);
     const double fromEngine = Median(engineAllocations);
     std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine   goal <= 5, none from the "
@@ -74,24 +87,19 @@ void RunLevel(Bench::BenchEngine& engine, const std::string& level, int objects,
     std::fflush(stdout);
     engine.FlushLevel();
 }
+
 // The same count with no level loaded: what the clear, the mouse cursor and
 // the buffer swap cost the libraries and the driver, whatever a level holds.
 void RunWithoutLevel(int frames)
 {
     for (int i = 0; i < WarmUpFrames; ++i)
         gCore->RunFrame();
-    std::vector<double> engineAllocations, allAllocations;
+    FrameAllocations allocations;
     for (int i = 0; i < frames; ++i)
-    {
-        const Bench::AllocationCount before = Bench::CountAllocations();
-        gCore->RunFrame();
-        const Bench::AllocationCount after = Bench::CountAllocations();
-        engineAllocations.push_back(static_cast<double>(after.mNew - before.mNew));
-        allAllocations.push_back(static_cast<double>(after.Total() - before.Total()));
-    }
+        allocations.RunFrame();
     std::printf("\nNo level loaded (only the clear, the mouse cursor and the swap), %d frames:\n", frames);
-    std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine\n", Median(allAllocations),
-                Median(engineAllocations));
+    std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine\n", Median(allocations.mAll),
+                Median(allocations.mEngine));
     std::fflush(stdout);
 }
 } // namespace
