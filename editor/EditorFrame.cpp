@@ -19,6 +19,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "editor/EditPanels.h"
 #include "editor/EditorDialogState.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
@@ -68,9 +69,9 @@ void OurImGui::Update(float dt)
             TileGridEditing();
         FileDropDialogs();
         ObjectListPanel();
-        if (mObjectType == EditorObjectType::TileMap)
+        if (SideWindowShown(*this) && mObjectType == EditorObjectType::TileMap)
             TileSetEditorPanel();
-        else
+        else if (mSideWindowOpen)
             ComponentEditorPanel();
         MainMenuBar();
         FileAndManagerDialogs(dt);
