@@ -244,13 +244,18 @@ TEST(EditorFrame, NoActiveCameraLeavesTheInformationWindowsStanding)
 
 TEST(EditorFrame, EveryControlShowsWholeOnA1366By768Screen)
 {
-    EditorHarness editor(true);
+    EditorHarness editor(true); // the editor's own font
     editor.Frame(2);
     EXPECT_EQ(CutOff("Level Serializables"), "");
     EXPECT_NE(FindItem("##pos", "Level Serializables"), nullptr);
     EXPECT_EQ(CutOff("All Game Objects"), "");
 
-    // The tile tools: all eight collision kinds and every button.
+    // The tile tools: all eight collision kinds and every button (the sheet
+    // as the art list would give it; without a GL context none is loaded).
+    SpriteSheet& colliders = editor.mWorld->mGraphics->mSpriteSheets["TileCollider"];
+    colliders.mRows = 2;
+    colliders.mCols = 4;
+    colliders.Slice();
     editor.mEditor->mObjectType = EditorObjectType::TileMap;
     editor.Frame(2);
     ASSERT_NE(FindItem("Clear TileMap", "All Game Objects"), nullptr);
