@@ -24,12 +24,6 @@ int BodyShapeHitTest(Component& body, Transform::ShapeTest allowed, const Vec3& 
 
 namespace
 {
-void Log(const char* text)
-{
-    if (gDebug)
-        gDebug->Log(text);
-}
-
 // How far positional correction pushes per step, and the depth it leaves alone.
 constexpr float CorrectionPercent = 0.425f;
 constexpr float CorrectionSlop = 1e-7f;
