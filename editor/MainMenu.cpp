@@ -2,9 +2,9 @@
 // exit) and "Edit" (the art, animation and sound managers), then the frame
 // rate. The shortcut texts are shown only; no key is bound to them.
 #include <imgui.h>
-#include "core/CoreEngine.h"
-#include "core/GameLogic.h"
-#include "core/WindowSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/game/GameLogic.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 
 namespace Framework

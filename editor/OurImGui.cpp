@@ -4,10 +4,10 @@
 #include <imgui.h>
 #include <algorithm>
 #include <filesystem>
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/Message.h"
-#include "core/WindowSystem.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/engine/Message.h"
+#include "core/window/WindowSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorStyle.h"
 #include "graphics/GraphicsSystem.h"

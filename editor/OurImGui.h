@@ -22,8 +22,8 @@
 #include <map>
 #include <memory>
 #include <string>
-#include "core/MathTypes.h"
-#include "core/System.h"
+#include "core/math/MathTypes.h"
+#include "core/engine/System.h"
 #include "editor/EditPanels.h"
 #include "editor/ResourceList.h"
 #include "graphics/SpriteSheet.h"

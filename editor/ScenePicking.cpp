@@ -4,9 +4,9 @@
 // body with a circle moves with its body, an oriented box turns to face the
 // mouse instead, an object without a shaped body moves its Transform).
 #include <imgui.h>
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"
 #include "physics/Body.h"

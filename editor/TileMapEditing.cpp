@@ -5,8 +5,8 @@
 // Editor" window beside the object list, which chooses the tileset sheet and
 // the platform frame to paint.
 #include <imgui.h>
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

@@ -1,11 +1,11 @@
 // Physics: construction, the step, detection passes, correction and contact records.
 #include "physics/Physics.h"
 #include <algorithm>
-#include "core/ComponentCreator.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/BodyList.h"
 #include "physics/CollisionDispatch.h"

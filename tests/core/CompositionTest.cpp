@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "support/ObjectTestSupport.h"
 
 using namespace Framework;

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <memory>
 #include "audio/AudioManager.h"
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
 #include "physics/Physics.h"
 #include "support/TestSupport.h"
 

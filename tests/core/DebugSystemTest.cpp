@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <regex>
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

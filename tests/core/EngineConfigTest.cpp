@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <filesystem>
-#include "core/DebugSystem.h"
-#include "core/EngineConfig.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

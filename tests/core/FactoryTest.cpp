@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/Factory.h"
+#include "core/objects/Factory.h"
 #include "support/ObjectTestSupport.h"
 
 using namespace Framework;

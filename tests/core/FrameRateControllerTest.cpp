@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/FrameRateController.h"
+#include "core/engine/FrameRateController.h"
 
 using namespace Framework;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
-#include "core/WindowSystem.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/window/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/GameLogic.h"
+#include "core/game/GameLogic.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <thread>
-#include "core/CoreEngine.h"
-#include "core/GameLogic.h"
+#include "core/engine/CoreEngine.h"
+#include "core/game/GameLogic.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"

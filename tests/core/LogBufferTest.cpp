@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

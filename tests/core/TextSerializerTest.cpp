@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <filesystem>
-#include "core/TextSerializer.h"
+#include "core/serializers/TextSerializer.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
-#include "core/TextSerializer.h"
-#include "core/TileGrid.h"
-#include "core/TileGridReader.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/tiles/TileGrid.h"
+#include "core/tiles/TileGridReader.h"
 #include "support/ObjectTestSupport.h"
 
 using namespace Framework;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "core/TextSerializer.h"
-#include "core/TileGrid.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/tiles/TileGrid.h"
 #include "support/ObjectTestSupport.h"
 
 using namespace Framework;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <cmath>
-#include "core/Composition.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include "audio/AudioManager.h"
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/EngineConfig.h"
-#include "core/GameLogic.h"
-#include "core/WindowSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/game/GameLogic.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"

@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 #include <tinyxml2.h>
-#include "core/XmlNumbers.h"
-#include "core/XmlSerializer.h"
+#include "core/serializers/XmlNumbers.h"
+#include "core/serializers/XmlSerializer.h"
 
 using namespace Framework;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <cstdio>
-#include "core/XmlSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;

@@ -2,9 +2,9 @@
 // temporary level folder.
 #include <gtest/gtest.h>
 #include <filesystem>
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "editor/EditorDialogState.h"
 #include "editor/LevelFileOperations.h"
 #include "support/EditorHarness.h"

@@ -2,11 +2,11 @@
 // mouse, the cursor sprite; the settings file; the star rating.
 #include <filesystem>
 #include <gtest/gtest.h>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/GameSettings.h"
-#include "core/StarRating.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/game/GameSettings.h"
+#include "core/game/StarRating.h"
+#include "core/objects/Transform.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"

@@ -1,7 +1,7 @@
 // The goal walker, the how-to-play panel and the quit dialog.
 #include <gtest/gtest.h>
-#include "core/InputSys.h"
-#include "core/Message.h"
+#include "core/window/InputSys.h"
+#include "core/engine/Message.h"
 #include "gameplay/Button.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/HowToPlay.h"

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/EngineConfig.h"
-#include "core/WindowSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
 #include "support/TestSupport.h"
