@@ -132,6 +132,15 @@ void OurImGui::SendMessage(Message* message)
     {
         const auto* window = static_cast<WindowMessage*>(message);
         HandleWindowMessage(window->mMessage, window->mWParam, window->mLParam);
+        if (window->mMessage == WM_DROPFILES)
+        {
+            const std::vector<std::string> files = Platform::DroppedFiles(window->mWParam);
+            if (!files.empty())
+            {
+                FileDropMessage drop(files.front());
+                SendMessage(&drop);
+            }
+        }
     }
     else if (message->mMessageId == MessageId::FileDrop)
     {

@@ -69,7 +69,8 @@ public:
     // Registers the Transform creator.
     void Init() override;
     std::string GetName() override { return "GameLogic"; }
-    void SendMessage(Message*) override {}
+    // Losing the window's focus in a level pauses the loop, physics and sound.
+    void SendMessage(Message* message) override;
 
     // Loads a level pair: path.dat into the tile grid, then path.xml's objects,
     // each initialised in file order. Any thread; touches no GameLogic member.

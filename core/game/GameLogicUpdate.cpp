@@ -9,6 +9,9 @@
 #include "graphics/GraphicsSystem.h"
 #include "graphics/SpriteSheet.h"
 #include "physics/Physics.h"
+#include "audio/AudioManager.h"
+#include "core/engine/Message.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -57,6 +60,22 @@ void GameLogic::Update(float dt)
 
     if (mState.mCurrent != GameState::EDITOR && !IsCursorHidden(mState.mLoadedLevelPath))
         DrawCursor(input);
+}
+
+void GameLogic::SendMessage(Message* message)
+{
+    if (message->mMessageId != MessageId::Window)
+        return;
+    const auto* window = static_cast<WindowMessage*>(message);
+    const bool focusLost = (window->mMessage == WM_ACTIVATE || window->mMessage == WM_ACTIVATEAPP) && window->mWParam == 0;
+    if (!focusLost || mState.mCurrent != GameState::LEVEL)
+        return;
+    if (gCore)
+        gCore->mPaused = true;
+    if (gPhysics)
+        gPhysics->mRunning = false;
+    if (gAudio)
+        gAudio->mPaused = true;
 }
 
 void GameLogic::UpdateMouse(const InputState& input)

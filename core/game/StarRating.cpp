@@ -1,6 +1,4 @@
 #include "core/game/StarRating.h"
-#include "core/game/GameLogic.h"
-#include "physics/LevelTimer.h"
 
 namespace Framework
 {
@@ -37,11 +35,5 @@ uint32_t StarRating(const std::string& levelPath, float finalTime)
         return 0;
     }
     return 0;
-}
-uint32_t LevelTimer::GetStarRating() const
-{
-    if (!gLogic || gLogic->mState.mCurrent != GameState::LEVEL)
-        return 0;
-    return StarRating(gLogic->mState.GetCurrentLevel(), mFinalTime);
 }
 } // namespace Framework

@@ -2,12 +2,12 @@
 #include "core/engine/DebugSystem.h"
 #include "core/engine/Message.h"
 #include "core/window/WindowSystem.h"
-#include "graphics/GraphicsSystem.h"
 #include "platform/Platform.h"
 
 namespace Framework
 {
 InputSys* gInput = nullptr;
+ActiveViewSource gActiveView = nullptr;
 
 namespace
 {
@@ -25,12 +25,8 @@ struct View
 View CurrentView()
 {
     View view;
-    if (gGraphicsSystem)
-        if (const Camera* camera = gGraphicsSystem->GetActiveCamera())
-        {
-            view.position = camera->Position;
-            view.zoom = camera->CamSize;
-        }
+    if (gActiveView && !gActiveView(view.position, view.zoom))
+        view = View();
     if (view.zoom.x == 0.0f)
         view.zoom.x = 1.0f;
     if (view.zoom.y == 0.0f)

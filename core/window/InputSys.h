@@ -7,6 +7,11 @@
 
 namespace Framework
 {
+// The active camera's position and zoom, filled when a camera exists. The
+// graphics system, which sits above input, sets it as it is made.
+using ActiveViewSource = bool (*)(Vec3& position, Vec3& zoom);
+extern ActiveViewSource gActiveView;
+
 struct InputState
 {
     static constexpr int KeyCount = 256;

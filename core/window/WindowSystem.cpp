@@ -1,12 +1,9 @@
 #include "core/window/WindowSystem.h"
-#include "audio/AudioManager.h"
 #include "core/engine/CoreEngine.h"
 #include "core/engine/DebugSystem.h"
 #include "core/engine/EngineConfig.h"
 #include "core/game/GameLogic.h"
 #include "core/engine/Message.h"
-#include "editor/OurImGui.h"
-#include "physics/Physics.h"
 #include "platform/Platform.h"
 #include <GL/glew.h>
 
@@ -105,28 +102,11 @@ void WindowSystem::WindowProc(HWND window, uint32_t message, WPARAM wParam, LPAR
             RequestQuit();
         break;
     case WM_DROPFILES:
-    {
+        // The editor takes the dropped file from the broadcast above.
         Log("File dropped detected.");
-        const std::vector<std::string> files = Platform::DroppedFiles(wParam);
-        if (!files.empty() && gEditor)
-        {
-            FileDropMessage drop(files.front());
-            gEditor->SendMessage(&drop);
-        }
         break;
-    }
-    case WM_ACTIVATE:
-    case WM_ACTIVATEAPP:
-        if (wParam == 0 && gLogic && gLogic->mState.mCurrent == GameState::LEVEL)
-        {
-            if (gCore)
-                gCore->mPaused = true;
-            if (gPhysics)
-                gPhysics->mRunning = false;
-            if (gAudio)
-                gAudio->mPaused = true;
-        }
-        break;
+    // Losing the focus in a level pauses the game: GameLogic does it from the
+    // broadcast above, as it sits above the systems it pauses.
     default:
         break;
     }
