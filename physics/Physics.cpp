@@ -77,6 +77,19 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i)
         __builtin_prefetch(contacts[i + PartsAhead].B->mShape);
     }
 }
+// Picking and dragging must not keep an object past its deletion.
+void ForgetIfPicked(Composition* object)
+{
+    if (gPhysics && gPhysics->mHoverObject == object)
+        gPhysics->ForgetHoverObject();
+}
+
+// The tile bodies go with the factory's tiles.
+void ClearTileBodies()
+{
+    if (gSpatialGrid)
+        gSpatialGrid->Clear();
+}
 } // namespace
 
 Physics::Physics()
@@ -88,6 +101,8 @@ Physics::Physics()
     gSpatialGrid = mGrid;
     gPhysics = this;
     Transform::sBodyShapeTest = BodyShapeHitTest;
+    GameObjectFactory::sDeletingObject = ForgetIfPicked;
+    GameObjectFactory::sTilesDeleted = ClearTileBodies;
 }
 
 Physics::~Physics()

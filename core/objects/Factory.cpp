@@ -1,12 +1,12 @@
 #include "core/objects/Factory.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
-#include "physics/Physics.h"
-#include "physics/SpatialGrid.h"
 
 namespace Framework
 {
 GameObjectFactory* gFactory = nullptr;
+GameObjectFactory::DeletingObject GameObjectFactory::sDeletingObject = nullptr;
+GameObjectFactory::TilesDeleted GameObjectFactory::sTilesDeleted = nullptr;
 
 GameObjectFactory::GameObjectFactory()
 {
@@ -38,9 +38,8 @@ void GameObjectFactory::Update(float)
     // one's id (an archetype) or cell (a second tile).
     for (Composition* queued : mDestroySet)
     {
-        // Picking and dragging must not keep the object past its deletion.
-        if (gPhysics && gPhysics->mHoverObject == queued)
-            gPhysics->ForgetHoverObject();
+        if (sDeletingObject)
+            sDeletingObject(queued);
         bool deleted = false;
         for (auto it = mObjects.begin(); it != mObjects.end(); ++it)
             if (it->second == queued)
@@ -183,7 +182,7 @@ void GameObjectFactory::DestroyAllTiles()
         delete tile.second;
     }
     mTiles.clear();
-    if (gSpatialGrid)
-        gSpatialGrid->Clear();
+    if (sTilesDeleted)
+        sTilesDeleted();
 }
 } // namespace Framework

@@ -23,6 +23,13 @@ class GameObjectFactory : public System
 public:
     static constexpr uint32_t FirstArchetypeId = 100;
 
+    // Set by physics, which sits above the factory: told before a queued object
+    // is deleted (the pick must not outlive it) and after every tile is.
+    using DeletingObject = void (*)(Composition* object);
+    using TilesDeleted = void (*)();
+    static DeletingObject sDeletingObject;
+    static TilesDeleted sTilesDeleted;
+
     GameObjectFactory();
     ~GameObjectFactory() override;
     // Deletes the objects of the destroy set.
