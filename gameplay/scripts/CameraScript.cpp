@@ -1,11 +1,11 @@
 #include "gameplay/scripts/CameraScript.h"
 #include <cmath>
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/HumanWin.h"

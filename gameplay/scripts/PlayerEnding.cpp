@@ -5,10 +5,10 @@
 // to 8 of its animation), "TopWorm2" and "TopAppleFront" (frames 0 and 1);
 // any of them missing skips the steps that need it.
 #include <algorithm>
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/Player.h"
 #include "graphics/Animator.h"
 #include "graphics/Camera.h"

@@ -1,7 +1,7 @@
 // The level camera: key movement ramp, wheel bounds, the right-button drag, the
 // clamp, the win and respawn glides, and the Level10 scroll.
 #include <gtest/gtest.h>
-#include "core/InputSys.h"
+#include "core/window/InputSys.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/CameraScript.h"
 #include "gameplay/scripts/HumanWin.h"
