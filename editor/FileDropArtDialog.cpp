@@ -11,7 +11,7 @@
 // and a failed copy.
 #include <imgui.h>
 #include <algorithm>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ImportedFiles.h"

@@ -7,7 +7,7 @@
 // nothing); an AudioComponent for the music "MenuBG" and the wall sound
 // "Button_Sound" (without one it is silent).
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
