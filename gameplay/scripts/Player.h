@@ -25,6 +25,7 @@ namespace Framework
 {
 class Animator;
 class Body;
+class Camera;
 class Composition;
 class Renderer;
 
@@ -120,6 +121,8 @@ private:
     void PlaySound(const std::string& key) const;
     // The Level11 ending (PlayerEnding.cpp).
     void UpdateEnding(Body* body, Renderer* renderer, float dt);
+    void PlayHillScene(Body* body, Renderer* renderer, Camera& camera, Renderer* black, float dt);
+    void PlayTopScene(Renderer* black, float dt);
     // The steps of Update, in their order.
     void Launch(Body* body, bool endingLevel);
     // The first grounded, upright frame after the launch stops the apple
