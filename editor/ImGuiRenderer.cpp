@@ -1,5 +1,13 @@
 // The output half of the binding: ImGui's draw lists drawn with our own GL 3.3
 // program, and the GL objects that needs (program, buffers, font texture).
+//
+// Contents:
+//   the program's GL objects and shader sources
+//   shader and link failures in the log
+//   saving and restoring the engine's GL state
+//   the editor's draw state and one draw list
+//   RenderDrawLists
+//   creating the device objects and the font texture, releasing them
 #include <GL/glew.h>
 #include <imgui.h>
 #include <string>

@@ -1,3 +1,11 @@
+// ParticleComponent: its pooled emitter, saved settings and the inspector.
+//
+// Contents:
+//   colour and sheet-name helpers
+//   copy, destruction, the settings, Initialize
+//   XML files
+//   the sheet and frame Texture particles show
+//   the inspector's field groups, DrawInspector
 #include "graphics/ParticleComponent.h"
 #include <algorithm>
 #include <imgui.h>

@@ -1,3 +1,10 @@
+// ParticleEmitter: the update, the particles reserved from the pool, and emission.
+//
+// Contents:
+//   Update
+//   reserving particles from the pool, Clear
+//   setting up an emitted particle, Emit
+//   random positions, scales, directions and start ages
 #include "graphics/ParticleEmitter.h"
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,11 @@
 // Physics: construction, the step, detection passes, correction and contact records.
+//
+// Contents:
+//   prefetching the bodies and contacts the step walks
+//   construction, Init, Update
+//   Step, message-only tests, DetectCollisions, PositionalCorrection
+//   contact records: adding, finding, removing
+//   forgetting bodies (flagged, deleted, hovered)
 #include "physics/Physics.h"
 #include <algorithm>
 #include "core/objects/ComponentCreator.h"

@@ -1,4 +1,11 @@
 // Turns SDL events into Win32-shaped window messages, queued in arrival order.
+//
+// Contents:
+//   the queue, the mouse key flags and dropped files
+//   extended keys, text as WM_CHAR
+//   translating window, key, mouse button, wheel and drop events
+//   Translate: one SDL event to its messages
+//   PeekMessage, PostMessage, PostQuitMessage, DroppedFiles
 #include "platform/Platform.h"
 #include <SDL.h>
 #include <array>

@@ -1,6 +1,17 @@
 // The apple's frame: launch, coming to rest, rolling, keys, air streams,
 // hits and death. The collision reactions are in PlayerCollision.cpp, the
 // Level11 ending in PlayerEnding.cpp.
+//
+// Contents:
+//   animations by health, keys and state queries
+//   Init, PlaySound
+//   Update and its steps: launch, settling, the fade from black, tiles,
+//     deliveries, requests
+//   the air stream
+//   at rest and rolling, cooldowns
+//   hits, the blink and dying
+//   going back, turning, dropping the held body, respawning
+//   the inspector
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/AppleRules.h"
 #include <algorithm>
