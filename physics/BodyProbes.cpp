@@ -67,6 +67,19 @@ uint32_t SlopeBits(uint32_t kind)
         return ProbeBit::FallingSlope;
     return 0;
 }
+
+// The right then the left side tile, rowsBelow rows under the centre height:
+// each side's bit is set when its tile is solid (or, with bitWhenSolid false,
+// when it is not), plus the slope bits of either tile.
+uint32_t SideBits(const ProbeBox& box, int rowsBelow, bool bitWhenSolid)
+{
+    uint32_t bits = 0;
+    uint32_t kind = SideTile(box, true, rowsBelow);
+    bits |= ((kind == 1) == bitWhenSolid ? ProbeBit::Right : 0u) | SlopeBits(kind);
+    kind = SideTile(box, false, rowsBelow);
+    bits |= ((kind == 1) == bitWhenSolid ? ProbeBit::Left : 0u) | SlopeBits(kind);
+    return bits;
+}
 } // namespace
 
 uint32_t Body::ProbeTiles()
@@ -74,17 +87,11 @@ uint32_t Body::ProbeTiles()
     if (!mShape)
         return 0;
     const ProbeBox box = MakeProbeBox(*this);
-    uint32_t bits = 0;
-
-    uint32_t kind = SideTile(box, true, 0);
-    bits |= (kind == 1 ? ProbeBit::Right : 0u) | SlopeBits(kind);
-
-    kind = SideTile(box, false, 0);
-    bits |= (kind == 1 ? ProbeBit::Left : 0u) | SlopeBits(kind);
+    uint32_t bits = SideBits(box, 0, true);
 
     int x = 0, y = 0;
     const bool valid = FloorToInt(box.mX, x) && CeilToInt(box.mY + box.mH / 2.0f, y);
-    kind = Probe(valid, x, y);
+    uint32_t kind = Probe(valid, x, y);
     bits |= kind == 1 ? ProbeBit::Top : 0u;
 
     kind = BottomTile(box);
@@ -106,14 +113,6 @@ uint32_t Body::ProbeGround()
 {
     if (!mShape)
         return 0;
-    const ProbeBox box = MakeProbeBox(*this);
-    uint32_t bits = 0;
-
-    uint32_t kind = SideTile(box, true, 1);
-    bits |= (kind != 1 ? ProbeBit::Right : 0u) | SlopeBits(kind);
-
-    kind = SideTile(box, false, 1);
-    bits |= (kind != 1 ? ProbeBit::Left : 0u) | SlopeBits(kind);
-    return bits;
+    return SideBits(MakeProbeBox(*this), 1, false);
 }
 } // namespace Framework

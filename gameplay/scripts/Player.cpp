@@ -208,14 +208,19 @@ bool Player::SettleAfterLaunch(Body* body, bool grounded, bool endingLevel)
     if (!(mSettling && grounded && !endingLevel && body && body->mOrientation > RestMinOrientation &&
           body->mOrientation < RestMaxOrientation))
         return false;
-    mSettling = false;
-    mPlayerMoving = false;
-    mPlayerRight = true;
-    mHealthShown = false;
-    body->mVelocity = Vec3(0.0f);
-    body->mAngularVelocity = 0.0f;
+    StopRolling(*body, true);
     mRestPosition = body->mPosition;
     return true;
+}
+
+void Player::StopRolling(Body& body, bool faceRight)
+{
+    mSettling = false;
+    mPlayerMoving = false;
+    mPlayerRight = faceRight;
+    mHealthShown = false;
+    body.mVelocity = Vec3(0.0f);
+    body.mAngularVelocity = 0.0f;
 }
 
 void Player::FadeInFromBlack(float dt)

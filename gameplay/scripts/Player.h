@@ -130,6 +130,8 @@ private:
     bool SettleAfterLaunch(Body* body, bool grounded, bool endingLevel);
     // The scrolling and ending levels open from black.
     void FadeInFromBlack(float dt);
+    // Brings the apple to a standstill facing as told, its rest animation due.
+    void StopRolling(Body& body, bool faceRight);
     void FollowTiles(Body* body, uint32_t tiles, float dt);
     void UpdateAirStream(Body* body, float dt);
     // Delivered into the winning crate: the apple stops and vanishes after a moment.

@@ -71,14 +71,7 @@ void Player::UpdateEnding(Body* body, Renderer* renderer, float dt)
 void Player::PlayHillScene(Body* body, Renderer* renderer, Camera& camera, Renderer* black, float dt)
 {
     if (mPlayerMoving)
-    {
-        mSettling = false;
-        mPlayerMoving = false;
-        mPlayerRight = false;
-        mHealthShown = false;
-        body->mVelocity = Vec3(0.0f);
-        body->mAngularVelocity = 0.0f;
-    }
+        StopRolling(*body, false);
     mEndingStarted = true;
     if (renderer)
         renderer->mAlpha = std::max(0.0f, renderer->mAlpha - FadeRate * dt);
