@@ -1,6 +1,7 @@
 // BasicShape: the link between a shape and its body, and the pick segment.
 #include "physics/BasicShape.h"
 #include <algorithm>
+#include "core/DebugSystem.h"
 #include "core/Transform.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
@@ -23,6 +24,14 @@ void BasicShape::Initialize()
 {
     Composition* owner = OwnerOf(this);
     mBody = owner ? owner->GetComponent<Body>() : nullptr;
+    // A body collides through one shape and unlinks only that one when it
+    // goes: a second shape would keep the freed body's address. It stays on
+    // the object (so a saved level keeps it) without taking part.
+    if (mBody && mBody->mShape && mBody->mShape != this)
+    {
+        Log("Object \"" + owner->mName + "\" has a second collision shape; only its first is used.");
+        mBody = nullptr;
+    }
     if (mBody)
         mBody->mShape = this;
     UpdateWorldSize();

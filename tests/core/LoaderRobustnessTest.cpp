@@ -17,6 +17,7 @@
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
 #include "support/ObjectTestSupport.h"
+#include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;
@@ -301,4 +302,31 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             EXPECT_GE(count(now), count(old)) << list << " lost records:\n" << now;
         }
     }
+}
+
+TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)
+{
+    TempFolder folder;
+    TestSupport::WorkingDirectory cwd{folder.Path()};
+    TestSupport::LogCapture log;
+    TestSupport::PhysicsScope physics;
+    WriteFile(folder.File("Resources/LevelData/Both.dat"), "");
+    WriteFile(folder.File("Resources/LevelData/Both.xml"),
+              "<Both><GameObjects GameObjectCount=\"1\"><Ball GameObjectName=\"Ball\" ComponentCount=\"4\">"
+              "<ObjectTag Value=\"0\"/><Transform><Position X=\"2\" Y=\"3\" Z=\"0\"/><Scale X=\"1\" Y=\"1\" Z=\"1\"/>"
+              "<Rotation Value=\"0\"/></Transform><Body><Mass Value=\"1\"/></Body>"
+              "<Circle><Radius Value=\"1\"/></Circle><OBB><HalfLength X=\"1\" Y=\"1\" Z=\"0\"/></OBB>"
+              "</Ball></GameObjects></Both>");
+    GameLogic::LoadLevel("Resources\\LevelData\\Both");
+    Composition* ball = physics.mFactory->FindObject("Ball");
+    ASSERT_NE(ball, nullptr);
+    auto* body = ball->GetComponent<Body>();
+    auto* circle = static_cast<BasicShape*>(ball->GetComponent(ComponentType::Circle));
+    auto* box = static_cast<BasicShape*>(ball->GetComponent(ComponentType::OBB));
+    ASSERT_TRUE(body && circle && box);
+    EXPECT_EQ(body->mShape, circle);
+    EXPECT_EQ(box->mBody, nullptr) << "the second shape kept the body's address";
+    EXPECT_NE(log.Text().find("Object \"Ball\" has a second collision shape"), std::string::npos);
+    physics.mFactory->DestroyAllObjects(); // the body used to be read after it was freed
+    EXPECT_EQ(physics.mFactory->FindObject("Ball"), nullptr);
 }
