@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <sstream>
 #include <map>
 #include <random>
 #include <regex>
@@ -83,6 +86,12 @@ std::vector<BadInput> Corpus()
              Write(p, text);
          }},
         {"duplicates", [](const std::string& p, const std::string& g) { Write(p, g + g + g); }},
+        {"repeated", [](const std::string& p, const std::string& g) {
+             std::string text;
+             for (int i = 0; i < 5000; ++i)
+                 text += g;
+             Write(p, text);
+         }},
         {"CRLF", [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
     };
 }
@@ -244,6 +253,11 @@ TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
                 ASSERT_TRUE(after.count(path)) << path << " is gone";
                 EXPECT_TRUE(after.at(path) == text) << path << " was changed";
             }
+            if (input.mName == "repeated" && (reader.mName == "art list" || reader.mName == "archetype list"))
+            {
+                EXPECT_NE(world.log.Text().find("entries; the rest is not read"), std::string::npos)
+                    << "a list far longer than any real one is bounded, and said so";
+            }
             if (input.mName == "directory" && reader.mName != "level objects" && reader.mName != "game settings" &&
                 reader.mName != "engine configuration")
             {
@@ -278,7 +292,22 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         SoundEntries sounds;
         if (ReadSoundList("Resources/Audio/Audio.dat", sounds))
             WriteSoundList("Resources/Audio/Audio.dat", sounds);
+        SpriteSheetTable sheets;
+        if (ReadArtList("Resources/Art/Art.dat", sheets))
+            WriteArtList("Resources/Art/Art.dat", sheets);
         const auto after = Snapshot(world.folder.Path());
+        // The art list keeps every entry it had, repeats and all.
+        const std::string art = world.folder.File("Resources/Art/Art.dat");
+        if (before.count(art) && after.count(art) && before.at(art) != after.at(art))
+        {
+            auto words = [](const std::string& text) {
+                std::istringstream in(text);
+                std::vector<std::string> all{std::istream_iterator<std::string>(in), {}};
+                std::sort(all.begin(), all.end());
+                return all;
+            };
+            EXPECT_EQ(words(after.at(art)), words(before.at(art))) << "Art.dat:\n" << after.at(art).substr(0, 400);
+        }
         for (const auto& [path, text] : before)
             if (!after.count(path))
                 ADD_FAILURE() << path << " is gone";
@@ -287,7 +316,7 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat"})
         {
             const std::string path = world.folder.File(list);
-            if (input.mName == "duplicates" || !before.count(path) || !after.count(path) ||
+            if (input.mName == "duplicates" || input.mName == "repeated" || !before.count(path) || !after.count(path) ||
                 before.at(path) == after.at(path))
                 continue;
             const std::string& old = before.at(path);
