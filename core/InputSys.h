@@ -15,10 +15,16 @@ struct InputState
     bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
     // Down now and in the previous frame.
     bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
-    // The world point drawn under the cursor (client-area pixels, windowed or fullscreen).
+    // The world point drawn under the cursor (client-area pixels, windowed or
+    // fullscreen), through the view captured as the frame began.
     float GetMouseWorldX() const;
     float GetMouseWorldY() const;
     Vec3 CursorInClient() const;
+    // Takes the active camera's position, zoom and orthographic half extents:
+    // the view this frame is drawn with. Scripts may move the camera later in
+    // the frame (after the interface has placed itself against it), so every
+    // conversion of the frame keeps to this one.
+    void CaptureView();
     void Reset();
     void UpdateMouse();
     void UpdateKeys();
@@ -38,6 +44,18 @@ struct InputState
     Vec3 mLeftClickWorld{0.0f};
     Vec3 mRightClickScreen{0.0f};
     Vec3 mLeftClickScreen{0.0f};
+
+    // World half-width and half-height visible at zoom 1 for a camera without
+    // an orthographic volume.
+    static constexpr float DefaultHalfWidth = 675.0f;
+    static constexpr float DefaultHalfHeight = 365.0f;
+    struct View
+    {
+        Vec3 mPosition{0.0f};
+        Vec2 mZoom{1.0f, 1.0f};
+        Vec2 mHalfExtent{DefaultHalfWidth, DefaultHalfHeight}; // of the projection, at zoom 1
+    };
+    View mView; // set by CaptureView
 };
 
 class InputSys : public System
