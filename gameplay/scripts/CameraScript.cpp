@@ -106,14 +106,11 @@ void CameraScript::Update(Behaviour* owner, float dt)
             const float hx = camera->VisibleHalfWidth();
             const float hy = camera->VisibleHalfHeight();
             Vec3& p = camera->Position;
-            if (p.x < camera->MinClamp.x + hx)
-                p.x = camera->MinClamp.x + hx;
-            else if (p.x > camera->MaxClamp.x - hx)
-                p.x = camera->MaxClamp.x - hx;
-            if (p.y < camera->MinClamp.y + hy)
-                p.y = camera->MinClamp.y + hy;
-            else if (p.y > camera->MaxClamp.y - hy)
-                p.y = camera->MaxClamp.y - hy;
+            // The lower bound last, so it wins when the rectangle is narrower
+            // than the view: tested the other way round, such a camera would
+            // jump between the two bounds every frame.
+            p.x = std::fmax(std::fmin(p.x, camera->MaxClamp.x - hx), camera->MinClamp.x + hx);
+            p.y = std::fmax(std::fmin(p.y, camera->MaxClamp.y - hy), camera->MinClamp.y + hy);
         }
     }
 

@@ -80,6 +80,9 @@ TEST_F(CameraScripts, WheelZoomStaysWithinItsBoundsAndClampPinsANarrowRectangle)
     Step(2);
     EXPECT_FLOAT_EQ(mCamera->Position.x, 10.0f);
     EXPECT_FLOAT_EQ(mCamera->Position.y, 5.0f);
+    Step(); // and stays there, frame after frame
+    EXPECT_FLOAT_EQ(mCamera->Position.x, 10.0f);
+    EXPECT_FLOAT_EQ(mCamera->Position.y, 5.0f);
 }
 
 TEST_F(CameraScripts, RespawnGlideStopsAtTheAppleOrAfterThreeSeconds)
