@@ -102,15 +102,22 @@ void CameraScript::Update(Behaviour* owner, float dt)
                 MoveWithKeys(*camera, dt);
             else
                 Zoom(*camera, dt);
-            // The lower bound is tested first, so it wins when the rectangle is narrower than the view.
-            const float hx = camera->VisibleHalfWidth();
-            const float hy = camera->VisibleHalfHeight();
+            // A zoom of 0 (an edited camera) has no visible size: that axis is left unclamped, as
+            // the drag leaves it, rather than sent to infinity.
             Vec3& p = camera->Position;
             // The lower bound last, so it wins when the rectangle is narrower
-            // than the view: tested the other way round, such a camera would
-            // jump between the two bounds every frame.
-            p.x = std::fmax(std::fmin(p.x, camera->MaxClamp.x - hx), camera->MinClamp.x + hx);
-            p.y = std::fmax(std::fmin(p.y, camera->MaxClamp.y - hy), camera->MinClamp.y + hy);
+            // than the view: tested as two exclusive cases, such a camera
+            // would jump between the two bounds every frame.
+            if (camera->CamSize.x != 0.0f)
+            {
+                const float hx = camera->VisibleHalfWidth();
+                p.x = std::fmax(std::fmin(p.x, camera->MaxClamp.x - hx), camera->MinClamp.x + hx);
+            }
+            if (camera->CamSize.y != 0.0f)
+            {
+                const float hy = camera->VisibleHalfHeight();
+                p.y = std::fmax(std::fmin(p.y, camera->MaxClamp.y - hy), camera->MinClamp.y + hy);
+            }
         }
     }
 

@@ -43,12 +43,8 @@ protected:
 
 TEST_F(LevelDialogs, TheWalkerWaitsTakesTheBasketAndFinishesPastTheGoal)
 {
-    Composition* basket = Make("END", Vec3(10.0f, 2.0f, 0.0f));
-    Add<Renderer>(basket, "Renderer");
-    Start(basket);
-    Composition* person = Make("HumanWin", Vec3(5.0f, 2.0f, 0.0f));
-    Add<Renderer>(person, "Renderer");
-    Start(person, ScriptId::HumanWin);
+    Composition* basket = Boxed("END", Vec3(10.0f, 2.0f, 0.0f), ObjectTag::None, 0);
+    Composition* person = Boxed("HumanWin", Vec3(5.0f, 2.0f, 0.0f), ObjectTag::None, ScriptId::HumanWin);
     auto* walker = ScriptOn<HumanWin>(person);
 
     Step(10);
@@ -76,14 +72,13 @@ TEST_F(LevelDialogs, TheWalkerWaitsTakesTheBasketAndFinishesPastTheGoal)
     EXPECT_TRUE(walker->mFinished);
 }
 
-TEST_F(LevelDialogs, TheMenuPanelOpensFromItsButtonAndTheNextClickHidesIt)
+TEST_F(LevelDialogs, ThePanelOpensFromItsButtonOrWhilePausedFromItsBoxAndTheNextClickHidesIt)
 {
     mWorld.SetState(GameState::MAIN_MENU);
-    Composition* panel = Make("Instructions", Vec3(31.0f, 25.0f, 0.0f), ObjectTag::HowToPlayInstruction);
-    Add<Renderer>(panel, "Renderer");
-    Start(panel);
+    Composition* panel = Boxed("Instructions", Vec3(31.0f, 25.0f, 0.0f), ObjectTag::HowToPlayInstruction, 0);
     Composition* opener = Make("HTP");
     Add<Button>(opener, "Button");
+    Add<ShapeOBB>(opener, "OBB");
     Start(opener, ScriptId::HowToPlay);
     Step();
     EXPECT_EQ(Where(panel), Vec3(100.0f, 100.0f, 0.0f));
@@ -99,6 +94,11 @@ TEST_F(LevelDialogs, TheMenuPanelOpensFromItsButtonAndTheNextClickHidesIt)
     EXPECT_FLOAT_EQ(Alpha(panel), 1.0f);
     ClickAt(Vec3(-3.0f, 0.0f, 0.0f));
     EXPECT_FLOAT_EQ(Alpha(panel), 0.0f);
+    mWorld.SetState(GameState::LEVEL); // in a paused level a click on the opener's box opens it
+    mCore.SetPause(true);
+    ClickAt(Where(opener));
+    EXPECT_FLOAT_EQ(Alpha(panel), 1.0f);
+    EXPECT_EQ(Where(panel), Vec3(0.0f));
 }
 
 TEST_F(LevelDialogs, QuitDialogOpensFromItsButtonAndNoClosesItOnBothAnswers)
