@@ -35,6 +35,9 @@ TEST(Program, StopsCleanlyOnSigtermAndLeavesTheContentUntouched)
     EXPECT_EQ(TreeDamage(homeBefore, TreeFiles(run.Home().Path()), FilesTheProgramWrites()), "");
 }
 
+const char* const kPipes[] = {"imgui.ini", "Resources/Art/Apple.png", "Resources/LevelData/SplashScreen.xml",
+                              "Resources/Shaders/solid.frag", "Resources/fonts/MAIAN.TTF"};
+
 // Special files, links and read-only lists in one run: the start must not
 // block, and the exit must write through the link and leave the rest alone.
 TEST(Program, SpecialFilesLinksAndReadOnlyListsSurviveARun)
@@ -47,7 +50,7 @@ TEST(Program, SpecialFilesLinksAndReadOnlyListsSurviveARun)
     TestSupport::WriteFile(home(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"Docs\"\n");
     fs::create_directories(home("Documents/Kestrome"));
     fs::create_symlink("/dev/zero", home("Documents/Kestrome/EngineCfg.ini"));
-    for (const char* pipe : {"imgui.ini", "Resources/Art/Apple.png", "Resources/LevelData/SplashScreen.xml"})
+    for (const char* pipe : kPipes)
     {
         fs::remove(work(pipe));
         ASSERT_EQ(mkfifo(work(pipe).c_str(), 0644), 0) << pipe;
@@ -78,7 +81,7 @@ TEST(Program, SpecialFilesLinksAndReadOnlyListsSurviveARun)
     EXPECT_EQ(TreeDamage(homeBefore, TreeFiles(run.Home().Path()), FilesTheProgramWrites()), "");
     EXPECT_FALSE(fs::exists(work("Docs"))) << "a relative documents folder counts as unset";
     EXPECT_TRUE(fs::is_symlink(home("Documents/Kestrome/EngineCfg.ini")));
-    for (const char* pipe : {"imgui.ini", "Resources/Art/Apple.png", "Resources/LevelData/SplashScreen.xml"})
+    for (const char* pipe : kPipes)
         EXPECT_TRUE(fs::is_fifo(work(pipe))) << pipe;
     EXPECT_TRUE(fs::is_symlink(work("Resources/Art/Art.dat")));
     struct stat written;
