@@ -4,6 +4,8 @@
 // changes nothing). The corpus runs under the sanitizer build as well.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -16,6 +18,7 @@
 #include "core/TextSerializer.h"
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
+#include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -315,4 +318,20 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             EXPECT_GE(count(now), count(old)) << list << " lost records:\n" << now;
         }
     }
+}
+
+// In a child process: SIGTERM's flag is for the whole process.
+TEST(LoaderRobustness, ASigtermStopsALevelLoadBetweenObjects)
+{
+    EXPECT_EXIT(
+        {
+            World world;
+            Platform::CatchTerminate();
+            raise(SIGTERM);
+            GameLogic::LoadLevel("Resources\\LevelData\\Level1");
+            const bool stopped = world.factory->mObjects.empty() &&
+                                 world.log.Text().find("stopped: the program is ending") != std::string::npos;
+            std::_Exit(stopped ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
