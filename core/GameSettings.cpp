@@ -96,13 +96,11 @@ bool WriteGameSettings(const std::string& path, uint32_t count, std::map<std::st
     std::string refusal;
     if (!Platform::WriteFileAtomically(Platform::NativePath(path), printer.CStr(), &refusal))
     {
-        if (!refusal.empty())
-        {
-            Log("Game settings file " + path + " is left as it is: " + refusal + ".");
-            return false;
-        }
         ReportError(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED);
-        Log("Game settings could not be written to " + path + "; the old file is kept.");
+        if (!refusal.empty())
+            Log("Game settings file " + path + " is left as it is: " + refusal + ".");
+        else
+            Log("Game settings could not be written to " + path + "; the old file is kept.");
         return false;
     }
     return true;
