@@ -33,6 +33,8 @@ TEST(Program, StopsCleanlyOnSigtermAndLeavesTheContentUntouched)
     EXPECT_LT(text.find("Input System will now be terminated."), text.find("OurImGui will now be terminated."));
     EXPECT_EQ(TestSupport::ListTree(run.Work().File("Resources")), before);
     EXPECT_EQ(TreeDamage(homeBefore, TreeFiles(run.Home().Path()), FilesTheProgramWrites()), "");
+    EXPECT_NE(TestSupport::ReadFile(run.Work().File("imgui.ini")).find("[Window]"), std::string::npos)
+        << "the editor's windows are kept where they were";
 }
 
 const char* const kPipes[] = {"imgui.ini", "Resources/Art/Apple.png", "Resources/LevelData/SplashScreen.xml",
