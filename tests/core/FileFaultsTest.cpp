@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <filesystem>
-#include "core/EngineConfig.h"
-#include "core/GameSettings.h"
-#include "core/ObjectTag.h"
-#include "core/XmlSerializer.h"
+#include "core/engine/EngineConfig.h"
+#include "core/game/GameSettings.h"
+#include "core/objects/ObjectTag.h"
+#include "core/serializers/XmlSerializer.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 
