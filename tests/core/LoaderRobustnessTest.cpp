@@ -236,7 +236,9 @@ TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
 
             const auto after = Snapshot(world.folder.Path());
             if (kind != fs::file_type::regular && kind != fs::file_type::directory)
+            {
                 EXPECT_EQ(fs::symlink_status(target).type(), kind) << "the file itself was replaced or moved";
+            }
             // Moving an unparsable settings file aside is the one change allowed.
             auto expected = before;
             if (reader.mName == "game settings" && before.count(target) && !after.count(target))

@@ -112,7 +112,9 @@ TEST(Program, SigtermDuringTheStartEndsItCleanly)
         fs::create_directories(run.Home().File("Documents/Kestrome"));
         ASSERT_EQ(mkfifo(run.Home().File("Documents/Kestrome/EngineCfg.ini").c_str(), 0644), 0);
         if (logIsPipe)
+        {
             ASSERT_EQ(mkfifo(run.LogPath().c_str(), 0644), 0);
+        }
         const auto workBefore = TreeFiles(run.Work().Path());
         ASSERT_TRUE(run.Start());
         ASSERT_TRUE(run.WaitForTerminateHandler());
