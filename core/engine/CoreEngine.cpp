@@ -1,5 +1,4 @@
 #include "core/engine/CoreEngine.h"
-#include "audio/AudioManager.h"
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
@@ -15,6 +14,7 @@
 namespace Framework
 {
 CoreEngine* gCore = nullptr;
+CoreEngine::PauseHook CoreEngine::sPauseSystems = nullptr;
 
 namespace
 {
@@ -66,10 +66,8 @@ void CoreEngine::BroadcastMessage(Message* message)
 void CoreEngine::SetPause(bool paused)
 {
     mPaused = paused;
-    if (gPhysics)
-        gPhysics->mRunning = !paused;
-    if (gAudio)
-        gAudio->mPaused = paused;
+    if (sPauseSystems)
+        sPauseSystems(paused);
 }
 
 void CoreEngine::DestroySystems()
@@ -89,14 +87,7 @@ void CoreEngine::RunFrame()
     {
         const InputState& input = gInput->mState;
         if (input.IsTriggered(VK_ESCAPE) && state.mCurrent == GameState::LEVEL)
-        {
-            const bool wasPaused = mPaused;
-            mPaused = !mPaused;
-            if (gPhysics)
-                gPhysics->mRunning = wasPaused;
-            if (gAudio)
-                gAudio->mPaused = mPaused;
-        }
+            SetPause(!mPaused);
         if (input.IsHeld(VK_CONTROL) && input.IsTriggered('F') && gDebug)
             gDebug->mProfilerShown = !gDebug->mProfilerShown;
     }

@@ -12,6 +12,11 @@ class Message;
 class CoreEngine
 {
 public:
+    // What a pause does to the systems above the engine, set by the game logic
+    // as it is made, so that the loop reaches them without including them.
+    using PauseHook = void (*)(bool paused);
+    static PauseHook sPauseSystems;
+
     explicit CoreEngine(FrameRateController::Clock clock = nullptr);
     ~CoreEngine();
 
@@ -19,6 +24,7 @@ public:
     void Initialize();
     void GameLoop();
     void BroadcastMessage(Message* message);
+    // The one way to pause or resume: the flag, physics and sound together.
     void SetPause(bool paused);
     void DestroySystems();
 

@@ -77,6 +77,8 @@ public:
     static void LoadLevel(const std::string& path);
     // The loader thread's body: LoadLevel, the progress lines, then the done flag.
     static void LoadLevelThread(std::string path, std::atomic<bool>* done);
+    // Pausing stops physics and pauses the sound; the engine's SetPause calls it.
+    static void PauseSystems(bool paused);
 
     // The game settings file: read by the constructor, written by the destructor.
     void LoadSettings();
