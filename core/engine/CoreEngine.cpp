@@ -1,20 +1,16 @@
 #include "core/engine/CoreEngine.h"
 #include "core/engine/DebugSystem.h"
-#include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/engine/Message.h"
-#include "gameplay/ResourceManager.h"
-#include "graphics/GraphicsSystem.h"
-#include "graphics/RenderingManager.h"
-#include "physics/Physics.h"
-#include "physics/SpatialGrid.h"
 #include "platform/Platform.h"
 
 namespace Framework
 {
 CoreEngine* gCore = nullptr;
 CoreEngine::PauseHook CoreEngine::sPauseSystems = nullptr;
+CoreEngine::Hook CoreEngine::sFlushLevel = nullptr;
+CoreEngine::Hook CoreEngine::sSwapBuffers = nullptr;
 
 namespace
 {
@@ -106,8 +102,8 @@ void CoreEngine::RunFrame()
         if (debug && i + 1 < debug->mRecords.size())
             debug->mRecords[i + 1].mSamples[slot] = Milliseconds(start, end);
     }
-    if (gGraphicsSystem)
-        gGraphicsSystem->SwapBuffers();
+    if (sSwapBuffers)
+        sSwapBuffers();
     mFrameRateController.EndFrame();
     const uint64_t frameEnd = mFrameRateController.Now();
     if (debug && debug->mRecords.size() >= 2)
@@ -122,24 +118,8 @@ void CoreEngine::RunFrame()
 
 void CoreEngine::FlushLevel()
 {
-    if (gPhysics)
-    {
-        gPhysics->mHoverObject = nullptr;
-        gPhysics->mPlayerBody = nullptr;
-    }
-    if (gFactory)
-        gFactory->DestroyAllObjects();
-    if (gRenderingManager)
-        gRenderingManager->Clear();
-    if (gFactory)
-        gFactory->DestroyAllTiles();
-    if (gSpatialGrid)
-    {
-        gSpatialGrid->Clear();
-        gSpatialGrid->Clear();
-    }
-    if (gResourceManager)
-        gResourceManager->ResetScripts();
+    if (sFlushLevel)
+        sFlushLevel();
     Log("All game objected flushed.");
 }
 

@@ -12,10 +12,15 @@ class Message;
 class CoreEngine
 {
 public:
-    // What a pause does to the systems above the engine, set by the game logic
-    // as it is made, so that the loop reaches them without including them.
+    // Set by the pieces above the engine as they are made, so that the loop
+    // reaches the systems without including them: the game logic sets what a
+    // pause does to the systems and the level flush, the graphics system the
+    // buffer swap that ends a frame.
     using PauseHook = void (*)(bool paused);
+    using Hook = void (*)();
     static PauseHook sPauseSystems;
+    static Hook sFlushLevel;
+    static Hook sSwapBuffers;
 
     explicit CoreEngine(FrameRateController::Clock clock = nullptr);
     ~CoreEngine();
@@ -30,7 +35,7 @@ public:
 
     // One pass of the inner loop: keys, every system's Update, swap, timing.
     void RunFrame();
-    // Empties the level: objects, render lists, tiles, grid, scripts.
+    // Empties the level (the game logic's flush) and logs it; between states.
     void FlushLevel();
 
     bool mPaused = false;

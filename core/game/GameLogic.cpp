@@ -18,8 +18,9 @@ GameLogic::GameLogic()
 {
     if (!gLogic)
         gLogic = this;
-    // The engine sits below the systems this reaches.
+    // The engine sits below the systems these reach.
     CoreEngine::sPauseSystems = PauseSystems;
+    CoreEngine::sFlushLevel = FlushLevel;
     LoadSettings();
 }
 
