@@ -1,6 +1,8 @@
 #include "core/Factory.h"
 #include "core/ComponentCreator.h"
 #include "core/DebugSystem.h"
+#include "core/ObjectTag.h"
+#include "physics/Body.h"
 #include "physics/Physics.h"
 #include "physics/SpatialGrid.h"
 
@@ -10,6 +12,10 @@ GameObjectFactory* gFactory = nullptr;
 
 GameObjectFactory::GameObjectFactory()
 {
+    mNamedMemo.resize(NamedMemoCount);
+    for (NamedMemo& memo : mNamedMemo)
+        memo.mFound.reserve(8); // content names a handful of objects alike
+    mTaggedMemo.resize(ObjectTag::Count);
     Log("Game Object Factory Constructed.");
     gFactory = this;
 }
@@ -47,6 +53,7 @@ void GameObjectFactory::Update(float)
             {
                 delete queued;
                 mObjects.erase(it);
+                ObjectsChanged();
                 deleted = true;
                 break;
             }
@@ -101,6 +108,7 @@ void GameObjectFactory::AddLiveObject(Composition* object)
     object->mId = mNextObjectId++;
     object->mKind = ObjectKind::GameObject;
     mObjects[object->mId] = object;
+    ObjectsChanged();
 }
 
 void GameObjectFactory::AddArchetypeObject(Composition* object)
@@ -146,31 +154,32 @@ bool GameObjectFactory::AddArchetype(const Composition& object)
     return true;
 }
 
-Composition* GameObjectFactory::FindObject(const std::string& name) const
-{
-    for (const auto& entry : mObjects)
-        if (entry.second->mName == name)
-            return entry.second;
-    return nullptr;
-}
-
-std::vector<Composition*> GameObjectFactory::FindObjects(const std::string& name) const
-{
-    std::vector<Composition*> found;
-    for (const auto& entry : mObjects)
-        if (entry.second->mName == name)
-            found.push_back(entry.second);
-    return found;
-}
-
 void GameObjectFactory::DestroyAllObjects()
 {
+    // The bodies leave the physics lists in one pass per list first: taken out
+    // one by one, by their destructors, they would cost objects x bodies.
+    if (gPhysics)
+    {
+        bool flagged = false;
+        for (auto& entry : mObjects)
+            if (Body* body = entry.second ? entry.second->GetComponent<Body>() : nullptr)
+                flagged = body->mForgotten = true;
+        if (Composition* hovered = gPhysics->mHoverObject)
+        {
+            auto live = mObjects.find(hovered->mId);
+            if (live != mObjects.end() && live->second == hovered)
+                gPhysics->ForgetHoverObject();
+        }
+        if (flagged)
+            gPhysics->ForgetFlaggedBodies();
+    }
     for (auto& entry : mObjects)
     {
         mDestroySet.erase(entry.second);
         delete entry.second;
     }
     mObjects.clear();
+    ObjectsChanged();
 }
 
 void GameObjectFactory::DestroyAllTiles()
