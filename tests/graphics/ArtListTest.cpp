@@ -1,10 +1,12 @@
 // The art list and the sheet text files: slicing, reading, writing back, and
 // what a damaged list must never do to the files.
+#include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 #include <filesystem>
 #include <vector>
 #include "GraphicsTestSupport.h"
 #include "graphics/ArtList.h"
+#include "graphics/ImagePrefetch.h"
 
 using namespace Framework;
 using TestSupport::ReadFile;
@@ -21,10 +23,13 @@ void WritePng(const std::string& path, int width, int height)
 class ArtListTest : public GraphicsTest::ResourceFolderTest
 {
 protected:
+    // As start-up reads it: the images decoded ahead on worker threads.
     SpriteSheetTable Read()
     {
+        PrefetchImages(ArtListImages("Resources/Art/Art.dat"));
         SpriteSheetTable table;
         ReadArtList("Resources/Art/Art.dat", table);
+        EndImagePrefetch();
         return table;
     }
 };
@@ -59,6 +64,14 @@ TEST_F(ArtListTest, ShippedSheetsAllLoadWithTheirFrames)
         EXPECT_FALSE(table.at(name).mFrames.empty()) << name;
     }
     EXPECT_GE(table.at("MouseCursor").mFrames.size(), 6u);
+    // Each sheet holds its own image, whichever worker decoded it.
+    for (const auto& [name, sheet] : table)
+    {
+        int width = 0, height = 0, channels = 0;
+        ASSERT_TRUE(stbi_info(sheet.GetPath().c_str(), &width, &height, &channels)) << name;
+        EXPECT_EQ(sheet.mWidth, width) << name;
+        EXPECT_EQ(sheet.mHeight, height) << name;
+    }
 }
 
 TEST_F(ArtListTest, WritingBackReproducesTheShippedFilesByteForByte)
@@ -96,11 +109,14 @@ TEST_F(ArtListTest, TwoEntriesNamingTheSameSheetLeaveTheLastRead)
 TEST_F(ArtListTest, SheetWhoseImageFailedKeepsItsEntryAndItsTextFile)
 {
     std::remove(ArtFile("Cloud.png").c_str());
+    WriteFile(ArtFile("PlaceHolder1.png"), "not a picture");
     const std::string cloudText = ReadFile(ArtFile("Cloud.txt"));
     const std::string before = ReadFile(ArtFile("Art.dat"));
     SpriteSheetTable table = Read();
     ASSERT_EQ(table.at("Cloud").GetPath(), "NO PATH");
     EXPECT_TRUE(table.at("Cloud").mFrames.empty());
+    EXPECT_EQ(table.at("PlaceHolder1").GetPath(), "NO PATH") << "an image that cannot be decoded is skipped";
+    EXPECT_TRUE(table.at("PlaceHolder1").mFrames.empty());
     WriteArtList("Resources/Art/Art.dat", table);
     EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before) << "no \"NO PATH\" entry, nothing shifted";
     EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloudText) << "the frame names are kept";
