@@ -1,5 +1,4 @@
 #include "graphics/GraphicsSystem.h"
-#include "graphics/ImagePrefetch.h"
 #include <GL/glew.h>
 #include "core/ComponentCreator.h"
 #include "core/Composition.h"
@@ -65,17 +64,10 @@ bool LoadGLEntryPoints()
 }
 } // namespace
 
-GraphicsSystem::GraphicsSystem()
-{
-    gGraphicsSystem = this;
-    // The sheets' images decode on worker threads while the other systems are
-    // built and the GL context is made; the art list takes them in Init.
-    PrefetchImages(ArtListImages(ArtListPath));
-}
+GraphicsSystem::GraphicsSystem() { gGraphicsSystem = this; }
 
 GraphicsSystem::~GraphicsSystem()
 {
-    EndImagePrefetch();
     CleanRenderingEnvironment();
     if (gGraphicsSystem == this)
         gGraphicsSystem = nullptr;
@@ -125,7 +117,6 @@ bool GraphicsSystem::InitRenderingEnvironment()
     mEditorCamera.SetUpForEditing(static_cast<float>(width), static_cast<float>(height));
 
     mArtListRead = ReadArtList(ArtListPath, mSpriteSheets);
-    EndImagePrefetch(); // frees what the list did not take
     return true;
 }
 

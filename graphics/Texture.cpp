@@ -1,8 +1,9 @@
 #include "graphics/Texture.h"
 #include <GL/glew.h>
 #include <stb/stb_image.h>
+#include <cstdio>
 #include "core/DebugSystem.h"
-#include "graphics/ImagePrefetch.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -12,12 +13,12 @@ Texture::~Texture() { Log("Destructing Texture"); }
 
 bool Texture::Load(const std::string& path)
 {
-    // Start-up decodes the art list's images ahead, on worker threads.
-    DecodedImage image;
-    if (!TakePrefetchedImage(path, image))
-        image = DecodeImage(path);
-    unsigned char* pixels = image.mPixels;
-    const int width = image.mWidth, height = image.mHeight, channels = image.mChannels;
+    FILE* file = std::fopen(Platform::NativePath(path).c_str(), "rb");
+    int width = 0, height = 0, channels = 0;
+    // Four channels whatever the file holds; v = 0 stays the top row of the image.
+    unsigned char* pixels = file ? stbi_load_from_file(file, &width, &height, &channels, 4) : nullptr;
+    if (file)
+        std::fclose(file);
     if (!pixels)
     {
         Log("Failed to load texture");

@@ -12,7 +12,7 @@ namespace Sound
 {
 namespace
 {
-constexpr size_t MaxWorkers = 8; // the machine's cores
+constexpr size_t MaxWorkers = 4; // each holds a file's samples twice while it decodes: bounds the peak memory
 
 struct Job
 {

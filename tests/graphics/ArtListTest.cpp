@@ -6,7 +6,6 @@
 #include <vector>
 #include "GraphicsTestSupport.h"
 #include "graphics/ArtList.h"
-#include "graphics/ImagePrefetch.h"
 
 using namespace Framework;
 using TestSupport::ReadFile;
@@ -23,13 +22,10 @@ void WritePng(const std::string& path, int width, int height)
 class ArtListTest : public GraphicsTest::ResourceFolderTest
 {
 protected:
-    // As start-up reads it: the images decoded ahead on worker threads.
     SpriteSheetTable Read()
     {
-        PrefetchImages(ArtListImages("Resources/Art/Art.dat"));
         SpriteSheetTable table;
         ReadArtList("Resources/Art/Art.dat", table);
-        EndImagePrefetch();
         return table;
     }
 };
@@ -64,7 +60,7 @@ TEST_F(ArtListTest, ShippedSheetsAllLoadWithTheirFrames)
         EXPECT_FALSE(table.at(name).mFrames.empty()) << name;
     }
     EXPECT_GE(table.at("MouseCursor").mFrames.size(), 6u);
-    // Each sheet holds its own image, whichever worker decoded it.
+    // Each sheet holds its own image.
     for (const auto& [name, sheet] : table)
     {
         int width = 0, height = 0, channels = 0;
