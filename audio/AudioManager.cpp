@@ -5,11 +5,11 @@
 #include "audio/AudioComponent.h"
 #include "audio/sound/DecodePrefetch.h"
 #include "audio/sound/SoundSystem.h"
-#include "core/ComponentCreator.h"
-#include "core/ComponentType.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/ComponentType.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 
 namespace Framework
 {

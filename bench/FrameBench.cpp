@@ -14,9 +14,9 @@
 #include <vector>
 #include "AllocationCounter.h"
 #include "BenchEngine.h"
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/GameLogic.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/game/GameLogic.h"
 
 using namespace Framework;
 

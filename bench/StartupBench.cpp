@@ -16,13 +16,13 @@
 #include <unistd.h>
 #include <utility>
 #include <vector>
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/EngineConfig.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/StartUp.h"
-#include "core/WindowSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/startup/StartUp.h"
+#include "core/window/WindowSystem.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;

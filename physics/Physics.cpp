@@ -1,11 +1,11 @@
 // Physics: construction, the step, detection passes, correction and contact records.
 #include "physics/Physics.h"
 #include <algorithm>
-#include "core/ComponentCreator.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/BodyList.h"
 #include "physics/CollisionDispatch.h"
@@ -77,6 +77,40 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i)
         __builtin_prefetch(contacts[i + PartsAhead].B->mShape);
     }
 }
+// Picking and dragging must not keep an object past its deletion.
+void ForgetIfPicked(Composition* object)
+{
+    if (gPhysics && gPhysics->mHoverObject == object)
+        gPhysics->ForgetHoverObject();
+}
+
+// Every live object is about to be deleted: their bodies leave the lists in
+// one pass per list (one by one, by their destructors, they would cost objects
+// x bodies), and the pick goes with them.
+void ForgetLiveObjects(GameObjectFactory& factory)
+{
+    if (!gPhysics)
+        return;
+    bool flagged = false;
+    for (auto& entry : factory.mObjects)
+        if (Body* body = entry.second ? entry.second->GetComponent<Body>() : nullptr)
+            flagged = body->mForgotten = true;
+    if (Composition* hovered = gPhysics->mHoverObject)
+    {
+        auto live = factory.mObjects.find(hovered->mId);
+        if (live != factory.mObjects.end() && live->second == hovered)
+            gPhysics->ForgetHoverObject();
+    }
+    if (flagged)
+        gPhysics->ForgetFlaggedBodies();
+}
+
+// The tile bodies go with the factory's tiles.
+void ClearTileBodies()
+{
+    if (gSpatialGrid)
+        gSpatialGrid->Clear();
+}
 } // namespace
 
 Physics::Physics()
@@ -88,6 +122,9 @@ Physics::Physics()
     gSpatialGrid = mGrid;
     gPhysics = this;
     Transform::sBodyShapeTest = BodyShapeHitTest;
+    GameObjectFactory::sDeletingObject = ForgetIfPicked;
+    GameObjectFactory::sTilesDeleted = ClearTileBodies;
+    GameObjectFactory::sDeletingAllObjects = ForgetLiveObjects;
 }
 
 Physics::~Physics()
