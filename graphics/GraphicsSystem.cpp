@@ -65,13 +65,15 @@ bool LoadGLEntryPoints()
 }
 
 // The input's view of the active camera, for the cursor's world position.
-bool ActiveCameraView(Vec3& position, Vec3& zoom)
+bool ActiveCameraView(CameraView& view)
 {
     const Camera* camera = gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr;
     if (!camera)
         return false;
-    position = camera->Position;
-    zoom = camera->CamSize;
+    view.mPosition = camera->Position;
+    view.mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
+    if (camera->mHalfWidth > 0.0f && camera->mHalfHeight > 0.0f)
+        view.mHalfExtent = Vec2(camera->mHalfWidth, camera->mHalfHeight);
     return true;
 }
 } // namespace

@@ -191,6 +191,7 @@ void EditorHarness::MoveMouseToWorld(float x, float y)
     // The input state's mapping is linear in the cursor: two probes give it,
     // whatever frame offsets it applies.
     InputState& input = mWorld->mInput->mState;
+    input.CaptureView();
     input.mCursor = Vec3(0.0f);
     const float x0 = input.GetMouseWorldX(), y0 = input.GetMouseWorldY();
     input.mCursor = Vec3(1.0f, 1.0f, 0.0f);
