@@ -12,7 +12,7 @@ namespace Sound
 {
 namespace
 {
-constexpr size_t MaxWorkers = 4; // each holds a file's samples twice while it decodes: bounds the peak memory
+constexpr size_t MaxWorkers = 2; // each holds a file's samples twice while it decodes: bounds the peak memory
 
 struct Job
 {
