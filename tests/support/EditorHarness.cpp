@@ -115,7 +115,7 @@ EditorHarness::EditorHarness(bool withResources)
     mDebug->OpenLog();
     mWorld = std::make_unique<GameplayWorld>(withResources);
     mEditor = new OurImGui();
-    mEditor->mIo->IniFilename = nullptr; // tests leave no "imgui.ini" behind
+    mEditor->mIniPath = nullptr; // tests leave no "imgui.ini" behind
     RecordItemsOf(mEditor->mContext);
     mWorld->mSystems.push_back(mEditor);
     mWorld->Init();
