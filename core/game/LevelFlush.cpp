@@ -16,6 +16,10 @@ void GameLogic::FlushLevel()
         gPhysics->mHoverObject = nullptr;
         gPhysics->mPlayerBody = nullptr;
     }
+    // The render lists are emptied first, so each renderer's destructor finds
+    // nothing to search: taken out one by one they cost objects x renderers.
+    if (gRenderingManager)
+        gRenderingManager->Clear();
     if (gFactory)
         gFactory->DestroyAllObjects();
     if (gRenderingManager)
