@@ -1,5 +1,6 @@
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
+#include "core/engine/CoreEngine.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/Composition.h"
 #include "core/engine/DebugSystem.h"
@@ -76,12 +77,20 @@ bool ActiveCameraView(CameraView& view)
         view.mHalfExtent = Vec2(camera->mHalfWidth, camera->mHalfHeight);
     return true;
 }
+
+// The end of every frame of the engine's loop.
+void SwapFrame()
+{
+    if (gGraphicsSystem)
+        gGraphicsSystem->SwapBuffers();
+}
 } // namespace
 
 GraphicsSystem::GraphicsSystem()
 {
     gGraphicsSystem = this;
     gActiveView = &ActiveCameraView;
+    CoreEngine::sSwapBuffers = SwapFrame;
 }
 
 GraphicsSystem::~GraphicsSystem()

@@ -41,8 +41,8 @@ bool UIscript::sLevelTextsHidden = false;
 namespace
 {
 // ---- 1. Layout tables --------------------------------------------------------
-constexpr int KeyQ = 81;
-constexpr int KeyEscape = 0x1B;
+constexpr int KeyQ = 'Q';                // letters are their own virtual keys
+constexpr int KeyEscape = VK_ESCAPE;
 constexpr float ScreenUnit = 50.0f;      // world units per offset unit at zoom 1
 constexpr float SkipDelay = -1.0f;       // Escape while the walker walks: fade at once
 constexpr float StarBurstStop = 0.2f;    // seconds of sparkle after a star lands

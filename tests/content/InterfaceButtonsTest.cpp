@@ -130,7 +130,9 @@ void ExpectPageWhole(TestSupport::GameplayWorld& world, const Camera& camera, co
             picture->mAlpha <= 0.0f || object->mName.rfind("Transition", 0) == 0)
             continue;
         if (screen.Overlaps(PictureOf(*object)))
+        {
             EXPECT_TRUE(panel.Holds(PictureOf(*object))) << object->mName << " off its panel, " << where;
+        }
     }
     for (const auto& entry : world.mRendering->mTextRenderers)
     {
