@@ -82,6 +82,8 @@ SHEETS = {
     "Checkpoint": (96, 160, 2, 4, frames_of(8, props.checkpoint)),
     "Icicle": (64, 128, 1, 4, frames_of(4, props.icicle)),
     "Hazards": (128, 128, 1, 4, frames_of(4, props.hazard)),
+    "HeatGlow": (128, 64, 1, 1, one(props.heat_glow)),
+    "SignBoard": (1024, 128, 1, 1, one(props.sign_board)),
     "Spring": (128, 64, 1, 2, frames_of(2, props.spring)),
     "Fruits": (128, 128, 1, 4, frames_of(4, props.fruit)),
     "Basket": (128, 128, 1, 1, one(props.basket)),
@@ -111,7 +113,8 @@ SHEETS = {
     "AppleWin": (128, 128, 2, 2, frames_of(4, ui.apple_win)),
     "AppleLose": (128, 128, 2, 2, frames_of(4, ui.apple_lose)),
     "HowToPlay": (1024, 576, 1, 1, one(ui.how_to_play)),
-    "SettingsPanel": (768, 512, 1, 1, one(ui.settings_panel)),
+    "SettingsPanel": (960, 544, 1, 1, one(ui.settings_panel)),
+    "SettingsBar": (384, 96, 1, 4, frames_of(4, ui.settings_bar)),
     # Screens and backgrounds.
     "VelmarLogo": (768, 384, 1, 1, one(scenes.velmar_logo)),
     "TeamLogo": (768, 384, 1, 1, one(scenes.team_logo)),
