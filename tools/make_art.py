@@ -91,6 +91,7 @@ SHEETS = {
     "Smoke": (64, 64, 1, 4, frames_of(4, props.smoke)),
     "Cloud": (64, 64, 1, 1, one(props.cloud)),
     "AirStream": (32, 64, 1, 1, one(props.air_stream)),
+    "AirColumn": (32, 64, 1, 1, one(props.air_column)),
     "TileCollider": (64, 64, 1, 8, frames_of(8, props.collider)),
     "TilePlatform": (64, 64, 8, 8, tiles(props.TILE_SETS["TilePlatform"])),
     "TilePlatform2": (64, 64, 8, 8, tiles(props.TILE_SETS["TilePlatform2"])),

@@ -46,18 +46,17 @@ def switch(i):
         return out
     angle = {0: -35, 1: -35, 2: 35, 5: 0}[i]
     on = i in (0, 1)
+    # A wall box the lever stands in, and a lamp: green one way, red the other.
     light = {0: GREEN_BTN, 1: "#a8ff7a", 2: RED, 5: YELLOW}[i]
     out = ""
     if i == 1:
         out += circle(48, 52, 46, "#a8ff7a", None, opacity=0.35)
-    # A wall box the lever stands in, its lamp and word saying which way it is.
     out += rect(6, 44, 84, 48, YELLOW, OUT, 4, rx=10)
     out += rect(14, 52, 68, 32, GREY_D, OUT, 3, rx=6)
     lever = line(48, 64, 48, 14, OUT, 12) + line(48, 64, 48, 14, GREY_L, 7) + \
         circle(48, 12, 11, GREEN_BTN if on or i == 5 else RED, OUT, 3.5)
     out += group(lever, rot=angle, cx=48, cy=64)
     out += rect(26, 70, 44, 18, light, OUT, 2.5, rx=6)
-    out += text(48, 85, "ON" if on else ("OFF" if i == 2 else ""), 15, WHITE, OUT, 3)
     return out
 
 
@@ -335,6 +334,13 @@ def cloud():
     """64 x 64 soft puff, the default particle."""
     d, g = radial([(0, WHITE, 1), (0.6, WHITE, 0.7), (1, WHITE, 0)])
     return defs(d) + circle(32, 32, 32, g, None)
+
+
+def air_column():
+    """32 x 64: the faint streak drawn over an air conditioner's column,
+    running or not (its particles show when it blows)."""
+    d, g = linear([(0, WHITE, 0), (0.5, "#e6f7ff", 0.9), (1, WHITE, 0)])
+    return defs(d) + rect(10, 2, 12, 60, g, None, rx=6)
 
 
 def air_stream():

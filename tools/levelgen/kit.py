@@ -221,7 +221,7 @@ class Level:
     def aircon(self, name, x, y, height, speed_sheet_frame=0):
         """An air conditioner blowing up over a column of the given height."""
         return self.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (2.0, height, 1), components=[
-            body(), obb((0.5, 0.5)), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
+            body(), obb((0.5, 0.5)), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
             particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-0.8, -height / 2.0, 0),
                       MaxPos=(0.8, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                       MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
@@ -239,7 +239,7 @@ class Level:
     def clickable_switch(self, c, x, y):
         return self.add(GameObject("ClickableSwitch" + c, "ClickableSwitch", (x, y, -6.5), (2.4, 2.4, 1),
                                    components=[body(mass=0.0, collide=False, interactable=True), obb((0.5, 0.5)),
-                                               renderer("Switch", 2), behaviour("SwitchScript"),
+                                               renderer("Switch", 0), behaviour("SwitchScript"),
                                                audio("SwitchPress")]))
 
     def dark_sign(self, x, y, message, size=22, more=()):
@@ -254,7 +254,7 @@ class Level:
         width = max(text_width(line, size) for line in lines)
         top, bottom = y + 0.85 * em, y - 1.2 * (len(lines) - 1) - 0.25 * em
         self.add(GameObject(self.unique("SignBoard"), 0, (x + width / 2.0, (top + bottom) / 2.0, -7.8),
-                            (width + 0.8, top - bottom + 0.5, 1), components=[renderer("SignBoard")]))
+                            (width + 1.2, top - bottom + 0.5, 1), components=[renderer("SignBoard")]))
         first = None
         for k, line in enumerate(lines):
             added = self.add(GameObject(self.unique("Sign"), 0, (x, y - 1.2 * k, -5.5), (1, 1, 1), components=[
@@ -327,7 +327,7 @@ def air_column(level, name, x, y, width, height):
     (the older helper's box is a quarter of its column): from the floor at
     y, width wide, centred on x. Off until a switch runs it."""
     return level.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (width, height, 1), components=[
-        body(), _full_obb(), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
+        body(), _full_obb(), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
         particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-width * 0.4, -height / 2.0, 0),
                   MaxPos=(width * 0.4, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                   MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,

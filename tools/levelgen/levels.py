@@ -277,7 +277,9 @@ def level10():
         audio("AppleLand")]))
     o.append(GameObject("MainCamera", 0, (18, 10, 0), components=[camera(35.0, (0, 0), (60, 20)),
                                                                   behaviour("CameraScript")]))
-    o.append(GameObject("Street", 0, (30, 11, -9), (80, 22, 1), components=[renderer("BG_Market_Far")]))
+    # The street covers every view of the clamp at any zoom, the floor's
+    # underside included (the art keeps its 2:1 shape).
+    o.append(GameObject("Street", 0, (30, 10, -9), (88, 44, 1), components=[renderer("BG_Market_Far")]))
     o.append(GameObject("CrateWin", "Crate", (30, 2.9, -4), (1.8, 1.8, 1), components=[
         body(), obb((0.5, 0.5)), renderer("Crate", 0)]))
     o.append(GameObject("Van", 0, (36, 4.6, -4.5), (10, 5, 1), components=[
@@ -302,10 +304,13 @@ def level11():
         audio("AppleLand")]))
     o.append(GameObject("MainCamera", 0, (18, 17, 0), components=[camera(35.0, (0, 0), (50, 60)),
                                                                   behaviour("CameraScript")]))
-    o.append(GameObject("CrateInside", 0, (18, 17, -9), (42, 24, 1), components=[renderer("EndingBG")]))
+    o.append(GameObject("CrateInside", 0, (24, 16, -9), (56, 32, 1), components=[renderer("EndingBG")]))
     o.append(GameObject("Worm", 0, (15.5, 11.5, -5.5), (2.5, 2.5, 1), components=[
         renderer("Worm", 0, alpha=0.0), animator("Worm_Wiggle", 8, playing=False)]))
-    o.append(GameObject("TopView", 0, (23, 40, -9), (40, 23, 1), components=[renderer("BG_Top")]))
+    # The sky of the top view fills the clamp's upper half; the bunting hangs
+    # in front of it.
+    o.append(GameObject("TopSky", 0, (24, 46, -9), (56, 30, 1), components=[renderer("EndingBG")]))
+    o.append(GameObject("TopView", 0, (23, 40, -8.5), (40, 23, 1), components=[renderer("BG_Top")]))
     o.append(GameObject("TopWorm1", 0, (21, 40, -4), (5, 5, 1), components=[
         renderer("Worm", 3), animator("TopWorm_Rise", 6, loop=False, playing=False)]))
     o.append(GameObject("TopWorm2", 0, (21, 40, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))
