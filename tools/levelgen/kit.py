@@ -222,11 +222,13 @@ class Level:
         """An air conditioner blowing up over a column of the given height."""
         return self.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (2.0, height, 1), components=[
             body(), obb((0.5, 0.5)), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
-            particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-0.8, -height / 2.0, 0),
+            # The emitter stands where it is written: on the column's centre.
+            particles("AirStream", Activate=False, Position=(x, y + height / 2.0, -6.5), VaryPosition=True,
+                      MinPos=(-0.8, -height / 2.0, 0),
                       MaxPos=(0.8, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                       MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
-                      MidLifeSpan=height / 12.0, MinScale=(0.5, 0.8, 0), MaxScale=(0.6, 1.0, 0),
-                      MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))
+                      MidLifeSpan=height / 12.0, MinScale=(0.4, 0.7, 0), MaxScale=(0.4, 0.7, 0),
+                      MaxParticle=60, BurstAmount=3, Delay=0.05, Type=3)]))
 
     def aircon_unit(self, name, x, y, frame=10):
         """The machine drawn under a clickable air stream."""
@@ -328,8 +330,10 @@ def air_column(level, name, x, y, width, height):
     y, width wide, centred on x. Off until a switch runs it."""
     return level.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (width, height, 1), components=[
         body(), _full_obb(), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
-        particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-width * 0.4, -height / 2.0, 0),
+        # The emitter stands where it is written: on the column's centre.
+        particles("AirStream", Activate=False, Position=(x, y + height / 2.0, -6.5), VaryPosition=True,
+                  MinPos=(-width * 0.4, -height / 2.0, 0),
                   MaxPos=(width * 0.4, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                   MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
-                  MidLifeSpan=height / 12.0, MinScale=(0.5, 0.8, 0), MaxScale=(0.6, 1.0, 0),
-                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))
+                  MidLifeSpan=height / 12.0, MinScale=(0.4, 0.7, 0), MaxScale=(0.4, 0.7, 0),
+                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=3)]))

@@ -208,7 +208,7 @@ def level8():
     kit.air_column(L, "ClickableAirConB", 36.5, 2, 4, 12)
     L.aircon_unit("Aircon_SpriteB", 36.5, 1.0, 10)
     L.clickable_switch("A", 26, 7)
-    L.sign(18, 10.5, "Click the switch to swap the air")
+    L.sign(15, 10.5, "Click the switch to swap the air")
     L.checkpoint(46, 11)
     L.sign(50, 17, "Click again for the other stream")
     L.checkpoint(78, 13)
