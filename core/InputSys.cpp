@@ -51,6 +51,15 @@ void WindowSize(float& w, float& h)
     if (h <= 0.0f)
         h = 1.0f;
 }
+
+// Sets a raw key; a key that was up also counts as pressed since the last
+// frame (repeats of a held key are no new press).
+void Press(InputState& s, size_t vk)
+{
+    if (!s.mRawKeys[vk])
+        s.mPressedSinceUpdate.set(vk);
+    s.mRawKeys.set(vk);
+}
 } // namespace
 
 // The cursor relative to the client area: the outer frame's position plus the
@@ -87,6 +96,7 @@ void InputState::Reset()
     mWindowPosition = Vec3(0.0f);
     mCurrentKeys = mRawKeys;
     mPreviousKeys = mCurrentKeys;
+    mPressedSinceUpdate.reset();
     if (gWindowSystem)
         mLargestWindowSize = Vec3(static_cast<float>(gWindowSystem->mWidth), static_cast<float>(gWindowSystem->mHeight), 0.0f);
 }
@@ -105,7 +115,11 @@ void InputState::UpdateMouse()
 void InputState::UpdateKeys()
 {
     mPreviousKeys = mCurrentKeys;
-    mCurrentKeys = mRawKeys;
+    // A key let go and pressed again since the last frame is a new press:
+    // it is triggered, not held.
+    mPreviousKeys &= ~mPressedSinceUpdate;
+    mCurrentKeys = mRawKeys | mPressedSinceUpdate;
+    mPressedSinceUpdate.reset();
 }
 
 InputSys::InputSys()
@@ -156,9 +170,9 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     {
     case WM_KEYDOWN:
         if (wParam < InputState::KeyCount)
-            s.mRawKeys.set(wParam);
+            Press(s, wParam);
         if (wParam == VK_CONTROL)
-            s.mRawKeys.set(ControlSide(lParam));
+            Press(s, ControlSide(lParam));
         break;
     case WM_KEYUP:
         if (wParam < InputState::KeyCount)
@@ -167,7 +181,7 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
             s.mRawKeys.reset(ControlSide(lParam));
         break;
     case WM_LBUTTONDOWN:
-        s.mRawKeys.set(VK_LBUTTON);
+        Press(s, VK_LBUTTON);
         s.mLeftClickWorld = world;
         s.mLeftClickScreen = s.mCursor;
         break;
@@ -175,7 +189,7 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
         s.mRawKeys.reset(VK_LBUTTON);
         break;
     case WM_RBUTTONDOWN:
-        s.mRawKeys.set(VK_RBUTTON);
+        Press(s, VK_RBUTTON);
         s.mRightClickWorld = world;
         s.mRightClickScreen = s.mCursor;
         break;
@@ -183,7 +197,7 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
         s.mRawKeys.reset(VK_RBUTTON);
         break;
     case WM_MBUTTONDOWN:
-        s.mRawKeys.set(VK_MBUTTON);
+        Press(s, VK_MBUTTON);
         break;
     case WM_MBUTTONUP:
         s.mRawKeys.reset(VK_MBUTTON);
@@ -204,7 +218,10 @@ void InputSys::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
     case WM_ACTIVATEAPP:
         // Keys released while another window has the focus send no key-up to us.
         if (wParam == 0)
+        {
             s.mRawKeys.reset();
+            s.mPressedSinceUpdate.reset();
+        }
         break;
     default:
         break;

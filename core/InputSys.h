@@ -11,7 +11,9 @@ struct InputState
 {
     static constexpr int KeyCount = 256;
 
-    // Down now and up in the previous frame.
+    // Down now and up in the previous frame. A press that began and ended
+    // between two frames counts as down in the next one, so a tap shorter
+    // than a frame is still triggered once.
     bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
     // Down now and in the previous frame.
     bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
@@ -28,6 +30,7 @@ struct InputState
     std::bitset<KeyCount> mCurrentKeys;
     std::bitset<KeyCount> mPreviousKeys;
     std::bitset<KeyCount> mRawKeys;  // as the messages leave it, at any time
+    std::bitset<KeyCount> mPressedSinceUpdate; // went down since the last UpdateKeys
     Vec3 mCursor{0.0f};              // screen position read at the start of the frame
     Vec3 mPreviousCursor{0.0f};
     uint32_t mWheelDirection = 0;    // 0 none, 1 away from the user, 2 towards

@@ -137,6 +137,7 @@ void Popups(EditPanelsState& state)
 void OurImGui::ComponentEditorPanel()
 {
     SideWindowFirstPosition(*this);
+    SideWindowMinimumSize();
     if (!ImGui::Begin("Component Editor", &mSideWindowOpen, ImGuiWindowFlags_AlwaysAutoResize))
     {
         ImGui::End();

@@ -46,6 +46,15 @@ struct EditPanelsState
     // The tileset name the editor last wrote: a level loaded with another one
     // moves the "TileSet" choice to it instead of overwriting it.
     std::string mWrittenTileset;
+    // ---- Side window ---------------------------------------------------------------------
+    // The selection the side window was last shown or closed for.
+    int mSideSelectedIndex = -1;
+    int mSideObjectType = -1;
+
+    // Where the pointer was in the last frame of a paint or erase stroke, so
+    // a fast stroke covers every cell in between.
+    bool mStrokeGoing = false;
+    Vec3 mStrokeLast{0.0f};
 };
 
 using ObjectMap = std::map<uint32_t, Composition*>;
@@ -90,6 +99,12 @@ int32_t ComponentNeededBy(const Composition& object, const Component& component)
 // The component editor and the tile set editor first open at the right edge,
 // clear of the object list; they are movable from there.
 void SideWindowFirstPosition(const OurImGui& editor);
+// Whether the side window is drawn this frame: its close button hides it
+// until another object or object type is chosen in the object list.
+bool SideWindowShown(OurImGui& editor);
+// The side window's smallest size, so its title and close button stay
+// readable when it has nothing to show.
+void SideWindowMinimumSize();
 
 // ---- Component editor parts --------------------------------------------------------------------
 void TransformHeader(Composition& object);

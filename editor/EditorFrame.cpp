@@ -6,6 +6,7 @@
 //   the dialogs of a dropped file                  FileDropDialogs
 //   "All Game Objects"                             ObjectListPanel
 //   "TileSet Editor" or "Component Editor"         TileSetEditorPanel / ComponentEditorPanel
+//     (unless closed: SideWindowShown)
 //   the main menu bar                              MainMenuBar
 //   the open level dialog or resource manager      FileAndManagerDialogs
 //   "Level Serializables", "Additional Informations"
@@ -19,6 +20,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/InputSys.h"
+#include "editor/EditPanels.h"
 #include "editor/EditorDialogState.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
@@ -68,10 +70,13 @@ void OurImGui::Update(float dt)
             TileGridEditing();
         FileDropDialogs();
         ObjectListPanel();
-        if (mObjectType == EditorObjectType::TileMap)
-            TileSetEditorPanel();
-        else
-            ComponentEditorPanel();
+        if (SideWindowShown(*this))
+        {
+            if (mObjectType == EditorObjectType::TileMap)
+                TileSetEditorPanel();
+            else
+                ComponentEditorPanel();
+        }
         MainMenuBar();
         FileAndManagerDialogs(dt);
         LevelSerializablesPanel();

@@ -1,6 +1,6 @@
 // "FileDropArt": imports a dropped ".png" as a sprite sheet. The image is
-// shown cut into frames of 128 x 128 pixels (rows from its width, columns
-// from its height); the counts and the frame names can be changed before
+// shown cut into frames of 128 x 128 pixels (rows from its height, columns
+// from its width, as the sheet is sliced); the counts and the frame names can be changed before
 // "Save!" copies the image to "Resources/Art/<name>" and adds the sheet to
 // the graphics system's table under the identifier, ready for renderers at
 // once (Art.dat and the sheet's text file are written at shutdown).
@@ -46,8 +46,8 @@ void LoadDroppedImage(OurImGui& editor, FileDropState& state)
 {
     SpriteSheet& sheet = editor.mImportSheet;
     state.mImageRead = LoadImportedImage(sheet, editor.mLastDroppedFile);
-    state.mWorkingRows = sheet.mWidth / kFramePixels;
-    state.mWorkingCols = sheet.mHeight / kFramePixels;
+    state.mWorkingRows = sheet.mHeight / kFramePixels;
+    state.mWorkingCols = sheet.mWidth / kFramePixels;
     sheet.mRows = state.mAppliedRows = state.mWorkingRows;
     sheet.mCols = state.mAppliedCols = state.mWorkingCols;
     sheet.Slice();

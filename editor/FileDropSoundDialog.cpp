@@ -2,7 +2,8 @@
 // "Resources/Audio/<name>" and adds it to the sound list under the typed
 // identifier as an effect at the "Max Volume" (the list file is written at
 // shutdown). A name that is no plain file name, an identifier that is not one
-// word, or a failed copy is refused with the reason shown, nothing registered.
+// word or already names a sound, a file of that name already in the folder,
+// or a failed copy is refused with the reason shown, nothing registered.
 #include <imgui.h>
 #include "audio/AudioManager.h"
 #include "core/DebugSystem.h"
@@ -29,13 +30,17 @@ std::string SaveSound(OurImGui& editor, FileDropState& state)
         problem = IdentifierProblem(key);
     if (problem.empty() && !gAudio)
         problem = "there is no audio manager";
+    const std::string destination = kAudioFolder + name;
+    if (problem.empty() && gAudio->FindSound(key))
+        problem = "a sound \"" + key + "\" already exists";
+    if (problem.empty() && ImportWouldReplace(editor.mLastDroppedFile, destination))
+        problem = "\"" + destination + "\" already exists";
     if (!problem.empty())
     {
         problem = "Sound not imported: " + problem + ".";
         Log(problem);
         return problem;
     }
-    const std::string destination = kAudioFolder + name;
     problem = CopyImportedFile(editor.mLastDroppedFile, destination);
     if (!problem.empty())
         return "Sound not imported: " + problem;

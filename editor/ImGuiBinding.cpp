@@ -51,6 +51,12 @@ void OurImGui::NewFrame(float dt)
 
     Platform::SetCursorShape(io.MouseDrawCursor ? Platform::CursorShape::None : Platform::CursorShape::Arrow);
     ImGui::NewFrame();
+    // ImGui has seen this frame's taps as down; they are up from the next.
+    for (size_t key = 0; key < mKeyUpsWaiting.size(); ++key)
+        if (mKeyUpsWaiting[key])
+            io.KeysDown[key] = false;
+    mKeysUnseen.reset();
+    mKeyUpsWaiting.reset();
 }
 
 void OurImGui::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lParam)
@@ -64,10 +70,16 @@ void OurImGui::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
         break;
     case WM_KEYDOWN:
         if (wParam < 256)
+        {
             io.KeysDown[wParam] = true;
+            mKeysUnseen.set(wParam);
+        }
         break;
     case WM_KEYUP:
-        if (wParam < 256)
+        // A tap shorter than a frame stays down until ImGui has seen it.
+        if (wParam < 256 && mKeysUnseen[wParam])
+            mKeyUpsWaiting.set(wParam);
+        else if (wParam < 256)
             io.KeysDown[wParam] = false;
         break;
     case WM_CHAR:
@@ -79,7 +91,11 @@ void OurImGui::HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lPara
         // Keys let go while another window has the focus send us no key-up:
         // without this a field would go on seeing them held.
         if (wParam == 0)
+        {
             std::fill(std::begin(io.KeysDown), std::end(io.KeysDown), false);
+            mKeysUnseen.reset();
+            mKeyUpsWaiting.reset();
+        }
         break;
     default:
         break;

@@ -37,6 +37,16 @@ std::string CopyImportedFile(const std::string& source, const std::string& desti
     return "";
 }
 
+bool ImportWouldReplace(const std::string& source, const std::string& destination)
+{
+    const fs::path from(Platform::NativePath(source));
+    const fs::path to(Platform::NativePath(destination));
+    std::error_code error;
+    if (!fs::exists(to, error))
+        return false;
+    return !fs::equivalent(from, to, error);
+}
+
 bool LoadImportedImage(SpriteSheet& sheet, const std::string& path)
 {
     if (Platform::HasGLContext())

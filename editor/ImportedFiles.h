@@ -11,6 +11,9 @@ class SpriteSheet;
 // existing file). "" on success, otherwise why not (logged); the destination
 // is then untouched.
 std::string CopyImportedFile(const std::string& source, const std::string& destination);
+// True when destination is an existing file other than source itself: an
+// import there would replace something the user already has.
+bool ImportWouldReplace(const std::string& source, const std::string& destination);
 // Loads the image into the sheet's texture. Without a GL context only the
 // size and path are taken (no texture). False, the sheet unchanged, when the
 // image cannot be read.

@@ -17,6 +17,9 @@ namespace
 constexpr float kPanelWidth = 325.0f;
 constexpr float kItemWidth = 150.0f;
 constexpr float kValueColumn = 135.0f; // x of the value beside each label
+const ImVec2 kTightWindowPadding(8.0f, 4.0f);
+const ImVec2 kTightFramePadding(4.0f, 1.0f);
+const ImVec2 kTightItemSpacing(8.0f, 2.0f);
 
 Camera* ActiveCamera() { return gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr; }
 
@@ -28,8 +31,12 @@ void OurImGui::LevelSerializablesPanel()
     const float h = static_cast<float>(mHeight);
     ImGui::SetNextWindowPos(ImVec2(0.0f, 0.7f * h + 22.0f));
     ImGui::SetNextWindowSize(ImVec2(kPanelWidth, 0.16f * h - 22.0f));
+    // Four rows of fields in a window 0.16 of the screen high: spaced tightly
+    // so all four fit a 768-pixel screen.
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, kTightWindowPadding);
     ImGui::Begin("Level Serializables", nullptr,
                  ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse);
+    ImGui::PopStyleVar();
     Camera* camera = ActiveCamera();
     if (!camera)
     {
@@ -46,6 +53,8 @@ void OurImGui::LevelSerializablesPanel()
         v.mRead = true;
     }
 
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, kTightFramePadding);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, kTightItemSpacing);
     ImGui::PushItemWidth(kItemWidth);
     ImGui::Text("Camera Min ");
     ImGui::SameLine(kValueColumn);
@@ -60,6 +69,7 @@ void OurImGui::LevelSerializablesPanel()
     ImGui::SameLine(kValueColumn);
     ImGui::DragFloat2("##pos", &camera->Position.x, 1.0f);
     ImGui::PopItemWidth();
+    ImGui::PopStyleVar(2);
 
     if (DiffersInPlane(v.mMin, v.mLastMin) || DiffersInPlane(v.mMax, v.mLastMax) ||
         DiffersInPlane(v.mScale, v.mLastScale))

@@ -18,6 +18,7 @@
 //   EditorWidgets.*            widgets several panels share
 //   ResourceList.*             the entries of the resource folders
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -147,6 +148,11 @@ public:
     CameraWorkingValues mCameraValues;  // "Level Serializables"; live as long as the editor
     EditPanelsState mPanels;            // object list, component editor and tile tools
     std::unique_ptr<EditorDialogState> mDialogState; // the dialogs' and managers' memory; made on first use
+
+    // Keys that went down since ImGui last looked, and those of them already
+    // let go: ImGui reads keys once a frame, so their release waits for it.
+    std::bitset<256> mKeysUnseen;
+    std::bitset<256> mKeyUpsWaiting;
 
     // Draw lists handed to RenderDrawLists by the last Update (0 when it drew nothing).
     int mLastDrawListCount = 0;

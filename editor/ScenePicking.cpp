@@ -1,8 +1,11 @@
 // Picking and dragging objects in the level with the mouse, outside every
 // editor window and outside the tile map mode: a left click on an object
-// selects it in the object list; with Ctrl held the left button drags it (a
-// body with a circle moves with its body, an oriented box turns to face the
-// mouse instead, an object without a shaped body moves its Transform).
+// selects it in the object list when the list shows the live objects (in
+// Archetype mode it is only picked, so the list's selection stays an
+// archetype); with Ctrl held the left button drags it by the pointer's motion
+// (a shaped body through its body, an object without one through its
+// Transform). Only a box set to turn about its own fixed point turns to face
+// the pointer instead: any other box would swing about the world origin.
 #include <imgui.h>
 #include "core/Factory.h"
 #include "core/InputSys.h"
@@ -32,7 +35,8 @@ void DragPicked(Composition& picked, const Vec3& mouse)
     Body* body = picked.GetComponent<Body>();
     if (body && body->mShape)
     {
-        if (auto* box = dynamic_cast<ShapeOBB*>(body->mShape))
+        auto* box = dynamic_cast<ShapeOBB*>(body->mShape);
+        if (box && box->RotateFixedPoint)
         {
             box->RotateToPoint(mouse);
             return;
@@ -85,7 +89,8 @@ void ScenePicking(OurImGui& editor)
         if (entry.second == picked && picked)
         {
             // A click on something that is no live object (a tile) keeps the selection.
-            editor.mSelectedIndex = index;
+            if (editor.mObjectType == EditorObjectType::LiveObjects)
+                editor.mSelectedIndex = index;
             state.mPicked = picked;
             state.mPickedId = entry.first;
             gPhysics->mHoverObject = picked;

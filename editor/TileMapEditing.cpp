@@ -1,10 +1,14 @@
 // Tile map mode: the grid's cell lines over the level, Ctrl + left button
 // painting the chosen collision kind and platform frame into the cell under
 // the mouse, Ctrl + middle button erasing it (both repeat while held, so a
-// drag paints a stroke; never through an editor window), and the "TileSet
+// drag paints a stroke, every cell the pointer crossed since the last frame
+// however fast it moved; never through an editor window), and the "TileSet
 // Editor" window beside the object list, which chooses the tileset sheet and
 // the platform frame to paint.
 #include <imgui.h>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 #include "core/Factory.h"
 #include "core/InputSys.h"
 #include "editor/EditorWidgets.h"
@@ -42,6 +46,38 @@ void DrawGridLines(const TileGrid& grid)
     gGraphicsSystem->mDebugIndices.clear();
     gGraphicsSystem->mDebugVertices.clear();
 }
+
+// Calls visit(x, y) for each unit cell the segment from a to b passes
+// through, in order, from a's cell to b's.
+template <typename Visit>
+void ForEachCellCrossed(const Vec3& a, const Vec3& b, Visit visit)
+{
+    int x = static_cast<int>(std::floor(a.x)), y = static_cast<int>(std::floor(a.y));
+    const int endX = static_cast<int>(std::floor(b.x)), endY = static_cast<int>(std::floor(b.y));
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const int stepX = dx > 0.0f ? 1 : -1, stepY = dy > 0.0f ? 1 : -1;
+    const float infinity = std::numeric_limits<float>::infinity();
+    // How far along the segment (0 to 1) the next vertical and horizontal cell edges lie.
+    float nextX = dx != 0.0f ? (stepX > 0 ? x + 1.0f - a.x : a.x - x) / std::fabs(dx) : infinity;
+    float nextY = dy != 0.0f ? (stepY > 0 ? y + 1.0f - a.y : a.y - y) / std::fabs(dy) : infinity;
+    const float acrossX = dx != 0.0f ? 1.0f / std::fabs(dx) : infinity;
+    const float acrossY = dy != 0.0f ? 1.0f / std::fabs(dy) : infinity;
+    visit(x, y);
+    for (int steps = std::abs(endX - x) + std::abs(endY - y); steps > 0; --steps)
+    {
+        if (nextX < nextY)
+        {
+            x += stepX;
+            nextX += acrossX;
+        }
+        else
+        {
+            y += stepY;
+            nextY += acrossY;
+        }
+        visit(x, y);
+    }
+}
 } // namespace
 
 void OurImGui::TileGridEditing()
@@ -50,23 +86,32 @@ void OurImGui::TileGridEditing()
         return;
     TileGrid& grid = gFactory->mTileGrid;
     DrawGridLines(grid);
-    if (!gInput || !MouseIsOverScene() || !gInput->mState.IsHeld(VK_CONTROL))
+    EditPanelsState& state = mPanels;
+    const bool painting = gInput && gInput->mState.IsHeld(VK_LBUTTON);
+    const bool erasing = gInput && gInput->mState.IsHeld(VK_MBUTTON);
+    if (!gInput || !MouseIsOverScene() || !gInput->mState.IsHeld(VK_CONTROL) || !(painting || erasing))
+    {
+        state.mStrokeGoing = false;
         return;
+    }
     const InputState& input = gInput->mState;
     const Vec3 mouse(input.GetMouseWorldX(), input.GetMouseWorldY(), 0.0f);
-    int x = 0, y = 0;
-    if (!grid.CellAt(mouse, x, y))
-        return;
-    if (input.IsHeld(VK_LBUTTON))
-    {
-        const TileCell& cell = grid.mRows[y][x];
-        const auto kind = static_cast<int32_t>(mColliderIndex), frame = static_cast<int32_t>(mPlatformIndex);
+    const Vec3 from = state.mStrokeGoing ? state.mStrokeLast : mouse;
+    state.mStrokeGoing = true;
+    state.mStrokeLast = mouse;
+    const auto kind = static_cast<int32_t>(mColliderIndex), frame = static_cast<int32_t>(mPlatformIndex);
+    ForEachCellCrossed(from, mouse, [&](int x, int y) {
+        const Vec3 centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0.0f);
+        int cx = 0, cy = 0;
+        if (!grid.CellAt(centre, cx, cy))
+            return;
+        const TileCell& cell = grid.mRows[cy][cx];
         // Held over a cell already painted this way: nothing to redo.
-        if (!(cell.mUsed && cell.mKind == kind && cell.mFrame == frame))
-            grid.PlaceTile(kind, frame, mouse);
-    }
-    if (input.IsHeld(VK_MBUTTON) && grid.mRows[y][x].mUsed)
-        grid.RemoveTile(mouse);
+        if (painting && !(cell.mUsed && cell.mKind == kind && cell.mFrame == frame))
+            grid.PlaceTile(kind, frame, centre);
+        if (erasing && grid.mRows[cy][cx].mUsed)
+            grid.RemoveTile(centre);
+    });
 }
 
 void OurImGui::TileSetEditorPanel()

@@ -18,7 +18,11 @@ namespace
 {
 const char* const kColliderSheet = "TileCollider";
 constexpr uint32_t kColliderRows = 2;       // 8 collision kinds, four to a row
-constexpr float kColliderHeight = 250.0f;
+constexpr float kPickerCell = 64.0f;         // DrawSpritePicker's buttons
+// Tighter than the editor's style inside the picker, so four buttons fit the
+// object list's width and the section fits a 768-pixel-high window.
+const ImVec2 kPickerPadding(2.0f, 2.0f);
+const ImVec2 kPickerSpacing(2.0f, 2.0f);
 constexpr float kPreviewSize = 64.0f;
 
 // Frame index of the named sheet as a 64 x 64 picture; a missing sheet or
@@ -42,6 +46,7 @@ void SizeField(const char* label, const char* id, int32_t& value)
 {
     ImGui::TextUnformatted(label);
     ImGui::SameLine();
+    ImGui::SetNextItemWidth(-1.0f); // to the window's edge, not past it
     float field = static_cast<float>(value);
     const float most = static_cast<float>(TileGrid::MaxSide);
     if (ImGui::DragFloat(id, &field, 1.0f, 0.0f, 0.0f, "%.0f") && std::isfinite(field))
@@ -98,9 +103,15 @@ void TileSection(OurImGui& editor)
     EditPanelsState& state = editor.mPanels;
     FollowGridSize(state);
 
-    ImGui::BeginChild("##collisiontype", ImVec2(0.0f, kColliderHeight), true);
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const float buttonRows = kColliderRows * (kPickerCell + 2.0f * kPickerPadding.y) + (kColliderRows - 1) * kPickerSpacing.y;
+    const float childHeight = 2.0f * style.WindowPadding.y + ImGui::GetTextLineHeightWithSpacing() + buttonRows + 2.0f;
+    ImGui::BeginChild("##collisiontype", ImVec2(0.0f, childHeight), true);
     ImGui::TextUnformatted("Collision type");
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, kPickerPadding);
+    ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, kPickerSpacing);
     DrawSpritePicker(kColliderSheet, &editor.mColliderIndex, kColliderRows);
+    ImGui::PopStyleVar(2);
     ImGui::EndChild();
     ImGui::Spacing();
 

@@ -43,13 +43,22 @@ TEST_F(InputFixture, HeldKeyIsTriggeredOnceThenHeldUntilReleased)
     EXPECT_FALSE(State().IsHeld('G'));
 }
 
-TEST_F(InputFixture, PressAndReleaseWithinOnePumpLeaveNoTrace)
+TEST_F(InputFixture, PressAndReleaseWithinOnePumpTriggerOnceInTheNextFrame)
 {
     Message(WM_KEYDOWN, VK_SPACE);
     Message(WM_KEYUP, VK_SPACE);
     Frame();
+    EXPECT_TRUE(State().IsTriggered(VK_SPACE));
+    EXPECT_FALSE(State().IsHeld(VK_SPACE));
+    Frame();
     EXPECT_FALSE(State().IsTriggered(VK_SPACE));
     EXPECT_FALSE(State().IsHeld(VK_SPACE));
+    // Key repeats of a held key are no new press.
+    Message(WM_KEYDOWN, VK_SPACE);
+    Frame();
+    Message(WM_KEYDOWN, VK_SPACE);
+    Frame();
+    EXPECT_TRUE(State().IsHeld(VK_SPACE));
 }
 
 TEST_F(InputFixture, MouseButtonsUseCodesOneTwoAndFour)

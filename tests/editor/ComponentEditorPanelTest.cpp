@@ -155,4 +155,10 @@ TEST_F(ComponentEditor, TheNameFieldRenamesAsItIsTyped)
     editor.Type("_2");
     editor.Frame();
     EXPECT_EQ(mObject->mName, "Thing_2");
+
+    // A Backspace tap shorter than a frame still reaches the field.
+    editor.KeyDown(VK_BACK);
+    editor.KeyUp(VK_BACK);
+    editor.Frame(2);
+    EXPECT_EQ(mObject->mName, "Thing_");
 }

@@ -34,6 +34,12 @@ TEST(EditorBinding, KeyAndCharacterMessagesWithinRangeOnly)
     editor.KeyDown('A');
     EXPECT_TRUE(io.KeysDown['A']);
     editor.KeyUp('A');
+    EXPECT_TRUE(io.KeysDown['A']); // a tap ImGui has not seen stays down for its next frame
+    editor.Frame();
+    EXPECT_FALSE(io.KeysDown['A']);
+    editor.KeyDown('A');
+    editor.Frame();
+    editor.KeyUp('A');
     EXPECT_FALSE(io.KeysDown['A']);
 
     editor.Message(WM_KEYDOWN, 300, 0); // no such virtual key: nothing outside the table is touched

@@ -23,6 +23,27 @@ std::string LevelFile(const EditorHarness& editor, const char* extension)
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+// Widgets of a window (its child regions included) that are not wholly in
+// view: cut by the window's edge or scrolled away.
+std::string CutOff(const std::string& windowName)
+{
+    std::string cut;
+    for (const TestSupport::RecordedItem& item : TestSupport::RecordedItems())
+    {
+        if (item.mWindow.rfind(windowName, 0) != 0)
+            continue;
+        const ImRect rect(item.mMin, item.mMax);
+        for (ImGuiWindow* window = ImGui::FindWindowByName(item.mWindow.c_str()); window;
+             window = window->ParentWindow)
+            if (!window->InnerClipRect.Contains(rect) || window->Scroll.y != 0.0f)
+            {
+                cut += " " + item.mLabel + "@" + window->Name;
+                break;
+            }
+    }
+    return cut;
+}
 } // namespace
 
 TEST(EditorFrame, F3HidesEveryWindowAndShowsThemAgain)
@@ -41,6 +62,19 @@ TEST(EditorFrame, F3HidesEveryWindowAndShowsThemAgain)
     editor.TapKey(VK_F3);
     EXPECT_FALSE(gEditorHidden);
     EXPECT_GT(editor.mEditor->mLastDrawListCount, 0);
+
+    // Taps shorter than a frame (a slow frame): each counts once, in the next
+    // frame, also a second one while the first still shows as down.
+    editor.KeyDown(VK_F3);
+    editor.KeyUp(VK_F3);
+    editor.Frame();
+    EXPECT_TRUE(gEditorHidden);
+    editor.KeyDown(VK_F3);
+    editor.KeyUp(VK_F3);
+    editor.Frame();
+    EXPECT_FALSE(gEditorHidden);
+    editor.Frame(2);
+    EXPECT_FALSE(gEditorHidden);
 }
 
 TEST(EditorFrame, F7SavesBothPlayTestFilesAndPlaysThem)
@@ -206,4 +240,52 @@ TEST(EditorFrame, NoActiveCameraLeavesTheInformationWindowsStanding)
     editor.Frame(2);
     EXPECT_NE(FindItem("File"), nullptr);
     editor.mWorld->mGraphics->SetActiveCamera(nullptr);
+}
+
+TEST(EditorFrame, EveryControlShowsWholeOnA1366By768Screen)
+{
+    EditorHarness editor(true); // the editor's own font
+    editor.Frame(2);
+    EXPECT_EQ(CutOff("Level Serializables"), "");
+    EXPECT_NE(FindItem("##pos", "Level Serializables"), nullptr);
+    EXPECT_EQ(CutOff("All Game Objects"), "");
+
+    // The tile tools: all eight collision kinds and every button (the sheet
+    // as the art list would give it; without a GL context none is loaded).
+    SpriteSheet& colliders = editor.mWorld->mGraphics->mSpriteSheets["TileCollider"];
+    colliders.mRows = 2;
+    colliders.mCols = 4;
+    colliders.Slice();
+    editor.mEditor->mObjectType = EditorObjectType::TileMap;
+    editor.Frame(2);
+    ASSERT_NE(FindItem("Clear TileMap", "All Game Objects"), nullptr);
+    EXPECT_EQ(CutOff("All Game Objects"), "");
+    int pickerButtons = 0;
+    for (const TestSupport::RecordedItem& item : TestSupport::RecordedItems())
+        pickerButtons += item.mWindow.find("##collisiontype") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(pickerButtons, 8);
+
+    // An empty component editor keeps its title readable, and its close
+    // button hides it until another object is chosen.
+    editor.mEditor->mObjectType = EditorObjectType::LiveObjects;
+    editor.mEditor->mSelectedIndex = 0;
+    for (auto& entry : editor.mWorld->mFactory->mObjects)
+        editor.mWorld->mFactory->mDestroySet.insert(entry.second);
+    editor.Frame(3);
+    ImGuiWindow* side = ImGui::FindWindowByName("Component Editor");
+    ASSERT_NE(side, nullptr);
+    ASSERT_TRUE(side->Active);
+    EXPECT_GE(side->Size.x, 300.0f);
+    TestSupport::RecordedItem close;
+    close.mMin = ImVec2(side->Pos.x + side->Size.x - 16.0f, side->Pos.y + 3.0f);
+    close.mMax = ImVec2(side->Pos.x + side->Size.x - 6.0f, side->Pos.y + 13.0f);
+    ASSERT_TRUE(editor.Click(&close));
+    editor.Frame();
+    EXPECT_FALSE(editor.mEditor->mSideWindowOpen);
+    EXPECT_FALSE(ImGui::FindWindowByName("Component Editor")->Active);
+    editor.mWorld->mFactory->CreateObject("Fresh", ObjectKind::GameObject);
+    editor.mWorld->mFactory->CreateObject("Fresher", ObjectKind::GameObject);
+    editor.mEditor->mSelectedIndex = 1;
+    editor.Frame(2);
+    EXPECT_TRUE(ImGui::FindWindowByName("Component Editor")->Active);
 }

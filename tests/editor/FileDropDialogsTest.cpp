@@ -64,13 +64,14 @@ TEST_F(FileDrop, APngOpensTheArtDialogWithItsNameAndFrameCountsFromItsSize)
     mEditor.mEditor->mLastDroppedFile = strip; // the backslash path does not open on Linux
     ASSERT_TRUE(mEditor.Click("Close!", "FileDropArt"));
     Drop(strip);
-    EXPECT_EQ(mEditor.mEditor->mImportSheet.mRows, 8);
-    EXPECT_EQ(mEditor.mEditor->mImportSheet.mCols, 1);
+    // Rows run down the image and columns across it, as the sheet is sliced.
+    EXPECT_EQ(mEditor.mEditor->mImportSheet.mRows, 1);
+    EXPECT_EQ(mEditor.mEditor->mImportSheet.mCols, 8);
 
     // Editing the rows re-slices the sheet.
     State().mWorkingRows = 2;
     mEditor.Frame();
-    EXPECT_EQ(mEditor.mEditor->mImportSheet.mFrames.size(), 2u);
+    EXPECT_EQ(mEditor.mEditor->mImportSheet.mFrames.size(), 16u);
 }
 
 TEST_F(FileDrop, OnlyLowerCasePngAndOggOpenTheirDialogs)
@@ -100,9 +101,12 @@ TEST_F(FileDrop, SaveCopiesTheImageAndRegistersASheetUsableAtOnce)
     const SpriteSheet& sheet = Sheets().at("Hero");
     EXPECT_EQ(sheet.mName, "Hero");
     EXPECT_EQ(sheet.GetPath(), "Resources/Art/hero.png");
-    EXPECT_EQ(sheet.mRows, 2);
-    EXPECT_EQ(sheet.mCols, 1);
-    EXPECT_EQ(sheet.mFrames.size(), 2u);
+    EXPECT_EQ(sheet.mRows, 1);
+    EXPECT_EQ(sheet.mCols, 2);
+    ASSERT_EQ(sheet.mFrames.size(), 2u);
+    // Each frame holds one half of the width, the whole height.
+    EXPECT_FLOAT_EQ(sheet.mFrames[1].mCorners[0].x, 0.5f);
+    EXPECT_FLOAT_EQ(sheet.mFrames[1].mCorners[3].y, 1.0f);
     EXPECT_FALSE(mEditor.mEditor->mFileDropped);
     EXPECT_EQ(mEditor.mEditor->mImportSheet.mFrames.size(), 0u); // reset for the next import
 
@@ -111,7 +115,7 @@ TEST_F(FileDrop, SaveCopiesTheImageAndRegistersASheetUsableAtOnce)
     EXPECT_EQ(TestSupport::ReadLines(mEditor.mWorld->File("Resources/Art/Art.dat")),
               (std::vector<std::string>{"Hero", "Resources/Art/hero.txt"}));
     EXPECT_EQ(TestSupport::ReadLines(mEditor.mWorld->File("Resources/Art/hero.txt")),
-              (std::vector<std::string>{"2", "1", "Hero", "Sprite1", "Sprite2"}));
+              (std::vector<std::string>{"1", "2", "Hero", "Sprite1", "Sprite2"}));
 }
 
 TEST_F(FileDrop, BadNamesAFailedCopyOrATakenKeyRegisterNothing)
@@ -170,4 +174,23 @@ TEST_F(FileDrop, SaveCopiesASoundAndAddsItToTheSoundList)
     const SoundEntry* sound = mEditor.mWorld->mAudio->FindSound("Boing");
     ASSERT_NE(sound, nullptr);
     EXPECT_EQ(sound->mFile, "Resources/Audio/boing.ogg");
+
+    // A taken key or a file already in the folder is refused, nothing replaced.
+    TestSupport::WriteFile(Outside("other.ogg"), "another sound");
+    const auto refused = [&](const char* name, const char* key) {
+        Drop(Outside("other.ogg"));
+        SetIdentifier(key);
+        SetSaveName(name);
+        mEditor.Frame();
+        ASSERT_TRUE(mEditor.Click("Save!", "FileDropSound"));
+        EXPECT_TRUE(mEditor.mEditor->mFileDropped) << name << " " << key;
+        EXPECT_NE(State().mProblem.find("already exists"), std::string::npos) << State().mProblem;
+        ASSERT_TRUE(mEditor.Click("Close!", "FileDropSound"));
+    };
+    refused("other.ogg", "Boing");
+    EXPECT_EQ(mEditor.mWorld->mAudio->FindSound("Boing")->mFile, "Resources/Audio/boing.ogg");
+    EXPECT_FALSE(fs::exists(mEditor.mWorld->File("Resources/Audio/other.ogg")));
+    refused("boing.ogg", "Other");
+    EXPECT_EQ(mEditor.mWorld->mAudio->FindSound("Other"), nullptr);
+    EXPECT_EQ(TestSupport::ReadFile(mEditor.mWorld->File("Resources/Audio/boing.ogg")), "not really a sound");
 }

@@ -194,27 +194,62 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.MouseUp();
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
+
+    // With the archetypes listed, a click in the level picks but leaves the
+    // list's selection on its archetype.
+    Factory().CreateObject("ArchA", ObjectKind::Archetype);
+    Factory().CreateObject("ArchB", ObjectKind::Archetype);
+    ShowType(EditorObjectType::Archetypes);
+    editor.mEditor->mSelectedIndex = 0;
+    TestSupport::PointAtWorld(editor, 6.0f, 2.0f);
+    editor.MouseDown();
+    editor.Frame();
+    EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, right);
+    EXPECT_EQ(editor.mEditor->mSelectedIndex, 0);
+    editor.MouseUp();
+    editor.Frame();
 }
 
-TEST_F(ObjectList, CtrlDragTurnsAnOrientedBoxInsteadOfMovingIt)
+TEST_F(ObjectList, CtrlDragMovesABoxAndTurnsOnlyOneWithAFixedPoint)
 {
-    Composition* box = Create("Box", 0.0f, 0.0f);
+    // Away from the origin: a drag must not swing the box about (0, 0).
+    Composition* box = Create("Box", 24.0f, 3.0f);
     Factory().AddComponent(box, "Body");
     Factory().AddComponent(box, "OBB");
     box->Initialize();
     auto* shape = box->GetComponent<ShapeOBB>();
+    Body* body = box->GetComponent<Body>();
     editor.Frame();
 
-    TestSupport::PointAtWorld(editor, 0.0f, 0.0f);
+    TestSupport::PointAtWorld(editor, 24.0f, 3.0f);
     editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
     editor.Frame(2);
     ASSERT_EQ(editor.mWorld->mPhysics->mHoverObject, box);
-    TestSupport::PointAtWorld(editor, 5.0f, 5.0f);
+    TestSupport::PointAtWorld(editor, 27.0f, 2.0f);
     editor.Frame();
-    EXPECT_NEAR(box->GetComponent<Body>()->mOrientation, -0.7853982f, 1e-5f); // faces the mouse
+    EXPECT_NEAR(body->mPosition.x, 27.0f, 1e-4f);
+    EXPECT_NEAR(body->mPosition.y, 2.0f, 1e-4f);
+    EXPECT_EQ(body->mOrientation, 0.0f);
+    EXPECT_NEAR(box->GetComponent<Transform>()->mPosition.x, 27.0f, 1e-4f);
+    editor.MouseUp();
+    editor.KeyUp(VK_CONTROL);
+    editor.Frame();
+
+    // A box set to turn about its own fixed point faces the pointer instead.
+    shape->RotateFixedPoint = true;
+    shape->PivotPosition = body->mPosition;
+    const Vec3 before = body->mPosition;
+    TestSupport::PointAtWorld(editor, 27.0f, 2.0f);
+    editor.KeyDown(VK_CONTROL);
+    editor.MouseDown();
+    editor.Frame(2);
+    ASSERT_EQ(editor.mWorld->mPhysics->mHoverObject, box);
+    TestSupport::PointAtWorld(editor, 32.0f, 7.0f);
+    editor.Frame();
+    EXPECT_NEAR(body->mOrientation, -0.7853982f, 1e-5f); // faces the mouse
     EXPECT_NE(shape->mM01, 0.0f);
-    EXPECT_EQ(box->GetComponent<Body>()->mPosition, Vec3(0.0f)); // turned, not moved
+    EXPECT_EQ(body->mPosition, before); // turned, not moved
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();

@@ -82,6 +82,32 @@ TEST_F(TileMapEditing, CtrlLeftPaintsTheCellUnderTheMouseAndCtrlMiddleErasesIt)
     EXPECT_FALSE(Grid().mRows[1][2].mUsed);
     EXPECT_EQ(gSpatialGrid->TileKindAt(2, 1), 0u);
     EXPECT_EQ(UsedCells(), 1);
+
+    // A fast stroke (one frame across the grid, slanting and leaving it)
+    // paints or erases every cell the pointer crossed, no gaps.
+    const auto sweep = [&](float x0, float y0, float x1, float y1, int button) {
+        TestSupport::PointAtWorld(editor, x0, y0);
+        editor.KeyDown(VK_CONTROL);
+        editor.MouseDown(button);
+        editor.Frame(2);
+        TestSupport::PointAtWorld(editor, x1, y1);
+        editor.Frame();
+        editor.MouseUp(button);
+        editor.KeyUp(VK_CONTROL);
+        editor.Frame();
+    };
+    sweep(0.5f, 2.5f, 3.5f, 2.5f, VK_LBUTTON);
+    EXPECT_EQ(UsedCells(), 5);
+    for (int x = 0; x < 4; ++x)
+        EXPECT_TRUE(Grid().mRows[2][x].mUsed) << x;
+    sweep(0.5f, 0.2f, 3.5f, 1.4f, VK_LBUTTON); // crosses y = 1 at x = 2.5
+    EXPECT_EQ(UsedCells(), 9);
+    EXPECT_TRUE(Grid().mRows[0][2].mUsed && Grid().mRows[1][2].mUsed && Grid().mRows[1][3].mUsed);
+    EXPECT_FALSE(Grid().mRows[1][1].mUsed || Grid().mRows[0][3].mUsed);
+    sweep(3.9f, 2.9f, -1.0f, 2.9f, VK_MBUTTON); // out of the grid and beyond
+    EXPECT_EQ(UsedCells(), 5);
+    sweep(3.5f, 1.4f, 0.5f, 0.2f, VK_MBUTTON);
+    EXPECT_EQ(UsedCells(), 0);
 }
 
 TEST_F(TileMapEditing, NothingIsPaintedThroughAnEditorWindowOrWithoutCtrl)
