@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots: runs the game under a virtual screen from a
-# temporary copy of Resources/ and plays it with synthetic input (xdotool):
-# the splash, the main menu, Level1 in play with its heads-up display, and the
-# editor (F5 during the level) with its panels over the scene.
+# Takes the game's screenshots: runs the game under a virtual screen from a
+# temporary copy of Resources/ and plays it with synthetic input (xdotool).
+# The README's four (splash, menu, play, editor) and one of every other page
+# and overlay: the settings, how-to-play, LEVELS and credits pages, the pause
+# screen with its controls page and quit dialog, the lose and win screens,
+# and the end.
 # Usage: bash tools/take_screenshots.sh [output folder, default docs/screenshots]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +12,7 @@ out="${1:-docs/screenshots}"
 mkdir -p "$out"
 program="$PWD/build/tandrel"
 [ -x "$program" ] || { echo "build the program first (cmake --build build)"; exit 1; }
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: bash tools/setup.sh installs it"; exit 1; }
 done
 
@@ -43,21 +45,76 @@ tap() { xdotool keydown "$1" sleep 0.08 keyup "$1"; }
 click() {
   xdotool mousemove --sync "$1" "$2" sleep 0.2 click 8 sleep 0.3 mousedown 1 sleep 0.15 mouseup 1
 }
+# A click that must change the screen (an overlay button): when the picture
+# stays the same, the click is tried again a little lower, so a build whose
+# buttons react below their picture still gets its screenshots.
+click_changes() {
+  local before="$work/before.png" after="$work/after.png" dy
+  for dy in 0 40 85 110; do
+    import -silent -window root "$before"
+    click "$1" $(($2 + dy)); sleep 1
+    import -silent -window root "$after"
+    [ "$(compare -metric AE -fuzz 5% "$before" "$after" null: 2>&1 || true)" -gt 40000 ] 2>/dev/null && return 0
+  done
+  echo "no change after clicking near $1,$2"
+}
+# A click that must switch the level: tried lower in the same way.
+click_switches() {
+  local n dy; n="$(runs)"
+  for dy in 0 40 85 110; do
+    click "$1" $(($2 + dy)); sleep 1.5
+    [ "$(runs)" -gt "$n" ] && return 0
+  done
+  echo "no level switch after clicking near $1,$2"; exit 1
+}
+levels_page() { click 683 399; sleep 7.5; }     # the intro plays the first time
+pick() {                                        # the LEVELS page's pick n
+  local xs=(453 683 913) ys=(245 406 568) n=$(( $1 - 1 ))
+  click_switches "${xs[$((n % 3))]}" "${ys[$((n / 3))]}"
+}
 
 wait_runs 1; sleep 4; shot splash
 wait_runs 2; sleep 2; shot menu
+# The menu's pages; the camera moves 0.8 s after a click.
+click 975 507; sleep 1.5; shot settings; click 683 681; sleep 1
+click 391 507; sleep 1.5; shot howtoplay; click 1259 90; sleep 1
+levels_page; shot levels; click 683 702; sleep 1
 # PLAY, on the 1366 x 768 screen; the story then leads into Level1.
 click 683 287
 wait_runs 3
 wait_runs 4
 # Start the apple, turn it back and catch it rolling towards the crate.
 sleep 4; tap space; sleep 0.75; tap Right; sleep 2.5; shot play
+# The pause screen, its controls page and the quit dialog (NO closes it).
+tap Escape; sleep 1; shot pause
+click_changes 683 470; shot controls; click_changes 683 560
+click_changes 683 560; shot quit; click_changes 760 470
+tap Escape; sleep 1
 # F5: the editor opens on the same level, its camera at the level's corner.
 # Drag the camera with the right button to look at the apple, the crate and
 # the signs; a click of the side button 8 brings the pointer along before
 # the press and again before the release, as above.
-tap F5
-wait_runs 5; sleep 2
+n="$(runs)"; tap F5
+wait_runs $((n + 1)); sleep 2
 xdotool mousemove --sync 980 380 sleep 0.2 click 8 sleep 0.3 mousedown 3 sleep 0.3 \
   mousemove --sync 380 580 sleep 0.2 click 8 sleep 0.3 mouseup 3
 sleep 1; shot editor
+# F6: the main menu; A opens every level. Level2: K costs a heart, three
+# lose the level.
+n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2; tap a
+levels_page; pick 2; sleep 3
+tap space; sleep 1; tap k; sleep 2.5; tap k; sleep 2.5; tap k; sleep 5; shot lose
+# Level9 won at once (Q): the walker takes the basket, then the win screen;
+# NEXT leads to the van scene and the ending.
+n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
+levels_page; pick 9; sleep 3
+tap space; sleep 0.5; tap q; sleep 14; shot win
+click_switches 733 507
+n="$(runs)"; wait_runs $((n + 1))
+# The ending: the apple lands, the worm comes out, the view cuts to the top
+# and "THE END" shows.
+sleep 19
+shot end
+# The credits: from the menu the ending returns to, CREDITS leads there.
+n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
+click 391 614; wait_runs $((n + 2)); sleep 3; shot credits
