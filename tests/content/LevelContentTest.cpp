@@ -325,7 +325,8 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
     // The program's window is 1366 x 768; a level plays at zoom 35 and the
     // wheel zooms out to 27 at most.
     const float halfWidth = 683.0f, halfHeight = 384.0f;
-    std::map<char, GlyphBitmap> glyphs = RenderFontGlyphs(GameFontPath, GameFontPixelSize);
+    std::map<char, GlyphBitmap> glyphs =
+        RenderFontGlyphs(std::string(TANDREL_SOURCE_DIR) + "/" + GameFontPath, GameFontPixelSize);
     ASSERT_FALSE(glyphs.empty());
     for (const std::string& name : LevelNames())
     {

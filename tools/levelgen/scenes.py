@@ -121,12 +121,12 @@ def new_menu():
     o.append(GameObject("Player", "Player", (25, 22.5, 0), (1.2, 1.2, 1), components=[
         body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
         audio("AppleLand")]))
-    # The shelf stays inside the how-to-play page (x 22.1 to 39.9): the
-    # LEVELS page beside it begins at x 38.6.
+    # The shelf stays inside the how-to-play page (x 22.1 to 39.9) and out
+    # of the LEVELS page beside it, which begins at x 38.6.
     tiles = TileMap(60, 32)
-    tiles.fill(23, 20, 38, 20)
+    tiles.fill(23, 20, 37, 20)
     tiles.fill(23, 21, 23, 22)
-    tiles.fill(38, 21, 38, 22)
+    tiles.fill(37, 21, 37, 22)
     return o, tiles.build()
 
 
