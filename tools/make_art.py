@@ -82,7 +82,7 @@ SHEETS = {
     "Checkpoint": (96, 160, 2, 4, frames_of(8, props.checkpoint)),
     "Icicle": (64, 128, 1, 4, frames_of(4, props.icicle)),
     "Hazards": (128, 128, 1, 4, frames_of(4, props.hazard)),
-    "HeatGlow": (128, 64, 1, 1, one(props.heat_glow)),
+    "HeatGlow": (128, 128, 1, 1, one(props.heat_glow)),
     "SignBoard": (1024, 128, 1, 1, one(props.sign_board)),
     "Spring": (128, 64, 1, 2, frames_of(2, props.spring)),
     "Fruits": (128, 128, 1, 4, frames_of(4, props.fruit)),

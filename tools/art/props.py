@@ -237,12 +237,17 @@ def hazard(i):
 
 
 def heat_glow():
-    """128 x 64: the glow and heat waves over a hot plate set in the floor."""
-    d, g = linear([(0, "#ff5a2a", 0), (1, "#ff5a2a", 0.55)])
-    out = defs(d) + rect(4, 8, 120, 56, g, None, rx=10)
-    for x in (30, 64, 98):
-        out += path("M %s 60 Q %s 46 %s 34 Q %s 20 %s 6" % (f(x), f(x - 9), f(x), f(x + 9), f(x)), None, "#ff7a2a", 5,
+    """128 x 128: what lies around a hot plate set in the floor: the glowing
+    coil in the pit under it (the lower 55 %, inset to the plate's width) and
+    the heat waves rising over it."""
+    d, g = linear([(0, "#ff5a2a", 0), (1, "#ff5a2a", 0.6)])
+    out = defs(d) + rect(4, 8, 120, 52, g, None, rx=10)
+    for x in (34, 64, 94):
+        out += path("M %s 56 Q %s 44 %s 32 Q %s 20 %s 8" % (f(x), f(x - 8), f(x), f(x + 8), f(x)), None, "#ff7a2a", 5,
                     opacity=0.85)
+    out += rect(18, 58, 92, 70, "#5a1a10", None)
+    for y in (72, 90, 108):
+        out += path("M 24 %s Q 40 %s 56 %s T 88 %s T 104 %s" % (f(y), f(y - 8), f(y), f(y), f(y)), None, "#ff6a2a", 5)
     return out
 
 

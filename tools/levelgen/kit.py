@@ -281,8 +281,9 @@ class Level:
         under it (floor_y - 1)."""
         plate = self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.24, -6.5),
                                     (w, 0.5, 1), components=[body(), obb((1.0, 1.0)), renderer("Hazards", 1)]))
-        # Its glow over the floor shows where it lies.
-        self.add(GameObject(self.unique("HeatGlow"), 0, (x + w / 2.0, floor_y + 0.4, -6.6), (w + 0.4, 0.8, 1),
+        # Behind it, the glowing coil in the pit under it and the heat over
+        # the floor show where it lies.
+        self.add(GameObject(self.unique("HeatGlow"), 0, (x + w / 2.0, floor_y - 0.1, -7.2), (w + 0.4, 1.8, 1),
                             components=[renderer("HeatGlow")]))
         return plate
 
