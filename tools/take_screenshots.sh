@@ -12,7 +12,7 @@ out="${1:-docs/screenshots}"
 mkdir -p "$out"
 program="$PWD/build/tandrel"
 [ -x "$program" ] || { echo "build the program first (cmake --build build)"; exit 1; }
-for tool in Xvfb xdotool import compare; do
+for tool in Xvfb xdotool import convert compare; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: bash tools/setup.sh installs it"; exit 1; }
 done
 
@@ -45,20 +45,9 @@ tap() { xdotool keydown "$1" sleep 0.08 keyup "$1"; }
 click() {
   xdotool mousemove --sync "$1" "$2" sleep 0.2 click 8 sleep 0.3 mousedown 1 sleep 0.15 mouseup 1
 }
-# A click that must change the screen (an overlay button): when the picture
-# stays the same, the click is tried again a little lower, so a build whose
-# buttons react below their picture still gets its screenshots.
-click_changes() {
-  local before="$work/before.png" after="$work/after.png" dy
-  for dy in 0 40 85 110; do
-    import -silent -window root "$before"
-    click "$1" $(($2 + dy)); sleep 1
-    import -silent -window root "$after"
-    [ "$(compare -metric AE -fuzz 5% "$before" "$after" null: 2>&1 || true)" -gt 40000 ] 2>/dev/null && return 0
-  done
-  echo "no change after clicking near $1,$2"
-}
-# A click that must switch the level: tried lower in the same way.
+# A click that must switch the level: when it does not, it is tried again a
+# little lower, so a build whose buttons react below their picture still
+# gets its screenshots.
 click_switches() {
   local n dy; n="$(runs)"
   for dy in 0 40 85 110; do
@@ -67,6 +56,23 @@ click_switches() {
   done
   echo "no level switch after clicking near $1,$2"; exit 1
 }
+# Where a labelled button of the interface is on the screen: its label's
+# picture (from the UIButtons sheet, rows in the order of tools/art/ui.py)
+# searched for in a half-size screenshot; prints the centre "x y".
+LABELS=(PLAY LEVELS "HOW TO PLAY" SETTINGS CREDITS EXIT BACK YES NO RESUME RESTART QUIT NEXT RETRY MENU
+  CONTROLS START SKIP)
+find_button() {
+  local row=0 label at
+  for label in "${LABELS[@]}"; do [ "$label" = "$1" ] && break; row=$((row + 1)); done
+  convert Resources/Art/UIButtons.png -crop "256x96+0+$((row * 96))" +repage -crop 200x50+28+20 +repage \
+    -resize '66x21!' "$work/label.png"
+  import -silent -window root png:- | convert - -resize 50% "$work/half.png"
+  at="$(compare -metric RMSE -subimage-search "$work/half.png" "$work/label.png" null: 2>&1 | sed -n 's/.*@ \([0-9]*\),\([0-9]*\).*/\1 \2/p' | tail -1)"
+  set -- $at
+  echo "$((($1 + 33) * 2)) $((($2 + 10) * 2))"
+}
+press() { click $(find_button "$1"); sleep 1; }
+
 levels_page() { click 683 399; sleep 7.5; }     # the intro plays the first time
 pick() {                                        # the LEVELS page's pick n
   local xs=(453 683 913) ys=(245 406 568) n=$(( $1 - 1 ))
@@ -87,8 +93,8 @@ wait_runs 4
 sleep 4; tap space; sleep 0.75; tap Right; sleep 2.5; shot play
 # The pause screen, its controls page and the quit dialog (NO closes it).
 tap Escape; sleep 1; shot pause
-click_changes 683 470; shot controls; click_changes 683 560
-click_changes 683 560; shot quit; click_changes 760 470
+press CONTROLS; shot controls; press BACK
+press QUIT; shot quit; press NO
 tap Escape; sleep 1
 # F5: the editor opens on the same level, its camera at the level's corner.
 # Drag the camera with the right button to look at the apple, the crate and
@@ -109,7 +115,7 @@ tap space; sleep 1; tap k; sleep 2.5; tap k; sleep 2.5; tap k; sleep 5; shot los
 n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
 levels_page; pick 9; sleep 3
 tap space; sleep 0.5; tap q; sleep 14; shot win
-click_switches 733 507
+click_switches $(find_button NEXT)
 n="$(runs)"; wait_runs $((n + 1))
 # The ending: the apple lands, the worm comes out, the view cuts to the top
 # and "THE END" shows.
