@@ -13,6 +13,7 @@
 #include "core/Factory.h"
 #include "core/GameLogic.h"
 #include "core/ObjectTag.h"
+#include "core/TileGrid.h"
 #include "core/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
@@ -400,6 +401,29 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
                 << "\"" << text->GetText() << "\" is cut at the edge of the first view";
         }
     }
+}
+
+TEST(LevelContent, TheLevelsPageShowsItsPicksApartFromBackAndNoTile)
+{
+    LoadedLevel menu("NewMenu");
+    // The page's view: the camera at (47.5, 15.1), zoom 76.8, on 1366 x 768.
+    const Box page{47.5f - 683.0f / 76.8f, 15.1f - 384.0f / 76.8f, 47.5f + 683.0f / 76.8f, 15.1f + 384.0f / 76.8f};
+    const TileGrid& grid = menu.mWorld.mFactory->mTileGrid;
+    for (size_t y = 0; y < grid.mRows.size(); ++y)
+        for (size_t x = 0; x < grid.mRows[y].size(); ++x)
+            if (grid.mRows[y][x].mUsed)
+            {
+                const Box tile{float(x), float(y), x + 1.0f, y + 1.0f};
+                EXPECT_TRUE(page.Misses(tile)) << "tile " << x << ", " << y << " shows on the LEVELS page";
+            }
+    std::vector<Box> pieces;
+    for (const Composition* object : menu.mObjects)
+        if (object->GetComponent<Button>() && page.Holds(BoxOf(*object->GetComponent<Transform>())))
+            pieces.push_back(BoxOf(*object->GetComponent<Transform>()));
+    ASSERT_EQ(pieces.size(), 10u) << "nine picks and BACK";
+    for (size_t i = 0; i < pieces.size(); ++i)
+        for (size_t j = i + 1; j < pieces.size(); ++j)
+            EXPECT_TRUE(pieces[i].Misses(pieces[j])) << "buttons " << i << " and " << j << " overlap";
 }
 
 TEST(LevelContent, TheApplesAnimationsShareItsSheet)
