@@ -3,10 +3,10 @@
 #include <imgui.h>
 #include <iostream>
 #include "audio/AudioManager.h"
-#include "core/DebugSystem.h"
-#include "core/GameLogic.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/engine/DebugSystem.h"
+#include "core/game/GameLogic.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 
 namespace Framework
 {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 #include "audio/SoundEntry.h"
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

@@ -4,11 +4,11 @@
 #include <iostream>
 #include "audio/AudioComponent.h"
 #include "audio/sound/SoundSystem.h"
-#include "core/ComponentCreator.h"
-#include "core/ComponentType.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/ComponentType.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 
 namespace Framework
 {

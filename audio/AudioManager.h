@@ -11,7 +11,7 @@
 #include "audio/SoundList.h"
 #include "audio/sound/SoundHandles.h"
 #include "audio/sound/SoundResult.h"
-#include "core/System.h"
+#include "core/engine/System.h"
 
 namespace Framework
 {

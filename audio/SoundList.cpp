@@ -1,6 +1,6 @@
 #include "audio/SoundList.h"
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
 
 namespace Framework
 {

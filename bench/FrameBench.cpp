@@ -12,8 +12,8 @@
 #include <vector>
 #include "AllocationCounter.h"
 #include "BenchEngine.h"
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
 
 using namespace Framework;
 

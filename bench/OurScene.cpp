@@ -2,9 +2,9 @@
 #include <chrono>
 #include <memory>
 #include "PhysicsBenchScene.h"
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 #include "physics/ShapeCircle.h"

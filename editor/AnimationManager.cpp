@@ -6,7 +6,7 @@
 // not one word is refused: each would break the animator or Animations.dat.
 #include <imgui.h>
 #include <algorithm>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/NameRules.h"

@@ -5,9 +5,9 @@
 // made: selecting an archetype must not add objects.
 #include <imgui.h>
 #include <algorithm>
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

@@ -6,7 +6,7 @@
 #include <imgui.h>
 #include <cstring>
 #include <iterator>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/NameRules.h"

@@ -6,8 +6,8 @@
 // each refusal. Edits apply to the object at once.
 #include <imgui.h>
 #include <imgui_stdlib.h>
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

@@ -3,7 +3,7 @@
 // Button their Renderer, a Controller and a shape their Body. Adding one
 // needs the sibling first; deleting the sibling while one of them holds it
 // would leave them pointing at freed memory, so that is refused too.
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "editor/EditPanels.h"
 
 namespace Framework

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

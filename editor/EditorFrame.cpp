@@ -15,11 +15,11 @@
 // plays it, a newly pressed Ctrl key prints "CTRL".
 #include <imgui.h>
 #include <iostream>
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
 #include "editor/EditPanels.h"
 #include "editor/EditorDialogState.h"
 #include "editor/OurImGui.h"

@@ -1,7 +1,7 @@
 #include "editor/EditorWidgets.h"
 #include <imgui.h>
 #include <iterator>
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "graphics/GraphicsSystem.h"
 
 namespace Framework

@@ -12,7 +12,7 @@
 #include <imgui.h>
 #include <algorithm>
 #include <cstring>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ImportedFiles.h"

@@ -6,7 +6,7 @@
 // or a failed copy is refused with the reason shown, nothing registered.
 #include <imgui.h>
 #include "audio/AudioManager.h"
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/ImportedFiles.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include "core/InputSys.h"
-#include "core/WindowSystem.h"
+#include "core/window/InputSys.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
 

@@ -3,7 +3,7 @@
 #include <GL/glew.h>
 #include <imgui.h>
 #include <string>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "editor/OurImGui.h"
 
 namespace Framework

@@ -2,7 +2,7 @@
 #include <stb/stb_image.h>
 #include <cstdio>
 #include <filesystem>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "graphics/SpriteSheet.h"
 #include "platform/Platform.h"
 

@@ -3,9 +3,9 @@
 // "Additional Informations" shows whether physics runs, where the mouse is in
 // the world and on the screen, and the camera's position (editable).
 #include <imgui.h>
-#include "core/InputSys.h"
-#include "core/MathTypes.h"
-#include "core/WindowSystem.h"
+#include "core/window/InputSys.h"
+#include "core/math/MathTypes.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/Physics.h"

@@ -4,7 +4,7 @@
 // pressed. Only entries count as held: dragging the scroll bar is no drag.
 #include <imgui.h>
 #include <iterator>
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "editor/EditPanels.h"
 
 namespace Framework

@@ -10,8 +10,8 @@
 // turn them (ScenePicking.cpp). The selected entry is what the component
 // editor shows.
 #include <imgui.h>
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

@@ -1,8 +1,8 @@
 // What the buttons of "All Game Objects" do to the factory's objects and
 // archetypes, apart from the drawing, so each works the same from a click,
 // a key or a test.
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "physics/Body.h"

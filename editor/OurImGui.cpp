@@ -4,10 +4,10 @@
 #include <imgui.h>
 #include <algorithm>
 #include <filesystem>
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/Message.h"
-#include "core/WindowSystem.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/engine/Message.h"
+#include "core/window/WindowSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorStyle.h"
 #include "graphics/GraphicsSystem.h"
@@ -132,6 +132,15 @@ void OurImGui::SendMessage(Message* message)
     {
         const auto* window = static_cast<WindowMessage*>(message);
         HandleWindowMessage(window->mMessage, window->mWParam, window->mLParam);
+        if (window->mMessage == WM_DROPFILES)
+        {
+            const std::vector<std::string> files = Platform::DroppedFiles(window->mWParam);
+            if (!files.empty())
+            {
+                FileDropMessage drop(files.front());
+                SendMessage(&drop);
+            }
+        }
     }
     else if (message->mMessageId == MessageId::FileDrop)
     {

@@ -5,7 +5,7 @@
 // is a member function defined in a file of its own:
 //
 //   EditorFrame.cpp            Update: the frame, F3 / F7 / Ctrl, the play-test save
-//   MainMenu.cpp               the main menu bar and the frame-rate read-out
+//   EditorMenuBar.cpp          the main menu bar and the frame-rate read-out
 //   InfoPanels.cpp             "Level Serializables" and "Additional Informations"
 //   ObjectListPanel.cpp        "All Game Objects"
 //   ComponentEditorPanel.cpp   "Component Editor"
@@ -23,8 +23,8 @@
 #include <map>
 #include <memory>
 #include <string>
-#include "core/MathTypes.h"
-#include "core/System.h"
+#include "core/math/MathTypes.h"
+#include "core/engine/System.h"
 #include "editor/EditPanels.h"
 #include "editor/ResourceList.h"
 #include "graphics/SpriteSheet.h"

@@ -1,7 +1,7 @@
 #include "editor/ResourceList.h"
 #include <algorithm>
 #include <filesystem>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 
 namespace Framework
 {

@@ -7,9 +7,9 @@
 // Transform). Only a box set to turn about its own fixed point turns to face
 // the pointer instead: any other box would swing about the world origin.
 #include <imgui.h>
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"
 #include "physics/Body.h"

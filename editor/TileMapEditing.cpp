@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

@@ -3,8 +3,8 @@
 // "Apply Changes", and "Clear TileMap".
 #include <imgui.h>
 #include <cmath>
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
 #include "editor/EditorWidgets.h"
 #include "editor/EditPanels.h"
 #include "editor/OurImGui.h"

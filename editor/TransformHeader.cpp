@@ -3,8 +3,8 @@
 // pivot and the physics grid stay with it; a scale change re-enters the grid
 // with the new size.
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Transform.h"
 #include "editor/EditPanels.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"

@@ -1,9 +1,9 @@
 #include "gameplay/Behaviour.h"
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/Message.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/engine/Message.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "gameplay/ResourceManager.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/ScriptId.h"

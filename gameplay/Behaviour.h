@@ -1,8 +1,8 @@
 // The component that gives a game object a script, chosen by number ("ScriptID").
 #pragma once
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

@@ -4,8 +4,8 @@
 // until their level is unlocked.
 #pragma once
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

@@ -1,12 +1,12 @@
 #include "gameplay/Controller.h"
 #include <algorithm>
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
+#include "core/serializers/XmlSerializer.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 

@@ -1,7 +1,7 @@
 // Lets the arrow keys push the object's Body directly; F7 stops it.
 #pragma once
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <vector>
-#include "core/System.h"
+#include "core/engine/System.h"
 
 namespace Framework
 {

@@ -2,8 +2,8 @@
 // and content may give an object a different script than the reader expects.
 #pragma once
 #include <string>
-#include "core/Composition.h"
-#include "core/Factory.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
 #include "gameplay/Behaviour.h"
 
 namespace Framework

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <imgui.h>
 #include <vector>
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"

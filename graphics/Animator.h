@@ -2,8 +2,8 @@
 // same object, by rewriting the Renderer's frame index at the animation's rate.
 #pragma once
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

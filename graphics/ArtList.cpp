@@ -1,6 +1,6 @@
 #include "graphics/ArtList.h"
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
 
 namespace Framework
 {

@@ -4,9 +4,9 @@
 // as a component, a Camera becomes the active camera of its level.
 #pragma once
 #include <cstdint>
-#include "core/Component.h"
-#include "core/ComponentType.h"
-#include "core/MathTypes.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

@@ -1,12 +1,12 @@
 // The Camera as a component: its records, its registration and its inspector.
 #include <glm/gtc/matrix_transform.hpp>
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/GameLogic.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
-#include "core/WindowSystem.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/game/GameLogic.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
+#include "core/window/WindowSystem.h"
+#include "core/serializers/XmlSerializer.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
 #include "platform/Platform.h"

@@ -1,11 +1,12 @@
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
-#include "core/ComponentCreator.h"
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/WindowSystem.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/window/WindowSystem.h"
 #include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
@@ -62,9 +63,24 @@ bool LoadGLEntryPoints()
     }
     return result == GLEW_OK || (result == GLEW_ERROR_NO_GLX_DISPLAY && GLEW_VERSION_3_3);
 }
+
+// The input's view of the active camera, for the cursor's world position.
+bool ActiveCameraView(Vec3& position, Vec3& zoom)
+{
+    const Camera* camera = gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr;
+    if (!camera)
+        return false;
+    position = camera->Position;
+    zoom = camera->CamSize;
+    return true;
+}
 } // namespace
 
-GraphicsSystem::GraphicsSystem() { gGraphicsSystem = this; }
+GraphicsSystem::GraphicsSystem()
+{
+    gGraphicsSystem = this;
+    gActiveView = &ActiveCameraView;
+}
 
 GraphicsSystem::~GraphicsSystem()
 {

@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 #include <vector>
-#include "core/MathTypes.h"
-#include "core/System.h"
+#include "core/math/MathTypes.h"
+#include "core/engine/System.h"
 #include "graphics/ArtList.h"
 #include "graphics/Camera.h"
 #include "graphics/Glyph.h"

@@ -1,6 +1,6 @@
 // One pooled particle: its colour, scale and speed keys, its motion and age.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "graphics/Sprite.h"
 
 namespace Framework

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <imgui.h>
 #include <vector>
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/Transform.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Transform.h"
+#include "core/serializers/XmlSerializer.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleSystem.h"
 

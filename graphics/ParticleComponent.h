@@ -4,8 +4,8 @@
 #pragma once
 #include <memory>
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 #include "graphics/ParticleEmitter.h"
 
 namespace Framework

@@ -2,7 +2,7 @@
 // it) and the particles it reserved from the shared pool, live or free.
 #pragma once
 #include <vector>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "graphics/Particle.h"
 
 namespace Framework

@@ -1,6 +1,6 @@
 #include "graphics/ParticleSystem.h"
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/ParticleTrigTable.h"
 

@@ -2,7 +2,7 @@
 // start-up and never grow; ParticleComponents take emitters from the pool.
 #pragma once
 #include <vector>
-#include "core/System.h"
+#include "core/engine/System.h"
 #include "graphics/Particle.h"
 #include "graphics/ParticleEmitter.h"
 

@@ -2,8 +2,8 @@
 // Transform by the rendering manager (mirrored, hidden, faded as set here).
 #pragma once
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
 
 namespace Framework
 {

@@ -1,9 +1,9 @@
 #include "graphics/RenderingManager.h"
 #include <algorithm>
 #include <cmath>
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
 #include "graphics/Animator.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"

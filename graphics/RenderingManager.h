@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 #include <vector>
-#include "core/System.h"
+#include "core/engine/System.h"
 #include "graphics/Animation.h"
 
 namespace Framework

@@ -2,7 +2,7 @@
 #include <GL/glew.h>
 #include <fstream>
 #include <sstream>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "platform/Platform.h"
 
 namespace Framework

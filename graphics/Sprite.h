@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

@@ -1,7 +1,7 @@
 #include "graphics/SpriteSheet.h"
 #include <algorithm>
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
 
 namespace Framework
 {

@@ -1,9 +1,9 @@
 // Removing a sprite sheet while components still show it: the sheet table is
 // a map of values, so a removed sheet's address must leave every Renderer.
 #include <GL/glew.h>
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
 #include "platform/Platform.h"

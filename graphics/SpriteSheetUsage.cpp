@@ -1,7 +1,7 @@
 #include "graphics/SpriteSheetUsage.h"
 #include <algorithm>
-#include "core/Composition.h"
-#include "core/Factory.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"

@@ -2,7 +2,7 @@
 // and every registered TextRenderer drawn with the "Font" program.
 #include <GL/glew.h>
 #include <algorithm>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "graphics/FontLoader.h"
 #include "graphics/GlyphAtlas.h"
 #include "graphics/GraphicsSystem.h"

@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cstring>
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
+#include "core/serializers/XmlSerializer.h"
 #include "graphics/RenderingManager.h"
 
 namespace Framework

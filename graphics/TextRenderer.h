@@ -2,9 +2,9 @@
 // system draws every registered one each frame.
 #pragma once
 #include <string>
-#include "core/Component.h"
-#include "core/ComponentType.h"
-#include "core/MathTypes.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

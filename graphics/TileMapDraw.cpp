@@ -1,7 +1,7 @@
 // Queues the visible tiles of the level's tile grid as sprites of the tileset sheet.
 #include <cmath>
-#include "core/Factory.h"
-#include "core/TileGrid.h"
+#include "core/objects/Factory.h"
+#include "core/tiles/TileGrid.h"
 #include "graphics/GraphicsSystem.h"
 
 namespace Framework

@@ -1,7 +1,7 @@
 // BasicShape: the link between a shape and its body, and the pick segment.
 #include "physics/BasicShape.h"
 #include <algorithm>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
 #include "physics/SpatialGrid.h"

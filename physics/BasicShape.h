@@ -2,8 +2,8 @@
 // body's position and a rotation. ShapeCircle and ShapeOBB derive from it.
 #pragma once
 #include <cstdint>
-#include "core/Component.h"
-#include "core/MathTypes.h"
+#include "core/objects/Component.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

@@ -1,10 +1,10 @@
 // Body: lifecycle, mass, serialisation and the inspector.
 #include "physics/Body.h"
 #include <imgui.h>
-#include "core/DebugSystem.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
-#include "core/Transform.h"
+#include "core/engine/DebugSystem.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
+#include "core/objects/Transform.h"
 #include "physics/BasicShape.h"
 #include "physics/BodyList.h"
 #include "physics/ObjectAccess.h"

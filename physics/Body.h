@@ -3,11 +3,11 @@
 #pragma once
 #include <cstdint>
 #include <vector>
-#include "core/Component.h"
-#include "core/ComponentType.h"
-#include "core/Composition.h"
-#include "core/MathTypes.h"
-#include "core/Transform.h"
+#include "core/objects/Component.h"
+#include "core/objects/ComponentType.h"
+#include "core/objects/Composition.h"
+#include "core/math/MathTypes.h"
+#include "core/objects/Transform.h"
 #include "physics/BasicShape.h"
 
 namespace Framework

@@ -1,6 +1,6 @@
 // Body: the two half steps of integration.
 #include <cmath>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"

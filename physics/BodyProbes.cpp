@@ -1,5 +1,5 @@
 // Body: the tile probes, which look at the level's tile bodies around the shape.
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/BasicShape.h"
 #include "physics/GridMath.h"

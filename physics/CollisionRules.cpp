@@ -1,7 +1,7 @@
 // SpatialGrid::TestPair: the game's collision rules by ObjectTag, the contact
 // record, the collision messages and the win message.
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "graphics/Renderer.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"

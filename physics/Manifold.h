@@ -1,7 +1,7 @@
 // The contact record of two shaped bodies and its impulse resolution.
 #pragma once
 #include <cstdint>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "physics/PhysicsConstants.h"
 
 namespace Framework

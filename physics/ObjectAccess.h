@@ -1,8 +1,8 @@
 // How the physics reads the game objects it serves: owner, tag, kind, components.
 #pragma once
 #include <cstdint>
-#include "core/Composition.h"
-#include "core/Message.h"
+#include "core/objects/Composition.h"
+#include "core/engine/Message.h"
 
 namespace Framework
 {

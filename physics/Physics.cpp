@@ -1,11 +1,11 @@
 // Physics: construction, the step, detection passes, correction and contact records.
 #include "physics/Physics.h"
 #include <algorithm>
-#include "core/ComponentCreator.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/BodyList.h"
 #include "physics/CollisionDispatch.h"
@@ -77,6 +77,19 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i)
         __builtin_prefetch(contacts[i + PartsAhead].B->mShape);
     }
 }
+// Picking and dragging must not keep an object past its deletion.
+void ForgetIfPicked(Composition* object)
+{
+    if (gPhysics && gPhysics->mHoverObject == object)
+        gPhysics->ForgetHoverObject();
+}
+
+// The tile bodies go with the factory's tiles.
+void ClearTileBodies()
+{
+    if (gSpatialGrid)
+        gSpatialGrid->Clear();
+}
 } // namespace
 
 Physics::Physics()
@@ -88,6 +101,8 @@ Physics::Physics()
     gSpatialGrid = mGrid;
     gPhysics = this;
     Transform::sBodyShapeTest = BodyShapeHitTest;
+    GameObjectFactory::sDeletingObject = ForgetIfPicked;
+    GameObjectFactory::sTilesDeleted = ClearTileBodies;
 }
 
 Physics::~Physics()

@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 #include <vector>
-#include "core/MathTypes.h"
-#include "core/System.h"
+#include "core/math/MathTypes.h"
+#include "core/engine/System.h"
 #include "physics/ContactPairs.h"
 #include "physics/LevelTimer.h"
 #include "physics/Manifold.h"

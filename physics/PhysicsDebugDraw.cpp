@@ -1,5 +1,5 @@
 // Physics::DebugDraw: velocities, headings, outlines and contacts as debug lines.
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"

@@ -1,6 +1,6 @@
 // The physics' way to the graphics system's debug lines and circles.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

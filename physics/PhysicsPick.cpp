@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cmath>
 #include <vector>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"

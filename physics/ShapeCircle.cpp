@@ -2,9 +2,9 @@
 #include "physics/ShapeCircle.h"
 #include <cmath>
 #include <imgui.h>
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
-#include "core/Transform.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"
 #include "physics/SpatialGrid.h"

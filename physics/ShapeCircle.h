@@ -1,6 +1,6 @@
 // A circle collision shape ("Circle").
 #pragma once
-#include "core/ComponentType.h"
+#include "core/objects/ComponentType.h"
 #include "physics/BasicShape.h"
 
 namespace Framework

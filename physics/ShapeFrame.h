@@ -2,7 +2,7 @@
 // rotation and its body-space geometry. Built from a body in CollisionDispatch.
 #pragma once
 #include <cstdint>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 #include <imgui.h>
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
-#include "core/Transform.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/PhysicsConstants.h"
 #include "physics/PhysicsDebugDraw.h"

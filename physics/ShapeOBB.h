@@ -2,7 +2,7 @@
 // size: the world half extents are scale x HalfLength x 0.5.
 #pragma once
 #include <limits>
-#include "core/ComponentType.h"
+#include "core/objects/ComponentType.h"
 #include "physics/BasicShape.h"
 
 namespace Framework

@@ -1,7 +1,7 @@
 // The sizes of a shape that the broad phase and the probes read on every step,
 // without a virtual call.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 

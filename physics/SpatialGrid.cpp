@@ -2,9 +2,9 @@
 #include "physics/SpatialGrid.h"
 #include <algorithm>
 #include <cmath>
-#include "core/Factory.h"
-#include "core/TileGrid.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/tiles/TileGrid.h"
+#include "core/objects/Transform.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
 #include "physics/BodyList.h"

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <vector>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "physics/CellList.h"
 #include "physics/TileBodyPool.h"
 

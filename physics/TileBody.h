@@ -2,7 +2,7 @@
 // one allocation: a large map has thousands of them, and three allocations per
 // tile were most of the cost of spawning a level's tiles.
 #pragma once
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/ShapeOBB.h"
 

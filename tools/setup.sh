@@ -3,6 +3,13 @@
 # (only the missing ones), then configures and builds into build/. xdotool
 # and ImageMagick let the playthrough test and tools/take_screenshots.sh play
 # the game and read the screen.
+#
+# With --content (first argument) it also installs what the content generators
+# under tools/ call: rsvg-convert and Pillow for the art (make_art.py),
+# FluidSynth with its General MIDI sound font for the music (make_music.py),
+# sox with its OGG format for the sounds and music (make_sounds.sh), and the
+# Vorbis tools (oggenc, ogginfo) to check what they write. Any other argument
+# goes to cmake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +17,12 @@ PACKAGES=(build-essential cmake ninja-build pkg-config libsdl2-dev libglew-dev l
   libfreetype-dev libtinyxml2-dev libstb-dev libimgui-dev libgtest-dev xvfb xauth
   libgl1-mesa-dri mesa-utils-bin sox libsox-fmt-all libbox2d-dev
   xdotool imagemagick)
+CONTENT_PACKAGES=(python3 librsvg2-bin python3-pil fluidsynth fluid-soundfont-gm
+  sox libsox-fmt-all vorbis-tools)
+if [ "${1:-}" = "--content" ]; then
+  shift
+  PACKAGES+=("${CONTENT_PACKAGES[@]}")
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,6 +1,6 @@
 #include "gameplay/scripts/AirConScript.h"
 #include <imgui.h>
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/PropSupport.h"

@@ -1,7 +1,7 @@
 #include "gameplay/scripts/AppleRules.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 
 namespace Framework
 {

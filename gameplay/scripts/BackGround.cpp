@@ -1,9 +1,9 @@
 // Parallax layer: follows the camera at a fraction of its travel once started.
 #include "gameplay/scripts/BackGround.h"
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"

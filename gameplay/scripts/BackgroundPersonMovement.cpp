@@ -1,11 +1,11 @@
 // Background walker: walks, and restarts from a random border on a border touch.
 #include "gameplay/scripts/BackgroundPersonMovement.h"
 #include <ctime>
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Message.h"
-#include "core/ObjectTag.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/engine/Message.h"
+#include "core/objects/ObjectTag.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Renderer.h"
 #include "physics/Body.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <random>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

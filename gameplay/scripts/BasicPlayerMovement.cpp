@@ -2,9 +2,9 @@
 #include <imgui.h>
 #include "audio/AudioComponent.h"
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/scripts/AppleRules.h"
 #include "gameplay/scripts/PlayerProbeScript.h"

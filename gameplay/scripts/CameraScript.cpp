@@ -1,11 +1,11 @@
 #include "gameplay/scripts/CameraScript.h"
 #include <cmath>
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/HumanWin.h"
@@ -103,17 +103,25 @@ void CameraScript::Update(Behaviour* owner, float dt)
             else
                 Zoom(*camera, dt);
             // The lower bound is tested first, so it wins when the rectangle is narrower than the view.
-            const float hx = camera->VisibleHalfWidth();
-            const float hy = camera->VisibleHalfHeight();
+            // A zoom of 0 (an edited camera) has no visible size: that axis is left unclamped, as
+            // the drag leaves it, rather than sent to infinity.
             Vec3& p = camera->Position;
-            if (p.x < camera->MinClamp.x + hx)
-                p.x = camera->MinClamp.x + hx;
-            else if (p.x > camera->MaxClamp.x - hx)
-                p.x = camera->MaxClamp.x - hx;
-            if (p.y < camera->MinClamp.y + hy)
-                p.y = camera->MinClamp.y + hy;
-            else if (p.y > camera->MaxClamp.y - hy)
-                p.y = camera->MaxClamp.y - hy;
+            if (camera->CamSize.x != 0.0f)
+            {
+                const float hx = camera->VisibleHalfWidth();
+                if (p.x < camera->MinClamp.x + hx)
+                    p.x = camera->MinClamp.x + hx;
+                else if (p.x > camera->MaxClamp.x - hx)
+                    p.x = camera->MaxClamp.x - hx;
+            }
+            if (camera->CamSize.y != 0.0f)
+            {
+                const float hy = camera->VisibleHalfHeight();
+                if (p.y < camera->MinClamp.y + hy)
+                    p.y = camera->MinClamp.y + hy;
+                else if (p.y > camera->MaxClamp.y - hy)
+                    p.y = camera->MaxClamp.y - hy;
+            }
         }
     }
 

@@ -9,7 +9,7 @@
 // is looked up when the camera starts); "HumanWin" and "END" may come later.
 #pragma once
 #include <cstdint>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
 

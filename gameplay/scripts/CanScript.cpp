@@ -1,5 +1,5 @@
 #include "gameplay/scripts/CanScript.h"
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "graphics/Renderer.h"
 #include "physics/Body.h"

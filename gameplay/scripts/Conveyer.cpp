@@ -1,6 +1,6 @@
 #include "gameplay/scripts/Conveyer.h"
 #include <imgui.h>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"

@@ -5,7 +5,7 @@
 // frames and an Animator on its own object, and an object tagged Player
 // carrying the Player script; without them it does nothing.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

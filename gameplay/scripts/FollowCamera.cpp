@@ -2,9 +2,9 @@
 #include <string>
 #include <imgui.h>
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/InputSys.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/window/InputSys.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"

@@ -8,7 +8,7 @@
 // (TextRenderer) shows the apple's health. "WormObject" and "MainMenuBG" sit
 // at offsets of their own. Leaving a level with such an object ends its music.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
 

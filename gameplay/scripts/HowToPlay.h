@@ -5,7 +5,7 @@
 // OBB box opens the panel over the camera. Hidden, the panel waits 100 units
 // up and right of the camera at alpha 0.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
 

@@ -1,8 +1,8 @@
 #include "gameplay/scripts/HumanWin.h"
 #include <imgui.h>
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Renderer.h"
 

@@ -5,7 +5,7 @@
 // and walks on; 7 units past the goal it stops and the level counts as won.
 // Content: "END" must come before "HumanWin" in the level file.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
 

@@ -1,7 +1,7 @@
 #include "gameplay/scripts/IcicleScript.h"
 #include <imgui.h>
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"

@@ -9,7 +9,7 @@
 // object tagged Player.
 #pragma once
 #include <cstdint>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

@@ -22,7 +22,7 @@
 // Animator keeps Click set while its press animation plays.
 #pragma once
 #include <cstdint>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

@@ -1,6 +1,6 @@
 #include "gameplay/scripts/MouseEmitter.h"
 #include <algorithm>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "graphics/ParticleComponent.h"
 #include "physics/BasicShape.h"

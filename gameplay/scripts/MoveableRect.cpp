@@ -1,6 +1,6 @@
 #include "gameplay/scripts/MoveableRect.h"
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropMotion.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "graphics/Renderer.h"

@@ -3,7 +3,7 @@
 // Pushed with the mouse, it stops sliding sideways once it stands still
 // vertically. The object wants a Body with a shape, a Renderer and an Animator.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

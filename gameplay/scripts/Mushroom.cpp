@@ -1,7 +1,7 @@
 #include "gameplay/scripts/Mushroom.h"
 #include <imgui.h>
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "gameplay/scripts/PropMotion.h"
 #include "graphics/Animator.h"

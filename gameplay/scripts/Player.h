@@ -18,7 +18,7 @@
 //   "Worm", "TopWorm1", "TopWorm2" and "TopAppleFront".
 // Other scripts read the fields of the first block below; keep their names.
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

@@ -16,9 +16,9 @@
 // leftwards. An object with another script, or none, skips the step.
 #include <cmath>
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/AirConScript.h"

@@ -5,10 +5,10 @@
 // to 8 of its animation), "TopWorm2" and "TopAppleFront" (frames 0 and 1);
 // any of them missing skips the steps that need it.
 #include <algorithm>
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/Player.h"
 #include "graphics/Animator.h"
 #include "graphics/Camera.h"
@@ -112,13 +112,13 @@ void Player::UpdateEnding(Body* body, Renderer* renderer, float dt)
     Composition* apple = Find("TopAppleFront");
     Renderer* appleRenderer = apple ? apple->GetComponent<Renderer>() : nullptr;
     Transform* appleTransform = apple ? apple->GetComponent<Transform>() : nullptr;
-    if (!black || !topWormRenderer || !secondWorm || !appleRenderer || !appleTransform)
-        return;
-
-    if (topWormRenderer->mIndex == 0)
+    // Each piece missing skips only what it does; the timer still returns to the menu.
+    if (topWormRenderer && topWormRenderer->mIndex == 0)
         topWormRenderer->mIndex = TopWormFirstFrame;
-    appleTransform->mPosition.z = 0.0f;
-    if (!mTopSceneStarted && black->mAlpha < TopSceneStartAlpha)
+    if (appleTransform)
+        appleTransform->mPosition.z = 0.0f;
+    // Without a black screen there is no fade-in to wait for.
+    if (!mTopSceneStarted && (!black || black->mAlpha < TopSceneStartAlpha))
     {
         mTopSceneStarted = true;
         if (topWormAnimator)
@@ -126,14 +126,17 @@ void Player::UpdateEnding(Body* body, Renderer* renderer, float dt)
     }
     if (!mTopSceneStarted)
         return;
-    if (topWormRenderer->mIndex >= TopWormLastFrame)
+    if (topWormRenderer && topWormRenderer->mIndex >= TopWormLastFrame)
     {
         topWormRenderer->mInvisible = true;
-        secondWorm->mInvisible = false;
+        if (secondWorm)
+            secondWorm->mInvisible = false;
         if (topWormAnimator)
             topWormAnimator->mPlaying = false;
-        appleRenderer->mIndex = 1;
-        appleTransform->mPosition.z = -3.0f;
+        if (appleRenderer)
+            appleRenderer->mIndex = 1;
+        if (appleTransform)
+            appleTransform->mPosition.z = -3.0f;
     }
     mEndingTimer += dt;
     if (mEndingTimer > FinalFadeTime)

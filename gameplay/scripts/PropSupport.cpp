@@ -1,5 +1,5 @@
 #include "gameplay/scripts/PropSupport.h"
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 
 namespace Framework

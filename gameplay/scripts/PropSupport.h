@@ -6,9 +6,9 @@
 #pragma once
 #include <string>
 #include "audio/AudioComponent.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
 #include "gameplay/Behaviour.h"
 #include "physics/Physics.h"
 #include "platform/Win32Types.h"

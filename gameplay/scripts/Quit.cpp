@@ -1,6 +1,6 @@
 // Quit confirmation: camera moves on the two dialog buttons.
 #include "gameplay/scripts/Quit.h"
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "graphics/Camera.h"

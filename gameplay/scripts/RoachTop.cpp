@@ -1,7 +1,7 @@
 #include "gameplay/scripts/RoachTop.h"
 #include <imgui.h>
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 
 namespace Framework

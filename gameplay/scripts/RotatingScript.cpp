@@ -1,6 +1,6 @@
 #include "gameplay/scripts/RotatingScript.h"
 #include <cmath>
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 
 namespace Framework

@@ -1,5 +1,5 @@
 #include "gameplay/scripts/SmokeEffect.h"
-#include "core/Transform.h"
+#include "core/objects/Transform.h"
 #include "gameplay/scripts/PropSupport.h"
 #include "graphics/Animator.h"
 

@@ -5,10 +5,10 @@
 #include <vector>
 #include "audio/AudioComponent.h"
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Renderer.h"
 

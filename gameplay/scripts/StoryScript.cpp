@@ -1,9 +1,9 @@
 // Story screen: the picture's fade and the hand-over to the first level.
 #include "gameplay/scripts/StoryScript.h"
 #include <algorithm>
-#include "core/Composition.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
+#include "core/objects/Composition.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Renderer.h"
 

@@ -1,5 +1,5 @@
 #include "gameplay/scripts/SwitchScript.h"
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/AirConScript.h"
 #include "gameplay/scripts/PropSupport.h"

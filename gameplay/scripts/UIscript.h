@@ -21,7 +21,7 @@
 // HUD lie 30 offset units away and are shifted into view.
 #pragma once
 #include <string>
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
 

@@ -8,7 +8,7 @@
 // "Van_Wheel" objects with Animators; "BlackScreen" with a Renderer (without
 // it the scene keeps running and never hands over). Music: "EndSceneBGM".
 #pragma once
-#include "core/MathTypes.h"
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework

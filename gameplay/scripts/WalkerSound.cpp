@@ -1,7 +1,7 @@
 #include "gameplay/scripts/WalkerSound.h"
 #include "audio/AudioComponent.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
 #include "gameplay/scripts/UIscript.h"
 
 namespace Framework

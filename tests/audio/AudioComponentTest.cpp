@@ -5,9 +5,9 @@
 #include <memory>
 #include "audio/AudioComponent.h"
 #include "audio/sound/Mixer.h"
-#include "core/GameLogic.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/game/GameLogic.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "support/AudioManagerFixture.h"
 
 using namespace Framework;

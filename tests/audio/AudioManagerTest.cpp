@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
 #include "audio/sound/Mixer.h"
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
-#include "core/InputSys.h"
-#include "core/Message.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
+#include "core/window/InputSys.h"
+#include "core/engine/Message.h"
 #include "support/AudioManagerFixture.h"
 
 using namespace Framework;

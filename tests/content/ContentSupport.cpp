@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include "core/ComponentCreator.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "graphics/Camera.h"
 #include "physics/Physics.h"
 #include "platform/Win32Types.h"

@@ -3,9 +3,9 @@
 // out and the ending returns to the main menu.
 #include <gtest/gtest.h>
 #include "ContentSupport.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 

@@ -4,8 +4,8 @@
 // won, so a fresh game must start counting at 1.)
 #include <gtest/gtest.h>
 #include "ContentSupport.h"
-#include "core/GameLogic.h"
-#include "core/GameSettings.h"
+#include "core/game/GameLogic.h"
+#include "core/game/GameSettings.h"
 #include "gameplay/scripts/UIscript.h"
 #include "gameplay/scripts/WalkerSound.h"
 

@@ -3,9 +3,9 @@
 // apple's lane. They must never stop or throw the apple.
 #include <gtest/gtest.h>
 #include "ContentSupport.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Button.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <map>
 #include "ContentSupport.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/UIscript.h"

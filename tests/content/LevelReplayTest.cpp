@@ -10,10 +10,10 @@
 #include <set>
 #include <tuple>
 #include "ContentSupport.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/SwitchScript.h"

@@ -9,7 +9,7 @@
 #include <set>
 #include "audio/SoundList.h"
 #include "audio/sound/Decoder.h"
-#include "core/TextSerializer.h"
+#include "core/serializers/TextSerializer.h"
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
 #include "support/ProgramRun.h"

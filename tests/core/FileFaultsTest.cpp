@@ -2,10 +2,10 @@
 // lists that lost entries, files made by reading, numbers out of range.
 #include <gtest/gtest.h>
 #include <filesystem>
-#include "core/EngineConfig.h"
-#include "core/GameSettings.h"
-#include "core/ObjectTag.h"
-#include "core/XmlSerializer.h"
+#include "core/engine/EngineConfig.h"
+#include "core/game/GameSettings.h"
+#include "core/objects/ObjectTag.h"
+#include "core/serializers/XmlSerializer.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 

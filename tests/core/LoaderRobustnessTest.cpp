@@ -10,10 +10,10 @@
 #include <random>
 #include <regex>
 #include "audio/SoundList.h"
-#include "core/EngineConfig.h"
-#include "core/GameLogic.h"
-#include "core/GameSettings.h"
-#include "core/TextSerializer.h"
+#include "core/engine/EngineConfig.h"
+#include "core/game/GameLogic.h"
+#include "core/game/GameSettings.h"
+#include "core/serializers/TextSerializer.h"
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
 #include "support/ObjectTestSupport.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <imgui_internal.h>
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "graphics/Animator.h"
 #include "graphics/Renderer.h"
 #include "physics/Body.h"

@@ -3,9 +3,9 @@
 // user makes them.
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/Controller.h"

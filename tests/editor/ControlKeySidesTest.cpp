@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <SDL.h>
 #include <cstdlib>
-#include "core/InputSys.h"
+#include "core/window/InputSys.h"
 #include "platform/Platform.h"
 #include "support/EditorHarness.h"
 

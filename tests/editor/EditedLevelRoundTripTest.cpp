@@ -2,9 +2,9 @@
 // with the same objects, components and tiles.
 #include <gtest/gtest.h>
 #include <sstream>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "support/EditorSceneMouse.h"
 
 using namespace Framework;

@@ -4,9 +4,9 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 #include <limits>
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
-#include "core/WindowSystem.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/window/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include <cstdlib>
 #include "platform/Platform.h"

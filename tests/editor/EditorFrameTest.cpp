@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <imgui_internal.h>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "graphics/GraphicsSystem.h"
 #include "support/EditorHarness.h"
 

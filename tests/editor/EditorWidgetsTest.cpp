@@ -1,6 +1,6 @@
 // The widgets the editor's panels share.
 #include <gtest/gtest.h>
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "editor/EditorWidgets.h"
 #include "graphics/GraphicsSystem.h"
 #include "support/EditorHarness.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 #include "audio/AudioManager.h"
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "editor/EditorDialogState.h"
 #include "graphics/GraphicsSystem.h"
 #include "support/EditorHarness.h"

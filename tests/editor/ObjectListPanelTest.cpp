@@ -1,8 +1,8 @@
 // "All Game Objects": the archetype and live-object buttons, the confirmed
 // removal, archetype dragging, and picking and dragging in the level.
 #include <gtest/gtest.h>
-#include "core/Factory.h"
-#include "core/Transform.h"
+#include "core/objects/Factory.h"
+#include "core/objects/Transform.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 #include "physics/ShapeOBB.h"

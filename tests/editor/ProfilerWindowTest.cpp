@@ -2,7 +2,7 @@
 // tenth drawn frame from the samples in the last slot.
 #include <gtest/gtest.h>
 #include <filesystem>
-#include "core/DebugSystem.h"
+#include "core/engine/DebugSystem.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;

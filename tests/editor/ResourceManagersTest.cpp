@@ -1,8 +1,8 @@
 // The art, animation and sound managers on small tables in the headless editor.
 #include <gtest/gtest.h>
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "graphics/GraphicsSystem.h"

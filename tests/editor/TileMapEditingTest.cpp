@@ -1,7 +1,7 @@
 // Tile map mode: painting and erasing with Ctrl and the mouse, never through
 // an editor window, and the tile tools' size, apply and clear.
 #include <gtest/gtest.h>
-#include "core/Factory.h"
+#include "core/objects/Factory.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/SpatialGrid.h"
 #include "support/EditorSceneMouse.h"

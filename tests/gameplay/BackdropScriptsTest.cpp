@@ -1,6 +1,6 @@
 // Parallax layers, the quit dialog's camera moves and the background walkers.
 #include <gtest/gtest.h>
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/BackgroundPersonMovement.h"
 #include "physics/Body.h"

@@ -1,7 +1,7 @@
-// The level camera: key movement ramp, wheel bounds, the clamp, the win and
-// respawn glides, and the Level10 scroll.
+// The level camera: key movement ramp, wheel bounds, the right-button drag, the
+// clamp, the win and respawn glides, and the Level10 scroll.
 #include <gtest/gtest.h>
-#include "core/InputSys.h"
+#include "core/window/InputSys.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/CameraScript.h"
 #include "gameplay/scripts/HumanWin.h"
@@ -22,15 +22,12 @@ protected:
         MakeApple(apple);
         if (withWalker)
         {
-            mGoal = Make("END", Vec3(80.0f, 10.0f, 0.0f));
-            Start(mGoal);
-            mWalker = Make("HumanWin", Vec3(60.0f, 10.0f, 0.0f));
-            Start(mWalker, ScriptId::HumanWin);
+            Start(Make("END", Vec3(80.0f, 10.0f, 0.0f)));
+            Start(mWalker = Make("HumanWin", Vec3(60.0f, 10.0f, 0.0f)), ScriptId::HumanWin);
         }
         mCamera = MakeCamera(0.0f, 0.0f, 25.0f, ScriptId::CameraScript);
         mScript = ScriptOn<CameraScript>(mCamera->GetOwner());
     }
-    Composition* mGoal = nullptr;
     Composition* mWalker = nullptr;
     Camera* mCamera = nullptr;
     CameraScript* mScript = nullptr;
@@ -59,30 +56,38 @@ TEST_F(CameraScripts, KeyMovementRampsUpOverTheFirstSecondThenRuns30UnitsASecond
     EXPECT_LT(mScript->mKeyRamp, 1.0f); // released keys wind the ramp down
 }
 
-TEST_F(CameraScripts, WheelZoomStaysWithinItsBoundsAndClampPinsANarrowRectangle)
+TEST_F(CameraScripts, WheelZoomStaysInItsBounds_RightDragPans_ClampPinsANarrowRectangle)
 {
     BuildLevel();
     EXPECT_FLOAT_EQ(mScript->mMinZoom, 27.0f);
     EXPECT_FLOAT_EQ(mScript->mMaxZoom, 25.0f);
     mWorld.mInput->mState.mWheelDirection = 2; // towards the user
     Step(10);
-    EXPECT_FLOAT_EQ(mCamera->CamSize.x, 27.0f);
-    EXPECT_FLOAT_EQ(mCamera->CamSize.y, 27.0f);
+    EXPECT_EQ(mCamera->CamSize, Vec3(27.0f, 27.0f, 1.0f));
     mWorld.mInput->mState.mWheelDirection = 1; // away
     Step(10);
     EXPECT_FLOAT_EQ(mCamera->CamSize.x, 25.0f);
     mWorld.mInput->mState.mWheelDirection = 0;
-
+    // A right-button drag moves the view against the cursor, by pixels over the zoom.
+    mWorld.mInput->mState.mRightClickScreen = mWorld.mInput->mState.mCursor = Vec3(100.0f, 100.0f, 0.0f);
+    Press(2);
+    Step(2);
+    mWorld.mInput->mState.mCursor = Vec3(50.0f, 150.0f, 0.0f);
+    Step();
+    Release(2);
+    EXPECT_EQ(mCamera->Position, Vec3(2.0f, 2.0f, 0.0f));
     // The view is 20 units wide; a 10-unit rectangle leaves it at MinClamp + half view.
     mCamera->MinClamp = Vec2(0.0f, 0.0f);
     mCamera->MaxClamp = Vec2(10.0f, 10.0f);
     mCamera->Position = Vec3(100.0f, 100.0f, 0.0f);
     Step(2);
-    EXPECT_FLOAT_EQ(mCamera->Position.x, 10.0f);
-    EXPECT_FLOAT_EQ(mCamera->Position.y, 5.0f);
+    EXPECT_EQ(mCamera->Position, Vec3(10.0f, 5.0f, 0.0f));
+    mCamera->CamSize = Vec3(0.0f, 0.0f, 1.0f); // an edited zoom of 0: left unclamped, not sent to infinity
+    Step();
+    EXPECT_EQ(mCamera->Position, Vec3(10.0f, 5.0f, 0.0f));
 }
 
-TEST_F(CameraScripts, RespawnGlideStopsAtTheAppleOrAfterThreeSeconds)
+TEST_F(CameraScripts, RespawnGlideStopsAtTheAppleOrAfterThreeSeconds_WinGlideReachesTheBasket)
 {
     BuildLevel(Vec3(3.0f, 4.0f, 0.0f));
     mScript->mRespawn = true;
@@ -99,17 +104,13 @@ TEST_F(CameraScripts, RespawnGlideStopsAtTheAppleOrAfterThreeSeconds)
     Step(2);
     EXPECT_FALSE(mScript->mRespawn);
     EXPECT_NEAR(mCamera->Position.x, 3.0f + 90.0f, 0.6f); // 3 s at 30 units a second
-}
 
-TEST_F(CameraScripts, WinGlideFollowsTheWalkerToTheBasket)
-{
-    BuildLevel();
     mCamera->CamSize = Vec3(30.0f, 30.0f, 1.0f);
     ScriptOn<HumanWin>(mWalker)->mWalking = true;
     Step(5 * 64);
     EXPECT_NEAR(mCamera->Position.x, 80.0f, 0.5f);
     EXPECT_NEAR(mCamera->Position.y, 10.0f, 0.5f);
-    EXPECT_NEAR(mCamera->CamSize.x, 25.0f, 0.5f); // back to the level's zoom
+    EXPECT_NEAR(mCamera->CamSize.x, 25.0f, 0.5f);
 }
 
 TEST_F(CameraScripts, Level10ScrollsRightOnceTheAppleHasPassedAndNeverStops)
@@ -128,8 +129,7 @@ TEST_F(CameraScripts, Level10ScrollsRightOnceTheAppleHasPassedAndNeverStops)
 
 TEST_F(CameraScripts, WithoutBasketOrAppleTheGlidesAreSkipped)
 {
-    mWalker = Make("HumanWin");
-    Start(mWalker, ScriptId::HumanWin);
+    Start(mWalker = Make("HumanWin"), ScriptId::HumanWin);
     mCamera = MakeCamera(4.0f, 4.0f, 25.0f, ScriptId::CameraScript);
     mScript = ScriptOn<CameraScript>(mCamera->GetOwner());
     ScriptOn<HumanWin>(mWalker)->mWalking = true;

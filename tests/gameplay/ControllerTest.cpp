@@ -1,7 +1,7 @@
 // Keyboard controllers: the arrow keys push a body while physics runs, F7 stops it.
 #include <gtest/gtest.h>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "gameplay/Controller.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"

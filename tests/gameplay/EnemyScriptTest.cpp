@@ -35,7 +35,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Enemies, ARoachWalksItsHeadingAndFacesIt)
+TEST_F(Enemies, ARoachWalksItsHeadingFacesItTurnsAtALedgeAndPassesCheckpoints)
 {
     Composition* roach = MakeRoach();
     Roach* script = Script<Roach>(roach);
@@ -46,6 +46,14 @@ TEST_F(Enemies, ARoachWalksItsHeadingAndFacesIt)
     mWorld.Step();
     EXPECT_EQ(BodyOf(roach)->mVelocity.x, -3.0f);
     EXPECT_FALSE(roach->GetComponent<Renderer>()->mInvertX);
+    mWorld.Step(32); // no ground under its edges: it turns at the ledge once the turn delay is over
+    EXPECT_TRUE(script->mRight);
+
+    Composition* checkpoint = Thing(ObjectTag::CheckPoint, Vec3(40.0f, 40.0f, 0.0f));
+    Manifold record(BodyOf(checkpoint), BodyOf(roach));
+    mWorld.mPhysics->AddContact(record);
+    Touch(roach, checkpoint); // it passes through checkpoints
+    EXPECT_TRUE(mWorld.mPhysics->mContacts.empty());
 }
 
 TEST_F(Enemies, ARoachMeetingAWallTwiceWithinHalfASecondTurnsOnce)
@@ -102,16 +110,6 @@ TEST_F(Enemies, ACanOnTopStopsARoachAndACanBesideItTurnsIt)
     Touch(roach, beside);
     EXPECT_TRUE(script->mMoving);
     EXPECT_FALSE(script->mRight);
-}
-
-TEST_F(Enemies, ARoachPassesThroughCheckpoints)
-{
-    Composition* roach = MakeRoach();
-    Composition* checkpoint = Thing(ObjectTag::CheckPoint, Vec3(40.0f, 40.0f, 0.0f));
-    Manifold record(BodyOf(checkpoint), BodyOf(roach));
-    mWorld.mPhysics->AddContact(record);
-    Touch(roach, checkpoint);
-    EXPECT_TRUE(mWorld.mPhysics->mContacts.empty());
 }
 
 TEST_F(Enemies, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)

@@ -1,6 +1,6 @@
 // Objects pinned to the camera, the old pause menu's rows and the health text.
 #include <gtest/gtest.h>
-#include "core/InputSys.h"
+#include "core/window/InputSys.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/FollowCamera.h"
 #include "graphics/TextRenderer.h"

@@ -81,7 +81,7 @@ TEST_F(HazardProps, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"Icicle:IcicleLand"});
 }
 
-TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyStartsOverAtOnce)
+TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyOrSwitchedOffByNStartsOverAtOnce)
 {
     Composition* icicle = MakeIcicle();
     IcicleScript* script = Script<IcicleScript>(icicle);
@@ -100,12 +100,8 @@ TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyStartsOverAtOnce)
     EXPECT_EQ(Position(icicle), Vec3(10.5f, 20.0f, 0.0f));
     mWorld.Step();
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"Icicle:IcicleLand"});
-}
 
-TEST_F(HazardProps, KeyNSwitchesIcicleGrowingOffAndBackToItsPlace)
-{
-    Composition* icicle = MakeIcicle();
-    IcicleScript* script = Script<IcicleScript>(icicle);
+    // N switches growing off and sends the icicle back to its place.
     mWorld.Step(20);
     mWorld.mInput->Press(KeyN);
     mWorld.Step();
@@ -113,6 +109,10 @@ TEST_F(HazardProps, KeyNSwitchesIcicleGrowingOffAndBackToItsPlace)
     EXPECT_FALSE(script->mGenerating);
     EXPECT_FALSE(script->mFalling);
     EXPECT_NEAR(Position(icicle).y, 20.0f, 0.01f); // back, then one physics step
+    BodyOf(icicle)->mShape->Offset.x = 0.5f; // the trigger range follows the box's offset
+    script->Init(icicle->GetComponent<Behaviour>());
+    EXPECT_FLOAT_EQ(script->mMinX, 10.0f);
+    EXPECT_FLOAT_EQ(script->mMaxX, 12.0f);
 }
 
 TEST_F(HazardProps, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)

@@ -3,7 +3,7 @@
 // landing stars mark the level won and unlock the next one.
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
-#include "core/Message.h"
+#include "core/engine/Message.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/HumanWin.h"
 #include "gameplay/scripts/UIscript.h"

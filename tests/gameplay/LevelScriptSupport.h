@@ -5,11 +5,11 @@
 #pragma once
 #include <string>
 #include <gtest/gtest.h>
-#include "core/ComponentCreator.h"
-#include "core/CoreEngine.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/CoreEngine.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ResourceManager.h"
 #include "gameplay/scripts/Player.h"

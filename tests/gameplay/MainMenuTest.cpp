@@ -113,15 +113,17 @@ TEST_F(MainMenuScript, EffectsStayBetweenMuteAndFull)
     EXPECT_EQ(TextOf(text), "MUTE");
 }
 
-TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts)
+TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
 {
     Composition* up = MenuButton("ScrollUp");
     Composition* down = MenuButton("ScrollDown");
     Composition* text = MenuText("ScrollText");
     Composition* bar = mMenu.Make("ScrollBar", {"Renderer"}, ScriptId::MainMenu);
+    Composition* tick = mMenu.Make("FullScreenTick", {"Renderer"}, ScriptId::MainMenu);
     mMenu.mWorld.Step();
     EXPECT_EQ(TextOf(text), "LOW");
     EXPECT_EQ(Get<Renderer>(bar)->mIndex, 1);
+    EXPECT_TRUE(Get<Renderer>(tick)->mInvisible); // windowed: the full-screen box is unticked
 
     const uint32_t levels[] = {1, 2, 2};
     const float speeds[] = {33.0f, 50.0f, 50.0f};
@@ -144,11 +146,12 @@ TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts)
     EXPECT_FLOAT_EQ(gCameraScrollSpeed, 25.0f);
 }
 
-TEST_F(MainMenuScript, PageButtonsMoveTheCameraAfterTheDelay)
+TEST_F(MainMenuScript, PageButtonsAndCreditsMoveTheCameraOrSwitchAfterTheDelay)
 {
     Composition* settings = MenuButton("Setting_Col");
     Composition* howTo = MenuButton("HTP_Col");
     Composition* exit = MenuButton("Exit_Col");
+    Composition* credits = MenuButton("AppleCredits");
     mMenu.Click(settings);
     mMenu.Run(0.78f);
     ExpectCameraAt(31.0f, 15.0f);
@@ -161,6 +164,11 @@ TEST_F(MainMenuScript, PageButtonsMoveTheCameraAfterTheDelay)
     mMenu.Click(exit);
     mMenu.Run(0.83f);
     ExpectCameraAt(31.0f, 5.0f);
+    mMenu.Click(credits); // the credits follow after the same delay
+    mMenu.Run(0.78f);
+    EXPECT_EQ(mMenu.State().mNext, GameState::MAIN_MENU);
+    mMenu.Run(0.05f);
+    EXPECT_EQ(mMenu.State().mNext, GameState::CREDITS);
 }
 
 TEST_F(MainMenuScript, BackMovesAtOnceAndRunsTheEmitterUntilTheNextDelayedMove)
@@ -182,16 +190,6 @@ TEST_F(MainMenuScript, BackMovesAtOnceAndRunsTheEmitterUntilTheNextDelayedMove)
     mMenu.Click(settings);
     mMenu.Run(0.83f);
     EXPECT_FALSE(particles.mActivate);
-}
-
-TEST_F(MainMenuScript, AppleCreditsSwitchesToCreditsAfterTheDelay)
-{
-    Composition* credits = MenuButton("AppleCredits");
-    mMenu.Click(credits);
-    mMenu.Run(0.78f);
-    EXPECT_EQ(mMenu.State().mNext, GameState::MAIN_MENU);
-    mMenu.Run(0.05f);
-    EXPECT_EQ(mMenu.State().mNext, GameState::CREDITS);
 }
 
 TEST_F(MainMenuScript, TheBellRingsOnItsClick)

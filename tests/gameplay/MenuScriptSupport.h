@@ -5,10 +5,10 @@
 #include <initializer_list>
 #include <string>
 #include "audio/AudioComponent.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/ScriptLookup.h"

@@ -31,11 +31,7 @@ protected:
     Body* AppleBody() { return mApple->GetComponent<Body>(); }
     Composition* Prop(uint32_t tag, const Vec3& position, const std::string& name = "Prop")
     {
-        PropSpec spec;
-        spec.mTag = tag;
-        spec.mPosition = position;
-        spec.mName = name;
-        return mWorld.MakeProp(spec);
+        return mWorld.MakeProp({.mName = name, .mTag = tag, .mPosition = position});
     }
     // Sounds are recorded when the audio manager updates.
     bool Heard(const std::string& key)
@@ -104,7 +100,8 @@ TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
     Composition* can = Prop(ObjectTag::Can, Vec3(6.0f, 5.0f, 0.0f));
     mWorld.mWorld.mPhysics->mHoverObject = can;
     mWorld.mWorld.mInput->SetNow(VK_LBUTTON, true, true);
-    mPlayer->mContactCooldown = true;
+    Behaviour* behaviour = mApple->GetComponent<Behaviour>();
+    mPlayer->Update(behaviour, 1.0f / 64.0f); // the contact cooldown comes on, its timer at 0.8 s
     Touch(mApple, can);
     EXPECT_FALSE(mPlayer->mPlayerRight);
     EXPECT_FALSE(mPlayer->mContactCooldown);
@@ -113,6 +110,10 @@ TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
 
     Touch(mApple, can);
     EXPECT_FALSE(mPlayer->mPlayerRight);
+    mPlayer->Update(behaviour, 0.75f);
+    EXPECT_FALSE(mPlayer->mContactCooldown);
+    mPlayer->Update(behaviour, 0.1f); // back after 0.8 s
+    EXPECT_TRUE(mPlayer->mContactCooldown);
 
     // A frozen can compares edges: the apple turns only short of its left side.
     Composition* frozen = Prop(ObjectTag::FrozenCan, Vec3(3.0f, 5.0f, 0.0f));
@@ -125,10 +126,7 @@ TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
 TEST_F(PlayerTouches, ABeltPushesAnAppleGoingItsWayAndTurnsOneAgainstIt)
 {
     mWorld.mWorld.mPhysics->mRunning = true;
-    PropSpec spec;
-    spec.mTag = ObjectTag::ConveyerBelt;
-    spec.mBehaviour = true;
-    Composition* belt = mWorld.MakeProp(spec);
+    Composition* belt = mWorld.MakeProp({.mTag = ObjectTag::ConveyerBelt, .mBehaviour = true});
     Conveyer* conveyer = mWorld.GiveScript<Conveyer>(belt);
     AppleBody()->mForce = Vec3(0.0f);
     Touch(mApple, belt);
@@ -149,11 +147,7 @@ TEST_F(PlayerTouches, ABeltPushesAnAppleGoingItsWayAndTurnsOneAgainstIt)
 
 TEST_F(PlayerTouches, ACheckpointSetsTheRespawnAndFacing_AndSoundsOnce)
 {
-    PropSpec spec;
-    spec.mTag = ObjectTag::CheckPoint;
-    spec.mName = "CheckpointL";
-    spec.mAnimator = true;
-    Composition* flag = mWorld.MakeProp(spec);
+    Composition* flag = mWorld.MakeProp({.mName = "CheckpointL", .mTag = ObjectTag::CheckPoint, .mAnimator = true});
     Touch(mApple, flag);
     EXPECT_EQ(mPlayer->mRestPosition, Vec3(5.0f, 5.0f, -6.0f));
     EXPECT_TRUE(mPlayer->mResumeFacingSet);
@@ -171,20 +165,20 @@ TEST_F(PlayerTouches, ACheckpointSetsTheRespawnAndFacing_AndSoundsOnce)
     EXPECT_TRUE(mPlayer->mResumeRight); // an empty name ends in no 'L'
 }
 
-TEST_F(PlayerTouches, HazardsHitAndRespawnAtTheRestPointWithTheCameraGlidingBack)
+TEST_F(PlayerTouches, HazardsHitAndRespawnUprightAtTheRestPointWithTheCameraGlidingBack)
 {
-    PropSpec cameraSpec;
-    cameraSpec.mName = "MainCamera";
-    cameraSpec.mBody = false;
-    cameraSpec.mBehaviour = true;
-    CameraScript* camera = mWorld.GiveScript<CameraScript>(mWorld.MakeProp(cameraSpec));
+    Composition* view = mWorld.MakeProp({.mName = "MainCamera", .mBody = false, .mBehaviour = true});
+    CameraScript* camera = mWorld.GiveScript<CameraScript>(view);
     mPlayer->mRestPosition = Vec3(2.0f, 3.0f, -6.0f);
     AppleBody()->SetOrientation(1.0f);
+    AppleBody()->mShape->Offset = Vec3(1.0f, 0.0f, 0.0f); // turned with the apple
 
     Touch(mApple, Prop(ObjectTag::DeathObject, Vec3(5.0f, 4.0f, 0.0f)));
     EXPECT_EQ(mPlayer->mPlayerHealth, 2);
     EXPECT_EQ(AppleBody()->mPosition, Vec3(2.0f, 3.0f, 0.0f));
     EXPECT_FLOAT_EQ(AppleBody()->mOrientation, 0.0f);
+    EXPECT_NEAR(AppleBody()->mShape->Offset.x, std::cos(1.0f), 1e-6f); // turned back upright
+    EXPECT_NEAR(AppleBody()->mShape->Offset.y, -std::sin(1.0f), 1e-6f);
     EXPECT_FALSE(mPlayer->mPlayerMoving);
     EXPECT_TRUE(camera->mRespawn);
     EXPECT_TRUE(Heard("AppleHit"));
@@ -197,15 +191,10 @@ TEST_F(PlayerTouches, HazardsHitAndRespawnAtTheRestPointWithTheCameraGlidingBack
     mPlayer->mHit = false;
     Touch(mApple, platform);
     EXPECT_EQ(mPlayer->mPlayerHealth, 1);
-}
 
-TEST_F(PlayerTouches, ARespawnWithACameraOfAnotherScriptLeavesTheCameraAlone)
-{
-    PropSpec cameraSpec;
-    cameraSpec.mName = "MainCamera";
-    cameraSpec.mBody = false;
-    cameraSpec.mBehaviour = true;
-    Van* wrong = mWorld.GiveScript<Van>(mWorld.MakeProp(cameraSpec));
+    // A camera of another script is left alone by the respawn.
+    Van* wrong = mWorld.GiveScript<Van>(view);
+    mPlayer->mPlayerMoving = true;
     Touch(mApple, Prop(ObjectTag::DeathObject, Vec3(5.0f, 4.0f, 0.0f)));
     EXPECT_FALSE(wrong->mStarted);
     EXPECT_FALSE(mPlayer->mPlayerMoving);
@@ -303,15 +292,15 @@ TEST_F(PlayerTouches, TheWinningCrateStartsTheVanOnce_OtherCratesThrowTheApple)
     Touch(mApple, Prop(ObjectTag::Crate, Vec3(6.0f, 5.0f, 0.0f)));
     EXPECT_EQ(AppleBody()->mVelocity, Vec3(5.0f, 20.0f, 0.0f));
 
-    PropSpec vanSpec;
-    vanSpec.mName = "Van";
-    vanSpec.mBody = false;
-    vanSpec.mBehaviour = true;
-    Van* van = mWorld.GiveScript<Van>(mWorld.MakeProp(vanSpec));
+    Van* van = mWorld.GiveScript<Van>(mWorld.MakeProp({.mName = "Van", .mBody = false, .mBehaviour = true}));
     Composition* crate = Prop(ObjectTag::Crate, Vec3(6.0f, 5.0f, 0.0f), "CrateWin");
     Touch(mApple, crate);
     EXPECT_FALSE(mPlayer->mInPlay);
     EXPECT_TRUE(van->mStarted);
+    mWorld.mWorld.Step(32); // delivered: the apple fades out after half a second
+    EXPECT_FLOAT_EQ(mApple->GetComponent<Renderer>()->mAlpha, 1.0f);
+    mWorld.mWorld.Step();
+    EXPECT_FLOAT_EQ(mApple->GetComponent<Renderer>()->mAlpha, 0.0f);
 
     van->mStarted = false;
     AppleBody()->mVelocity = Vec3(0.0f);
@@ -338,14 +327,23 @@ TEST_F(PlayerTouches, RotatingObjectsRollTurnOrBounceByTheirAngle)
     mPlayer->mPlayerRight = true;
     Touch(mApple, board);
     EXPECT_TRUE(mPlayer->mPlayerRight);
+    // The first cooldown ends at once (its timer starts spent); the next lasts 1.8 s.
+    Behaviour* behaviour = mApple->GetComponent<Behaviour>();
+    mPlayer->Update(behaviour, 1.0f / 64.0f);
+    Touch(mApple, board);
+    EXPECT_FALSE(mPlayer->mPlayerRight);
+    mPlayer->Update(behaviour, 1.75f);
+    EXPECT_TRUE(mPlayer->mBounceCooldown);
+    mPlayer->Update(behaviour, 0.1f);
+    EXPECT_FALSE(mPlayer->mBounceCooldown);
 
     boardBody->mOrientation = 0.0f; // flat: a timed turn
     gPlayerTurnTimer = 0.6f;
     Touch(mApple, board);
-    EXPECT_FALSE(mPlayer->mPlayerRight);
+    EXPECT_TRUE(mPlayer->mPlayerRight);
     EXPECT_FLOAT_EQ(gPlayerTurnTimer, 0.0f);
     Touch(mApple, board);
-    EXPECT_FALSE(mPlayer->mPlayerRight);
+    EXPECT_TRUE(mPlayer->mPlayerRight);
 }
 
 TEST_F(PlayerTouches, FakeTilesEndABounceAndMarshmallowsDoNothing)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
+#include "audio/sound/Mixer.h"
 #include "physics/PlayerProbe.h"
 #include "AppleTestSupport.h"
 
@@ -38,16 +39,7 @@ protected:
 };
 } // namespace
 
-TEST_F(PlayerFrame, InitTakesThePlayerBodyAndStartsTheGameMusic)
-{
-    mApple = mWorld.MakeApple();
-    ASSERT_NE(Script(), nullptr);
-    EXPECT_EQ(mWorld.mWorld.mPhysics->mPlayerBody, AppleBody());
-    EXPECT_TRUE(gAudio->IsMusicPlaying());
-    EXPECT_FALSE(Script()->mPlayerMoving);
-}
-
-TEST_F(PlayerFrame, AnArchetypeAppleNeitherTakesThePlayerBodyNorPlaysMusic)
+TEST_F(PlayerFrame, InitTakesThePlayerBodyAndStartsTheGameMusic_AnArchetypeNeither)
 {
     Composition* archetype = gFactory->CreateObject("Template", ObjectKind::Archetype);
     gFactory->AddComponent(archetype, "Body");
@@ -56,6 +48,14 @@ TEST_F(PlayerFrame, AnArchetypeAppleNeitherTakesThePlayerBodyNorPlaysMusic)
     archetype->Initialize();
     EXPECT_EQ(mWorld.mWorld.mPhysics->mPlayerBody, nullptr);
     EXPECT_FALSE(gAudio->IsMusicPlaying());
+    mApple = mWorld.MakeApple();
+    ASSERT_NE(Script(), nullptr);
+    EXPECT_EQ(mWorld.mWorld.mPhysics->mPlayerBody, AppleBody());
+    EXPECT_TRUE(gAudio->IsMusicPlaying());
+    // The game's music, not the menu's: releasing its sound silences it.
+    gAudio->GetMixer().ReleaseSound(gAudio->FindSound("Game_Background_Music")->mSound);
+    EXPECT_FALSE(gAudio->IsMusicPlaying());
+    EXPECT_FALSE(Script()->mPlayerMoving);
 }
 
 TEST_F(PlayerFrame, LaunchesRightAndUpInTheFirstFrameExceptInTheLastLevel)
@@ -94,6 +94,14 @@ TEST_F(PlayerFrame, SettlesOnTheFloorFacingRightAndRemembersWhere)
     mWorld.mWorld.Step(30);
     EXPECT_NEAR(AppleBody()->mPosition.x, rest.x, 0.01f); // held still while waiting
     EXPECT_NEAR(AppleBody()->mPosition.y, rest.y, 0.05f);
+    // Started and jumping, it lands with its sound and the flag the landing effect reads.
+    mWorld.Tap(VK_SPACE);
+    mWorld.Tap(VK_UP);
+    for (frames = 0; !Script()->mLanded && frames < 64 * 2; ++frames)
+        mWorld.mWorld.Step();
+    EXPECT_TRUE(Script()->mLanded);
+    EXPECT_FALSE(Script()->mJumping);
+    EXPECT_TRUE(mWorld.Heard("Player:AppleLand"));
 }
 
 TEST_F(PlayerFrame, NeverComesToRestInTheScrollingLevel)
@@ -134,18 +142,21 @@ TEST_F(PlayerFrame, RestAnimationAndRollingFrameFollowTheHealth)
     EXPECT_EQ(AppleAnimator()->mFPS, 23);
 }
 
-TEST_F(PlayerFrame, SpaceStartsTheApple_RightTurnsIt_UpMakesItJump)
+TEST_F(PlayerFrame, SpaceStartsTheApple_RightTurnsIt_UpMakesItJump_GTogglesImmunity)
 {
     Player* player = RestingApple();
+    player->mResumeFacingSet = true; // a checkpoint's facing, taken once
+    player->mResumeRight = false;
     mWorld.mWorld.Step();
     mWorld.Tap(VK_SPACE);
     EXPECT_TRUE(player->mPlayerMoving);
     EXPECT_TRUE(player->mTimerArmed);
-    EXPECT_TRUE(player->mPlayerRight);
+    EXPECT_FALSE(player->mPlayerRight);
+    EXPECT_FALSE(player->mResumeFacingSet);
 
     mWorld.mWorld.mSounds.Clear();
     mWorld.Tap(VK_RIGHT);
-    EXPECT_FALSE(player->mPlayerRight);
+    EXPECT_TRUE(player->mPlayerRight);
     EXPECT_TRUE(player->mTurned);
     EXPECT_TRUE(mWorld.Heard("Player:Button_Sound"));
 
@@ -154,19 +165,14 @@ TEST_F(PlayerFrame, SpaceStartsTheApple_RightTurnsIt_UpMakesItJump)
     EXPECT_FLOAT_EQ(AppleBody()->mVelocity.y, before + 20.0f);
     EXPECT_TRUE(player->mJumping);
     EXPECT_TRUE(player->mPopPending);
+
+    mWorld.Tap('G');
+    EXPECT_TRUE(player->mImmune);
+    mWorld.Tap('G');
+    EXPECT_FALSE(player->mImmune);
 }
 
-TEST_F(PlayerFrame, SpaceResumesInTheCheckpointsFacingOnce)
-{
-    Player* player = RestingApple();
-    player->mResumeFacingSet = true;
-    player->mResumeRight = false;
-    mWorld.Tap(VK_SPACE);
-    EXPECT_FALSE(player->mPlayerRight);
-    EXPECT_FALSE(player->mResumeFacingSet);
-}
-
-TEST_F(PlayerFrame, RollingPushesTheBodyByFacingAndGround)
+TEST_F(PlayerFrame, RollingPushesTheBodyByFacingAndGround_ABounceRequestBouncesOnce)
 {
     Player* player = RestingApple();
     player->mPlayerMoving = true;
@@ -178,16 +184,11 @@ TEST_F(PlayerFrame, RollingPushesTheBodyByFacingAndGround)
     AppleBody()->mForce = Vec3(0.0f);
     player->Update(mApple->GetComponent<Behaviour>(), 0.0f);
     EXPECT_FLOAT_EQ(AppleBody()->mForce.x, -12.0f);
-}
-
-TEST_F(PlayerFrame, GTogglesImmunityWhileRolling)
-{
-    Player* player = RestingApple();
-    player->mPlayerMoving = true;
-    mWorld.Tap('G');
-    EXPECT_TRUE(player->mImmune);
-    mWorld.Tap('G');
-    EXPECT_FALSE(player->mImmune);
+    player->mBounceRequest = true; // asked for from outside: one bounce
+    const float before = AppleBody()->mVelocity.y;
+    player->Update(mApple->GetComponent<Behaviour>(), 0.0f);
+    EXPECT_FLOAT_EQ(AppleBody()->mVelocity.y, before + 35.0f);
+    EXPECT_FALSE(player->mBounceRequest);
 }
 
 TEST_F(PlayerFrame, AHitCostsHealthOnceAndBlinksForThreeSeconds)
@@ -250,17 +251,6 @@ TEST_F(PlayerFrame, TheLastHitPlaysTheLoseMusicAndTheDyingAnimationInTheSameFram
     EXPECT_FALSE(AppleAnimator()->mLoop);
 }
 
-TEST_F(PlayerFrame, ABounceRequestBouncesOnce)
-{
-    Player* player = RestingApple();
-    player->mPlayerMoving = true;
-    player->mBounceRequest = true;
-    const float before = AppleBody()->mVelocity.y;
-    player->Update(mApple->GetComponent<Behaviour>(), 0.0f);
-    EXPECT_FLOAT_EQ(AppleBody()->mVelocity.y, before + 35.0f);
-    EXPECT_FALSE(player->mBounceRequest);
-}
-
 TEST_F(PlayerFrame, AnAirStreamLiftsFasterEachFrameUpToItsLimit)
 {
     Player* player = RestingApple();
@@ -277,6 +267,11 @@ TEST_F(PlayerFrame, AnAirStreamLiftsFasterEachFrameUpToItsLimit)
 
     player->mLiftStart = true;
     player->mLiftFromBelow = true;
+    player->Update(behaviour, 1.0f / 64.0f);
+    EXPECT_FLOAT_EQ(AppleBody()->mVelocity.y, 3.0f); // from below: a gentle start
+    mWorld.mWorld.mPhysics->mFastMode = true;
+    player->Update(behaviour, 1.0f / 64.0f);
+    EXPECT_FLOAT_EQ(player->mLiftVelocity, 4.0f + 1.5f); // fast mode: dt x 1.5
     for (int i = 0; i < 200; ++i)
         player->Update(behaviour, 1.0f / 64.0f);
     EXPECT_GE(player->mLiftVelocity, 20.0f);
@@ -287,9 +282,12 @@ TEST_F(PlayerFrame, WithoutBodyOrAudioTheAppleStillRunsSilently)
 {
     mApple = mWorld.MakeApple({.mBody = false, .mAudio = false, .mAnimator = false});
     mWorld.mWorld.Step(3);
+    Script()->mPlayerHealth = 1;
     mWorld.Tap('K');
-    EXPECT_EQ(Script()->mPlayerHealth, 2);
+    EXPECT_EQ(Script()->mPlayerHealth, 0);
     EXPECT_FALSE(mWorld.Heard("Player:AppleHit"));
+    // It dies drawn around where it was, shifted by (1, 2.3) (a body would place it back).
+    EXPECT_EQ(mApple->GetComponent<Transform>()->mPosition, Vec3(6.0f, 7.3f, 0.0f));
 }
 
 TEST_F(PlayerFrame, ThePhysicsRulesReadTheApplesFlagsThroughItsScript)
@@ -369,6 +367,8 @@ TEST_F(PlayerFrame, InTheMenuTheApplesBumpsAreHeardOnlyFromTheHomeView)
     mApple = mWorld.MakeApple();
     EXPECT_TRUE(Script()->mPlayerMoving); // the menu apple rolls from the start
     EXPECT_TRUE(gAudio->IsMusicPlaying());
+    gAudio->GetMixer().ReleaseSound(gAudio->FindSound("MainMenu_Background_Music")->mSound);
+    EXPECT_FALSE(gAudio->IsMusicPlaying());
 
     Composition* wall = mWorld.MakeProp({.mTag = ObjectTag::Wall});
     auto heard = [&](const std::string& event) {

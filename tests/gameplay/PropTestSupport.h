@@ -5,10 +5,10 @@
 #include <string>
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptLookup.h"

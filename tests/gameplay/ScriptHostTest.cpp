@@ -2,11 +2,11 @@
 // per-frame run, messages and the Behaviour's file records.
 #include <cstring>
 #include <gtest/gtest.h>
-#include "core/Factory.h"
-#include "core/GameLogic.h"
-#include "core/Message.h"
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/engine/Message.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/ResourceManager.h"

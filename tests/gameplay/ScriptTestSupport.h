@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "core/Composition.h"
+#include "core/objects/Composition.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptTable.h"

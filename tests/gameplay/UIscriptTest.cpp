@@ -31,14 +31,7 @@ protected:
         mWorld.mLogic->mUnlockedCount = 3;
         mCamera = MakeCamera(0.0f, 0.0f, 35.0f);
     }
-    enum Part : unsigned
-    {
-        Picture = 1,
-        Clickable = 2,
-        Particles = 4,
-        Sound = 8,
-        Text = 16,
-    };
+    enum Part : unsigned { Picture = 1, Clickable = 2, Particles = 4, Sound = 8, Text = 16 };
     Composition* UI(const std::string& name, unsigned parts = Picture)
     {
         Composition* object = Make(name);
@@ -83,6 +76,8 @@ void ExpectNear(const Vec3& actual, const Vec3& expected)
 TEST_F(UIScripts, ObjectsKeepTheirScreenPlaceAndSizeThroughZoom)
 {
     Composition* heart = UI("Heart");
+    Picture_(heart).mAlpha = 0.5f; // an apple tagged Player with another script leaves the hearts alone
+    Start(Make("Impostor", Vec3(0.0f), ObjectTag::Player), ScriptId::HumanWin);
     Step();
     ExpectNear(Scale(heart), Vec3(2.0f, 2.0f, 1.0f)); // twice the file scale at zoom 35
     ExpectNear(Where(heart), Vec3(-10.0f * Unit, 6.0f * Unit, -4.0f));
@@ -92,12 +87,14 @@ TEST_F(UIScripts, ObjectsKeepTheirScreenPlaceAndSizeThroughZoom)
     Step();
     ExpectNear(Scale(heart), Vec3(1.0f, 1.0f, 1.0f));
     ExpectNear(Where(heart), Vec3(10.0f - 5.0f * Unit, 5.0f + 3.0f * Unit, -4.0f));
+    EXPECT_FLOAT_EQ(Picture_(heart).mAlpha, 0.5f);
 }
 
 TEST_F(UIScripts, HeartsShowTheApplesHealthAndTheTimerItsTime)
 {
     Composition* hearts[] = {UI("Heart"), UI("Heart1"), UI("Heart2")};
     Composition* time = UI("TimeText", Text);
+    Composition* speed = UI("SpeedIndicator", Picture | Clickable);
     MakeApple()->mPlayerHealth = 2;
     mWorld.mPhysics->mLevelTimer.mRunningTime = 12.5f;
     Step();
@@ -105,26 +102,9 @@ TEST_F(UIScripts, HeartsShowTheApplesHealthAndTheTimerItsTime)
     EXPECT_FLOAT_EQ(Picture_(hearts[1]).mAlpha, 1.0f);
     EXPECT_FLOAT_EQ(Picture_(hearts[2]).mAlpha, 0.0f);
     EXPECT_EQ(time->GetComponent<TextRenderer>()->TextString, "Time Spent: 12.50");
-}
-
-TEST_F(UIScripts, AnAppleTaggedPlayerWithAnotherScriptLeavesTheHeartsAlone)
-{
-    Composition* heart = UI("Heart");
-    Picture_(heart).mAlpha = 0.5f;
-    Start(Make("Impostor", Vec3(0.0f), ObjectTag::Player), ScriptId::HumanWin);
-    Step(2);
-    EXPECT_FLOAT_EQ(Picture_(heart).mAlpha, 0.5f);
-}
-
-TEST_F(UIScripts, QWinsAtOnceWithTheTimeOnTheClock)
-{
-    UI("WinScreenBG");
-    mWorld.mPhysics->mLevelTimer.mRunningTime = 41.0f;
-    Tap(KeyQ);
-    EXPECT_TRUE(UIscript::sWon);
-    EXPECT_FLOAT_EQ(mWorld.mPhysics->mLevelTimer.mFinalTime, 41.0f);
-    EXPECT_EQ(gFactory->FindObject("WinScreenBG")->GetComponent<Renderer>()->mSpriteSheetKey, "WinScreenBG");
-    EXPECT_TRUE(Logged("\"WinScreenBGM\""));
+    Click(speed); // the speed button toggles fast mode and shows it
+    EXPECT_TRUE(mWorld.mPhysics->mFastMode);
+    EXPECT_EQ(speed->GetComponent<Button>()->mFrame, 2u);
 }
 
 TEST_F(UIScripts, StarsFillByRatingAppearInTurnAndUnlockTheNextLevel)
@@ -176,9 +156,13 @@ TEST_F(UIScripts, AZeroStarWinPlaysTheEmptyChimeAndClearsTheLevelsFlag)
 TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
 {
     Composition* next = UI("NextLvlButton", Picture | Clickable);
+    UI("Star1");
     UIscript::sWon = true;
     LevelState& state = mWorld.mLogic->mState;
     state.mLoadedLevelPath = state.mNextLevelPath = "Resources\\LevelData\\Level9";
+    mWorld.mLogic->mUnlockedCount = 9;
+    Step(40); // the first star lands: every level is open already, the count stays at 9
+    EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
     Click(next);
     EXPECT_EQ(state.mNextLevelPath, "Resources\\LevelData\\Level10");
     EXPECT_EQ(state.mNext, GameState::RESTART);
@@ -191,12 +175,17 @@ TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
     ExpectNear(Where(next), Vec3(1.0f * Unit, -2.5f * Unit, -3.0f)); // the win page in view
 }
 
-TEST_F(UIScripts, PausePagesSwapInAndTheNoButtonReturnsInTheSameFrame)
+TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)
 {
     Composition* title = UI("PauseTitle");
     Composition* quit = UI("QuitButton", Picture | Clickable);
     Composition* no = UI("NoButton", Picture | Clickable);
+    Composition* yes = UI("YesButton", Picture | Clickable);
     Composition* resume = UI("ResumeButton", Picture | Clickable);
+    Composition* content = UI("HTPContent");
+    Composition* open = UI("HTPButton", Picture | Clickable);
+    Composition* back = UI("HTPBackBtn", Picture | Clickable);
+    Composition* restart = UI("RestartButton", Picture | Clickable);
     Step();
     EXPECT_GT(Where(quit).y, 20.0f); // the pause page waits above the view
     mCore.SetPause(true);
@@ -217,15 +206,40 @@ TEST_F(UIScripts, PausePagesSwapInAndTheNoButtonReturnsInTheSameFrame)
     Step();
     ExpectNear(Where(quit), Vec3(9.0f * Unit, 0.8f * Unit, -2.0f));
 
+    Click(open); // the controls page, and back
+    Step();
+    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "UIAppleControls");
+    ExpectNear(Where(content), Vec3(-1.5f * Unit, 0.0f, -2.0f));
+    ExpectNear(Where(back), Vec3(-10.5f * Unit, 5.2f * Unit, -2.0f));
+    Click(back);
+    Step();
+    EXPECT_FALSE(UIscript::sShowControls);
+    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "PauseScreenBG");
+    Click(quit);
+    Click(yes);
+    EXPECT_FALSE(UIscript::sQuitConfirm);
+    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::QUIT);
+    Click(restart);
+    EXPECT_FALSE(mCore.mPaused);
+    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::RESTART);
+    mCore.SetPause(true);
     Click(resume);
     EXPECT_FALSE(mCore.mPaused);
     EXPECT_TRUE(mWorld.mPhysics->mRunning);
 }
 
-TEST_F(UIScripts, TheLevelFadesInAndTheApplesDeathFadesOutToTheLoseScreen)
+TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
 {
+    mWorld.mLogic->mState.mLoadedLevelPath = "Resources\\LevelData\\Level8";
+    UI("SurroundingAudio", Sound); // the air conditioners hum in Level7 to Level9
+    EXPECT_TRUE(Logged("\"AirCon\"; nothing plays"));
     Composition* opening = UI("TransitionIn");
     Composition* closing = UI("TransitionOut");
+    Composition* loser = UI("AppleLoseAni");
+    Picture_(loser).mInvisible = true;
+    UI("WinScreenBG");
+    Composition* mist = UI("MistParticle", Particles);
+    mist->GetComponent<ParticleComponent>()->mEmitter->mActivate = true;
     Player* apple = MakeApple();
     EXPECT_TRUE(Picture_(closing).mInvisible);
     Step(64);
@@ -245,6 +259,10 @@ TEST_F(UIScripts, TheLevelFadesInAndTheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_FALSE(UIscript::sLost);
     Step(66);
     EXPECT_TRUE(UIscript::sLost);
+    Step(); // the lose screen: its music, the losing apple, and the mist stopped
+    EXPECT_TRUE(Logged("\"LoseScreenBGM\""));
+    EXPECT_FALSE(Picture_(loser).mInvisible);
+    EXPECT_FALSE(mist->GetComponent<ParticleComponent>()->mEmitter->mActivate);
 }
 
 TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
@@ -268,7 +286,7 @@ TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
     EXPECT_FALSE(mCore.mPaused);
 }
 
-TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishWins)
+TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishOrQWins)
 {
     Composition* closing = UI("TransitionOut");
     Composition* person = Make("HumanWin", Vec3(0.0f));
@@ -289,27 +307,9 @@ TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishWins)
     walker->mFinished = true;
     Step();
     EXPECT_TRUE(UIscript::sWon);
-}
-
-TEST_F(UIScripts, TheControlsPageOpensAndClosesAndRestartLeavesThePause)
-{
-    Composition* title = UI("PauseTitle");
-    Composition* content = UI("HTPContent");
-    Composition* open = UI("HTPButton", Picture | Clickable);
-    Composition* back = UI("HTPBackBtn", Picture | Clickable);
-    Composition* restart = UI("RestartButton", Picture | Clickable);
-    mCore.SetPause(true);
-    Click(open);
-    Step();
-    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "UIAppleControls");
-    ExpectNear(Where(content), Vec3(-1.5f * Unit, 0.0f, -2.0f));
-    ExpectNear(Where(back), Vec3(-10.5f * Unit, 5.2f * Unit, -2.0f));
-    Click(back);
-    Step();
-    EXPECT_FALSE(UIscript::sShowControls);
-    EXPECT_EQ(Picture_(title).mSpriteSheetKey, "PauseScreenBG");
-
-    Click(restart);
-    EXPECT_FALSE(mCore.mPaused);
-    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::RESTART);
+    UIscript::sWon = walker->mFinished = false; // Q wins at once with the time then on the clock
+    mWorld.mPhysics->mLevelTimer.mRunningTime = 41.0f;
+    Tap(KeyQ);
+    EXPECT_TRUE(UIscript::sWon);
+    EXPECT_FLOAT_EQ(mWorld.mPhysics->mLevelTimer.mFinalTime, 41.0f);
 }

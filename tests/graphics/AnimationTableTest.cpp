@@ -2,8 +2,8 @@
 // files, and the rendering manager's lists.
 #include <gtest/gtest.h>
 #include "GraphicsTestSupport.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
 #include "graphics/RenderingManager.h"
 
 using namespace Framework;

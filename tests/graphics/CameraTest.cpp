@@ -1,11 +1,11 @@
 // Camera maths, the editor controls, the records and which camera is active.
 #include <gtest/gtest.h>
-#include "core/Composition.h"
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/Composition.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
+#include "core/serializers/XmlSerializer.h"
 #include "graphics/GraphicsSystem.h"
 #include "support/TestSupport.h"
 

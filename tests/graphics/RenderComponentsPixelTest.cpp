@@ -3,8 +3,8 @@
 #include <stb/stb_image_write.h>
 #include <vector>
 #include "GraphicsTestSupport.h"
-#include "core/Composition.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Transform.h"
 #include "graphics/FontLoader.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"

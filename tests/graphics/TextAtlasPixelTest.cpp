@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 #include "GraphicsTestSupport.h"
-#include "core/Composition.h"
-#include "core/Transform.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Transform.h"
 #include "graphics/RenderingManager.h"
 #include "graphics/TextLayout.h"
 #include "graphics/TextRenderer.h"

@@ -1,7 +1,7 @@
 // Tile-map drawing: which cells are queued, in which layer, and on screen.
 #include <GL/glew.h>
 #include "GraphicsTestSupport.h"
-#include "core/Factory.h"
+#include "core/objects/Factory.h"
 
 using namespace Framework;
 using GraphicsTest::Near;

@@ -1,7 +1,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
-#include "core/GameLogic.h"
-#include "core/InputSys.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
 #include "physics/CollisionDispatch.h"
 #include "support/PhysicsTestSupport.h"
 

@@ -2,7 +2,7 @@
 // answers (and the cursor) must be those of a test of every object.
 #include <cmath>
 #include <gtest/gtest.h>
-#include "core/GameLogic.h"
+#include "core/game/GameLogic.h"
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;

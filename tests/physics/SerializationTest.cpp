@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "core/TextSerializer.h"
-#include "core/XmlSerializer.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
 #include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
 

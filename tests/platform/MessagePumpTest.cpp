@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include "core/CoreEngine.h"
-#include "core/DebugSystem.h"
-#include "core/EngineConfig.h"
-#include "core/WindowSystem.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Platform.h"
 #include "support/TestSupport.h"
@@ -188,7 +188,9 @@ TEST_F(PumpFixture, SeveralDroppedFilesSendOnlyTheFirstWholePathToTheEditor)
     config.mHeight = 200;
     auto* window = new WindowSystem(&config);
     core.AddSystem(window);
-    OurImGui editor; // not a broadcast receiver here: the drop goes to it directly
+    // A system as in the program: it takes the dropped file from the window message.
+    auto* editor = new OurImGui();
+    core.AddSystem(editor);
 
     const std::string longPath = "/tmp/" + std::string(900, 'p') + "/sheet.png";
     PushDrop(SDL_DROPBEGIN);
@@ -196,7 +198,7 @@ TEST_F(PumpFixture, SeveralDroppedFilesSendOnlyTheFirstWholePathToTheEditor)
     PushDrop(SDL_DROPFILE, "/tmp/second.png");
     PushDrop(SDL_DROPCOMPLETE);
     window->Update(0.0f);
-    EXPECT_EQ(editor.mLastDroppedFile, longPath);
+    EXPECT_EQ(editor->mLastDroppedFile, longPath);
     EXPECT_EQ(std::count(journal.begin(), journal.end(), "Recorder:message3"), 0);
     core.DestroySystems();
 }

@@ -1,12 +1,12 @@
 #include "support/EditorHarness.h"
 #include <filesystem>
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "graphics/Camera.h"
-#include "core/InputSys.h"
-#include "core/EngineConfig.h"
-#include "core/Message.h"
+#include "core/window/InputSys.h"
+#include "core/engine/EngineConfig.h"
+#include "core/engine/Message.h"
 
 namespace TestSupport
 {

@@ -42,8 +42,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include "core/DebugSystem.h"
-#include "core/WindowSystem.h"
+#include "core/engine/DebugSystem.h"
+#include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "platform/Win32Types.h"
 #include "support/GameplayFixtures.h"

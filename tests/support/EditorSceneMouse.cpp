@@ -1,5 +1,5 @@
 #include "support/EditorSceneMouse.h"
-#include "core/WindowSystem.h"
+#include "core/window/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 
 namespace TestSupport

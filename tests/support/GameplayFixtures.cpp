@@ -2,9 +2,9 @@
 #include <filesystem>
 #include "audio/AudioComponent.h"
 #include "audio/AudioManager.h"
-#include "core/Composition.h"
-#include "core/Factory.h"
-#include "core/GameLogic.h"
+#include "core/objects/Composition.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleSystem.h"

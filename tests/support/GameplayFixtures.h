@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 #include "audio/sound/SoundHandles.h"
-#include "core/InputSys.h"
-#include "core/System.h"
+#include "core/window/InputSys.h"
+#include "core/engine/System.h"
 #include "support/TestSupport.h"
 
 namespace Framework

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include "core/ComponentCreator.h"
-#include "core/DebugSystem.h"
-#include "core/Factory.h"
-#include "core/TextSerializer.h"
-#include "core/Transform.h"
-#include "core/XmlSerializer.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/objects/Transform.h"
+#include "core/serializers/XmlSerializer.h"
 #include "platform/Platform.h"
 #include "support/TestSupport.h"
 

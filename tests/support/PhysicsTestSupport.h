@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "core/ComponentCreator.h"
-#include "core/Factory.h"
-#include "core/Message.h"
-#include "core/Transform.h"
+#include "core/objects/ComponentCreator.h"
+#include "core/objects/Factory.h"
+#include "core/engine/Message.h"
+#include "core/objects/Transform.h"
 #include "graphics/Renderer.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "core/Message.h"
-#include "core/System.h"
+#include "core/engine/Message.h"
+#include "core/engine/System.h"
 
 namespace TestSupport
 {

@@ -1,7 +1,0 @@
-// The program's entry: the command line is not read.
-#include "core/StartUp.h"
-
-int main()
-{
-    return Framework::RunProgram();
-}

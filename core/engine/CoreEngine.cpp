@@ -1,0 +1,180 @@
+#include "core/engine/CoreEngine.h"
+#include "audio/AudioManager.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/engine/Message.h"
+#include "gameplay/ResourceManager.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/RenderingManager.h"
+#include "physics/Physics.h"
+#include "physics/SpatialGrid.h"
+#include "platform/Platform.h"
+
+namespace Framework
+{
+CoreEngine* gCore = nullptr;
+
+namespace
+{
+float Milliseconds(uint64_t start, uint64_t end)
+{
+    return static_cast<float>(static_cast<double>(end - start) / 1000000000.0 * 1000.0);
+}
+} // namespace
+
+CoreEngine::CoreEngine(FrameRateController::Clock clock) : mFrameRateController(std::move(clock))
+{
+    Log("Core Engine Constructed");
+    gCore = this;
+}
+
+CoreEngine::~CoreEngine()
+{
+    Log("Core Engine Destructed");
+    mSystems.clear();
+    if (gCore == this)
+        gCore = nullptr;
+}
+
+void CoreEngine::AddSystem(System* system)
+{
+    Log(system->GetName() + " added into engine.");
+    mSystems.push_back(system);
+}
+
+void CoreEngine::Initialize()
+{
+    Log("Initializing sub systems.");
+    for (System* system : mSystems)
+    {
+        system->Init();
+        Log(system->GetName() + " initialized.");
+    }
+}
+
+void CoreEngine::BroadcastMessage(Message* message)
+{
+    if (message->mMessageId == MessageId::Quit && gLogic)
+        gLogic->mState.mNext = GameState::QUIT;
+    // Index loop: a handler may not add systems, but keep the loop safe anyway.
+    for (size_t i = 0; i < mSystems.size(); ++i)
+        mSystems[i]->SendMessage(message);
+}
+
+void CoreEngine::SetPause(bool paused)
+{
+    mPaused = paused;
+    if (gPhysics)
+        gPhysics->mRunning = !paused;
+    if (gAudio)
+        gAudio->mPaused = paused;
+}
+
+void CoreEngine::DestroySystems()
+{
+    for (System* system : mSystems)
+    {
+        Log(system->GetName() + " will now be terminated.");
+        delete system;
+    }
+    mSystems.clear();
+}
+
+void CoreEngine::RunFrame()
+{
+    LevelState& state = gLogic->mState;
+    if (gInput)
+    {
+        const InputState& input = gInput->mState;
+        if (input.IsTriggered(VK_ESCAPE) && state.mCurrent == GameState::LEVEL)
+        {
+            const bool wasPaused = mPaused;
+            mPaused = !mPaused;
+            if (gPhysics)
+                gPhysics->mRunning = wasPaused;
+            if (gAudio)
+                gAudio->mPaused = mPaused;
+        }
+        if (input.IsHeld(VK_CONTROL) && input.IsTriggered('F') && gDebug)
+            gDebug->mProfilerShown = !gDebug->mProfilerShown;
+    }
+
+    DebugSystem* debug = gDebug;
+    if (debug)
+        debug->NextFrame();
+    const int slot = debug ? debug->mFrameIndex : 0;
+    const float dt = gDeltaTime;
+    const uint64_t frameStart = mFrameRateController.Now();
+    for (size_t i = 0; i < mSystems.size(); ++i)
+    {
+        const uint64_t start = mFrameRateController.Now();
+        mSystems[i]->Update(dt);
+        const uint64_t end = mFrameRateController.Now();
+        if (debug && i + 1 < debug->mRecords.size())
+            debug->mRecords[i + 1].mSamples[slot] = Milliseconds(start, end);
+    }
+    if (gGraphicsSystem)
+        gGraphicsSystem->SwapBuffers();
+    mFrameRateController.EndFrame();
+    const uint64_t frameEnd = mFrameRateController.Now();
+    if (debug && debug->mRecords.size() >= 2)
+    {
+        debug->mRecords.front().mSamples[slot] = Milliseconds(frameStart, frameEnd);
+        debug->mRecords.back().mSamples[slot] = dt * 1000.0f;
+    }
+    // The frame's log lines reach the file together.
+    if (debug)
+        debug->FlushLog();
+}
+
+void CoreEngine::FlushLevel()
+{
+    if (gPhysics)
+    {
+        gPhysics->mHoverObject = nullptr;
+        gPhysics->mPlayerBody = nullptr;
+    }
+    if (gFactory)
+        gFactory->DestroyAllObjects();
+    if (gRenderingManager)
+        gRenderingManager->Clear();
+    if (gFactory)
+        gFactory->DestroyAllTiles();
+    if (gSpatialGrid)
+    {
+        gSpatialGrid->Clear();
+        gSpatialGrid->Clear();
+    }
+    if (gResourceManager)
+        gResourceManager->ResetScripts();
+    Log("All game objected flushed.");
+}
+
+void CoreEngine::GameLoop()
+{
+    Log("Engine will now enter Game Loop.");
+    LevelState& state = gLogic->mState;
+    state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
+    state.SetNextLevel("Resources\\LevelData\\Level1");
+    state.mFirstLevelPath = state.mNextLevelPath;
+
+    while (state.mCurrent != GameState::QUIT)
+    {
+        if (state.mCurrent == GameState::RESTART)
+            state.mCurrent = state.mNext = state.mPrevious;
+        state.SwitchLevel();
+        Log("Engine will now enter internal game loop.");
+        Log("Game is running.");
+
+        while (state.mNext == state.mCurrent)
+            RunFrame();
+
+        FlushLevel();
+        state.mPrevious = state.mCurrent;
+        state.mCurrent = state.mNext;
+    }
+    Log("Engine will now exit Game Loop.");
+}
+} // namespace Framework

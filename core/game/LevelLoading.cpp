@@ -1,0 +1,169 @@
+// Level switching and loading: the per-state settings, the UI level, the loader
+// thread and the main thread's loading frames.
+#include <cstdio>
+#include <thread>
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
+#include "graphics/GraphicsSystem.h"
+#include "physics/Physics.h"
+#include "platform/Platform.h"
+
+namespace Framework
+{
+LevelSettings gLevelSettings;
+
+namespace
+{
+const char* const kUiLevel = "Resources\\LevelData\\UI";
+
+// Levels that carry their own interface: no UI level is loaded before them.
+bool HasOwnInterface(const std::string& path)
+{
+    return path == "Resources\\LevelData\\Level10" || path == "Resources\\LevelData\\Level11" ||
+           path == "Resources\\LevelData\\level_test";
+}
+
+void ResetPhysicsForLevel()
+{
+    if (!gPhysics)
+        return;
+    gPhysics->mFastMode = false;
+    gPhysics->mGravity = Vec2(0.0f, gPhysics->mDefaultGravity.y);
+    gPhysics->mDefaultGravity.x = 0.0f;
+}
+} // namespace
+
+void LevelState::SwitchLevel()
+{
+    LevelSettings& settings = gLevelSettings;
+    bool listed = true;
+    switch (mCurrent)
+    {
+    case GameState::EDITOR:
+        settings = {1, true, false};
+        if (gGraphicsSystem)
+            gGraphicsSystem->SetActiveCamera(&gGraphicsSystem->mEditorCamera);
+        break;
+    case GameState::SPLASH_SCREEN:
+        settings = {2, false, false};
+        mNextLevelPath = "Resources\\LevelData\\SplashScreen";
+        break;
+    case GameState::LEVEL:
+        settings = {2, false, true};
+        if (gPhysics)
+            gPhysics->mLevelTimer = LevelTimer();
+        break;
+    case GameState::MAIN_MENU:
+        settings = {2, false, true};
+        mNextLevelPath = "Resources\\LevelData\\NewMenu";
+        break;
+    case GameState::PLAY_STORY:
+        settings = {2, false, false};
+        mNextLevelPath = "Resources\\LevelData\\Story";
+        break;
+    case GameState::CREDITS:
+        settings = {2, false, true};
+        mNextLevelPath = "Resources\\LevelData\\Credits";
+        break;
+    default:
+        listed = false;
+        break;
+    }
+    if (listed)
+        ResetPhysicsForLevel();
+
+    // The UI level holds the HUD: its objects come before the level's own.
+    if (mCurrent == GameState::LEVEL && !HasOwnInterface(mNextLevelPath))
+        GameLogic::LoadLevel(kUiLevel);
+
+    std::atomic<bool> done{false};
+    std::thread loader(GameLogic::LoadLevelThread, mNextLevelPath, &done);
+    while (!done.load())
+    {
+        if (gGraphicsSystem)
+        {
+            gGraphicsSystem->DrawLoadingFrame();
+            if (gDebug)
+                gDebug->FlushLog(); // the loading frame's lines, as any frame's
+        }
+        else
+            std::this_thread::yield();
+    }
+    loader.join();
+    if (gDebug)
+        gDebug->FlushLog();
+
+    mLoadedLevelPath = mNextLevelPath;
+    if (gGraphicsSystem)
+        if (Camera* camera = gGraphicsSystem->GetActiveCamera())
+            camera->mMode = settings.mCameraMode;
+    if (settings.mCursorShown)
+        while (Platform::ShowCursor(true) <= 0)
+        {
+        }
+    else
+        while (Platform::ShowCursor(false) >= 0)
+        {
+        }
+    if (gPhysics)
+        gPhysics->mRunning = settings.mPhysicsOn;
+}
+
+void GameLogic::LoadLevelThread(std::string path, std::atomic<bool>* done)
+{
+    LoadLevel(path);
+    for (int i = 0; i < 100; ++i)
+        std::printf("LOADING %d percent\n", i);
+    std::printf("Done Loading\n");
+    std::fflush(stdout);
+    done->exchange(true);
+}
+
+void GameLogic::LoadLevel(const std::string& path)
+{
+    if (!gFactory)
+        return;
+    {
+        // A missing tile file is created empty: the level simply has no tiles.
+        TextSerializer tiles(path + ".dat", TextSerializer::ReadWrite);
+        gFactory->mTileGrid.Unserialize(tiles);
+    }
+
+    XmlSerializer xml;
+    if (!xml.LoadFile(path + ".xml"))
+    {
+        Log("Level file \"" + path + ".xml\" could not be read; the level has no objects.");
+        return;
+    }
+    if (!xml.GetRoot())
+    {
+        Log("Level file \"" + path + ".xml\" has no root element.");
+        return;
+    }
+    xml.EnterChild(); // "GameObjects"
+    if (!xml.Current())
+    {
+        Log("Level file \"" + path + ".xml\" has no GameObjects element.");
+        return;
+    }
+    int count = 0;
+    if (!xml.ReadIntAttribute("GameObjectCount", count))
+        Log("Level file \"" + path + ".xml\" has no GameObjectCount; no objects are read.");
+    xml.EnterChild(); // the first object
+    for (int i = 0; i < count; ++i)
+    {
+        if (!xml.Current())
+        {
+            Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +
+                std::to_string(i) + ".");
+            break;
+        }
+        if (Composition* object = gFactory->CreateObjectFromXml(xml))
+            object->Initialize();
+        xml.NextElement();
+    }
+}
+} // namespace Framework

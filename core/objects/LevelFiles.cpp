@@ -1,0 +1,87 @@
+// The level object file: an XML root named after the level holding
+// "GameObjects", one element per live object in id order.
+#include "core/objects/ComponentCreator.h"
+#include "core/engine/DebugSystem.h"
+#include "core/objects/Factory.h"
+#include "core/objects/ObjectTag.h"
+#include "core/serializers/TextSerializer.h"
+#include "core/serializers/XmlSerializer.h"
+
+namespace Framework
+{
+namespace
+{
+// Objects whose name is no valid element name are stored under this one; the
+// reader takes the name from "GameObjectName" anyway.
+const char* const kFallbackElementName = "GameObject";
+
+std::string LevelElementName(const std::string& name) { return XmlSerializer::ElementName(name, kFallbackElementName); }
+} // namespace
+
+void GameObjectFactory::SaveLevelObjects(XmlSerializer& serializer)
+{
+    serializer.PushElement("GameObjects");
+    for (const auto& entry : mObjects)
+    {
+        Composition* object = entry.second;
+        serializer.PushElement(LevelElementName(object->mName));
+        serializer.PushElement("ObjectTag");
+        serializer.SetAttribute("Value", object->mTag);
+        serializer.PopElement();
+        for (Component* component : object->mComponents)
+            component->SerializeXml(serializer);
+        serializer.SetAttribute("GameObjectName", object->mName);
+        serializer.SetAttribute("ComponentCount", static_cast<int>(object->mComponents.size()));
+        serializer.PopElement();
+    }
+    serializer.SetAttribute("GameObjectCount", static_cast<int>(mObjects.size()));
+    serializer.PopElement();
+}
+
+Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
+{
+    if (!serializer.Current())
+        return nullptr;
+    auto* object = new Composition(serializer.ReadGameObjectName());
+    serializer.EnterChild();
+    // The first child is the tag; an object without children keeps tag 0.
+    int tag = static_cast<int>(object->mTag);
+    serializer.ReadIntAttribute("Value", tag);
+    object->mTag = TagFromFile(tag, "the object \"" + object->mName + "\"");
+    serializer.NextElement();
+    while (serializer.Current())
+    {
+        if (ComponentCreator* creator = GetCreator(serializer.GetElementName()))
+        {
+            Component* component = creator->Create();
+            serializer.EnterChild();
+            component->UnserializeXml(serializer);
+            serializer.LeaveChild();
+            object->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
+        }
+        serializer.NextElement();
+    }
+    AddLiveObject(object);
+    serializer.LeaveChild();
+    return object;
+}
+
+bool GameObjectFactory::SaveLevel(const std::string& path)
+{
+    // The root is named after the level: the path's last part.
+    std::string name = path;
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos)
+        name = name.substr(slash + 1);
+    XmlSerializer xml;
+    xml.CreateRoot(name);
+    SaveLevelObjects(xml);
+    bool saved = xml.SaveFile(path + ".xml");
+    TextSerializer tiles(path + ".dat", TextSerializer::Write);
+    mTileGrid.Serialize(tiles);
+    saved = tiles.Close() && saved;
+    if (!saved && gDebug)
+        gDebug->Log("Level \"" + path + "\" could not be saved.");
+    return saved;
+}
+} // namespace Framework

@@ -1,0 +1,135 @@
+#include "core/serializers/TextSerializer.h"
+#include <cstdio>
+#include <filesystem>
+#include "core/engine/DebugSystem.h"
+#include "platform/Platform.h"
+
+namespace Framework
+{
+TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode), mTarget(Platform::NativePath(path))
+{
+    if (mode == Write)
+    {
+        // A failed or interrupted write must never leave a truncated file behind.
+        mTemporary = mTarget + ".tmp";
+        mStream.open(mTemporary, std::ios::out | std::ios::trunc);
+        if (!mStream.is_open())
+            Log("Cannot write file \"" + mTarget + "\".");
+        return;
+    }
+    // Reading never creates, truncates or writes a file: a missing name (a typo
+    // in a list, a path from random bytes) must leave nothing behind.
+    std::error_code ec;
+    const auto status = std::filesystem::status(mTarget, ec);
+    if (!std::filesystem::exists(status))
+    {
+        mMissing = true;
+        return;
+    }
+    if (!std::filesystem::is_regular_file(status))
+    {
+        Log("Cannot read \"" + mTarget + "\": it is not a file.");
+        return;
+    }
+    mStream.open(mTarget, std::ios::in);
+    if (!mStream.is_open())
+        Log("Cannot open file \"" + mTarget + "\".");
+}
+
+TextSerializer::~TextSerializer() { Close(); }
+
+bool TextSerializer::Close()
+{
+    if (!mStream.is_open())
+        return false;
+    bool good = true;
+    if (mMode == Write)
+    {
+        mStream.flush();
+        good = !mStream.fail();
+        mStream.close();
+        good = good && !mStream.fail();
+        std::error_code ec;
+        if (good)
+            std::filesystem::rename(mTemporary, mTarget, ec);
+        if (!good || ec)
+        {
+            std::remove(mTemporary.c_str());
+            Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");
+            return false;
+        }
+        return true;
+    }
+    mStream.close();
+    return good;
+}
+
+bool TextSerializer::IsGood() { return mStream.is_open() && !mStream.eof() && !mStream.fail(); }
+
+void TextSerializer::ReadInt(int& value)
+{
+    int read;
+    if (mStream >> read)
+        value = read;
+}
+
+void TextSerializer::ReadFloat(float& value)
+{
+    float read;
+    if (mStream >> read)
+        value = read;
+}
+
+void TextSerializer::ReadString(std::string& value)
+{
+    std::string read;
+    mStream >> read;
+    // At the end of the file the word is empty: that is the list-end sentinel.
+    value = read;
+}
+
+void TextSerializer::ReadVec3(Vec3& value)
+{
+    float x, y, z;
+    if (mStream >> x >> y >> z)
+        value = Vec3(x, y, z);
+}
+
+void TextSerializer::ReadBool(bool& value)
+{
+    bool read;
+    if (mStream >> read)
+        value = read;
+}
+
+void TextSerializer::ReadUnsigned(uint32_t& value)
+{
+    // Extraction into an unsigned type accepts "-1"; read signed-wide and check.
+    long long read;
+    if (!(mStream >> read))
+        return;
+    if (read < 0 || read > 0xFFFFFFFFll)
+    {
+        mStream.setstate(std::ios::failbit);
+        return;
+    }
+    value = static_cast<uint32_t>(read);
+}
+
+void TextSerializer::ReadLine(std::string& value)
+{
+    std::string read;
+    if (!std::getline(mStream, read))
+        return;
+    if (!read.empty() && read.back() == '\r')
+        read.pop_back();
+    value = read;
+}
+
+void TextSerializer::WriteInt(const int& value) { mStream << value << '\n'; }
+void TextSerializer::WriteFloat(const float& value) { mStream << value << '\n'; }
+void TextSerializer::WriteString(const std::string& value) { mStream << value << '\n'; }
+void TextSerializer::WriteVec3(const Vec3& value) { mStream << value.x << ' ' << value.y << ' ' << value.z << '\n'; }
+void TextSerializer::WriteBool(const bool& value) { mStream << (value ? 1 : 0) << '\n'; }
+void TextSerializer::WriteUnsigned(const uint32_t& value) { mStream << value << '\n'; }
+} // namespace Framework

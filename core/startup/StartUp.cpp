@@ -1,0 +1,69 @@
+#include "core/startup/StartUp.h"
+#include "audio/AudioManager.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/window/InputSys.h"
+#include "core/window/WindowSystem.h"
+#include "editor/OurImGui.h"
+#include "gameplay/ResourceManager.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/ParticleSystem.h"
+#include "graphics/RenderingManager.h"
+#include "physics/Physics.h"
+#include "platform/Platform.h"
+
+namespace Framework
+{
+void AddEngineSystems(CoreEngine& core, WindowSystem* window)
+{
+    // Insertion order is also update, message and destruction order.
+    core.AddSystem(new InputSys());
+    core.AddSystem(window);
+    core.AddSystem(new GameObjectFactory());
+    core.AddSystem(new ResourceManager());
+    core.AddSystem(new Physics());
+    core.AddSystem(new RenderingManager());
+    core.AddSystem(new GraphicsSystem());
+    core.AddSystem(new GameLogic());
+    core.AddSystem(new AudioManager());
+    auto* particles = new ParticleSystem();
+    gParticles = particles;
+    core.AddSystem(particles);
+    core.AddSystem(new OurImGui());
+}
+
+int RunProgram()
+{
+    EngineConfig config;
+    auto* debug = new DebugSystem(config.mDocumentsFolder);
+    debug->OpenLog();
+    config.Load();
+
+    auto* core = new CoreEngine();
+    auto* window = new WindowSystem(&config);
+
+    AddEngineSystems(*core, window);
+
+    debug->InitProfiler();
+    core->Initialize();
+    if (gFactory)
+        gFactory->LoadArchetypes();
+    window->ToggleFullScreen();
+    Platform::ShowMainWindow();
+    debug->Log("Begin display window.");
+
+    core->GameLoop();
+
+    if (gFactory)
+        gFactory->SaveArchetypes();
+    core->DestroySystems();
+    delete core;
+    // The window and its GL context outlive every system that draws on them.
+    Platform::Shutdown();
+    delete debug;
+    return 0;
+}
+} // namespace Framework

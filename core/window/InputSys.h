@@ -1,0 +1,67 @@
+// Per-frame keyboard and mouse state, built from the window messages.
+#pragma once
+#include <bitset>
+#include "core/math/MathTypes.h"
+#include "core/engine/System.h"
+#include "platform/Win32Types.h"
+
+namespace Framework
+{
+// The active camera's position and zoom, filled when a camera exists. The
+// graphics system, which sits above input, sets it as it is made.
+using ActiveViewSource = bool (*)(Vec3& position, Vec3& zoom);
+extern ActiveViewSource gActiveView;
+
+struct InputState
+{
+    static constexpr int KeyCount = 256;
+
+    // Down now and up in the previous frame. A press that began and ended
+    // between two frames counts as down in the next one, so a tap shorter
+    // than a frame is still triggered once.
+    bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
+    // Down now and in the previous frame.
+    bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
+    // The world point drawn under the cursor (client-area pixels, windowed or fullscreen).
+    float GetMouseWorldX() const;
+    float GetMouseWorldY() const;
+    Vec3 CursorInClient() const;
+    void Reset();
+    void UpdateMouse();
+    void UpdateKeys();
+
+    static bool InRange(int vk) { return vk >= 0 && vk < KeyCount; }
+
+    std::bitset<KeyCount> mCurrentKeys;
+    std::bitset<KeyCount> mPreviousKeys;
+    std::bitset<KeyCount> mRawKeys;  // as the messages leave it, at any time
+    std::bitset<KeyCount> mPressedSinceUpdate; // went down since the last UpdateKeys
+    Vec3 mCursor{0.0f};              // screen position read at the start of the frame
+    Vec3 mPreviousCursor{0.0f};
+    uint32_t mWheelDirection = 0;    // 0 none, 1 away from the user, 2 towards
+    uint16_t mWheelDelta = 0;        // high word of the last wheel message's wParam
+    Vec3 mWindowPosition{0.0f};      // outer frame's screen position, from the window messages
+    Vec3 mLargestWindowSize{0.0f};
+    Vec3 mRightClickWorld{0.0f};
+    Vec3 mLeftClickWorld{0.0f};
+    Vec3 mRightClickScreen{0.0f};
+    Vec3 mLeftClickScreen{0.0f};
+};
+
+class InputSys : public System
+{
+public:
+    InputSys();
+    ~InputSys() override;
+    void Update(float dt) override;
+    void Init() override;
+    std::string GetName() override { return "Input System"; }
+    void SendMessage(Message* message) override;
+    void HandleWindowMessage(uint32_t message, WPARAM wParam, LPARAM lParam);
+
+    InputState mState;
+    float mWheelTimer = 0.0f; // seconds a wheel turn stays visible
+};
+
+extern InputSys* gInput;
+} // namespace Framework

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include "audio/AudioManager.h"
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/game/GameLogic.h"
+#include "core/window/WindowSystem.h"
+#include "editor/OurImGui.h"
+#include "physics/Physics.h"
+#include "platform/Platform.h"
+#include "support/TestSupport.h"
+
+using namespace Framework;
+
+namespace
+{
+bool HaveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+struct WindowFixture : ::testing::Test
+{
+    TestSupport::TempFolder docs;
+    DebugSystem debug{docs.Path()};
+    CoreEngine core;
+    std::vector<std::string> journal;
+    GameLogic* logic = new GameLogic();
+    TestSupport::RecordingSystem* recorder = new TestSupport::RecordingSystem("Recorder", &journal);
+    WindowSystem* window = nullptr;
+
+    void SetUp() override
+    {
+        if (!HaveDisplay())
+            GTEST_SKIP() << "no display";
+        EngineConfig config(docs.Path());
+        config.mWidth = 640;
+        config.mHeight = 480;
+        window = new WindowSystem(&config);
+        core.AddSystem(recorder);
+        core.AddSystem(window);
+        core.AddSystem(logic);
+        logic->mState.mCurrent = logic->mState.mNext = GameState::LEVEL;
+    }
+    void TearDown() override
+    {
+        core.DestroySystems();
+        if (!window)
+        {
+            delete logic;
+            delete recorder;
+        }
+    }
+};
+} // namespace
+
+TEST_F(WindowFixture, CloseRequestsQuitAndEveryMessageIsBroadcastFirst)
+{
+    window->WindowProc(window->mWindow, WM_DESTROY, 0, 0);
+    EXPECT_EQ(logic->mState.mNext, GameState::QUIT);
+    ASSERT_FALSE(recorder->mWindowMessages.empty());
+    EXPECT_EQ(recorder->mWindowMessages.back(), static_cast<uint32_t>(WM_DESTROY));
+}
+
+TEST_F(WindowFixture, QuitMessageFromTheQueueEndsTheState)
+{
+    Platform::PostQuitMessage();
+    window->Update(0.0f);
+    EXPECT_EQ(logic->mState.mNext, GameState::QUIT);
+    EXPECT_NE(std::find(journal.begin(), journal.end(), "Recorder:message1"), journal.end());
+}
+
+TEST_F(WindowFixture, FocusLossPausesOnlyInALevel)
+{
+    Physics physics;
+    AudioManager audio;
+    physics.mRunning = true;
+    logic->mState.mCurrent = GameState::MAIN_MENU;
+    window->WindowProc(window->mWindow, WM_ACTIVATE, 0, 0);
+    EXPECT_FALSE(core.mPaused);
+    EXPECT_TRUE(physics.mRunning);
+
+    logic->mState.mCurrent = GameState::LEVEL;
+    window->WindowProc(window->mWindow, WM_ACTIVATE, 0, 0);
+    EXPECT_TRUE(core.mPaused);
+    EXPECT_FALSE(physics.mRunning);
+    EXPECT_TRUE(audio.mPaused);
+    // Getting the focus back does not resume.
+    window->WindowProc(window->mWindow, WM_ACTIVATE, 1, 0);
+    EXPECT_TRUE(core.mPaused);
+}
+
+TEST_F(WindowFixture, SizeMessagesUpdateTheClientSizeButNeverToZero)
+{
+    window->WindowProc(window->mWindow, WM_SIZE, 0, MakeLParam(1024, 700));
+    EXPECT_EQ(window->mWidth, 1024);
+    EXPECT_EQ(window->mHeight, 700);
+    window->WindowProc(window->mWindow, WM_SIZE, 0, MakeLParam(0, 0));
+    EXPECT_EQ(window->mWidth, 1024);
+    EXPECT_EQ(window->mHeight, 700);
+}
+
+TEST_F(WindowFixture, FullscreenToggleUsesTheScreenThenAlwaysTheWindowedSize)
+{
+    int screenW = 0, screenH = 0;
+    Platform::GetScreenSize(screenW, screenH);
+    window->ToggleFullScreen();
+    EXPECT_TRUE(window->mFullscreen);
+    EXPECT_EQ(window->mWidth, screenW);
+    EXPECT_EQ(window->mHeight, screenH);
+    window->ToggleFullScreen();
+    EXPECT_FALSE(window->mFullscreen);
+    EXPECT_EQ(window->mWidth, 1366);
+    EXPECT_EQ(window->mHeight, 768);
+    int w = 0, h = 0;
+    Platform::GetWindowClientSize(w, h);
+    EXPECT_EQ(w, 1366);
+    EXPECT_EQ(h, 768);
+}
