@@ -84,7 +84,7 @@ std::string LevelNameOfFile(const std::string& fileName)
 
 std::string SaveLevelNamed(const std::string& name)
 {
-    const std::string problem = FileNameProblem(name);
+    const std::string problem = LevelSaveNameProblem(name);
     if (!problem.empty())
         return Refuse("Level name", name, problem);
     if (!gFactory)

@@ -1,4 +1,7 @@
 #include "editor/NameRules.h"
+#include <algorithm>
+#include <cctype>
+#include "core/game/GameSettings.h"
 
 namespace Framework
 {
@@ -11,6 +14,13 @@ bool HasBlankOrControl(const std::string& text)
         if (c <= ' ' || c == 0x7f)
             return true;
     return false;
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 } // namespace
 
@@ -39,6 +49,20 @@ std::string FileNameProblem(const std::string& name)
         return "the name must not be \".\" or \"..\"";
     if (HasBlankOrControl(name))
         return "the name must not hold blanks";
+    return "";
+}
+
+std::string LevelSaveNameProblem(const std::string& name)
+{
+    const std::string problem = FileNameProblem(name);
+    if (!problem.empty())
+        return problem;
+    // The progress file shares the level folder and the ".xml": a level saved
+    // under its name would replace the unlocked levels and stars. Case aside,
+    // as some file systems do not tell it apart.
+    const std::string settings = FileNameOfPath(gGameSettingsPath);
+    if (Lower(name) == Lower(settings.substr(0, settings.find_last_of('.'))))
+        return "the name is the game's progress file";
     return "";
 }
 

@@ -20,6 +20,9 @@ std::string ExtensionOf(const std::string& name);
 // Why name is no plain file name ("" when it is one): empty, too long, a
 // separator, a drive colon, "." or "..", or a blank or control character.
 std::string FileNameProblem(const std::string& name);
+// Why a level may not be saved under name ("" when it may): a name that is no
+// plain file name, or the one of the game's progress file in the level folder.
+std::string LevelSaveNameProblem(const std::string& name);
 // Why text is no single-word identifier ("" when it is one): empty, too long,
 // or holding a blank or control character.
 std::string IdentifierProblem(const std::string& text);

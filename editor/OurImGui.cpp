@@ -9,6 +9,7 @@
 #include "core/engine/Message.h"
 #include "core/window/WindowSystem.h"
 #include "editor/EditorDialogState.h"
+#include "editor/EditorFont.h"
 #include "editor/EditorStyle.h"
 #include "graphics/GraphicsSystem.h"
 #include "platform/Platform.h"
@@ -20,9 +21,6 @@ bool gEditorHidden = false;
 
 namespace
 {
-const char* const kEditorFont = "Resources/fonts/calibri.ttf";
-constexpr float kEditorFontPixels = 14.0f;
-
 const char* GetClipboard(void*)
 {
     // ImGui copies the text before the next call.
@@ -34,17 +32,6 @@ const char* GetClipboard(void*)
 void SetClipboard(void*, const char* text) { Platform::SetClipboardText(text ? text : ""); }
 
 void SetImePosition(int x, int y) { Platform::SetTextInputPosition(x, y); }
-
-void LoadEditorFont(ImGuiIO& io)
-{
-    std::error_code error;
-    if (std::filesystem::is_regular_file(Platform::NativePath(kEditorFont), error))
-        if (io.Fonts->AddFontFromFileTTF(Platform::NativePath(kEditorFont).c_str(), kEditorFontPixels))
-            return;
-    // ImGui aborts on a font it cannot open: check first and fall back.
-    Log(std::string("Editor font \"") + kEditorFont + "\" not found: using the built-in font.");
-    io.Fonts->AddFontDefault();
-}
 
 // Win32 virtual-key codes for the keys ImGui's text fields and lists use.
 void FillKeyMap(ImGuiIO& io)
@@ -102,7 +89,7 @@ void OurImGui::Init()
 {
     ImGui::SetCurrentContext(mContext);
     ImGuiIO& io = *mIo;
-    LoadEditorFont(io);
+    LoadEditorFont(*io.Fonts);
     FillKeyMap(io);
     io.GetClipboardTextFn = &GetClipboard;
     io.SetClipboardTextFn = &SetClipboard;

@@ -9,6 +9,11 @@ namespace
 constexpr int FirstHeaderCharacter = 48; // '0': headers run Animation0, Animation1, ...
 
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
+
+// "Animation" and the one character the writer adds (which may be a blank, so
+// the word can end with "Animation"). Any other word means a record lost its
+// first line and every field after it would be read one line off.
+bool IsHeader(const std::string& word) { return word.size() <= 10 && word.compare(0, 9, "Animation") == 0; }
 } // namespace
 
 bool ReadAnimations(TextSerializer& file, AnimationTable& table)
@@ -25,6 +30,11 @@ bool ReadAnimations(TextSerializer& file, AnimationTable& table)
         file.ReadString(header);
         if (IsListEnd(header))
             return true;
+        if (!IsHeader(header))
+        {
+            Log("Animations.dat has \"" + header.substr(0, 64) + "\" where a record begins; reading stopped there");
+            return false;
+        }
         Animation animation;
         file.ReadString(animation.mSpriteSheetKey);
         file.ReadString(animation.mName);
@@ -55,7 +65,8 @@ bool WriteAnimations(TextSerializer& file, const AnimationTable& table)
         out << animation.mSpriteSheetKey << '\n' << animation.mName << '\n';
         for (uint32_t frame : animation.mFrames)
             out << frame << ' ';
-        out << "-1\n" << animation.mFramesPerSecond << '\n';
+        // Read as an int: a negative rate goes back as it was typed.
+        out << "-1\n" << static_cast<int32_t>(animation.mFramesPerSecond) << '\n';
     }
     return file.Close();
 }

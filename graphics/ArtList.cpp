@@ -1,6 +1,8 @@
 #include "graphics/ArtList.h"
 #include "core/engine/DebugSystem.h"
 #include "core/serializers/TextSerializer.h"
+#include <set>
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -8,6 +10,10 @@ const char* const gArtFolder = "Resources/Art/";
 
 namespace
 {
+// The shipped list holds 71 sheets; a list far beyond that is damaged (a
+// file repeated over and over), and reading it whole would stall start-up.
+constexpr size_t MaxEntries = 4096;
+
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\n" || word == "\r"; }
 
 // A word the readers would split or skip cannot be written back.
@@ -29,6 +35,27 @@ std::string WithoutExtension(const std::string& path)
 {
     const size_t dot = path.find_last_of('.');
     return dot == std::string::npos ? path : path.substr(0, dot);
+}
+
+// A sheet file is a ".txt" beside its image; any other file (the image
+// itself) would be read as a table and written over.
+bool IsSheetFileName(const std::string& path)
+{
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".txt") == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) { return Platform::NativePath(a) == Platform::NativePath(b); }
+
+// The name a sheet file gives itself (its third line), without reading the image.
+std::string NameInSheetFile(const std::string& textPath, const std::string& listName)
+{
+    TextSerializer file(textPath, TextSerializer::ReadOnly);
+    int rows = 0, cols = 0;
+    std::string name;
+    file.ReadInt(rows);
+    file.ReadInt(cols);
+    file.ReadString(name);
+    return IsSingleWord(name) ? name : listName;
 }
 
 bool WriteSheetText(const SpriteSheet& sheet, const std::string& path)
@@ -55,6 +82,9 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
             Log("Art list \"" + artListPath + "\" cannot be read; it will not be rewritten");
         return list.IsMissing();
     }
+    // Sheet file -> the key of the sheet read from it.
+    std::map<std::string, std::string> keyOfFile;
+    size_t entries = 0;
     while (list.IsGood())
     {
         std::string name, textPath;
@@ -67,15 +97,43 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
             Log("Art list \"" + artListPath + "\" ends inside the entry \"" + name + "\"; it will not be rewritten");
             return false;
         }
+        if (++entries > MaxEntries)
+        {
+            Log("Art list \"" + artListPath + "\" holds more than " + std::to_string(MaxEntries) +
+                " entries; the rest is not read and the list will not be rewritten");
+            return false;
+        }
 
-        TextSerializer sheetFile(textPath, TextSerializer::ReadOnly);
+        // A repeat is not loaded again (its image would be decoded twice and
+        // the first texture lost); its lines go back into the list as they stood.
+        std::string key;
+        if (auto first = keyOfFile.find(Platform::NativePath(textPath)); first != keyOfFile.end())
+        {
+            key = first->second;
+            Log("Art list entry \"" + name + "\" repeats the sheet file \"" + textPath + "\"; kept, not loaded again");
+        }
+        else
+        {
+            key = IsSheetFileName(textPath) ? NameInSheetFile(textPath, name) : name;
+            if (table.count(key))
+                Log("Sprite sheet \"" + key + "\" of \"" + textPath +
+                    "\" repeats an earlier sheet's name; kept in the list, not loaded");
+        }
+        if (table.count(key))
+        {
+            table[key].mRepeatEntries.emplace_back(name, textPath);
+            continue;
+        }
+
         SpriteSheet sheet;
         sheet.mSourcePath = textPath;
-        if (!sheetFile.IsOpen())
+        sheet.mName = name; // unless the sheet file says otherwise
+        if (!IsSheetFileName(textPath))
+            Log("Art list entry \"" + name + "\" names \"" + textPath + "\", which is no sheet file; kept as it stands");
+        else if (TextSerializer sheetFile(textPath, TextSerializer::ReadOnly); !sheetFile.IsOpen())
         {
             // The entry stays (without image) so the list keeps naming the file.
             Log("Sprite sheet file \"" + textPath + "\" cannot be read; entry \"" + name + "\" kept without image");
-            sheet.mName = name;
         }
         else
         {
@@ -85,8 +143,7 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
                 sheet.mName = name;
             Log("Unserialize complete : " + textPath);
         }
-        if (table.count(sheet.mName))
-            Log("Sprite sheet \"" + sheet.mName + "\" is listed twice; the later entry is used");
+        keyOfFile.emplace(Platform::NativePath(textPath), sheet.mName);
         table[sheet.mName] = sheet;
     }
     return true;
@@ -95,21 +152,45 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
 void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table)
 {
     TextSerializer list(artListPath, TextSerializer::Write);
+    std::set<std::string> written; // sheet files, so no sheet writes over another's
     for (const auto& [key, sheet] : table)
     {
         // A sheet whose image never loaded has no frames to write: its entry
         // keeps the text file it came from, and that file is left as it is.
         const bool loaded = sheet.GetPath() != "NO PATH";
-        const std::string textPath = loaded ? SheetTextPath(sheet) : sheet.mSourcePath;
+        std::string textPath = loaded ? SheetTextPath(sheet) : sheet.mSourcePath;
+        bool writeText = loaded;
+        // Read from a file other than the one its image names: that file is
+        // another's (or no sheet file); the entry stays as it was listed.
+        if (loaded && !sheet.mSourcePath.empty() && !SameFile(textPath, sheet.mSourcePath))
+        {
+            textPath = sheet.mSourcePath;
+            writeText = false;
+        }
         if (!IsSingleWord(key) || !IsSingleWord(sheet.mName) || !IsSingleWord(textPath))
         {
             Log("Sprite sheet \"" + key + "\" not written to the art list: its name or file is not a single word");
             continue;
         }
-        if (loaded)
+        if (writeText && !sheet.HoldsEveryFrame())
+        {
+            Log("Sprite sheet \"" + key + "\" holds fewer frames than its file names; the file is left as it was");
+            writeText = false;
+        }
+        if (writeText && !written.insert(Platform::NativePath(textPath)).second)
+        {
+            Log("Sprite sheet \"" + key + "\" would be written over another sheet's file \"" + textPath + "\"; not written");
+            writeText = false;
+        }
+        if (writeText)
             WriteSheetText(sheet, textPath);
         list.WriteString(sheet.mName);
         list.WriteString(textPath);
+        for (const auto& [repeatName, repeatPath] : sheet.mRepeatEntries)
+        {
+            list.WriteString(repeatName);
+            list.WriteString(repeatPath);
+        }
     }
     list.Close();
 }

@@ -5,14 +5,6 @@
 
 namespace Framework
 {
-namespace
-{
-// A frame is at least one texel, so no texture holds more than MaxSize frames
-// along a side; and no sheet of this game comes near 64K frames in all. A
-// corrupt sheet file must cost neither memory nor seconds of slicing.
-constexpr int MaxFrames = 65536;
-} // namespace
-
 Sprite::Sprite(int number, uint32_t textureId, const Vec2 corners[4])
     : mName("Sprite" + std::to_string(number)), mTextureId(textureId)
 {
@@ -40,15 +32,22 @@ void SpriteSheet::Slice()
     mFrames.clear();
     if (mRows < 1 || mCols < 1)
         return;
-    BoundFrameCount();
+    // Frames keep the size the stored counts give them (smaller than a texel
+    // when the image is smaller than its grid); only their number is bounded,
+    // and the sheet's file is then not written back (HoldsEveryFrame).
+    const int cols = std::min(mCols, MaxFrames);
+    const int rows = std::min(mRows, MaxFrames / cols);
+    if (static_cast<long long>(rows) * cols < static_cast<long long>(mRows) * mCols)
+        Log("Sprite sheet \"" + mName + "\": " + std::to_string(mRows) + " x " + std::to_string(mCols) +
+            " frames are more than a sheet holds; only the first " + std::to_string(rows * cols) + " are cut");
     const float du = 1.0f / static_cast<float>(mCols);
     const float dv = 1.0f / static_cast<float>(mRows);
     // Accumulated by repeated addition, so frame edges match what the editor's import made.
     Vec2 corners[4] = {Vec2(0.0f, 0.0f), Vec2(du, 0.0f), Vec2(0.0f, dv), Vec2(du, dv)};
-    mFrames.reserve(static_cast<size_t>(mRows) * static_cast<size_t>(mCols));
-    for (int r = 0; r < mRows; ++r)
+    mFrames.reserve(static_cast<size_t>(rows) * static_cast<size_t>(cols));
+    for (int r = 0; r < rows; ++r)
     {
-        for (int c = 0; c < mCols; ++c)
+        for (int c = 0; c < cols; ++c)
         {
             mFrames.emplace_back(mCols * r + c + 1, mId, corners);
             for (Vec2& corner : corners)
@@ -61,20 +60,11 @@ void SpriteSheet::Slice()
     }
 }
 
-void SpriteSheet::BoundFrameCount()
+bool SpriteSheet::HoldsEveryFrame() const
 {
-    const int maxRows = mHeight > 0 ? std::min(mHeight, MaxSize) : MaxSize;
-    const int maxCols = mWidth > 0 ? std::min(mWidth, MaxSize) : MaxSize;
-    int rows = std::min(mRows, maxRows);
-    int cols = std::min(mCols, maxCols);
-    if (static_cast<long long>(rows) * cols > MaxFrames)
-        rows = std::max(1, MaxFrames / cols);
-    if (rows == mRows && cols == mCols)
-        return;
-    Log("Sprite sheet \"" + mName + "\": " + std::to_string(mRows) + " x " + std::to_string(mCols) +
-        " frames do not fit its texture; cut into " + std::to_string(rows) + " x " + std::to_string(cols));
-    mRows = rows;
-    mCols = cols;
+    if (mRows < 1 || mCols < 1)
+        return true;
+    return mFrames.size() == static_cast<size_t>(mRows) * static_cast<size_t>(mCols);
 }
 
 void SpriteSheet::Reset()

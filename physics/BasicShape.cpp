@@ -2,6 +2,7 @@
 #include "physics/BasicShape.h"
 #include <algorithm>
 #include "core/objects/Transform.h"
+#include "core/engine/DebugSystem.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
 #include "physics/SpatialGrid.h"
@@ -23,6 +24,14 @@ void BasicShape::Initialize()
 {
     Composition* owner = OwnerOf(this);
     mBody = owner ? owner->GetComponent<Body>() : nullptr;
+    // A body collides through one shape and unlinks only that one when it
+    // goes: a second shape would keep the freed body's address. It stays on
+    // the object (so a saved level keeps it) without taking part.
+    if (mBody && mBody->mShape && mBody->mShape != this)
+    {
+        Log("Object \"" + owner->mName + "\" has a second collision shape; only its first is used.");
+        mBody = nullptr;
+    }
     if (mBody)
         mBody->mShape = this;
     UpdateWorldSize();

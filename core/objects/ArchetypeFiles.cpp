@@ -7,6 +7,7 @@
 #include "core/objects/Factory.h"
 #include "core/objects/ObjectTag.h"
 #include "core/serializers/TextSerializer.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -14,6 +15,9 @@ namespace
 {
 const char* const kArchetypeList = "Resources\\Archetype\\Archetype.dat";
 const char* const kArchetypeFolder = "Resources\\Archetype\\";
+// The shipped list names 29 archetypes; a list far beyond that is damaged (a
+// file repeated over and over), and reading it whole would stall start-up.
+constexpr size_t kMaxArchetypeEntries = 4096;
 
 // What a word read at the end of a list gives.
 bool IsListEnd(const std::string& word) { return word.empty() || word == "\r" || word == "\n"; }
@@ -174,12 +178,28 @@ void GameObjectFactory::LoadArchetypeList(const std::string& path)
             Log("Archetype list \"" + path + "\" cannot be read.");
         return;
     }
+    std::set<std::string> listed; // the files read so far
+    size_t entries = 0;
     while (list.IsGood())
     {
         std::string word;
         list.ReadString(word);
         if (IsListEnd(word))
             break;
+        if (++entries > kMaxArchetypeEntries)
+        {
+            Log("Archetype list \"" + path + "\" holds more than " + std::to_string(kMaxArchetypeEntries) +
+                " entries; the rest is not read and the list will not be rewritten.");
+            mArchetypeListUnreadable = true;
+            break;
+        }
+        // A second archetype from one file would be saved at exit under a new
+        // name, in a new file, every time the list repeats the line.
+        if (!listed.insert(Platform::NativePath(word)).second)
+        {
+            Log("Archetype list names \"" + word + "\" again: the repeat is skipped, and the list keeps the file once.");
+            continue;
+        }
         Log("Loading from : " + word);
         bool clean = false;
         Composition* archetype = ReadArchetypeFile(word, clean);

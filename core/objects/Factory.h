@@ -91,7 +91,7 @@ public:
     std::set<Composition*> mDestroySet;                 // live or tile objects to delete at the next Update
     // What the archetype list held that this run could not read whole: kept as
     // it was so saving never drops an archetype or loses lines of its file.
-    bool mArchetypeListUnreadable = false;               // the list exists but cannot be read: never rewritten
+    bool mArchetypeListUnreadable = false;               // the list exists but cannot be read (or is too long): never rewritten
     std::vector<std::string> mUnloadedArchetypeEntries;  // list entries whose file did not load, in list order
     std::map<uint32_t, std::string> mArchetypeFilesToKeep; // archetype id -> its list entry, for files with unknown records
 

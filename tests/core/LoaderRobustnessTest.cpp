@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <filesystem>
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <sstream>
 #include <map>
 #include <random>
 #include <regex>
@@ -17,6 +20,7 @@
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
 #include "support/ObjectTestSupport.h"
+#include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;
@@ -82,6 +86,12 @@ std::vector<BadInput> Corpus()
              Write(p, text);
          }},
         {"duplicates", [](const std::string& p, const std::string& g) { Write(p, g + g + g); }},
+        {"repeated", [](const std::string& p, const std::string& g) {
+             std::string text;
+             for (int i = 0; i < 5000; ++i)
+                 text += g;
+             Write(p, text);
+         }},
         {"CRLF", [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
     };
 }
@@ -243,6 +253,11 @@ TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
                 ASSERT_TRUE(after.count(path)) << path << " is gone";
                 EXPECT_TRUE(after.at(path) == text) << path << " was changed";
             }
+            if (input.mName == "repeated" && (reader.mName == "art list" || reader.mName == "archetype list"))
+            {
+                EXPECT_NE(world.log.Text().find("entries; the rest is not read"), std::string::npos)
+                    << "a list far longer than any real one is bounded, and said so";
+            }
             if (input.mName == "directory" && reader.mName != "level objects" && reader.mName != "game settings" &&
                 reader.mName != "engine configuration")
             {
@@ -277,7 +292,22 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         SoundEntries sounds;
         if (ReadSoundList("Resources/Audio/Audio.dat", sounds))
             WriteSoundList("Resources/Audio/Audio.dat", sounds);
+        SpriteSheetTable sheets;
+        if (ReadArtList("Resources/Art/Art.dat", sheets))
+            WriteArtList("Resources/Art/Art.dat", sheets);
         const auto after = Snapshot(world.folder.Path());
+        // The art list keeps every entry it had, repeats and all.
+        const std::string art = world.folder.File("Resources/Art/Art.dat");
+        if (before.count(art) && after.count(art) && before.at(art) != after.at(art))
+        {
+            auto words = [](const std::string& text) {
+                std::istringstream in(text);
+                std::vector<std::string> all{std::istream_iterator<std::string>(in), {}};
+                std::sort(all.begin(), all.end());
+                return all;
+            };
+            EXPECT_EQ(words(after.at(art)), words(before.at(art))) << "Art.dat:\n" << after.at(art).substr(0, 400);
+        }
         for (const auto& [path, text] : before)
             if (!after.count(path))
                 ADD_FAILURE() << path << " is gone";
@@ -286,7 +316,7 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat"})
         {
             const std::string path = world.folder.File(list);
-            if (input.mName == "duplicates" || !before.count(path) || !after.count(path) ||
+            if (input.mName == "duplicates" || input.mName == "repeated" || !before.count(path) || !after.count(path) ||
                 before.at(path) == after.at(path))
                 continue;
             const std::string& old = before.at(path);
@@ -301,4 +331,31 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             EXPECT_GE(count(now), count(old)) << list << " lost records:\n" << now;
         }
     }
+}
+
+TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)
+{
+    TempFolder folder;
+    TestSupport::WorkingDirectory cwd{folder.Path()};
+    TestSupport::LogCapture log;
+    TestSupport::PhysicsScope physics;
+    WriteFile(folder.File("Resources/LevelData/Both.dat"), "");
+    WriteFile(folder.File("Resources/LevelData/Both.xml"),
+              "<Both><GameObjects GameObjectCount=\"1\"><Ball GameObjectName=\"Ball\" ComponentCount=\"4\">"
+              "<ObjectTag Value=\"0\"/><Transform><Position X=\"2\" Y=\"3\" Z=\"0\"/><Scale X=\"1\" Y=\"1\" Z=\"1\"/>"
+              "<Rotation Value=\"0\"/></Transform><Body><Mass Value=\"1\"/></Body>"
+              "<Circle><Radius Value=\"1\"/></Circle><OBB><HalfLength X=\"1\" Y=\"1\" Z=\"0\"/></OBB>"
+              "</Ball></GameObjects></Both>");
+    GameLogic::LoadLevel("Resources\\LevelData\\Both");
+    Composition* ball = physics.mFactory->FindObject("Ball");
+    ASSERT_NE(ball, nullptr);
+    auto* body = ball->GetComponent<Body>();
+    auto* circle = static_cast<BasicShape*>(ball->GetComponent(ComponentType::Circle));
+    auto* box = static_cast<BasicShape*>(ball->GetComponent(ComponentType::OBB));
+    ASSERT_TRUE(body && circle && box);
+    EXPECT_EQ(body->mShape, circle);
+    EXPECT_EQ(box->mBody, nullptr) << "the second shape kept the body's address";
+    EXPECT_NE(log.Text().find("Object \"Ball\" has a second collision shape"), std::string::npos);
+    physics.mFactory->DestroyAllObjects(); // the body used to be read after it was freed
+    EXPECT_EQ(physics.mFactory->FindObject("Ball"), nullptr);
 }

@@ -10,6 +10,7 @@
 #include "graphics/GraphicsSystem.h"
 #include <cstdlib>
 #include "platform/Platform.h"
+#include "editor/EditorFont.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -149,6 +150,21 @@ TEST(EditorBinding, AMissingEditorFontFallsBackToTheBuiltInOneWithALogLine)
     EXPECT_NE(editor.LogText().find("Editor font \"Resources/fonts/calibri.ttf\" not found"), std::string::npos);
     editor.Frame(); // the built-in font draws the frame
     EXPECT_GT(editor.mEditor->mLastDrawListCount, 0);
+
+    // A font cut short (or not a font at all) is refused the same way: ImGui
+    // asserts on the one and reads past the end of the other.
+    const std::string shipped = TestSupport::ReadFile(std::string(TANDREL_SOURCE_DIR) + "/" + kEditorFont);
+    ASSERT_GT(shipped.size(), 1000u);
+    for (const std::string& damaged : {shipped.substr(0, shipped.size() / 2), std::string(4096, 'x')})
+    {
+        TestSupport::WriteFile(kEditorFont, damaged);
+        ImFontAtlas fonts;
+        LoadEditorFont(fonts);
+        ASSERT_EQ(fonts.Fonts.Size, 1);
+        EXPECT_TRUE(fonts.Build());
+        EXPECT_STREQ(fonts.ConfigData[0].Name, "ProggyClean.ttf, 13px");
+    }
+    EXPECT_NE(editor.LogText().find("Editor font \"Resources/fonts/calibri.ttf\" cannot be read"), std::string::npos);
 }
 
 TEST(EditorBinding, TheShippedEditorFontIsLoadedAtFourteenPixels)

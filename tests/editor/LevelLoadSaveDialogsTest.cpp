@@ -136,6 +136,13 @@ TEST(LevelDialogs, SaveNamesThatLeaveTheFolderOrAreEmptyAreRefused)
         EXPECT_FALSE(SaveLevelNamed(name).empty()) << name;
     EXPECT_FALSE(fs::exists(editor.mWorld->File("Resources/Escaped.xml")));
     EXPECT_FALSE(fs::exists(editor.mWorld->File("Resources/LevelData/.xml")));
+    // The progress file beside the levels is no level to save over (nor to load).
+    const std::string progress = editor.mWorld->File("Resources/LevelData/GameSettings.xml");
+    TestSupport::WriteFile(progress, "<GameSettings/>\n<Unlocked Value=\"3\"/>\n");
+    for (const char* name : {"GameSettings", "gamesettings"})
+        EXPECT_NE(SaveLevelNamed(name).find("progress file"), std::string::npos) << name;
+    EXPECT_FALSE(LoadLevelNamed("GameSettings").empty());
+    EXPECT_EQ(TestSupport::ReadFile(progress), "<GameSettings/>\n<Unlocked Value=\"3\"/>\n");
 
     // A name that is no XML element name is saved under a fixed root and reads back.
     EXPECT_EQ(SaveLevelNamed("1st-level"), "");

@@ -39,6 +39,11 @@ TEST_F(AnimationFileTest, RecordsAreFiveLinesInNameOrder)
     table["Walk"] = {"Player", "Walk", {3, 4, 5}, 12};
     table["Idle"] = {"Player", "Idle", {}, 1};
     EXPECT_EQ(Write(table), "Animation0\nPlayer\nIdle\n-1\n1\nAnimation1\nPlayer\nWalk\n3 4 5 -1\n12\n");
+    // A negative rate comes back as typed, not as its unsigned twin 4294967284.
+    const std::string negative = "Animation0\nPlayer\nBack\n1 -1\n-12\n";
+    table.clear();
+    ASSERT_TRUE(Read(negative, table));
+    EXPECT_EQ(Write(table), negative);
 }
 
 TEST_F(AnimationFileTest, WrittenTableReadsBackTheSame)
@@ -81,6 +86,9 @@ TEST_F(AnimationFileTest, DamagedRecordsEndTheReadingInsteadOfLooping)
     table.clear();
     EXPECT_FALSE(Read("Animation0\nA\nRun\n1 -1\nfast\n", table));
     EXPECT_TRUE(table.empty());
+    // A record without its header line would be read one line off and written back so.
+    EXPECT_FALSE(Read("Animation0\nA\nRun\n1 -1\n5\nB\nJump\n2 3 -1\n6\n", table));
+    EXPECT_EQ(table.size(), 1u);
 }
 
 TEST_F(AnimationFileTest, LastRecordNeedsNoFinalNewline)

@@ -5,6 +5,7 @@
 #include <vector>
 #include "GraphicsTestSupport.h"
 #include "graphics/ArtList.h"
+#include "support/ObjectTestSupport.h"
 
 using namespace Framework;
 using TestSupport::ReadFile;
@@ -82,28 +83,57 @@ TEST_F(ArtListTest, EditedNamesRoundTrip)
     EXPECT_EQ(again.at("MouseCursor").mCols, table.at("MouseCursor").mCols);
 }
 
-TEST_F(ArtListTest, TwoEntriesNamingTheSameSheetLeaveTheLastRead)
+TEST_F(ArtListTest, ASheetNameOrFileListedAgainKeepsTheFirstAndEveryLine)
 {
+    TestSupport::LogCapture log;
     WriteFile(ArtFile("Other.txt"), "1\n1\nCloud\nOnly\n");
     WritePng(ArtFile("Other.png"), 4, 4);
-    WriteFile(ArtFile("Art.dat"), "Cloud\nResources/Art/Cloud.txt\nCloud\nResources/Art/Other.txt\n");
-    const SpriteSheetTable table = Read();
+    const std::string list =
+        "Cloud\nResources/Art/Cloud.txt\nCloud\nResources/Art/Other.txt\nPuff\nResources/Art/Cloud.txt\n";
+    WriteFile(ArtFile("Art.dat"), list);
+    const std::string cloud = ReadFile(ArtFile("Cloud.txt"));
+    SpriteSheetTable table;
+    ASSERT_TRUE(ReadArtList("Resources/Art/Art.dat", table));
     ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table.at("Cloud").mFrames.size(), 1u);
-    EXPECT_EQ(table.at("Cloud").mFrames[0].mName, "Only");
+    ASSERT_EQ(table.at("Cloud").mFrames.size(), 1u);
+    EXPECT_EQ(table.at("Cloud").mFrames[0].mName, "Sprite1") << "the first entry of a name stays";
+    const std::string text = log.Text();
+    EXPECT_EQ(text.find("Unserialize start for : Resources/Art/Other.txt"), std::string::npos);
+    EXPECT_EQ(text.find("Unserialize start for"), text.rfind("Unserialize start for")) << "an image decoded twice";
+    EXPECT_NE(text.find("repeats an earlier sheet's name"), std::string::npos);
+    EXPECT_NE(text.find("repeats the sheet file"), std::string::npos);
+    // Exit: no entry dropped, no sheet's file written with another's table.
+    WriteArtList("Resources/Art/Art.dat", table);
+    EXPECT_EQ(ReadFile(ArtFile("Art.dat")), list);
+    EXPECT_EQ(ReadFile(ArtFile("Other.txt")), "1\n1\nCloud\nOnly\n");
+    EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloud);
 }
 
-TEST_F(ArtListTest, SheetWhoseImageFailedKeepsItsEntryAndItsTextFile)
+TEST_F(ArtListTest, SheetWhoseImageFailedOrIsSmallerThanItsGridKeepsItsEntryAndItsTextFile)
 {
-    std::remove(ArtFile("Cloud.png").c_str());
+    WriteFile(ArtFile("Cloud.txt"), "2\n4\nCloud\nA\nB\nC\nD\nE\nF\nG\nH\n");
     const std::string cloudText = ReadFile(ArtFile("Cloud.txt"));
     const std::string before = ReadFile(ArtFile("Art.dat"));
+    std::remove(ArtFile("Cloud.png").c_str());
     SpriteSheetTable table = Read();
     ASSERT_EQ(table.at("Cloud").GetPath(), "NO PATH");
     EXPECT_TRUE(table.at("Cloud").mFrames.empty());
     WriteArtList("Resources/Art/Art.dat", table);
     EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before) << "no \"NO PATH\" entry, nothing shifted";
     EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloudText) << "the frame names are kept";
+
+    // A 1 x 1 image under a 2 x 4 grid: the frames are drawn from its one
+    // texel, and the stored grid and names stay.
+    WritePng(ArtFile("Cloud.png"), 1, 1);
+    table = Read();
+    ASSERT_EQ(table.at("Cloud").mFrames.size(), 8u);
+    EXPECT_EQ(table.at("Cloud").mFrames[7].mName, "H");
+    WriteArtList("Resources/Art/Art.dat", table);
+    EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloudText) << "the sheet's file was cut to the image";
+    // More frames than a sheet holds: what is held cannot be written back whole.
+    WriteFile(ArtFile("Cloud.txt"), "100000\n1\nCloud\nA\n");
+    WriteArtList("Resources/Art/Art.dat", Read());
+    EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), "100000\n1\nCloud\nA\n");
 }
 
 TEST_F(ArtListTest, EntriesWithoutASingleWordNameAreNotWritten)
@@ -138,7 +168,11 @@ TEST_F(ArtListTest, AMissingArtListReadsEmptyAndIsNotCreatedByReading)
 
 TEST_F(ArtListTest, AMissingSheetFileKeepsItsEntryAndCreatesNothing)
 {
-    WriteFile(ArtFile("Art.dat"), "Ghost\nResources/Art/Ghost.txt\nMouseCursor\nResources/Art/MouseCursor.txt\n");
+    // An entry naming an image instead of its sheet file is kept as it stands
+    // too: it used to write its own table into that image's sheet file.
+    const std::string cursor = ReadFile(ArtFile("MouseCursor.txt"));
+    WriteFile(ArtFile("Art.dat"), "Ghost\nResources/Art/Ghost.txt\nMouseCursor\nResources/Art/MouseCursor.txt\n"
+                                  "Shade\nResources/Art/MouseCursor.png\n");
     SpriteSheetTable table;
     ASSERT_TRUE(ReadArtList("Resources/Art/Art.dat", table));
     EXPECT_FALSE(std::filesystem::exists(ArtFile("Ghost.txt"))) << "reading used to leave an empty file";
@@ -146,7 +180,9 @@ TEST_F(ArtListTest, AMissingSheetFileKeepsItsEntryAndCreatesNothing)
     WriteArtList("Resources/Art/Art.dat", table);
     const std::string list = ReadFile(ArtFile("Art.dat"));
     EXPECT_NE(list.find("Ghost\nResources/Art/Ghost.txt\n"), std::string::npos) << list;
+    EXPECT_NE(list.find("Shade\nResources/Art/MouseCursor.png\n"), std::string::npos) << list;
     EXPECT_FALSE(std::filesystem::exists(ArtFile("Ghost.txt")));
+    EXPECT_EQ(ReadFile(ArtFile("MouseCursor.txt")), cursor);
 }
 
 TEST_F(ArtListTest, AnArtListCutShortIsReportedSoItIsNotWrittenBack)

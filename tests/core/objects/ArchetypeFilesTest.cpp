@@ -44,6 +44,27 @@ TEST(ArchetypeFiles, TheBoxExampleLoadsAndSavesByteForByte)
     EXPECT_EQ(ReadFile(dir.Archetype("Box.txt")), kBox);
 }
 
+TEST(ArchetypeFiles, AFileListedAgainLoadsOnceAndMakesNoNewFiles)
+{
+    ArchetypeFolder dir;
+    TestSupport::LogCapture log;
+    std::string list;
+    for (int i = 0; i < 100; ++i)
+        list += "Resources\\Archetype\\Box.txt\nResources/Archetype/Box.txt\n";
+    WriteFile(dir.Archetype("Archetype.dat"), list);
+    WriteFile(dir.Archetype("Box.txt"), kBox);
+    dir.factory->LoadArchetypes();
+    EXPECT_EQ(dir.factory->mArchetypes.size(), 1u);
+    EXPECT_NE(log.Text().find("Archetype list names \"Resources/Archetype/Box.txt\" again"), std::string::npos);
+    dir.factory->SaveArchetypes();
+    EXPECT_EQ(ReadFile(dir.Archetype("Archetype.dat")), "Resources\\Archetype\\Box.txt\n");
+    EXPECT_EQ(ReadFile(dir.Archetype("Box.txt")), kBox);
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Archetype("")))
+        ++files;
+    EXPECT_EQ(files, 2u) << "each repeat used to be saved as a new archetype file";
+}
+
 TEST(ArchetypeFiles, TheListNamesArchetypesInIdOrder)
 {
     ArchetypeFolder dir;
