@@ -96,9 +96,9 @@ sleep 4; tap space; sleep 0.75; tap Right; sleep 2.5; shot play
 tap Escape; sleep 1; shot pause
 press CONTROLS; shot controls; press BACK
 press QUIT; shot quit; press NO
-# K costs the apple a heart; the fourth loses the level.
+# K costs the apple a heart (not while it is still hurt): the last loses the level.
 tap Escape; sleep 1
-for _ in 1 2 3 4; do tap k; sleep 3; done
+for _ in 1 2 3 4 5 6; do tap k; sleep 3; done
 sleep 5; shot lose
 # F5: the editor opens on the same level, its camera at the level's corner.
 # Drag the camera with the right button to look at the apple, the crate and
@@ -119,7 +119,7 @@ click_switches $(find_button NEXT)
 n="$(runs)"; wait_runs $((n + 1))
 # The ending: the apple lands, the worm comes out, the view cuts to the top
 # and "THE END" shows.
-sleep 19
+sleep 18
 shot end
 # The credits: from the menu the ending returns to, CREDITS leads there.
 n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
