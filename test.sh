@@ -5,18 +5,24 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/setup.sh -DTANDREL_BUILD_TESTS=ON
 
+# The GL driver keeps its shader cache under XDG_CACHE_HOME, else under the
+# home folder of the password database (not $HOME): both point inside here.
+USER_CACHE="${XDG_CACHE_HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)/.cache}"
 TEST_HOME="$(mktemp -d)"
 trap 'rm -rf "$TEST_HOME"' EXIT
 export HOME="$TEST_HOME"
 export XDG_CONFIG_HOME="$TEST_HOME/.config"
+export XDG_CACHE_HOME="$TEST_HOME/.cache"
 unset XDG_DOCUMENTS_DIR
 export SDL_VIDEODRIVER=x11
 export SDL_AUDIODRIVER=dummy
 
 # Tests write only inside their temporary folders and the build folder: list
-# the top of the file system and the repository before and after the run.
+# the top of the file system, the user's cache and the repository before and
+# after the run.
 snapshot() {
   ls -A / | sed 's|^|/|'
+  find "$USER_CACHE" -mindepth 1 -maxdepth 2 -not -path "$USER_CACHE/ccache*" 2>/dev/null | sed 's|^|cache: |'
   git status --porcelain --untracked-files=all --ignored=no 2>/dev/null | sed 's|^|repo: |'
   # Files already changed before the run: their contents, too.
   git ls-files -z -m -o --exclude-standard 2>/dev/null | xargs -0 -r sha1sum 2>/dev/null | sed 's|^|repo: |'

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <iostream>
 #include "audio/AudioComponent.h"
+#include "audio/sound/DecodePrefetch.h"
 #include "audio/sound/SoundSystem.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/ComponentType.h"
@@ -42,6 +43,13 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
         mSoundsByKey.emplace(entry->mKey, entry.get()); // keeps the first record of a key
     for (const auto& [key, entry] : mSoundsByKey)
         mSoundKeys.push_back(key);
+    // The files decode in parallel while the output starts; LoadSound takes
+    // each result below, in key order.
+    std::vector<std::string> files;
+    for (const auto& [key, entry] : mSoundsByKey)
+        if (entry->mType == SoundType::Music || entry->mType == SoundType::Effect)
+            files.push_back(entry->mFile);
+    Sound::PrefetchFiles(files);
 
     if (gFactory)
         gFactory->AddComponentCreator("AudioComponent",
@@ -59,6 +67,7 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
 
     for (const auto& [key, entry] : mSoundsByKey)
         LoadSound(entry->mFile, key, entry->mType);
+    Sound::EndPrefetch();
 
     GetMixer().SetVolume(mMusicGroup, 1.0f);
     GetMixer().SetVolume(mEffectsGroup, 1.0f);

@@ -24,6 +24,10 @@ public:
     std::string LevelFile(const std::string& levelPath, const char* extension) const;
     // Loads a level on this thread as the loader thread would, in the level state.
     void LoadLevel(const std::string& levelPath);
+    // Switches to the level as the game loop does: in the level state the UI
+    // level (the HUD) comes first, unless the level carries its own; the menu
+    // and credits states pick their level themselves.
+    void PlayLevel(const std::string& levelPath, unsigned gameState);
     // Flushes the level as a level switch does.
     void FlushLevel();
 

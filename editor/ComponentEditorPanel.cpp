@@ -153,13 +153,19 @@ void OurImGui::ComponentEditorPanel()
         ImGui::SameLine();
         std::string name = object->mName;
         if (ImGui::InputText("##name", &name) && name != object->mName)
+        {
             object->mName = name;
+            gFactory->ObjectsChanged(); // lookups by name must see the new one
+        }
 
         ImGui::TextUnformatted("Selected Objtag : ");
         ImGui::SameLine();
         int tag = object->mTag < static_cast<uint32_t>(kOfferedTags) ? static_cast<int>(object->mTag) : -1;
         if (ImGui::Combo("##tag", &tag, gObjectTagNames, kOfferedTags, kOfferedTags) && tag >= 0)
+        {
             object->mTag = static_cast<uint32_t>(tag);
+            gFactory->ObjectsChanged();
+        }
 
         ImGui::Separator();
         ImGui::BeginChild("##componentlist", ImVec2(0.0f, kComponentsHeight), true);

@@ -7,8 +7,6 @@
 #include "core/tiles/TileGrid.h"
 #include "core/serializers/XmlSerializer.h"
 #include "editor/NameRules.h"
-#include "gameplay/ResourceManager.h"
-#include "graphics/RenderingManager.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
 
@@ -114,19 +112,10 @@ std::string LoadLevelNamed(const std::string& name)
     if (!gFactory)
         return Refuse("Level", name, "there is no object factory");
 
-    // The physics system holds on to the hovered object and the player's body.
+    // A drag in the editor ends with the level it was dragging in.
     if (gPhysics)
-    {
-        gPhysics->mHoverObject = nullptr;
         gPhysics->mDragging = false;
-        gPhysics->mPlayerBody = nullptr;
-    }
-    gFactory->DestroyAllObjects();
-    if (gRenderingManager)
-        gRenderingManager->Clear();
-    gFactory->DestroyAllTiles();
-    if (gResourceManager)
-        gResourceManager->ClearScripts();
+    GameLogic::FlushLevel();
     GameLogic::LoadLevel(path);
     Log("Level \"" + name + "\" loaded.");
     return "";

@@ -64,6 +64,7 @@ OurImGui::OurImGui()
     mContext = ImGui::CreateContext();
     ImGui::SetCurrentContext(mContext);
     mIo = &ImGui::GetIO();
+    LoadWindowSettings();
     if (gFactory)
     {
         mObjectMap = &gFactory->mObjects;
@@ -77,12 +78,44 @@ OurImGui::~OurImGui()
 {
     ImGui::SetCurrentContext(mContext);
     InvalidateDeviceObjects();
-    ImGui::DestroyContext(mContext); // writes "imgui.ini"
+    SaveWindowSettings();
+    ImGui::DestroyContext(mContext);
     mContext = nullptr;
     mIo = nullptr;
     if (gEditor == this)
         gEditor = nullptr;
     Log("OurImGui destroyed.");
+}
+
+void OurImGui::LoadWindowSettings()
+{
+    // Read and written here rather than by ImGui, which would open whatever
+    // has the name: a pipe there would block the start.
+    mIo->IniFilename = nullptr;
+    if (!mIniPath)
+        return;
+    Platform::RemoveLeftoverTemporary(mIniPath);
+    const Platform::FileKind kind = Platform::KindOfFile(mIniPath);
+    std::string text;
+    if (kind == Platform::FileKind::Regular && Platform::ReadWholeFile(mIniPath, text))
+        ImGui::LoadIniSettingsFromMemory(text.c_str(), text.size());
+    else if (kind == Platform::FileKind::Other)
+    {
+        Log(std::string("\"") + mIniPath + "\" is not a regular file; it is neither read nor written.");
+        mIniPath = nullptr;
+    }
+}
+
+void OurImGui::SaveWindowSettings()
+{
+    // As ImGui itself: only once a frame has run (the settings are loaded by then).
+    if (!mIniPath || ImGui::GetFrameCount() == 0)
+        return;
+    size_t size = 0;
+    const char* text = ImGui::SaveIniSettingsToMemory(&size);
+    std::string refusal;
+    if (!Platform::WriteFileAtomically(mIniPath, std::string(text, size), &refusal) && !refusal.empty())
+        Log(std::string("\"") + mIniPath + "\" is left as it is: " + refusal + ".");
 }
 
 void OurImGui::Init()

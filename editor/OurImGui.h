@@ -82,7 +82,7 @@ public:
 
     // Makes the editor's ImGui context and scans the resource folders.
     OurImGui();
-    // Releases the GL objects, then the context (which writes "imgui.ini").
+    // Releases the GL objects, writes "imgui.ini", then frees the context.
     ~OurImGui() override;
     void Update(float dt) override;
     // Font, key map, style and, when a GL context is ready, the GL objects.
@@ -107,6 +107,9 @@ public:
     void CreateFontsTexture();
     void InvalidateDeviceObjects();
     bool HasDeviceObjects() const;
+    // The windows' places from and to mIniPath, through our file layer.
+    void LoadWindowSettings();
+    void SaveWindowSettings();
 
     // ---- The frame (EditorFrame.cpp and one file per panel) ---------------------
     // F7: writes the level pair "level_test" and switches to it. False (logged,
@@ -126,6 +129,9 @@ public:
     // ---- State shared by the panels -----------------------------------------------
     ImGuiContext* mContext = nullptr;   // the editor's own ImGui context
     ImGuiIO* mIo = nullptr;             // its IO block
+    // Where the windows' places are kept between runs; null: nowhere (tests,
+    // or a name taken by something that is no regular file).
+    const char* mIniPath = "imgui.ini";
     int mSelectedIndex = 0;             // selected entry of the object list (into the map of the object type)
     int mComponentChoice = 0;           // entry chosen in the component editor's creator list
     int mTileSetIndex = 0;              // entry chosen in the tile set editor's "TileSet" list

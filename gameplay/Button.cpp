@@ -116,17 +116,22 @@ void Button::Update()
     const std::string& name = owner->mName;
 
     // 1. Level picks: locked ones show their locked frame and take no input.
-    for (uint32_t k = 1; k <= 9; ++k)
+    // Named "Level" k "Pick" with k from 1 to 9; the name is read in place,
+    // since every button runs this every frame.
+    if (name.size() == 10 && name.compare(0, 5, "Level") == 0 && name.compare(6, 4, "Pick") == 0 && name[5] >= '1' &&
+        name[5] <= '9')
     {
-        if (name != "Level" + std::to_string(k) + "Pick")
-            continue;
+        const uint32_t k = static_cast<uint32_t>(name[5] - '0');
         if (k >= 2 && unlocked < k)
         {
             if (renderer)
                 SetFrame(renderer, mFrame + 2);
             return;
         }
-        TargetLevel = "Resources\\LevelData\\Level" + std::to_string(k);
+        static const std::string LevelPrefix = "Resources\\LevelData\\Level";
+        if (TargetLevel.size() != LevelPrefix.size() + 1 || TargetLevel.back() != name[5] ||
+            TargetLevel.compare(0, LevelPrefix.size(), LevelPrefix) != 0)
+            TargetLevel = LevelPrefix + name[5];
     }
 
     // 2. Level-pick frames follow the level map: open, or won.

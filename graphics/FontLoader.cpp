@@ -19,7 +19,9 @@ std::map<char, GlyphBitmap> RenderFontGlyphs(const std::string& path, unsigned p
     }
 
     FT_Face face = nullptr;
-    if (FT_New_Face(library, Platform::NativePath(path).c_str(), 0, &face))
+    // Only a regular file: FreeType would wait on a pipe of that name.
+    const std::string native = Platform::NativePath(path);
+    if (Platform::KindOfFile(native) != Platform::FileKind::Regular || FT_New_Face(library, native.c_str(), 0, &face))
     {
         std::cout << "ERROR::FREETYPE: Failed to load font" << std::endl;
         face = nullptr;

@@ -1,5 +1,6 @@
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
+#include "core/engine/CoreEngine.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/Composition.h"
 #include "core/engine/DebugSystem.h"
@@ -65,14 +66,23 @@ bool LoadGLEntryPoints()
 }
 
 // The input's view of the active camera, for the cursor's world position.
-bool ActiveCameraView(Vec3& position, Vec3& zoom)
+bool ActiveCameraView(CameraView& view)
 {
     const Camera* camera = gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr;
     if (!camera)
         return false;
-    position = camera->Position;
-    zoom = camera->CamSize;
+    view.mPosition = camera->Position;
+    view.mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
+    if (camera->mHalfWidth > 0.0f && camera->mHalfHeight > 0.0f)
+        view.mHalfExtent = Vec2(camera->mHalfWidth, camera->mHalfHeight);
     return true;
+}
+
+// The end of every frame of the engine's loop.
+void SwapFrame()
+{
+    if (gGraphicsSystem)
+        gGraphicsSystem->SwapBuffers();
 }
 } // namespace
 
@@ -80,6 +90,7 @@ GraphicsSystem::GraphicsSystem()
 {
     gGraphicsSystem = this;
     gActiveView = &ActiveCameraView;
+    CoreEngine::sSwapBuffers = SwapFrame;
 }
 
 GraphicsSystem::~GraphicsSystem()

@@ -11,24 +11,15 @@ namespace
 {
 constexpr GLsizei InfoLogSize = 512;
 
-// Returns the whole file; a missing file reads as empty text.
+// Returns the whole file; a missing file reads as empty text. Anything but a
+// regular file (a pipe would block) is a failed read.
 std::string ReadWhole(const std::string& path, bool& failed)
 {
-    std::ifstream file;
-    file.exceptions(std::ifstream::badbit);
-    std::stringstream text;
-    try
-    {
-        file.open(Platform::NativePath(path));
-        if (file.is_open())
-            text << file.rdbuf();
-        file.close();
-    }
-    catch (const std::ios_base::failure&)
-    {
+    const std::string native = Platform::NativePath(path);
+    std::string text;
+    if (!Platform::ReadWholeFile(native, text) && Platform::KindOfFile(native) != Platform::FileKind::Missing)
         failed = true;
-    }
-    return text.str();
+    return text;
 }
 
 GLuint Compile(GLenum type, const std::string& source, const char* failureLine)

@@ -144,6 +144,11 @@ bool GraphicsSystem::UploadBatches()
             }
     if (floats == 0 || indices == 0 || !mSpriteVertexBuffer)
         return false;
+    // Room for any level of the content from the first frame on: a level
+    // whose sprite count climbs (the end scene) would otherwise grow it mid-play.
+    constexpr size_t StreamRoom = 256 * 1024;
+    if (mStreamBytes.capacity() < StreamRoom)
+        mStreamBytes.reserve(StreamRoom);
     mStreamBytes.resize((floats + indices) * sizeof(uint32_t));
     unsigned char* vertexOut = mStreamBytes.data();
     unsigned char* indexOut = vertexOut + floats * sizeof(float);

@@ -60,7 +60,7 @@ void GraphicsSystem::DrawAllText(uint32_t program)
     {
         const TextRenderer* text = entry.mTextRenderer;
         // Text is placed by its Transform; an object without one shows none.
-        if (!text || !text->mTransform)
+        if (!text || !text->mTransform || text->mHidden)
             continue;
         const float colour[3] = {text->mColor.r, text->mColor.g, text->mColor.b};
         const Transform& transform = *text->mTransform;

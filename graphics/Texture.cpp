@@ -13,7 +13,8 @@ Texture::~Texture() { Log("Destructing Texture"); }
 
 bool Texture::Load(const std::string& path)
 {
-    FILE* file = std::fopen(Platform::NativePath(path).c_str(), "rb");
+    // Only a regular file: a pipe named like an image would block the start.
+    FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
     int width = 0, height = 0, channels = 0;
     // Four channels whatever the file holds; v = 0 stays the top row of the image.
     unsigned char* pixels = file ? stbi_load_from_file(file, &width, &height, &channels, 4) : nullptr;

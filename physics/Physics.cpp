@@ -84,6 +84,27 @@ void ForgetIfPicked(Composition* object)
         gPhysics->ForgetHoverObject();
 }
 
+// Every live object is about to be deleted: their bodies leave the lists in
+// one pass per list (one by one, by their destructors, they would cost objects
+// x bodies), and the pick goes with them.
+void ForgetLiveObjects(GameObjectFactory& factory)
+{
+    if (!gPhysics)
+        return;
+    bool flagged = false;
+    for (auto& entry : factory.mObjects)
+        if (Body* body = entry.second ? entry.second->GetComponent<Body>() : nullptr)
+            flagged = body->mForgotten = true;
+    if (Composition* hovered = gPhysics->mHoverObject)
+    {
+        auto live = factory.mObjects.find(hovered->mId);
+        if (live != factory.mObjects.end() && live->second == hovered)
+            gPhysics->ForgetHoverObject();
+    }
+    if (flagged)
+        gPhysics->ForgetFlaggedBodies();
+}
+
 // The tile bodies go with the factory's tiles.
 void ClearTileBodies()
 {
@@ -103,6 +124,7 @@ Physics::Physics()
     Transform::sBodyShapeTest = BodyShapeHitTest;
     GameObjectFactory::sDeletingObject = ForgetIfPicked;
     GameObjectFactory::sTilesDeleted = ClearTileBodies;
+    GameObjectFactory::sDeletingAllObjects = ForgetLiveObjects;
 }
 
 Physics::~Physics()

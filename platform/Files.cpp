@@ -1,11 +1,14 @@
 // Paths, the Documents folder, folder creation, INI integers and safe writes.
 #include "platform/Platform.h"
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -48,12 +51,14 @@ bool EqualNoCase(const std::string& a, const std::string& b)
 // XDG_DOCUMENTS_DIR from the environment or from user-dirs.dirs ("$HOME/..." allowed).
 std::string XdgDocuments(const std::string& home)
 {
-    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env && *env)
+    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env && *env == '/')
         return env;
     std::string config = home + "/.config";
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         config = xdg;
-    std::ifstream dirs(config + "/user-dirs.dirs");
+    std::string text;
+    ReadWholeFile(config + "/user-dirs.dirs", text);
+    std::istringstream dirs(text);
     std::string line;
     while (std::getline(dirs, line))
     {
@@ -66,8 +71,9 @@ std::string XdgDocuments(const std::string& home)
             value = value.substr(1, value.size() - 2);
         if (value.compare(0, 5, "$HOME") == 0)
             value = home + value.substr(5);
-        // A documents dir equal to $HOME means "not configured".
-        if (!value.empty() && value != home && value != home + "/")
+        // A documents dir equal to $HOME means "not configured"; so does a
+        // relative one, which would depend on where the program was started.
+        if (!value.empty() && value.front() == '/' && value != home && value != home + "/")
             return value;
     }
     return "";
@@ -140,9 +146,10 @@ bool CreateFolder(const std::string& path)
 
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue, const std::string& path)
 {
-    std::ifstream file(NativePath(path));
-    if (!file)
+    std::string text;
+    if (!ReadWholeFile(NativePath(path), text))
         return defaultValue;
+    std::istringstream file(text);
     std::string line;
     bool inSection = false;
     while (std::getline(file, line))
@@ -192,31 +199,137 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
     return defaultValue;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& text)
+FileKind KindOfFile(const std::string& nativePath)
 {
-    const std::string target = NativePath(path);
-    const std::string temporary = target + ".tmp";
+    struct stat status;
+    if (::stat(nativePath.c_str(), &status) == 0)
+        return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
+    // Something is there that cannot be followed: a dangling or looping link.
+    if (::lstat(nativePath.c_str(), &status) == 0)
+        return FileKind::Other;
+    return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
+}
+
+FILE* OpenFileForReading(const std::string& nativePath)
+{
+    // Non-blocking: opening a pipe would otherwise wait for a writer.
+    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << text;
-        out.flush();
-        if (!out)
-        {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
+        ::close(fd);
+        errno = EINVAL;
+        return nullptr;
     }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec)
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FILE* file = ::fdopen(fd, "rb");
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
+bool ReadWholeFile(const std::string& nativePath, std::string& text)
+{
+    text.clear();
+    FILE* file = OpenFileForReading(nativePath);
+    if (!file)
+        return false;
+    char buffer[65536];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+        text.append(buffer, count);
+    const bool good = !std::ferror(file);
+    std::fclose(file);
+    return good;
+}
+
+WriteTarget ResolveWriteTarget(const std::string& nativePath)
+{
+    struct stat link;
+    if (::lstat(nativePath.c_str(), &link) != 0)
+    {
+        if (errno == ENOENT)
+            return {nativePath, ""};
+        return {"", "it cannot be examined"};
+    }
+    std::string target = nativePath;
+    if (S_ISLNK(link.st_mode))
+    {
+        // Through the link to its file: the link keeps working for the user.
+        char* resolved = ::realpath(nativePath.c_str(), nullptr);
+        if (!resolved)
+        {
+            if (errno != ENOENT)
+                return {"", "it is a link that cannot be followed"};
+            // A link to a file not there yet is still a link that leads nowhere.
+            return {"", "it is a link to a missing file"};
+        }
+        target = resolved;
+        std::free(resolved);
+    }
+    struct stat status;
+    if (::stat(target.c_str(), &status) != 0)
+        return {"", "it cannot be examined"};
+    if (!S_ISREG(status.st_mode))
+        return {"", "it is not a regular file"};
+    // Checked by the mode bits as well: a user running as root still means it.
+    if ((status.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return {"", "it is read-only"};
+    return {target, ""};
+}
+
+std::string TemporaryFor(const std::string& target) { return target + ".tmp"; }
+
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& target)
+{
+    struct stat status;
+    if (::stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        ::chmod(temporary.c_str(), status.st_mode & 07777);
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
     {
         std::remove(temporary.c_str());
         return false;
     }
     return true;
+}
+
+void RemoveLeftoverTemporary(const std::string& nativePath)
+{
+    std::string target = nativePath;
+    if (char* resolved = ::realpath(nativePath.c_str(), nullptr))
+    {
+        target = resolved;
+        std::free(resolved);
+    }
+    const std::string temporary = TemporaryFor(target);
+    struct stat status;
+    if (::lstat(temporary.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+        std::remove(temporary.c_str());
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string* refusal)
+{
+    const WriteTarget where = ResolveWriteTarget(NativePath(path));
+    if (refusal)
+        *refusal = where.mRefusal;
+    if (where.mPath.empty())
+        return false;
+    const std::string temporary = TemporaryFor(where.mPath);
+    FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (!out)
+        return false;
+    // A full disk shows at the write, the flush or the close: the old file stays.
+    bool good = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    good = std::fflush(out) == 0 && good;
+    good = std::fclose(out) == 0 && good;
+    if (!good)
+    {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return ReplaceWithTemporary(temporary, where.mPath);
 }
 } // namespace Platform
 } // namespace Framework

@@ -209,6 +209,12 @@ void Translate(const SDL_Event& e)
 
 bool PeekMessage(Msg& out)
 {
+    static bool terminateQueued = false;
+    if (!terminateQueued && TerminateRequested())
+    {
+        terminateQueued = true;
+        Queue(WM_QUIT, 0, 0);
+    }
     if (sQueue.empty() && VideoReady())
     {
         SDL_Event e;

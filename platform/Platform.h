@@ -3,6 +3,7 @@
 // and paths. Only platform/ includes SDL; the engine sees these functions.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 #include "platform/Win32Types.h"
@@ -84,8 +85,39 @@ bool CreateFolder(const std::string& path); // creates parents; true when it exi
 // GetPrivateProfileInt: case-insensitive section and key, leading integer prefix.
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& path);
-// Writes text to path through a temporary file and a rename; false on failure.
-bool WriteFileAtomically(const std::string& path, const std::string& text);
+// What a path leads to, symbolic links followed. Other: a folder, a pipe, a
+// device, or a link that leads nowhere: never read (a pipe blocks, a device
+// never ends) and never replaced.
+enum class FileKind { Missing, Regular, Other };
+FileKind KindOfFile(const std::string& nativePath);
+// Opens a regular file for reading without ever blocking; null for anything else.
+FILE* OpenFileForReading(const std::string& nativePath);
+// A regular file's whole content; false when it is missing or no regular file.
+bool ReadWholeFile(const std::string& nativePath, std::string& text);
+// Where a new version of a file goes: the file itself, or the file a symbolic
+// link leads to (so the link stays a link). Empty, with the reason, when the
+// file must be left as it is: read-only, a special file, a link to nowhere.
+struct WriteTarget
+{
+    std::string mPath;
+    std::string mRefusal;
+};
+WriteTarget ResolveWriteTarget(const std::string& nativePath);
+// The temporary name a new version of target is written under before the rename.
+std::string TemporaryFor(const std::string& target);
+// Renames a finished temporary over target, keeping target's permissions.
+bool ReplaceWithTemporary(const std::string& temporary, const std::string& target);
+// Removes the temporary a program killed while writing left beside path.
+void RemoveLeftoverTemporary(const std::string& nativePath);
+// Writes text to path through a temporary file and a rename; false on failure
+// or when the file is one to leave alone (see ResolveWriteTarget; refusal says why).
+bool WriteFileAtomically(const std::string& path, const std::string& text, std::string* refusal = nullptr);
+
+// ---- Ending ------------------------------------------------------------------
+// From here on SIGTERM only sets a flag (SDL leaves a handler already there in
+// place); the message pump turns it into one WM_QUIT.
+void CatchTerminate();
+bool TerminateRequested();
 
 // ---- Time --------------------------------------------------------------------
 uint64_t SteadyNanoseconds();

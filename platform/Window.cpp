@@ -134,7 +134,9 @@ void GetScreenSize(int& width, int& height)
     width = 1366;
     height = 768;
     SDL_DisplayMode mode;
-    if (VideoReady() && SDL_GetDesktopDisplayMode(0, &mode) == 0)
+    // Asked before the window exists too (to check the configured size).
+    const bool ready = VideoReady() || SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    if (ready && SDL_GetDesktopDisplayMode(0, &mode) == 0)
     {
         width = mode.w;
         height = mode.h;

@@ -1,6 +1,7 @@
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>
+#include "audio/sound/DecodePrefetch.h"
 #include "audio/sound/Decoder.h"
 
 namespace Framework
@@ -51,6 +52,7 @@ Result Mixer::Init(int maxChannels)
     if (maxChannels < 1)
         return Result::InvalidParam;
     mChannels.SetCapacity(static_cast<size_t>(maxChannels));
+    mEnded.reserve(static_cast<size_t>(maxChannels));
     mMaster = mGroups.Add(GroupSlot{});
     mInitialized = true;
     return Result::Ok;
@@ -80,7 +82,9 @@ Result Mixer::CreateSound(const std::string& path, Mode mode, SoundHandle* out)
         return Result::NotInitialized;
     // Decoding takes long; it runs outside the lock so the output keeps playing.
     SoundData data;
-    Result result = DecodeFile(path, data);
+    Result result = Result::Ok;
+    if (!TakePrefetched(path, data, result))
+        result = DecodeFile(path, data);
     if (result != Result::Ok)
         return result;
     return CreateSound(std::move(data), mode, out);
@@ -538,7 +542,8 @@ void Mixer::Render(float* out, int frames)
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return;
-    std::vector<ChannelHandle> ended;
+    std::vector<ChannelHandle>& ended = mEnded;
+    ended.clear();
     mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) {
         const Effective e = Resolve(c);
         if (e.mPaused)

@@ -130,6 +130,7 @@ private:
     bool mInitialized = false;
     SlotPool<SoundSlot, SoundTag> mSounds;
     SlotPool<ChannelSlot, ChannelTag> mChannels;
+    std::vector<ChannelHandle> mEnded; // Render's list of channels that ended, kept so the output thread never allocates
     SlotPool<GroupSlot, GroupTag> mGroups;
     GroupHandle mMaster;
     uint64_t mNextStartOrder = 1;

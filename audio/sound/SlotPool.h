@@ -86,7 +86,14 @@ public:
     }
 
     size_t LiveCount() const { return mLiveCount; }
-    void SetCapacity(size_t capacity) { mCapacity = capacity; }
+    // With a limit, the free list gets its room at once: removing (on the
+    // output thread, for channels) then never allocates.
+    void SetCapacity(size_t capacity)
+    {
+        mCapacity = capacity;
+        mFree.reserve(capacity);
+        mSlots.reserve(capacity);
+    }
 
     // Removes everything; generations are kept so old handles stay stale.
     void Clear()

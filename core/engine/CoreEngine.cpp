@@ -1,20 +1,16 @@
 #include "core/engine/CoreEngine.h"
-#include "audio/AudioManager.h"
 #include "core/engine/DebugSystem.h"
-#include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/engine/Message.h"
-#include "gameplay/ResourceManager.h"
-#include "graphics/GraphicsSystem.h"
-#include "graphics/RenderingManager.h"
-#include "physics/Physics.h"
-#include "physics/SpatialGrid.h"
 #include "platform/Platform.h"
 
 namespace Framework
 {
 CoreEngine* gCore = nullptr;
+CoreEngine::PauseHook CoreEngine::sPauseSystems = nullptr;
+CoreEngine::Hook CoreEngine::sFlushLevel = nullptr;
+CoreEngine::Hook CoreEngine::sSwapBuffers = nullptr;
 
 namespace
 {
@@ -66,10 +62,8 @@ void CoreEngine::BroadcastMessage(Message* message)
 void CoreEngine::SetPause(bool paused)
 {
     mPaused = paused;
-    if (gPhysics)
-        gPhysics->mRunning = !paused;
-    if (gAudio)
-        gAudio->mPaused = paused;
+    if (sPauseSystems)
+        sPauseSystems(paused);
 }
 
 void CoreEngine::DestroySystems()
@@ -89,14 +83,7 @@ void CoreEngine::RunFrame()
     {
         const InputState& input = gInput->mState;
         if (input.IsTriggered(VK_ESCAPE) && state.mCurrent == GameState::LEVEL)
-        {
-            const bool wasPaused = mPaused;
-            mPaused = !mPaused;
-            if (gPhysics)
-                gPhysics->mRunning = wasPaused;
-            if (gAudio)
-                gAudio->mPaused = mPaused;
-        }
+            SetPause(!mPaused);
         if (input.IsHeld(VK_CONTROL) && input.IsTriggered('F') && gDebug)
             gDebug->mProfilerShown = !gDebug->mProfilerShown;
     }
@@ -115,8 +102,8 @@ void CoreEngine::RunFrame()
         if (debug && i + 1 < debug->mRecords.size())
             debug->mRecords[i + 1].mSamples[slot] = Milliseconds(start, end);
     }
-    if (gGraphicsSystem)
-        gGraphicsSystem->SwapBuffers();
+    if (sSwapBuffers)
+        sSwapBuffers();
     mFrameRateController.EndFrame();
     const uint64_t frameEnd = mFrameRateController.Now();
     if (debug && debug->mRecords.size() >= 2)
@@ -131,24 +118,8 @@ void CoreEngine::RunFrame()
 
 void CoreEngine::FlushLevel()
 {
-    if (gPhysics)
-    {
-        gPhysics->mHoverObject = nullptr;
-        gPhysics->mPlayerBody = nullptr;
-    }
-    if (gFactory)
-        gFactory->DestroyAllObjects();
-    if (gRenderingManager)
-        gRenderingManager->Clear();
-    if (gFactory)
-        gFactory->DestroyAllTiles();
-    if (gSpatialGrid)
-    {
-        gSpatialGrid->Clear();
-        gSpatialGrid->Clear();
-    }
-    if (gResourceManager)
-        gResourceManager->ResetScripts();
+    if (sFlushLevel)
+        sFlushLevel();
     Log("All game objected flushed.");
 }
 

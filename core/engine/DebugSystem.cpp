@@ -1,7 +1,9 @@
 #include "core/engine/DebugSystem.h"
 #include "core/engine/CoreEngine.h"
+#include <cstdio>
 #include <cstring>
 #include <imgui.h>
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -28,7 +30,11 @@ void DebugSystem::OpenLog()
     if (!mPath.empty())
     {
         mPath += "/Kestrome/Vorlane.log";
-        mLogFile.Open(mPath);
+        // A pipe in its place would block the start until someone reads it.
+        if (Platform::KindOfFile(mPath) != Platform::FileKind::Other)
+            mLogFile.Open(mPath);
+        else
+            std::fprintf(stderr, "The log \"%s\" is not a regular file; nothing is logged.\n", mPath.c_str());
     }
     if (mLogFile.IsOpen())
     {

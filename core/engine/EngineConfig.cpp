@@ -1,8 +1,6 @@
 #include "core/engine/EngineConfig.h"
 #include "core/engine/DebugSystem.h"
 #include "platform/Platform.h"
-#include <filesystem>
-#include <fstream>
 
 namespace Framework
 {
@@ -45,20 +43,27 @@ EngineConfig::EngineConfig(const std::string& documentsFolder) : mDocumentsFolde
 void EngineConfig::Load()
 {
     Log("Capture document directory \"" + mConfigPath + "\"");
-    std::error_code ec;
-    const bool missing = !std::filesystem::exists(mConfigPath, ec) || ec;
-    if (missing)
+    Platform::RemoveLeftoverTemporary(mConfigPath);
+    const Platform::FileKind kind = Platform::KindOfFile(mConfigPath);
+    if (kind == Platform::FileKind::Other)
     {
-        std::ofstream file(mConfigPath, std::ios::in | std::ios::out | std::ios::trunc);
+        // A pipe would block the start and a device never end: not read, not replaced.
+        Log("Engine configuration \"" + mConfigPath + "\" is not a regular file; it is left as it is.");
+        mWidth = DefaultWidth;
+        mHeight = DefaultHeight;
+        Log("Window running on " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + ".");
+        return;
+    }
+    if (kind == Platform::FileKind::Missing)
+    {
         Log("Engine configuration couldn't be found.");
         Log("Engine setting up for first run.");
-        bool written = false;
-        if (file.is_open())
+        // Through a temporary: a full disk must not leave an empty file that
+        // every later run would read as a 0 x 0 window.
+        const bool written = Platform::WriteFileAtomically(mConfigPath, DefaultConfig);
+        if (written)
         {
             Log("Writing into file.");
-            file << DefaultConfig;
-            file.flush();
-            written = static_cast<bool>(file);
             Log("File writing end.");
         }
         Log(written ? "Config file generated with default settings."

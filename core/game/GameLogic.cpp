@@ -1,4 +1,5 @@
 #include "core/game/GameLogic.h"
+#include "core/engine/CoreEngine.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/Factory.h"
 #include "core/objects/Transform.h"
@@ -17,6 +18,9 @@ GameLogic::GameLogic()
 {
     if (!gLogic)
         gLogic = this;
+    // The engine sits below the systems these reach.
+    CoreEngine::sPauseSystems = PauseSystems;
+    CoreEngine::sFlushLevel = FlushLevel;
     LoadSettings();
 }
 

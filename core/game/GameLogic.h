@@ -77,6 +77,12 @@ public:
     static void LoadLevel(const std::string& path);
     // The loader thread's body: LoadLevel, the progress lines, then the done flag.
     static void LoadLevelThread(std::string path, std::atomic<bool>* done);
+    // Empties the running level: the physics pick and player body, every
+    // object, the render lists, every tile with its body, the scripts. The
+    // engine's loop calls it between states, the editor before loading a level.
+    static void FlushLevel();
+    // Pausing stops physics and pauses the sound; the engine's SetPause calls it.
+    static void PauseSystems(bool paused);
 
     // The game settings file: read by the constructor, written by the destructor.
     void LoadSettings();

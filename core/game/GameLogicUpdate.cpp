@@ -9,7 +9,6 @@
 #include "graphics/GraphicsSystem.h"
 #include "graphics/SpriteSheet.h"
 #include "physics/Physics.h"
-#include "audio/AudioManager.h"
 #include "core/engine/Message.h"
 #include "platform/Platform.h"
 
@@ -71,11 +70,7 @@ void GameLogic::SendMessage(Message* message)
     if (!focusLost || mState.mCurrent != GameState::LEVEL)
         return;
     if (gCore)
-        gCore->mPaused = true;
-    if (gPhysics)
-        gPhysics->mRunning = false;
-    if (gAudio)
-        gAudio->mPaused = true;
+        gCore->SetPause(true);
 }
 
 void GameLogic::UpdateMouse(const InputState& input)

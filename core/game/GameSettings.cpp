@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tinyxml2.h>
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/XmlSerializer.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -44,11 +45,20 @@ std::string LevelPath(int n) { return "Resources\\LevelData\\Level" + std::to_st
 bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::string, bool>& levels)
 {
     tinyxml2::XMLDocument document;
-    const tinyxml2::XMLError error = document.LoadFile(Platform::NativePath(path).c_str());
+    const std::string native = Platform::NativePath(path);
+    Platform::RemoveLeftoverTemporary(native);
+    const tinyxml2::XMLError error = LoadXmlDocument(document, native);
     if (error != tinyxml2::XML_SUCCESS)
     {
         ReportError(error);
-        if (error != tinyxml2::XML_ERROR_FILE_NOT_FOUND)
+        // A pipe, a device or a link to nowhere is the user's doing: it stays
+        // where it is, and the exit's write leaves it alone too.
+        std::error_code ec;
+        const bool special = Platform::KindOfFile(native) == Platform::FileKind::Other &&
+                             !std::filesystem::is_directory(native, ec);
+        if (special)
+            Log("Game settings file " + native + " is not a regular file; it is left as it is.");
+        else if (error != tinyxml2::XML_ERROR_FILE_NOT_FOUND)
             SetAsideUnreadableSettings(path);
         Log("Game settings could not be read from " + path + "; starting with the levels as they are.");
         return false;
@@ -83,10 +93,14 @@ bool WriteGameSettings(const std::string& path, uint32_t count, std::map<std::st
     }
     tinyxml2::XMLPrinter printer;
     document.Print(&printer);
-    if (!Platform::WriteFileAtomically(Platform::NativePath(path), printer.CStr()))
+    std::string refusal;
+    if (!Platform::WriteFileAtomically(Platform::NativePath(path), printer.CStr(), &refusal))
     {
         ReportError(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED);
-        Log("Game settings could not be written to " + path + "; the old file is kept.");
+        if (!refusal.empty())
+            Log("Game settings file " + path + " is left as it is: " + refusal + ".");
+        else
+            Log("Game settings could not be written to " + path + "; the old file is kept.");
         return false;
     }
     return true;

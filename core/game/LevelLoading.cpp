@@ -95,6 +95,9 @@ void LevelState::SwitchLevel()
     loader.join();
     if (gDebug)
         gDebug->FlushLog();
+    // Asked to end while loading: no frame of a half-loaded level runs.
+    if (Platform::TerminateRequested())
+        mNext = GameState::QUIT;
 
     mLoadedLevelPath = mNextLevelPath;
     if (gGraphicsSystem)
@@ -155,6 +158,11 @@ void GameLogic::LoadLevel(const std::string& path)
     xml.EnterChild(); // the first object
     for (int i = 0; i < count; ++i)
     {
+        if (Platform::TerminateRequested())
+        {
+            Log("Loading of \"" + path + ".xml\" stopped: the program is ending.");
+            break;
+        }
         if (!xml.Current())
         {
             Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +

@@ -1,15 +1,21 @@
 #include "core/objects/Factory.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
+#include "core/objects/ObjectTag.h"
 
 namespace Framework
 {
 GameObjectFactory* gFactory = nullptr;
 GameObjectFactory::DeletingObject GameObjectFactory::sDeletingObject = nullptr;
 GameObjectFactory::TilesDeleted GameObjectFactory::sTilesDeleted = nullptr;
+GameObjectFactory::DeletingAllObjects GameObjectFactory::sDeletingAllObjects = nullptr;
 
 GameObjectFactory::GameObjectFactory()
 {
+    mNamedMemo.resize(NamedMemoCount);
+    for (NamedMemo& memo : mNamedMemo)
+        memo.mFound.reserve(8); // content names a handful of objects alike
+    mTaggedMemo.resize(ObjectTag::Count);
     Log("Game Object Factory Constructed.");
     gFactory = this;
 }
@@ -46,6 +52,7 @@ void GameObjectFactory::Update(float)
             {
                 delete queued;
                 mObjects.erase(it);
+                ObjectsChanged();
                 deleted = true;
                 break;
             }
@@ -100,6 +107,7 @@ void GameObjectFactory::AddLiveObject(Composition* object)
     object->mId = mNextObjectId++;
     object->mKind = ObjectKind::GameObject;
     mObjects[object->mId] = object;
+    ObjectsChanged();
 }
 
 void GameObjectFactory::AddArchetypeObject(Composition* object)
@@ -145,31 +153,19 @@ bool GameObjectFactory::AddArchetype(const Composition& object)
     return true;
 }
 
-Composition* GameObjectFactory::FindObject(const std::string& name) const
-{
-    for (const auto& entry : mObjects)
-        if (entry.second->mName == name)
-            return entry.second;
-    return nullptr;
-}
-
-std::vector<Composition*> GameObjectFactory::FindObjects(const std::string& name) const
-{
-    std::vector<Composition*> found;
-    for (const auto& entry : mObjects)
-        if (entry.second->mName == name)
-            found.push_back(entry.second);
-    return found;
-}
-
 void GameObjectFactory::DestroyAllObjects()
 {
+    // Told first, so the systems can let go of every object at once instead
+    // of one by one as each is deleted.
+    if (sDeletingAllObjects)
+        sDeletingAllObjects(*this);
     for (auto& entry : mObjects)
     {
         mDestroySet.erase(entry.second);
         delete entry.second;
     }
     mObjects.clear();
+    ObjectsChanged();
 }
 
 void GameObjectFactory::DestroyAllTiles()

@@ -29,6 +29,10 @@ public:
     using TilesDeleted = void (*)();
     static DeletingObject sDeletingObject;
     static TilesDeleted sTilesDeleted;
+    // Told before DestroyAllObjects deletes every live object: physics takes
+    // their bodies out of its lists in one pass instead of one by one.
+    using DeletingAllObjects = void (*)(GameObjectFactory& factory);
+    static DeletingAllObjects sDeletingAllObjects;
 
     GameObjectFactory();
     ~GameObjectFactory() override;
@@ -58,6 +62,20 @@ public:
     // The live object of that name with the smallest id, or null.
     Composition* FindObject(const std::string& name) const;
     std::vector<Composition*> FindObjects(const std::string& name) const;
+
+    // ---- Lookups scripts repeat every frame (FactoryLookups.cpp) ------------
+    // Each answer, a miss included, is kept until the live objects change, so
+    // a script asking every frame walks the objects once per change, not once
+    // per frame. FindObject and FindObjects answer from the same memo.
+    // Every live object of that name, in id order; valid until the objects change.
+    const std::vector<Composition*>& ObjectsNamed(const std::string& name) const;
+    // The live object with that tag and the highest id (the last of a walk in
+    // id order), or null; FirstObjectTagged: the lowest id.
+    Composition* LastObjectTagged(uint32_t tag) const;
+    Composition* FirstObjectTagged(uint32_t tag) const;
+    // Called whenever a live object is added or deleted, or one is renamed or
+    // retagged: every kept answer is looked up again on its next use.
+    void ObjectsChanged() { ++mObjectsGeneration; }
     // Deletes every live object; the id counter keeps counting.
     void DestroyAllObjects();
     // Deletes every tile object and clears the physics tile grid.
@@ -96,6 +114,36 @@ public:
     std::map<uint32_t, std::string> mArchetypeFilesToKeep; // archetype id -> its list entry, for files with unknown records
 
 private:
+    // Kept answers, each with the state of the objects it was found in (the
+    // object count catches code that edits mObjects directly). Their room is
+    // made once, at construction: a first lookup in a frame allocates nothing.
+    struct NamedMemo
+    {
+        std::string mName;                   // up to 15 characters live inside the string
+        size_t mHash = 0;                    // of mName
+        uint64_t mGeneration = ~uint64_t(0); // ~0: free
+        size_t mObjectCount = 0;
+        std::vector<Composition*> mFound;    // in id order
+    };
+    struct TaggedMemo
+    {
+        uint64_t mGeneration = ~uint64_t(0);
+        size_t mObjectCount = 0;
+        Composition* mFirst = nullptr;
+        Composition* mLast = nullptr;
+    };
+    static constexpr size_t NamedMemoCount = 64; // more names than any level asks for; then the oldest is reused
+    bool IsCurrent(uint64_t generation, size_t objectCount) const
+    {
+        return generation == mObjectsGeneration && objectCount == mObjects.size();
+    }
+    const TaggedMemo& Tagged(uint32_t tag) const;
+
+    uint64_t mObjectsGeneration = 0;              // advanced by ObjectsChanged
+    mutable std::vector<NamedMemo> mNamedMemo;    // NamedMemoCount entries
+    mutable size_t mNextNamedMemo = 0;            // the entry a new name takes when all are used
+    mutable std::vector<TaggedMemo> mTaggedMemo;  // one per ObjectTag; other tags are walked for
+
     // Gives a new object its live id and stores it.
     void AddLiveObject(Composition* object);
     void AddArchetypeObject(Composition* object);

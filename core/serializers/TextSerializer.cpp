@@ -10,8 +10,16 @@ TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode),
 {
     if (mode == Write)
     {
-        // A failed or interrupted write must never leave a truncated file behind.
-        mTemporary = mTarget + ".tmp";
+        // A failed or interrupted write must never leave a truncated file behind;
+        // a link is written through, a file the user protected is left alone.
+        const Platform::WriteTarget where = Platform::ResolveWriteTarget(mTarget);
+        if (where.mPath.empty())
+        {
+            Log("File \"" + mTarget + "\" is left as it is: " + where.mRefusal + ".");
+            return;
+        }
+        mTarget = where.mPath;
+        mTemporary = Platform::TemporaryFor(mTarget);
         mStream.open(mTemporary, std::ios::out | std::ios::trunc);
         if (!mStream.is_open())
             Log("Cannot write file \"" + mTarget + "\".");
@@ -19,14 +27,15 @@ TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode),
     }
     // Reading never creates, truncates or writes a file: a missing name (a typo
     // in a list, a path from random bytes) must leave nothing behind.
-    std::error_code ec;
-    const auto status = std::filesystem::status(mTarget, ec);
-    if (!std::filesystem::exists(status))
+    Platform::RemoveLeftoverTemporary(mTarget);
+    const Platform::FileKind kind = Platform::KindOfFile(mTarget);
+    if (kind == Platform::FileKind::Missing)
     {
         mMissing = true;
         return;
     }
-    if (!std::filesystem::is_regular_file(status))
+    // A pipe would block and a device never end: anything but a file is unread.
+    if (kind != Platform::FileKind::Regular)
     {
         Log("Cannot read \"" + mTarget + "\": it is not a file.");
         return;
@@ -49,10 +58,7 @@ bool TextSerializer::Close()
         good = !mStream.fail();
         mStream.close();
         good = good && !mStream.fail();
-        std::error_code ec;
-        if (good)
-            std::filesystem::rename(mTemporary, mTarget, ec);
-        if (!good || ec)
+        if (!good || !Platform::ReplaceWithTemporary(mTemporary, mTarget))
         {
             std::remove(mTemporary.c_str());
             Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include "core/engine/DebugSystem.h"
 #include "core/serializers/XmlNumbers.h"
 #include "platform/Platform.h"
 
@@ -9,14 +10,29 @@ namespace Framework
 {
 using tinyxml2::XMLElement;
 
+tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::string& nativePath)
+{
+    // Opened here, not by the XML library: a pipe in place of the file must not block.
+    FILE* file = Platform::OpenFileForReading(nativePath);
+    if (!file)
+        return Platform::KindOfFile(nativePath) == Platform::FileKind::Missing ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
+                                                                               : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
+    const tinyxml2::XMLError error = document.LoadFile(file);
+    std::fclose(file);
+    return error;
+}
+
 bool XmlSerializer::SaveFile(const std::string& path)
 {
     tinyxml2::XMLPrinter printer;
     mDocument.Print(&printer);
     // CStrSize counts the terminating zero.
     const std::string text(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
-    if (!Platform::WriteFileAtomically(path, text))
+    std::string refusal;
+    if (!Platform::WriteFileAtomically(path, text, &refusal))
     {
+        if (!refusal.empty())
+            Log("File \"" + path + "\" is left as it is: " + refusal + ".");
         std::printf("Error: %d\n", static_cast<int>(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED));
         std::fflush(stdout);
         return false;
@@ -29,7 +45,7 @@ bool XmlSerializer::LoadFile(const std::string& path)
     mStack.clear();
     mRoot = nullptr;
     mDocument.Clear();
-    const tinyxml2::XMLError error = mDocument.LoadFile(Platform::NativePath(path).c_str());
+    const tinyxml2::XMLError error = LoadXmlDocument(mDocument, Platform::NativePath(path));
     if (error != tinyxml2::XML_SUCCESS)
     {
         std::printf("Error: %d\n", static_cast<int>(error));

@@ -37,6 +37,8 @@ void AddEngineSystems(CoreEngine& core, WindowSystem* window)
 
 int RunProgram()
 {
+    // Before any file is read: a SIGTERM during the start ends it cleanly.
+    Platform::CatchTerminate();
     EngineConfig config;
     auto* debug = new DebugSystem(config.mDocumentsFolder);
     debug->OpenLog();
@@ -49,15 +51,22 @@ int RunProgram()
 
     debug->InitProfiler();
     core->Initialize();
-    if (gFactory)
+    // A stop asked for during the start skips what is left of it; lists not
+    // read are not written either.
+    const bool loadArchetypes = gFactory && !Platform::TerminateRequested();
+    if (loadArchetypes)
         gFactory->LoadArchetypes();
-    window->ToggleFullScreen();
-    Platform::ShowMainWindow();
-    debug->Log("Begin display window.");
+    if (!Platform::TerminateRequested())
+    {
+        window->ToggleFullScreen();
+        Platform::ShowMainWindow();
+        debug->Log("Begin display window.");
+        core->GameLoop();
+    }
+    else
+        debug->Log("Asked to end during the start: the game loop is skipped.");
 
-    core->GameLoop();
-
-    if (gFactory)
+    if (loadArchetypes && gFactory)
         gFactory->SaveArchetypes();
     core->DestroySystems();
     delete core;

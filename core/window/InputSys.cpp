@@ -11,29 +11,6 @@ ActiveViewSource gActiveView = nullptr;
 
 namespace
 {
-// World half-width and half-height visible at zoom 1.
-constexpr float WorldHalfWidth = 675.0f;
-constexpr float WorldHalfHeight = 365.0f;
-
-struct View
-{
-    Vec3 position{0.0f};
-    Vec3 zoom{1.0f, 1.0f, 1.0f};
-};
-
-// The active camera, or position 0 and zoom 1 before any camera exists.
-View CurrentView()
-{
-    View view;
-    if (gActiveView && !gActiveView(view.position, view.zoom))
-        view = View();
-    if (view.zoom.x == 0.0f)
-        view.zoom.x = 1.0f;
-    if (view.zoom.y == 0.0f)
-        view.zoom.y = 1.0f;
-    return view;
-}
-
 // Win32 sends both Ctrl keys as VK_CONTROL and tells the right one by the
 // extended-key bit; the left and right codes are kept as well.
 int ControlSide(LPARAM lParam) { return (lParam >> 24) & 1 ? VK_RCONTROL : VK_LCONTROL; }
@@ -69,22 +46,37 @@ Vec3 InputState::CursorInClient() const
                 mCursor.y - mWindowPosition.y - static_cast<float>(top), 0.0f);
 }
 
+// The inverse of the drawing: the projection spreads its half extents over
+// half the client area, and the camera scales the world by its zoom.
 float InputState::GetMouseWorldX() const
 {
     float w, h;
     WindowSize(w, h);
-    const View view = CurrentView();
     const float mx = CursorInClient().x;
-    return (mx - w / 2.0f) / (w / 2.0f) * WorldHalfWidth / view.zoom.x + view.position.x;
+    return (mx - w / 2.0f) / (w / 2.0f) * mView.mHalfExtent.x / mView.mZoom.x + mView.mPosition.x;
 }
 
 float InputState::GetMouseWorldY() const
 {
     float w, h;
     WindowSize(w, h);
-    const View view = CurrentView();
     const float my = CursorInClient().y;
-    return (h / 2.0f - my) / (h / 2.0f) * WorldHalfHeight / view.zoom.y + view.position.y;
+    return (h / 2.0f - my) / (h / 2.0f) * mView.mHalfExtent.y / mView.mZoom.y + mView.mPosition.y;
+}
+
+void InputState::CaptureView()
+{
+    mView = CameraView();
+    if (!gActiveView || !gActiveView(mView))
+    {
+        mView = CameraView();
+        return;
+    }
+    // A camera without zoom would put the mouse at infinity: zoom 1 instead.
+    if (mView.mZoom.x == 0.0f)
+        mView.mZoom.x = 1.0f;
+    if (mView.mZoom.y == 0.0f)
+        mView.mZoom.y = 1.0f;
 }
 
 void InputState::Reset()
@@ -138,6 +130,7 @@ void InputSys::Init() { mState.Reset(); }
 void InputSys::Update(float dt)
 {
     mState.UpdateMouse();
+    mState.CaptureView();
     mState.UpdateKeys();
     if (mWheelTimer > 0.0f)
     {

@@ -7,9 +7,23 @@
 
 namespace Framework
 {
-// The active camera's position and zoom, filled when a camera exists. The
+// The view a frame is drawn with: the active camera's position, zoom and
+// orthographic half extents at zoom 1.
+struct CameraView
+{
+    // World half-width and half-height visible at zoom 1 for a camera without
+    // an orthographic volume.
+    static constexpr float DefaultHalfWidth = 675.0f;
+    static constexpr float DefaultHalfHeight = 365.0f;
+
+    Vec3 mPosition{0.0f};
+    Vec2 mZoom{1.0f, 1.0f};
+    Vec2 mHalfExtent{DefaultHalfWidth, DefaultHalfHeight};
+};
+
+// Fills the view of the active camera and says whether there is one. The
 // graphics system, which sits above input, sets it as it is made.
-using ActiveViewSource = bool (*)(Vec3& position, Vec3& zoom);
+using ActiveViewSource = bool (*)(CameraView& view);
 extern ActiveViewSource gActiveView;
 
 struct InputState
@@ -22,10 +36,16 @@ struct InputState
     bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
     // Down now and in the previous frame.
     bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
-    // The world point drawn under the cursor (client-area pixels, windowed or fullscreen).
+    // The world point drawn under the cursor (client-area pixels, windowed or
+    // fullscreen), through the view captured as the frame began.
     float GetMouseWorldX() const;
     float GetMouseWorldY() const;
     Vec3 CursorInClient() const;
+    // Takes the active camera's position, zoom and orthographic half extents:
+    // the view this frame is drawn with. Scripts may move the camera later in
+    // the frame (after the interface has placed itself against it), so every
+    // conversion of the frame keeps to this one.
+    void CaptureView();
     void Reset();
     void UpdateMouse();
     void UpdateKeys();
@@ -46,6 +66,8 @@ struct InputState
     Vec3 mLeftClickWorld{0.0f};
     Vec3 mRightClickScreen{0.0f};
     Vec3 mLeftClickScreen{0.0f};
+
+    CameraView mView; // set by CaptureView
 };
 
 class InputSys : public System

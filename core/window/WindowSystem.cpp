@@ -24,6 +24,26 @@ void SetViewport(int width, int height)
     if (Platform::HasGLContext())
         glViewport(0, 0, width, height);
 }
+// A configured size the display cannot show, or too small to use (an empty
+// configuration gives 0 x 0), becomes the windowed default.
+void FitConfiguredSize(int& width, int& height)
+{
+    int screenWidth = 0, screenHeight = 0;
+    Platform::GetScreenSize(screenWidth, screenHeight);
+    std::string problem;
+    if (width < WindowSystem::MinimumWidth || height < WindowSystem::MinimumHeight)
+        problem = "is below the usable minimum of " + std::to_string(WindowSystem::MinimumWidth) + " x " +
+                  std::to_string(WindowSystem::MinimumHeight);
+    else if (width > screenWidth || height > screenHeight)
+        problem = "does not fit the display of " + std::to_string(screenWidth) + " x " + std::to_string(screenHeight);
+    if (problem.empty())
+        return;
+    Log("Window size " + std::to_string(width) + " x " + std::to_string(height) + " " + problem + "; " +
+        std::to_string(WindowSystem::WindowedWidth) + " x " + std::to_string(WindowSystem::WindowedHeight) +
+        " is used.");
+    width = WindowSystem::WindowedWidth;
+    height = WindowSystem::WindowedHeight;
+}
 } // namespace
 
 WindowSystem::WindowSystem(EngineConfig* config)
@@ -31,6 +51,7 @@ WindowSystem::WindowSystem(EngineConfig* config)
     mWidth = config ? static_cast<int>(config->mWidth) : 0;
     mHeight = config ? static_cast<int>(config->mHeight) : 0;
     gWindowSystem = this;
+    FitConfiguredSize(mWidth, mHeight);
     if (Platform::CreateMainWindow(gWindowTitle, mWidth, mHeight))
         mWindow = Platform::GetMainWindow();
     else if (mWidth != WindowedWidth || mHeight != WindowedHeight)

@@ -13,6 +13,9 @@ public:
     // The windowed size is always this, whatever the configuration says.
     static constexpr int WindowedWidth = 1366;
     static constexpr int WindowedHeight = 768;
+    // Below this the menus and the editor cannot be used.
+    static constexpr int MinimumWidth = 640;
+    static constexpr int MinimumHeight = 480;
 
     explicit WindowSystem(EngineConfig* config);
     ~WindowSystem() override;

@@ -102,25 +102,21 @@ void CameraScript::Update(Behaviour* owner, float dt)
                 MoveWithKeys(*camera, dt);
             else
                 Zoom(*camera, dt);
-            // The lower bound is tested first, so it wins when the rectangle is narrower than the view.
             // A zoom of 0 (an edited camera) has no visible size: that axis is left unclamped, as
             // the drag leaves it, rather than sent to infinity.
             Vec3& p = camera->Position;
+            // The lower bound last, so it wins when the rectangle is narrower
+            // than the view: tested as two exclusive cases, such a camera
+            // would jump between the two bounds every frame.
             if (camera->CamSize.x != 0.0f)
             {
                 const float hx = camera->VisibleHalfWidth();
-                if (p.x < camera->MinClamp.x + hx)
-                    p.x = camera->MinClamp.x + hx;
-                else if (p.x > camera->MaxClamp.x - hx)
-                    p.x = camera->MaxClamp.x - hx;
+                p.x = std::fmax(std::fmin(p.x, camera->MaxClamp.x - hx), camera->MinClamp.x + hx);
             }
             if (camera->CamSize.y != 0.0f)
             {
                 const float hy = camera->VisibleHalfHeight();
-                if (p.y < camera->MinClamp.y + hy)
-                    p.y = camera->MinClamp.y + hy;
-                else if (p.y > camera->MaxClamp.y - hy)
-                    p.y = camera->MaxClamp.y - hy;
+                p.y = std::fmax(std::fmin(p.y, camera->MaxClamp.y - hy), camera->MinClamp.y + hy);
             }
         }
     }

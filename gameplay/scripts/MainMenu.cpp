@@ -22,7 +22,6 @@
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
 #include "graphics/TextRenderer.h"
-#include "physics/Physics.h"
 
 namespace Framework
 {
@@ -137,11 +136,7 @@ void MainMenu::Init(Behaviour* owner)
 {
     // The menu is never paused: coming back from a paused level resumes everything.
     if (gCore)
-        gCore->mPaused = false;
-    if (gPhysics)
-        gPhysics->mRunning = true;
-    if (gAudio)
-        gAudio->mPaused = false;
+        gCore->SetPause(false);
 
     Composition* object = owner ? owner->GetOwner() : nullptr;
     const std::string name = object ? object->mName : std::string();

@@ -29,16 +29,7 @@ T* Part(const Behaviour* owner)
 }
 
 // The last live object, in id order, that carries tag; null for none.
-inline Composition* LastObjectTagged(uint32_t tag)
-{
-    if (!gFactory)
-        return nullptr;
-    Composition* found = nullptr;
-    for (const auto& entry : gFactory->mObjects)
-        if (entry.second && entry.second->mTag == tag)
-            found = entry.second;
-    return found;
-}
+inline Composition* LastObjectTagged(uint32_t tag) { return gFactory ? gFactory->LastObjectTagged(tag) : nullptr; }
 
 // Whether object, remembered with its id, is still a live object of the level.
 // Ids are never reused, so the id finds the object exactly while it lives,

@@ -27,25 +27,9 @@ Composition* ObjectRef::Get() const
     return found != gFactory->mObjects.end() ? found->second : nullptr;
 }
 
-Composition* LastObjectTagged(uint32_t tag)
-{
-    if (!gFactory)
-        return nullptr;
-    for (auto it = gFactory->mObjects.rbegin(); it != gFactory->mObjects.rend(); ++it)
-        if (it->second && it->second->mTag == tag)
-            return it->second;
-    return nullptr;
-}
+Composition* LastObjectTagged(uint32_t tag) { return gFactory ? gFactory->LastObjectTagged(tag) : nullptr; }
 
-Composition* FirstObjectTagged(uint32_t tag)
-{
-    if (!gFactory)
-        return nullptr;
-    for (const auto& [id, object] : gFactory->mObjects)
-        if (object && object->mTag == tag)
-            return object;
-    return nullptr;
-}
+Composition* FirstObjectTagged(uint32_t tag) { return gFactory ? gFactory->FirstObjectTagged(tag) : nullptr; }
 
 Camera* ActiveCamera() { return gGraphicsSystem ? gGraphicsSystem->GetActiveCamera() : nullptr; }
 

@@ -34,7 +34,7 @@ void FindLogo(const std::string& name, bool last, uint32_t& id)
 {
     if (LiveObject(id) || !gFactory)
         return;
-    const std::vector<Composition*> objects = gFactory->FindObjects(name);
+    const std::vector<Composition*>& objects = gFactory->ObjectsNamed(name);
     id = objects.empty() ? SplashScreen::NoObject : (last ? objects.back() : objects.front())->GetId();
 }
 } // namespace

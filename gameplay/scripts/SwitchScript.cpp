@@ -27,7 +27,7 @@ void SetFrames(const std::string& name, int32_t frame)
 {
     if (!gFactory)
         return;
-    for (Composition* object : gFactory->FindObjects(name))
+    for (Composition* object : gFactory->ObjectsNamed(name))
         if (Renderer* renderer = object->GetComponent<Renderer>())
             renderer->mIndex = frame;
 }
@@ -40,7 +40,7 @@ void SwitchScript::SetAirCons(const std::string& name, bool on)
     if (!gFactory)
         return;
     // A same-named object with another script is content's mistake: skip it.
-    for (Composition* object : gFactory->FindObjects(name))
+    for (Composition* object : gFactory->ObjectsNamed(name))
         if (AirConScript* airCon = ScriptOf<AirConScript>(object))
             airCon->mOn = on;
 }
@@ -58,7 +58,7 @@ void SwitchScript::SyncSameNamed(const std::string& name)
 {
     if (!Contains(name, "Clickable") || !gFactory)
         return;
-    for (Composition* object : gFactory->FindObjects(name))
+    for (Composition* object : gFactory->ObjectsNamed(name))
     {
         if (Renderer* renderer = object->GetComponent<Renderer>())
             renderer->mIndex = mOn ? ClickOnFrame : ClickOffFrame;
@@ -116,14 +116,14 @@ void SwitchScript::Update(Behaviour* owner, float dt)
     Composition* object = Props::ObjectOf(owner);
     if (!object)
         return;
-    const std::string name = object->mName;
+    const std::string& name = object->mName;
 
     // A rat on any switch of this name keeps them all pressed. Scripts run in
     // id order: a same-named switch with a smaller id has already cleared its
     // flag this frame, so its copy from before the clearing is the one to read.
     bool pressed = false;
     if (gFactory)
-        for (Composition* same : gFactory->FindObjects(name))
+        for (Composition* same : gFactory->ObjectsNamed(name))
             if (const SwitchScript* other = ScriptOf<SwitchScript>(same))
                 pressed = pressed || (same->mId < object->mId ? other->mPressedInStep : other->mPressed);
 

@@ -23,6 +23,7 @@
 #include "graphics/Camera.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
+#include "graphics/RenderingManager.h"
 #include "graphics/TextRenderer.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
@@ -34,12 +35,14 @@ bool UIscript::sWon = false;
 bool UIscript::sLost = false;
 bool UIscript::sQuitConfirm = false;
 bool UIscript::sShowControls = false;
+bool UIscript::sClosing = false;
+bool UIscript::sLevelTextsHidden = false;
 
 namespace
 {
 // ---- 1. Layout tables --------------------------------------------------------
-constexpr int KeyQ = 81;
-constexpr int KeyEscape = 0x1B;
+constexpr int KeyQ = 'Q';                // letters are their own virtual keys
+constexpr int KeyEscape = VK_ESCAPE;
 constexpr float ScreenUnit = 50.0f;      // world units per offset unit at zoom 1
 constexpr float SkipDelay = -1.0f;       // Escape while the walker walks: fade at once
 constexpr float StarBurstStop = 0.2f;    // seconds of sparkle after a star lands
@@ -58,8 +61,9 @@ constexpr LayoutRow Layout[] = {
     {"SpeedIndicator", 10.0f, 6.2f, -4.0f},  {"TimeText", -3.8f, 5.8f, -2.0f},
     {"TimerBG", 0.8f, 6.2f, -2.0f},          {"WinScreenBG", 30.0f, 0.0f, -4.0f},
     {"AppleLoseAni", 28.0f, 2.8f, -3.0f},    {"AppleWinAni", 30.0f, -0.8f, -3.0f},
-    {"LevelSelButton", 23.5f, -2.5f, -3.0f}, {"NextLvlButton", 31.0f, -2.5f, -3.0f},
-    {"RestartLvlButton", 38.5f, -2.5f, -3.0f},
+    // The three buttons stand centred under the stars and the apple.
+    {"LevelSelButton", 22.5f, -2.5f, -3.0f}, {"NextLvlButton", 30.0f, -2.5f, -3.0f},
+    {"RestartLvlButton", 37.5f, -2.5f, -3.0f},
     {"Star1", 25.0f, 2.5f, -3.0f},           {"Star1Emmitter", 25.0f, 2.5f, -3.0f},
     {"Star2", 30.0f, 2.5f, -3.0f},           {"Star2Emmitter", 30.0f, 2.5f, -3.0f},
     {"Star3", 35.0f, 2.5f, -3.0f},           {"Star3Emmitter", 35.0f, 2.5f, -3.0f},
@@ -188,6 +192,8 @@ void UIscript::Init(Behaviour* owner)
 
     sQuitConfirm = false;
     sShowControls = false;
+    sClosing = false;
+    sLevelTextsHidden = false; // the level's texts are made after the interface, shown
     if (const BasicShape* shape = ShapeOf(*self))
         mShapeOffset = shape->Offset;
 }
@@ -289,6 +295,22 @@ void UIscript::Update(Behaviour* owner, float dt)
 
     if (mFadeOut.mRunning && name == "TransitionIn")
         FadeOutStep(self->GetComponent<Renderer>(), dt);
+
+    if (PageShown() != sLevelTextsHidden)
+        HideLevelTexts(PageShown());
+}
+
+bool UIscript::PageShown() { return sWon || sLost || sClosing || GamePaused(); }
+
+void UIscript::HideLevelTexts(bool hide)
+{
+    sLevelTextsHidden = hide;
+    if (!gRenderingManager)
+        return;
+    for (const RenderingManager::TextRendererEntry& entry : gRenderingManager->mTextRenderers)
+        if (TextRenderer* text = entry.mTextRenderer)
+            if (!ScriptOf<UIscript>(text->GetOwner()))
+                text->mHidden = hide;
 }
 
 void UIscript::CloseLevel(Composition& self, float dt, const std::string& result, bool& flag)
@@ -298,7 +320,10 @@ void UIscript::CloseLevel(Composition& self, float dt, const std::string& result
     if (mTransitionDelay > 0.0f)
         mTransitionDelay -= dt;
     else
+    {
+        sClosing = true;
         FadeInToResult(self.GetComponent<Renderer>(), dt, result, flag);
+    }
 }
 
 // ---- 4. HUD and pause page ---------------------------------------------------
@@ -493,7 +518,11 @@ void UIscript::RunStar(Composition& self, float threshold, float dt)
         }
         if (gLogic)
         {
-            gLogic->SetLevelUnlocked(rating != 0);
+            // A win without stars leaves a level uncompleted, but never takes
+            // away a completion won before (the settings keep it at exit).
+            const auto saved = gLogic->mUnlockedLevels.find(CurrentLevelPath());
+            const bool completed = saved != gLogic->mUnlockedLevels.end() && saved->second;
+            gLogic->SetLevelUnlocked(rating != 0 || completed);
             const int level = TrailingLevelNumber(CurrentLevelPath());
             if (level >= 0 && gLogic->mUnlockedCount == static_cast<uint32_t>(level) &&
                 gLogic->mUnlockedCount < LastLevel)

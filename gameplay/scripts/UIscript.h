@@ -78,6 +78,11 @@ public:
     static bool sLost;         // the level is lost; the lose screen shows
     static bool sQuitConfirm;  // the pause page shows the quit confirmation
     static bool sShowControls; // the pause page shows the controls
+    static bool sClosing;      // the closing fade has begun
+    static bool sLevelTextsHidden; // the level's own texts are hidden behind a page
+
+    // A page covers the level: the win or lose screen, the pause pages or the closing fade.
+    static bool PageShown();
 
 private:
     void RunHud(Composition& self);
@@ -88,6 +93,9 @@ private:
     void Place(Composition& self, float shiftX, float shiftY);
     // Counts the closing delay down, then fades to the result (the TransitionOut object only).
     void CloseLevel(Composition& self, float dt, const std::string& result, bool& flag);
+    // Hides or shows every text of the level itself (the interface's own keep their place):
+    // text is drawn after every sprite, so a page could not cover it.
+    static void HideLevelTexts(bool hide);
 
     // Found by name when empty (finding them every frame in every instance costs a walk each).
     ObjectRef mHumanWin;  // "HumanWin"

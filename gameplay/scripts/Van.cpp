@@ -15,8 +15,10 @@ namespace Framework
 {
 namespace
 {
-const char* const IdleSound = "EndSceneTruckStay";
-const char* const DriveSound = "EndSceneTruckMove";
+// Strings, not literals: the keys pass to PlaySound every time a sound ends,
+// and a key this long would be copied to the heap each time.
+const std::string IdleSound = "EndSceneTruckStay";
+const std::string DriveSound = "EndSceneTruckMove";
 const char* const LastLevel = "Resources\\LevelData\\Level11";
 
 void Move(Composition* object, const Vec2& step)
@@ -75,7 +77,7 @@ void Van::Update(Behaviour* owner, float dt)
         if (gFactory)
         {
             Move(gFactory->FindObject("CrateWin"), step);
-            for (Composition* wheel : gFactory->FindObjects("Van_Wheel"))
+            for (Composition* wheel : gFactory->ObjectsNamed("Van_Wheel"))
             {
                 Move(wheel, step);
                 if (Animator* animator = wheel->GetComponent<Animator>())

@@ -1,6 +1,7 @@
 // Faults of the core file readers and writers, each seen with a real file:
 // lists that lost entries, files made by reading, numbers out of range.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include "core/engine/EngineConfig.h"
 #include "core/game/GameSettings.h"
@@ -184,4 +185,26 @@ TEST(GameSettingsFaults, AnUnreadableFileIsMovedAsideNotOverwritten)
     fs::remove(folder.File("Resources/LevelData/GameSettings.xml"));
     ReadGameSettings(gGameSettingsPath, count, levels);
     EXPECT_FALSE(fs::exists(folder.File("Resources/LevelData/GameSettings.xml.unreadable2")));
+
+    // A pipe or a link to nowhere is neither moved aside nor replaced at exit,
+    // and neither is a file the user made read-only.
+    const std::string settings = folder.File("Resources/LevelData/GameSettings.xml");
+    fs::create_symlink("Elsewhere.xml", settings);
+    ASSERT_EQ(mkfifo(folder.File("Resources/LevelData/Pipe.xml").c_str(), 0644), 0);
+    EXPECT_FALSE(ReadGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_FALSE(WriteGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_TRUE(fs::is_symlink(settings));
+    EXPECT_FALSE(fs::exists(folder.File("Resources/LevelData/Elsewhere.xml")));
+    fs::remove(settings);
+    fs::create_symlink("Pipe.xml", settings);
+    EXPECT_FALSE(ReadGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_FALSE(WriteGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_TRUE(fs::is_fifo(folder.File("Resources/LevelData/Pipe.xml")));
+    fs::remove(settings);
+    WriteFile(settings, "<GameSettings/><Unlocked Value=\"4\"/>");
+    chmod(settings.c_str(), 0444);
+    EXPECT_TRUE(ReadGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_FALSE(WriteGameSettings(gGameSettingsPath, count, levels));
+    EXPECT_EQ(ReadFile(settings), "<GameSettings/><Unlocked Value=\"4\"/>");
+    EXPECT_FALSE(fs::exists(settings + ".unreadable2"));
 }

@@ -4,6 +4,8 @@
 // changes nothing). The corpus runs under the sanitizer build as well.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <algorithm>
 #include <functional>
@@ -19,6 +21,7 @@
 #include "core/serializers/TextSerializer.h"
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
+#include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
@@ -93,6 +96,12 @@ std::vector<BadInput> Corpus()
              Write(p, text);
          }},
         {"CRLF", [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
+        // Special files: a pipe blocks whoever opens it, a device never ends, a
+        // link may lead nowhere. None is read, none replaced.
+        {"pipe", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); mkfifo(p.c_str(), 0644); }},
+        {"endless device", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink("/dev/zero", p); }},
+        {"link to nowhere", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink("nowhere", p); }},
+        {"looping link", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink(fs::path(p).filename(), p); }},
     };
 }
 
@@ -134,7 +143,8 @@ std::map<std::string, std::string> Snapshot(const std::string& root)
          it.increment(ec))
     {
         const std::string path = it->path().string();
-        if (it->is_regular_file() && path.find("Vorlane.log") == std::string::npos)
+        std::error_code kindError; // a looping link has no kind
+        if (it->is_regular_file(kindError) && path.find("Vorlane.log") == std::string::npos)
             files[path] = ReadFile(path);
     }
     return files;
@@ -158,7 +168,8 @@ struct World
         std::error_code ec;
         for (auto it = fs::recursive_directory_iterator(folder.Path(), ec); !ec && it != fs::recursive_directory_iterator();
              it.increment(ec))
-            chmod(it->path().c_str(), 0700);
+            if (!it->is_symlink(ec)) // chmod follows a link: never to /dev/zero
+                chmod(it->path().c_str(), 0700);
     }
 };
 
@@ -229,10 +240,15 @@ TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
             fs::remove(target);
             input.mMake(target, GoodFiles().at(reader.mTarget));
             const auto before = Snapshot(world.folder.Path());
+            const fs::file_type kind = fs::symlink_status(target).type();
 
             reader.mRead(world);
 
             const auto after = Snapshot(world.folder.Path());
+            if (kind != fs::file_type::regular && kind != fs::file_type::directory)
+            {
+                EXPECT_EQ(fs::symlink_status(target).type(), kind) << "the file itself was replaced or moved";
+            }
             // Moving an unparsable settings file aside is the one change allowed.
             auto expected = before;
             if (reader.mName == "game settings" && before.count(target) && !after.count(target))
@@ -278,6 +294,7 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             input.mMake(world.folder.File(list), GoodFiles().at(list));
         }
         const auto before = Snapshot(world.folder.Path());
+        const fs::file_type kind = fs::symlink_status(world.folder.File("Resources/Audio/Audio.dat")).type();
         // What each owner does at start and at exit.
         {
             TextSerializer file("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
@@ -311,6 +328,8 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         for (const auto& [path, text] : before)
             if (!after.count(path))
                 ADD_FAILURE() << path << " is gone";
+        for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat"})
+            EXPECT_EQ(fs::symlink_status(world.folder.File(list)).type(), kind) << list << " was replaced";
         // A list that was read whole may come back normalised, never with fewer
         // records (identical duplicates of one animation name aside).
         for (const char* list : {"Resources/Art/Animations.dat", "Resources/Audio/Audio.dat"})
@@ -331,6 +350,22 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             EXPECT_GE(count(now), count(old)) << list << " lost records:\n" << now;
         }
     }
+}
+
+// In a child process: SIGTERM's flag is for the whole process.
+TEST(LoaderRobustness, ASigtermStopsALevelLoadBetweenObjects)
+{
+    EXPECT_EXIT(
+        {
+            World world;
+            Platform::CatchTerminate();
+            raise(SIGTERM);
+            GameLogic::LoadLevel("Resources\\LevelData\\Level1");
+            const bool stopped = world.factory->mObjects.empty() &&
+                                 world.log.Text().find("stopped: the program is ending") != std::string::npos;
+            std::_Exit(stopped ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)

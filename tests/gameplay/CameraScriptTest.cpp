@@ -82,6 +82,8 @@ TEST_F(CameraScripts, WheelZoomStaysInItsBounds_RightDragPans_ClampPinsANarrowRe
     mCamera->Position = Vec3(100.0f, 100.0f, 0.0f);
     Step(2);
     EXPECT_EQ(mCamera->Position, Vec3(10.0f, 5.0f, 0.0f));
+    Step(); // and stays there, frame after frame
+    EXPECT_EQ(mCamera->Position, Vec3(10.0f, 5.0f, 0.0f));
     mCamera->CamSize = Vec3(0.0f, 0.0f, 1.0f); // an edited zoom of 0: left unclamped, not sent to infinity
     Step();
     EXPECT_EQ(mCamera->Position, Vec3(10.0f, 5.0f, 0.0f));

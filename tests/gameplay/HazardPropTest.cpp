@@ -72,7 +72,9 @@ TEST_F(HazardProps, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
     {
         mWorld.Step();
         if (script->mFalling)
+        {
             EXPECT_GT(Position(icicle).y, 12.5f);
+        }
     }
     EXPECT_FALSE(script->mFalling);
     EXPECT_TRUE(script->mGenerating);

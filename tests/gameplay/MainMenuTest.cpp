@@ -2,10 +2,12 @@
 // once and after their delays, credits, the emitter and the intro truck.
 #include <gtest/gtest.h>
 #include "audio/AudioManager.h"
+#include "core/engine/CoreEngine.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/MainMenu.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/TextRenderer.h"
+#include "physics/Physics.h"
 #include "MenuScriptSupport.h"
 
 using namespace Framework;
@@ -148,7 +150,12 @@ TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
 
 TEST_F(MainMenuScript, PageButtonsAndCreditsMoveTheCameraOrSwitchAfterTheDelay)
 {
+    CoreEngine core;
+    core.SetPause(true); // left paused by the level before: the menu resumes it
     Composition* settings = MenuButton("Setting_Col");
+    EXPECT_FALSE(core.mPaused);
+    EXPECT_TRUE(gPhysics->mRunning);
+    EXPECT_FALSE(gAudio->mPaused);
     Composition* howTo = MenuButton("HTP_Col");
     Composition* exit = MenuButton("Exit_Col");
     Composition* credits = MenuButton("AppleCredits");

@@ -141,16 +141,23 @@ TEST_F(UIScripts, StarsFillByRatingAppearInTurnAndUnlockTheNextLevel)
     EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 4u); // once per level, not per star
 }
 
-TEST_F(UIScripts, AZeroStarWinPlaysTheEmptyChimeAndClearsTheLevelsFlag)
+TEST_F(UIScripts, AZeroStarWinPlaysTheEmptyChimeAndNeverLowersTheLevelsFlag)
 {
-    UI("Star1", Picture | Sound);
-    mWorld.mLogic->mUnlockedLevels[Level3] = true;
+    // A first win without stars leaves the level uncompleted...
+    Composition* star = UI("Star1", Picture | Sound);
     mWorld.mPhysics->mLevelTimer.mFinalTime = 200.0f;
     UIscript::sWon = true;
     Step(45);
     EXPECT_TRUE(Logged("\"WinStar0\""));
     EXPECT_FALSE(mWorld.mLogic->mUnlockedLevels[Level3]);
     EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 4u);
+
+    // ...and a replay without stars keeps a completion won before.
+    mWorld.mLogic->mUnlockedLevels[Level3] = true;
+    ScriptOn<UIscript>(star)->Init(star->GetComponent<Behaviour>()); // the level played again
+    UIscript::sWon = true;
+    Step(45);
+    EXPECT_TRUE(mWorld.mLogic->mUnlockedLevels[Level3]);
 }
 
 TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
@@ -172,7 +179,7 @@ TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
     Click(next);
     EXPECT_EQ(state.mNextLevelPath, "Resources\\LevelData\\level_test");
     EXPECT_EQ(state.mNext, GameState::RESTART);
-    ExpectNear(Where(next), Vec3(1.0f * Unit, -2.5f * Unit, -3.0f)); // the win page in view
+    ExpectNear(Where(next), Vec3(0.0f, -2.5f * Unit, -3.0f)); // the win page in view, under the apple
 }
 
 TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)

@@ -1,5 +1,6 @@
 // The art list and the sheet text files: slicing, reading, writing back, and
 // what a damaged list must never do to the files.
+#include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 #include <filesystem>
 #include <vector>
@@ -60,6 +61,14 @@ TEST_F(ArtListTest, ShippedSheetsAllLoadWithTheirFrames)
         EXPECT_FALSE(table.at(name).mFrames.empty()) << name;
     }
     EXPECT_GE(table.at("MouseCursor").mFrames.size(), 6u);
+    // Each sheet holds its own image.
+    for (const auto& [name, sheet] : table)
+    {
+        int width = 0, height = 0, channels = 0;
+        ASSERT_TRUE(stbi_info(sheet.GetPath().c_str(), &width, &height, &channels)) << name;
+        EXPECT_EQ(sheet.mWidth, width) << name;
+        EXPECT_EQ(sheet.mHeight, height) << name;
+    }
 }
 
 TEST_F(ArtListTest, WritingBackReproducesTheShippedFilesByteForByte)
@@ -112,12 +121,15 @@ TEST_F(ArtListTest, ASheetNameOrFileListedAgainKeepsTheFirstAndEveryLine)
 TEST_F(ArtListTest, SheetWhoseImageFailedOrIsSmallerThanItsGridKeepsItsEntryAndItsTextFile)
 {
     WriteFile(ArtFile("Cloud.txt"), "2\n4\nCloud\nA\nB\nC\nD\nE\nF\nG\nH\n");
+    WriteFile(ArtFile("PlaceHolder1.png"), "not a picture");
     const std::string cloudText = ReadFile(ArtFile("Cloud.txt"));
     const std::string before = ReadFile(ArtFile("Art.dat"));
     std::remove(ArtFile("Cloud.png").c_str());
     SpriteSheetTable table = Read();
     ASSERT_EQ(table.at("Cloud").GetPath(), "NO PATH");
     EXPECT_TRUE(table.at("Cloud").mFrames.empty());
+    EXPECT_EQ(table.at("PlaceHolder1").GetPath(), "NO PATH") << "an image that cannot be decoded is skipped";
+    EXPECT_TRUE(table.at("PlaceHolder1").mFrames.empty());
     WriteArtList("Resources/Art/Art.dat", table);
     EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before) << "no \"NO PATH\" entry, nothing shifted";
     EXPECT_EQ(ReadFile(ArtFile("Cloud.txt")), cloudText) << "the frame names are kept";

@@ -115,7 +115,7 @@ TEST(StepShortcuts, CrowdedCellKeepsEntryOrderThroughGrowthAndRemoval)
 {
     PhysicsScope scope;
     std::vector<Body*> bodies;
-    for (int i = 0; i < CellList::InlineCount + 3; ++i)
+    for (int i = 0; i < static_cast<int>(CellList::InlineCount) + 3; ++i)
         bodies.push_back(BodyOf(scope.Box(Vec3(10.1f + 0.1f * static_cast<float>(i), 10.5f, 0), 0.0f)));
     gSpatialGrid->Remove(bodies[2]);
     gSpatialGrid->Remove(bodies.back());

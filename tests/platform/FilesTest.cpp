@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
 #include "platform/Platform.h"
@@ -20,6 +21,14 @@ TEST(IniReader, FollowsTheProfileRules)
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Missing", 7, ini), 7);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Nowhere", "Width", 9, ini), 9);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 4, dir.File("none.ini")), 4);
+    // Neither a pipe (blocks until someone writes) nor an endless device is read.
+    ASSERT_EQ(mkfifo(dir.File("pipe.ini").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 5, dir.File("pipe.ini")), 5);
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 6, dir.File("zero.ini")), 6);
+    EXPECT_EQ(Platform::KindOfFile(dir.File("pipe.ini")), Platform::FileKind::Other);
+    EXPECT_EQ(Platform::KindOfFile(ini), Platform::FileKind::Regular);
+    EXPECT_EQ(Platform::KindOfFile(dir.File("none.ini")), Platform::FileKind::Missing);
 }
 
 TEST(NativePath, MapsBackslashesAndFindsNamesInAnyCase)
@@ -47,6 +56,13 @@ TEST(DocumentsFolder, UsesXdgSettingElseHomeDocuments)
 
     WriteFile(home.File(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
     EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Papers");
+    // A relative folder would depend on where the program was started: unset.
+    TestSupport::WorkingDirectory cwd(home.Path());
+    WriteFile(home.File(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"Docs\"\n");
+    setenv("XDG_DOCUMENTS_DIR", "Docs", 1);
+    EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Documents");
+    unsetenv("XDG_DOCUMENTS_DIR");
+    EXPECT_FALSE(std::filesystem::exists("Docs"));
 
     setenv("HOME", savedHome.c_str(), 1);
     if (savedConfig.empty())
@@ -64,6 +80,41 @@ TEST(WriteFileAtomically, ReplacesWholeOrLeavesTheOldFile)
     EXPECT_EQ(TestSupport::ReadFile(path), "new text");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
     EXPECT_FALSE(Platform::WriteFileAtomically(dir.File("missing/dir/file"), "x"));
+
+    // A link is written through to its file, the new version made beside it.
+    namespace fs = std::filesystem;
+    WriteFile(dir.File("real/list.dat"), "old");
+    chmod(dir.File("real/list.dat").c_str(), 0600);
+    fs::create_symlink("real/list.dat", dir.File("link.dat"));
+    EXPECT_TRUE(Platform::WriteFileAtomically(dir.File("link.dat"), "through"));
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(TestSupport::ReadFile(dir.File("real/list.dat")), "through");
+    EXPECT_EQ(fs::status(dir.File("real/list.dat")).permissions(), fs::perms(0600)) << "permissions are kept";
+
+    // What cannot be followed, is no file, or was made read-only stays as it is.
+    fs::create_symlink("nowhere.dat", dir.File("dangling.dat"));
+    fs::create_symlink("loop.dat", dir.File("loop.dat"));
+    ASSERT_EQ(mkfifo(dir.File("pipe.dat").c_str(), 0644), 0);
+    WriteFile(dir.File("locked.dat"), "mine");
+    chmod(dir.File("locked.dat").c_str(), 0444);
+    for (const char* name : {"dangling.dat", "loop.dat", "pipe.dat", "locked.dat"})
+    {
+        std::string refusal;
+        EXPECT_FALSE(Platform::WriteFileAtomically(dir.File(name), "new", &refusal)) << name;
+        EXPECT_FALSE(refusal.empty()) << name;
+        EXPECT_FALSE(fs::exists(dir.File(name) + ".tmp")) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(dir.File("dangling.dat")));
+    EXPECT_FALSE(fs::exists(dir.File("nowhere.dat")));
+    EXPECT_TRUE(fs::is_symlink(dir.File("loop.dat")));
+    EXPECT_TRUE(fs::is_fifo(dir.File("pipe.dat")));
+    EXPECT_EQ(TestSupport::ReadFile(dir.File("locked.dat")), "mine");
+    EXPECT_EQ(fs::status(dir.File("locked.dat")).permissions(), fs::perms(0444));
+
+    // A temporary left by a program killed while writing goes at the next read.
+    WriteFile(dir.File("real/list.dat.tmp"), "half");
+    Platform::RemoveLeftoverTemporary(dir.File("link.dat"));
+    EXPECT_FALSE(fs::exists(dir.File("real/list.dat.tmp")));
 }
 
 TEST(CursorCounter, VisibleWhileTheCounterIsNotNegative)

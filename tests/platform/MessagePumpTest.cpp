@@ -184,8 +184,8 @@ TEST_F(PumpFixture, SeveralDroppedFilesSendOnlyTheFirstWholePathToTheEditor)
     auto* recorder = new TestSupport::RecordingSystem("Recorder", &journal);
     core.AddSystem(recorder);
     EngineConfig config(docs.Path());
-    config.mWidth = 320;
-    config.mHeight = 200;
+    config.mWidth = 640;
+    config.mHeight = 480;
     auto* window = new WindowSystem(&config);
     core.AddSystem(window);
     // A system as in the program: it takes the dropped file from the window message.

@@ -80,12 +80,14 @@ Taps ReadTaps(const std::string& path)
     return taps;
 }
 
-// The win screen's frame is green down both sides (the lose screen's is grey).
+// The win screen's frame is green down both sides (the lose screen's is grey):
+// the card stands inside the screen, its rim about 4 % in from either side.
 bool ShowsWinScreen(const TestSupport::ScreenImage& screen, const TestSupport::SyntheticInput& window,
                     std::string& seen)
 {
-    const int left = window.X() + 8;
-    const int right = window.X() + window.Width() - 9;
+    const int rim = static_cast<int>(window.Width() * 0.042);
+    const int left = window.X() + rim;
+    const int right = window.X() + window.Width() - 1 - rim;
     seen.clear();
     bool green = true;
     for (int x : {left, right})

@@ -115,7 +115,7 @@ EditorHarness::EditorHarness(bool withResources)
     mDebug->OpenLog();
     mWorld = std::make_unique<GameplayWorld>(withResources);
     mEditor = new OurImGui();
-    mEditor->mIo->IniFilename = nullptr; // tests leave no "imgui.ini" behind
+    mEditor->mIniPath = nullptr; // tests leave no "imgui.ini" behind
     RecordItemsOf(mEditor->mContext);
     mWorld->mSystems.push_back(mEditor);
     mWorld->Init();
@@ -191,6 +191,7 @@ void EditorHarness::MoveMouseToWorld(float x, float y)
     // The input state's mapping is linear in the cursor: two probes give it,
     // whatever frame offsets it applies.
     InputState& input = mWorld->mInput->mState;
+    input.CaptureView();
     input.mCursor = Vec3(0.0f);
     const float x0 = input.GetMouseWorldX(), y0 = input.GetMouseWorldY();
     input.mCursor = Vec3(1.0f, 1.0f, 0.0f);

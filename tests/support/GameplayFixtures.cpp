@@ -15,30 +15,15 @@
 
 namespace TestSupport
 {
-namespace
-{
-// Must match InputState::GetMouseWorldX/Y without a window system: a 1 x 1
-// client area at the window position, 675 x 365 world units at zoom 1 (the
-// frame's borders are 0 under a display without a window manager).
-constexpr float BorderLeft = 0.0f;
-constexpr float BorderTop = 0.0f;
-constexpr float WorldHalfWidth = 675.0f;
-constexpr float WorldHalfHeight = 365.0f;
-} // namespace
-
 void FakeInput::SetMouseWorld(float x, float y)
 {
-    Framework::Vec3 position(0.0f);
-    Framework::Vec3 zoom(1.0f);
-    if (Framework::gGraphicsSystem)
-        if (const Framework::Camera* camera = Framework::gGraphicsSystem->GetActiveCamera())
-        {
-            position = camera->Position;
-            zoom = camera->CamSize;
-        }
-    mState.mWindowPosition = Framework::Vec3(0.0f);
-    mState.mCursor.x = (x - position.x) * zoom.x / WorldHalfWidth * 0.5f + 0.5f + BorderLeft;
-    mState.mCursor.y = 0.5f - (y - position.y) * zoom.y / WorldHalfHeight * 0.5f + BorderTop;
+    // The conversion is linear in the cursor: two probes give it.
+    mState.CaptureView();
+    mState.mCursor = Framework::Vec3(0.0f);
+    const float x0 = mState.GetMouseWorldX(), y0 = mState.GetMouseWorldY();
+    mState.mCursor = Framework::Vec3(1.0f, 1.0f, 0.0f);
+    const float dx = mState.GetMouseWorldX() - x0, dy = mState.GetMouseWorldY() - y0;
+    mState.mCursor = Framework::Vec3(dx != 0.0f ? (x - x0) / dx : 0.0f, dy != 0.0f ? (y - y0) / dy : 0.0f, 0.0f);
 }
 
 void SoundRecorder::Poll()

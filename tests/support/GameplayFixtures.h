@@ -34,7 +34,11 @@ namespace TestSupport
 class FakeInput : public Framework::InputSys
 {
 public:
-    void Update(float) override { mState.UpdateKeys(); }
+    void Update(float) override
+    {
+        mState.CaptureView();
+        mState.UpdateKeys();
+    }
     void Press(int vk) { mState.mRawKeys[vk] = true; }
     void Release(int vk) { mState.mRawKeys[vk] = false; }
     // Sets the state of this frame directly, without an Update.
@@ -44,8 +48,8 @@ public:
         mState.mCurrentKeys[vk] = down;
         mState.mPreviousKeys[vk] = downBefore;
     }
-    // Puts the cursor where GetMouseWorldX/Y give (x, y) (no window system,
-    // the active camera's position and zoom).
+    // Puts the cursor where GetMouseWorldX/Y give (x, y) through the active
+    // camera as it stands (the view the next frame captures).
     void SetMouseWorld(float x, float y);
 };
 

@@ -3,7 +3,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -12,14 +15,14 @@ namespace TestSupport
 {
 namespace
 {
-bool WaitUntil(const std::function<bool()>& done, int seconds)
+bool WaitUntil(const std::function<bool()>& done, int seconds, int pollMilliseconds = 50)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (std::chrono::steady_clock::now() < end)
     {
         if (done())
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(pollMilliseconds));
     }
     return done();
 }
@@ -61,6 +64,21 @@ bool ProgramRun::WaitForLog(const std::string& text, int seconds)
     return WaitUntil([&] { return Log().find(text) != std::string::npos; }, seconds);
 }
 
+bool ProgramRun::WaitForTerminateHandler(int seconds)
+{
+    // Bit 15 of the caught-signal mask in /proc: SIGTERM has a handler.
+    return WaitUntil(
+        [&] {
+            std::ifstream status("/proc/" + std::to_string(mPid) + "/status");
+            std::string line;
+            while (std::getline(status, line))
+                if (line.rfind("SigCgt:", 0) == 0)
+                    return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
+            return false;
+        },
+        seconds, 2); // often: the signal is to come early in the start
+}
+
 int ProgramRun::Stop(int seconds)
 {
     if (mPid <= 0)
@@ -84,5 +102,70 @@ std::string ListTree(const std::string& root)
         if (entry.is_regular_file())
             listing += entry.path().lexically_relative(root).string() + ":" + ReadFile(entry.path().string()) + "\n";
     return listing;
+}
+
+std::map<std::string, std::string> TreeFiles(const std::string& root)
+{
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+    {
+        std::error_code kindError; // a link to nowhere has no kind
+        if (it->is_regular_file(kindError))
+            files[it->path().lexically_relative(root).string()] = ReadFile(it->path().string());
+    }
+    return files;
+}
+
+std::string TreeDamage(const std::map<std::string, std::string>& before,
+                       const std::map<std::string, std::string>& after, const std::vector<std::string>& written)
+{
+    std::string damage;
+    for (const auto& [path, text] : before)
+    {
+        const auto now = after.find(path);
+        if (now == after.end())
+        {
+            damage += path + " is gone\n";
+            continue;
+        }
+        if (now->second == text)
+            continue;
+        bool writable = false;
+        for (const std::string& part : written)
+            writable = writable || path.find(part) != std::string::npos;
+        if (!writable)
+        {
+            damage += path + " was changed\n";
+            continue;
+        }
+        // Rewritten: still every line it had (as many times as it had it).
+        std::multiset<std::string> lines;
+        std::istringstream in(now->second);
+        for (std::string line; std::getline(in, line);)
+            lines.insert(line);
+        std::istringstream old(text);
+        for (std::string line; std::getline(old, line);)
+        {
+            const auto found = lines.find(line);
+            if (found == lines.end())
+            {
+                damage += path + " lost \"" + line + "\"\n";
+                break;
+            }
+            lines.erase(found);
+        }
+    }
+    return damage;
+}
+
+const std::vector<std::string>& FilesTheProgramWrites()
+{
+    static const std::vector<std::string> files = {
+        "Kestrome/EngineCfg.ini", "Kestrome/Vorlane.log", "imgui.ini",         "Resources/Archetype/",
+        "Resources/Art/",         "Resources/Audio/Audio.dat", "Resources/LevelData/",
+    };
+    return files;
 }
 } // namespace TestSupport

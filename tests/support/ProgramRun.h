@@ -1,7 +1,9 @@
 // Runs the real program in a temporary copy of the content with a temporary
 // HOME, and stops it the way a desktop does (SIGTERM).
 #pragma once
+#include <map>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 #include "support/TestSupport.h"
 
@@ -15,12 +17,15 @@ public:
     bool Start();
     // Waits until the session log holds text.
     bool WaitForLog(const std::string& text, int seconds = 60);
+    // Waits until the program catches SIGTERM (its first step), not longer.
+    bool WaitForTerminateHandler(int seconds = 60);
     // SIGTERM, then waits: the exit code, or -1 when it did not exit by itself.
     int Stop(int seconds = 60);
     std::string Log() const { return ReadFile(LogPath()); }
     std::string Stdout() const { return ReadFile(mWork.File("stdout.txt")); }
     std::string LogPath() const { return mHome.File("Documents/Kestrome/Vorlane.log"); }
     const TempFolder& Work() const { return mWork; }
+    const TempFolder& Home() const { return mHome; }
 
 private:
     TempFolder mHome;
@@ -30,4 +35,15 @@ private:
 
 // Every file below root with its bytes, one line each: equal listings mean equal trees.
 std::string ListTree(const std::string& root);
+
+// Every regular file below root (links followed) by its path relative to root.
+std::map<std::string, std::string> TreeFiles(const std::string& root);
+// What a run did to files it should not have: a file gone, a file changed that
+// matches none of written (the paths the README says the program writes, as
+// parts of the relative path), or one of those that lost a line it had.
+// Empty when every file is as it should be.
+std::string TreeDamage(const std::map<std::string, std::string>& before,
+                       const std::map<std::string, std::string>& after, const std::vector<std::string>& written);
+// The files the README names as written by the program, as TreeDamage takes them.
+const std::vector<std::string>& FilesTheProgramWrites();
 } // namespace TestSupport

@@ -160,11 +160,11 @@ def star(i):
 
 
 def timer_bg():
-    """320 x 96: the wooden sign behind the time text."""
-    out = rect(6, 10, 308, 76, BROWN_L, OUT, 4, rx=20)
-    out += rect(16, 18, 288, 14, WHITE, None, rx=7, opacity=0.25)
-    out += line(20, 60, 300, 60, BROWN, 2, opacity=0.5)
-    # A little clock at the left.
+    """880 x 96, drawn at 580 x 63 (the same proportions): the wooden sign
+    behind the time text, its clock left of where the text starts."""
+    out = rect(6, 10, 868, 76, BROWN_L, OUT, 4, rx=20)
+    out += rect(16, 18, 848, 14, WHITE, None, rx=7, opacity=0.25)
+    out += line(20, 60, 860, 60, BROWN, 2, opacity=0.5)
     out += circle(48, 48, 24, CREAM, OUT, 3.5) + line(48, 48, 48, 32, OUT, 3.5) + line(48, 48, 60, 52, OUT, 3.5)
     return out
 
@@ -203,45 +203,82 @@ def panel(w, h, title, colour=BROWN_L):
     return out
 
 
+def pause_board():
+    """1116 x 564: the board every pause page stands on (drawn at 1302 x 658
+    on screen, centred)."""
+    w, h = 1116, 564
+    out = rect(8, 14, w - 16, h - 20, OUT, None, rx=40, opacity=0.85)
+    out += rect(8, 8, w - 16, h - 20, BROWN_L, OUT, 5, rx=40)
+    out += rect(24, 24, w - 48, h - 52, CREAM, OUT, 3, rx=30, opacity=0.96)
+    for x, y in ((60, 500), (1056, 500), (1056, 64)):
+        out += circle(x, y, 7, BROWN, OUT, 2)
+    return out
+
+
 def pause_panel(kind):
-    """512 x 512: the pause title card; kind pause, confirm or controls."""
+    """250 x 260: the page's card at the board's left: the apple and the
+    page's name (pause, confirm or controls)."""
+    face, title = {"pause": ("closed", "PAUSED"), "confirm": ("sad", "QUIT?"),
+                   "controls": ("open", "CONTROLS")}[kind]
+    out = rect(6, 10, 238, 244, OUT, None, rx=30)
+    out += rect(6, 6, 238, 244, WHITE, OUT, 4, rx=30)
+    out += apple_shape(125, 110, 66, 3, face)
     if kind == "pause":
-        out = panel(512, 512, "PAUSED")
-        out += apple_shape(256, 170, 60, 3, "closed")
-        out += text(256, 262, "Taking a little rest...", 26, BROWN_D, None)
-        out += path("M 316 110 L 336 110 L 316 130 L 336 130", None, BLUE_D, 4)
-        out += path("M 344 84 L 358 84 L 344 98 L 358 98", None, BLUE_D, 3)
-        return out
-    if kind == "confirm":
-        out = panel(512, 512, "QUIT?")
-        out += apple_shape(256, 172, 60, 3, "sad")
-        out += text(256, 266, "Leave the level?", 30, BROWN_D, None)
-        out += text(256, 300, "Your progress here is lost.", 20, BROWN, None)
-        return out
-    out = panel(512, 512, "CONTROLS")
-    rows = [("SPACE", "start rolling"), ("UP", "jump"), ("RIGHT", "turn around"),
-            ("MOUSE", "drag things"), ("R. DRAG", "look around"), ("WHEEL", "zoom"),
-            ("V", "W A S D look"), ("ESC", "pause")]
-    for k, (key, what) in enumerate(rows):
-        y = 112 + k * 47
-        out += rect(52, y - 30, 132, 42, WHITE, OUT, 3, rx=10)
-        out += text(118, y - 1, key, 22, BROWN_D, None)
-        out += text(204, y - 1, what, 26, BROWN_D, None, anchor="start")
+        out += path("M 186 48 L 204 48 L 186 66 L 204 66", None, BLUE_D, 4)
+        out += path("M 210 24 L 222 24 L 210 36 L 222 36", None, BLUE_D, 3)
+    out += rect(20, 190, 210, 50, RED, OUT, 4, rx=20)
+    out += text(125, 227, title, 34 if len(title) <= 6 else 28, WHITE, OUT, 6)
+    return out
+
+
+# The controls page: the apple's keys left of the card, the view's right,
+# the clock below; the top-left corner is the BACK button's.
+CONTROL_ROWS_APPLE = [("SPACE", "start rolling"), ("UP", "jump"), ("RIGHT", "turn around"),
+                      ("MOUSE", "drag crates, cans"), ("ESC", "pause")]
+CONTROL_ROWS_VIEW = [("WHEEL", "zoom in and out"), ("R-DRAG", "look around"), ("V", "look with keys"),
+                     ("W A S D", "move the view"), ("x1", "fast mode on/off")]
+
+
+def pause_controls():
+    """1134 x 602 (drawn at that size on screen, its centre 75 px left of the
+    screen's): what the keys and the mouse do. Transparent but for the words."""
+    out = ""
+
+    def column(x, title, rows):
+        col = text(x + 200, 150, title, 34, RED, OUT, 6)
+        for k, (key, what) in enumerate(rows):
+            y = 210 + k * 58
+            col += rect(x, y - 32, 130, 44, WHITE, OUT, 3, rx=10)
+            col += text(x + 65, y - 1, key, 22, BROWN_D, None)
+            col += text(x + 146, y - 1, what, 26, BROWN_D, None, anchor="start")
+        return col
+
+    out += column(36, "THE APPLE", CONTROL_ROWS_APPLE)
+    out += column(666, "THE VIEW", CONTROL_ROWS_VIEW)
+    out += text(567, 540, "The clock counts up: the quicker to the basket, the more stars.", 28, BROWN_D, None)
     return out
 
 
 def result_panel(won):
-    """768 x 512: the win or lose card behind the stars and buttons."""
-    out = panel(768, 512, "LEVEL CLEAR!" if won else "OH NO!", LEAF if won else GREY)
+    """930 x 520 (drawn at 1302 x 728, centred): the win or lose card behind
+    the stars, the apple and the buttons, which stand in its middle band."""
+    w, h = 930, 520
+    colour = LEAF if won else GREY
+    out = rect(10, 18, w - 20, h - 26, OUT, None, rx=36)
+    out += rect(10, 10, w - 20, h - 26, colour, OUT, 5, rx=36)
+    out += rect(26, 26, w - 52, h - 58, CREAM, OUT, 3, rx=26)
+    title = "LEVEL CLEAR!" if won else "OH NO!"
+    out += rect(w / 2 - 170, 6, 340, 66, RED, OUT, 4, rx=24)
+    out += text(w / 2, 53, title, 38, WHITE, OUT, 7)
     if won:
-        for x, y in ((110, 120), (660, 130), (140, 380), (630, 400), (384, 440)):
+        for x, y in ((90, 120), (840, 130), (90, 300), (850, 300)):
             out += poly(star_points(x, y, 14, 6), YELLOW, OUT, 2.5, opacity=0.7)
-        out += text(384, 330, "The apple is one step closer to home!", 26, BROWN_D, None)
+        out += text(w / 2, 440, "The apple is one step closer to home!", 28, BROWN_D, None)
     else:
-        for x, y in ((120, 140), (650, 150)):
+        for x, y in ((110, 140), (820, 150)):
             out += path("M %s %s q 6 10 0 16 q -6 -6 0 -16 z" % (f(x), f(y)), SKY, OUT, 2)
-        out += text(384, 330, "That apple got a little too bruised.", 26, BROWN_D, None)
-        out += text(384, 366, "Give it another roll!", 24, BROWN, None)
+        out += text(w / 2, 430, "That apple got a little too bruised.", 28, BROWN_D, None)
+        out += text(w / 2, 466, "Give it another roll!", 24, BROWN, None)
     return out
 
 

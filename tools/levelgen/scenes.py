@@ -155,11 +155,20 @@ def credits():
     return o, tiles.build()
 
 
+# The interface script moves a button's click box by this much (offset units
+# at zoom 35) from the shape's own offset; the shapes here start the other way
+# round, so the box sits on the picture at every zoom.
+BOX_SHIFT = {"HTPBackBtn": (1.0, -0.5, 0.0)}
+BOX_SHIFT_DEFAULT = (1.0, 2.5, 0.0)
+
+
 def ui_button(name, frame, scale=(2.4, 0.9), sheet="UIButtons"):
     # The buttons stay in the world beside the view while hidden: their bodies
-    # are for the mouse only and must not stop the apple or anything else.
+    # are for the mouse only and must not stop the apple or anything else. The
+    # box covers the whole picture.
     return GameObject(name, 0, (0, 0, -2), (scale[0], scale[1], 1), components=[
-        body(collide=False), obb((0.5, 0.5)), renderer(sheet, frame), behaviour("UIScript"), audio("ButtonHover"), button()])
+        body(collide=False), obb((1.0, 1.0), BOX_SHIFT.get(name, BOX_SHIFT_DEFAULT)), renderer(sheet, frame),
+        behaviour("UIScript"), audio("ButtonHover"), button()])
 
 
 def ui_picture(name, sheet, scale, frame=0, alpha=1.0, extra=()):
@@ -176,15 +185,20 @@ def ui():
         ui_picture("Heart", "Heart", (0.55, 0.5)),
         ui_picture("Heart1", "Heart", (0.55, 0.5)),
         ui_picture("Heart2", "Heart", (0.55, 0.5)),
-        ui_picture("TimerBG", "TimerBG", (10.8, 0.9)),
+        # Its clock stands left of where the time text starts (offset -3.8).
+        ui_picture("TimerBG", "TimerBG", (8.3, 0.9)),
         GameObject("TimeText", 0, (0, 0, -2), components=[text("Time Spent: 0.00", 13, (1, 1, 1, 1)),
                                                           behaviour("UIScript")]),
         GameObject("SpeedIndicator", 0, (0, 0, -4), (0.8, 0.8, 1), components=[
-            body(collide=False), obb((0.5, 0.5)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
+            body(collide=False), obb((1.0, 1.0)), renderer("SpeedIndicator", 0), behaviour("UIScript"), audio("ButtonHover"),
             button()]),
-        ui_picture("PauseBG", "BlackScreen", (20, 11.5), alpha=0.6),
-        ui_picture("PauseTitle", "PauseScreenBG", (7, 5)),
-        ui_picture("HTPContent", "HowToPlay", (9, 4.5)),
+        # The pause pages share one board, centred, that holds every piece of
+        # them (the controls page's BACK at its top left, QUIT at its right);
+        # the page's card stands at its left, clear of the buttons' diamond
+        # and of YES above it; the controls text leaves the card a gap.
+        ui_picture("PauseBG", "PausePanel", (18.6, 9.4)),
+        ui_picture("PauseTitle", "PauseScreenBG", (2.5, 2.6)),
+        ui_picture("HTPContent", "PauseControls", (16.2, 8.6)),
         ui_button("ResumeButton", label("RESUME")),
         ui_button("RestartButton", label("RESTART")),
         ui_button("HTPButton", label("CONTROLS")),
@@ -192,8 +206,10 @@ def ui():
         ui_button("YesButton", label("YES")),
         ui_button("NoButton", label("NO")),
         ui_button("HTPBackBtn", label("BACK")),
-        ui_picture("WinScreenBG", "WinScreenBG", (20, 11.5)),
-        ui_picture("AppleWinAni", "AppleWin", (2.2, 2.2), extra=[animator("AppleWinCheer", 8)]),
+        # Inside the screen (the banner whole), clear of the stars, the apples
+        # and the buttons.
+        ui_picture("WinScreenBG", "WinScreenBG", (18.6, 10.4)),
+        ui_picture("AppleWinAni", "AppleWin", (1.8, 1.8), extra=[animator("AppleWinCheer", 8)]),
         ui_picture("AppleLoseAni", "AppleLose", (2.2, 2.2), extra=[animator("AppleLoseSob", 6)]),
     ]
     for n in (1, 2, 3):
@@ -206,7 +222,8 @@ def ui():
             MaxScale=(0.5, 0.5, 0), MaxParticle=40, BurstAmount=20, Delay=5.0, StartColour=(1, 0.9, 0.3, 1),
             EndColour=(1, 1, 1, 0), LerpColour=True)]))
     o += [
-        ui_button("LevelSelButton", label("LEVELS")),
+        # It leads to the main menu.
+        ui_button("LevelSelButton", label("MENU")),
         ui_button("NextLvlButton", label("NEXT")),
         ui_button("RestartLvlButton", label("RETRY")),
         ui_picture("TransitionOut", "BlackScreen", (20, 11.5), alpha=0.0),

@@ -105,6 +105,16 @@ TEST(EngineConfig, UnwritableFileIsReportedAsAFailureNotASuccess)
     EXPECT_NE(log.find("Config file could not be written"), std::string::npos);
     EXPECT_NE(log.find("Window running on 0 x 0."), std::string::npos);
     EXPECT_EQ(ReadFile(docs.File("Kestrome")), "in the way");
+
+    // A full disk on the first run (the temporary is the full device here):
+    // no empty file is left for every later run to read as a 0 x 0 window.
+    TempFolder full;
+    std::filesystem::create_directories(full.File("Kestrome"));
+    std::filesystem::create_symlink("/dev/full", full.File("Kestrome/EngineCfg.ini.tmp"));
+    EngineConfig first(full.Path());
+    first.Load();
+    EXPECT_FALSE(std::filesystem::exists(full.File("Kestrome/EngineCfg.ini")));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(full.File("Kestrome/EngineCfg.ini.tmp"))));
 }
 
 TEST(EngineConfig, FolderWithShellCharactersIsCreatedLiterally)

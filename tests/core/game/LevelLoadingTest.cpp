@@ -4,6 +4,7 @@
 #include "core/engine/CoreEngine.h"
 #include "core/game/GameLogic.h"
 #include "physics/Physics.h"
+#include "physics/SpatialGrid.h"
 #include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
@@ -206,6 +207,9 @@ TEST(LevelRestart, ReloadsThePreviousStatesLevel)
     testing::internal::CaptureStdout();
     core.GameLoop();
     testing::internal::GetCapturedStdout();
+    // Leaving the last state flushed the level, tile bodies and all.
+    EXPECT_TRUE(scope.factory->mObjects.empty());
+    EXPECT_TRUE(gSpatialGrid->GetTileBodies().empty());
     core.DestroySystems();
     ASSERT_EQ(passes.size(), 3u);
     EXPECT_EQ(passes[1].first, "Resources\\LevelData\\Level1");

@@ -62,6 +62,30 @@ TEST(FactoryFind, FindObjectPicksTheSmallestIdFindObjectsAll)
     EXPECT_EQ(factory->FindObject("Player"), first);
     EXPECT_EQ(factory->FindObjects("Player"), (std::vector<Composition*>{first, second}));
     EXPECT_EQ(factory->FindObject("Nobody"), nullptr);
+
+    // Answers are kept between frames, misses too, but never outlive a change
+    // of the objects: a creation, a deletion, a rename or a retag.
+    first->mTag = second->mTag = 1;
+    factory->ObjectsChanged();
+    EXPECT_EQ(factory->FirstObjectTagged(1), first);
+    EXPECT_EQ(factory->LastObjectTagged(1), second);
+    EXPECT_EQ(factory->LastObjectTagged(2), nullptr);
+    Composition* late = factory->CreateObject("Nobody", ObjectKind::GameObject);
+    late->mTag = 1;
+    factory->ObjectsChanged();
+    EXPECT_EQ(factory->FindObject("Nobody"), late);
+    EXPECT_EQ(factory->LastObjectTagged(1), late);
+    factory->mDestroySet.insert(first);
+    factory->Update(0.0f);
+    EXPECT_EQ(factory->FindObject("Player"), second);
+    EXPECT_EQ(factory->FirstObjectTagged(1), second);
+    second->mName = "Renamed";
+    factory->ObjectsChanged();
+    EXPECT_EQ(factory->FindObject("Player"), nullptr);
+    EXPECT_EQ(factory->FindObject("Renamed"), second);
+    factory->DestroyAllObjects();
+    EXPECT_EQ(factory->FindObject("Renamed"), nullptr);
+    EXPECT_EQ(factory->LastObjectTagged(1), nullptr);
 }
 
 TEST(FactoryArchetypes, AddArchetypeRefusesATakenName)

@@ -138,13 +138,26 @@ TEST(InputWorld, ScreenCentreMapsToTheCameraInFullscreen)
     camera.CamSize = Vec3(25.0f, 25.0f, 1.0f);
     graphics.SetActiveCamera(&camera);
     InputState state;
+    state.CaptureView();
     state.mCursor = Vec3(683.0f, 384.0f, 0.0f);
     EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f);
     EXPECT_FLOAT_EQ(state.GetMouseWorldY(), -3.0f);
-    // The right edge is 675 / zoom world units from the centre.
+    // Without an orthographic volume the right edge is 675 / zoom world units from the centre.
     state.mCursor = Vec3(1366.0f, 0.0f, 0.0f);
     EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f + 27.0f);
     EXPECT_FLOAT_EQ(state.GetMouseWorldY(), -3.0f + 14.6f);
+
+    // With one, the edge is where the drawing puts it: the volume's half extents / zoom.
+    camera.SetOrthographic(-683.0f, 683.0f, -384.0f, 384.0f, 0.1f, 100.0f);
+    state.CaptureView();
+    EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f + 683.0f / 25.0f);
+    EXPECT_FLOAT_EQ(state.GetMouseWorldY(), -3.0f + 384.0f / 25.0f);
+    // A camera moved later in the frame leaves the frame's conversion alone.
+    camera.Position.x += 5.0f;
+    camera.CamSize = Vec3(30.0f, 30.0f, 1.0f);
+    EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 12.0f + 683.0f / 25.0f);
+    state.CaptureView();
+    EXPECT_FLOAT_EQ(state.GetMouseWorldX(), 17.0f + 683.0f / 30.0f);
 
     graphics.SetActiveCamera(nullptr);
 }
@@ -180,6 +193,7 @@ TEST(InputWorld, ThePixelUnderThePointerMapsToTheWorldPointDrawnThereInAWindow)
         spec.mInteractable = true;
         Composition* box = physics.Make(spec);
         InputState state;
+        state.CaptureView();
         state.mWindowPosition = Vec3(static_cast<float>(frameX), static_cast<float>(frameY), 0.0f);
         state.mCursor = Vec3(clientX + 683.0f + 100.0f * 683.0f / 675.0f, clientY + 384.0f - 50.0f * 384.0f / 365.0f, 0.0f);
         EXPECT_NEAR(state.GetMouseWorldX(), 100.0f, 0.01f);

@@ -9,6 +9,7 @@
 #include "editor/OurImGui.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
+#include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace Framework;
@@ -114,4 +115,23 @@ TEST_F(WindowFixture, FullscreenToggleUsesTheScreenThenAlwaysTheWindowedSize)
     Platform::GetWindowClientSize(w, h);
     EXPECT_EQ(w, 1366);
     EXPECT_EQ(h, 768);
+}
+
+TEST(WindowSize, ASizeTheDisplayCannotShowOrTooSmallToUseBecomesTheDefault)
+{
+    if (!HaveDisplay())
+        GTEST_SKIP() << "no display";
+    // 0 x 0 is what an empty configuration file gives.
+    for (const auto& [width, height] : {std::pair{16384, 16384}, std::pair{0, 0}, std::pair{1, 1}, std::pair{800, 600}})
+    {
+        TestSupport::LogCapture log;
+        EngineConfig config("");
+        config.mWidth = static_cast<uint32_t>(width);
+        config.mHeight = static_cast<uint32_t>(height);
+        WindowSystem window(&config);
+        const bool kept = width == 800;
+        EXPECT_EQ(window.mWidth, kept ? 800 : 1366) << width;
+        EXPECT_EQ(window.mHeight, kept ? 600 : 768) << height;
+        EXPECT_EQ(log.Text().find("1366 x 768 is used.") != std::string::npos, !kept) << log.Text();
+    }
 }

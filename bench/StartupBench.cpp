@@ -1,0 +1,208 @@
+// bench_startup: the program's start-up, step by step as RunProgram takes it,
+// from the process's start to the swap of the first frame of the splash level,
+// with each step's share; then the peak memory (resident set) up to that frame
+// and after the first level has been played a while. Run under Xvfb:
+//   xvfb-run -a -s '-screen 0 1366x768x24' env SDL_VIDEODRIVER=x11 ./build/bench/bench_startup
+// The content is copied to a temporary folder first (not timed), with a
+// temporary home for the log and the configuration file.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+#include "core/engine/CoreEngine.h"
+#include "core/engine/DebugSystem.h"
+#include "core/engine/EngineConfig.h"
+#include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
+#include "core/startup/StartUp.h"
+#include "core/window/WindowSystem.h"
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+using namespace Framework;
+
+namespace
+{
+constexpr double GoalMs = 300.0;   // process start to the first frame on screen
+constexpr double GoalLevelMb = 100.0; // peak resident set while the first level plays
+constexpr int LevelFrames = 300;   // frames of the first level before its peak is read
+
+double NowMs()
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Milliseconds from the process's start (the kernel's record, in clock ticks
+// since boot) to now.
+double SinceProcessStartMs()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return 0.0;
+    // Field 22 (start time) is the 20th after the command's closing parenthesis.
+    const char* p = text.c_str() + close + 2;
+    unsigned long long start = 0;
+    for (int field = 3; field <= 22 && *p; ++field)
+    {
+        if (field == 22)
+            start = std::strtoull(p, nullptr, 10);
+        p = std::strchr(p, ' ');
+        if (!p)
+            break;
+        ++p;
+    }
+    timespec boot{};
+    clock_gettime(CLOCK_BOOTTIME, &boot);
+    const double nowMs = boot.tv_sec * 1000.0 + boot.tv_nsec / 1e6;
+    return nowMs - static_cast<double>(start) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The process's peak resident set, in megabytes.
+double PeakRssMb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+    return 0.0;
+}
+
+// Runs a step and records its milliseconds.
+struct Steps
+{
+    std::vector<std::pair<std::string, double>> mTimes;
+    template <class Fn>
+    void Run(const char* name, Fn&& fn)
+    {
+        const double start = NowMs();
+        fn();
+        mTimes.emplace_back(name, NowMs() - start);
+    }
+};
+
+// The loader thread prints its progress lines: kept out of the figures.
+template <class Fn>
+void Quietly(Fn&& fn)
+{
+    std::fflush(stdout);
+    const int saved = dup(STDOUT_FILENO);
+    const int devNull = open("/dev/null", O_WRONLY);
+    if (devNull >= 0)
+        dup2(devNull, STDOUT_FILENO);
+    fn();
+    std::fflush(stdout);
+    if (saved >= 0)
+        dup2(saved, STDOUT_FILENO);
+    for (int fd : {saved, devNull})
+        if (fd >= 0)
+            close(fd);
+}
+} // namespace
+
+int main()
+{
+    const double beforeCopy = SinceProcessStartMs();
+    char pattern[] = "/tmp/tandrel-startup-XXXXXX";
+    if (!mkdtemp(pattern))
+    {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string folder = pattern;
+    const fs::path sourceCwd = fs::current_path();
+    const double copyStart = NowMs();
+    fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(folder) / "Resources",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::create_directories(fs::path(folder) / "home");
+    setenv("HOME", (folder + "/home").c_str(), 1);
+    unsetenv("XDG_DOCUMENTS_DIR");
+    setenv("XDG_CONFIG_HOME", (folder + "/home/.config").c_str(), 1);
+    if (!getenv("SDL_AUDIODRIVER"))
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    fs::current_path(folder);
+    const double copyMs = NowMs() - copyStart;
+
+    // As RunProgram, step by step.
+    Steps steps;
+    EngineConfig* config = nullptr;
+    DebugSystem* debug = nullptr;
+    WindowSystem* window = nullptr;
+    steps.Run("configuration and log", [&] {
+        config = new EngineConfig();
+        debug = new DebugSystem(config->mDocumentsFolder);
+        debug->OpenLog();
+        config->Load();
+    });
+    steps.Run("core engine and window", [&] {
+        new CoreEngine();
+        window = new WindowSystem(config);
+    });
+    steps.Run("systems constructed", [&] { AddEngineSystems(*gCore, window); });
+    steps.Run("systems initialised", [&] {
+        debug->InitProfiler();
+        gCore->Initialize();
+    });
+    steps.Run("archetypes", [&] {
+        if (gFactory)
+            gFactory->LoadArchetypes();
+    });
+    steps.Run("full screen and shown", [&] {
+        window->ToggleFullScreen();
+        Platform::ShowMainWindow();
+        debug->Log("Begin display window.");
+    });
+    LevelState& state = gLogic->mState;
+    steps.Run("splash level loaded", [&] {
+        state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
+        state.SetNextLevel("Resources\\LevelData\\Level1");
+        state.mFirstLevelPath = state.mNextLevelPath;
+        Quietly([&] { state.SwitchLevel(); });
+    });
+    steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
+    const double firstFrameMs = SinceProcessStartMs() - copyMs;
+    const double startPeakMb = PeakRssMb();
+
+    // The first level as the player reaches it (its HUD level first).
+    gCore->FlushLevel();
+    state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
+    state.SetNextLevel("Resources\\LevelData\\Level1");
+    Quietly([&] { state.SwitchLevel(); });
+    for (int i = 0; i < LevelFrames; ++i)
+        gCore->RunFrame();
+    const double levelPeakMb = PeakRssMb();
+
+    double total = 0.0;
+    for (const auto& step : steps.mTimes)
+        total += step.second;
+    std::printf("Start-up of the program, step by step (content copy of %.0f ms left out):\n", copyMs);
+    std::printf("  %-26s %8.1f ms\n", "before main", beforeCopy);
+    for (const auto& [name, ms] : steps.mTimes)
+        std::printf("  %-26s %8.1f ms  %5.1f %%\n", name.c_str(), ms, total > 0.0 ? 100.0 * ms / total : 0.0);
+    std::printf("  process start to the first frame's swap %7.1f ms   goal <= %.0f ms: %s\n", firstFrameMs, GoalMs,
+                firstFrameMs <= GoalMs ? "met" : "NOT met");
+    std::printf("  peak resident set at the first frame    %7.1f MB\n", startPeakMb);
+    std::printf("  peak resident set after %d frames of Level1 %5.1f MB   goal < %.0f MB: %s\n", LevelFrames,
+                levelPeakMb, GoalLevelMb, levelPeakMb < GoalLevelMb ? "met" : "NOT met");
+    std::fflush(stdout);
+
+    gCore->FlushLevel();
+    gCore->DestroySystems();
+    delete gCore;
+    Platform::Shutdown();
+    delete debug;
+    delete config;
+    fs::current_path(sourceCwd);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    return firstFrameMs <= GoalMs && levelPeakMb < GoalLevelMb ? 0 : 1;
+}
