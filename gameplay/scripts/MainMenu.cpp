@@ -119,6 +119,17 @@ const char* MainMenu::ScrollText(uint32_t level)
     return texts[std::min<uint32_t>(level, 2)];
 }
 
+int32_t MainMenu::VolumeSteps(float volume)
+{
+    if (volume > 0.7f)
+        return 3;
+    if (volume > 0.35f)
+        return 2;
+    return volume > 0.0f ? 1 : 0;
+}
+
+int32_t MainMenu::ScrollSteps(uint32_t level) { return static_cast<int32_t>(std::min<uint32_t>(level, 2)) + 1; }
+
 // ---- 3. Init and Update ----------------------------------------------------
 
 void MainMenu::Init(Behaviour* owner)
@@ -160,6 +171,7 @@ void MainMenu::Update(Behaviour* owner, float dt)
     UpdateDelayedMove(object, dt);
     HandleClick(object);
     UpdateTexts(object);
+    UpdateBars(object);
 
     if (object->mName == "FullScreenTick")
         if (Renderer* renderer = object->GetComponent<Renderer>())
@@ -280,6 +292,20 @@ void MainMenu::UpdateTexts(Composition* object)
         text->TextString = VolumeText(EffectsVolume());
     else if (name == "ScrollText")
         text->TextString = ScrollText(gCameraScrollLevel);
+}
+
+void MainMenu::UpdateBars(Composition* object)
+{
+    Renderer* renderer = object->GetComponent<Renderer>();
+    if (!renderer)
+        return;
+    const std::string& name = object->mName;
+    if (name == "BGMBar")
+        renderer->mIndex = VolumeSteps(MusicVolume());
+    else if (name == "SEBar")
+        renderer->mIndex = VolumeSteps(EffectsVolume());
+    else if (name == "ScrollBar")
+        renderer->mIndex = ScrollSteps(gCameraScrollLevel);
 }
 
 void MainMenu::MoveCameraToTarget() const

@@ -14,6 +14,8 @@
 //   "FullScreenTick" (shown only while fullscreen), "HTP_Bell" (with an
 //   AudioComponent; rings "CounterBell").
 // - Settings texts (TextRenderer): "BGMText", "SEText", "ScrollText".
+// - Settings bars (Renderer): "BGMBar", "SEBar", "ScrollBar" show frame 0 to
+//   3, as many filled steps as their setting has (mute, low, medium, high).
 // - Shared props: "Emmiter" (ParticleComponent), "FallingApple", and
 //   "TheTruck" (Renderer and an AudioComponent for "IntroTruck").
 // Script-driven buttons want a Renderer and no Animator: a Button with an
@@ -78,6 +80,9 @@ public:
     static const char* VolumeText(float volume);
     // "LOW", "MEDIUM" or "HIGH" for a scroll level.
     static const char* ScrollText(uint32_t level);
+    // The filled steps of a settings bar: 0 (mute) to 3 (high).
+    static int32_t VolumeSteps(float volume);
+    static int32_t ScrollSteps(uint32_t level);
 
     Vec3 mCameraTarget{0.0f};   // where a click sends the camera (z unused)
     bool mMovePending = true;   // a delayed move is counting down
@@ -106,6 +111,7 @@ private:
     void UpdateDelayedMove(Composition* object, float dt);
     void HandleClick(Composition* object);
     void UpdateTexts(Composition* object);
+    void UpdateBars(Composition* object);
     void MoveCameraToTarget() const;
 };
 } // namespace Framework

@@ -3,6 +3,7 @@
 // look for them, and names only sheets, frames, animations, sounds and
 // scripts that exist.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -12,6 +13,8 @@
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/objects/ObjectTag.h"
+#include "core/objects/Transform.h"
+#include "core/tiles/TileGrid.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/ScriptBase.h"
@@ -19,6 +22,7 @@
 #include "gameplay/scripts/ScriptTable.h"
 #include "graphics/Animator.h"
 #include "graphics/Camera.h"
+#include "graphics/FontLoader.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
@@ -281,6 +285,145 @@ TEST(LevelContent, EveryNameALevelUsesExists)
                     EXPECT_TRUE(cell.mKind >= 1 && cell.mKind <= 7);
                 }
     }
+}
+
+namespace
+{
+struct Box
+{
+    float mLeft, mBottom, mRight, mTop;
+    bool Holds(const Box& b) const
+    {
+        return mLeft <= b.mLeft && b.mRight <= mRight && mBottom <= b.mBottom && b.mTop <= mTop;
+    }
+    bool Misses(const Box& b) const
+    {
+        return b.mRight < mLeft || mRight < b.mLeft || b.mTop < mBottom || mTop < b.mBottom;
+    }
+};
+
+Box BoxOf(const Transform& t) // a sprite's picture
+{
+    return {t.mPosition.x - t.mScale.x / 2, t.mPosition.y - t.mScale.y / 2, t.mPosition.x + t.mScale.x / 2,
+            t.mPosition.y + t.mScale.y / 2};
+}
+
+// Where the camera script's clamp puts a camera at p: the lower bound is
+// tested first, so a rectangle lower than the view leaves the camera
+// swinging between both bounds from frame to frame.
+std::vector<float> ClampedCentres(float p, float low, float high, float half)
+{
+    if (p < low + half)
+        return {low + half, high - half};
+    if (p > high - half)
+        return {high - half, low + half};
+    return {p};
+}
+} // namespace
+
+TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
+{
+    // The program's window is 1366 x 768; a level plays at zoom 35 and the
+    // wheel zooms out to 27 at most.
+    const float halfWidth = 683.0f, halfHeight = 384.0f;
+    std::map<char, GlyphBitmap> glyphs =
+        RenderFontGlyphs(std::string(TANDREL_SOURCE_DIR) + "/" + GameFontPath, GameFontPixelSize);
+    ASSERT_FALSE(glyphs.empty());
+    for (const std::string& name : LevelNames())
+    {
+        if (!IsPlayLevel(name) && name != "Level10" && name != "Level11")
+            continue;
+        SCOPED_TRACE(name);
+        LoadedLevel level(name);
+        const Composition* cameraObject = level.mObjects[level.IndexOf("MainCamera")];
+        const Camera* camera = cameraObject->GetComponent<Camera>();
+        const Vec3 start = cameraObject->GetComponent<Transform>()->mPosition;
+        ASSERT_TRUE(camera);
+
+        // Every camera position the clamp allows (its two ends, at both zoom
+        // limits) sees backdrop only: a layer that follows the camera stands
+        // at its start x less the camera's travel / 3 ("Top_BG") or / 2
+        // after the first Space, and still before it.
+        for (const float zoom : {camera->CamSize.x, 27.0f})
+        {
+            const float hx = halfWidth / zoom, hy = halfHeight / zoom;
+            // (A clamp narrower than the view swings the camera between both.)
+            for (const float x : {camera->MinClamp.x + hx, camera->MaxClamp.x - hx})
+                for (const float y : {camera->MinClamp.y + hy, camera->MaxClamp.y - hy})
+                    for (const bool following : {false, true})
+                    {
+                        const Box view{x - hx, y - hy, x + hx, y + hy};
+                        bool covered = false;
+                        for (const Composition* object : level.mObjects)
+                        {
+                            const Transform* t = object->GetComponent<Transform>();
+                            if (!object->GetComponent<Renderer>() || !t || t->mPosition.z != -9.0f)
+                                continue;
+                            Box layer = BoxOf(*t);
+                            const bool moves = ScriptOfObject(object) == ScriptId::BackGround;
+                            if (moves && following)
+                            {
+                                const float shift = (x - start.x) / (object->mName == "Top_BG" ? 3.0f : 2.0f);
+                                layer.mLeft -= shift, layer.mRight -= shift;
+                            }
+                            if (moves && object->mName != "Top_BG") // a near layer need only span the view
+                            {
+                                EXPECT_TRUE(layer.mLeft <= view.mLeft && view.mRight <= layer.mRight)
+                                    << object->mName << " ends inside the view at x " << x << " zoom " << zoom;
+                            }
+                            covered = covered || layer.Holds(view);
+                        }
+                        EXPECT_TRUE(covered) << "the view at (" << x << ", " << y << ") zoom " << zoom
+                                             << (following ? " with the layers following" : "")
+                                             << " shows past the backdrop";
+                    }
+        }
+
+        // A sign shows whole at the first view or not at all.
+        const float hx = halfWidth / camera->CamSize.x, hy = halfHeight / camera->CamSize.y;
+        const float x = ClampedCentres(start.x, camera->MinClamp.x, camera->MaxClamp.x, hx)[0];
+        const float y = ClampedCentres(start.y, camera->MinClamp.y, camera->MaxClamp.y, hy)[0];
+        const Box firstView{x - hx, y - hy, x + hx, y + hy};
+        for (const Composition* object : level.mObjects)
+        {
+            const TextRenderer* text = object->GetComponent<TextRenderer>();
+            const Transform* t = object->GetComponent<Transform>();
+            if (!text || !t)
+                continue;
+            const float scale = text->FontSize * t->mScale.x / 500.0f;
+            float width = 0.0f;
+            for (char c : text->GetText())
+                width += static_cast<float>(glyphs[c].mMetrics.mAdvance >> 6) * scale;
+            const float em = GameFontPixelSize * scale;
+            const Box words{t->mPosition.x, t->mPosition.y - 0.25f * em, t->mPosition.x + width,
+                            t->mPosition.y + 0.85f * em};
+            EXPECT_TRUE(firstView.Holds(words) || firstView.Misses(words))
+                << "\"" << text->GetText() << "\" is cut at the edge of the first view";
+        }
+    }
+}
+
+TEST(LevelContent, TheLevelsPageShowsItsPicksApartFromBackAndNoTile)
+{
+    LoadedLevel menu("NewMenu");
+    // The page's view: the camera at (47.5, 15.1), zoom 76.8, on 1366 x 768.
+    const Box page{47.5f - 683.0f / 76.8f, 15.1f - 384.0f / 76.8f, 47.5f + 683.0f / 76.8f, 15.1f + 384.0f / 76.8f};
+    const TileGrid& grid = menu.mWorld.mFactory->mTileGrid;
+    for (size_t y = 0; y < grid.mRows.size(); ++y)
+        for (size_t x = 0; x < grid.mRows[y].size(); ++x)
+            if (grid.mRows[y][x].mUsed)
+            {
+                const Box tile{float(x), float(y), x + 1.0f, y + 1.0f};
+                EXPECT_TRUE(page.Misses(tile)) << "tile " << x << ", " << y << " shows on the LEVELS page";
+            }
+    std::vector<Box> pieces;
+    for (const Composition* object : menu.mObjects)
+        if (object->GetComponent<Button>() && page.Holds(BoxOf(*object->GetComponent<Transform>())))
+            pieces.push_back(BoxOf(*object->GetComponent<Transform>()));
+    ASSERT_EQ(pieces.size(), 10u) << "nine picks and BACK";
+    for (size_t i = 0; i < pieces.size(); ++i)
+        for (size_t j = i + 1; j < pieces.size(); ++j)
+            EXPECT_TRUE(pieces[i].Misses(pieces[j])) << "buttons " << i << " and " << j << " overlap";
 }
 
 TEST(LevelContent, TheApplesAnimationsShareItsSheet)

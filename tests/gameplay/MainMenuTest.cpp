@@ -53,11 +53,14 @@ TEST_F(MainMenuScript, MusicStepsDownToMuteAndNeverBelowZero)
     gAudio->PlayMusic("MainMenu_Background_Music");
     Composition* down = MenuButton("BGMdown");
     Composition* text = MenuText("BGMText");
+    Composition* bar = mMenu.Make("BGMBar", {"Renderer"}, ScriptId::MainMenu);
     mMenu.mWorld.Step();
     EXPECT_EQ(TextOf(text), "HIGH");
+    EXPECT_EQ(Get<Renderer>(bar)->mIndex, 3);
 
     const float expected[] = {0.65f, 0.30f, 0.0f, 0.0f};
     const char* texts[] = {"MEDIUM", "LOW", "MUTE", "MUTE"};
+    const int32_t steps[] = {2, 1, 0, 0};
     for (int click = 0; click < 4; ++click)
     {
         mMenu.Click(down);
@@ -65,6 +68,7 @@ TEST_F(MainMenuScript, MusicStepsDownToMuteAndNeverBelowZero)
         EXPECT_NEAR(gAudio->GetGroupVolume(0), expected[click], 1e-5f) << "click " << click;
         EXPECT_NEAR(gAudio->GetChannelVolume(0), expected[click], 1e-5f) << "click " << click;
         EXPECT_EQ(TextOf(text), texts[click]) << "click " << click;
+        EXPECT_EQ(Get<Renderer>(bar)->mIndex, steps[click]) << "click " << click;
     }
 }
 
@@ -116,9 +120,11 @@ TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
     Composition* up = MenuButton("ScrollUp");
     Composition* down = MenuButton("ScrollDown");
     Composition* text = MenuText("ScrollText");
+    Composition* bar = mMenu.Make("ScrollBar", {"Renderer"}, ScriptId::MainMenu);
     Composition* tick = mMenu.Make("FullScreenTick", {"Renderer"}, ScriptId::MainMenu);
     mMenu.mWorld.Step();
     EXPECT_EQ(TextOf(text), "LOW");
+    EXPECT_EQ(Get<Renderer>(bar)->mIndex, 1);
     EXPECT_TRUE(Get<Renderer>(tick)->mInvisible); // windowed: the full-screen box is unticked
 
     const uint32_t levels[] = {1, 2, 2};
@@ -131,6 +137,7 @@ TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
         EXPECT_EQ(gCameraScrollLevel, levels[click]);
         EXPECT_FLOAT_EQ(gCameraScrollSpeed, speeds[click]);
         EXPECT_EQ(TextOf(text), texts[click]);
+        EXPECT_EQ(Get<Renderer>(bar)->mIndex, click == 0 ? 2 : 3);
     }
     mMenu.Click(down);
     EXPECT_EQ(gCameraScrollLevel, 1u);

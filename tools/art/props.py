@@ -45,14 +45,18 @@ def switch(i):
         out += highlight(40, top + 5, 12, 2.5, opacity=0.5)
         return out
     angle = {0: -35, 1: -35, 2: 35, 5: 0}[i]
+    on = i in (0, 1)
+    # A wall box the lever stands in, and a lamp: green one way, red the other.
     light = {0: GREEN_BTN, 1: "#a8ff7a", 2: RED, 5: YELLOW}[i]
     out = ""
     if i == 1:
-        out += circle(48, 56, 42, "#a8ff7a", None, opacity=0.35)
-    out += rect(18, 54, 60, 34, GREY, OUT, 3.5, rx=8)
-    out += circle(48, 70, 7, light, OUT, 2.5)
-    lever = line(48, 60, 48, 20, OUT, 9) + line(48, 60, 48, 20, GREY_L, 5) + circle(48, 18, 10, RED if i == 2 else GREEN_BTN, OUT, 3)
-    out += group(lever, rot=angle, cx=48, cy=60)
+        out += circle(48, 52, 46, "#a8ff7a", None, opacity=0.35)
+    out += rect(6, 44, 84, 48, YELLOW, OUT, 4, rx=10)
+    out += rect(14, 52, 68, 32, GREY_D, OUT, 3, rx=6)
+    lever = line(48, 64, 48, 14, OUT, 12) + line(48, 64, 48, 14, GREY_L, 7) + \
+        circle(48, 12, 11, GREEN_BTN if on or i == 5 else RED, OUT, 3.5)
+    out += group(lever, rot=angle, cx=48, cy=64)
+    out += rect(26, 70, 44, 18, light, OUT, 2.5, rx=6)
     return out
 
 
@@ -215,10 +219,9 @@ def hazard(i):
             out += rect(x - 13, 50, 26, 10, GREY_L, OUT, 2.5, rx=4)
         return out
     if i == 1:
-        out = rect(6, 70, 116, 50, GREY_D, OUT, 4, rx=8)
-        out += ellipse(64, 76, 50, 12, "#ff5a2a", OUT, 3) + ellipse(64, 76, 32, 7, "#ffb03a", None)
-        for x in (34, 64, 94):
-            out += path("M %s 60 Q %s 46 %s 36 Q %s 24 %s 14" % (f(x), f(x - 8), f(x), f(x + 8), f(x)), None, "#ff8a3a", 4, opacity=0.7)
+        # The plate fills its box: a red-hot top over the dark body.
+        out = rect(4, 4, 120, 120, GREY_D, OUT, 4, rx=8)
+        out += rect(10, 10, 108, 40, "#ff5a2a", OUT, 3, rx=6) + rect(22, 18, 84, 14, "#ffb03a", None, rx=6)
         return out
     if i == 2:
         out = shadow(64, 122, 50, 5) + rect(14, 40, 100, 80, "#fff7fb", OUT, 4, rx=30)
@@ -231,6 +234,26 @@ def hazard(i):
         h = [40, 70, 50, 80, 46][k]
         out += poly([(x, 114), (x + 10, 114 - h), (x + 24, 114)], "#c7f0ff", OUT, 2.5, opacity=0.9)
     return out
+
+
+def heat_glow():
+    """128 x 128: what lies around a hot plate set in the floor: the glowing
+    coil in the pit under it (the lower 55 %, inset to the plate's width) and
+    the heat waves rising over it."""
+    d, g = linear([(0, "#ff5a2a", 0), (1, "#ff5a2a", 0.6)])
+    out = defs(d) + rect(4, 8, 120, 52, g, None, rx=10)
+    for x in (34, 64, 94):
+        out += path("M %s 56 Q %s 44 %s 32 Q %s 20 %s 8" % (f(x), f(x - 8), f(x), f(x + 8), f(x)), None, "#ff7a2a", 5,
+                    opacity=0.85)
+    out += rect(18, 58, 92, 70, "#5a1a10", None)
+    for y in (72, 90, 108):
+        out += path("M 24 %s Q 40 %s 56 %s T 88 %s T 104 %s" % (f(y), f(y - 8), f(y), f(y), f(y)), None, "#ff6a2a", 5)
+    return out
+
+
+def sign_board():
+    """1024 x 128: the board behind a sign's words, stretched to fit them."""
+    return rect(6, 6, 1012, 116, CREAM, OUT, 6, rx=18) + rect(16, 14, 992, 18, WHITE, None, rx=9, opacity=0.4)
 
 
 def spring(i):
@@ -318,10 +341,20 @@ def cloud():
     return defs(d) + circle(32, 32, 32, g, None)
 
 
-def air_stream():
-    """32 x 64: one streak of cold air for the air conditioners' particles."""
+def air_column():
+    """32 x 64: the faint streak drawn over an air conditioner's column,
+    running or not (its particles show when it blows)."""
     d, g = linear([(0, WHITE, 0), (0.5, "#e6f7ff", 0.9), (1, WHITE, 0)])
     return defs(d) + rect(10, 2, 12, 60, g, None, rx=6)
+
+
+def air_stream():
+    """32 x 64: one streak of cold air for the air conditioners' particles,
+    a pale blue arrowhead on top so it reads which way it blows."""
+    d, g = linear([(0, "#7fc8f0", 0), (0.5, "#bfe9ff", 0.95), (1, WHITE, 0.6)])
+    out = defs(d) + rect(10, 14, 12, 48, g, None, rx=6)
+    out += poly([(4, 20), (16, 4), (28, 20)], "#bfe9ff", BLUE_D, 2, opacity=0.9)
+    return out
 
 
 # ---- Tiles: 8 x 8 sheets of 64-pixel tiles ----

@@ -133,10 +133,11 @@ def credits_bg():
     out = menu_bg()
     out += rect(212, 60, 600, 440, CREAM, OUT, 6, rx=40)
     out += text(512, 130, "CREDITS", 56, RED, OUT, 8)
-    lines = ["A game made with the Tandrel engine", "", "Art drawn as vector shapes in code",
-             "Music written note by note", "Sounds shaped with sox", "", "Thank you for playing!"]
+    lines = ["Game design, levels and code", "by the Tandrel team", "",
+             "Art drawn as vector shapes in code", "Music written note by note",
+             "Sounds shaped with sox", "", "Thank you for playing!"]
     for k, ln in enumerate(lines):
-        out += text(512, 186 + k * 36, ln, 28, BROWN_D, None, weight="normal")
+        out += text(512, 182 + k * 32, ln, 28, BROWN_D, None, weight="normal")
     out += apple_shape(512, 452, 26, 3, "happy")
     return out
 

@@ -316,26 +316,37 @@ def how_to_play():
              ("2", "UP jumps, RIGHT turns it around.", 3, "open"),
              ("3", "Drag crates, cans and bottles with the mouse", 2, "smile"),
              ("", "to clear its way. Mind roaches, rats and icicles!", None, None),
-             ("4", "Reach the basket before the time runs out", 3, "happy"),
+             ("4", "Look around: drag with the right button, zoom", 3, "open"),
+             ("", "with the wheel. V swaps to the keys W A S D.", None, None),
+             ("5", "The clock counts up: reach the basket fast", 3, "happy"),
              ("", "to earn three stars.", None, None)]
-    y = 156
+    y = 136
     for k, (num, words, health, face) in enumerate(steps):
         if num:
-            out += circle(96, y - 12, 30, ORANGE, OUT, 4) + text(96, y + 2, num, 34, WHITE, OUT, 6)
-            out += apple_shape(920, y - 16, 30, health, face)
-        out += text(150, y, words, 30, BROWN_D, None, anchor="start", weight="normal")
+            out += circle(96, y - 10, 26, ORANGE, OUT, 4) + text(96, y + 2, num, 30, WHITE, OUT, 6)
+            out += apple_shape(930, y - 14, 26, health, face)
+        out += text(150, y, words, 28, BROWN_D, None, anchor="start", weight="normal")
         follows = steps[k + 1][0] if k + 1 < len(steps) else "end"
-        y += 40 if not follows else 80
+        y += 34 if not follows else 60
     for k, x in enumerate((400, 512, 624)):
-        out += poly(star_points(x, 536, 20, 9), YELLOW, OUT, 3)
+        out += poly(star_points(x, 540, 18, 8), YELLOW, OUT, 3)
     return out
 
 
 def settings_panel():
-    """768 x 512: the settings page labels; values and arrows are separate."""
-    out = panel(768, 512, "SETTINGS", BLUE)
-    for k, label in enumerate(("MUSIC", "SOUND", "SCROLL", "FULL SCREEN")):
-        y = 150 + k * 88
-        out += text(90, y, label, 34, BROWN_D, None, anchor="start")
-        out += rect(420, y - 40, 260, 56, WHITE, OUT, 3, rx=18)
+    """960 x 544 (the page's 15 x 8.5 units): the settings card; the row
+    labels, bars and values are objects of the menu level."""
+    return panel(960, 544, "SETTINGS", BLUE)
+
+
+def settings_bar(steps):
+    """384 x 96: a settings value as three steps in a trough, `steps` of them
+    filled (0 mute or off, 3 high)."""
+    out = rect(6, 12, 372, 74, WHITE, OUT, 4, rx=28)
+    for k in range(3):
+        x = 24 + k * 116
+        filled = k < steps
+        out += rect(x, 26, 104, 46, GOLD if filled else GREY_L, OUT, 3, rx=16)
+        if filled:
+            out += rect(x + 10, 31, 84, 12, WHITE, None, rx=6, opacity=0.4)
     return out

@@ -1,6 +1,8 @@
 """Building blocks of the playable levels: the apple, the camera, the goal
 with its basket and walker, and every prop and hazard, each with the names,
 tags, components and file order its script expects."""
+import os
+
 from objects import (GameObject, animator, audio, behaviour, body, button, camera, circle, obb, particles,
                      renderer, text)
 
@@ -15,6 +17,57 @@ def apple(start):
         audio("AppleLand")])
 
 
+SIGN_COLOUR = (0.32, 0.17, 0.07, 1)
+_FONT = []
+
+
+def text_width(message, size, scale=0.45):
+    """The width in units of a text as the engine lays it out: whole pixels
+    of each glyph's advance at the font's 48-pixel size, times size x scale
+    / 500. A board behind a sign of several lines takes the widest one."""
+    if not _FONT:
+        from PIL import ImageFont
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Resources", "fonts", "MAIAN.TTF")
+        _FONT.append(ImageFont.truetype(path, 48))
+    pixels = sum(int(_FONT[0].getlength(c)) for c in message)
+    return pixels * size * scale / 500.0
+
+
+# Half the screen (1366 x 768) in units at the level zoom and at the widest
+# the wheel allows (the camera script's least zoom, 27).
+VIEW_HALVES = [(683.0 / ZOOM, 384.0 / ZOOM), (683.0 / 27.0, 384.0 / 27.0)]
+
+
+def layer_span(view_min, view_max, camera_x, divisor):
+    """The centre x and width of a background layer that, still or moving
+    against the camera by its travel / divisor (the BackGround script, from
+    the first Space on), covers every view the camera can show: any view
+    inside its clamp rectangle at any zoom, and the level-zoom view centred
+    anywhere in it (the glides to the goal and to a respawned apple are not
+    clamped)."""
+    (hx, _), (wide_hx, _) = VIEW_HALVES
+    views = [(c, hx) for c in (view_min[0], view_max[0])]
+    for half in (hx, wide_hx):
+        first = view_min[0] + half
+        views += [(first, half), (max(first, view_max[0] - half), half)]
+    lo, hi = [], []
+    for c, half in views:
+        # The layer stands at its start x less (c - camera_x) / divisor.
+        for shift in (0.0, (c - camera_x) / divisor):
+            lo.append(c - half + shift)
+            hi.append(c + half + shift)
+    left, right = min(lo) - 1.0, max(hi) + 1.0
+    return round((left + right) / 2.0, 3), round(right - left, 3)
+
+
+def layer_height(view_min, view_max):
+    """The centre y and height of a far layer covering the same views."""
+    (_, hy), (_, wide_hy) = VIEW_HALVES
+    bottom = view_min[1] - hy - 1.0
+    top = max(view_max[1] + hy, view_min[1] + 2 * wide_hy) + 1.0
+    return round((bottom + top) / 2.0, 3), round(top - bottom, 3)
+
+
 class Level:
     """A play level's objects in file order, with the fixed head: the apple,
     then its camera (which looks the apple up when it starts), then the
@@ -25,6 +78,7 @@ class Level:
         self.tiles = tiles
         self.tileset = tileset
         self.start = start
+        self.view = (view_min, view_max)
         self.objects = []
         self.counter = {}
         self.add(apple(start))
@@ -47,13 +101,16 @@ class Level:
     def backgrounds(self, theme, view_min, view_max):
         width = view_max[0] - view_min[0]
         height = view_max[1] - view_min[1]
-        cx = view_min[0] + width / 2.0
         cy = view_min[1] + height / 2.0
-        # Far layer moves a third of the camera's travel, the near one half:
-        # both are wide enough to cover the view over the whole level.
-        self.add(GameObject("Top_BG", 0, (cx, cy, -9), (width * 0.8 + 40, height + 14, 1), components=[
+        camera_x = self.start[0] + 12
+        # Far layer moves a third of the camera's travel, the near one half,
+        # against it: each is as wide as every view over the level needs.
+        x, w = layer_span(view_min, view_max, camera_x, 3.0)
+        y, h = layer_height(view_min, view_max)
+        self.add(GameObject("Top_BG", 0, (x, y, -9), (w, h, 1), components=[
             renderer("BG_%s_Far" % theme), behaviour("BackGround")]))
-        self.add(GameObject("Near_BG", 0, (cx, cy - 2, -9), (width * 0.6 + 40, height + 10, 1), components=[
+        x, w = layer_span(view_min, view_max, camera_x, 2.0)
+        self.add(GameObject("Near_BG", 0, (x, cy - 2, -9), (w, height + 10, 1), components=[
             renderer("BG_%s_Near" % theme), behaviour("BackGround")]))
 
     # ---- the goal -------------------------------------------------------------------
@@ -116,7 +173,7 @@ class Level:
 
     def marshmallow(self, x, y):
         return self.add(GameObject(self.unique("Marshmallow"), "Marshmallow", (x, y + 0.5, -6.5), (1, 1, 1),
-                                   components=[body(), obb((0.5, 0.5)), renderer("Fruits", 3)]))
+                                   components=[body(), obb((0.5, 0.5)), renderer("Hazards", 2)]))
 
     def fruit(self, x, y, frame=0):
         return self.add(GameObject(self.unique("Fruit"), "InterFruits", (x, y + 0.5, -6.5), (1, 1, 1),
@@ -164,12 +221,14 @@ class Level:
     def aircon(self, name, x, y, height, speed_sheet_frame=0):
         """An air conditioner blowing up over a column of the given height."""
         return self.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (2.0, height, 1), components=[
-            body(), obb((0.5, 0.5)), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
-            particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-0.8, -height / 2.0, 0),
+            body(), obb((0.5, 0.5)), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
+            # The emitter stands where it is written: on the column's centre.
+            particles("AirStream", Activate=False, Position=(x, y + height / 2.0, -6.5), VaryPosition=True,
+                      MinPos=(-0.8, -height / 2.0, 0),
                       MaxPos=(0.8, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                       MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
-                      MidLifeSpan=height / 12.0, MinScale=(0.3, 0.3, 0), MaxScale=(0.3, 0.3, 0),
-                      MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))
+                      MidLifeSpan=height / 12.0, MinScale=(0.4, 0.7, 0), MaxScale=(0.4, 0.7, 0),
+                      MaxParticle=60, BurstAmount=3, Delay=0.05, Type=3)]))
 
     def aircon_unit(self, name, x, y, frame=10):
         """The machine drawn under a clickable air stream."""
@@ -180,21 +239,30 @@ class Level:
             body(), obb((0.5, 0.5)), renderer("Switch", 4), behaviour("SwitchScript"), audio("SwitchPress")]))
 
     def clickable_switch(self, c, x, y):
-        return self.add(GameObject("ClickableSwitch" + c, "ClickableSwitch", (x, y, -6.5), (1.2, 1.2, 1),
+        return self.add(GameObject("ClickableSwitch" + c, "ClickableSwitch", (x, y, -6.5), (2.4, 2.4, 1),
                                    components=[body(mass=0.0, collide=False, interactable=True), obb((0.5, 0.5)),
-                                               renderer("Switch", 2), behaviour("SwitchScript"),
+                                               renderer("Switch", 0), behaviour("SwitchScript"),
                                                audio("SwitchPress")]))
 
-    def dark_sign(self, x, y, message, size=22):
-        """A sign in dark brown letters, for a light wall behind it (the
-        market's cream band, world y about 7 to 11 at floor level); the
-        letters start at x."""
-        return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
-            text(message, size, (0.32, 0.17, 0.07, 1))]))
+    def dark_sign(self, x, y, message, size=22, more=()):
+        return self.sign(x, y, message, size, more)
 
-    def sign(self, x, y, message, size=28):
-        return self.add(GameObject(self.unique("Sign"), 0, (x, y, -5.5), (1, 1, 1), components=[
-            text(message, size, (1, 1, 1, 1))]))
+    def sign(self, x, y, message, size=28, more=()):
+        """Dark words on a light board, readable on every backdrop: the
+        letters start at x, the first line's baseline at y, and the lines
+        in more follow 1.2 units apart below it."""
+        lines = [message] + list(more)
+        em = size * 0.45 * 48 / 500.0
+        width = max(text_width(line, size) for line in lines)
+        top, bottom = y + 0.85 * em, y - 1.2 * (len(lines) - 1) - 0.25 * em
+        self.add(GameObject(self.unique("SignBoard"), 0, (x + width / 2.0, (top + bottom) / 2.0, -7.8),
+                            (width + 1.2, top - bottom + 0.5, 1), components=[renderer("SignBoard")]))
+        first = None
+        for k, line in enumerate(lines):
+            added = self.add(GameObject(self.unique("Sign"), 0, (x, y - 1.2 * k, -5.5), (1, 1, 1), components=[
+                text(line, size, SIGN_COLOUR)]))
+            first = first or added
+        return first
 
     # ---- helpers added for the middle levels (new functions: the ones above
     # keep their output, other levels rely on it) ----------------------------------
@@ -211,8 +279,13 @@ class Level:
         """A hot plate set into the floor, its top level with it: rolling over
         it costs a heart, a hop clears it. The caller clears the tile row
         under it (floor_y - 1)."""
-        return self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.24, -6.5),
-                                   (w, 0.5, 1), components=[body(), obb((1.0, 1.0)), renderer("Hazards", 1)]))
+        plate = self.add(GameObject(self.unique("Hotplate"), "DeathPlatform", (x + w / 2.0, floor_y - 0.24, -6.5),
+                                    (w, 0.5, 1), components=[body(), obb((1.0, 1.0)), renderer("Hazards", 1)]))
+        # Behind it, the glowing coil in the pit under it and the heat over
+        # the floor show where it lies.
+        self.add(GameObject(self.unique("HeatGlow"), 0, (x + w / 2.0, floor_y - 0.1, -7.2), (w + 0.4, 1.8, 1),
+                            components=[renderer("HeatGlow")]))
+        return plate
 
     def toss_crate(self, x, y, size=1.5):
         """A crate the apple bumps into throws it up and to the right; its lid
@@ -257,9 +330,11 @@ def air_column(level, name, x, y, width, height):
     (the older helper's box is a quarter of its column): from the floor at
     y, width wide, centred on x. Off until a switch runs it."""
     return level.add(GameObject(name, "AirCon", (x, y + height / 2.0, -6.5), (width, height, 1), components=[
-        body(), _full_obb(), renderer("AirStream", 0, alpha=0.35), behaviour("AirConScript"),
-        particles("AirStream", Activate=False, VaryPosition=True, MinPos=(-width * 0.4, -height / 2.0, 0),
+        body(), _full_obb(), renderer("AirColumn", 0, alpha=0.35), behaviour("AirConScript"),
+        # The emitter stands where it is written: on the column's centre.
+        particles("AirStream", Activate=False, Position=(x, y + height / 2.0, -6.5), VaryPosition=True,
+                  MinPos=(-width * 0.4, -height / 2.0, 0),
                   MaxPos=(width * 0.4, -height / 2.0, 0), MinDir=(0, 1, 0), MaxDir=(0, 1, 0), StartSpeed=6.0,
                   MidSpeed=6.0, EndSpeed=6.0, MinLifeSpan=height / 6.0, MaxLifeSpan=height / 6.0,
-                  MidLifeSpan=height / 12.0, MinScale=(0.3, 0.3, 0), MaxScale=(0.3, 0.3, 0),
-                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=0)]))
+                  MidLifeSpan=height / 12.0, MinScale=(0.4, 0.7, 0), MaxScale=(0.4, 0.7, 0),
+                  MaxParticle=60, BurstAmount=3, Delay=0.05, Type=3)]))

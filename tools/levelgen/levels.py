@@ -29,8 +29,7 @@ def level1():
     at the crate again."""
     t = room(44, 20)
     L = Level("Level1", t, "TilePlatform", (30, 5), (0, 0), (44, 20))
-    L.dark_sign(31.5, 10.3, "SPACE: start rolling")
-    L.dark_sign(31.5, 9.1, "RIGHT: turn around")
+    L.dark_sign(31.5, 10.3, "SPACE: start rolling", more=["RIGHT: turn around"])
     L.crate_step(27.5, 2)
     L.dark_sign(19.5, 7.9, "UP: hop over the crate")
     L.goal(17, 2)
@@ -52,7 +51,7 @@ def level2():
     L.sign(16, 10, "Mushrooms bounce you up")
     L.mushroom(20, 2)
     L.checkpoint(26, 6)
-    L.sign(28, 12, "Checkpoints keep your place")
+    L.sign(21, 13.5, "Checkpoints keep your place")
     for y in (2, 3, 4):         # ... that ends in false tiles
         L.fake_tile(50, y, 1)
     L.sign(46, 11, "Not every wall is solid")
@@ -76,7 +75,7 @@ def level3():
     L.fruit(25, 2, 0)
     L.sign(25, 7, "Fruit gives a little hop")
     L.jump_pad(33, 2)
-    L.sign(31, 12, "Tap UP as a spring throws you up")
+    L.sign(17.5, 12, "Tap UP as a spring throws you up")
     L.checkpoint(40, 5)
     t.fill(76, 2, 98, 4)        # the basket's block, top at y 5
     L.sign(70, 11, "Tap UP twice, quickly, for a high jump")
@@ -97,7 +96,7 @@ def level4():
     L.marshmallow(16, 2)
     L.sign(15, 9, "Hop over marshmallows")
     L.flush_hotplate(21, 2, 1)
-    L.sign(23, 11, "Hot plates burn: hop across")
+    L.sign(21.5, 11, "Hot plates burn: hop across")
     L.checkpoint(34, 2)
     L.roach(52, 1, rider=True)
     L.sign(48, 10, "Roaches bite: jump them with a double tap")
@@ -152,16 +151,14 @@ def level6():
     t.fill(68, 8, 78, 9)        # the low ceiling over the belt
     t.fill(86, 2, 94, 2)        # the ice step, top at y 3
     L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (112, 24), "Freezer")
-    L.sign(16, 8, "Icicles fall when you pass")
-    L.sign(16, 6.8, "Keep rolling!")
+    L.sign(16, 8, "Icicles fall when you pass", more=["Keep rolling!"])
     for x in (25, 32, 39):
         L.icicle(x, 10)
     L.checkpoint(47, 2)
     L.spikes(53, 1, 2)
     for x in range(53, 55):
         L.fake_tile(x, 1)
-    L.sign(53, 9, "Not all ice holds")
-    L.sign(53, 7.8, "Tap UP twice to jump far")
+    L.sign(53, 9, "Not all ice holds", more=["Tap UP twice to jump far"])
     L.checkpoint(61, 2)
     kit.belt_in_floor(L, 65, 12)
     L.sign(66, 11, "Belts speed you up")
@@ -185,11 +182,10 @@ def level7():
     L = Level("Level7", t, "TilePlatform2", (5, 7), (0, 0), (96, 30), "Warehouse")
     L.floor_switch("A", 24.9, 1)
     L.rat(5.5, 1)
-    L.sign(19, 9, "A rat on the switch runs the air")
-    L.sign(19, 7.8, "It follows you to the switch")
+    L.sign(19, 9, "A rat on the switch runs the air", more=["It follows you to the switch"])
     kit.air_column(L, "AirConA", 31, 4, 4, 12)
     L.aircon_unit("AirConUnitA", 31, 3.0, 0)
-    L.sign(31, 20, "Turn RIGHT as you rise")
+    L.sign(24, 20, "Turn RIGHT as you rise")
     L.checkpoint(44, 13)
     L.spikes(60, 13, 1)
     L.sign(58, 19, "Tap UP twice to jump far")
@@ -212,7 +208,7 @@ def level8():
     kit.air_column(L, "ClickableAirConB", 36.5, 2, 4, 12)
     L.aircon_unit("Aircon_SpriteB", 36.5, 1.0, 10)
     L.clickable_switch("A", 26, 7)
-    L.sign(26, 10.5, "Click the switch to swap the air")
+    L.sign(15, 10.5, "Click the switch to swap the air")
     L.checkpoint(46, 11)
     L.sign(50, 17, "Click again for the other stream")
     L.checkpoint(78, 13)
@@ -281,7 +277,9 @@ def level10():
         audio("AppleLand")]))
     o.append(GameObject("MainCamera", 0, (18, 10, 0), components=[camera(35.0, (0, 0), (60, 20)),
                                                                   behaviour("CameraScript")]))
-    o.append(GameObject("Street", 0, (30, 11, -9), (80, 22, 1), components=[renderer("BG_Market_Far")]))
+    # The street covers every view of the clamp at any zoom, the floor's
+    # underside included (the art keeps its 2:1 shape).
+    o.append(GameObject("Street", 0, (30, 10, -9), (88, 44, 1), components=[renderer("BG_Market_Far")]))
     o.append(GameObject("CrateWin", "Crate", (30, 2.9, -4), (1.8, 1.8, 1), components=[
         body(), obb((0.5, 0.5)), renderer("Crate", 0)]))
     o.append(GameObject("Van", 0, (36, 4.6, -4.5), (10, 5, 1), components=[
@@ -306,10 +304,13 @@ def level11():
         audio("AppleLand")]))
     o.append(GameObject("MainCamera", 0, (18, 17, 0), components=[camera(35.0, (0, 0), (50, 60)),
                                                                   behaviour("CameraScript")]))
-    o.append(GameObject("CrateInside", 0, (18, 17, -9), (42, 24, 1), components=[renderer("EndingBG")]))
+    o.append(GameObject("CrateInside", 0, (24, 16, -9), (56, 32, 1), components=[renderer("EndingBG")]))
     o.append(GameObject("Worm", 0, (15.5, 11.5, -5.5), (2.5, 2.5, 1), components=[
         renderer("Worm", 0, alpha=0.0), animator("Worm_Wiggle", 8, playing=False)]))
-    o.append(GameObject("TopView", 0, (23, 40, -9), (40, 23, 1), components=[renderer("BG_Top")]))
+    # The sky of the top view fills the clamp's upper half; the bunting hangs
+    # in front of it.
+    o.append(GameObject("TopSky", 0, (24, 46, -9), (56, 30, 1), components=[renderer("EndingBG")]))
+    o.append(GameObject("TopView", 0, (23, 40, -8.5), (40, 23, 1), components=[renderer("BG_Top")]))
     o.append(GameObject("TopWorm1", 0, (21, 40, -4), (5, 5, 1), components=[
         renderer("Worm", 3), animator("TopWorm_Rise", 6, loop=False, playing=False)]))
     o.append(GameObject("TopWorm2", 0, (21, 40, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))

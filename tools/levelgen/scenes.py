@@ -73,35 +73,37 @@ def new_menu():
     o.append(GameObject("LevelsTitle", 0, (44.4, 18.6, 0), components=[text("CHOOSE A LEVEL", 36, (1, 1, 1, 1))]))
     for n in range(1, 10):
         col, row = (n - 1) % 3, (n - 1) // 3
-        o.append(GameObject("Level%dPick" % n, 0, (44.5 + 3 * col, 17.0 - 2.4 * row, 1), (2.0, 2.0, 1),
+        o.append(GameObject("Level%dPick" % n, 0, (44.5 + 3 * col, 16.9 - 2.1 * row, 1), (1.9, 1.9, 1),
                             components=[renderer("LevelPicks", (n - 1) * 7), button("LEVEL"), audio("ButtonHover")]))
-    o.append(menu_button("BackCol", 47.5, 11.0, label("BACK")))
+    o.append(menu_button("BackCol", 47.5, 10.95, label("BACK"), scale=(2.4, 0.9)))
     # How-to-play page, with the apple rolling on a shelf below the picture.
     o.append(GameObject("HowToPlayBoard", "HowToPlayInstruction", (31, 26.6, 0), (12, 6, 1),
                         components=[renderer("HowToPlay")]))
     o.append(menu_button("BackCol", 38.5, 28.8, label("BACK"), scale=(2.4, 0.9)))
     # Settings page.
+    # One label, a minus, a bar of three steps, a plus and the value per row.
     o.append(GameObject("SettingsPanel", 0, (14.5, 14.9, -1), (15, 8.5, 1), components=[renderer("SettingsPanel")]))
-    rows = [("BGM", 17.2, "MUSIC"), ("SE", 15.6, "SOUNDS"), ("Scroll", 14.0, "ZOOM SPEED")]
+    label_colour = (0.43, 0.26, 0.14, 1)
+    rows = [("BGM", 16.8, "MUSIC"), ("SE", 15.4, "SOUNDS"), ("Scroll", 14.0, "ZOOM SPEED")]
     for prefix, y, caption in rows:
-        o.append(GameObject(prefix + "Caption", 0, (9.2, y, 1), components=[text(caption, 26, (1, 1, 1, 1))]))
+        o.append(GameObject(prefix + "Caption", 0, (8.0, y - 0.2, 1), components=[text(caption, 26, label_colour)]))
         down = "BGMdown" if prefix == "BGM" else "SEdown" if prefix == "SE" else "ScrollDown"
         up = "BGMup" if prefix == "BGM" else "SEup" if prefix == "SE" else "ScrollUp"
-        o.append(menu_button(down, 14.0, y, icon("minus"), sheet="UIIconButtons", scale=(1.1, 1.1)))
-        o.append(GameObject(prefix + "Text", 0, (15.4, y, 1), components=[text("HIGH", 26, (1, 1, 0.7, 1)),
-                                                                       behaviour("MainMenu")]))
+        o.append(menu_button(down, 13.0, y, icon("minus"), sheet="UIIconButtons", scale=(1.0, 1.0)))
+        o.append(GameObject(prefix + "Bar", 0, (15.6, y, 0.5), (3.6, 0.9, 1), components=[
+            renderer("SettingsBar", 3), behaviour("MainMenu")]))
         if prefix == "BGM":
             # The menu hides this button at its first click: the plus sign
             # itself is a picture under an invisible hit area.
-            o.append(GameObject("BGMupIcon", 0, (19.0, y, 0.5), (1.1, 1.1, 1),
+            o.append(GameObject("BGMupIcon", 0, (18.2, y, 0.5), (1.0, 1.0, 1),
                                 components=[renderer("UIIconButtons", icon("plus"))]))
-        o.append(menu_button(up, 19.0, y, icon("plus"), sheet="UIIconButtons", scale=(1.1, 1.1)))
-    o.append(GameObject("FullScreenCaption", 0, (9.2, 12.4, 1), components=[text("FULL SCREEN", 26, (1, 1, 1, 1))]))
-    o.append(GameObject("FullScreenBox", 0, (16.5, 12.4, 0.5), (1.1, 1.1, 1),
+        o.append(menu_button(up, 18.2, y, icon("plus"), sheet="UIIconButtons", scale=(1.0, 1.0)))
+        o.append(GameObject(prefix + "Text", 0, (19.0, y - 0.2, 1), components=[text("HIGH", 24, label_colour),
+                                                                             behaviour("MainMenu")]))
+    o.append(GameObject("FullScreenCaption", 0, (8.0, 12.4, 1), components=[text("FULL SCREEN", 26, label_colour)]))
+    o.append(GameObject("FullScreenBox", 0, (13.0, 12.6, 0.5), (1.0, 1.0, 1),
                         components=[renderer("UIIconButtons", icon("tick_off"))]))
-    o.append(menu_button("FullScreenTick", 16.5, 12.4, icon("tick_on"), sheet="UIIconButtons", scale=(1.1, 1.1)))
-    o.append(GameObject("HTP_Bell", 0, (20.5, 12.4, 1), (1.1, 1.1, 1), components=[
-        renderer("UIIconButtons", icon("bell")), button(), behaviour("MainMenu"), audio("CounterBell")]))
+    o.append(menu_button("FullScreenTick", 13.0, 12.6, icon("tick_on"), sheet="UIIconButtons", scale=(1.0, 1.0)))
     o.append(menu_button("BackCol", 14.5, 11.0, label("BACK"), scale=(2.4, 0.9)))
     # Exit page.
     o.append(GameObject("ExitQuestion", 0, (27.7, 6.8, 1), components=[text("LEAVE THE GAME?", 36, (1, 1, 1, 1))]))
@@ -119,10 +121,12 @@ def new_menu():
     o.append(GameObject("Player", "Player", (25, 22.5, 0), (1.2, 1.2, 1), components=[
         body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
         audio("AppleLand")]))
+    # The shelf stays inside the how-to-play page (x 22.1 to 39.9) and out
+    # of the LEVELS page beside it, which begins at x 38.6.
     tiles = TileMap(60, 32)
-    tiles.fill(22, 20, 40, 20)
-    tiles.fill(22, 21, 22, 22)
-    tiles.fill(40, 21, 40, 22)
+    tiles.fill(23, 20, 37, 20)
+    tiles.fill(23, 21, 23, 22)
+    tiles.fill(37, 21, 37, 22)
     return o, tiles.build()
 
 
@@ -130,13 +134,7 @@ def credits():
     # The camera shows x -9.5 to 29.5, y 4 to 26 at zoom 35.
     o = [camera_object((10, 15, 0), 35.0)]
     o.append(GameObject("CreditsBG", 0, (10, 15, -9), (40, 23, 1), components=[renderer("CreditsBG")]))
-    lines = ["CREDITS", "", "Game design, levels and code: the Tandrel team",
-             "Art: drawn in code for this game", "Music and sounds: synthesised for this game",
-             "Fonts: DejaVu Sans, Carlito", "", "Thank you for playing!"]
-    for i, line in enumerate(lines):
-        if line:
-            o.append(GameObject("CreditLine%d" % (i + 1), 0, (1.0, 23.5 - 1.4 * i, 1),
-                                components=[text(line, 40 if i == 0 else 28, (1, 1, 1, 1))]))
+    # The credit lines are drawn on the page's card (CreditsBG).
     o.append(GameObject("MenuButton", 0, (24.5, 6.5, 1), (3.2, 1.2, 1), components=[
         renderer("UIButtons", label("MENU")), button("MAIN_MENU"), audio("ButtonHover")]))
     # Walkers on the back street.
