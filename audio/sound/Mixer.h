@@ -1,4 +1,4 @@
-// The software mixer: sounds in memory, channels playing them, channel groups
+// The software mixer: sounds in memory or streamed, channels playing them, channel groups
 // under one master group, and the render of all of it into a stereo buffer.
 #pragma once
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Decoding sound files into memory: WAV, OGG Vorbis, and files that are not sounds.
+// Decoding sound files into memory (WAV, OGG Vorbis, files that are not sounds) and streaming them.
 #include <gtest/gtest.h>
 #include <filesystem>
 #include "audio/sound/Decoder.h"
