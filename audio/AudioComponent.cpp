@@ -1,3 +1,10 @@
+// AudioComponent: an object's sound by key, its volume, start delay and fade.
+//
+// Contents:
+//   construction and copy
+//   files: XML and text
+//   playback: the key, Play, PlaySound, Stop, the volume, Update
+//   the inspector: choosing a key, defaults, DrawInspector
 #include "audio/AudioComponent.h"
 #include <algorithm>
 #include <imgui.h>

@@ -23,13 +23,10 @@ float DeepestPenetration(b2World& world)
     }
     return deepest;
 }
-} // namespace
 
-Result RunBox2D(const Scene& scene, int velocityIterations, int positionIterations)
+// The static world: a floor (or the scene's tiles) and the two side walls.
+void AddGround(b2World& world, const Scene& scene)
 {
-    b2World world(b2Vec2(0.0f, Scene::Gravity));
-    world.SetAllowSleeping(false);
-
     b2BodyDef groundDef;
     b2Body* ground = world.CreateBody(&groundDef);
     b2FixtureDef solid;
@@ -58,7 +55,11 @@ Result RunBox2D(const Scene& scene, int velocityIterations, int positionIteratio
         solid.shape = &box;
         ground->CreateFixture(&solid);
     }
+}
 
+// One dynamic body a start, of mass 1 whatever its shape.
+std::vector<b2Body*> AddBodies(b2World& world, const Scene& scene)
+{
     b2CircleShape circle;
     circle.m_radius = 0.5f;
     b2PolygonShape square;
@@ -81,6 +82,17 @@ Result RunBox2D(const Scene& scene, int velocityIterations, int positionIteratio
         body->CreateFixture(&fixture);
         bodies.push_back(body);
     }
+    return bodies;
+}
+} // namespace
+
+Result RunBox2D(const Scene& scene, int velocityIterations, int positionIterations)
+{
+    b2World world(b2Vec2(0.0f, Scene::Gravity));
+    world.SetAllowSleeping(false);
+
+    AddGround(world, scene);
+    const std::vector<b2Body*> bodies = AddBodies(world, scene);
 
     Result result;
     double seconds = 0.0;

@@ -67,19 +67,6 @@ void DeleteChosenSheet(ManagerState& state, SpriteSheetTable& table)
     state.mProblem.clear();
 }
 
-// A frame name is one word of the sheet's text file: an edit that would
-// leave it empty is not taken (blanks cannot be typed).
-void FrameNameField(Sprite& frame)
-{
-    char name[64] = {};
-    std::strncpy(name, frame.mName.c_str(), sizeof(name) - 1);
-    ImGui::PushItemWidth(kFrameSize);
-    if (ImGui::InputText("##framename", name, sizeof(name), ImGuiInputTextFlags_CharsNoBlank) &&
-        IsSingleWordIdentifier(name))
-        frame.mName = name;
-    ImGui::PopItemWidth();
-}
-
 void FrameGrid(SpriteSheet& sheet)
 {
     ImGui::BeginChild("##sheetframes", kFramesRegion, true);
@@ -109,6 +96,17 @@ void FrameGrid(SpriteSheet& sheet)
     ImGui::EndChild();
 }
 } // namespace
+
+void FrameNameField(Sprite& frame)
+{
+    char name[64] = {};
+    std::strncpy(name, frame.mName.c_str(), sizeof(name) - 1);
+    ImGui::PushItemWidth(kFrameSize);
+    if (ImGui::InputText("##framename", name, sizeof(name), ImGuiInputTextFlags_CharsNoBlank) &&
+        IsSingleWordIdentifier(name))
+        frame.mName = name;
+    ImGui::PopItemWidth();
+}
 
 std::string SpriteSheetCombo(OurImGui& editor)
 {

@@ -11,7 +11,6 @@
 // and a failed copy.
 #include <imgui.h>
 #include <algorithm>
-#include <cstring>
 #include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
@@ -65,14 +64,7 @@ void FrameGrid(SpriteSheet& sheet)
         ImGui::Image(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(frame.mTextureId)),
                      ImVec2(kFrameSize, kFrameSize), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
                      ImVec2(frame.mCorners[3].x, frame.mCorners[3].y));
-        char name[64] = {};
-        std::strncpy(name, frame.mName.c_str(), sizeof(name) - 1);
-        ImGui::PushItemWidth(kFrameSize);
-        // Frame names are words of the sheet's text file: no blanks, never empty.
-        if (ImGui::InputText("##framename", name, sizeof(name), ImGuiInputTextFlags_CharsNoBlank) &&
-            IsSingleWordIdentifier(name))
-            frame.mName = name;
-        ImGui::PopItemWidth();
+        FrameNameField(frame);
         ImGui::PopID();
         ImGui::NextColumn();
     }
@@ -154,20 +146,7 @@ void FileDropArtDialog(OurImGui& editor, const std::string& fileName)
     FrameGrid(sheet);
     DialogProblemText(state.mProblem);
 
-    if (ImGui::Button("Save!"))
-    {
-        const std::string problem = SaveSheet(editor, state);
-        if (problem.empty())
-            EndFileDrop(editor);
-        else
-            state.mProblem = problem;
-    }
-    ImGui::SameLine();
-    if (ImGui::Button("Close!"))
-    {
-        EndFileDrop(editor);
-        state.mSheetLoaded = false;
-    }
+    FileDropSaveCloseButtons(editor, state, [&] { return SaveSheet(editor, state); });
     ImGui::EndPopup();
 }
 } // namespace Framework

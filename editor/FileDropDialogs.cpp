@@ -32,8 +32,24 @@ void EndFileDrop(OurImGui& editor)
     ImGui::CloseCurrentPopup();
     editor.mFileDropped = false;
     state.mCopyName = true;
+    state.mSheetLoaded = false;
     state.mProblem.clear();
     std::memset(editor.mTextBuffer, 0, sizeof(editor.mTextBuffer));
+}
+
+void FileDropSaveCloseButtons(OurImGui& editor, FileDropState& state, const std::function<std::string()>& save)
+{
+    if (ImGui::Button("Save!"))
+    {
+        const std::string problem = save();
+        if (problem.empty())
+            EndFileDrop(editor);
+        else
+            state.mProblem = problem;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Close!"))
+        EndFileDrop(editor);
 }
 
 void OurImGui::FileDropDialogs()

@@ -67,17 +67,7 @@ void FileDropSoundDialog(OurImGui& editor, const std::string& fileName)
     ImGui::PopItemWidth();
     DialogProblemText(state.mProblem);
 
-    if (ImGui::Button("Save!"))
-    {
-        const std::string problem = SaveSound(editor, state);
-        if (problem.empty())
-            EndFileDrop(editor);
-        else
-            state.mProblem = problem;
-    }
-    ImGui::SameLine();
-    if (ImGui::Button("Close!"))
-        EndFileDrop(editor);
+    FileDropSaveCloseButtons(editor, state, [&] { return SaveSound(editor, state); });
     ImGui::EndPopup();
 }
 } // namespace Framework

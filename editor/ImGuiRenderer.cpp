@@ -1,5 +1,13 @@
 // The output half of the binding: ImGui's draw lists drawn with our own GL 3.3
 // program, and the GL objects that needs (program, buffers, font texture).
+//
+// Contents:
+//   the program's GL objects and shader sources
+//   shader and link failures in the log
+//   saving and restoring the engine's GL state
+//   the editor's draw state and one draw list
+//   RenderDrawLists
+//   creating the device objects and the font texture, releasing them
 #include <GL/glew.h>
 #include <imgui.h>
 #include <string>
@@ -85,45 +93,61 @@ void SetCapability(GLenum capability, GLboolean on)
     else
         glDisable(capability);
 }
-} // namespace
 
-bool OurImGui::HasDeviceObjects() const { return sProgram != 0 && sVertexArray != 0 && sLinked; }
-
-void OurImGui::RenderDrawLists(ImDrawData* drawData)
+// What the rest of the engine had bound and enabled before the editor draws.
+struct SavedGlState
 {
-    if (!drawData || !HasDeviceObjects())
-        return;
-    ImGuiIO& io = *mIo;
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    const int fbWidth = static_cast<int>(io.DisplaySize.x * io.DisplayFramebufferScale.x);
-    const int fbHeight = static_cast<int>(io.DisplaySize.y * io.DisplayFramebufferScale.y);
-    if (fbWidth <= 0 || fbHeight <= 0)
-        return; // minimised
-    drawData->ScaleClipRects(io.DisplayFramebufferScale);
+    GLint mActiveTexture = 0, mProgram = 0, mTexture = 0, mArrayBuffer = 0, mElementBuffer = 0, mVertexArray = 0;
+    GLint mBlendSrcRgb = 0, mBlendDstRgb = 0, mBlendSrcAlpha = 0, mBlendDstAlpha = 0;
+    GLint mBlendEquationRgb = 0, mBlendEquationAlpha = 0;
+    GLboolean mBlend = GL_FALSE, mCullFace = GL_FALSE, mDepthTest = GL_FALSE, mScissorTest = GL_FALSE;
+};
 
-    // What the rest of the engine had bound and enabled.
-    GLint lastActiveTexture = 0, lastProgram = 0, lastTexture = 0, lastArrayBuffer = 0, lastElementBuffer = 0,
-          lastVertexArray = 0;
-    GLint lastBlendSrcRgb = 0, lastBlendDstRgb = 0, lastBlendSrcAlpha = 0, lastBlendDstAlpha = 0;
-    GLint lastBlendEquationRgb = 0, lastBlendEquationAlpha = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &lastActiveTexture);
-    glGetIntegerv(GL_CURRENT_PROGRAM, &lastProgram);
+// Also makes texture unit 0 active: the editor's textures bind there.
+SavedGlState SaveGlState()
+{
+    SavedGlState last;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &last.mActiveTexture);
+    glGetIntegerv(GL_CURRENT_PROGRAM, &last.mProgram);
     glActiveTexture(GL_TEXTURE0);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &lastTexture);
-    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &lastArrayBuffer);
-    glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &lastElementBuffer);
-    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &lastVertexArray);
-    glGetIntegerv(GL_BLEND_SRC_RGB, &lastBlendSrcRgb);
-    glGetIntegerv(GL_BLEND_DST_RGB, &lastBlendDstRgb);
-    glGetIntegerv(GL_BLEND_SRC_ALPHA, &lastBlendSrcAlpha);
-    glGetIntegerv(GL_BLEND_DST_ALPHA, &lastBlendDstAlpha);
-    glGetIntegerv(GL_BLEND_EQUATION_RGB, &lastBlendEquationRgb);
-    glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &lastBlendEquationAlpha);
-    const GLboolean lastBlend = glIsEnabled(GL_BLEND);
-    const GLboolean lastCullFace = glIsEnabled(GL_CULL_FACE);
-    const GLboolean lastDepthTest = glIsEnabled(GL_DEPTH_TEST);
-    const GLboolean lastScissorTest = glIsEnabled(GL_SCISSOR_TEST);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &last.mTexture);
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &last.mArrayBuffer);
+    glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &last.mElementBuffer);
+    glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &last.mVertexArray);
+    glGetIntegerv(GL_BLEND_SRC_RGB, &last.mBlendSrcRgb);
+    glGetIntegerv(GL_BLEND_DST_RGB, &last.mBlendDstRgb);
+    glGetIntegerv(GL_BLEND_SRC_ALPHA, &last.mBlendSrcAlpha);
+    glGetIntegerv(GL_BLEND_DST_ALPHA, &last.mBlendDstAlpha);
+    glGetIntegerv(GL_BLEND_EQUATION_RGB, &last.mBlendEquationRgb);
+    glGetIntegerv(GL_BLEND_EQUATION_ALPHA, &last.mBlendEquationAlpha);
+    last.mBlend = glIsEnabled(GL_BLEND);
+    last.mCullFace = glIsEnabled(GL_CULL_FACE);
+    last.mDepthTest = glIsEnabled(GL_DEPTH_TEST);
+    last.mScissorTest = glIsEnabled(GL_SCISSOR_TEST);
+    return last;
+}
 
+void RestoreGlState(const SavedGlState& last)
+{
+    glUseProgram(static_cast<GLuint>(last.mProgram));
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(last.mTexture));
+    glActiveTexture(static_cast<GLenum>(last.mActiveTexture));
+    glBindVertexArray(static_cast<GLuint>(last.mVertexArray));
+    glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(last.mArrayBuffer));
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(last.mElementBuffer));
+    glBlendEquationSeparate(static_cast<GLenum>(last.mBlendEquationRgb), static_cast<GLenum>(last.mBlendEquationAlpha));
+    glBlendFuncSeparate(static_cast<GLenum>(last.mBlendSrcRgb), static_cast<GLenum>(last.mBlendDstRgb),
+                        static_cast<GLenum>(last.mBlendSrcAlpha), static_cast<GLenum>(last.mBlendDstAlpha));
+    SetCapability(GL_BLEND, last.mBlend);
+    SetCapability(GL_CULL_FACE, last.mCullFace);
+    SetCapability(GL_DEPTH_TEST, last.mDepthTest);
+    SetCapability(GL_SCISSOR_TEST, last.mScissorTest);
+}
+
+// Alpha blending, scissored, no culling or depth, and the editor's program
+// with a projection of the display in pixels.
+void UseEditorDrawState(const ImGuiIO& io, int fbWidth, int fbHeight)
+{
     glEnable(GL_BLEND);
     glBlendEquation(GL_FUNC_ADD);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -144,56 +168,65 @@ void OurImGui::RenderDrawLists(ImDrawData* drawData)
     glUniform1i(sTextureLocation, 0);
     glUniformMatrix4fv(sProjectionLocation, 1, GL_FALSE, &projection[0][0]);
     glBindVertexArray(sVertexArray);
+}
 
-    for (int n = 0; n < drawData->CmdListsCount; ++n)
+// One draw list: its vertices and indices uploaded, then each command drawn
+// in its clip box or its callback run.
+void DrawList(const ImDrawList* list, int fbHeight)
+{
+    glBindBuffer(GL_ARRAY_BUFFER, sVertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->VtxBuffer.Size) * sizeof(ImDrawVert),
+                 list->VtxBuffer.Data, GL_STREAM_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sElementBuffer);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->IdxBuffer.Size) * sizeof(ImDrawIdx),
+                 list->IdxBuffer.Data, GL_STREAM_DRAW);
+    size_t offset = 0;
+    for (const ImDrawCmd& cmd : list->CmdBuffer)
     {
-        const ImDrawList* list = drawData->CmdLists[n];
-        glBindBuffer(GL_ARRAY_BUFFER, sVertexBuffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->VtxBuffer.Size) * sizeof(ImDrawVert),
-                     list->VtxBuffer.Data, GL_STREAM_DRAW);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sElementBuffer);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(list->IdxBuffer.Size) * sizeof(ImDrawIdx),
-                     list->IdxBuffer.Data, GL_STREAM_DRAW);
-        size_t offset = 0;
-        for (const ImDrawCmd& cmd : list->CmdBuffer)
+        if (cmd.UserCallback)
         {
-            if (cmd.UserCallback)
-            {
-                // The reset sentinel is a marker, not a function.
-                if (cmd.UserCallback != ImDrawCallback_ResetRenderState)
-                    cmd.UserCallback(list, &cmd);
-            }
-            else
-            {
-                const ImVec4& clip = cmd.ClipRect;
-                const int clipWidth = static_cast<int>(clip.z - clip.x);
-                const int clipHeight = static_cast<int>(clip.w - clip.y);
-                // An empty or inverted clip draws nothing (GL refuses a negative box).
-                if (clipWidth > 0 && clipHeight > 0)
-                {
-                    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(reinterpret_cast<intptr_t>(cmd.TextureId)));
-                    glScissor(static_cast<int>(clip.x), fbHeight - static_cast<int>(clip.w), clipWidth, clipHeight);
-                    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(cmd.ElemCount), GL_UNSIGNED_SHORT,
-                                   reinterpret_cast<const void*>(offset * sizeof(ImDrawIdx)));
-                }
-            }
-            offset += cmd.ElemCount;
+            // The reset sentinel is a marker, not a function.
+            if (cmd.UserCallback != ImDrawCallback_ResetRenderState)
+                cmd.UserCallback(list, &cmd);
         }
+        else
+        {
+            const ImVec4& clip = cmd.ClipRect;
+            const int clipWidth = static_cast<int>(clip.z - clip.x);
+            const int clipHeight = static_cast<int>(clip.w - clip.y);
+            // An empty or inverted clip draws nothing (GL refuses a negative box).
+            if (clipWidth > 0 && clipHeight > 0)
+            {
+                glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(reinterpret_cast<intptr_t>(cmd.TextureId)));
+                glScissor(static_cast<int>(clip.x), fbHeight - static_cast<int>(clip.w), clipWidth, clipHeight);
+                glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(cmd.ElemCount), GL_UNSIGNED_SHORT,
+                               reinterpret_cast<const void*>(offset * sizeof(ImDrawIdx)));
+            }
+        }
+        offset += cmd.ElemCount;
     }
+}
+} // namespace
 
-    glUseProgram(static_cast<GLuint>(lastProgram));
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(lastTexture));
-    glActiveTexture(static_cast<GLenum>(lastActiveTexture));
-    glBindVertexArray(static_cast<GLuint>(lastVertexArray));
-    glBindBuffer(GL_ARRAY_BUFFER, static_cast<GLuint>(lastArrayBuffer));
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(lastElementBuffer));
-    glBlendEquationSeparate(static_cast<GLenum>(lastBlendEquationRgb), static_cast<GLenum>(lastBlendEquationAlpha));
-    glBlendFuncSeparate(static_cast<GLenum>(lastBlendSrcRgb), static_cast<GLenum>(lastBlendDstRgb),
-                        static_cast<GLenum>(lastBlendSrcAlpha), static_cast<GLenum>(lastBlendDstAlpha));
-    SetCapability(GL_BLEND, lastBlend);
-    SetCapability(GL_CULL_FACE, lastCullFace);
-    SetCapability(GL_DEPTH_TEST, lastDepthTest);
-    SetCapability(GL_SCISSOR_TEST, lastScissorTest);
+bool OurImGui::HasDeviceObjects() const { return sProgram != 0 && sVertexArray != 0 && sLinked; }
+
+void OurImGui::RenderDrawLists(ImDrawData* drawData)
+{
+    if (!drawData || !HasDeviceObjects())
+        return;
+    ImGuiIO& io = *mIo;
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const int fbWidth = static_cast<int>(io.DisplaySize.x * io.DisplayFramebufferScale.x);
+    const int fbHeight = static_cast<int>(io.DisplaySize.y * io.DisplayFramebufferScale.y);
+    if (fbWidth <= 0 || fbHeight <= 0)
+        return; // minimised
+    drawData->ScaleClipRects(io.DisplayFramebufferScale);
+
+    const SavedGlState last = SaveGlState();
+    UseEditorDrawState(io, fbWidth, fbHeight);
+    for (int n = 0; n < drawData->CmdListsCount; ++n)
+        DrawList(drawData->CmdLists[n], fbHeight);
+    RestoreGlState(last);
 }
 
 bool OurImGui::CreateDeviceObjects()

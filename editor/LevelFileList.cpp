@@ -1,6 +1,7 @@
 // The list both level dialogs show: the levels of "Resources/LevelData/" by
 // their ".xml" file, a click picking the level's name. Also the red line a
-// dialog shows when it refused a name or a file.
+// dialog shows when it refused a name or a file, and the dialogs' buttons and
+// confirmation popup.
 #include <imgui.h>
 #include <cstring>
 #include "editor/EditorDialogs.h"
@@ -46,5 +47,21 @@ void LevelDialogButtons(OurImGui& editor, const char* action, const char* confir
         editor.mOpenDialog = EditorDialog::None;
         problem.clear();
     }
+}
+
+void LevelConfirmPopup(const char* popup, const char* question, const std::function<void()>& confirmed)
+{
+    if (!ImGui::BeginPopupModal(popup, nullptr, ImGuiWindowFlags_AlwaysAutoResize))
+        return;
+    ImGui::Text("%s", question);
+    if (ImGui::Button("Confirm?"))
+    {
+        confirmed();
+        ImGui::CloseCurrentPopup();
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Cancel"))
+        ImGui::CloseCurrentPopup();
+    ImGui::EndPopup();
 }
 } // namespace Framework

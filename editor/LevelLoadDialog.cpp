@@ -23,19 +23,8 @@ void LoadFileDialog(OurImGui& editor)
 
     LevelDialogButtons(editor, "Load", "Confirm Load", state.mProblem);
 
-    if (ImGui::BeginPopupModal("Confirm Load", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
-    {
-        ImGui::Text("Do you wish to load? Any existing unsaved work will be deleted. BE WARNED!");
-        if (ImGui::Button("Confirm?"))
-        {
-            state.mProblem = LoadLevelNamed(state.mLoadName);
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::SameLine();
-        if (ImGui::Button("Cancel"))
-            ImGui::CloseCurrentPopup();
-        ImGui::EndPopup();
-    }
+    LevelConfirmPopup("Confirm Load", "Do you wish to load? Any existing unsaved work will be deleted. BE WARNED!",
+                      [&] { state.mProblem = LoadLevelNamed(state.mLoadName); });
     ImGui::EndPopup();
 }
 } // namespace Framework

@@ -33,20 +33,11 @@ void SaveFileDialog(OurImGui& editor)
 
     LevelDialogButtons(editor, "Save", "Confirm Overwrite", state.mProblem);
 
-    if (ImGui::BeginPopupModal("Confirm Overwrite", nullptr, ImGuiWindowFlags_AlwaysAutoResize))
-    {
-        ImGui::Text("Do you wish to save? If file exist, any content will be overwritten. BE WARNED!");
-        if (ImGui::Button("Confirm?"))
-        {
-            state.mProblem = SaveLevelNamed(state.mSaveName);
-            editor.mResourceList.Refresh();
-            ImGui::CloseCurrentPopup();
-        }
-        ImGui::SameLine();
-        if (ImGui::Button("Cancel"))
-            ImGui::CloseCurrentPopup();
-        ImGui::EndPopup();
-    }
+    LevelConfirmPopup("Confirm Overwrite",
+                      "Do you wish to save? If file exist, any content will be overwritten. BE WARNED!", [&] {
+                          state.mProblem = SaveLevelNamed(state.mSaveName);
+                          editor.mResourceList.Refresh();
+                      });
     ImGui::EndPopup();
 }
 } // namespace Framework

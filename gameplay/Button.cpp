@@ -104,6 +104,50 @@ void Button::DrawInspector()
         TargetLevel = buffer;
 }
 
+// Under the mouse: a release with an Animator plays the press; a new press
+// clicks (unless another button's press animation runs); otherwise the hover
+// frame, and the hover sound once per hover.
+void Button::UpdateHovered(Composition* owner, AudioComponent* audio, Animator* animator, Renderer* renderer)
+{
+    const InputState* input = gInput ? &gInput->mState : nullptr;
+    const bool released = input && !input->mCurrentKeys[LeftButton] && input->mPreviousKeys[LeftButton];
+    const bool pressed = input && input->IsTriggered(LeftButton);
+    if (animator && released)
+    {
+        mPressed = true;
+        animator->mPlaying = true;
+        if (!gPressedButton)
+            gPressedButton = this;
+    }
+    else if (pressed)
+    {
+        if (renderer && !mPressed)
+            SetFrame(renderer, mFrame);
+        if (!gPressedButton || gPressedButton == this)
+        {
+            Click = true;
+            if (audio)
+                audio->PlaySound(IsLeafButton(owner) ? "ButtonClickLeaf" : "ButtonClick");
+        }
+    }
+    else
+    {
+        if (renderer && !mPressed)
+        {
+            if (FrameCount(renderer) > mFrame + 1 && (!animator || !animator->mPlaying))
+                SetFrame(renderer, mFrame + 1);
+            Click = false;
+        }
+        if (!mHoverSounded)
+        {
+            if (audio)
+                audio->PlaySound(IsLeafButton(owner) ? "ButtonHoverLeaf" : "ButtonHover");
+            mHoverSounded = true;
+        }
+    }
+    Hover = true;
+}
+
 void Button::Update()
 {
     Composition* owner = GetOwner();
@@ -142,54 +186,15 @@ void Button::Update()
     }
 
     // 3-5. Hover and press.
-    const bool hovered = gPhysics && gPhysics->mHoverObject == owner;
-    const InputState* input = gInput ? &gInput->mState : nullptr;
-    if (!hovered)
+    if (gPhysics && gPhysics->mHoverObject == owner)
+        UpdateHovered(owner, audio, animator, renderer);
+    else
     {
         if (renderer && !mPressed)
             SetFrame(renderer, mFrame);
         Hover = false;
         Click = false;
         mHoverSounded = false;
-    }
-    else
-    {
-        const bool released = input && !input->mCurrentKeys[LeftButton] && input->mPreviousKeys[LeftButton];
-        const bool pressed = input && input->IsTriggered(LeftButton);
-        if (animator && released)
-        {
-            mPressed = true;
-            animator->mPlaying = true;
-            if (!gPressedButton)
-                gPressedButton = this;
-        }
-        else if (pressed)
-        {
-            if (renderer && !mPressed)
-                SetFrame(renderer, mFrame);
-            if (!gPressedButton || gPressedButton == this)
-            {
-                Click = true;
-                if (audio)
-                    audio->PlaySound(IsLeafButton(owner) ? "ButtonClickLeaf" : "ButtonClick");
-            }
-        }
-        else
-        {
-            if (renderer && !mPressed)
-            {
-                if (FrameCount(renderer) > mFrame + 1 && (!animator || !animator->mPlaying))
-                    SetFrame(renderer, mFrame + 1);
-                Click = false;
-            }
-            if (!mHoverSounded)
-            {
-                if (audio)
-                    audio->PlaySound(IsLeafButton(owner) ? "ButtonHoverLeaf" : "ButtonHover");
-                mHoverSounded = true;
-            }
-        }
-        Hover = true;
     }
 
     // 6. A click with a real target state switches the game.

@@ -9,6 +9,9 @@
 
 namespace Framework
 {
+class Animator;
+class AudioComponent;
+class Composition;
 class Renderer;
 
 class Button : public Component
@@ -43,6 +46,10 @@ public:
     std::string TargetLevel;        // level path of a click; not stored in files
     bool mPressed = false;          // released over it with an Animator: the Animator owns the frame
     uint32_t mStartFrame = 0;       // the Renderer's frame at Initialize
+
+private:
+    // Update's steps for a button under the mouse: press, click, hover.
+    void UpdateHovered(Composition* owner, AudioComponent* audio, Animator* animator, Renderer* renderer);
 };
 
 // The button whose press animation is playing: no other button takes a click

@@ -12,6 +12,93 @@ float Fraction(float a, float from, float to)
     const float span = to - from;
     return span != 0.0f ? (a - from) / span : 1.0f;
 }
+
+// The colour, scale and speed at age a of a particle living life seconds:
+// start to mid to end, or start to end, as the particle was set up.
+void LerpColour(Particle& p, float a, float life)
+{
+    if (p.mMiddleColour)
+    {
+        const float m = p.mMidColourTime;
+        if (m >= a)
+        {
+            const float f = Fraction(a, 0.0f, m);
+            p.mColour = p.mStartColour * (1.0f - f) + p.mMidColour * f;
+        }
+        else
+        {
+            const float f = Fraction(a, m, life);
+            p.mColour = p.mMidColour * (1.0f - f) + p.mEndColour * f;
+        }
+    }
+    else if (p.mLerpColour)
+    {
+        const float f = Fraction(a, 0.0f, life);
+        p.mColour = p.mStartColour * (1.0f - f) + p.mEndColour * f;
+    }
+}
+
+void LerpScale(Particle& p, float a, float life)
+{
+    if (p.mMiddleScale || p.mLerpScale)
+    {
+        float sx, sy, sz;
+        if (p.mMiddleScale)
+        {
+            const float m = p.mMidScaleTime;
+            if (m >= a)
+            {
+                const float f = Fraction(a, 0.0f, m);
+                sx = p.mStartScale.x * (1.0f - f) + p.mMidScale.x * f;
+                sy = p.mStartScale.y * (1.0f - f) + p.mMidScale.y * f;
+                sz = p.mStartScale.z;
+            }
+            else
+            {
+                const float f = Fraction(a, m, life);
+                sx = p.mMidScale.x * (1.0f - f) + p.mEndScale.x * f;
+                sy = p.mMidScale.y * (1.0f - f) + p.mEndScale.y * f;
+                sz = p.mMidScale.z;
+            }
+        }
+        else
+        {
+            const float f = Fraction(a, 0.0f, life);
+            sx = p.mStartScale.x * (1.0f - f) + p.mEndScale.x * f;
+            sy = p.mStartScale.y * (1.0f - f) + p.mEndScale.y * f;
+            sz = p.mStartScale.z;
+        }
+        p.mScale = Vec3(2.0f * sx, 2.0f * sy, sz);
+    }
+}
+
+void LerpSpeed(Particle& p, float a, float life)
+{
+    if (p.mMiddleVelocity || p.mLerpVelocity)
+    {
+        float s;
+        if (p.mMiddleVelocity)
+        {
+            const float m = p.mMidSpeedTime;
+            if (m >= a)
+            {
+                const float f = Fraction(a, 0.0f, m);
+                s = p.mStartSpeed * (1.0f - f) + p.mMidSpeed * f;
+            }
+            else
+            {
+                const float f = Fraction(a, m, life);
+                s = p.mMidSpeed * (1.0f - f) + p.mEndSpeed * f;
+            }
+        }
+        else
+        {
+            const float f = Fraction(a, 0.0f, life);
+            s = p.mStartSpeed * (1.0f - f) + p.mEndSpeed * f;
+        }
+        p.mVelocity = Vec3(p.mDirection.x * s, p.mDirection.y * s, p.mDirection.z);
+    }
+}
 } // namespace
 
 Sprite BlankParticleSprite()
@@ -49,81 +136,9 @@ void Particle::Integrate(float dt)
     const float a = mAge;
     const float life = mLifeSpan;
 
-    if (mMiddleColour)
-    {
-        const float m = mMidColourTime;
-        if (m >= a)
-        {
-            const float f = Fraction(a, 0.0f, m);
-            mColour = mStartColour * (1.0f - f) + mMidColour * f;
-        }
-        else
-        {
-            const float f = Fraction(a, m, life);
-            mColour = mMidColour * (1.0f - f) + mEndColour * f;
-        }
-    }
-    else if (mLerpColour)
-    {
-        const float f = Fraction(a, 0.0f, life);
-        mColour = mStartColour * (1.0f - f) + mEndColour * f;
-    }
-
-    if (mMiddleScale || mLerpScale)
-    {
-        float sx, sy, sz;
-        if (mMiddleScale)
-        {
-            const float m = mMidScaleTime;
-            if (m >= a)
-            {
-                const float f = Fraction(a, 0.0f, m);
-                sx = mStartScale.x * (1.0f - f) + mMidScale.x * f;
-                sy = mStartScale.y * (1.0f - f) + mMidScale.y * f;
-                sz = mStartScale.z;
-            }
-            else
-            {
-                const float f = Fraction(a, m, life);
-                sx = mMidScale.x * (1.0f - f) + mEndScale.x * f;
-                sy = mMidScale.y * (1.0f - f) + mEndScale.y * f;
-                sz = mMidScale.z;
-            }
-        }
-        else
-        {
-            const float f = Fraction(a, 0.0f, life);
-            sx = mStartScale.x * (1.0f - f) + mEndScale.x * f;
-            sy = mStartScale.y * (1.0f - f) + mEndScale.y * f;
-            sz = mStartScale.z;
-        }
-        mScale = Vec3(2.0f * sx, 2.0f * sy, sz);
-    }
-
-    if (mMiddleVelocity || mLerpVelocity)
-    {
-        float s;
-        if (mMiddleVelocity)
-        {
-            const float m = mMidSpeedTime;
-            if (m >= a)
-            {
-                const float f = Fraction(a, 0.0f, m);
-                s = mStartSpeed * (1.0f - f) + mMidSpeed * f;
-            }
-            else
-            {
-                const float f = Fraction(a, m, life);
-                s = mMidSpeed * (1.0f - f) + mEndSpeed * f;
-            }
-        }
-        else
-        {
-            const float f = Fraction(a, 0.0f, life);
-            s = mStartSpeed * (1.0f - f) + mEndSpeed * f;
-        }
-        mVelocity = Vec3(mDirection.x * s, mDirection.y * s, mDirection.z);
-    }
+    LerpColour(*this, a, life);
+    LerpScale(*this, a, life);
+    LerpSpeed(*this, a, life);
 
     mAge += dt;
     if (mAge >= life)

@@ -1,3 +1,11 @@
+// ParticleComponent: its pooled emitter, saved settings and the inspector.
+//
+// Contents:
+//   colour and sheet-name helpers
+//   copy, destruction, the settings, Initialize
+//   XML files
+//   the sheet and frame Texture particles show
+//   the inspector's field groups, DrawInspector
 #include "graphics/ParticleComponent.h"
 #include <algorithm>
 #include <imgui.h>
@@ -204,28 +212,14 @@ void ParticleComponent::PickTexture()
     ApplySprite();
 }
 
-void ParticleComponent::DrawInspector()
+namespace
 {
-    // Without a pool emitter there is nothing running to inspect.
-    if (!mEmitter)
-    {
-        ImGui::Text("No free particle emitter");
-        return;
-    }
-    ParticleEmitter& e = *mEmitter;
-    const ImGuiColorEditFlags pickerFlags = ImGuiColorEditFlags_NoSmallPreview | ImGuiColorEditFlags_NoSidePreview |
-                                            ImGuiColorEditFlags_DisplayRGB | ImGuiColorEditFlags_PickerHueWheel;
+constexpr ImGuiColorEditFlags kPickerFlags = ImGuiColorEditFlags_NoSmallPreview | ImGuiColorEditFlags_NoSidePreview |
+                                             ImGuiColorEditFlags_DisplayRGB | ImGuiColorEditFlags_PickerHueWheel;
 
-    ImGui::PushID(static_cast<int>(e.mId));
-    // Named children under the emitter's ID: ImGui refuses a child ID of 0,
-    // which the first object of a level has.
-    ImGui::BeginChild("##EmitterProperties", ImVec2(ImGui::GetContentRegionAvail().x, 250.0f), true);
-    ImGui::Text("Particle Emitter Property");
-    ImGui::Text("Particle Used : %d", static_cast<int>(e.LiveCount()));
-    ImGui::Text("Particle Total : %d", static_cast<int>(e.ReservedCount()));
-    ImGui::Checkbox("Activate Emitter", &e.mActivate);
-    ImGui::Checkbox("Follow Emitter", &e.mFollowEmitter);
-    ImGui::Separator();
+// Where particles start and which way they go.
+void EmissionFields(ParticleEmitter& e)
+{
     ImGui::Checkbox("Randomize Position", &e.mVaryPosition);
     if (e.mVaryPosition)
     {
@@ -249,7 +243,11 @@ void ParticleComponent::DrawInspector()
     ImGui::Text("Direction for Particle to go");
     ImGui::DragFloat2("Min Direction", &e.mMinDir.x);
     ImGui::DragFloat2("Max Direction", &e.mMaxDir.x);
-    ImGui::Text(" ");
+}
+
+// How many particles, how many at once and how often; counts edit as whole numbers.
+void AmountFields(ParticleEmitter& e)
+{
     ImGui::Text("Additional Settings");
     float maxParticle = static_cast<float>(e.mMaxParticle);
     if (ImGui::DragFloat("Max No. Particle", &maxParticle, 1.0f, 0.0f, 0.0f, "%.0f"))
@@ -258,16 +256,10 @@ void ParticleComponent::DrawInspector()
     if (ImGui::DragFloat("Burst Amount", &burst, 1.0f, 0.0f, 0.0f, "%.0f"))
         e.mBurstAmount = static_cast<int>(burst);
     ImGui::DragFloat("Spawn Delay", &e.mDelay);
-    ImGui::EndChild();
+}
 
-    ImGui::BeginChild("##ParticleProperties", ImVec2(ImGui::GetContentRegionAvail().x, 400.0f), true);
-    ImGui::Text("Particle Property");
-    ImGui::Separator();
-    ImGui::Text("Particle Rotation");
-    ImGui::Checkbox("Enable", &e.mRotationEnabled);
-    if (e.mRotationEnabled)
-        ImGui::DragFloat("Angle", &e.mAngle, 1.0f, 0.0f, 360.0f);
-    ImGui::Text(" ");
+void SpeedFields(ParticleEmitter& e)
+{
     ImGui::Text("Particle Speed");
     ImGui::Checkbox("Different End Speed", &e.mLerpVelocity);
     if (e.mLerpVelocity)
@@ -285,7 +277,10 @@ void ParticleComponent::DrawInspector()
     {
         ImGui::DragFloat("Speed", &e.mStartSpeed);
     }
-    ImGui::Text(" ");
+}
+
+void ScaleFields(ParticleEmitter& e)
+{
     ImGui::Text("Scale property per Particle");
     ImGui::Checkbox("Randomize Scale", &e.mVaryScale);
     ImGui::Checkbox("Different End Scale", &e.mLerpScale);
@@ -310,6 +305,59 @@ void ParticleComponent::DrawInspector()
         ImGui::DragFloat2("Middle Scale", &e.mMidScale.x);
     if (e.mLerpScale)
         ImGui::DragFloat2("End Scale", &e.mEndScale.x);
+}
+
+void ColourPickers(ParticleEmitter& e)
+{
+    ImGui::Checkbox("Different End Colour", &e.mLerpColour);
+    if (e.mLerpColour)
+        ImGui::Checkbox("Additional Mid Colour", &e.mMiddleColour);
+    if (e.mMiddleColour)
+        ImGui::DragFloat("Middle Colour Time", &e.mMidLifeSpan);
+    ImGui::ColorPicker4("Start Colour", &e.mStartColour.r, kPickerFlags);
+    if (e.mMiddleColour)
+        ImGui::ColorPicker4("Mid Colour", &e.mMidColour.r, kPickerFlags);
+    if (e.mLerpColour)
+        ImGui::ColorPicker4("End Colour", &e.mEndColour.r, kPickerFlags);
+}
+} // namespace
+
+void ParticleComponent::DrawInspector()
+{
+    // Without a pool emitter there is nothing running to inspect.
+    if (!mEmitter)
+    {
+        ImGui::Text("No free particle emitter");
+        return;
+    }
+    ParticleEmitter& e = *mEmitter;
+
+    ImGui::PushID(static_cast<int>(e.mId));
+    // Named children under the emitter's ID: ImGui refuses a child ID of 0,
+    // which the first object of a level has.
+    ImGui::BeginChild("##EmitterProperties", ImVec2(ImGui::GetContentRegionAvail().x, 250.0f), true);
+    ImGui::Text("Particle Emitter Property");
+    ImGui::Text("Particle Used : %d", static_cast<int>(e.LiveCount()));
+    ImGui::Text("Particle Total : %d", static_cast<int>(e.ReservedCount()));
+    ImGui::Checkbox("Activate Emitter", &e.mActivate);
+    ImGui::Checkbox("Follow Emitter", &e.mFollowEmitter);
+    ImGui::Separator();
+    EmissionFields(e);
+    ImGui::Text(" ");
+    AmountFields(e);
+    ImGui::EndChild();
+
+    ImGui::BeginChild("##ParticleProperties", ImVec2(ImGui::GetContentRegionAvail().x, 400.0f), true);
+    ImGui::Text("Particle Property");
+    ImGui::Separator();
+    ImGui::Text("Particle Rotation");
+    ImGui::Checkbox("Enable", &e.mRotationEnabled);
+    if (e.mRotationEnabled)
+        ImGui::DragFloat("Angle", &e.mAngle, 1.0f, 0.0f, 360.0f);
+    ImGui::Text(" ");
+    SpeedFields(e);
+    ImGui::Text(" ");
+    ScaleFields(e);
     ImGui::Text(" ");
     ImGui::Text("Duration");
     ImGui::DragFloat("Min lifespan", &e.mMinLifeSpan);
@@ -320,16 +368,7 @@ void ParticleComponent::DrawInspector()
     if (e.mType == static_cast<int>(ParticleType::Texture))
         PickTexture();
     ImGui::Text(" ");
-    ImGui::Checkbox("Different End Colour", &e.mLerpColour);
-    if (e.mLerpColour)
-        ImGui::Checkbox("Additional Mid Colour", &e.mMiddleColour);
-    if (e.mMiddleColour)
-        ImGui::DragFloat("Middle Colour Time", &e.mMidLifeSpan);
-    ImGui::ColorPicker4("Start Colour", &e.mStartColour.r, pickerFlags);
-    if (e.mMiddleColour)
-        ImGui::ColorPicker4("Mid Colour", &e.mMidColour.r, pickerFlags);
-    if (e.mLerpColour)
-        ImGui::ColorPicker4("End Colour", &e.mEndColour.r, pickerFlags);
+    ColourPickers(e);
     ImGui::EndChild();
 
     // An inspected emitter follows its object.

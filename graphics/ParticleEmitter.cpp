@@ -1,3 +1,10 @@
+// ParticleEmitter: the update, the particles reserved from the pool, and emission.
+//
+// Contents:
+//   Update
+//   reserving particles from the pool, Clear
+//   setting up an emitted particle, Emit
+//   random positions, scales, directions and start ages
 #include "graphics/ParticleEmitter.h"
 #include <algorithm>
 #include <cmath>
@@ -124,6 +131,95 @@ void ParticleEmitter::Clear()
     mReservedFor = 0;
 }
 
+namespace
+{
+// The steps of setting up one emitted particle, in the order Emit takes
+// them (the random draws must keep that order).
+void PlaceParticle(ParticleEmitter& e, Particle& p)
+{
+    p.mPosition = e.mPosition;
+    if (e.mCircleEmission)
+    {
+        const Vec3 offset = e.CircleOffset();
+        p.mPosition.x += offset.x;
+        p.mPosition.y += offset.y;
+    }
+    else if (e.mVaryPosition)
+    {
+        const Vec3 offset = e.RandomPositionOffset();
+        p.mPosition.x += offset.x;
+        p.mPosition.y += offset.y;
+    }
+}
+
+void ScaleParticle(ParticleEmitter& e, Particle& p)
+{
+    const Vec3 scale = e.mVaryScale ? e.RandomScale() : e.mMinScale;
+    p.mStartScale = scale;
+    if (e.mLerpScale)
+    {
+        p.mEndScale = e.mEndScale;
+        p.mLerpScale = true;
+    }
+    else
+    {
+        p.mEndScale = scale;
+    }
+    p.mScale = Vec3(2.0f * scale.x, 2.0f * scale.y, scale.z);
+    if (e.mMiddleScale)
+    {
+        p.mMidScale = e.mMidScale;
+        p.mMidScaleTime = e.mMidScaleTime;
+        p.mMiddleScale = true;
+    }
+}
+
+void ColourParticle(const ParticleEmitter& e, Particle& p)
+{
+    p.mStartColour = p.mColour = e.mStartColour;
+    p.mEndColour = e.mLerpColour ? e.mEndColour : e.mStartColour;
+    p.mLerpColour = e.mLerpColour;
+    if (e.mMiddleColour)
+    {
+        p.mMidColour = e.mMidColour;
+        p.mMidColourTime = e.mMidLifeSpan;
+        p.mMiddleColour = true;
+    }
+}
+
+void AimParticle(ParticleEmitter& e, Particle& p)
+{
+    p.mDirection = e.RandomDirection();
+    p.mStartSpeed = e.mStartSpeed;
+    p.mEndSpeed = e.mLerpVelocity ? e.mEndSpeed : e.mStartSpeed;
+    p.mLerpVelocity = e.mLerpVelocity;
+    p.mVelocity = Vec3(e.mStartSpeed * p.mDirection.x, e.mStartSpeed * p.mDirection.y, p.mDirection.z);
+    if (e.mMiddleVelocity)
+    {
+        p.mMidSpeedTime = e.mMidSpdTime;
+        p.mMidSpeed = e.mMidSpeed;
+        p.mMiddleVelocity = true;
+    }
+
+    if (e.mGravityEnabled)
+    {
+        p.mGravity = e.mGravityDirection;
+        p.mGravityEnabled = true;
+    }
+}
+
+void AgeParticle(ParticleEmitter& e, Particle& p)
+{
+    p.mLifeSpan = e.mMaxLifeSpan;
+    if (e.mMinLifeSpan == e.mMaxLifeSpan)
+        p.mAge = 0.0f;
+    else if (e.mMinLifeSpan == 0.0f)
+        p.mAge = e.mMaxLifeSpan; // dies at its first step
+    else
+        p.mAge = e.RandomStartAge();
+}
+} // namespace
+
 void ParticleEmitter::Emit()
 {
     if (mDelay > mSpawnTimer)
@@ -142,78 +238,13 @@ void ParticleEmitter::Emit()
         p->Reset();
         p->mAlive = true;
 
-        p->mPosition = mPosition;
-        if (mCircleEmission)
-        {
-            const Vec3 offset = CircleOffset();
-            p->mPosition.x += offset.x;
-            p->mPosition.y += offset.y;
-        }
-        else if (mVaryPosition)
-        {
-            const Vec3 offset = RandomPositionOffset();
-            p->mPosition.x += offset.x;
-            p->mPosition.y += offset.y;
-        }
-
+        PlaceParticle(*this, *p);
         if (mRotationEnabled)
             p->mAngle = mAngle;
-
-        const Vec3 scale = mVaryScale ? RandomScale() : mMinScale;
-        p->mStartScale = scale;
-        if (mLerpScale)
-        {
-            p->mEndScale = mEndScale;
-            p->mLerpScale = true;
-        }
-        else
-        {
-            p->mEndScale = scale;
-        }
-        p->mScale = Vec3(2.0f * scale.x, 2.0f * scale.y, scale.z);
-        if (mMiddleScale)
-        {
-            p->mMidScale = mMidScale;
-            p->mMidScaleTime = mMidScaleTime;
-            p->mMiddleScale = true;
-        }
-
-        p->mStartColour = p->mColour = mStartColour;
-        p->mEndColour = mLerpColour ? mEndColour : mStartColour;
-        p->mLerpColour = mLerpColour;
-        if (mMiddleColour)
-        {
-            p->mMidColour = mMidColour;
-            p->mMidColourTime = mMidLifeSpan;
-            p->mMiddleColour = true;
-        }
-
-        p->mDirection = RandomDirection();
-        p->mStartSpeed = mStartSpeed;
-        p->mEndSpeed = mLerpVelocity ? mEndSpeed : mStartSpeed;
-        p->mLerpVelocity = mLerpVelocity;
-        p->mVelocity = Vec3(mStartSpeed * p->mDirection.x, mStartSpeed * p->mDirection.y, p->mDirection.z);
-        if (mMiddleVelocity)
-        {
-            p->mMidSpeedTime = mMidSpdTime;
-            p->mMidSpeed = mMidSpeed;
-            p->mMiddleVelocity = true;
-        }
-
-        if (mGravityEnabled)
-        {
-            p->mGravity = mGravityDirection;
-            p->mGravityEnabled = true;
-        }
-
-        p->mLifeSpan = mMaxLifeSpan;
-        if (mMinLifeSpan == mMaxLifeSpan)
-            p->mAge = 0.0f;
-        else if (mMinLifeSpan == 0.0f)
-            p->mAge = mMaxLifeSpan; // dies at its first step
-        else
-            p->mAge = RandomStartAge();
-
+        ScaleParticle(*this, *p);
+        ColourParticle(*this, *p);
+        AimParticle(*this, *p);
+        AgeParticle(*this, *p);
         if (mType == static_cast<int>(ParticleType::Texture))
             p->mSprite = mSprite;
         p->mType = mType;

@@ -13,15 +13,6 @@
 
 namespace Framework
 {
-namespace
-{
-void Log(const char* text)
-{
-    if (gDebug)
-        gDebug->Log(text);
-}
-} // namespace
-
 Body::Body() = default;
 
 Body::Body(const Body& other)

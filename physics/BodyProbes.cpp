@@ -41,6 +41,24 @@ uint32_t Probe(bool pointValid, int x, int y)
     return gSpatialGrid ? gSpatialGrid->TileKindAt(x, y) : 0;
 }
 
+// The kind of the tile beside the shape's right or left edge at its centre
+// height, or rowsBelow rows lower.
+uint32_t SideTile(const ProbeBox& box, bool right, int rowsBelow)
+{
+    int x = 0, y = 0;
+    const float edge = right ? box.mX + box.mW / 2.0f : box.mX - box.mW / 2.0f;
+    const bool valid = FloorToInt(edge, x) && FloorToInt(box.mY, y);
+    return Probe(valid, x, valid ? y - rowsBelow : 0);
+}
+
+// The kind of the tile just under the shape's bottom centre.
+uint32_t BottomTile(const ProbeBox& box)
+{
+    int x = 0, y = 0;
+    const bool valid = FloorToInt(box.mX, x) && FloorToInt(box.mY - box.mH / 2.0f - 0.05f, y);
+    return Probe(valid, x, y);
+}
+
 uint32_t SlopeBits(uint32_t kind)
 {
     if (kind == 4 || kind == 5)
@@ -49,6 +67,19 @@ uint32_t SlopeBits(uint32_t kind)
         return ProbeBit::FallingSlope;
     return 0;
 }
+
+// The right then the left side tile, rowsBelow rows under the centre height:
+// each side's bit is set when its tile is solid (or, with bitWhenSolid false,
+// when it is not), plus the slope bits of either tile.
+uint32_t SideBits(const ProbeBox& box, int rowsBelow, bool bitWhenSolid)
+{
+    uint32_t bits = 0;
+    uint32_t kind = SideTile(box, true, rowsBelow);
+    bits |= ((kind == 1) == bitWhenSolid ? ProbeBit::Right : 0u) | SlopeBits(kind);
+    kind = SideTile(box, false, rowsBelow);
+    bits |= ((kind == 1) == bitWhenSolid ? ProbeBit::Left : 0u) | SlopeBits(kind);
+    return bits;
+}
 } // namespace
 
 uint32_t Body::ProbeTiles()
@@ -56,23 +87,14 @@ uint32_t Body::ProbeTiles()
     if (!mShape)
         return 0;
     const ProbeBox box = MakeProbeBox(*this);
-    uint32_t bits = 0;
+    uint32_t bits = SideBits(box, 0, true);
+
     int x = 0, y = 0;
-
-    bool valid = FloorToInt(box.mX + box.mW / 2.0f, x) && FloorToInt(box.mY, y);
+    const bool valid = FloorToInt(box.mX, x) && CeilToInt(box.mY + box.mH / 2.0f, y);
     uint32_t kind = Probe(valid, x, y);
-    bits |= (kind == 1 ? ProbeBit::Right : 0u) | SlopeBits(kind);
-
-    valid = FloorToInt(box.mX - box.mW / 2.0f, x) && FloorToInt(box.mY, y);
-    kind = Probe(valid, x, y);
-    bits |= (kind == 1 ? ProbeBit::Left : 0u) | SlopeBits(kind);
-
-    valid = FloorToInt(box.mX, x) && CeilToInt(box.mY + box.mH / 2.0f, y);
-    kind = Probe(valid, x, y);
     bits |= kind == 1 ? ProbeBit::Top : 0u;
 
-    valid = FloorToInt(box.mX, x) && FloorToInt(box.mY - box.mH / 2.0f - 0.05f, y);
-    kind = Probe(valid, x, y);
+    kind = BottomTile(box);
     bits |= (kind == 1 ? ProbeBit::Bottom : 0u) | SlopeBits(kind);
     return bits;
 }
@@ -84,27 +106,13 @@ bool Body::ProbeLanding()
         return (ProbeTiles() & ProbeBit::Bottom) != 0;
     if (!mShape)
         return false;
-    const ProbeBox box = MakeProbeBox(*this);
-    int x = 0, y = 0;
-    const bool valid = FloorToInt(box.mX, x) && FloorToInt(box.mY - box.mH / 2.0f - 0.05f, y);
-    return Probe(valid, x, y) == 1;
+    return BottomTile(MakeProbeBox(*this)) == 1;
 }
 
 uint32_t Body::ProbeGround()
 {
     if (!mShape)
         return 0;
-    const ProbeBox box = MakeProbeBox(*this);
-    uint32_t bits = 0;
-    int x = 0, y = 0;
-
-    bool valid = FloorToInt(box.mX + box.mW / 2.0f, x) && FloorToInt(box.mY, y);
-    uint32_t kind = Probe(valid, x, valid ? y - 1 : 0);
-    bits |= (kind != 1 ? ProbeBit::Right : 0u) | SlopeBits(kind);
-
-    valid = FloorToInt(box.mX - box.mW / 2.0f, x) && FloorToInt(box.mY, y);
-    kind = Probe(valid, x, valid ? y - 1 : 0);
-    bits |= (kind != 1 ? ProbeBit::Left : 0u) | SlopeBits(kind);
-    return bits;
+    return SideBits(MakeProbeBox(*this), 1, false);
 }
 } // namespace Framework

@@ -1,4 +1,10 @@
 // The exact collision tests between circles and oriented boxes, in the x-y plane.
+//
+// Contents:
+//   box helpers: least-penetration axis, incident face, clipping, support point
+//   CircleCircle
+//   CircleBox and BoxCircle
+//   BoxBox
 #include <cmath>
 #include "physics/Manifold.h"
 #include "physics/ShapeFrame.h"

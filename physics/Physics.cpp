@@ -1,4 +1,11 @@
 // Physics: construction, the step, detection passes, correction and contact records.
+//
+// Contents:
+//   prefetching the bodies and contacts the step walks
+//   construction, Init, Update
+//   Step, message-only tests, DetectCollisions, PositionalCorrection
+//   contact records: adding, finding, removing
+//   forgetting bodies (flagged, deleted, hovered)
 #include "physics/Physics.h"
 #include <algorithm>
 #include "core/objects/ComponentCreator.h"
@@ -24,12 +31,6 @@ int BodyShapeHitTest(Component& body, Transform::ShapeTest allowed, const Vec3& 
 
 namespace
 {
-void Log(const char* text)
-{
-    if (gDebug)
-        gDebug->Log(text);
-}
-
 // How far positional correction pushes per step, and the depth it leaves alone.
 constexpr float CorrectionPercent = 0.425f;
 constexpr float CorrectionSlop = 1e-7f;

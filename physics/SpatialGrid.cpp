@@ -1,4 +1,13 @@
 // SpatialGrid: cells, entering and leaving them, resizing, tile bodies and the cell pass.
+//
+// Contents:
+//   construction, cell lookups and entering a cell
+//   the cell pass: CheckAllCells, BeginPass
+//   bodies in the grid: Insert, Remove, moving and re-offsetting a body
+//   Resize
+//   tile bodies: covering points, indexing, AddTile, RemoveTileAt, TileKindAt
+//   Clear
+//   one cell's pairs: prefetching, CheckCell, TestCandidate
 #include "physics/SpatialGrid.h"
 #include <algorithm>
 #include <cmath>

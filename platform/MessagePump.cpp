@@ -1,4 +1,11 @@
 // Turns SDL events into Win32-shaped window messages, queued in arrival order.
+//
+// Contents:
+//   the queue, the mouse key flags and dropped files
+//   extended keys, text as WM_CHAR
+//   translating window, key, mouse button, wheel and drop events
+//   Translate: one SDL event to its messages
+//   PeekMessage, PostMessage, PostQuitMessage, DroppedFiles
 #include "platform/Platform.h"
 #include <SDL.h>
 #include <array>
@@ -92,6 +99,113 @@ void QueueText(const char* utf8)
     }
 }
 
+void TranslateWindowEvent(const SDL_WindowEvent& window)
+{
+    switch (window.event)
+    {
+    case SDL_WINDOWEVENT_CLOSE:
+        Queue(WM_DESTROY, 0, 0);
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        // A minimised window reports no size; code that divides by it never sees 0 x 0.
+        if (window.data1 > 0 && window.data2 > 0)
+            Queue(WM_SIZE, 0, MakeLParam(window.data1, window.data2));
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+    {
+        WindowPos& pos = sWindowPositions[sNextWindowPos++ % sWindowPositions.size()];
+        GetWindowPosition(pos.x, pos.y);
+        GetWindowClientSize(pos.cx, pos.cy);
+        Queue(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+        break;
+    }
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        Queue(WM_ACTIVATEAPP, 1, 0);
+        Queue(WM_ACTIVATE, 1, 0);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        Queue(WM_ACTIVATE, 0, 0);
+        Queue(WM_ACTIVATEAPP, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void TranslateKey(const SDL_KeyboardEvent& key)
+{
+    const int vk = VirtualKeyFromSDL(key.keysym.sym);
+    if (vk == 0)
+        return;
+    const bool down = key.type == SDL_KEYDOWN;
+    // As on Win32: Alt, F10 and keys pressed with Alt held are system keys.
+    const bool system = vk == VK_MENU || vk == VK_F10 || (key.keysym.mod & KMOD_ALT);
+    const uint32_t message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(key.keysym.scancode & 0xFF) << 16);
+    if (IsExtendedKey(key.keysym.sym))
+        lParam |= LPARAM(1) << 24;
+    if (key.repeat)
+        lParam |= LPARAM(1) << 30;
+    if (!down)
+        lParam |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    Queue(message, static_cast<WPARAM>(vk), lParam);
+}
+
+void TranslateMouseButton(const SDL_MouseButtonEvent& button)
+{
+    const bool down = button.type == SDL_MOUSEBUTTONDOWN;
+    uint32_t message = 0;
+    if (button.button == SDL_BUTTON_LEFT) message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    else if (button.button == SDL_BUTTON_RIGHT) message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    else if (button.button == SDL_BUTTON_MIDDLE) message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    if (message)
+        Queue(message, MouseKeyFlags(), MakeLParam(button.x, button.y));
+}
+
+void TranslateWheel(const SDL_MouseWheelEvent& wheel)
+{
+    int notches = wheel.y;
+    if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
+        notches = -notches;
+    if (notches == 0)
+        return;
+    const int16_t delta = static_cast<int16_t>(notches * WHEEL_DELTA);
+    int x = 0, y = 0;
+    GetCursorPos(x, y);
+    Queue(WM_MOUSEWHEEL, (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | (MouseKeyFlags() & 0xFFFF),
+          MakeLParam(x, y));
+}
+
+// The files of one drop arrive between a begin and a complete event and are
+// queued together; a file outside such a pair is a drop of its own.
+void TranslateDrop(const SDL_DropEvent& drop)
+{
+    switch (drop.type)
+    {
+    case SDL_DROPBEGIN:
+        sDropOpen = true;
+        sOpenDrop.clear();
+        break;
+    case SDL_DROPFILE:
+        if (drop.file)
+        {
+            if (sDropOpen)
+                sOpenDrop.emplace_back(drop.file);
+            else
+                QueueDrop({std::string(drop.file)});
+            SDL_free(drop.file);
+        }
+        break;
+    case SDL_DROPCOMPLETE:
+        sDropOpen = false;
+        QueueDrop(std::move(sOpenDrop));
+        sOpenDrop.clear();
+        break;
+    default:
+        break;
+    }
+}
+
 void Translate(const SDL_Event& e)
 {
     switch (e.type)
@@ -100,56 +214,12 @@ void Translate(const SDL_Event& e)
         Queue(WM_QUIT, 0, 0);
         break;
     case SDL_WINDOWEVENT:
-        switch (e.window.event)
-        {
-        case SDL_WINDOWEVENT_CLOSE:
-            Queue(WM_DESTROY, 0, 0);
-            break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-            // A minimised window reports no size; code that divides by it never sees 0 x 0.
-            if (e.window.data1 > 0 && e.window.data2 > 0)
-                Queue(WM_SIZE, 0, MakeLParam(e.window.data1, e.window.data2));
-            break;
-        case SDL_WINDOWEVENT_MOVED:
-        {
-            WindowPos& pos = sWindowPositions[sNextWindowPos++ % sWindowPositions.size()];
-            GetWindowPosition(pos.x, pos.y);
-            GetWindowClientSize(pos.cx, pos.cy);
-            Queue(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
-            break;
-        }
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            Queue(WM_ACTIVATEAPP, 1, 0);
-            Queue(WM_ACTIVATE, 1, 0);
-            break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            Queue(WM_ACTIVATE, 0, 0);
-            Queue(WM_ACTIVATEAPP, 0, 0);
-            break;
-        default:
-            break;
-        }
+        TranslateWindowEvent(e.window);
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-    {
-        const int vk = VirtualKeyFromSDL(e.key.keysym.sym);
-        if (vk == 0)
-            break;
-        const bool down = e.type == SDL_KEYDOWN;
-        // As on Win32: Alt, F10 and keys pressed with Alt held are system keys.
-        const bool system = vk == VK_MENU || vk == VK_F10 || (e.key.keysym.mod & KMOD_ALT);
-        const uint32_t message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-        LPARAM lParam = 1 | (static_cast<LPARAM>(e.key.keysym.scancode & 0xFF) << 16);
-        if (IsExtendedKey(e.key.keysym.sym))
-            lParam |= LPARAM(1) << 24;
-        if (e.key.repeat)
-            lParam |= LPARAM(1) << 30;
-        if (!down)
-            lParam |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
-        Queue(message, static_cast<WPARAM>(vk), lParam);
+        TranslateKey(e.key);
         break;
-    }
     case SDL_TEXTINPUT:
         QueueText(e.text.text);
         break;
@@ -158,48 +228,15 @@ void Translate(const SDL_Event& e)
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-    {
-        const bool down = e.type == SDL_MOUSEBUTTONDOWN;
-        uint32_t message = 0;
-        if (e.button.button == SDL_BUTTON_LEFT) message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        else if (e.button.button == SDL_BUTTON_RIGHT) message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        else if (e.button.button == SDL_BUTTON_MIDDLE) message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        if (message)
-            Queue(message, MouseKeyFlags(), MakeLParam(e.button.x, e.button.y));
+        TranslateMouseButton(e.button);
         break;
-    }
     case SDL_MOUSEWHEEL:
-    {
-        int notches = e.wheel.y;
-        if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
-            notches = -notches;
-        if (notches == 0)
-            break;
-        const int16_t delta = static_cast<int16_t>(notches * WHEEL_DELTA);
-        int x = 0, y = 0;
-        GetCursorPos(x, y);
-        Queue(WM_MOUSEWHEEL, (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | (MouseKeyFlags() & 0xFFFF),
-              MakeLParam(x, y));
+        TranslateWheel(e.wheel);
         break;
-    }
     case SDL_DROPBEGIN:
-        sDropOpen = true;
-        sOpenDrop.clear();
-        break;
     case SDL_DROPFILE:
-        if (e.drop.file)
-        {
-            if (sDropOpen)
-                sOpenDrop.emplace_back(e.drop.file);
-            else
-                QueueDrop({std::string(e.drop.file)});
-            SDL_free(e.drop.file);
-        }
-        break;
     case SDL_DROPCOMPLETE:
-        sDropOpen = false;
-        QueueDrop(std::move(sOpenDrop));
-        sOpenDrop.clear();
+        TranslateDrop(e.drop);
         break;
     default:
         break;

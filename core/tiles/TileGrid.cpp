@@ -1,3 +1,11 @@
+// TileGrid: the level's tile map and its ".dat" form.
+//
+// Contents:
+//   tile kinds and construction
+//   size: FitsBounds, Resize, Rebuild
+//   tiles: cell lookup, PlaceTile, RemoveTile, Clear, SpawnTiles
+//   the tileset's name
+//   Serialize, Unserialize
 #include "core/tiles/TileGrid.h"
 #include <algorithm>
 #include <cmath>

@@ -89,6 +89,49 @@ void BasicPlayerMovement::Move(Body* body, float step)
     body->mVelocity.y += mHopSpeed;
 }
 
+// A clicked can turns the apple away from it, at most once per contact
+// cooldown, and never holds it back; an unclicked can rising into the apple
+// throws it. False when the collision ends here (no last contact).
+bool BasicPlayerMovement::OnCan(Composition* other, Body* body, Body* otherBody, const Vec3& apple, const Vec3& there)
+{
+    if (IsClickedOn(other))
+    {
+        if (gPhysics && body && otherBody)
+            gPhysics->RemoveContact(body, otherBody);
+        if (!mContactCooldown)
+            return false;
+        if (there.y < apple.y + ClickedHeightMargin)
+        {
+            if (mPlayerRight && there.x > apple.x)
+                mPlayerRight = false;
+            else if (!mPlayerRight && there.x < apple.x)
+                mPlayerRight = true;
+        }
+        mContactCooldown = false;
+    }
+    else if (body && otherBody && otherBody->mVelocity.y >= CanRisingLimit &&
+             there.y > apple.y - CanHeightWindow && there.y < apple.y + CanHeightWindow)
+        Move(body, HopStep);
+    return true;
+}
+
+void BasicPlayerMovement::OnRotatingObject(Body* body, Body* otherBody)
+{
+    const RotatingAction action = DecideRotating(otherBody->mOrientation, mPlayerRight);
+    if (action.mKind == RotatingAction::SetVelocityX)
+        body->mVelocity.x = action.mVelocityX;
+    else if (action.mKind == RotatingAction::BounceTurn && !mBounceCooldown)
+    {
+        mBounceCooldown = true;
+        Move(body, BounceStep);
+    }
+    else if (action.mKind == RotatingAction::TimedTurn && gMenuTurnTimer > TurnInterval)
+    {
+        mPlayerRight = !mPlayerRight;
+        gMenuTurnTimer = 0.0f;
+    }
+}
+
 void BasicPlayerMovement::OnCollision(CollisionMessage* message, Behaviour* owner)
 {
     Composition* object = owner ? owner->GetOwner() : nullptr;
@@ -109,44 +152,13 @@ void BasicPlayerMovement::OnCollision(CollisionMessage* message, Behaviour* owne
     switch (other->mTag)
     {
     case ObjectTag::Can:
-        if (IsClickedOn(other))
-        {
-            if (gPhysics && body && otherBody)
-                gPhysics->RemoveContact(body, otherBody);
-            if (!mContactCooldown)
-                return;
-            if (there.y < apple.y + ClickedHeightMargin)
-            {
-                if (mPlayerRight && there.x > apple.x)
-                    mPlayerRight = false;
-                else if (!mPlayerRight && there.x < apple.x)
-                    mPlayerRight = true;
-            }
-            mContactCooldown = false;
-        }
-        else if (body && otherBody && otherBody->mVelocity.y >= CanRisingLimit &&
-                 there.y > apple.y - CanHeightWindow && there.y < apple.y + CanHeightWindow)
-            Move(body, HopStep);
+        if (!OnCan(other, body, otherBody, apple, there))
+            return;
         break;
     case ObjectTag::RotatingObject:
-    {
-        if (!body || !otherBody)
-            break;
-        const RotatingAction action = DecideRotating(otherBody->mOrientation, mPlayerRight);
-        if (action.mKind == RotatingAction::SetVelocityX)
-            body->mVelocity.x = action.mVelocityX;
-        else if (action.mKind == RotatingAction::BounceTurn && !mBounceCooldown)
-        {
-            mBounceCooldown = true;
-            Move(body, BounceStep);
-        }
-        else if (action.mKind == RotatingAction::TimedTurn && gMenuTurnTimer > TurnInterval)
-        {
-            mPlayerRight = !mPlayerRight;
-            gMenuTurnTimer = 0.0f;
-        }
+        if (body && otherBody)
+            OnRotatingObject(body, otherBody);
         break;
-    }
     case ObjectTag::JumpTrigger:
         Move(body, HopStep);
         break;

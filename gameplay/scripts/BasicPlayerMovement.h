@@ -7,6 +7,7 @@
 // nothing); an AudioComponent for the music "MenuBG" and the wall sound
 // "Button_Sound" (without one it is silent).
 #pragma once
+#include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -42,5 +43,11 @@ public:
     bool mBounceCooldown = false;   // true: a rotating object's bounce was just used
     Composition* mLastContact = nullptr; // compared only, never followed
     bool mSettling = true;          // not yet come to rest since the scene started
+
+private:
+    // OnCollision's rules for cans and rotating objects (apple and there are
+    // the two objects' positions); OnCan is false when the collision ends there.
+    bool OnCan(Composition* other, Body* body, Body* otherBody, const Vec3& apple, const Vec3& there);
+    void OnRotatingObject(Body* body, Body* otherBody);
 };
 } // namespace Framework

@@ -39,6 +39,26 @@ bool Held(int vk) { return gInput && gInput->mState.IsHeld(vk); }
 
 // No ImGui frame in tests or before the editor binding starts: nothing is active.
 bool ImGuiItemActive() { return ImGui::GetCurrentContext() && ImGui::IsAnyItemActive(); }
+
+// Keeps the view inside the camera's clamp rectangle. The lower bound last,
+// so it wins when the rectangle is narrower than the view: tested as two
+// exclusive cases, such a camera would jump between the two bounds every
+// frame. A zoom of 0 (an edited camera) has no visible size: that axis is
+// left unclamped, as the drag leaves it, rather than sent to infinity.
+void ClampToLevel(Camera& camera)
+{
+    Vec3& p = camera.Position;
+    if (camera.CamSize.x != 0.0f)
+    {
+        const float hx = camera.VisibleHalfWidth();
+        p.x = std::fmax(std::fmin(p.x, camera.MaxClamp.x - hx), camera.MinClamp.x + hx);
+    }
+    if (camera.CamSize.y != 0.0f)
+    {
+        const float hy = camera.VisibleHalfHeight();
+        p.y = std::fmax(std::fmin(p.y, camera.MaxClamp.y - hy), camera.MinClamp.y + hy);
+    }
+}
 } // namespace
 
 void CameraScript::Init(Behaviour* owner)
@@ -60,6 +80,50 @@ void CameraScript::Init(Behaviour* owner)
     }
 }
 
+float CameraScript::AimAt(const Camera& camera, const Vec3& target)
+{
+    Vec2 toward(target.x - camera.Position.x, target.y - camera.Position.y);
+    const float distance = std::sqrt(toward.x * toward.x + toward.y * toward.y);
+    if (distance > NormaliseEpsilon)
+        toward /= distance;
+    mDirection = Vec3(toward.x, toward.y, target.z);
+    return distance;
+}
+
+void CameraScript::GlideToWinGoal(Camera* camera, float dt)
+{
+    const Transform* goal = TransformOf(mGoal.Get());
+    if (!goal || !camera)
+        return;
+    if (AimAt(*camera, goal->mPosition) > ArriveDistance)
+    {
+        camera->Position.x += mMoveSpeed * dt * mDirection.x;
+        camera->Position.y += mMoveSpeed * dt * mDirection.y;
+    }
+    ZoomToTarget(*camera, dt);
+}
+
+void CameraScript::GlideBackAfterRespawn(Camera* camera, const Transform* player, float dt)
+{
+    bool gliding = false;
+    if (player && camera)
+    {
+        if (AimAt(*camera, player->mPosition) > ArriveDistance && mReturnTimer > 0.0f)
+        {
+            camera->Position.x += mMoveSpeed * dt * mDirection.x;
+            camera->Position.y += mMoveSpeed * dt * mDirection.y;
+            ZoomToTarget(*camera, dt);
+            mReturnTimer -= dt;
+            gliding = true;
+        }
+    }
+    if (!gliding)
+    {
+        mReturnTimer = ReturnTime;
+        mRespawn = false;
+    }
+}
+
 void CameraScript::Update(Behaviour* owner, float dt)
 {
     if (KeyTriggered(KeyV))
@@ -76,24 +140,7 @@ void CameraScript::Update(Behaviour* owner, float dt)
             mGoal.Set(gFactory->FindObject("END"));
         const HumanWin* walker = ScriptOf<HumanWin>(human);
         if (walker && walker->mWalking)
-        {
-            const Transform* goal = TransformOf(mGoal.Get());
-            if (goal && camera)
-            {
-                const Vec3 target = goal->mPosition;
-                Vec2 toward(target.x - camera->Position.x, target.y - camera->Position.y);
-                const float distance = std::sqrt(toward.x * toward.x + toward.y * toward.y);
-                if (distance > NormaliseEpsilon)
-                    toward /= distance;
-                mDirection = Vec3(toward.x, toward.y, target.z);
-                if (distance > ArriveDistance)
-                {
-                    camera->Position.x += mMoveSpeed * dt * mDirection.x;
-                    camera->Position.y += mMoveSpeed * dt * mDirection.y;
-                }
-                ZoomToTarget(*camera, dt);
-            }
-        }
+            GlideToWinGoal(camera, dt);
         else
         {
             if (!camera)
@@ -102,22 +149,7 @@ void CameraScript::Update(Behaviour* owner, float dt)
                 MoveWithKeys(*camera, dt);
             else
                 Zoom(*camera, dt);
-            // A zoom of 0 (an edited camera) has no visible size: that axis is left unclamped, as
-            // the drag leaves it, rather than sent to infinity.
-            Vec3& p = camera->Position;
-            // The lower bound last, so it wins when the rectangle is narrower
-            // than the view: tested as two exclusive cases, such a camera
-            // would jump between the two bounds every frame.
-            if (camera->CamSize.x != 0.0f)
-            {
-                const float hx = camera->VisibleHalfWidth();
-                p.x = std::fmax(std::fmin(p.x, camera->MaxClamp.x - hx), camera->MinClamp.x + hx);
-            }
-            if (camera->CamSize.y != 0.0f)
-            {
-                const float hy = camera->VisibleHalfHeight();
-                p.y = std::fmax(std::fmin(p.y, camera->MaxClamp.y - hy), camera->MinClamp.y + hy);
-            }
+            ClampToLevel(*camera);
         }
     }
 
@@ -125,33 +157,8 @@ void CameraScript::Update(Behaviour* owner, float dt)
         mPlayer.Set(gFactory->FindObject("Player"));
     const Transform* player = TransformOf(mPlayer.Get());
 
-    // The glide back to the apple after a respawn: until close or out of time.
     if (mRespawn)
-    {
-        bool gliding = false;
-        if (player && camera)
-        {
-            const Vec3 target = player->mPosition;
-            Vec2 toward(target.x - camera->Position.x, target.y - camera->Position.y);
-            const float distance = std::sqrt(toward.x * toward.x + toward.y * toward.y);
-            if (distance > NormaliseEpsilon)
-                toward /= distance;
-            mDirection = Vec3(toward.x, toward.y, target.z);
-            if (distance > ArriveDistance && mReturnTimer > 0.0f)
-            {
-                camera->Position.x += mMoveSpeed * dt * mDirection.x;
-                camera->Position.y += mMoveSpeed * dt * mDirection.y;
-                ZoomToTarget(*camera, dt);
-                mReturnTimer -= dt;
-                gliding = true;
-            }
-        }
-        if (!gliding)
-        {
-            mReturnTimer = ReturnTime;
-            mRespawn = false;
-        }
-    }
+        GlideBackAfterRespawn(camera, player, dt);
 
     // Level10 runs the view to the right once the apple has passed its centre.
     if (camera && CurrentLevelPath() == ScrollingLevel)

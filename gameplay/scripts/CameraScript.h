@@ -16,6 +16,7 @@
 namespace Framework
 {
 class Camera;
+class Transform;
 
 class CameraScript : public ScriptBase
 {
@@ -51,5 +52,14 @@ public:
     int32_t mCameraState = 0;   // 0 mouse control, 1 key control
     bool mAutoScroll = false;   // the Level10 scroll has started
     bool mRespawn = false;      // glide back to the apple; set by the apple
+
+private:
+    // Points mDirection at target (a unit vector unless the target is all but
+    // reached, with the target's z) and returns the distance to it.
+    float AimAt(const Camera& camera, const Vec3& target);
+    // While the walker takes the basket: towards "END", zooming to the max zoom.
+    void GlideToWinGoal(Camera* camera, float dt);
+    // Back to the apple until close enough or out of time; then the glide ends.
+    void GlideBackAfterRespawn(Camera* camera, const Transform* player, float dt);
 };
 } // namespace Framework

@@ -44,58 +44,11 @@ void IcicleScript::Update(Behaviour* owner, float dt)
     mIcicleTimer -= dt;
 
     if (mGenerating)
-    {
-        // Gravity draws it down slowly: its speed is zeroed every frame.
-        if (body)
-        {
-            body->mVelocity.y = 0.0f;
-            body->mMass = 0.0f;
-            body->mStatic = false;
-        }
-        if (transform && transform->mPosition.y <= mStartPosition.y - mGrowDistance)
-        {
-            mGenerating = false;
-            mStatic = true;
-        }
-    }
+        Grow(body, transform);
     else if (mStatic)
-    {
-        if (body)
-        {
-            body->mVelocity.y = 0.0f;
-            body->mMass = 0.0f;
-            body->mStatic = true;
-        }
-        const Transform* apple = mPlayer ? mPlayer->GetComponent<Transform>() : nullptr;
-        if (apple && transform)
-        {
-            const float px = apple->mPosition.x;
-            const float py = apple->mPosition.y;
-            const float y = transform->mPosition.y;
-            if (y - TriggerNear > py && py > y - TriggerFar && mMinX <= px && px <= mMaxX)
-            {
-                mGenerating = false;
-                mFalling = true;
-                mStatic = false;
-            }
-        }
-    }
+        WaitForApple(body, transform);
     else if (mFalling)
-    {
-        if (body)
-        {
-            body->mMass = 1.0f;
-            body->mVelocity.y = FallSpeed;
-            body->mStatic = false;
-        }
-        if (tiles & ProbeBit::Bottom)
-        {
-            mFalling = false;
-            Props::MoveObjectTo(object, mStartPosition);
-            mGenerating = true;
-            Props::PlayOn(object, LandSound);
-        }
-    }
+        Fall(object, body, tiles);
 
     if (Props::Triggered(KeyN))
     {
@@ -105,6 +58,65 @@ void IcicleScript::Update(Behaviour* owner, float dt)
             mFalling = false;
             Props::MoveObjectTo(object, mStartPosition);
         }
+    }
+}
+
+// Gravity draws it down slowly: its speed is zeroed every frame. Fully
+// grown at the grow distance below its start.
+void IcicleScript::Grow(Body* body, const Transform* transform)
+{
+    if (body)
+    {
+        body->mVelocity.y = 0.0f;
+        body->mMass = 0.0f;
+        body->mStatic = false;
+    }
+    if (transform && transform->mPosition.y <= mStartPosition.y - mGrowDistance)
+    {
+        mGenerating = false;
+        mStatic = true;
+    }
+}
+
+// Hangs still until the apple passes under it, within the trigger range.
+void IcicleScript::WaitForApple(Body* body, const Transform* transform)
+{
+    if (body)
+    {
+        body->mVelocity.y = 0.0f;
+        body->mMass = 0.0f;
+        body->mStatic = true;
+    }
+    const Transform* apple = mPlayer ? mPlayer->GetComponent<Transform>() : nullptr;
+    if (apple && transform)
+    {
+        const float px = apple->mPosition.x;
+        const float py = apple->mPosition.y;
+        const float y = transform->mPosition.y;
+        if (y - TriggerNear > py && py > y - TriggerFar && mMinX <= px && px <= mMaxX)
+        {
+            mGenerating = false;
+            mFalling = true;
+            mStatic = false;
+        }
+    }
+}
+
+// Falls at a fixed speed; landing on a tile starts it over at its place.
+void IcicleScript::Fall(Composition* object, Body* body, uint32_t tiles)
+{
+    if (body)
+    {
+        body->mMass = 1.0f;
+        body->mVelocity.y = FallSpeed;
+        body->mStatic = false;
+    }
+    if (tiles & ProbeBit::Bottom)
+    {
+        mFalling = false;
+        Props::MoveObjectTo(object, mStartPosition);
+        mGenerating = true;
+        Props::PlayOn(object, LandSound);
     }
 }
 

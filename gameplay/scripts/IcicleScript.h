@@ -14,7 +14,9 @@
 
 namespace Framework
 {
+class Body;
 class Composition;
+class Transform;
 
 class IcicleScript : public ScriptBase
 {
@@ -44,5 +46,11 @@ public:
     Vec3 mStartPosition{0.0f};  // the Transform position at Init
     Composition* mPlayer = nullptr; // the apple; not owned, found on the first Update
     uint32_t mPlayerId = 0;     // its id, to tell whether it is still live
+
+private:
+    // Update's three states: growing, hanging until the apple passes, falling.
+    void Grow(Body* body, const Transform* transform);
+    void WaitForApple(Body* body, const Transform* transform);
+    void Fall(Composition* object, Body* body, uint32_t tiles);
 };
 } // namespace Framework

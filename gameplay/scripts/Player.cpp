@@ -1,6 +1,17 @@
 // The apple's frame: launch, coming to rest, rolling, keys, air streams,
 // hits and death. The collision reactions are in PlayerCollision.cpp, the
 // Level11 ending in PlayerEnding.cpp.
+//
+// Contents:
+//   animations by health, keys and state queries
+//   Init, PlaySound
+//   Update and its steps: launch, settling, the fade from black, tiles,
+//     deliveries, requests
+//   the air stream
+//   at rest and rolling, cooldowns
+//   hits, the blink and dying
+//   going back, turning, dropping the held body, respawning
+//   the inspector
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/AppleRules.h"
 #include <algorithm>
@@ -131,14 +142,7 @@ void Player::Update(Behaviour* owner, float dt)
         HitBlink(dt);
 
     if (mFirstFrame)
-    {
-        const bool ending = IsEndingLevel(level);
-        if (body)
-            body->mVelocity = ending ? EndingLaunch : mLaunchVelocity;
-        mPlayerRight = !ending;
-        mPlayerMoving = true;
-        mFirstFrame = false;
-    }
+        Launch(body, IsEndingLevel(level));
     else
     {
         // One probe per frame: nothing below moves the body before it is read.
@@ -148,55 +152,22 @@ void Player::Update(Behaviour* owner, float dt)
         if (mTimerArmed && gPhysics && gPhysics->mLevelTimer.mFinalTime == 0.0f && !IsPaused() && mPlayerMoving)
             gPhysics->mLevelTimer.mRunningTime += gPhysics->mFastMode ? 2.0f * dt : dt;
 
-        if (mSettling && grounded && !endingLevel && body && body->mOrientation > RestMinOrientation &&
-            body->mOrientation < RestMaxOrientation)
-        {
-            mSettling = false;
-            mPlayerMoving = false;
-            mPlayerRight = true;
-            mHealthShown = false;
-            body->mVelocity = Vec3(0.0f);
-            body->mAngularVelocity = 0.0f;
-            mRestPosition = body->mPosition;
+        if (SettleAfterLaunch(body, grounded, endingLevel))
             return;
-        }
 
-        if (endingLevel && !mEndingStarted && mEndingTimer <= 0.1f && gFactory)
-            if (Composition* black = gFactory->FindObject("BlackScreen"))
-                if (Renderer* blackRenderer = black->GetComponent<Renderer>(); blackRenderer && blackRenderer->mAlpha > 0.0f)
-                    blackRenderer->mAlpha = std::max(0.0f, blackRenderer->mAlpha - dt);
+        if (endingLevel && !mEndingStarted && mEndingTimer <= 0.1f)
+            FadeInFromBlack(dt);
 
         if (mBounced && grounded)
             mBounced = false;
 
-        // Slopes push the apple along them; a tile wall ahead turns it.
-        const bool slope = mPlayerRight ? (tiles & ProbeBit::RisingSlope) : (tiles & ProbeBit::FallingSlope);
-        const bool wall = mPlayerRight ? (tiles & ProbeBit::Right) : (tiles & ProbeBit::Left);
-        if (slope && body)
-            body->mVelocity.x = mPlayerRight ? mSlopeSpeed : -mSlopeSpeed;
-        else if (wall && gPlayerTurnTimer > TurnInterval)
-        {
-            Turn();
-            PlaySound("Button_Sound");
-            gPlayerTurnTimer = 0.0f;
-        }
-        gPlayerTurnTimer += dt;
-        mWallTurnTime += dt;
+        FollowTiles(body, tiles, dt);
 
         if (body)
             UpdateAirStream(body, dt);
 
         if (!mInPlay)
-        {
-            mFadeTimer += dt;
-            if (mFadeTimer > DeliveredFadeDelay)
-            {
-                if (body)
-                    body->mVelocity = Vec3(0.0f);
-                if (renderer)
-                    renderer->mAlpha = 0.0f;
-            }
-        }
+            UpdateDelivered(body, renderer, dt);
 
         if (IsEndingLevel(level))
             UpdateEnding(body, renderer, dt);
@@ -206,19 +177,7 @@ void Player::Update(Behaviour* owner, float dt)
         else
             UpdateRolling(body, renderer, animator, grounded);
 
-        if (mBounceRequest)
-        {
-            if (body)
-                body->mVelocity.y += mBounceSpeed;
-            PlaySound("AppleBounce");
-            mBounceRequest = false;
-        }
-
-        if (IsTriggered('K'))
-        {
-            mHealthShown = false;
-            TakeHit();
-        }
+        AnswerRequests(body);
         UpdateCooldowns(dt);
     }
 
@@ -232,6 +191,90 @@ void Player::Update(Behaviour* owner, float dt)
             mLosePending = false;
         }
         mPlayerHealth = 0;
+    }
+}
+
+void Player::Launch(Body* body, bool endingLevel)
+{
+    if (body)
+        body->mVelocity = endingLevel ? EndingLaunch : mLaunchVelocity;
+    mPlayerRight = !endingLevel;
+    mPlayerMoving = true;
+    mFirstFrame = false;
+}
+
+bool Player::SettleAfterLaunch(Body* body, bool grounded, bool endingLevel)
+{
+    if (!(mSettling && grounded && !endingLevel && body && body->mOrientation > RestMinOrientation &&
+          body->mOrientation < RestMaxOrientation))
+        return false;
+    StopRolling(*body, true);
+    mRestPosition = body->mPosition;
+    return true;
+}
+
+void Player::StopRolling(Body& body, bool faceRight)
+{
+    mSettling = false;
+    mPlayerMoving = false;
+    mPlayerRight = faceRight;
+    mHealthShown = false;
+    body.mVelocity = Vec3(0.0f);
+    body.mAngularVelocity = 0.0f;
+}
+
+void Player::FadeInFromBlack(float dt)
+{
+    if (!gFactory)
+        return;
+    if (Composition* black = gFactory->FindObject("BlackScreen"))
+        if (Renderer* blackRenderer = black->GetComponent<Renderer>(); blackRenderer && blackRenderer->mAlpha > 0.0f)
+            blackRenderer->mAlpha = std::max(0.0f, blackRenderer->mAlpha - dt);
+}
+
+void Player::FollowTiles(Body* body, uint32_t tiles, float dt)
+{
+    // Slopes push the apple along them; a tile wall ahead turns it.
+    const bool slope = mPlayerRight ? (tiles & ProbeBit::RisingSlope) : (tiles & ProbeBit::FallingSlope);
+    const bool wall = mPlayerRight ? (tiles & ProbeBit::Right) : (tiles & ProbeBit::Left);
+    if (slope && body)
+        body->mVelocity.x = mPlayerRight ? mSlopeSpeed : -mSlopeSpeed;
+    else if (wall && gPlayerTurnTimer > TurnInterval)
+    {
+        Turn();
+        PlaySound("Button_Sound");
+        gPlayerTurnTimer = 0.0f;
+    }
+    gPlayerTurnTimer += dt;
+    mWallTurnTime += dt;
+}
+
+void Player::UpdateDelivered(Body* body, Renderer* renderer, float dt)
+{
+    mFadeTimer += dt;
+    if (mFadeTimer > DeliveredFadeDelay)
+    {
+        if (body)
+            body->mVelocity = Vec3(0.0f);
+        if (renderer)
+            renderer->mAlpha = 0.0f;
+    }
+}
+
+void Player::AnswerRequests(Body* body)
+{
+    if (mBounceRequest)
+    {
+        if (body)
+            body->mVelocity.y += mBounceSpeed;
+        PlaySound("AppleBounce");
+        mBounceRequest = false;
+    }
+
+    if (IsTriggered('K'))
+    {
+        mHealthShown = false;
+        TakeHit();
     }
 }
 

@@ -25,6 +25,7 @@ namespace Framework
 {
 class Animator;
 class Body;
+class Camera;
 class Composition;
 class Renderer;
 
@@ -120,10 +121,32 @@ private:
     void PlaySound(const std::string& key) const;
     // The Level11 ending (PlayerEnding.cpp).
     void UpdateEnding(Body* body, Renderer* renderer, float dt);
+    void PlayHillScene(Body* body, Renderer* renderer, Camera& camera, Renderer* black, float dt);
+    void PlayTopScene(Renderer* black, float dt);
+    // The steps of Update, in their order.
+    void Launch(Body* body, bool endingLevel);
+    // The first grounded, upright frame after the launch stops the apple
+    // there (its rest and respawn point); true when it did.
+    bool SettleAfterLaunch(Body* body, bool grounded, bool endingLevel);
+    // The scrolling and ending levels open from black.
+    void FadeInFromBlack(float dt);
+    // Brings the apple to a standstill facing as told, its rest animation due.
+    void StopRolling(Body& body, bool faceRight);
+    void FollowTiles(Body* body, uint32_t tiles, float dt);
     void UpdateAirStream(Body* body, float dt);
+    // Delivered into the winning crate: the apple stops and vanishes after a moment.
+    void UpdateDelivered(Body* body, Renderer* renderer, float dt);
+    // A bounce asked for by another script, and the K key's hit.
+    void AnswerRequests(Body* body);
     void UpdateAtRest(Body* body, Animator* animator);
     void UpdateRolling(Body* body, Renderer* renderer, Animator* animator, bool grounded);
     void UpdateCooldowns(float dt);
+    // OnCollision by the family of the other object's tag (PlayerCollision.cpp).
+    // OnBouncer is false when the collision ends there (no last contact).
+    bool OnBouncer(Composition* other, uint32_t tag, Body* body, Body* otherBody);
+    void OnSteerer(Composition* other, uint32_t tag, Body* body, Body* otherBody);
+    void OnHazard(Composition* other, uint32_t tag, Body* body, Body* otherBody);
+    void OnLevelMarker(Composition* other, uint32_t tag, Body* body, Body* otherBody);
     // Rotating-object rules (PlayerCollision.cpp).
     void OnRotatingObject(Body* body, Body* other);
     // Turning away from a clicked can or mushroom; see PlayerCollision.cpp.

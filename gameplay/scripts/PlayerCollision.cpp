@@ -5,7 +5,8 @@
 //
 // Contents:
 //   geometry helpers (edges of a body from its shape and Transform scale)
-//   Player::OnCollision: one branch per tag
+//   Player::OnCollision: the tag's family
+//   the families: bouncers, steerers, hazards, level markers
 //   turning at a clicked can or mushroom
 //   rotating objects
 //
@@ -99,12 +100,52 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
     {
     case ObjectTag::Can:
     case ObjectTag::FrozenCan:
+    case ObjectTag::FakeTile:
+    case ObjectTag::Mushroom:
+    case ObjectTag::InterFruits:
+    case ObjectTag::JumpTrigger:
+        if (!OnBouncer(other, tag, body, otherBody))
+            return;
+        break;
+    case ObjectTag::RotatingObject:
+    case ObjectTag::Wall:
+    case ObjectTag::StartWall:
+    case ObjectTag::ConveyerBelt:
+    case ObjectTag::AirCon:
+        OnSteerer(other, tag, body, otherBody);
+        break;
+    case ObjectTag::DeathPlatform:
+    case ObjectTag::DeathObject:
+    case ObjectTag::Icicle:
+    case ObjectTag::Roach:
+    case ObjectTag::Rat:
+        OnHazard(other, tag, body, otherBody);
+        break;
+    case ObjectTag::CheckPoint:
+    case ObjectTag::Goal:
+    case ObjectTag::Crate:
+        OnLevelMarker(other, tag, body, otherBody);
+        break;
+    default: // Marshmallow and the rest: only the last contact
+        break;
+    }
+    mLastContact = other;
+}
+
+// Cans, mushrooms, fruits and jump triggers throw the apple up; a clicked can
+// or mushroom turns it instead. False when the collision ends here.
+bool Player::OnBouncer(Composition* other, uint32_t tag, Body* body, Body* otherBody)
+{
+    switch (tag)
+    {
+    case ObjectTag::Can:
+    case ObjectTag::FrozenCan:
         mJumping = true;
         mPopPending = false;
         if (IsClickedOn(other))
         {
             TurnAtClickedObstacle(other, tag);
-            return;
+            return false;
         }
         if (BothShaped(body, otherBody))
         {
@@ -132,14 +173,14 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
         if (IsClickedOn(other))
         {
             TurnAtClickedObstacle(other, tag);
-            return;
+            return false;
         }
         if (BothShaped(body, otherBody))
         {
             if (AppleBottom(body) <= OtherTop(otherBody))
                 RemovePair(body, otherBody);
             if (gPhysics && gPhysics->mHoverObject == other && IsLeftButtonHeld())
-                return;
+                return false;
             if (CentreY(otherBody) - MushroomCentreMargin <= CentreY(body))
             {
                 body->mVelocity.y = mBounceSpeed;
@@ -155,10 +196,6 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
             body->mVelocity.y += FruitHopSpeed;
         }
         break;
-    case ObjectTag::RotatingObject:
-        if (body && otherBody)
-            OnRotatingObject(body, otherBody);
-        break;
     case ObjectTag::JumpTrigger:
         if (body)
         {
@@ -169,10 +206,37 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
         mJumping = true;
         mPopPending = false;
         break;
+    default:
+        break;
+    }
+    return true;
+}
+
+// Walls, belts, rotating objects and fans change the apple's way.
+void Player::OnSteerer(Composition* other, uint32_t tag, Body* body, Body* otherBody)
+{
+    switch (tag)
+    {
+    case ObjectTag::RotatingObject:
+        if (body && otherBody)
+            OnRotatingObject(body, otherBody);
+        break;
     case ObjectTag::Wall:
         PlaySound("Button_Sound");
         Turn();
         NudgeX(body, mPlayerRight ? WallNudge : -WallNudge);
+        break;
+    case ObjectTag::StartWall:
+        if (!mPlayerRight)
+        {
+            if (mWallTurnTime > TurnInterval)
+            {
+                Turn();
+                mWallTurnTime = 0.0f;
+            }
+        }
+        else
+            RemovePair(body, otherBody);
         break;
     case ObjectTag::ConveyerBelt:
         if (const Conveyer* belt = ScriptOf<Conveyer>(other); belt && body)
@@ -186,25 +250,29 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
                 Turn();
         }
         break;
-    case ObjectTag::Marshmallow:
-        break;
-    case ObjectTag::CheckPoint:
-    {
-        if (body)
-            mRestPosition = body->mPosition;
-        Animator* flag = other->GetComponent<Animator>();
-        if (flag && !flag->mPlaying && other != mLastCheckpoint)
+    case ObjectTag::AirCon:
+        if (body && otherBody)
         {
-            flag->mPlaying = true;
-            PlaySound("Checkpoint");
+            const float appleBottom = body->GetShapeCenter().y - body->GetHalfExtents().y;
+            const float fanBottom = otherBody->GetShapeCenter().y - otherBody->GetHalfExtents().y;
+            if (std::abs(appleBottom - fanBottom) <= AirConBottomWindow)
+                mLiftFromBelow = true;
         }
-        mResumeFacingSet = true;
-        mResumeRight = other->mName.empty() || other->mName.back() != 'L';
-        mRestPosition.z = CheckpointZ;
-        mLastCheckpoint = other;
+        mInStream = true;
+        if (const AirConScript* fan = ScriptOf<AirConScript>(other))
+            mLiftAcceleration = fan->mAirConSpeed;
         RemovePair(body, otherBody);
         break;
+    default:
+        break;
     }
+}
+
+// Death platforms and objects, icicles, roaches and rats hurt the apple.
+void Player::OnHazard(Composition* other, uint32_t tag, Body* body, Body* otherBody)
+{
+    switch (tag)
+    {
     case ObjectTag::DeathPlatform:
         if (other != mLastContact)
             TakeHit();
@@ -235,6 +303,33 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
             DropHoveredObject();
         }
         break;
+    default:
+        break;
+    }
+}
+
+// Checkpoints, the goal and the crates mark the apple's progress.
+void Player::OnLevelMarker(Composition* other, uint32_t tag, Body* body, Body* otherBody)
+{
+    switch (tag)
+    {
+    case ObjectTag::CheckPoint:
+    {
+        if (body)
+            mRestPosition = body->mPosition;
+        Animator* flag = other->GetComponent<Animator>();
+        if (flag && !flag->mPlaying && other != mLastCheckpoint)
+        {
+            flag->mPlaying = true;
+            PlaySound("Checkpoint");
+        }
+        mResumeFacingSet = true;
+        mResumeRight = other->mName.empty() || other->mName.back() != 'L';
+        mRestPosition.z = CheckpointZ;
+        mLastCheckpoint = other;
+        RemovePair(body, otherBody);
+        break;
+    }
     case ObjectTag::Goal:
         if (!mGoalReached)
         {
@@ -245,31 +340,6 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
         ReturnToSavedPosition();
         if (Renderer* renderer = mOwner->GetComponent<Renderer>())
             renderer->mAlpha = 0.0f;
-        break;
-    case ObjectTag::StartWall:
-        if (!mPlayerRight)
-        {
-            if (mWallTurnTime > TurnInterval)
-            {
-                Turn();
-                mWallTurnTime = 0.0f;
-            }
-        }
-        else
-            RemovePair(body, otherBody);
-        break;
-    case ObjectTag::AirCon:
-        if (body && otherBody)
-        {
-            const float appleBottom = body->GetShapeCenter().y - body->GetHalfExtents().y;
-            const float fanBottom = otherBody->GetShapeCenter().y - otherBody->GetHalfExtents().y;
-            if (std::abs(appleBottom - fanBottom) <= AirConBottomWindow)
-                mLiftFromBelow = true;
-        }
-        mInStream = true;
-        if (const AirConScript* fan = ScriptOf<AirConScript>(other))
-            mLiftAcceleration = fan->mAirConSpeed;
-        RemovePair(body, otherBody);
         break;
     case ObjectTag::Crate:
         if (!mInPlay)
@@ -286,7 +356,6 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
     default:
         break;
     }
-    mLastContact = other;
 }
 
 // A can or mushroom the player clicks on turns the apple away from it, at

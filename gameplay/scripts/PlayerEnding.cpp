@@ -61,49 +61,52 @@ void Player::UpdateEnding(Body* body, Renderer* renderer, float dt)
     Renderer* black = Part<Renderer>("BlackScreen");
 
     if (camera->Position.y <= TopViewY && x < HillFootX)
+        PlayHillScene(body, renderer, *camera, black, dt);
+    else if (camera->Position.y > TopViewY)
+        PlayTopScene(black, dt);
+}
+
+// At the foot of the hill: the apple stops and fades, the worm fades in and
+// crawls up; once it is high enough the screen darkens and the camera cuts.
+void Player::PlayHillScene(Body* body, Renderer* renderer, Camera& camera, Renderer* black, float dt)
+{
+    if (mPlayerMoving)
+        StopRolling(*body, false);
+    mEndingStarted = true;
+    if (renderer)
+        renderer->mAlpha = std::max(0.0f, renderer->mAlpha - FadeRate * dt);
+
+    Composition* worm = Find("Worm");
+    Renderer* wormRenderer = worm ? worm->GetComponent<Renderer>() : nullptr;
+    Transform* wormTransform = worm ? worm->GetComponent<Transform>() : nullptr;
+    if (!wormRenderer)
+        return;
+    RaiseAlpha(wormRenderer, FadeRate * dt);
+    if (wormRenderer->mAlpha < 1.0f || !wormTransform)
+        return;
+    if (Animator* wormAnimator = worm->GetComponent<Animator>())
+        wormAnimator->mPlaying = true;
+    Vec3& p = wormTransform->mPosition;
+    p.y += WormSpeed * dt;
+    if (p.x >= WormLeanX)
     {
-        if (mPlayerMoving)
-        {
-            mSettling = false;
-            mPlayerMoving = false;
-            mPlayerRight = false;
-            mHealthShown = false;
-            body->mVelocity = Vec3(0.0f);
-            body->mAngularVelocity = 0.0f;
-        }
-        mEndingStarted = true;
-        if (renderer)
-            renderer->mAlpha = std::max(0.0f, renderer->mAlpha - FadeRate * dt);
-
-        Composition* worm = Find("Worm");
-        Renderer* wormRenderer = worm ? worm->GetComponent<Renderer>() : nullptr;
-        Transform* wormTransform = worm ? worm->GetComponent<Transform>() : nullptr;
-        if (!wormRenderer)
-            return;
-        RaiseAlpha(wormRenderer, FadeRate * dt);
-        if (wormRenderer->mAlpha < 1.0f || !wormTransform)
-            return;
-        if (Animator* wormAnimator = worm->GetComponent<Animator>())
-            wormAnimator->mPlaying = true;
-        Vec3& p = wormTransform->mPosition;
-        p.y += WormSpeed * dt;
-        if (p.x >= WormLeanX)
-        {
-            p.x -= WormSpeed * dt;
-            if (p.x < WormTurnX)
-                wormTransform->mRotation += WormTurnRate * dt;
-        }
-        else if (wormTransform->mRotation > WormUprightDegrees)
+        p.x -= WormSpeed * dt;
+        if (p.x < WormTurnX)
             wormTransform->mRotation += WormTurnRate * dt;
-        if (p.y > BlackoutStartY)
-            RaiseAlpha(black, dt);
-        if (p.y > CutY)
-            camera->Position = TopViewPosition;
-        return;
     }
+    else if (wormTransform->mRotation > WormUprightDegrees)
+        wormTransform->mRotation += WormTurnRate * dt;
+    if (p.y > BlackoutStartY)
+        RaiseAlpha(black, dt);
+    if (p.y > CutY)
+        camera.Position = TopViewPosition;
+}
 
-    if (camera->Position.y <= TopViewY)
-        return;
+// The top view: once the fade-in has gone far enough the worm plays up to
+// the apple, the second worm and the bitten apple take over, and after a
+// last fade the game returns to the menu.
+void Player::PlayTopScene(Renderer* black, float dt)
+{
     mEndingStarted = false;
     Composition* topWorm = Find("TopWorm1");
     Renderer* topWormRenderer = topWorm ? topWorm->GetComponent<Renderer>() : nullptr;

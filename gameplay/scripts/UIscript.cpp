@@ -216,25 +216,7 @@ void UIscript::Update(Behaviour* owner, float dt)
     if (mPlayer.Empty())
         mPlayer.Set(LastObjectTagged(ObjectTag::Player));
 
-    const Camera* camera = ActiveCamera();
-    if (camera)
-    {
-        mCameraPosition = Vec2(camera->Position.x, camera->Position.y);
-        // A camera without zoom would put everything at infinity: keep the last good one.
-        if (camera->CamSize.x != 0.0f && camera->CamSize.y != 0.0f)
-            mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
-    }
-    const float k = mZoom.x / ReferenceZoom;
-
-    bool emitter = false;
-    const int star = StarNumber(name, emitter);
-    Transform* transform = self->GetComponent<Transform>();
-    // Both axes follow the x zoom.
-    if (transform && !(star != 0 && !emitter && !mStarLanded))
-        transform->mScale = Vec3(2.0f * mBaseScale.x / k, 2.0f * mBaseScale.y / k, mBaseScale.z);
-    if (emitter && transform)
-        if (ParticleEmitter* particles = EmitterOf(self))
-            particles->mPosition = transform->mPosition;
+    const float k = FollowZoom(*self);
 
     if (name == "TimeText")
         if (TextRenderer* text = self->GetComponent<TextRenderer>())
@@ -245,43 +227,8 @@ void UIscript::Update(Behaviour* owner, float dt)
             text->TextString = buffer;
         }
 
-    // The click box follows the picture through zoom changes.
-    if (BasicShape* shape = ShapeOf(*self))
-    {
-        shape->UpdateWorldSize();
-        Vec2 shift(0.0f);
-        for (const char* button : ShiftedBoxButtons)
-            if (name == button)
-                shift = ButtonBoxShift;
-        if (name == "HTPBackBtn")
-            shift = BackButtonBoxShift;
-        shape->Offset.x = (mShapeOffset.x + shift.x) / k;
-        shape->Offset.y = (mShapeOffset.y + shift.y) / (mZoom.y / ReferenceZoom);
-    }
-
-    // The walker reaching the basket ends the level as won.
-    if (mHumanWin.Empty() && gFactory)
-        mHumanWin.Set(gFactory->FindObject("HumanWin"));
-    if (const HumanWin* walker = ScriptOf<HumanWin>(mHumanWin.Get()))
-    {
-        if (!sWon)
-            sWon = walker->mFinished;
-        if (walker->mWalking)
-        {
-            if (KeyTriggered(KeyEscape))
-                mTransitionDelay = SkipDelay;
-            CloseLevel(*self, dt, "win", sWon);
-            if (GamePaused())
-                ResumeGame();
-        }
-    }
-    // The apple's death ends it as lost.
-    if (const Player* apple = ScriptOf<Player>(mPlayer.Get()); apple && !apple->mLosePending)
-    {
-        CloseLevel(*self, dt, "lose", sLost);
-        if (GamePaused())
-            ResumeGame();
-    }
+    FollowClickBox(*self, k);
+    CheckLevelEnd(*self, dt);
 
     if (!sWon && !sLost)
     {
@@ -298,6 +245,79 @@ void UIscript::Update(Behaviour* owner, float dt)
 
     if (PageShown() != sLevelTextsHidden)
         HideLevelTexts(PageShown());
+}
+
+// The camera's place and zoom (the last usable zoom), the picture scaled
+// against it, and a star's particles kept on it; the zoom factor k.
+float UIscript::FollowZoom(Composition& self)
+{
+    const Camera* camera = ActiveCamera();
+    if (camera)
+    {
+        mCameraPosition = Vec2(camera->Position.x, camera->Position.y);
+        // A camera without zoom would put everything at infinity: keep the last good one.
+        if (camera->CamSize.x != 0.0f && camera->CamSize.y != 0.0f)
+            mZoom = Vec2(camera->CamSize.x, camera->CamSize.y);
+    }
+    const float k = mZoom.x / ReferenceZoom;
+    const std::string& name = self.mName;
+
+    bool emitter = false;
+    const int star = StarNumber(name, emitter);
+    Transform* transform = self.GetComponent<Transform>();
+    // Both axes follow the x zoom.
+    if (transform && !(star != 0 && !emitter && !mStarLanded))
+        transform->mScale = Vec3(2.0f * mBaseScale.x / k, 2.0f * mBaseScale.y / k, mBaseScale.z);
+    if (emitter && transform)
+        if (ParticleEmitter* particles = EmitterOf(&self))
+            particles->mPosition = transform->mPosition;
+
+    return k;
+}
+
+// The click box follows the picture through zoom changes.
+void UIscript::FollowClickBox(Composition& self, float k)
+{
+    const std::string& name = self.mName;
+    if (BasicShape* shape = ShapeOf(self))
+    {
+        shape->UpdateWorldSize();
+        Vec2 shift(0.0f);
+        for (const char* button : ShiftedBoxButtons)
+            if (name == button)
+                shift = ButtonBoxShift;
+        if (name == "HTPBackBtn")
+            shift = BackButtonBoxShift;
+        shape->Offset.x = (mShapeOffset.x + shift.x) / k;
+        shape->Offset.y = (mShapeOffset.y + shift.y) / (mZoom.y / ReferenceZoom);
+    }
+}
+
+// The walker reaching the basket ends the level as won, the apple's death as lost.
+void UIscript::CheckLevelEnd(Composition& self, float dt)
+{
+    if (mHumanWin.Empty() && gFactory)
+        mHumanWin.Set(gFactory->FindObject("HumanWin"));
+    if (const HumanWin* walker = ScriptOf<HumanWin>(mHumanWin.Get()))
+    {
+        if (!sWon)
+            sWon = walker->mFinished;
+        if (walker->mWalking)
+        {
+            if (KeyTriggered(KeyEscape))
+                mTransitionDelay = SkipDelay;
+            CloseLevel(self, dt, "win", sWon);
+            if (GamePaused())
+                ResumeGame();
+        }
+    }
+    // The apple's death ends it as lost.
+    if (const Player* apple = ScriptOf<Player>(mPlayer.Get()); apple && !apple->mLosePending)
+    {
+        CloseLevel(self, dt, "lose", sLost);
+        if (GamePaused())
+            ResumeGame();
+    }
 }
 
 bool UIscript::PageShown() { return sWon || sLost || sClosing || GamePaused(); }

@@ -85,6 +85,10 @@ public:
     static bool PageShown();
 
 private:
+    // Update's steps (UIscript.cpp).
+    float FollowZoom(Composition& self);
+    void FollowClickBox(Composition& self, float k);
+    void CheckLevelEnd(Composition& self, float dt);
     void RunHud(Composition& self);
     void RunPause(Composition& self);
     void RunEndScreens(Composition& self, float dt);

@@ -1,5 +1,13 @@
 // The audio component: its file forms, Play and Stop, the update's resolve,
 // delayed start and fades, the inspector's edits, and its channel pairs.
+//
+// Contents:
+//   the fixture: a sound list of three keys; a headless inspector frame
+//   defaults and files
+//   Play and Stop
+//   channel pairs
+//   Update: play on start, delays, fades
+//   the inspector
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include <memory>

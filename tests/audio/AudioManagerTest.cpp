@@ -1,5 +1,13 @@
 // The audio manager: music and effects in their groups, volumes, mute on M,
 // the sound library's additions, and the channels gameplay reaches through it.
+//
+// Contents:
+//   the fixture: a sound list of one music and one effect
+//   music and one-shots in their groups
+//   volumes
+//   mute on M
+//   finding and adding sounds
+//   the component creator
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
 #include "audio/sound/Mixer.h"

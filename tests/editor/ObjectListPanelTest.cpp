@@ -1,5 +1,13 @@
 // "All Game Objects": the archetype and live-object buttons, the confirmed
 // removal, archetype dragging, and picking and dragging in the level.
+//
+// Contents:
+//   the fixture: a headless editor, object lookups and popup waits
+//   archetype buttons: create, clone, delete, duplicate names
+//   removing a live object
+//   dragging an archetype into the level
+//   picking, Ctrl-dragging and turning in the level
+//   picks over windows, deleted picks, archetypes without a renderer
 #include <gtest/gtest.h>
 #include "core/objects/Factory.h"
 #include "core/objects/Transform.h"

@@ -1,3 +1,16 @@
+// The particle system: its pools, emission and bursts, a particle's ageing,
+// colour, scale and motion, following and freezing emitters, and releasing them.
+//
+// Contents:
+//   the fixture: a seeded system and active emitters from its pool
+//   pools and the sine table
+//   bursts and spawning
+//   life spans and start ages
+//   colour, middle keys, speed and gravity
+//   circle and varied positions
+//   stepping, following and freezing
+//   reserving, exhausting and releasing the pool
+//   the random sequence
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>

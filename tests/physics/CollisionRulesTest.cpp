@@ -1,3 +1,15 @@
+// The pair rules of the physics step: which pairs are skipped, slopes and
+// false tiles, interactables and enemies, the goal, and contact handlers.
+//
+// Contents:
+//   the fixture: two overlapping boxes tested through the pair test
+//   skipped pairs
+//   slopes and see-through false tiles
+//   interactables, immunity, jump triggers, switches
+//   dragging against a static body, debug contacts
+//   the goal
+//   handlers that remove contacts or move bodies
+//   removing contact records
 #include <gtest/gtest.h>
 #include "support/PhysicsTestSupport.h"
 

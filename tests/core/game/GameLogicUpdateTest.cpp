@@ -1,5 +1,13 @@
 // The game logic's frame: function keys, picking and dragging bodies with the
 // mouse, the cursor sprite; the settings file; the star rating.
+//
+// Contents:
+//   the fixture: a gameplay world in a level, boxes and mouse frames
+//   function keys and fast mode
+//   picking, dragging and letting go of bodies
+//   the cursor sprite
+//   the settings file
+//   the star rating
 #include <filesystem>
 #include <gtest/gtest.h>
 #include "core/objects/Factory.h"
