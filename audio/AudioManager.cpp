@@ -43,11 +43,11 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
         mSoundsByKey.emplace(entry->mKey, entry.get()); // keeps the first record of a key
     for (const auto& [key, entry] : mSoundsByKey)
         mSoundKeys.push_back(key);
-    // The files decode in parallel while the output starts; LoadSound takes
-    // each result below, in key order.
+    // The effects decode in parallel while the output starts; LoadSound takes
+    // each result below, in key order. Music streams from its file as it plays.
     std::vector<std::string> files;
     for (const auto& [key, entry] : mSoundsByKey)
-        if (entry->mType == SoundType::Music || entry->mType == SoundType::Effect)
+        if (entry->mType == SoundType::Effect)
             files.push_back(entry->mFile);
     Sound::PrefetchFiles(files);
 
@@ -149,7 +149,8 @@ void AudioManager::LoadSound(const std::string& file, const std::string& key, ui
     if (type == SoundType::Music || type == SoundType::Effect)
     {
         const Sound::Mode mode = type == SoundType::Music ? Sound::Mode::LoopNormal : Sound::Mode::Default;
-        const Sound::Result result = GetMixer().CreateSound(file, mode, &sound);
+        const Sound::Result result = type == SoundType::Music ? GetMixer().CreateStream(file, mode, &sound)
+                                                              : GetMixer().CreateSound(file, mode, &sound);
         CheckError(result);
         if (result != Sound::Result::Ok)
             Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));

@@ -18,7 +18,7 @@ bool StartsWith(const std::vector<uint8_t>& bytes, size_t at, const char* text)
 }
 } // namespace
 
-Result DecodeFile(const std::string& path, SoundData& out)
+Result ReadSoundFile(const std::string& path, std::vector<uint8_t>& bytes)
 {
     // Only regular files: reading a folder (or a device) as a sound throws or
     // never ends. The error-code form keeps an overlong name from throwing too.
@@ -29,15 +29,22 @@ Result DecodeFile(const std::string& path, SoundData& out)
     std::ifstream file(native, std::ios::binary);
     if (!file)
         return Result::FileNotFound;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return Result::FileBad;
-    return DecodeMemory(bytes, out);
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return file.bad() ? Result::FileBad : Result::Ok;
 }
+
+Result DecodeFile(const std::string& path, SoundData& out)
+{
+    std::vector<uint8_t> bytes;
+    const Result result = ReadSoundFile(path, bytes);
+    return result == Result::Ok ? DecodeMemory(bytes, out) : result;
+}
+
+bool IsOggVorbis(const std::vector<uint8_t>& bytes) { return StartsWith(bytes, 0, "OggS"); }
 
 Result DecodeMemory(const std::vector<uint8_t>& bytes, SoundData& out)
 {
-    if (StartsWith(bytes, 0, "OggS"))
+    if (IsOggVorbis(bytes))
         return DecodeOggVorbis(bytes, out);
     if (StartsWith(bytes, 0, "RIFF") && StartsWith(bytes, 8, "WAVE"))
         return DecodeWav(bytes, out);

@@ -97,13 +97,40 @@ Result Mixer::CreateSound(SoundData data, Mode mode, SoundHandle* out)
     *out = {};
     if (data.mChannels < 1 || data.mChannels > 2 || data.mRate <= 0)
         return Result::Format;
+    SoundSlot slot;
+    slot.mData = std::make_shared<const SoundData>(std::move(data));
+    return AddSound(std::move(slot), mode, out);
+}
+
+Result Mixer::CreateStream(const std::string& path, Mode mode, SoundHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    if (!IsInitialized())
+        return Result::NotInitialized;
+    std::vector<uint8_t> bytes;
+    const Result read = ReadSoundFile(path, bytes);
+    if (read != Result::Ok)
+        return read;
+    if (!IsOggVorbis(bytes))
+    {
+        SoundData data;
+        const Result result = DecodeMemory(bytes, data);
+        return result == Result::Ok ? CreateSound(std::move(data), mode, out) : result;
+    }
+    SoundSlot slot;
+    const Result result = OggStream::Open(std::move(bytes), slot.mStream);
+    return result == Result::Ok ? AddSound(std::move(slot), mode, out) : result;
+}
+
+Result Mixer::AddSound(SoundSlot slot, Mode mode, SoundHandle* out)
+{
     if (mode != Mode::Default && mode != Mode::LoopNormal)
         return Result::InvalidParam;
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;
-    SoundSlot slot;
-    slot.mData = std::make_shared<const SoundData>(std::move(data));
     slot.mMode = mode;
     *out = mSounds.Add(std::move(slot));
     return Result::Ok;
@@ -133,7 +160,7 @@ Result Mixer::GetSoundLength(SoundHandle sound, size_t* frames)
     SoundSlot* slot = mSounds.Find(sound);
     if (!slot)
         return Result::InvalidHandle;
-    *frames = slot->mData->FrameCount();
+    *frames = slot->mStream ? slot->mStream->FrameCount() : slot->mData->FrameCount();
     return Result::Ok;
 }
 
@@ -157,9 +184,15 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
 
     ChannelSlot channel;
     channel.mData = slot->mData;
+    if (slot->mStream)
+    {
+        channel.mStream = std::make_shared<OggStreamCursor>(slot->mStream);
+        if (!channel.mStream->IsOpen())
+            return Result::FileBad;
+    }
     channel.mSound = sound;
     channel.mGroup = group;
-    channel.mFrequency = static_cast<float>(slot->mData->mRate);
+    channel.mFrequency = static_cast<float>(slot->mStream ? slot->mStream->GetRate() : slot->mData->mRate);
     channel.mPaused = paused;
     channel.mLoopCount = slot->mMode == Mode::LoopNormal ? LoopForever : 0;
     channel.mStartOrder = mNextStartOrder++;
@@ -477,12 +510,23 @@ Mixer::Effective Mixer::Resolve(const ChannelSlot& channel)
 
 void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frames, bool& ended)
 {
-    const SoundData& data = *c.mData;
-    const size_t count = data.FrameCount();
+    OggStreamCursor* stream = c.mStream.get();
+    const size_t count = stream ? stream->GetStream().FrameCount() : c.mData->FrameCount();
     const double length = static_cast<double>(count);
     const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
-    const float* samples = data.mSamples.data();
-    const bool stereo = data.mChannels == 2;
+    const float* samples = stream ? nullptr : c.mData->mSamples.data();
+    const bool stereo = stream ? stream->GetStream().GetChannels() == 2 : c.mData->mChannels == 2;
+    auto frameAt = [&](size_t at, float& left, float& right) {
+        if (stream)
+            stream->Frame(at, left, right);
+        else if (stereo)
+        {
+            left = samples[2 * at];
+            right = samples[2 * at + 1];
+        }
+        else
+            left = right = samples[at];
+    };
 
     // Past the end: start again while loops remain, otherwise the channel ends.
     auto wrap = [&]() {
@@ -518,14 +562,11 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
             if (i1 >= count)
                 i1 = c.mLoopCount != 0 ? 0 : i0;
             const float t = static_cast<float>(c.mPosition - static_cast<double>(i0));
-            float left, right;
-            if (stereo)
-            {
-                left = samples[2 * i0] + (samples[2 * i1] - samples[2 * i0]) * t;
-                right = samples[2 * i0 + 1] + (samples[2 * i1 + 1] - samples[2 * i0 + 1]) * t;
-            }
-            else
-                left = right = samples[i0] + (samples[i1] - samples[i0]) * t;
+            float left0, right0, left1, right1;
+            frameAt(i0, left0, right0);
+            frameAt(i1, left1, right1);
+            const float left = left0 + (left1 - left0) * t;
+            const float right = right0 + (right1 - right0) * t;
             out[2 * i] += left * e.mGain;
             out[2 * i + 1] += right * e.mGain;
         }

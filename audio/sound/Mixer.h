@@ -1,4 +1,4 @@
-// The software mixer: sounds in memory, channels playing them, channel groups
+// The software mixer: sounds in memory or streamed, channels playing them, channel groups
 // under one master group, and the render of all of it into a stereo buffer.
 #pragma once
 #include <cstdint>
@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <vector>
+#include "audio/sound/OggStream.h"
 #include "audio/sound/SlotPool.h"
 #include "audio/sound/SoundData.h"
 #include "audio/sound/SoundHandles.h"
@@ -34,6 +35,9 @@ public:
     // ---- Sounds --------------------------------------------------------------
     Result CreateSound(const std::string& path, Mode mode, SoundHandle* out);
     Result CreateSound(SoundData data, Mode mode, SoundHandle* out);
+    // As CreateSound, but an OGG Vorbis file stays compressed and each channel
+    // decodes it as it plays (for music); other files are decoded whole.
+    Result CreateStream(const std::string& path, Mode mode, SoundHandle* out);
     // Stops the channels that play the sound.
     Result ReleaseSound(SoundHandle sound);
     Result GetSoundLength(SoundHandle sound, size_t* frames);
@@ -85,12 +89,14 @@ public:
 private:
     struct SoundSlot
     {
-        std::shared_ptr<const SoundData> mData;
+        std::shared_ptr<const SoundData> mData;  // a sound decoded whole, or
+        std::shared_ptr<const OggStream> mStream; // one decoded as it plays
         Mode mMode = Mode::Default;
     };
     struct ChannelSlot
     {
         std::shared_ptr<const SoundData> mData;
+        std::shared_ptr<OggStreamCursor> mStream; // instead of mData for a streamed sound
         SoundHandle mSound;
         GroupHandle mGroup;
         double mPosition = 0.0; // frames into the sound
@@ -121,6 +127,7 @@ private:
     Result WithChannel(ChannelHandle handle, Fn fn);
     template <class Fn>
     Result WithGroup(GroupHandle handle, Fn fn);
+    Result AddSound(SoundSlot slot, Mode mode, SoundHandle* out);
     Effective Resolve(const ChannelSlot& channel);
     bool IsInGroup(GroupHandle start, GroupHandle group);
     void MixChannel(ChannelSlot& channel, const Effective& e, float* out, int frames, bool& ended);

@@ -259,18 +259,22 @@ TEST_F(AudioManagerTest, AddSoundRefusesBlankKeysAndPaths)
 
 TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
 {
+    TestSupport::WriteFile(mFolder.File("Resources/Audio/Broken.ogg"), "OggS and then nothing");
     WriteList(Record("Sound0", "Resources/Audio/Missing.ogg", "Gone", 1, "1") +
-              Record("Sound1", "Resources/Audio/Short.wav", "Odd", 7, "1"));
+              Record("Sound1", "Resources/Audio/Short.wav", "Odd", 7, "1") +
+              Record("Sound2", "Resources/Audio/Broken.ogg", "Hum", 0, "1"));
     testing::internal::CaptureStdout();
     AudioManager& audio = Start();
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_NE(printed.find("FMOD Message 5 : File not found."), std::string::npos);
-    // Once for the missing file, once for the unknown type.
+    ASSERT_NE(audio.FindSound("Hum"), nullptr);
+    EXPECT_TRUE(audio.FindSound("Hum")->mSound.IsNull()); // music that does not open is skipped too
+    // Once for the missing file, once for the unknown type, once for the broken music.
     size_t count = 0;
     for (size_t at = printed.find("Sound cannot be loaded"); at != std::string::npos;
          at = printed.find("Sound cannot be loaded", at + 1))
         ++count;
-    EXPECT_EQ(count, 2u);
+    EXPECT_EQ(count, 3u);
     ASSERT_NE(audio.FindSound("Gone"), nullptr);
     EXPECT_TRUE(audio.FindSound("Gone")->mSound.IsNull());
     testing::internal::CaptureStdout();
@@ -278,7 +282,7 @@ TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
     testing::internal::GetCapturedStdout();
     EXPECT_FALSE(audio.IsMusicPlaying());
     Shutdown();
-    EXPECT_EQ(ListLines().size(), 10u);
+    EXPECT_EQ(ListLines().size(), 15u);
 }
 
 TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)

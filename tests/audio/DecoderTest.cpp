@@ -1,4 +1,4 @@
-// Decoding sound files into memory: WAV, OGG Vorbis, and files that are not sounds.
+// Decoding sound files into memory (WAV, OGG Vorbis, files that are not sounds) and streaming them.
 #include <gtest/gtest.h>
 #include <filesystem>
 #include "audio/sound/Decoder.h"
@@ -54,6 +54,64 @@ TEST(SoundFiles, AFileThatIsNoSoundOrIsMissingIsRefused)
     EXPECT_EQ(DecodeFile(folder.File("text.ogg"), data), Result::Format);
     EXPECT_EQ(DecodeFile(folder.File("cut.ogg"), data), Result::FileBad);
     EXPECT_EQ(DecodeFile(folder.File("missing.ogg"), data), Result::FileNotFound);
+    // Streamed, they fail the same way.
+    Mixer mixer;
+    ASSERT_EQ(mixer.Init(1), Result::Ok);
+    SoundHandle sound;
+    EXPECT_EQ(mixer.CreateStream(folder.File("text.ogg"), Mode::LoopNormal, &sound), Result::Format);
+    EXPECT_EQ(mixer.CreateStream(folder.File("cut.ogg"), Mode::LoopNormal, &sound), Result::FileBad);
+    EXPECT_EQ(mixer.CreateStream(folder.File("missing.ogg"), Mode::LoopNormal, &sound), Result::FileNotFound);
+    EXPECT_TRUE(sound.IsNull());
+}
+
+TEST(SoundFiles, AStreamedFilePlaysTheSamplesOfItsWholeDecodeLoopsAndEnds)
+{
+    TestSupport::TempFolder folder;
+    TestSupport::CopyResources(folder.Path());
+    TestSupport::WorkingDirectory cwd(folder.Path());
+    const std::string file = "Resources\\Audio\\AirCon.ogg"; // mono, 22050 Hz, 44100 frames
+    Mixer mixer(22050); // one frame of the sound per frame of output
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    SoundHandle decoded, streamed, once;
+    ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok);
+    ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &streamed), Result::Ok);
+    ASSERT_EQ(mixer.CreateStream(file, Mode::Default, &once), Result::Ok);
+    size_t length = 0;
+    ASSERT_EQ(mixer.GetSoundLength(streamed, &length), Result::Ok);
+    EXPECT_EQ(length, 44100u);
+
+    // Past the end and round again, in blocks that do not divide the length.
+    auto play = [&](SoundHandle sound, int frames) {
+        ChannelHandle channel;
+        EXPECT_EQ(mixer.PlaySound(sound, {}, false, &channel), Result::Ok);
+        std::vector<float> all, block(2 * 1000);
+        for (int done = 0; done < frames; done += 1000)
+        {
+            mixer.Render(block.data(), 1000);
+            all.insert(all.end(), block.begin(), block.end());
+        }
+        mixer.Stop(channel);
+        return all;
+    };
+    const std::vector<float> whole = play(decoded, 100000);
+    const std::vector<float> stream = play(streamed, 100000);
+    ASSERT_EQ(whole.size(), stream.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < whole.size(); ++i)
+        differing += whole[i] != stream[i];
+    EXPECT_EQ(differing, 0u);
+    EXPECT_NE(whole[2 * 46000], 0.0f); // the second pass is heard, not silence
+
+    // Played once, it ends at its length and its handle goes stale.
+    ChannelHandle channel;
+    ASSERT_EQ(mixer.PlaySound(once, {}, false, &channel), Result::Ok);
+    std::vector<float> block(2 * 44000);
+    mixer.Render(block.data(), 44000);
+    bool playing = false;
+    EXPECT_EQ(mixer.IsPlaying(channel, &playing), Result::Ok);
+    mixer.Render(block.data(), 200);
+    EXPECT_EQ(mixer.IsPlaying(channel, &playing), Result::InvalidHandle);
+    EXPECT_FALSE(playing);
 }
 
 TEST(SoundFiles, DecodesTheGamesOggVorbisFilesByStoredPath)
