@@ -140,5 +140,7 @@ TEST(EngineConfig, EmptyDocumentsFolderCreatesNothingAndLogsNowhere)
     EXPECT_EQ(config.mWidth, 0u);
     // An empty folder must never be taken for the root of the file system.
     if (!rootFolderBefore)
+    {
         EXPECT_FALSE(std::filesystem::exists("/Kestrome"));
+    }
 }
