@@ -257,7 +257,10 @@ void AudioComponent::ClearStart()
 
 // ---- Inspector -------------------------------------------------------------------------
 
-void AudioComponent::SetVolumeClamped(float volume) { mVolume = std::clamp(volume, mMinVolume, std::max(mMinVolume, mMaxVolume)); }
+void AudioComponent::SetVolumeClamped(float volume)
+{
+    mVolume = std::clamp(volume, mMinVolume, std::max(mMinVolume, mMaxVolume));
+}
 
 void AudioComponent::SetMinVolume(float volume) { mMinVolume = volume < 0.0f ? 0.0f : volume; }
 
@@ -313,8 +316,9 @@ void AudioComponent::DrawInspector()
             mSelectedKeyIndex = static_cast<int32_t>(found - keys.begin());
     }
     const int previous = mSelectedKeyIndex;
-    const char* preview =
-        mSelectedKeyIndex >= 0 && mSelectedKeyIndex < static_cast<int>(keys.size()) ? keys[mSelectedKeyIndex].c_str() : "";
+    const char* preview = mSelectedKeyIndex >= 0 && mSelectedKeyIndex < static_cast<int>(keys.size())
+                              ? keys[mSelectedKeyIndex].c_str()
+                              : "";
     if (ImGui::BeginCombo("Audio", preview))
     {
         for (int i = 0; i < static_cast<int>(keys.size()); ++i)

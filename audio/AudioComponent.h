@@ -49,36 +49,36 @@ public:
     void ClearStart();
 
     // ---- Inspector edits ------------------------------------------------------
-    void SetVolumeClamped(float volume);      // into [Min Volume, Max Volume]
-    void SetMinVolume(float volume);          // never below 0
+    void SetVolumeClamped(float volume); // into [Min Volume, Max Volume]
+    void SetMinVolume(float volume);     // never below 0
     float GetFrequencyShown() const { return mFrequency / DefaultFrequency; }
     void SetFrequencyShown(float multiple) { mFrequency = multiple * DefaultFrequency; }
     // The combo's choice: index into the manager's sound keys (0 is " ", no sound).
     void SelectKey(int index);
     void ResetDefaults();
 
-    bool mPlay = false;          // play as soon as the key is resolved ("Play")
-    bool mStarted = false;       // start flag for scripts; cleared by AudioManager::Init
-    bool mReset = false;         // "Reset": restore the defaults below
-    bool mDelayedStart = false;  // count mDelayTimer and play when it reaches mDelay
-    bool mFadeOut = false;       // a fade-out is running
-    bool mFadeIn = false;        // a fade-in is running
-    int32_t mStartValue = 0;     // for scripts; cleared by AudioManager::Init
+    bool mPlay = false;         // play as soon as the key is resolved ("Play")
+    bool mStarted = false;      // start flag for scripts; cleared by AudioManager::Init
+    bool mReset = false;        // "Reset": restore the defaults below
+    bool mDelayedStart = false; // count mDelayTimer and play when it reaches mDelay
+    bool mFadeOut = false;      // a fade-out is running
+    bool mFadeIn = false;       // a fade-in is running
+    int32_t mStartValue = 0;    // for scripts; cleared by AudioManager::Init
     float mMinVolume = 1.0f;
     float mMaxVolume = 100.0f;
     float mVolume = 1.0f;
     float mPitch = 1.0f;
     float mFrequency = DefaultFrequency;
-    float mDelayTimer = 0.0f;    // seconds since the delayed start was armed; never reset here
+    float mDelayTimer = 0.0f; // seconds since the delayed start was armed; never reset here
     float mDelay = 0.0f;
-    float mFadeLevel = 0.0f;     // 0 when a fade-out ends, mFadeTarget when a fade-in ends
+    float mFadeLevel = 0.0f; // 0 when a fade-out ends, mFadeTarget when a fade-in ends
     float mFadeTarget = 0.0f;
-    float mFadeTimer = 0.0f;     // shared by the fade-out and the fade-in that follows it
+    float mFadeTimer = 0.0f; // shared by the fade-out and the fade-in that follows it
     float mFadeDuration = 0.0f;
-    int32_t mSelectedKeyIndex = 0;  // position of the key in the manager's sound keys
-    SoundEntry* mEntry = nullptr;   // the key's library entry; not owned
-    std::string mKey;               // the only field kept in files
-    bool mResolved = false;         // mEntry was looked up for the current key
+    int32_t mSelectedKeyIndex = 0; // position of the key in the manager's sound keys
+    SoundEntry* mEntry = nullptr;  // the key's library entry; not owned
+    std::string mKey;              // the only field kept in files
+    bool mResolved = false;        // mEntry was looked up for the current key
 
 private:
     SoundEntry* Lookup(const std::string& key) const;

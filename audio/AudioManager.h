@@ -70,8 +70,8 @@ public:
     float GetVolume(int type);
 
     // ---- Channels and groups for gameplay (type 0 music, 1 effects) -----------------
-    void StopMusic();            // gMusicChannel
-    void StopEffect();           // gEffectChannel alone
+    void StopMusic();  // gMusicChannel
+    void StopEffect(); // gEffectChannel alone
     float GetGroupVolume(int type);
     void SetGroupVolume(int type, float volume);
     // gMusicChannel's or gEffectChannel's volume; 0 when it is not playing.
@@ -108,7 +108,7 @@ private:
     std::map<std::string, SoundEntry*> mSoundsByKey; // the first record of a key wins
     std::vector<std::string> mSoundKeys;             // " " (no sound), then the keys sorted
     std::vector<AudioComponent*> mComponents;        // registration order; not owned
-    bool mListReadOk = false; // the list is rewritten at shutdown only after a clean read
+    bool mListReadOk = false;                        // the list is rewritten at shutdown only after a clean read
 };
 
 extern AudioManager* gAudio;

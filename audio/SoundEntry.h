@@ -26,11 +26,11 @@ struct SoundEntry
     {
     }
 
-    std::string mFile;          // as written in the sound list
-    Sound::SoundHandle mSound;  // null when loading failed
-    std::string mKey;           // what components and scripts ask for
+    std::string mFile;         // as written in the sound list
+    Sound::SoundHandle mSound; // null when loading failed
+    std::string mKey;          // what components and scripts ask for
     uint32_t mType = SoundType::Music;
-    float mVolume = 0.0f;       // the most a component may play it at
+    float mVolume = 0.0f; // the most a component may play it at
     // Channels components started on this sound; ended channels are pruned
     // every frame and a component's pairs go with it.
     std::map<Sound::ChannelHandle, AudioComponent*> mChannels;

@@ -8,11 +8,11 @@
 
 extern "C"
 {
-void* __libc_malloc(size_t size);
-void* __libc_calloc(size_t count, size_t size);
-void* __libc_realloc(void* pointer, size_t size);
-void* __libc_memalign(size_t alignment, size_t size);
-void __libc_free(void* pointer);
+    void* __libc_malloc(size_t size);
+    void* __libc_calloc(size_t count, size_t size);
+    void* __libc_realloc(void* pointer, size_t size);
+    void* __libc_memalign(size_t alignment, size_t size);
+    void __libc_free(void* pointer);
 }
 
 namespace
@@ -40,41 +40,41 @@ AllocationCount CountAllocations()
 
 extern "C"
 {
-void* malloc(size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-void* calloc(size_t count, size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-void* realloc(void* pointer, size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(pointer, size);
-}
-void* memalign(size_t alignment, size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_memalign(alignment, size);
-}
-void* aligned_alloc(size_t alignment, size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    return __libc_memalign(alignment, size);
-}
-int posix_memalign(void** out, size_t alignment, size_t size)
-{
-    sMalloc.fetch_add(1, std::memory_order_relaxed);
-    void* pointer = __libc_memalign(alignment, size);
-    if (!pointer && size)
-        return ENOMEM;
-    *out = pointer;
-    return 0;
-}
-void free(void* pointer) { __libc_free(pointer); }
+    void* malloc(size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        return __libc_malloc(size);
+    }
+    void* calloc(size_t count, size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        return __libc_calloc(count, size);
+    }
+    void* realloc(void* pointer, size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        return __libc_realloc(pointer, size);
+    }
+    void* memalign(size_t alignment, size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        return __libc_memalign(alignment, size);
+    }
+    void* aligned_alloc(size_t alignment, size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        return __libc_memalign(alignment, size);
+    }
+    int posix_memalign(void** out, size_t alignment, size_t size)
+    {
+        sMalloc.fetch_add(1, std::memory_order_relaxed);
+        void* pointer = __libc_memalign(alignment, size);
+        if (!pointer && size)
+            return ENOMEM;
+        *out = pointer;
+        return 0;
+    }
+    void free(void* pointer) { __libc_free(pointer); }
 }
 
 void* operator new(std::size_t size)

@@ -32,7 +32,7 @@ public:
     void FlushLevel();
 
 private:
-    std::string mFolder;     // the temporary folder: content copy and home
-    std::string mSourceCwd;  // where the benchmark was started
+    std::string mFolder;    // the temporary folder: content copy and home
+    std::string mSourceCwd; // where the benchmark was started
 };
 } // namespace Bench

@@ -7,8 +7,8 @@ namespace Bench
 {
 namespace
 {
-constexpr int PlatformPitch = 10;   // a platform of tiles every this many rows
-constexpr float BodyPitch = 1.5f;   // spacing of the resting bodies along a platform
+constexpr int PlatformPitch = 10; // a platform of tiles every this many rows
+constexpr float BodyPitch = 1.5f; // spacing of the resting bodies along a platform
 constexpr const char* Sheet = "PlaceHolder1";
 
 struct File

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s.xml or %s.dat could not be written\n", argv[1], argv[1]);
         return 1;
     }
-    std::printf("wrote %s.xml and %s.dat: %d objects, %d x %d tiles\n", argv[1], argv[1], size.mObjects,
-                size.mTileSide, size.mTileSide);
+    std::printf("wrote %s.xml and %s.dat: %d objects, %d x %d tiles\n", argv[1], argv[1], size.mObjects, size.mTileSide,
+                size.mTileSide);
     return 0;
 }

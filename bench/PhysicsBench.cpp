@@ -26,7 +26,8 @@ int main(int argc, char** argv)
     // "bench_physics ours N [tiles]" steps only this engine's scene (for profiling).
     if ((argc == 3 || argc == 4) && std::string(argv[1]) == "ours")
     {
-        const Bench::Result r = Bench::RunOurs(Bench::MakeScene(std::atoi(argv[2]), argc == 4 ? std::atoi(argv[3]) : 0));
+        const Bench::Result r =
+            Bench::RunOurs(Bench::MakeScene(std::atoi(argv[2]), argc == 4 ? std::atoi(argv[3]) : 0));
         std::printf("%.3f ms/step\n", r.mMsPerStep);
         return 0;
     }

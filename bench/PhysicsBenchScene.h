@@ -19,13 +19,13 @@ struct Scene
     static constexpr float Dt = 1.0f / 60.0f;
     static constexpr int Steps = 600;
     static constexpr float Restitution = 0.2f;
-    static constexpr float Spacing = 1.25f;  // lattice pitch
+    static constexpr float Spacing = 1.25f;      // lattice pitch
     static constexpr float WallThickness = 2.0f; // walls and floor
 
     int mBodyCount = 0;
-    int mTileColumns = 0;   // tile block under the floor: columns x rows of 1 x 1 solid tiles
+    int mTileColumns = 0; // tile block under the floor: columns x rows of 1 x 1 solid tiles
     int mTileRows = 0;
-    float mLeft = 0.0f;     // inner faces of the walls
+    float mLeft = 0.0f; // inner faces of the walls
     float mRight = 0.0f;
     float mFloorTop = 0.0f; // top of the floor (or of the tile block)
     float mTop = 0.0f;      // top of the walls

@@ -30,9 +30,9 @@ using namespace Framework;
 
 namespace
 {
-constexpr double GoalMs = 300.0;   // process start to the first frame on screen
+constexpr double GoalMs = 300.0;      // process start to the first frame on screen
 constexpr double GoalLevelMb = 100.0; // peak resident set while the first level plays
-constexpr int LevelFrames = 300;   // frames of the first level before its peak is read
+constexpr int LevelFrames = 300;      // frames of the first level before its peak is read
 
 double NowMs()
 {
@@ -137,37 +137,49 @@ int main()
     EngineConfig* config = nullptr;
     DebugSystem* debug = nullptr;
     WindowSystem* window = nullptr;
-    steps.Run("configuration and log", [&] {
-        config = new EngineConfig();
-        debug = new DebugSystem(config->mDocumentsFolder);
-        debug->OpenLog();
-        config->Load();
-    });
-    steps.Run("core engine and window", [&] {
-        new CoreEngine();
-        window = new WindowSystem(config);
-    });
+    steps.Run("configuration and log",
+              [&]
+              {
+                  config = new EngineConfig();
+                  debug = new DebugSystem(config->mDocumentsFolder);
+                  debug->OpenLog();
+                  config->Load();
+              });
+    steps.Run("core engine and window",
+              [&]
+              {
+                  new CoreEngine();
+                  window = new WindowSystem(config);
+              });
     steps.Run("systems constructed", [&] { AddEngineSystems(*gCore, window); });
-    steps.Run("systems initialised", [&] {
-        debug->InitProfiler();
-        gCore->Initialize();
-    });
-    steps.Run("archetypes", [&] {
-        if (gFactory)
-            gFactory->LoadArchetypes();
-    });
-    steps.Run("full screen and shown", [&] {
-        window->ToggleFullScreen();
-        Platform::ShowMainWindow();
-        debug->Log("Begin display window.");
-    });
+    steps.Run("systems initialised",
+              [&]
+              {
+                  debug->InitProfiler();
+                  gCore->Initialize();
+              });
+    steps.Run("archetypes",
+              [&]
+              {
+                  if (gFactory)
+                      gFactory->LoadArchetypes();
+              });
+    steps.Run("full screen and shown",
+              [&]
+              {
+                  window->ToggleFullScreen();
+                  Platform::ShowMainWindow();
+                  debug->Log("Begin display window.");
+              });
     LevelState& state = gLogic->mState;
-    steps.Run("splash level loaded", [&] {
-        state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
-        state.SetNextLevel("Resources\\LevelData\\Level1");
-        state.mFirstLevelPath = state.mNextLevelPath;
-        Quietly([&] { state.SwitchLevel(); });
-    });
+    steps.Run("splash level loaded",
+              [&]
+              {
+                  state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
+                  state.SetNextLevel("Resources\\LevelData\\Level1");
+                  state.mFirstLevelPath = state.mNextLevelPath;
+                  Quietly([&] { state.SwitchLevel(); });
+              });
     steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
     const double firstFrameMs = SinceProcessStartMs() - copyMs;
     const double startPeakMb = PeakRssMb();

@@ -38,9 +38,9 @@ ImTextureID TextureOf(const Sprite& frame)
 bool FrameButton(const Sprite& frame, float size)
 {
     ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0, 0, 0, 0));
-    const bool pressed = ImGui::ImageButton(TextureOf(frame), ImVec2(size, size), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
-                              ImVec2(frame.mCorners[3].x, frame.mCorners[3].y), -1, ImVec4(0, 0, 0, 0),
-                              ImVec4(1, 1, 1, 1));
+    const bool pressed = ImGui::ImageButton(
+        TextureOf(frame), ImVec2(size, size), ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
+        ImVec2(frame.mCorners[3].x, frame.mCorners[3].y), -1, ImVec4(0, 0, 0, 0), ImVec4(1, 1, 1, 1));
     ImGui::PopStyleColor();
     return pressed;
 }
@@ -96,7 +96,8 @@ void Preview(ManagerState& state, const SpriteSheet* sheet, float dt)
     {
         const Sprite& frame = sheet->mFrames[state.mPreviewFrame];
         ImGui::Image(TextureOf(frame), ImVec2(kPreviewSize, kPreviewSize),
-                     ImVec2(frame.mCorners[0].x, frame.mCorners[0].y), ImVec2(frame.mCorners[3].x, frame.mCorners[3].y));
+                     ImVec2(frame.mCorners[0].x, frame.mCorners[0].y),
+                     ImVec2(frame.mCorners[3].x, frame.mCorners[3].y));
     }
     else
         ImGui::Dummy(ImVec2(kPreviewSize, kPreviewSize));

@@ -17,10 +17,8 @@ struct Need
 };
 
 const Need kNeeds[] = {
-    {ComponentType::Animator, ComponentType::Renderer},
-    {ComponentType::Button, ComponentType::Renderer},
-    {ComponentType::Controller, ComponentType::Body},
-    {ComponentType::Circle, ComponentType::Body},
+    {ComponentType::Animator, ComponentType::Renderer}, {ComponentType::Button, ComponentType::Renderer},
+    {ComponentType::Controller, ComponentType::Body},   {ComponentType::Circle, ComponentType::Body},
     {ComponentType::OBB, ComponentType::Body},
 };
 } // namespace

@@ -25,7 +25,7 @@ class OurImGui;
 struct EditPanelsState
 {
     // ---- Object list ---------------------------------------------------------------
-    bool mArchetypeDragged = false;  // a held archetype with a Renderer: its copy drops on release
+    bool mArchetypeDragged = false; // a held archetype with a Renderer: its copy drops on release
     // The object picked in the level. Held with its id: it counts only while
     // the object map still holds this very object under that id, so a deleted
     // object (or a new one at the same address) is never dragged.
@@ -33,11 +33,11 @@ struct EditPanelsState
     uint32_t mPickedId = 0;
 
     // ---- Component editor ------------------------------------------------------------
-    std::string mRefusalPopup;       // a popup to open at the window's level this frame ("" none)
-    std::string mNeededBy;           // "Component Needed": the component that needs the one kept
+    std::string mRefusalPopup; // a popup to open at the window's level this frame ("" none)
+    std::string mNeededBy;     // "Component Needed": the component that needs the one kept
 
     // ---- Tile tools ---------------------------------------------------------------------
-    int32_t mWorkingWidth = 0;       // the size fields; applied by "Apply Changes"
+    int32_t mWorkingWidth = 0; // the size fields; applied by "Apply Changes"
     int32_t mWorkingHeight = 0;
     // The grid size the fields last followed: a grid that changes size behind
     // the editor's back (a level load) brings the fields along.

@@ -35,10 +35,7 @@ const char* const kPlayTestLevel = "Resources\\LevelData\\level_test";
 bool Triggered(int vk) { return gInput && gInput->mState.IsTriggered(vk); }
 
 // The keyboard as it is now: the desktop's, or the messages' for synthetic input.
-bool CtrlDownNow()
-{
-    return Platform::IsKeyDownAsync(VK_CONTROL) || (gInput && gInput->mState.mRawKeys[VK_CONTROL]);
-}
+bool CtrlDownNow() { return Platform::IsKeyDownAsync(VK_CONTROL) || (gInput && gInput->mState.mRawKeys[VK_CONTROL]); }
 } // namespace
 
 void OurImGui::Update(float dt)

@@ -33,12 +33,23 @@ void OurImGui::FileAndManagerDialogs(float dt)
         return;
     switch (mOpenDialog)
     {
-    case EditorDialog::ArtManager: ArtManagerDialog(*this); break;
-    case EditorDialog::AnimationManager: AnimationManagerDialog(*this, dt); break;
-    case EditorDialog::SoundManager: SoundManagerDialog(*this); break;
-    case EditorDialog::SaveFile: SaveFileDialog(*this); break;
-    case EditorDialog::LoadFile: LoadFileDialog(*this); break;
-    default: break;
+    case EditorDialog::ArtManager:
+        ArtManagerDialog(*this);
+        break;
+    case EditorDialog::AnimationManager:
+        AnimationManagerDialog(*this, dt);
+        break;
+    case EditorDialog::SoundManager:
+        SoundManagerDialog(*this);
+        break;
+    case EditorDialog::SaveFile:
+        SaveFileDialog(*this);
+        break;
+    case EditorDialog::LoadFile:
+        LoadFileDialog(*this);
+        break;
+    default:
+        break;
     }
 }
 } // namespace Framework

@@ -24,8 +24,8 @@ namespace Framework
 namespace
 {
 const char* const kArtFolder = "Resources/Art/";
-constexpr int kFramePixels = 128;   // the frame size the counts are proposed for
-constexpr int kMaxCount = 256;      // rows or columns: far beyond any sheet, small enough to slice
+constexpr int kFramePixels = 128; // the frame size the counts are proposed for
+constexpr int kMaxCount = 256;    // rows or columns: far beyond any sheet, small enough to slice
 constexpr float kLabelledFieldX = 140.0f;
 constexpr float kFieldWidth = 128.0f;
 constexpr float kFrameSize = 128.0f;

@@ -36,31 +36,29 @@ GLuint sVertexArray = 0;
 GLuint sFontTexture = 0;
 bool sLinked = false; // a program that did not link is never used
 
-const char* const kVertexShader =
-    "#version 330\n"
-    "uniform mat4 ProjMtx;\n"
-    "in vec2 Position;\n"
-    "in vec2 UV;\n"
-    "in vec4 Color;\n"
-    "out vec2 Frag_UV;\n"
-    "out vec4 Frag_Color;\n"
-    "void main()\n"
-    "{\n"
-    "\tFrag_UV = UV;\n"
-    "\tFrag_Color = Color;\n"
-    "\tgl_Position = ProjMtx * vec4(Position.xy,0,1);\n"
-    "}\n";
+const char* const kVertexShader = "#version 330\n"
+                                  "uniform mat4 ProjMtx;\n"
+                                  "in vec2 Position;\n"
+                                  "in vec2 UV;\n"
+                                  "in vec4 Color;\n"
+                                  "out vec2 Frag_UV;\n"
+                                  "out vec4 Frag_Color;\n"
+                                  "void main()\n"
+                                  "{\n"
+                                  "\tFrag_UV = UV;\n"
+                                  "\tFrag_Color = Color;\n"
+                                  "\tgl_Position = ProjMtx * vec4(Position.xy,0,1);\n"
+                                  "}\n";
 
-const char* const kFragmentShader =
-    "#version 330\n"
-    "uniform sampler2D Texture;\n"
-    "in vec2 Frag_UV;\n"
-    "in vec4 Frag_Color;\n"
-    "out vec4 Out_Color;\n"
-    "void main()\n"
-    "{\n"
-    "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
-    "}\n";
+const char* const kFragmentShader = "#version 330\n"
+                                    "uniform sampler2D Texture;\n"
+                                    "in vec2 Frag_UV;\n"
+                                    "in vec4 Frag_Color;\n"
+                                    "out vec4 Out_Color;\n"
+                                    "void main()\n"
+                                    "{\n"
+                                    "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
+                                    "}\n";
 
 // A shader that does not compile leaves the editor invisible: say why.
 void LogShaderFailure(GLuint shader, const char* what)

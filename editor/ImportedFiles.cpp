@@ -30,7 +30,8 @@ std::string CopyImportedFile(const std::string& source, const std::string& desti
     {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        const std::string problem = "\"" + source + "\" could not be copied to \"" + destination + "\": " + error.message();
+        const std::string problem =
+            "\"" + source + "\" could not be copied to \"" + destination + "\": " + error.message();
         Log(problem);
         return problem;
     }

@@ -34,7 +34,9 @@ void SaveFileDialog(OurImGui& editor)
     LevelDialogButtons(editor, "Save", "Confirm Overwrite", state.mProblem);
 
     LevelConfirmPopup("Confirm Overwrite",
-                      "Do you wish to save? If file exist, any content will be overwritten. BE WARNED!", [&] {
+                      "Do you wish to save? If file exist, any content will be overwritten. BE WARNED!",
+                      [&]
+                      {
                           state.mProblem = SaveLevelNamed(state.mSaveName);
                           editor.mResourceList.Refresh();
                       });

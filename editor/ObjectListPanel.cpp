@@ -23,7 +23,7 @@ namespace
 const char* const kObjectTypeNames[] = {"Archetype", "Custom", "TileMap"};
 constexpr int kObjectTypeCount = 3;
 constexpr float kWindowWidth = 325.0f;
-constexpr float kWindowTop = 21.0f;      // just below the main menu bar
+constexpr float kWindowTop = 21.0f; // just below the main menu bar
 constexpr float kWindowHeightShare = 0.7f;
 constexpr float kComboX = 110.0f;
 constexpr int kListRows = 24;

@@ -65,7 +65,6 @@ bool PickedIsAlive(const EditPanelsState& state)
     if (!state.mPicked || !gFactory)
         return false;
     auto it = gFactory->mObjects.find(state.mPickedId);
-    return it != gFactory->mObjects.end() && it->second == state.mPicked &&
-           !gFactory->mDestroySet.count(state.mPicked);
+    return it != gFactory->mObjects.end() && it->second == state.mPicked && !gFactory->mDestroySet.count(state.mPicked);
 }
 } // namespace Framework

@@ -127,21 +127,21 @@ public:
     void FileAndManagerDialogs(float dt);
 
     // ---- State shared by the panels -----------------------------------------------
-    ImGuiContext* mContext = nullptr;   // the editor's own ImGui context
-    ImGuiIO* mIo = nullptr;             // its IO block
+    ImGuiContext* mContext = nullptr; // the editor's own ImGui context
+    ImGuiIO* mIo = nullptr;           // its IO block
     // Where the windows' places are kept between runs; null: nowhere (tests,
     // or a name taken by something that is no regular file).
     const char* mIniPath = "imgui.ini";
-    int mSelectedIndex = 0;             // selected entry of the object list (into the map of the object type)
-    int mComponentChoice = 0;           // entry chosen in the component editor's creator list
-    int mTileSetIndex = 0;              // entry chosen in the tile set editor's "TileSet" list
-    uint32_t mWidth = 0;                // display size handed to ImGui, in pixels (Init, WM_SIZE)
+    int mSelectedIndex = 0;   // selected entry of the object list (into the map of the object type)
+    int mComponentChoice = 0; // entry chosen in the component editor's creator list
+    int mTileSetIndex = 0;    // entry chosen in the tile set editor's "TileSet" list
+    uint32_t mWidth = 0;      // display size handed to ImGui, in pixels (Init, WM_SIZE)
     uint32_t mHeight = 0;
     int mObjectType = EditorObjectType::LiveObjects;
     char mNewObjectName[64] = "New_GameObject"; // name of objects made with "Create Object"
-    std::string mLastDroppedFile;       // full path of the last file dropped on the window
-    char mTextBuffer[1024] = {};        // the file-drop dialog's text field
-    bool mFileDropped = false;          // a dropped file waits for its dialog
+    std::string mLastDroppedFile;               // full path of the last file dropped on the window
+    char mTextBuffer[1024] = {};                // the file-drop dialog's text field
+    bool mFileDropped = false;                  // a dropped file waits for its dialog
     ResourceList mResourceList;
     uint32_t mColliderIndex = 0;        // collision tile chosen in the object list's tile section
     uint32_t mPlatformIndex = 0;        // platform tile chosen in the tile set editor
@@ -150,9 +150,9 @@ public:
     bool mObjectListOpen = true;        // "All Game Objects" is open
     bool mSideWindowOpen = true;        // "Component Editor" (or "TileSet Editor" in tile mode) is open
     int mOpenDialog = EditorDialog::None;
-    SpriteSheet mImportSheet;           // the sheet the file-drop dialog builds
-    CameraWorkingValues mCameraValues;  // "Level Serializables"; live as long as the editor
-    EditPanelsState mPanels;            // object list, component editor and tile tools
+    SpriteSheet mImportSheet;                        // the sheet the file-drop dialog builds
+    CameraWorkingValues mCameraValues;               // "Level Serializables"; live as long as the editor
+    EditPanelsState mPanels;                         // object list, component editor and tile tools
     std::unique_ptr<EditorDialogState> mDialogState; // the dialogs' and managers' memory; made on first use
 
     // Keys that went down since ImGui last looked, and those of them already

@@ -100,18 +100,20 @@ void OurImGui::TileGridEditing()
     state.mStrokeGoing = true;
     state.mStrokeLast = mouse;
     const auto kind = static_cast<int32_t>(mColliderIndex), frame = static_cast<int32_t>(mPlatformIndex);
-    ForEachCellCrossed(from, mouse, [&](int x, int y) {
-        const Vec3 centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0.0f);
-        int cx = 0, cy = 0;
-        if (!grid.CellAt(centre, cx, cy))
-            return;
-        const TileCell& cell = grid.mRows[cy][cx];
-        // Held over a cell already painted this way: nothing to redo.
-        if (painting && !(cell.mUsed && cell.mKind == kind && cell.mFrame == frame))
-            grid.PlaceTile(kind, frame, centre);
-        if (erasing && grid.mRows[cy][cx].mUsed)
-            grid.RemoveTile(centre);
-    });
+    ForEachCellCrossed(from, mouse,
+                       [&](int x, int y)
+                       {
+                           const Vec3 centre(static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, 0.0f);
+                           int cx = 0, cy = 0;
+                           if (!grid.CellAt(centre, cx, cy))
+                               return;
+                           const TileCell& cell = grid.mRows[cy][cx];
+                           // Held over a cell already painted this way: nothing to redo.
+                           if (painting && !(cell.mUsed && cell.mKind == kind && cell.mFrame == frame))
+                               grid.PlaceTile(kind, frame, centre);
+                           if (erasing && grid.mRows[cy][cx].mUsed)
+                               grid.RemoveTile(centre);
+                       });
 }
 
 void OurImGui::TileSetEditorPanel()
@@ -131,7 +133,8 @@ void OurImGui::TileSetEditorPanel()
         for (size_t i = 0; i < names.size(); ++i)
             if (names[i] == tileset)
                 mTileSetIndex = static_cast<int>(i);
-    auto nameGetter = [](void* data, int n, const char** out) {
+    auto nameGetter = [](void* data, int n, const char** out)
+    {
         const auto* list = static_cast<const std::vector<std::string>*>(data);
         if (n < 0 || static_cast<size_t>(n) >= list->size())
             return false;

@@ -17,8 +17,8 @@ namespace Framework
 namespace
 {
 const char* const kColliderSheet = "TileCollider";
-constexpr uint32_t kColliderRows = 2;       // 8 collision kinds, four to a row
-constexpr float kPickerCell = 64.0f;         // DrawSpritePicker's buttons
+constexpr uint32_t kColliderRows = 2; // 8 collision kinds, four to a row
+constexpr float kPickerCell = 64.0f;  // DrawSpritePicker's buttons
 // Tighter than the editor's style inside the picker, so four buttons fit the
 // object list's width and the section fits a 768-pixel-high window.
 const ImVec2 kPickerPadding(2.0f, 2.0f);
@@ -104,7 +104,8 @@ void TileSection(OurImGui& editor)
     FollowGridSize(state);
 
     const ImGuiStyle& style = ImGui::GetStyle();
-    const float buttonRows = kColliderRows * (kPickerCell + 2.0f * kPickerPadding.y) + (kColliderRows - 1) * kPickerSpacing.y;
+    const float buttonRows =
+        kColliderRows * (kPickerCell + 2.0f * kPickerPadding.y) + (kColliderRows - 1) * kPickerSpacing.y;
     const float childHeight = 2.0f * style.WindowPadding.y + ImGui::GetTextLineHeightWithSpacing() + buttonRows + 2.0f;
     ImGui::BeginChild("##collisiontype", ImVec2(0.0f, childHeight), true);
     ImGui::TextUnformatted("Collision type");

@@ -56,8 +56,8 @@ void TransformHeader(Composition& object)
     {
         auto* box = dynamic_cast<ShapeOBB*>(body->mShape);
         if (box && box->RotateFixedPoint)
-            box->PivotPosition = Vec3(newPosition.x + box->PivotOffset.x, newPosition.y + box->PivotOffset.y,
-                                      newPosition.z);
+            box->PivotPosition =
+                Vec3(newPosition.x + box->PivotOffset.x, newPosition.y + box->PivotOffset.y, newPosition.z);
         PlaceObjectAt(object, newPosition);
     }
     if (scaled)

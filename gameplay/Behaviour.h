@@ -32,7 +32,7 @@ public:
     // Replaces the object's script by a new one of number id and starts it.
     void ChangeScript(int32_t id);
 
-    int32_t ScriptID = 0;  // the only field stored in files
-    std::string mLabel;    // first line of the inspector; not stored
+    int32_t ScriptID = 0; // the only field stored in files
+    std::string mLabel;   // first line of the inspector; not stored
 };
 } // namespace Framework

@@ -36,16 +36,16 @@ public:
     // Once a frame, after every script.
     void Update();
 
-    uint32_t TargetState = 0;       // GameState of a click; 0 or >= 12 switches nothing
+    uint32_t TargetState = 0; // GameState of a click; 0 or >= 12 switches nothing
     Renderer* mRenderer = nullptr;
-    uint32_t mFrame = 0;            // idle frame; hover is +1, locked +2
-    bool Active = false;            // for scripts; the button never reads it
-    bool Hover = false;             // the mouse is over the object
-    bool Click = false;             // pressed over the object (see Update)
-    bool mHoverSounded = false;     // the hover sound played for this hover
-    std::string TargetLevel;        // level path of a click; not stored in files
-    bool mPressed = false;          // released over it with an Animator: the Animator owns the frame
-    uint32_t mStartFrame = 0;       // the Renderer's frame at Initialize
+    uint32_t mFrame = 0;        // idle frame; hover is +1, locked +2
+    bool Active = false;        // for scripts; the button never reads it
+    bool Hover = false;         // the mouse is over the object
+    bool Click = false;         // pressed over the object (see Update)
+    bool mHoverSounded = false; // the hover sound played for this hover
+    std::string TargetLevel;    // level path of a click; not stored in files
+    bool mPressed = false;      // released over it with an Animator: the Animator owns the frame
+    uint32_t mStartFrame = 0;   // the Renderer's frame at Initialize
 
 private:
     // Update's steps for a button under the mouse: press, click, hover.

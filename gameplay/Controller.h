@@ -12,7 +12,7 @@ class Controller : public Component
 {
 public:
     static constexpr int32_t TypeId = ComponentType::Controller;
-    static constexpr float PushForce = 50.0f; // per frame and arrow key
+    static constexpr float PushForce = 50.0f;  // per frame and arrow key
     static constexpr float LiftForce = 200.0f; // the up arrow pushes four times as hard
 
     Controller() = default;

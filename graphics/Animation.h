@@ -14,7 +14,7 @@ struct Animation
 {
     std::string mSpriteSheetKey;
     std::string mName;
-    std::vector<uint32_t> mFrames;    // frame indices into the sheet
+    std::vector<uint32_t> mFrames; // frame indices into the sheet
     uint32_t mFramesPerSecond = 0;
 };
 

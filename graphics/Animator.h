@@ -42,13 +42,13 @@ public:
     // In the rendering manager's animator list.
     bool IsRegistered() const;
 
-    int32_t mFramePosition = 0;         // position in the animation's frame list
-    int32_t mFPS = 0;                   // steps only while > 0
-    float mTimer = 0.0f;                // seconds since the last step
-    float mFrameDuration = 0.0f;        // 1 / FPS, or 0
+    int32_t mFramePosition = 0;  // position in the animation's frame list
+    int32_t mFPS = 0;            // steps only while > 0
+    float mTimer = 0.0f;         // seconds since the last step
+    float mFrameDuration = 0.0f; // 1 / FPS, or 0
     std::string mAniName = "Tester";
-    Animation* mAnimation = nullptr;    // not owned: an entry of the animation table
-    int32_t mIndex = 0;                 // the inspector's position of AniName; saved, not used otherwise
+    Animation* mAnimation = nullptr; // not owned: an entry of the animation table
+    int32_t mIndex = 0;              // the inspector's position of AniName; saved, not used otherwise
     bool mLoop = true;
     bool mPlaying = true;
 

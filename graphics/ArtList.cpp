@@ -129,7 +129,8 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
         sheet.mSourcePath = textPath;
         sheet.mName = name; // unless the sheet file says otherwise
         if (!IsSheetFileName(textPath))
-            Log("Art list entry \"" + name + "\" names \"" + textPath + "\", which is no sheet file; kept as it stands");
+            Log("Art list entry \"" + name + "\" names \"" + textPath +
+                "\", which is no sheet file; kept as it stands");
         else if (TextSerializer sheetFile(textPath, TextSerializer::ReadOnly); !sheetFile.IsOpen())
         {
             // The entry stays (without image) so the list keeps naming the file.
@@ -179,7 +180,8 @@ void WriteArtList(const std::string& artListPath, const SpriteSheetTable& table)
         }
         if (writeText && !written.insert(Platform::NativePath(textPath)).second)
         {
-            Log("Sprite sheet \"" + key + "\" would be written over another sheet's file \"" + textPath + "\"; not written");
+            Log("Sprite sheet \"" + key + "\" would be written over another sheet's file \"" + textPath +
+                "\"; not written");
             writeText = false;
         }
         if (writeText)

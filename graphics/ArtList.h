@@ -10,7 +10,7 @@ namespace Framework
 using SpriteSheetTable = std::map<std::string, SpriteSheet>;
 
 // Where the art list and the sheets' files live.
-extern const char* const gArtFolder;   // "Resources/Art/"
+extern const char* const gArtFolder; // "Resources/Art/"
 
 // Reads the art list at artListPath into table. False when the list exists but
 // could not be read whole: it must then not be written back.

@@ -12,7 +12,7 @@ namespace Framework
 {
 namespace
 {
-constexpr int WheelAway = 1;    // InputState::mWheelDirection values
+constexpr int WheelAway = 1; // InputState::mWheelDirection values
 constexpr int WheelTowards = 2;
 
 // The editor's panels take the wheel while the mouse is over one of them.
@@ -43,10 +43,7 @@ void Camera::SetOrthographic(float left, float right, float bottom, float top, f
     Far = farPlane;
 }
 
-void Camera::UpdateViewProjection()
-{
-    mViewProjection = glm::translate(glm::scale(mProjection, CamSize), -Position);
-}
+void Camera::UpdateViewProjection() { mViewProjection = glm::translate(glm::scale(mProjection, CamSize), -Position); }
 
 void Camera::Update(float dt)
 {
@@ -106,7 +103,8 @@ void Camera::DrawViewRectangle()
     const float hx = VisibleHalfWidth();
     const float hy = VisibleHalfHeight();
     const Color blue(0.0f, 0.0f, 1.0f, 1.0f);
-    const float corners[5][2] = {{x - hx, y - hy}, {x - hx, y + hy}, {x + hx, y + hy}, {x + hx, y - hy}, {x - hx, y - hy}};
+    const float corners[5][2] = {
+        {x - hx, y - hy}, {x - hx, y + hy}, {x + hx, y + hy}, {x + hx, y - hy}, {x - hx, y - hy}};
     for (int i = 0; i < 4; ++i)
         gGraphicsSystem->DrawLine(corners[i], corners[i + 1], blue);
     const float left[2] = {x - hx, y}, right[2] = {x + hx, y};
@@ -134,6 +132,7 @@ void Camera::SetUpForEditing(float windowWidth, float windowHeight)
     Up = Vec3(0.0f, 1.0f, 0.0f);
     mView = glm::lookAt(Position, Target, Up);
     if (gFactory)
-        MaxClamp = Vec2(static_cast<float>(gFactory->mTileGrid.mWidth), static_cast<float>(gFactory->mTileGrid.mHeight));
+        MaxClamp =
+            Vec2(static_cast<float>(gFactory->mTileGrid.mWidth), static_cast<float>(gFactory->mTileGrid.mHeight));
 }
 } // namespace Framework

@@ -47,20 +47,20 @@ public:
     float VisibleHalfWidth() const { return mHalfWidth / CamSize.x; }
     float VisibleHalfHeight() const { return mHalfHeight / CamSize.y; }
 
-    uint32_t mMode = 1;                  // 1 editor controls on, 2 off
-    Mat4 mViewProjection{1.0f};          // given to shaders as "projection"
-    Mat4 mView{1.0f};                    // given to shaders as "view"
-    Vec3 Position{0.0f, 0.0f, 0.0f};     // world units
-    Vec3 mDragStart{0.0f};               // Position when the right-button drag began
-    Vec3 CamSize{25.0f, 25.0f, 1.0f};    // zoom: world-to-pixel scale in x and y, z scale
-    Vec2 MinClamp{0.0f, 0.0f};           // area the camera script keeps the view in
+    uint32_t mMode = 1;               // 1 editor controls on, 2 off
+    Mat4 mViewProjection{1.0f};       // given to shaders as "projection"
+    Mat4 mView{1.0f};                 // given to shaders as "view"
+    Vec3 Position{0.0f, 0.0f, 0.0f};  // world units
+    Vec3 mDragStart{0.0f};            // Position when the right-button drag began
+    Vec3 CamSize{25.0f, 25.0f, 1.0f}; // zoom: world-to-pixel scale in x and y, z scale
+    Vec2 MinClamp{0.0f, 0.0f};        // area the camera script keeps the view in
     Vec2 MaxClamp{0.0f, 0.0f};
-    float mHalfWidth = 0.0f;             // of the orthographic volume, in pixels
+    float mHalfWidth = 0.0f; // of the orthographic volume, in pixels
     float mHalfHeight = 0.0f;
     Mat4 mProjection{1.0f};
     Vec3 Up{0.0f, 1.0f, 0.0f};
     Vec3 Target{0.0f, 0.0f, 0.0f};
-    float mZoomSpeed = 100.0f;           // zoom units per second of wheel
+    float mZoomSpeed = 100.0f; // zoom units per second of wheel
     float Left = 0.0f, Right = 0.0f, Bottom = 0.0f, Top = 0.0f, Near = 0.0f, Far = 0.0f;
 
 private:

@@ -28,9 +28,12 @@ struct ShaderFiles
     const char* fragment;
 };
 const ShaderFiles ShaderTable[] = {
-    {"Default", "default.vert", "default.frag"}, {"Debug", "mesh.vert", "mesh.frag"},
-    {"Font", "font.vert", "font.frag"},          {"Test", "test_shader.vert", "test_shader.frag"},
-    {"Multiply", "multiply.vert", "multiply.frag"}, {"Solid", "solid.vert", "solid.frag"},
+    {"Default", "default.vert", "default.frag"},
+    {"Debug", "mesh.vert", "mesh.frag"},
+    {"Font", "font.vert", "font.frag"},
+    {"Test", "test_shader.vert", "test_shader.frag"},
+    {"Multiply", "multiply.vert", "multiply.frag"},
+    {"Solid", "solid.vert", "solid.frag"},
 };
 
 // Vertex colour only, with the sprite programs' attributes and uniforms.

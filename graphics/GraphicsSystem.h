@@ -39,8 +39,8 @@ public:
     void BeginFrame();
     // Queues one sprite unless the active camera cannot see it. scale is the
     // quad's full width and height, angle is in radians counter-clockwise.
-    void DrawSprite(const Sprite& frame, const Vec3& position, const float scale[2], float angle,
-                    const Color& colour, const std::string& shaderName, bool flipX, bool flipY);
+    void DrawSprite(const Sprite& frame, const Vec3& position, const float scale[2], float angle, const Color& colour,
+                    const std::string& shaderName, bool flipX, bool flipY);
     // Draws every batch by layer, texture, program, and empties them.
     void FlushSprites();
     void SwapBuffers();
@@ -73,22 +73,22 @@ public:
     // Puts the editor camera back when camera is the active one.
     void ReleaseActiveCamera(Camera* camera);
 
-    unsigned mDebugIndexCount = 0;           // indices drawn by the last FlushDebug
+    unsigned mDebugIndexCount = 0; // indices drawn by the last FlushDebug
     std::vector<uint32_t> mDebugIndices;
-    std::vector<float> mDebugVertices;       // seven floats a vertex: x, y, 0, r, g, b, a
+    std::vector<float> mDebugVertices; // seven floats a vertex: x, y, 0, r, g, b, a
     int mPositionSize = 3;
     int mColorSize = 4;
     int mUVSize = 2;
     BatchMap mSpriteBatches;
-    unsigned mSpriteDrawCalls = 0;           // draw calls made by the last FlushSprites
+    unsigned mSpriteDrawCalls = 0;             // draw calls made by the last FlushSprites
     std::string mTilesetName = "TilePlatform"; // sprite-sheet key the tile map is drawn with
     std::vector<std::string> mTileTextureNames;
     uint32_t mSpriteVertexArray = 0;
     // Vertices and, after them, indices of the frame's sprites (and then of its
     // debug lines): one upload each, into storage that only ever grows.
     uint32_t mSpriteVertexBuffer = 0;
-    size_t mSpriteBufferBytes = 0;   // size of the buffer's storage
-    size_t mSpriteIndexOffset = 0;   // byte offset of the sprite indices in it
+    size_t mSpriteBufferBytes = 0; // size of the buffer's storage
+    size_t mSpriteIndexOffset = 0; // byte offset of the sprite indices in it
     // The bytes of the next upload, kept from frame to frame.
     std::vector<unsigned char> mStreamBytes;
     uint32_t mTextVertexArray = 0;
@@ -102,8 +102,8 @@ public:
     Camera mEditorCamera;
     std::atomic<Camera*> mActiveCamera{&mEditorCamera};
 
-    bool mContextReady = false;    // the GL context exists and its entry points are loaded
-    bool mArtListRead = false;     // only a list that was read is written back
+    bool mContextReady = false; // the GL context exists and its entry points are loaded
+    bool mArtListRead = false;  // only a list that was read is written back
     // Draws what names no program ("None"): core profile draws nothing with program 0.
     uint32_t mFlatColourProgram = 0;
 

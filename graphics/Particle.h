@@ -28,28 +28,28 @@ struct Particle
     Color mStartColour{1.0f};
     Color mMidColour{1.0f};
     Color mEndColour{1.0f};
-    Color mColour{1.0f};          // current draw colour
+    Color mColour{1.0f}; // current draw colour
 
-    Vec3 mPosition{0.0f};         // world units; z is never changed
-    float mRotation = 0.0f;       // degrees; not used for drawing
-    Vec3 mScale{1.0f};            // drawn scale: twice the interpolated scale in x and y
+    Vec3 mPosition{0.0f};   // world units; z is never changed
+    float mRotation = 0.0f; // degrees; not used for drawing
+    Vec3 mScale{1.0f};      // drawn scale: twice the interpolated scale in x and y
 
     Vec3 mStartScale{0.0f};
     Vec3 mMidScale{0.0f};
     Vec3 mEndScale{0.0f};
-    Vec3 mDirection{0.0f};        // unit direction in x, y (zero when the range is a point)
-    Vec3 mVelocity{0.0f};         // units per second
-    Vec3 mGravity{0.0f};          // units per second squared
+    Vec3 mDirection{0.0f}; // unit direction in x, y (zero when the range is a point)
+    Vec3 mVelocity{0.0f};  // units per second
+    Vec3 mGravity{0.0f};   // units per second squared
 
-    float mLifeSpan = 0.0f;       // seconds of age
+    float mLifeSpan = 0.0f; // seconds of age
     float mAge = 0.0f;
-    float mMidColourTime = 0.0f;  // age at which the colour is the mid colour
+    float mMidColourTime = 0.0f; // age at which the colour is the mid colour
     float mMidScaleTime = 0.0f;
     float mMidSpeedTime = 0.0f;
     float mStartSpeed = 0.0f;
     float mMidSpeed = 0.0f;
     float mEndSpeed = 0.0f;
-    float mAngle = 0.0f;          // degrees, the draw rotation
+    float mAngle = 0.0f; // degrees, the draw rotation
 
     bool mAlive = false;
     bool mGravityEnabled = false;
@@ -59,11 +59,11 @@ struct Particle
     bool mLerpColour = false;
     bool mLerpScale = false;
     bool mLerpVelocity = false;
-    bool mReserved = false;       // belongs to some emitter's reserved list
+    bool mReserved = false; // belongs to some emitter's reserved list
 
-    int mType = 0;                // a ParticleType value
-    int mStepsPerFrame = 0;       // Integrate calls per emitter update (2 after Reset)
-    Sprite mSprite;               // the frame drawn by Texture particles
+    int mType = 0;          // a ParticleType value
+    int mStepsPerFrame = 0; // Integrate calls per emitter update (2 after Reset)
+    Sprite mSprite;         // the frame drawn by Texture particles
 };
 
 // "Sprite0" on texture 0 with zero texture coordinates: the blank frame.

@@ -39,11 +39,31 @@ bool NameAt(void* data, int index, const char** text)
 
 // The twelve switches, the eleven vectors, three colours, eleven floats and
 // three integers, in file order.
-struct BoolField { const char* name; bool ParticleEmitterSettings::*field; };
-struct VecField { const char* name; Vec3 ParticleEmitterSettings::*field; };
-struct ColourField { const char* name; Color ParticleEmitterSettings::*field; };
-struct FloatField { const char* name; float ParticleEmitterSettings::*field; };
-struct IntField { const char* name; int ParticleEmitterSettings::*field; };
+struct BoolField
+{
+    const char* name;
+    bool ParticleEmitterSettings::*field;
+};
+struct VecField
+{
+    const char* name;
+    Vec3 ParticleEmitterSettings::*field;
+};
+struct ColourField
+{
+    const char* name;
+    Color ParticleEmitterSettings::*field;
+};
+struct FloatField
+{
+    const char* name;
+    float ParticleEmitterSettings::*field;
+};
+struct IntField
+{
+    const char* name;
+    int ParticleEmitterSettings::*field;
+};
 using S = ParticleEmitterSettings;
 
 const BoolField BoolFields[] = {
@@ -55,20 +75,35 @@ const BoolField BoolFields[] = {
     {"FollowEmitter", &S::mFollowEmitter},   {"GravityEnabled", &S::mGravityEnabled},
 };
 const VecField VecFields[] = {
-    {"Position", &S::mPosition},   {"MinPos", &S::mMinPos},         {"MaxPos", &S::mMaxPos},
-    {"MinDir", &S::mMinDir},       {"MaxDir", &S::mMaxDir},         {"MinScale", &S::mMinScale},
-    {"MaxScale", &S::mMaxScale},   {"StartScale", &S::mStartScale}, {"MidScale", &S::mMidScale},
-    {"EndScale", &S::mEndScale},   {"GravityDirection", &S::mGravityDirection},
+    {"Position", &S::mPosition},
+    {"MinPos", &S::mMinPos},
+    {"MaxPos", &S::mMaxPos},
+    {"MinDir", &S::mMinDir},
+    {"MaxDir", &S::mMaxDir},
+    {"MinScale", &S::mMinScale},
+    {"MaxScale", &S::mMaxScale},
+    {"StartScale", &S::mStartScale},
+    {"MidScale", &S::mMidScale},
+    {"EndScale", &S::mEndScale},
+    {"GravityDirection", &S::mGravityDirection},
 };
 const ColourField ColourFields[] = {
     {"StartColour", &S::mStartColour}, {"MidColour", &S::mMidColour}, {"EndColour", &S::mEndColour}};
 const FloatField FloatFields[] = {
-    {"Delay", &S::mDelay},           {"MinLifeSpan", &S::mMinLifeSpan},   {"MaxLifeSpan", &S::mMaxLifeSpan},
-    {"MidLifeSpan", &S::mMidLifeSpan}, {"MidScaleTime", &S::mMidScaleTime}, {"MidSpdTime", &S::mMidSpdTime},
-    {"StartSpeed", &S::mStartSpeed}, {"MidSpeed", &S::mMidSpeed},         {"EndSpeed", &S::mEndSpeed},
-    {"MinRadius", &S::mMinRadius},   {"MaxRadius", &S::mMaxRadius},
+    {"Delay", &S::mDelay},
+    {"MinLifeSpan", &S::mMinLifeSpan},
+    {"MaxLifeSpan", &S::mMaxLifeSpan},
+    {"MidLifeSpan", &S::mMidLifeSpan},
+    {"MidScaleTime", &S::mMidScaleTime},
+    {"MidSpdTime", &S::mMidSpdTime},
+    {"StartSpeed", &S::mStartSpeed},
+    {"MidSpeed", &S::mMidSpeed},
+    {"EndSpeed", &S::mEndSpeed},
+    {"MinRadius", &S::mMinRadius},
+    {"MaxRadius", &S::mMaxRadius},
 };
-const IntField IntFields[] = {{"MaxParticle", &S::mMaxParticle}, {"BurstAmount", &S::mBurstAmount}, {"Type", &S::mType}};
+const IntField IntFields[] = {
+    {"MaxParticle", &S::mMaxParticle}, {"BurstAmount", &S::mBurstAmount}, {"Type", &S::mType}};
 
 std::vector<std::string> SheetKeys()
 {

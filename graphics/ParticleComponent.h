@@ -46,11 +46,11 @@ public:
     // The inspector's sheet pick: a different key resets nothing but the sheet.
     void PickSheet(const std::string& key);
 
-    ParticleEmitter* mEmitter = nullptr;   // a pool slot, not owned; null when none was free
-    std::string SpriteName = "Cloud";      // sheet key for Texture particles
-    SpriteSheet* mSheet = nullptr;         // not owned
-    int32_t SheetIndex = 0;                // SpriteName's position in the sheet keys (saved)
-    int32_t SpriteIndex = 0;               // frame of the sheet
+    ParticleEmitter* mEmitter = nullptr; // a pool slot, not owned; null when none was free
+    std::string SpriteName = "Cloud";    // sheet key for Texture particles
+    SpriteSheet* mSheet = nullptr;       // not owned
+    int32_t SheetIndex = 0;              // SpriteName's position in the sheet keys (saved)
+    int32_t SpriteIndex = 0;             // frame of the sheet
 
 private:
     std::unique_ptr<ParticleEmitterSettings> mUnpooled; // settings waiting for, or kept without, an emitter

@@ -20,10 +20,10 @@ struct ParticleEmitterSettings
     bool mLerpVelocity = false;
     bool mMiddleVelocity = false;
     bool mCircleEmission = false;
-    bool mActivate = false;         // runs and draws only while set
-    bool mFollowEmitter = false;    // live particles move along with the emitter
+    bool mActivate = false;      // runs and draws only while set
+    bool mFollowEmitter = false; // live particles move along with the emitter
     bool mGravityEnabled = false;
-    bool mRotationEnabled = false;  // particles take mAngle (not saved)
+    bool mRotationEnabled = false; // particles take mAngle (not saved)
 
     Vec3 mPosition{0.0f};
     Vec3 mMinPos{0.0f};
@@ -40,10 +40,10 @@ struct ParticleEmitterSettings
     Color mMidColour{1.0f};
     Color mEndColour{1.0f};
 
-    float mDelay = 0.5f;            // seconds between bursts
+    float mDelay = 0.5f; // seconds between bursts
     float mMinLifeSpan = 5.0f;
     float mMaxLifeSpan = 5.0f;
-    float mMidLifeSpan = 5.0f;      // age at which the colour is MidColour
+    float mMidLifeSpan = 5.0f; // age at which the colour is MidColour
     float mMidScaleTime = 5.0f;
     float mMidSpdTime = 5.0f;
     float mStartSpeed = 0.0f;
@@ -51,11 +51,11 @@ struct ParticleEmitterSettings
     float mEndSpeed = 0.0f;
     float mMinRadius = 0.0f;
     float mMaxRadius = 0.0f;
-    float mAngle = 0.0f;            // degrees (not saved)
+    float mAngle = 0.0f; // degrees (not saved)
 
     int mMaxParticle = 0;
     int mBurstAmount = 0;
-    int mType = 0;                  // a ParticleType value
+    int mType = 0;                          // a ParticleType value
     Sprite mSprite = BlankParticleSprite(); // the frame Texture particles show
 };
 
@@ -88,10 +88,10 @@ public:
     size_t FreeCount() const { return mFree.size(); }
     const std::vector<Particle*>& Live() const { return mLive; }
 
-    bool mInUse = false;            // the pool slot belongs to a ParticleComponent
-    Vec3 mPreviousPosition{0.0f};   // mPosition at the end of the last update
-    float mSpawnTimer = 0.0f;       // seconds since the last burst
-    unsigned mId = 0;               // 0..49 in pool order; the inspector's ImGui ID
+    bool mInUse = false;                    // the pool slot belongs to a ParticleComponent
+    Vec3 mPreviousPosition{0.0f};           // mPosition at the end of the last update
+    float mSpawnTimer = 0.0f;               // seconds since the last burst
+    unsigned mId = 0;                       // 0..49 in pool order; the inspector's ImGui ID
     std::vector<Particle>* mPool = nullptr; // the particle pool reserved from; not owned
 
 private:
@@ -101,8 +101,8 @@ private:
     void TakeFromPool();
 
     std::vector<Particle*> mReserved;
-    std::vector<Particle*> mLive;   // spawn order, as changed by swap-removal
-    std::vector<Particle*> mFree;   // a stack: last pushed, first taken
-    int mReservedFor = 0;           // the MaxParticle of the last reservation
+    std::vector<Particle*> mLive; // spawn order, as changed by swap-removal
+    std::vector<Particle*> mFree; // a stack: last pushed, first taken
+    int mReservedFor = 0;         // the MaxParticle of the last reservation
 };
 } // namespace Framework

@@ -8,8 +8,7 @@ namespace Framework
 {
 ParticleSystem* gParticles = nullptr;
 
-ParticleSystem::ParticleSystem()
-    : mEmitters(EmitterPoolSize), mParticles(ParticlePoolSize)
+ParticleSystem::ParticleSystem() : mEmitters(EmitterPoolSize), mParticles(ParticlePoolSize)
 {
     gParticles = this;
     for (int i = 0; i < EmitterPoolSize; ++i)
@@ -28,8 +27,8 @@ ParticleSystem::~ParticleSystem()
 void ParticleSystem::Init()
 {
     if (gFactory)
-        gFactory->AddComponentCreator(
-            "ParticleComponent", new ComponentCreatorType<ParticleComponent>(ComponentType::ParticleComponent));
+        gFactory->AddComponentCreator("ParticleComponent",
+                                      new ComponentCreatorType<ParticleComponent>(ComponentType::ParticleComponent));
     BuildParticleTrigTable();
 }
 

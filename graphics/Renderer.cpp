@@ -155,7 +155,8 @@ void Renderer::DrawInspector()
         }
     int picked = current;
     const int keyCount = static_cast<int>(keys.size());
-    if (ImGui::Combo("SpriteSheet", &picked, NameAt, &keys, keyCount, keyCount > 0 ? keyCount : -1) && picked != current && picked >= 0)
+    if (ImGui::Combo("SpriteSheet", &picked, NameAt, &keys, keyCount, keyCount > 0 ? keyCount : -1) &&
+        picked != current && picked >= 0)
         PickSpriteSheet(keys[picked]);
 }
 
@@ -165,7 +166,6 @@ void RegisterRenderComponentCreators()
         return;
     gFactory->AddComponentCreator("Renderer", new ComponentCreatorType<Renderer>(ComponentType::Renderer));
     gFactory->AddComponentCreator("Animator", new ComponentCreatorType<Animator>(ComponentType::Animator));
-    gFactory->AddComponentCreator("TextRenderer",
-                                  new ComponentCreatorType<TextRenderer>(ComponentType::TextRenderer));
+    gFactory->AddComponentCreator("TextRenderer", new ComponentCreatorType<TextRenderer>(ComponentType::TextRenderer));
 }
 } // namespace Framework

@@ -43,12 +43,12 @@ public:
     // when the sheet, the frame or the Transform is missing.
     bool QueueSprite() const;
 
-    SpriteSheet* mSpriteSheet = nullptr;        // not owned; null when no sheet has SpriteSheetKey
-    Transform* mTransform = nullptr;            // not owned; the owner's, null when it has none
+    SpriteSheet* mSpriteSheet = nullptr; // not owned; null when no sheet has SpriteSheetKey
+    Transform* mTransform = nullptr;     // not owned; the owner's, null when it has none
     bool mInvertX = false;
     bool mInvertY = false;
     bool mInvisible = false;
-    int32_t mIndex = 0;                         // frame in the sheet, row-major
+    int32_t mIndex = 0; // frame in the sheet, row-major
     std::string mSpriteSheetKey = "PlaceHolder1";
     float mAlpha = 1.0f;
 };

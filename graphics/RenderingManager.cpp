@@ -170,8 +170,8 @@ bool RenderingManager::QueueRendererSprite(const SpriteSheet* sheet, int frameIn
     static const std::string SpriteShader = "Test";
     const float scale[2] = {transform->mScale.x, transform->mScale.y};
     gGraphicsSystem->DrawSprite(sheet->mFrames[frameIndex], transform->mPosition, scale,
-                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha), SpriteShader,
-                                invertX, invertY);
+                                transform->mRotation * 3.1415927f / 180.0f, Color(1.0f, 1.0f, 1.0f, alpha),
+                                SpriteShader, invertX, invertY);
     return true;
 }
 

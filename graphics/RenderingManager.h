@@ -58,10 +58,10 @@ public:
     // Empties the level's lists (not the archetype list), then rebuilds the layers.
     void Clear();
 
-    std::vector<RendererEntry> mLiveRenderers;            // the only list that is drawn
-    std::map<int, std::vector<RendererEntry>> mLayers;    // bookkeeping only
+    std::vector<RendererEntry> mLiveRenderers;         // the only list that is drawn
+    std::map<int, std::vector<RendererEntry>> mLayers; // bookkeeping only
     std::vector<RendererEntry> mTileRenderers;
-    std::vector<RendererEntry> mArchetypeRenderers;       // never drawn, never removed
+    std::vector<RendererEntry> mArchetypeRenderers; // never drawn, never removed
     std::vector<TextRendererEntry> mTextRenderers;
     std::vector<Animator*> mAnimators;
     AnimationTable mAnimations;

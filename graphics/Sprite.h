@@ -9,7 +9,13 @@ namespace Framework
 struct Sprite
 {
     // Corner order in the image: 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
-    enum Corner { TopLeft = 0, TopRight = 1, BottomLeft = 2, BottomRight = 3 };
+    enum Corner
+    {
+        TopLeft = 0,
+        TopRight = 1,
+        BottomLeft = 2,
+        BottomRight = 3
+    };
 
     Sprite() = default;
     // A frame named "Sprite" followed by number.

@@ -18,7 +18,7 @@ struct SpriteBatch
     }
 
     std::vector<uint32_t> mIndices;
-    std::vector<float> mVertices;     // nine floats a vertex: x, y, z, r, g, b, a, u, v
+    std::vector<float> mVertices; // nine floats a vertex: x, y, z, r, g, b, a, u, v
     uint32_t mVertexCount = 0;
     uint32_t mTriangleCount = 0;
     uint32_t mQuadCount = 0;
@@ -30,8 +30,8 @@ struct SpriteBatch
     uint32_t mPrimitive = GL_TRIANGLES;
     uint32_t mTextureId = 0;
     uint32_t mProgramId = 0;
-    uint32_t mFirstVertex = 0;        // where this frame's vertices start in the sprite buffer, in vertices
-    uint32_t mFirstIndex = 0;         // where its indices start among the buffer's indices
+    uint32_t mFirstVertex = 0; // where this frame's vertices start in the sprite buffer, in vertices
+    uint32_t mFirstIndex = 0;  // where its indices start among the buffer's indices
 };
 
 // A unit square centred on the origin; both triangles counter-clockwise.

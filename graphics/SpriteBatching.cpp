@@ -73,9 +73,15 @@ void GraphicsSystem::DrawSprite(const Sprite& frame, const Vec3& position, const
     {
         const float sx = mUnitQuad.mVertices[i][0] * scale[0];
         const float sy = mUnitQuad.mVertices[i][1] * scale[1];
-        const float vertex[QuadMesh::FloatsPerVertex] = {
-            sx * c - sy * s + position.x, sy * c + sx * s + position.y, 0.0f,
-            colour.r, colour.g, colour.b, colour.a, uv[i].x, uv[i].y};
+        const float vertex[QuadMesh::FloatsPerVertex] = {sx * c - sy * s + position.x,
+                                                         sy * c + sx * s + position.y,
+                                                         0.0f,
+                                                         colour.r,
+                                                         colour.g,
+                                                         colour.b,
+                                                         colour.a,
+                                                         uv[i].x,
+                                                         uv[i].y};
         batch.mVertices.insert(batch.mVertices.end(), vertex, vertex + QuadMesh::FloatsPerVertex);
     }
 }

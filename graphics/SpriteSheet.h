@@ -31,8 +31,8 @@ public:
     std::string mName;
     int mRows = 8;
     int mCols = 8;
-    std::vector<Sprite> mFrames;       // rows x cols, row-major
-    std::string mSourcePath;           // the text file it was read from; empty when made in the editor
+    std::vector<Sprite> mFrames; // rows x cols, row-major
+    std::string mSourcePath;     // the text file it was read from; empty when made in the editor
     // Later art-list entries that repeated this sheet's name or file: not
     // loaded, written back after its own entry as they stood (name, file).
     std::vector<std::pair<std::string, std::string>> mRepeatEntries;

@@ -86,16 +86,20 @@ void GraphicsSystem::AppendText(const std::string& text, float x, float y, float
     TextRun run;
     run.mFirstQuad = static_cast<uint32_t>(mTextQuads.size());
     run.mColour[0] = colour[0], run.mColour[1] = colour[1], run.mColour[2] = colour[2];
-    LayoutText(mGlyphs, text, x, y, scale, [this](const Glyph& glyph, const GlyphQuad& quad) {
-        // The quad's corners (u, v of 0 or 1 on the glyph) become the glyph's corners in the atlas.
-        GlyphQuad placed = quad;
-        for (float* vertex : placed.mVertices)
-        {
-            vertex[2] = vertex[2] == 0.0f ? glyph.mAtlasU0 : glyph.mAtlasU0 + vertex[2] * (glyph.mAtlasU1 - glyph.mAtlasU0);
-            vertex[3] = vertex[3] == 0.0f ? glyph.mAtlasV0 : glyph.mAtlasV0 + vertex[3] * (glyph.mAtlasV1 - glyph.mAtlasV0);
-        }
-        mTextQuads.push_back(placed);
-    });
+    LayoutText(mGlyphs, text, x, y, scale,
+               [this](const Glyph& glyph, const GlyphQuad& quad)
+               {
+                   // The quad's corners (u, v of 0 or 1 on the glyph) become the glyph's corners in the atlas.
+                   GlyphQuad placed = quad;
+                   for (float* vertex : placed.mVertices)
+                   {
+                       vertex[2] = vertex[2] == 0.0f ? glyph.mAtlasU0
+                                                     : glyph.mAtlasU0 + vertex[2] * (glyph.mAtlasU1 - glyph.mAtlasU0);
+                       vertex[3] = vertex[3] == 0.0f ? glyph.mAtlasV0
+                                                     : glyph.mAtlasV0 + vertex[3] * (glyph.mAtlasV1 - glyph.mAtlasV0);
+                   }
+                   mTextQuads.push_back(placed);
+               });
     run.mQuadCount = static_cast<uint32_t>(mTextQuads.size()) - run.mFirstQuad;
     if (run.mQuadCount == 0)
         return;

@@ -18,8 +18,5 @@ GlyphQuad MakeGlyphQuad(const Glyph& glyph, float x, float y, float scale)
     }};
 }
 
-float GlyphAdvance(const Glyph& glyph, float scale)
-{
-    return static_cast<float>(glyph.mAdvance >> 6) * scale;
-}
+float GlyphAdvance(const Glyph& glyph, float scale) { return static_cast<float>(glyph.mAdvance >> 6) * scale; }
 } // namespace Framework

@@ -28,8 +28,7 @@ float GlyphAdvance(const Glyph& glyph, float scale);
 // Calls draw(glyph, quad) for every byte of text in order, moving the pen.
 // A byte without a glyph gets an all-zero entry: an empty quad, no advance.
 template <typename DrawQuad>
-float LayoutText(std::map<char, Glyph>& glyphs, const std::string& text, float x, float y,
-                 float scale, DrawQuad&& draw)
+float LayoutText(std::map<char, Glyph>& glyphs, const std::string& text, float x, float y, float scale, DrawQuad&& draw)
 {
     for (char c : text)
     {

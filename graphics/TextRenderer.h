@@ -36,9 +36,9 @@ public:
     static void FillInspectorBuffer(const std::string& text, char (&buffer)[InspectorBufferSize]);
 
     std::string TextString = "Hello world";
-    Transform* mTransform = nullptr;    // not owned; null when the owner has none (then not drawn)
+    Transform* mTransform = nullptr;      // not owned; null when the owner has none (then not drawn)
     Color mColor{1.0f, 1.0f, 1.0f, 1.0f}; // drawing uses r, g, b
-    int32_t FontSize = 12;              // 500 on a Transform of scale x 1 draws one pixel per world unit
+    int32_t FontSize = 12;                // 500 on a Transform of scale x 1 draws one pixel per world unit
     // Not stored: set while a screen drawn over the level would show this text
     // through it (text is drawn after every sprite).
     bool mHidden = false;

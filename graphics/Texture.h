@@ -21,10 +21,10 @@ public:
     bool Load(const std::string& path);
     std::string GetPath() const { return mPath; }
 
-    uint32_t mId = 0;                 // GL texture name; 0 = none
-    std::string mPath = "NO PATH";    // the image file it was loaded from
+    uint32_t mId = 0;              // GL texture name; 0 = none
+    std::string mPath = "NO PATH"; // the image file it was loaded from
     int mWidth = 0;
     int mHeight = 0;
-    int mChannels = 0;                // of the image file itself
+    int mChannels = 0; // of the image file itself
 };
 } // namespace Framework

@@ -43,15 +43,15 @@ public:
 
     // What the broad phase reads of every candidate pair comes first, in the
     // shape's first cache line: offset, type and bounding radius.
-    Vec3 Offset{0.0f};             // shape centre relative to the body position
-    const uint32_t mShapeType;     // GetShapeType's answer, readable without a virtual call
+    Vec3 Offset{0.0f};         // shape centre relative to the body position
+    const uint32_t mShapeType; // GetShapeType's answer, readable without a virtual call
     // A circle about the shape centre that holds the whole shape (world units);
     // kept by UpdateWorldSize with the world size it comes from.
     float mBoundingRadius = 0.0f;
-    float mRotationOffset = 0.0f;  // radians, added to the body angle in a box's matrix
+    float mRotationOffset = 0.0f;   // radians, added to the body angle in a box's matrix
     float mM00 = 0.0f, mM01 = 0.0f; // rotation (cos a, -sin a,
     float mM10 = 0.0f, mM11 = 0.0f; //           sin a,  cos a); all 0 in a circle
-    Body* mBody = nullptr;         // the Body of the same object
+    Body* mBody = nullptr;          // the Body of the same object
 
 protected:
     explicit BasicShape(uint32_t shapeType) : mShapeType(shapeType) {}

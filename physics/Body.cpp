@@ -16,13 +16,12 @@ namespace Framework
 Body::Body() = default;
 
 Body::Body(const Body& other)
-    : Component(other),
-      mPosition(other.mPosition), mStatic(other.mStatic), mCollide(other.mCollide),
-      mInteractable(other.mInteractable), mUseGravity(other.mUseGravity), mInverseMass(other.mInverseMass), mVelocity(other.mVelocity), mForce(other.mForce),
-      mAngularVelocity(other.mAngularVelocity), mTorque(other.mTorque), mInverseInertia(other.mInverseInertia),
-      mRestitution(other.mRestitution), mOrientation(other.mOrientation), mRotation(other.mRotation),
-      mTouching(other.mTouching), mMass(other.mMass), mInertia(other.mInertia), mTileType(other.mTileType),
-      mMaxVelocity(other.mMaxVelocity),
+    : Component(other), mPosition(other.mPosition), mStatic(other.mStatic), mCollide(other.mCollide),
+      mInteractable(other.mInteractable), mUseGravity(other.mUseGravity), mInverseMass(other.mInverseMass),
+      mVelocity(other.mVelocity), mForce(other.mForce), mAngularVelocity(other.mAngularVelocity),
+      mTorque(other.mTorque), mInverseInertia(other.mInverseInertia), mRestitution(other.mRestitution),
+      mOrientation(other.mOrientation), mRotation(other.mRotation), mTouching(other.mTouching), mMass(other.mMass),
+      mInertia(other.mInertia), mTileType(other.mTileType), mMaxVelocity(other.mMaxVelocity),
       mMaxVelocitySquared(other.mMaxVelocitySquared), mStartPosition(other.mStartPosition)
 {
     Log("Body Copy constructor");
@@ -125,7 +124,6 @@ bool Body::IsArchetype() const
     const Composition* owner = OwnerOf(this);
     return owner && KindOf(owner) == ObjectKind::Archetype;
 }
-
 
 void Body::ComputeMass()
 {

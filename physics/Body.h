@@ -74,10 +74,7 @@ public:
     }
     Vec3 GetHalfExtents() const;
     // The Transform's x and y scale, (1, 1) without a Transform.
-    Vec2 GetScale() const
-    {
-        return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f);
-    }
+    Vec2 GetScale() const { return mTransform ? Vec2(mTransform->mScale.x, mTransform->mScale.y) : Vec2(1.0f, 1.0f); }
     // Whether the owner is an archetype (never simulated).
     bool IsArchetype() const;
     // The owner's ObjectTag; None without an owner.
@@ -86,45 +83,45 @@ public:
     // Fields are grouped by when the step reads them, so that a pass over many
     // bodies touches as few cache lines of each as it can: the broad phase and
     // the pair rules read the first line only, the integration the first two.
-    Vec3 mPosition{0.0f};          // copied from the Transform by Initialize and each half step
-    bool mStatic = false;          // mass below 1e-11: never integrated
+    Vec3 mPosition{0.0f}; // copied from the Transform by Initialize and each half step
+    bool mStatic = false; // mass below 1e-11: never integrated
     bool mCollide = true;
     bool mInteractable = false;
-    bool mUseGravity = true;       // set each running step; cleared for a body resting on another interactable
-    BasicShape* mShape = nullptr;  // the sibling shape (owned only by a tile body)
+    bool mUseGravity = true;         // set each running step; cleared for a body resting on another interactable
+    BasicShape* mShape = nullptr;    // the sibling shape (owned only by a tile body)
     Transform* mTransform = nullptr; // the object's Transform (owned only by a tile body)
     // The contact step (Physics::mContactStep) in which a record with this body
     // was last added: a pair can have a record this step only if both bodies do.
     uint32_t mContactStep = 0;
-    float mInverseMass = 0.0f;     // 0 for a static body
+    float mInverseMass = 0.0f; // 0 for a static body
 
     Vec3 mVelocity{0.0f};
-    Vec3 mForce{0.0f};             // cleared after each running step
+    Vec3 mForce{0.0f}; // cleared after each running step
     float mAngularVelocity = 0.0f;
-    float mTorque = 0.0f;          // cleared after each running step
+    float mTorque = 0.0f; // cleared after each running step
     float mInverseInertia = 0.0f;
     float mRestitution = 0.2f;
-    float mOrientation = 0.0f;     // radians
-    bool mRotation = true;         // angular integration and rolling
-    bool mTouching = true;         // false: the impulse zeroes this body's velocity
+    float mOrientation = 0.0f; // radians
+    bool mRotation = true;     // angular integration and rolling
+    bool mTouching = true;     // false: the impulse zeroes this body's velocity
     float mMass = 0.0f;
-    float mInertia = 0.0f;         // mass x scale x x scale y
-    uint32_t mTileType = 0;        // tile kind of a grid tile body; 0 for other bodies
+    float mInertia = 0.0f;  // mass x scale x x scale y
+    uint32_t mTileType = 0; // tile kind of a grid tile body; 0 for other bodies
 
-    float mMaxVelocity = 5.0f;     // edited and copied only; nothing clamps to it
+    float mMaxVelocity = 5.0f; // edited and copied only; nothing clamps to it
     float mMaxVelocitySquared = 25.0f;
 
     Vec3 mStartPosition{0.0f};
     // Grid cells (linear indices) this body was entered into, so that it always
     // leaves exactly those, whatever happened to its Transform or shape since.
     std::vector<uint32_t> mGridCells;
-    int mGridColumn = -1;          // the cell of its shape centre when entered; -1: none
+    int mGridColumn = -1; // the cell of its shape centre when entered; -1: none
     int mGridRow = -1;
     // Bits of BodyListBit for the physics lists this body was appended to through
     // ListBody. A clear bit means "not in that list", so a body entering a long
     // list needs no search of it; a set bit is checked against the list.
     uint32_t mListedIn = 0;
-    bool mOwnsParts = false;       // a standalone tile body: owns its Transform and shape
-    bool mForgotten = false;       // already taken out of the physics lists in bulk (grid clear)
+    bool mOwnsParts = false; // a standalone tile body: owns its Transform and shape
+    bool mForgotten = false; // already taken out of the physics lists in bulk (grid clear)
 };
 } // namespace Framework

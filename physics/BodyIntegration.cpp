@@ -96,8 +96,8 @@ void Body::IntegrateVelocity(float dt)
         }
     }
 
-    const bool dragged = gPhysics && gPhysics->mDragging && gPhysics->mHoverObject &&
-                         gPhysics->mHoverObject == OwnerOf(this);
+    const bool dragged =
+        gPhysics && gPhysics->mDragging && gPhysics->mHoverObject && gPhysics->mHoverObject == OwnerOf(this);
     if (!dragged)
         SetPosition(Vec3(mPosition.x + dt * mVelocity.x, mPosition.y + dt * mVelocity.y, mPosition.z));
 

@@ -76,7 +76,7 @@ private:
     }
 
     Body* mInline[InlineCount] = {};
-    Body** mHeap = nullptr;      // the list once it outgrew mInline; owned
+    Body** mHeap = nullptr; // the list once it outgrew mInline; owned
     uint32_t mSize = 0;
     uint32_t mCapacity = InlineCount;
 };

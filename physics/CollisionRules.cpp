@@ -59,8 +59,8 @@ bool PassesSlope(Body* player, Body* tile)
     if (!probe.HasPlayerScript(object))
         return false;
     const bool facingRight = probe.IsFacingRight(object);
-    const bool slopeAhead = (IsFallingSlope(tile->mTileType) && facingRight) ||
-                            (IsRisingSlope(tile->mTileType) && !facingRight);
+    const bool slopeAhead =
+        (IsFallingSlope(tile->mTileType) && facingRight) || (IsRisingSlope(tile->mTileType) && !facingRight);
     return slopeAhead && player->mVelocity.y > SlopePassSpeed;
 }
 
@@ -139,7 +139,8 @@ bool SpatialGrid::SeeThrough(Body* x, Body* y) const
         const float secondSize = y->mShape->mShapeType == ShapeType::Circle
                                      ? static_cast<ShapeCircle*>(y->mShape)->mWorldRadius
                                      : static_cast<ShapeOBB*>(y->mShape)->HalfLength.y;
-        const float top = y->mPosition.y + y->mShape->Offset.y + y->GetScale().y * secondSize * 0.5f - FalseTileTopInset;
+        const float top =
+            y->mPosition.y + y->mShape->Offset.y + y->GetScale().y * secondSize * 0.5f - FalseTileTopInset;
         const float offsetY = x->mShape ? x->mShape->Offset.y : 0.0f;
         const float feet = x->mPosition.y - FeetBelowCentre + offsetY;
         if (top > feet)
@@ -202,8 +203,8 @@ void SpatialGrid::TestPair(Body* a, Body* b)
     }
 
     // A body present in several cells meets the same partner more than once.
-    const bool alreadyRecorded = gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) &&
-                                 gPhysics->HasContact(a, b);
+    const bool alreadyRecorded =
+        gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) && gPhysics->HasContact(a, b);
     if (!alreadyRecorded && gPhysics)
     {
         Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;

@@ -23,10 +23,10 @@ public:
 private:
     struct Slot
     {
-        uintptr_t mLow = 0;     // the smaller body address
-        uintptr_t mHigh = 0;    // the larger body address
-        uint32_t mCount = 0;    // records of the pair this step
-        uint32_t mStamp = 0;    // the slot is in use when it equals mStamp of the table
+        uintptr_t mLow = 0;  // the smaller body address
+        uintptr_t mHigh = 0; // the larger body address
+        uint32_t mCount = 0; // records of the pair this step
+        uint32_t mStamp = 0; // the slot is in use when it equals mStamp of the table
     };
     // Index of the pair's slot, or of the free slot where it would go.
     size_t Find(uintptr_t low, uintptr_t high) const;

@@ -24,8 +24,8 @@ inline bool CeilToInt(float value, int& out) { return TruncateToInt(std::ceil(va
 
 // The cell of a point in a grid of columns x rows cells of cellWidth x cellHeight.
 // Positions in (-cell, 0) truncate to 0 and so fall into the first column or row.
-inline bool CellOfPoint(float x, float y, float cellWidth, float cellHeight, int columns, int rows,
-                        int& column, int& row)
+inline bool CellOfPoint(float x, float y, float cellWidth, float cellHeight, int columns, int rows, int& column,
+                        int& row)
 {
     if (!TruncateToInt(x / cellWidth, column) || !TruncateToInt(y / cellHeight, row))
         return false;

@@ -81,8 +81,8 @@ void Manifold::ApplyImpulse()
             return; // separating
         const float rAn = rA.x * mNormal.y - rA.y * mNormal.x;
         const float rBn = rB.x * mNormal.y - rB.y * mNormal.x;
-        const float divisor = A->mInverseMass + B->mInverseMass + rAn * rAn * A->mInverseInertia +
-                              rBn * rBn * B->mInverseInertia;
+        const float divisor =
+            A->mInverseMass + B->mInverseMass + rAn * rAn * A->mInverseInertia + rBn * rBn * B->mInverseInertia;
         // Two immovable bodies: nothing to resolve.
         if (divisor == 0.0f)
             return;

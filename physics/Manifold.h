@@ -20,10 +20,10 @@ struct Manifold
 
     Body* A = nullptr;
     Body* B = nullptr;
-    float mPenetration = 0.0f;     // depth along the normal
-    Vec3 mNormal{0.0f};            // unit normal from A to B (x, y)
+    float mPenetration = 0.0f;                 // depth along the normal
+    Vec3 mNormal{0.0f};                        // unit normal from A to B (x, y)
     Vec3 mContacts[2]{Vec3(0.0f), Vec3(0.0f)}; // world points
-    uint32_t mContactCount = 0;    // 0 means no collision
-    float mRestitution = 0.0f;     // set by Initialize
+    uint32_t mContactCount = 0;                // 0 means no collision
+    float mRestitution = 0.0f;                 // set by Initialize
 };
 } // namespace Framework

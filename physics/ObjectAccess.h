@@ -8,7 +8,10 @@ namespace Framework
 {
 inline Composition* OwnerOf(const Component* component) { return component ? component->GetOwner() : nullptr; }
 // ObjectTag of an object; None for no object.
-inline uint32_t TagOf(const Composition* object) { return object ? static_cast<uint32_t>(object->mTag) : ObjectTag::None; }
+inline uint32_t TagOf(const Composition* object)
+{
+    return object ? static_cast<uint32_t>(object->mTag) : ObjectTag::None;
+}
 inline bool HasTag(const Composition* object, uint32_t tag) { return object && object->mTag == tag; }
 // The ObjectTag of a body's object from the body's own copy: the rules read it
 // per pair, and a trip to each object would cost a cache miss. None without one.

@@ -19,7 +19,7 @@ class Physics : public System
 {
 public:
     static constexpr float DefaultGravityY = -40.0f;
-    static constexpr uint32_t NoDebugDraw = 4;   // the last debug drawing mode: draws nothing
+    static constexpr uint32_t NoDebugDraw = 4; // the last debug drawing mode: draws nothing
 
     Physics();
     ~Physics() override;
@@ -60,26 +60,26 @@ public:
     Vec2 mGravity{0.0f, DefaultGravityY};
     Vec2 mDefaultGravity{0.0f, DefaultGravityY};
     bool mRunning = false;
-    std::vector<Body*> mArchetypeBodies;     // bodies of archetypes; never simulated
-    std::vector<Body*> mDynamicBodies;       // mass at least 1e-11: integrated and synced
-    std::vector<Body*> mActiveBodies;        // bodies of live objects
-    std::vector<Body*> mBodies;              // live, tile-object and grid tile bodies
+    std::vector<Body*> mArchetypeBodies; // bodies of archetypes; never simulated
+    std::vector<Body*> mDynamicBodies;   // mass at least 1e-11: integrated and synced
+    std::vector<Body*> mActiveBodies;    // bodies of live objects
+    std::vector<Body*> mBodies;          // live, tile-object and grid tile bodies
     // The bodies of mBodies that belong to objects: the only ones whose gravity
     // flag can be cleared (grid tile bodies are never interactable).
     std::vector<Body*> mObjectBodies;
-    std::vector<Body*> mInteractableBodies;  // live bodies with Interactable set
-    std::vector<Body*> mPlayerTestBodies;    // AirCon bodies: tested against the player only
-    std::vector<Body*> mPairTestBodies;      // Border and People bodies: tested with each other
-    std::vector<Manifold> mContacts;         // this step's contacts, resolved by the step
-    std::vector<Manifold> mPlayerContacts;   // copies of new contacts of the player (debug drawing)
-    Composition* mHoverObject = nullptr;     // the object under the mouse, picked or dragged
-    Vec3 mLastMousePosition{0.0f};           // the game logic's dragging
-    bool mDragging = false;                  // the hovered body is dragged: integration leaves it alone
+    std::vector<Body*> mInteractableBodies; // live bodies with Interactable set
+    std::vector<Body*> mPlayerTestBodies;   // AirCon bodies: tested against the player only
+    std::vector<Body*> mPairTestBodies;     // Border and People bodies: tested with each other
+    std::vector<Manifold> mContacts;        // this step's contacts, resolved by the step
+    std::vector<Manifold> mPlayerContacts;  // copies of new contacts of the player (debug drawing)
+    Composition* mHoverObject = nullptr;    // the object under the mouse, picked or dragged
+    Vec3 mLastMousePosition{0.0f};          // the game logic's dragging
+    bool mDragging = false;                 // the hovered body is dragged: integration leaves it alone
     bool mFastMode = false;
     Body* mPlayerBody = nullptr;
-    bool mDragBlocked = false;               // the dragged body touched a static one
+    bool mDragBlocked = false; // the dragged body touched a static one
     LevelTimer mLevelTimer;
-    uint32_t mDebugDrawMode = NoDebugDraw;   // 0..3 draw, 4 draws nothing
+    uint32_t mDebugDrawMode = NoDebugDraw; // 0..3 draw, 4 draws nothing
 
 private:
     // The player against each AirCon body, then the Border and People bodies
@@ -95,7 +95,7 @@ private:
     // Counts the steps' contact lists; never 0, which no body starts with.
     uint32_t mContactStep = 1;
     void ForgetContactPairs();
-    SpatialGrid* mGrid = nullptr;            // owned; also reached through gSpatialGrid
+    SpatialGrid* mGrid = nullptr; // owned; also reached through gSpatialGrid
 };
 
 extern Physics* gPhysics;

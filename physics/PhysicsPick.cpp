@@ -59,8 +59,7 @@ bool ShapeMayHold(const BasicShape& shape, const Vec3& point)
 }
 } // namespace
 
-int BodyShapeHitTest(Component& component, Transform::ShapeTest allowed, const Vec3& start, const Vec3& end,
-                     Vec3& hit)
+int BodyShapeHitTest(Component& component, Transform::ShapeTest allowed, const Vec3& start, const Vec3& end, Vec3& hit)
 {
     const Body& body = static_cast<const Body&>(component);
     if (!body.mShape)
@@ -115,7 +114,8 @@ Composition* Physics::PickObject(const Vec3& point)
         // In the object table's order, each object once, and only objects of the table.
         candidates.erase(std::remove(candidates.begin(), candidates.end(), nullptr), candidates.end());
         std::sort(candidates.begin(), candidates.end(),
-                  [](const Composition* a, const Composition* b) { return a->mId < b->mId || (a->mId == b->mId && a < b); });
+                  [](const Composition* a, const Composition* b)
+                  { return a->mId < b->mId || (a->mId == b->mId && a < b); });
         candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
         for (Composition* object : candidates)
         {

@@ -56,8 +56,8 @@ Vec3 ShapeCircle::GetHeadingPoint() const
     if (!mBody)
         return Vec3(0.0f);
     const float angle = mBody->mOrientation;
-    return {mBody->mPosition.x - std::sin(angle) * mWorldRadius,
-            mBody->mPosition.y + std::cos(angle) * mWorldRadius, 0.0f};
+    return {mBody->mPosition.x - std::sin(angle) * mWorldRadius, mBody->mPosition.y + std::cos(angle) * mWorldRadius,
+            0.0f};
 }
 
 bool ShapeCircle::IntersectSegment(const Vec3& a, const Vec3& b, Vec3& closest) const

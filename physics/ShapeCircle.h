@@ -30,6 +30,6 @@ public:
     Vec2 GetSpreadSize() const override { return {Radius, Radius}; }
 
     float Radius = 1.0f;
-    float mWorldRadius = 0.0f;     // Transform x scale x Radius x 0.5
+    float mWorldRadius = 0.0f; // Transform x scale x Radius x 0.5
 };
 } // namespace Framework

@@ -10,14 +10,14 @@ struct Manifold;
 
 struct ShapeFrame
 {
-    Vec2 mCentre{0.0f};                   // body position + shape offset
-    float mM00 = 1.0f, mM01 = 0.0f;       // rotation (cos a, -sin a,
-    float mM10 = 0.0f, mM11 = 1.0f;       //           sin a,  cos a)
-    const Vec3* mCorners = nullptr;       // body-space corners, counter-clockwise
-    const Vec3* mNormals = nullptr;       // outward normals of edges i -> i + 1
+    Vec2 mCentre{0.0f};             // body position + shape offset
+    float mM00 = 1.0f, mM01 = 0.0f; // rotation (cos a, -sin a,
+    float mM10 = 0.0f, mM11 = 1.0f; //           sin a,  cos a)
+    const Vec3* mCorners = nullptr; // body-space corners, counter-clockwise
+    const Vec3* mNormals = nullptr; // outward normals of edges i -> i + 1
     uint32_t mCornerCount = 0;
-    float mRadius = 0.0f;                 // world radius of a circle
-    float mBoundingRadius = 0.0f;         // a circle around the centre holding the whole shape
+    float mRadius = 0.0f;         // world radius of a circle
+    float mBoundingRadius = 0.0f; // a circle around the centre holding the whole shape
 
     Vec2 Rotate(const Vec2& v) const { return {mM00 * v.x + mM01 * v.y, mM10 * v.x + mM11 * v.y}; }
     // The transpose: a world direction in the box's frame.

@@ -13,10 +13,7 @@
 
 namespace Framework
 {
-ShapeOBB::ShapeOBB() : BasicShape(ShapeType::OBB)
-{
-    UpdateWorldSize();
-}
+ShapeOBB::ShapeOBB() : BasicShape(ShapeType::OBB) { UpdateWorldSize(); }
 
 ShapeOBB::ShapeOBB(const ShapeOBB& other)
     : BasicShape(other), HalfLength(other.HalfLength), mCornerCount(other.mCornerCount)
@@ -92,10 +89,7 @@ void ShapeOBB::SetRotationRadians(float radians)
     SetMatrix(radians);
 }
 
-void ShapeOBB::SetRotationDegrees(float degrees)
-{
-    SetMatrix(degrees * PhysicsPi / 180.0f);
-}
+void ShapeOBB::SetRotationDegrees(float degrees) { SetMatrix(degrees * PhysicsPi / 180.0f); }
 
 void ShapeOBB::UpdateWorldSize()
 {
@@ -123,8 +117,8 @@ Vec3 ShapeOBB::GetHeadingPoint() const
     if (!mBody)
         return Vec3(0.0f);
     const float angle = mBody->mOrientation;
-    return {mBody->mPosition.x - std::sin(angle) * HalfLength.x,
-            mBody->mPosition.y + std::cos(angle) * HalfLength.x, 0.0f};
+    return {mBody->mPosition.x - std::sin(angle) * HalfLength.x, mBody->mPosition.y + std::cos(angle) * HalfLength.x,
+            0.0f};
 }
 
 Vec3 ShapeOBB::GetSupport(const Vec3& dir) const
@@ -180,16 +174,15 @@ void ShapeOBB::RotateToPoint(const Vec3& p)
     const float c = std::cos(delta);
     const float s = std::sin(delta);
     const Vec3 arm = mBody->mPosition - PivotPosition;
-    mBody->SetPosition(Vec3(PivotPosition.x + c * arm.x - s * arm.y, PivotPosition.y + s * arm.x + c * arm.y,
-                            mBody->mPosition.z));
+    mBody->SetPosition(
+        Vec3(PivotPosition.x + c * arm.x - s * arm.y, PivotPosition.y + s * arm.x + c * arm.y, mBody->mPosition.z));
     Offset = Vec3(c * Offset.x - s * Offset.y, s * Offset.x + c * Offset.y, 0.0f);
 }
 
 void ShapeOBB::DrawInspector()
 {
     float extents[2] = {HalfLength.x, HalfLength.y};
-    if (ImGui::DragFloat2("OBB Extents", extents, 1.0f, 0.0f, 0.0f, "%.3f") && extents[0] > 0.0f &&
-        extents[1] > 0.0f)
+    if (ImGui::DragFloat2("OBB Extents", extents, 1.0f, 0.0f, 0.0f, "%.3f") && extents[0] > 0.0f && extents[1] > 0.0f)
     {
         // Out and back in, so the grid spread follows the new size.
         if (gSpatialGrid && mBody)

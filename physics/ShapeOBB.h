@@ -40,13 +40,13 @@ public:
     // Builds the matrix from an angle in radians plus the rotation offset.
     void SetMatrix(float radians);
 
-    bool RotateFixedPoint = false;  // the box turns about PivotPosition
+    bool RotateFixedPoint = false; // the box turns about PivotPosition
     Vec3 HalfLength{1.0f, 1.0f, 0.0f};
-    Vec3 mCorners[4]{};             // body space, counter-clockwise from bottom left
-    Vec3 mNormals[4]{};             // outward normals of edges 0-1, 1-2, 2-3, 3-0
+    Vec3 mCorners[4]{}; // body space, counter-clockwise from bottom left
+    Vec3 mNormals[4]{}; // outward normals of edges 0-1, 1-2, 2-3, 3-0
     uint32_t mCornerCount = 4;
-    Vec3 PivotOffset{0.0f};         // pivot relative to the body position
-    Vec3 PivotPosition{0.0f};       // pivot in world coordinates
+    Vec3 PivotOffset{0.0f};   // pivot relative to the body position
+    Vec3 PivotPosition{0.0f}; // pivot in world coordinates
     // The angle (with the rotation offset) the matrix was last built from; NaN
     // before the first build, so that it never matches.
     float mMatrixAngle = std::numeric_limits<float>::quiet_NaN();

@@ -28,10 +28,7 @@ namespace Framework
 {
 SpatialGrid* gSpatialGrid = nullptr;
 
-SpatialGrid::SpatialGrid()
-{
-    mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount));
-}
+SpatialGrid::SpatialGrid() { mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount)); }
 
 SpatialGrid::~SpatialGrid()
 {

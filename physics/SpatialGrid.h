@@ -14,7 +14,7 @@ class Body;
 class SpatialGrid
 {
 public:
-    static constexpr int DefaultCells = 30;      // columns and rows before a level sizes the grid
+    static constexpr int DefaultCells = 30; // columns and rows before a level sizes the grid
     static constexpr float DefaultCellSize = 2.0f;
     // Resize never makes more cells than this along one side (a corrupt tile file
     // must not exhaust memory): 4096 cells of 2 units cover any level we make.
@@ -97,8 +97,8 @@ private:
     int mRowCount = DefaultCells;
     float mCellWidth = DefaultCellSize;
     float mCellHeight = DefaultCellSize;
-    std::vector<CellList> mCells;            // [column * rows + row], not owning
-    std::vector<Body*> mTileBodies;          // owned, made by mTilePool
+    std::vector<CellList> mCells;   // [column * rows + row], not owning
+    std::vector<Body*> mTileBodies; // owned, made by mTilePool
     TileBodyPool mTilePool;
     // First tile body (in list order) at each integer point, so a probe costs one
     // array read instead of a scan of every tile: [y * mTileIndexWidth + x], null
@@ -120,11 +120,11 @@ private:
     bool CoverTilePoint(int x, int y);
     // Puts a tile body (or none) at a slot of the arrays.
     void SetTileSlot(Body** slot, Body* tile);
-    std::vector<uint32_t> mMovingMark;       // per cell: equals mPassStamp when a non-static body is in it
+    std::vector<uint32_t> mMovingMark; // per cell: equals mPassStamp when a non-static body is in it
     uint32_t mPassStamp = 0;
     bool mPassActive = false;
-    std::vector<int> mMovingRowMin;          // per column: lowest and highest row holding a
-    std::vector<int> mMovingRowMax;          // moving body this pass (min > max: none)
+    std::vector<int> mMovingRowMin; // per column: lowest and highest row holding a
+    std::vector<int> mMovingRowMax; // moving body this pass (min > max: none)
     void MarkMoving(uint32_t index);
     // Whether a pass may skip the cell: it and the neighbours it tests hold only static bodies.
     bool OnlyStaticAround(int column, int row) const;

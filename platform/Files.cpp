@@ -183,8 +183,9 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
             s += 2;
             while (std::isxdigit(static_cast<unsigned char>(*s)) && result <= limit)
             {
-                const int digit = std::isdigit(static_cast<unsigned char>(*s)) ? *s - '0'
-                                                                                : std::tolower(static_cast<unsigned char>(*s)) - 'a' + 10;
+                const int digit = std::isdigit(static_cast<unsigned char>(*s))
+                                      ? *s - '0'
+                                      : std::tolower(static_cast<unsigned char>(*s)) - 'a' + 10;
                 result = result * 16 + digit;
                 ++s;
             }

@@ -45,12 +45,17 @@ WPARAM MouseKeyFlags()
     // MK_LBUTTON 1, MK_RBUTTON 2, MK_SHIFT 4, MK_CONTROL 8, MK_MBUTTON 0x10
     WPARAM flags = 0;
     const uint32_t buttons = SDL_GetMouseState(nullptr, nullptr);
-    if (buttons & SDL_BUTTON_LMASK) flags |= 0x1;
-    if (buttons & SDL_BUTTON_RMASK) flags |= 0x2;
-    if (buttons & SDL_BUTTON_MMASK) flags |= 0x10;
+    if (buttons & SDL_BUTTON_LMASK)
+        flags |= 0x1;
+    if (buttons & SDL_BUTTON_RMASK)
+        flags |= 0x2;
+    if (buttons & SDL_BUTTON_MMASK)
+        flags |= 0x10;
     const SDL_Keymod mod = SDL_GetModState();
-    if (mod & KMOD_SHIFT) flags |= 0x4;
-    if (mod & KMOD_CTRL) flags |= 0x8;
+    if (mod & KMOD_SHIFT)
+        flags |= 0x4;
+    if (mod & KMOD_CTRL)
+        flags |= 0x8;
     return flags;
 }
 
@@ -71,10 +76,20 @@ bool IsExtendedKey(SDL_Keycode key)
 {
     switch (key)
     {
-    case SDLK_RCTRL: case SDLK_RALT:
-    case SDLK_INSERT: case SDLK_DELETE: case SDLK_HOME: case SDLK_END: case SDLK_PAGEUP: case SDLK_PAGEDOWN:
-    case SDLK_LEFT: case SDLK_RIGHT: case SDLK_UP: case SDLK_DOWN:
-    case SDLK_KP_ENTER: case SDLK_KP_DIVIDE:
+    case SDLK_RCTRL:
+    case SDLK_RALT:
+    case SDLK_INSERT:
+    case SDLK_DELETE:
+    case SDLK_HOME:
+    case SDLK_END:
+    case SDLK_PAGEUP:
+    case SDLK_PAGEDOWN:
+    case SDLK_LEFT:
+    case SDLK_RIGHT:
+    case SDLK_UP:
+    case SDLK_DOWN:
+    case SDLK_KP_ENTER:
+    case SDLK_KP_DIVIDE:
         return true;
     default:
         return false;
@@ -89,9 +104,21 @@ void QueueText(const char* utf8)
     {
         uint32_t cp = *s;
         int extra = 0;
-        if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
-        else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
-        else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
+        if (cp >= 0xF0)
+        {
+            cp &= 0x07;
+            extra = 3;
+        }
+        else if (cp >= 0xE0)
+        {
+            cp &= 0x0F;
+            extra = 2;
+        }
+        else if (cp >= 0xC0)
+        {
+            cp &= 0x1F;
+            extra = 1;
+        }
         ++s;
         for (int i = 0; i < extra && (*s & 0xC0) == 0x80; ++i, ++s)
             cp = (cp << 6) | (*s & 0x3F);
@@ -155,9 +182,12 @@ void TranslateMouseButton(const SDL_MouseButtonEvent& button)
 {
     const bool down = button.type == SDL_MOUSEBUTTONDOWN;
     uint32_t message = 0;
-    if (button.button == SDL_BUTTON_LEFT) message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    else if (button.button == SDL_BUTTON_RIGHT) message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    else if (button.button == SDL_BUTTON_MIDDLE) message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    if (button.button == SDL_BUTTON_LEFT)
+        message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    else if (button.button == SDL_BUTTON_RIGHT)
+        message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    else if (button.button == SDL_BUTTON_MIDDLE)
+        message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
     if (message)
         Queue(message, MouseKeyFlags(), MakeLParam(button.x, button.y));
 }

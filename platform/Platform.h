@@ -28,8 +28,8 @@ bool CreateMainWindow(const std::string& title, int width, int height);
 void DestroyMainWindow();
 // Destroys the window and context and closes SDL: the last call of the program.
 void Shutdown();
-HWND GetMainWindow();        // null before CreateMainWindow
-void* GetNativeWindow();     // the SDL_Window*, for the editor's binding
+HWND GetMainWindow();    // null before CreateMainWindow
+void* GetNativeWindow(); // the SDL_Window*, for the editor's binding
 void ShowMainWindow();
 void SetWindowClientSize(int width, int height);
 void GetWindowClientSize(int& width, int& height);
@@ -42,7 +42,7 @@ void GetWindowBorders(int& left, int& top);
 void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight);
 void GetScreenSize(int& width, int& height);
 
-bool CreateGLContext();      // on the main window; makes it current
+bool CreateGLContext(); // on the main window; makes it current
 void DeleteGLContext();
 bool HasGLContext();
 void SwapBuffers();
@@ -59,15 +59,19 @@ void PostQuitMessage();
 std::vector<std::string> DroppedFiles(WPARAM drop);
 
 // ---- Keyboard and mouse ----------------------------------------------------
-int VirtualKeyFromSDL(int sdlKeycode);   // 0 when the key has no code here
-bool IsKeyDownAsync(int virtualKey);     // the keyboard as it is right now
-void GetCursorPos(int& x, int& y);       // screen pixels
+int VirtualKeyFromSDL(int sdlKeycode); // 0 when the key has no code here
+bool IsKeyDownAsync(int virtualKey);   // the keyboard as it is right now
+void GetCursorPos(int& x, int& y);     // screen pixels
 // Win32's counted ShowCursor: visible while the counter is >= 0. Returns the new counter.
 int ShowCursor(bool show);
 int GetCursorCounter();
 // The pointer's picture only (the counter above decides whether it shows):
 // the standard arrow, or no picture at all while ImGui draws its own.
-enum class CursorShape { Arrow, None };
+enum class CursorShape
+{
+    Arrow,
+    None
+};
 void SetCursorShape(CursorShape shape);
 // Where the input method shows what is being composed: the text cursor of the
 // field being typed into, in window pixels.
@@ -83,12 +87,16 @@ std::string NativePath(const std::string& storedPath);
 std::string DocumentsFolder();
 bool CreateFolder(const std::string& path); // creates parents; true when it exists afterwards
 // GetPrivateProfileInt: case-insensitive section and key, leading integer prefix.
-int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
-                         const std::string& path);
+int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue, const std::string& path);
 // What a path leads to, symbolic links followed. Other: a folder, a pipe, a
 // device, or a link that leads nowhere: never read (a pipe blocks, a device
 // never ends) and never replaced.
-enum class FileKind { Missing, Regular, Other };
+enum class FileKind
+{
+    Missing,
+    Regular,
+    Other
+};
 FileKind KindOfFile(const std::string& nativePath);
 // Opens a regular file for reading without ever blocking; null for anything else.
 FILE* OpenFileForReading(const std::string& nativePath);

@@ -199,7 +199,8 @@ int GetCursorCounter() { return sCursorCounter; }
 uint64_t SteadyNanoseconds()
 {
     return static_cast<uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count());
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count());
 }
 } // namespace Platform
 } // namespace Framework

@@ -45,8 +45,7 @@ public:
     bool Take(const std::string& path, SoundData& out, Result& result)
     {
         std::unique_lock<std::mutex> lock(mMutex);
-        auto job = std::find_if(mJobs.begin(), mJobs.end(),
-                                [&](const Job& j) { return j.mPath == path && !j.mTaken; });
+        auto job = std::find_if(mJobs.begin(), mJobs.end(), [&](const Job& j) { return j.mPath == path && !j.mTaken; });
         if (job == mJobs.end())
             return false;
         job->mTaken = true;

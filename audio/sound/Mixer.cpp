@@ -203,13 +203,15 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
         // Every channel is busy: the oldest one makes room.
         ChannelHandle oldest;
         uint64_t oldestOrder = UINT64_MAX;
-        mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) {
-            if (c.mStartOrder < oldestOrder)
+        mChannels.ForEach(
+            [&](ChannelHandle h, ChannelSlot& c)
             {
-                oldestOrder = c.mStartOrder;
-                oldest = h;
-            }
-        });
+                if (c.mStartOrder < oldestOrder)
+                {
+                    oldestOrder = c.mStartOrder;
+                    oldest = h;
+                }
+            });
         mChannels.Remove(oldest);
         handle = mChannels.Add(channel);
     }
@@ -232,136 +234,164 @@ Result Mixer::IsPlaying(ChannelHandle channel, bool* playing)
     if (!playing)
         return Result::InvalidParam;
     *playing = false;
-    return WithChannel(channel, [&](ChannelSlot&) {
-        *playing = true;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot&)
+                       {
+                           *playing = true;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetVolume(ChannelHandle channel, float volume)
 {
     if (!Finite(volume))
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mVolume = volume;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mVolume = volume;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetVolume(ChannelHandle channel, float* volume)
 {
     if (!volume)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *volume = c.mVolume;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *volume = c.mVolume;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetPitch(ChannelHandle channel, float pitch)
 {
     if (!Finite(pitch) || pitch < 0.0f)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mPitch = pitch;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mPitch = pitch;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetPitch(ChannelHandle channel, float* pitch)
 {
     if (!pitch)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *pitch = c.mPitch;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *pitch = c.mPitch;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetFrequency(ChannelHandle channel, float hertz)
 {
     if (!Finite(hertz) || hertz < 0.0f)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mFrequency = hertz;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mFrequency = hertz;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetFrequency(ChannelHandle channel, float* hertz)
 {
     if (!hertz)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *hertz = c.mFrequency;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *hertz = c.mFrequency;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetPaused(ChannelHandle channel, bool paused)
 {
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mPaused = paused;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mPaused = paused;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetPaused(ChannelHandle channel, bool* paused)
 {
     if (!paused)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *paused = c.mPaused;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *paused = c.mPaused;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetMute(ChannelHandle channel, bool mute)
 {
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mMuted = mute;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mMuted = mute;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetMute(ChannelHandle channel, bool* mute)
 {
     if (!mute)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *mute = c.mMuted;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *mute = c.mMuted;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::SetLoopCount(ChannelHandle channel, int loops)
 {
     if (loops < LoopForever)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        c.mLoopCount = loops;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           c.mLoopCount = loops;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetLoopCount(ChannelHandle channel, int* loops)
 {
     if (!loops)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *loops = c.mLoopCount;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *loops = c.mLoopCount;
+                           return Result::Ok;
+                       });
 }
 
 Result Mixer::GetPosition(ChannelHandle channel, double* frames)
 {
     if (!frames)
         return Result::InvalidParam;
-    return WithChannel(channel, [&](ChannelSlot& c) {
-        *frames = c.mPosition;
-        return Result::Ok;
-    });
+    return WithChannel(channel,
+                       [&](ChannelSlot& c)
+                       {
+                           *frames = c.mPosition;
+                           return Result::Ok;
+                       });
 }
 
 // ---- Groups ------------------------------------------------------------------------
@@ -394,10 +424,12 @@ Result Mixer::ReleaseChannelGroup(GroupHandle group)
     for (ChannelHandle h : mChannels.Handles())
         if (mChannels.Find(h)->mGroup == group)
             mChannels.Remove(h);
-    mGroups.ForEach([&](GroupHandle, GroupSlot& g) {
-        if (g.mParent == group)
-            g.mParent = parent;
-    });
+    mGroups.ForEach(
+        [&](GroupHandle, GroupSlot& g)
+        {
+            if (g.mParent == group)
+                g.mParent = parent;
+        });
     mGroups.Remove(group);
     return Result::Ok;
 }
@@ -434,56 +466,68 @@ Result Mixer::SetVolume(GroupHandle group, float volume)
 {
     if (!Finite(volume))
         return Result::InvalidParam;
-    return WithGroup(group, [&](GroupSlot& g) {
-        g.mVolume = volume;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         g.mVolume = volume;
+                         return Result::Ok;
+                     });
 }
 
 Result Mixer::GetVolume(GroupHandle group, float* volume)
 {
     if (!volume)
         return Result::InvalidParam;
-    return WithGroup(group, [&](GroupSlot& g) {
-        *volume = g.mVolume;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         *volume = g.mVolume;
+                         return Result::Ok;
+                     });
 }
 
 Result Mixer::SetPaused(GroupHandle group, bool paused)
 {
-    return WithGroup(group, [&](GroupSlot& g) {
-        g.mPaused = paused;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         g.mPaused = paused;
+                         return Result::Ok;
+                     });
 }
 
 Result Mixer::GetPaused(GroupHandle group, bool* paused)
 {
     if (!paused)
         return Result::InvalidParam;
-    return WithGroup(group, [&](GroupSlot& g) {
-        *paused = g.mPaused;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         *paused = g.mPaused;
+                         return Result::Ok;
+                     });
 }
 
 Result Mixer::SetMute(GroupHandle group, bool mute)
 {
-    return WithGroup(group, [&](GroupSlot& g) {
-        g.mMuted = mute;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         g.mMuted = mute;
+                         return Result::Ok;
+                     });
 }
 
 Result Mixer::GetMute(GroupHandle group, bool* mute)
 {
     if (!mute)
         return Result::InvalidParam;
-    return WithGroup(group, [&](GroupSlot& g) {
-        *mute = g.mMuted;
-        return Result::Ok;
-    });
+    return WithGroup(group,
+                     [&](GroupSlot& g)
+                     {
+                         *mute = g.mMuted;
+                         return Result::Ok;
+                     });
 }
 
 // ---- Output ------------------------------------------------------------------------
@@ -516,7 +560,8 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
     const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
     const float* samples = stream ? nullptr : c.mData->mSamples.data();
     const bool stereo = stream ? stream->GetStream().GetChannels() == 2 : c.mData->mChannels == 2;
-    auto frameAt = [&](size_t at, float& left, float& right) {
+    auto frameAt = [&](size_t at, float& left, float& right)
+    {
         if (stream)
             stream->Frame(at, left, right);
         else if (stereo)
@@ -529,7 +574,8 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
     };
 
     // Past the end: start again while loops remain, otherwise the channel ends.
-    auto wrap = [&]() {
+    auto wrap = [&]()
+    {
         while (c.mPosition >= length)
         {
             if (c.mLoopCount == 0)
@@ -585,15 +631,17 @@ void Mixer::Render(float* out, int frames)
         return;
     std::vector<ChannelHandle>& ended = mEnded;
     ended.clear();
-    mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) {
-        const Effective e = Resolve(c);
-        if (e.mPaused)
-            return; // a paused channel holds its position
-        bool done = false;
-        MixChannel(c, e, out, frames, done);
-        if (done)
-            ended.push_back(h);
-    });
+    mChannels.ForEach(
+        [&](ChannelHandle h, ChannelSlot& c)
+        {
+            const Effective e = Resolve(c);
+            if (e.mPaused)
+                return; // a paused channel holds its position
+            bool done = false;
+            MixChannel(c, e, out, frames, done);
+            if (done)
+                ended.push_back(h);
+        });
     for (ChannelHandle h : ended)
         mChannels.Remove(h);
     for (size_t i = 0; i < 2 * static_cast<size_t>(frames); ++i)

@@ -89,7 +89,7 @@ public:
 private:
     struct SoundSlot
     {
-        std::shared_ptr<const SoundData> mData;  // a sound decoded whole, or
+        std::shared_ptr<const SoundData> mData;   // a sound decoded whole, or
         std::shared_ptr<const OggStream> mStream; // one decoded as it plays
         Mode mMode = Mode::Default;
     };
@@ -105,7 +105,7 @@ private:
         float mFrequency = 0.0f; // Hz
         bool mPaused = false;
         bool mMuted = false;
-        int mLoopCount = 0;      // loops still to play; LoopForever for no end
+        int mLoopCount = 0;       // loops still to play; LoopForever for no end
         uint64_t mStartOrder = 0; // for stealing: smallest is oldest
     };
     struct GroupSlot
@@ -137,7 +137,8 @@ private:
     bool mInitialized = false;
     SlotPool<SoundSlot, SoundTag> mSounds;
     SlotPool<ChannelSlot, ChannelTag> mChannels;
-    std::vector<ChannelHandle> mEnded; // Render's list of channels that ended, kept so the output thread never allocates
+    std::vector<ChannelHandle>
+        mEnded; // Render's list of channels that ended, kept so the output thread never allocates
     SlotPool<GroupSlot, GroupTag> mGroups;
     GroupHandle mMaster;
     uint64_t mNextStartOrder = 1;

@@ -36,8 +36,8 @@ using GroupHandle = Handle<GroupTag>;
 // How a sound plays when it starts on a channel.
 enum class Mode : uint32_t
 {
-    Default = 0,     // once
-    LoopNormal = 2,  // from the end back to the start, for ever
+    Default = 0,    // once
+    LoopNormal = 2, // from the end back to the start, for ever
 };
 
 // Where the mix goes.

@@ -13,9 +13,9 @@ enum class Result : int
     NotInitialized = 3, // the system or mixer has not been initialised, or was closed
     Initialized = 4,    // an operation allowed only before Init
     FileNotFound = 5,
-    FileBad = 6,        // the file is cut short or its structure is broken
-    Format = 7,         // a format or an encoding this layer does not decode
-    Output = 8,         // the output device could not be opened
+    FileBad = 6, // the file is cut short or its structure is broken
+    Format = 7,  // a format or an encoding this layer does not decode
+    Output = 8,  // the output device could not be opened
 };
 
 // A short English text for a result, for logs and console lines.

@@ -46,8 +46,7 @@ Result System::Init(int maxChannels)
     if (result != Result::Ok)
         return result;
     mActiveOutput = mOutput;
-    if (mOutput == OutputType::AutoDetect &&
-        !mDevice.Open(mMixer.GetOutputRate(), &System::Pull, this))
+    if (mOutput == OutputType::AutoDetect && !mDevice.Open(mMixer.GetOutputRate(), &System::Pull, this))
         mActiveOutput = OutputType::NoSound;
     mClockStart = Platform::SteadyNanoseconds();
     mFramesMixed = 0;
@@ -94,9 +93,6 @@ Result System::Release()
     return Result::Ok;
 }
 
-void System::Pull(void* self, float* out, int frames)
-{
-    static_cast<System*>(self)->mMixer.Render(out, frames);
-}
+void System::Pull(void* self, float* out, int frames) { static_cast<System*>(self)->mMixer.Render(out, frames); }
 } // namespace Sound
 } // namespace Framework

@@ -46,9 +46,9 @@ private:
     OutputType mOutput = OutputType::AutoDetect;
     OutputType mActiveOutput = OutputType::AutoDetect;
     bool mReleased = false;
-    uint64_t mClockStart = 0;     // when the no-sound output started, in steady nanoseconds
-    uint64_t mFramesMixed = 0;    // frames the no-sound output mixed since then
-    std::vector<float> mScratch;  // where the no-sound output mixes to
+    uint64_t mClockStart = 0;    // when the no-sound output started, in steady nanoseconds
+    uint64_t mFramesMixed = 0;   // frames the no-sound output mixed since then
+    std::vector<float> mScratch; // where the no-sound output mixes to
 };
 } // namespace Sound
 } // namespace Framework

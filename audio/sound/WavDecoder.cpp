@@ -31,15 +31,18 @@ float ReadSample(const uint8_t* p, uint16_t format, int bits)
     }
     switch (bits)
     {
-    case 8: return (static_cast<int>(p[0]) - 128) / 128.0f; // 8-bit WAV is unsigned
-    case 16: return static_cast<int16_t>(U16(p)) / 32768.0f;
+    case 8:
+        return (static_cast<int>(p[0]) - 128) / 128.0f; // 8-bit WAV is unsigned
+    case 16:
+        return static_cast<int16_t>(U16(p)) / 32768.0f;
     case 24:
     {
         int32_t v = static_cast<int32_t>((static_cast<uint32_t>(p[0]) << 8) | (static_cast<uint32_t>(p[1]) << 16) |
                                          (static_cast<uint32_t>(p[2]) << 24));
         return static_cast<float>(v / 2147483648.0);
     }
-    default: return static_cast<float>(static_cast<int32_t>(U32(p)) / 2147483648.0);
+    default:
+        return static_cast<float>(static_cast<int32_t>(U32(p)) / 2147483648.0);
     }
 }
 } // namespace

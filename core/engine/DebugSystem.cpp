@@ -9,10 +9,7 @@ namespace Framework
 {
 DebugSystem* gDebug = nullptr;
 
-DebugSystem::DebugSystem(const std::string& folder) : mSessionTime(std::time(nullptr)), mPath(folder)
-{
-    gDebug = this;
-}
+DebugSystem::DebugSystem(const std::string& folder) : mSessionTime(std::time(nullptr)), mPath(folder) { gDebug = this; }
 
 DebugSystem::~DebugSystem()
 {

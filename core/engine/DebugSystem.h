@@ -41,7 +41,7 @@ public:
     int mFrameIndex = 0;
     std::time_t mSessionTime;
     std::tm mLocalTime{};
-    std::string mPath;        // the Documents folder, then the log file's path
+    std::string mPath; // the Documents folder, then the log file's path
     LogBuffer mLogFile;
     bool mLoggingEnabled = false;
     FrameRateController mSystemStopwatch;
@@ -52,8 +52,8 @@ public:
 
 private:
     std::mutex mLogMutex;
-    bool mLogQueued = false;        // set by the first FlushLog: lines wait for the next one
-    std::time_t mStampTime = -1;    // the second mStamp was made for
+    bool mLogQueued = false;     // set by the first FlushLog: lines wait for the next one
+    std::time_t mStampTime = -1; // the second mStamp was made for
     char mStamp[32] = {};
 };
 

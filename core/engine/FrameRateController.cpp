@@ -6,7 +6,8 @@ namespace Framework
 {
 float gDeltaTime = 0.0f;
 
-FrameRateController::FrameRateController(Clock clock) : mClock(clock ? std::move(clock) : Clock(Platform::SteadyNanoseconds))
+FrameRateController::FrameRateController(Clock clock)
+    : mClock(clock ? std::move(clock) : Clock(Platform::SteadyNanoseconds))
 {
     mStartTime = mEndTime = mClock();
 }

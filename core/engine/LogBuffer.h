@@ -41,11 +41,11 @@ private:
     void WriteAll(const char* data, size_t length) const;
     void Unhook();
 
-    int mFile = -1;                      // -1: not open
-    char mPending[Capacity];             // queued bytes [0, mEnd)
-    std::atomic<size_t> mEnd{0};         // published after the bytes are in place
-    std::atomic<size_t> mSignalled{0};   // bytes of the queue a signal already wrote
-    std::atomic<bool> mWriting{false};   // a flush or a signal is writing the queue
+    int mFile = -1;                    // -1: not open
+    char mPending[Capacity];           // queued bytes [0, mEnd)
+    std::atomic<size_t> mEnd{0};       // published after the bytes are in place
+    std::atomic<size_t> mSignalled{0}; // bytes of the queue a signal already wrote
+    std::atomic<bool> mWriting{false}; // a flush or a signal is writing the queue
     bool mHooked = false;
 };
 } // namespace Framework

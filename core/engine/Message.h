@@ -33,7 +33,9 @@ class WindowMessage : public Message
 {
 public:
     WindowMessage(HWND window, uint32_t message, WPARAM wParam, LPARAM lParam)
-        : Message(MessageId::Window), mWindow(window), mMessage(message), mWParam(wParam), mLParam(lParam) {}
+        : Message(MessageId::Window), mWindow(window), mMessage(message), mWParam(wParam), mLParam(lParam)
+    {
+    }
     HWND mWindow;
     uint32_t mMessage;
     WPARAM mWParam;

@@ -10,8 +10,8 @@ namespace Framework
 GameLogic* gLogic = nullptr;
 
 const char* const gGameStateNames[GameState::Count] = {
-    "NONE", "EDITOR", "SPLASH_SCREEN", "RESTART", "LEVEL", "QUIT",
-    "MAIN_MENU", "PLAY_STORY", "LEVEL2", "LEVEL3", "WinLevel", "CREDITS",
+    "NONE",      "EDITOR",     "SPLASH_SCREEN", "RESTART", "LEVEL",    "QUIT",
+    "MAIN_MENU", "PLAY_STORY", "LEVEL2",        "LEVEL3",  "WinLevel", "CREDITS",
 };
 
 GameLogic::GameLogic()

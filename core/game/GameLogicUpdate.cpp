@@ -16,7 +16,7 @@ namespace Framework
 {
 namespace
 {
-constexpr int LeftButton = 1;   // virtual keys of the mouse buttons
+constexpr int LeftButton = 1; // virtual keys of the mouse buttons
 constexpr int MiddleButton = 4;
 constexpr int KeyA = 'A';
 
@@ -66,7 +66,8 @@ void GameLogic::SendMessage(Message* message)
     if (message->mMessageId != MessageId::Window)
         return;
     const auto* window = static_cast<WindowMessage*>(message);
-    const bool focusLost = (window->mMessage == WM_ACTIVATE || window->mMessage == WM_ACTIVATEAPP) && window->mWParam == 0;
+    const bool focusLost =
+        (window->mMessage == WM_ACTIVATE || window->mMessage == WM_ACTIVATEAPP) && window->mWParam == 0;
     if (!focusLost || mState.mCurrent != GameState::LEVEL)
         return;
     if (gCore)
@@ -105,7 +106,6 @@ void GameLogic::DrawCursor(const InputState& input)
         return;
     const Vec3 position(input.GetMouseWorldX() + 0.1f, input.GetMouseWorldY() - 0.2f, 10.0f);
     const float scale[2] = {0.5f, 0.5f};
-    gGraphicsSystem->DrawSprite(sheet->mFrames[mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false,
-                                false);
+    gGraphicsSystem->DrawSprite(sheet->mFrames[mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false, false);
 }
 } // namespace Framework

@@ -54,8 +54,8 @@ bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::st
         // A pipe, a device or a link to nowhere is the user's doing: it stays
         // where it is, and the exit's write leaves it alone too.
         std::error_code ec;
-        const bool special = Platform::KindOfFile(native) == Platform::FileKind::Other &&
-                             !std::filesystem::is_directory(native, ec);
+        const bool special =
+            Platform::KindOfFile(native) == Platform::FileKind::Other && !std::filesystem::is_directory(native, ec);
         if (special)
             Log("Game settings file " + native + " is not a regular file; it is left as it is.");
         else if (error != tinyxml2::XML_ERROR_FILE_NOT_FOUND)

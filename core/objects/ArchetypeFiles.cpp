@@ -29,7 +29,8 @@ std::string WordSafeName(const std::string& name)
     std::string word;
     for (char c : name)
     {
-        const bool unsafe = std::isspace(static_cast<unsigned char>(c)) || std::iscntrl(static_cast<unsigned char>(c)) ||
+        const bool unsafe = std::isspace(static_cast<unsigned char>(c)) ||
+                            std::iscntrl(static_cast<unsigned char>(c)) ||
                             std::string("\\/:*?\"<>|").find(c) != std::string::npos;
         word += unsafe ? '_' : c;
     }
@@ -135,7 +136,8 @@ void GameObjectFactory::SaveArchetypeList(const std::string& path)
     // differ only in case, which some file systems do not tell apart). Files
     // that are kept as they are hold their names first.
     std::set<std::string> taken;
-    auto keep = [&](const std::string& entry) {
+    auto keep = [&](const std::string& entry)
+    {
         taken.insert(Lower(WithoutFolderAndExtension(entry)));
         list.Stream() << entry << '\n';
     };
@@ -197,7 +199,8 @@ void GameObjectFactory::LoadArchetypeList(const std::string& path)
         // name, in a new file, every time the list repeats the line.
         if (!listed.insert(Platform::NativePath(word)).second)
         {
-            Log("Archetype list names \"" + word + "\" again: the repeat is skipped, and the list keeps the file once.");
+            Log("Archetype list names \"" + word +
+                "\" again: the repeat is skipped, and the list keeps the file once.");
             continue;
         }
         Log("Loading from : " + word);

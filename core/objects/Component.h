@@ -40,10 +40,10 @@ public:
     // The owner's ObjectTag without a trip to the owner; None without one.
     uint32_t GetOwnerTag() const { return mOwner ? mOwnerTag : 0u; }
 
-    int32_t mTypeId = 0;            // ComponentType value; set by the creator and by AddComponent
+    int32_t mTypeId = 0; // ComponentType value; set by the creator and by AddComponent
     // Copy of the owner's ObjectTag, written by the owner whenever its tag or this
     // component's owner changes (AddComponent, Initialize, tag assignment).
     uint32_t mOwnerTag = 0;
-    Composition* mOwner = nullptr;  // the object holding the component; not owned
+    Composition* mOwner = nullptr; // the object holding the component; not owned
 };
 } // namespace Framework

@@ -11,7 +11,7 @@ enum : int32_t
     None = 0,
     Transform = 1,
     Body = 2,
-    Sprite = 3,    // no creator is ever registered: kept so old files still parse
+    Sprite = 3, // no creator is ever registered: kept so old files still parse
     Renderer = 4,
     Animation = 5, // no creator is ever registered
     Animator = 6,

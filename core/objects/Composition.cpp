@@ -20,8 +20,7 @@ ObjectTagField& ObjectTagField::operator=(uint32_t tag)
 
 Composition::Composition(const std::string& name) : mName(name) {}
 
-Composition::Composition(const Composition& other)
-    : mTag(this, other.mTag), mId(other.mId), mName(other.mName)
+Composition::Composition(const Composition& other) : mTag(this, other.mTag), mId(other.mId), mName(other.mName)
 {
     if (!gFactory)
         return;

@@ -90,14 +90,14 @@ public:
 
     ObjectKind mKind = ObjectKind::GameObject; // set by the factory right after construction
     ObjectTagField mTag{this, ObjectTag::None};
-    std::vector<Component*> mComponents;       // owned; ascending type id
+    std::vector<Component*> mComponents; // owned; ascending type id
     // Bit i set: mComponents[i] handles messages; kept by the object whenever its
     // vector changes. Most objects hold no handler, so a contact costs them no
     // visit to their components. Next to the vector: one cache line serves both.
     uint64_t mMessageHandlers = 0;
-    std::set<Component*> mPendingRemoval;      // marked by the editor; not owned separately
-    uint32_t mId = 0;                          // key in the factory's object or archetype map
-    std::string mName;                         // not unique
+    std::set<Component*> mPendingRemoval; // marked by the editor; not owned separately
+    uint32_t mId = 0;                     // key in the factory's object or archetype map
+    std::string mName;                    // not unique
 
 private:
     friend class ObjectTagField;

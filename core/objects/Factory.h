@@ -98,20 +98,21 @@ public:
     void LoadArchetypes();
     void SaveArchetypes();
 
-    uint32_t mNextObjectId = 0;                    // never reset: ids are not reused across levels
-    uint32_t mNextArchetypeId = FirstArchetypeId;  // never reset
+    uint32_t mNextObjectId = 0;                         // never reset: ids are not reused across levels
+    uint32_t mNextArchetypeId = FirstArchetypeId;       // never reset
     std::map<std::string, ComponentCreator*> mCreators; // owned; exact, case-sensitive names
     std::map<int32_t, std::string> mComponentNames;     // type id -> creator name
     std::map<uint32_t, Composition*> mObjects;          // live objects by id, owned
     std::map<uint32_t, Composition*> mArchetypes;       // archetypes by id, owned
     TileGrid mTileGrid;
     std::list<std::pair<uint32_t, Composition*>> mTiles; // {cell index x + width * y, tile object}, owned
-    std::set<Composition*> mDestroySet;                 // live or tile objects to delete at the next Update
+    std::set<Composition*> mDestroySet;                  // live or tile objects to delete at the next Update
     // What the archetype list held that this run could not read whole: kept as
     // it was so saving never drops an archetype or loses lines of its file.
-    bool mArchetypeListUnreadable = false;               // the list exists but cannot be read (or is too long): never rewritten
-    std::vector<std::string> mUnloadedArchetypeEntries;  // list entries whose file did not load, in list order
-    std::map<uint32_t, std::string> mArchetypeFilesToKeep; // archetype id -> its list entry, for files with unknown records
+    bool mArchetypeListUnreadable = false; // the list exists but cannot be read (or is too long): never rewritten
+    std::vector<std::string> mUnloadedArchetypeEntries; // list entries whose file did not load, in list order
+    std::map<uint32_t, std::string>
+        mArchetypeFilesToKeep; // archetype id -> its list entry, for files with unknown records
 
 private:
     // Kept answers, each with the state of the objects it was found in (the
@@ -123,7 +124,7 @@ private:
         size_t mHash = 0;                    // of mName
         uint64_t mGeneration = ~uint64_t(0); // ~0: free
         size_t mObjectCount = 0;
-        std::vector<Composition*> mFound;    // in id order
+        std::vector<Composition*> mFound; // in id order
     };
     struct TaggedMemo
     {
@@ -139,10 +140,10 @@ private:
     }
     const TaggedMemo& Tagged(uint32_t tag) const;
 
-    uint64_t mObjectsGeneration = 0;              // advanced by ObjectsChanged
-    mutable std::vector<NamedMemo> mNamedMemo;    // NamedMemoCount entries
-    mutable size_t mNextNamedMemo = 0;            // the entry a new name takes when all are used
-    mutable std::vector<TaggedMemo> mTaggedMemo;  // one per ObjectTag; other tags are walked for
+    uint64_t mObjectsGeneration = 0;             // advanced by ObjectsChanged
+    mutable std::vector<NamedMemo> mNamedMemo;   // NamedMemoCount entries
+    mutable size_t mNextNamedMemo = 0;           // the entry a new name takes when all are used
+    mutable std::vector<TaggedMemo> mTaggedMemo; // one per ObjectTag; other tags are walked for
 
     // Gives a new object its live id and stores it.
     void AddLiveObject(Composition* object);

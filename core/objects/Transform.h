@@ -33,8 +33,8 @@ public:
     // How picking may test a Body's shape in the current state.
     enum class ShapeTest
     {
-        Never,           // the state does not pick bodies
-        IfInteractable,  // only a body flagged Interactable
+        Never,          // the state does not pick bodies
+        IfInteractable, // only a body flagged Interactable
         Always,
     };
     // The shapes belong to physics, which installs this test: it returns -1 when

@@ -55,13 +55,13 @@ public:
     void ReadFloat(float& value) override;
     void ReadString(std::string& value) override; // one whitespace-delimited word
     void ReadVec3(Vec3& value) override;
-    void ReadBool(bool& value) override;          // 0 or 1
+    void ReadBool(bool& value) override; // 0 or 1
     void ReadUnsigned(uint32_t& value) override;
-    void ReadLine(std::string& value) override;   // the rest of the line, without "\r\n"
+    void ReadLine(std::string& value) override; // the rest of the line, without "\r\n"
     void WriteInt(const int& value) override;
     void WriteFloat(const float& value) override; // the stream's default format: 6 significant digits
     void WriteString(const std::string& value) override;
-    void WriteVec3(const Vec3& value) override;   // "x y z"
+    void WriteVec3(const Vec3& value) override; // "x y z"
     void WriteBool(const bool& value) override;
     void WriteUnsigned(const uint32_t& value) override;
 

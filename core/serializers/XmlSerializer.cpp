@@ -15,8 +15,9 @@ tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::s
     // Opened here, not by the XML library: a pipe in place of the file must not block.
     FILE* file = Platform::OpenFileForReading(nativePath);
     if (!file)
-        return Platform::KindOfFile(nativePath) == Platform::FileKind::Missing ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
-                                                                               : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
+        return Platform::KindOfFile(nativePath) == Platform::FileKind::Missing
+                   ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
+                   : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
     const tinyxml2::XMLError error = document.LoadFile(file);
     std::fclose(file);
     return error;

@@ -78,8 +78,8 @@ public:
     void WriteFloat(const std::string& name, const float& value);
     void WriteVec3(const std::string& name, const Vec3& value);
     void WriteColour(const std::string& name, const Color& value);
-    void SetVec3(const Vec3& value);      // X, Y, Z on the current element
-    void SetColour(const Color& value);   // R, G, B, A on the current element
+    void SetVec3(const Vec3& value);    // X, Y, Z on the current element
+    void SetColour(const Color& value); // R, G, B, A on the current element
     // Read from the current element and move to the next one.
     void ReadBool(bool& value);
     void ReadInt(int& value);
@@ -91,7 +91,7 @@ public:
 
 private:
     tinyxml2::XMLDocument mDocument;
-    tinyxml2::XMLNode* mRoot = nullptr;           // not owned: the document owns every node
-    std::vector<tinyxml2::XMLElement*> mStack;    // the current path; entries may be null
+    tinyxml2::XMLNode* mRoot = nullptr;        // not owned: the document owns every node
+    std::vector<tinyxml2::XMLElement*> mStack; // the current path; entries may be null
 };
 } // namespace Framework

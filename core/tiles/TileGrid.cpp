@@ -36,7 +36,7 @@ TileGrid::TileGrid()
 {
     const float diagonal = 0.785398f;
     const float diagonalDown = 2.35619f;
-    const float slope = std::atan(0.5f);          // a half-height slope over one tile
+    const float slope = std::atan(0.5f); // a half-height slope over one tile
     const float slopeDown = 3.1415927f - slope;
     mKinds = {
         MakeKind(0, 0.0f, Vec3(0, 0, 0), Vec3(0, 0, 0)),
@@ -67,8 +67,9 @@ void TileGrid::Resize(uint32_t width, uint32_t height)
     }
     mWidth = width;
     mHeight = height;
-    if (mRows.size() == height && std::all_of(mRows.begin(), mRows.end(),
-                                              [width](const std::vector<TileCell>& row) { return row.size() == width; }))
+    if (mRows.size() == height &&
+        std::all_of(mRows.begin(), mRows.end(),
+                    [width](const std::vector<TileCell>& row) { return row.size() == width; }))
     {
         // The same size again (a level reloaded): clear the cells in place.
         for (auto& row : mRows)

@@ -14,8 +14,8 @@ class TextSerializer;
 struct TileCell
 {
     bool mUsed = false;
-    int32_t mKind = 0;           // TileKind number 0..7: the collision shape
-    int32_t mFrame = 0;          // frame in the tileset sprite sheet
+    int32_t mKind = 0;              // TileKind number 0..7: the collision shape
+    int32_t mFrame = 0;             // frame in the tileset sprite sheet
     Vec3 mCentre{0.0f, 0.0f, 0.0f}; // (x + 0.5, y + 0.5, -8) once spawned
 };
 
@@ -24,7 +24,7 @@ struct TileCell
 struct TileKind
 {
     uint32_t mKind = 0;
-    float mAngle = 0.0f;         // radians
+    float mAngle = 0.0f; // radians
     Vec3 mHalfLength{0.0f, 0.0f, 0.0f};
     Vec3 mOffset{0.0f, 0.0f, 0.0f};
 };
@@ -33,7 +33,7 @@ class TileGrid
 {
 public:
     static constexpr int32_t KindCount = 8;
-    static constexpr float TileLayer = -8.0f;  // z of every tile: drawn behind the sprites
+    static constexpr float TileLayer = -8.0f; // z of every tile: drawn behind the sprites
     // Bounds on sizes read from files: large enough for any level, small enough
     // that a corrupt header cannot exhaust memory.
     static constexpr uint32_t MaxSide = 4096;

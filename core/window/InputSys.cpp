@@ -86,18 +86,19 @@ void InputState::Reset()
     mPreviousKeys = mCurrentKeys;
     mPressedSinceUpdate.reset();
     if (gWindowSystem)
-        mLargestWindowSize = Vec3(static_cast<float>(gWindowSystem->mWidth), static_cast<float>(gWindowSystem->mHeight), 0.0f);
+        mLargestWindowSize =
+            Vec3(static_cast<float>(gWindowSystem->mWidth), static_cast<float>(gWindowSystem->mHeight), 0.0f);
 }
 
 void InputState::UpdateMouse()
 {
     mPreviousCursor = mCursor;
     if (gWindowSystem && static_cast<float>(gWindowSystem->mWidth) > mLargestWindowSize.x)
-        mLargestWindowSize = Vec3(static_cast<float>(gWindowSystem->mWidth), static_cast<float>(gWindowSystem->mHeight), 0.0f);
+        mLargestWindowSize =
+            Vec3(static_cast<float>(gWindowSystem->mWidth), static_cast<float>(gWindowSystem->mHeight), 0.0f);
     int x = 0, y = 0;
     Platform::GetCursorPos(x, y);
     mCursor = Vec3(static_cast<float>(x), static_cast<float>(y), 0.0f);
-
 }
 
 void InputState::UpdateKeys()

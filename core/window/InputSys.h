@@ -54,13 +54,13 @@ struct InputState
 
     std::bitset<KeyCount> mCurrentKeys;
     std::bitset<KeyCount> mPreviousKeys;
-    std::bitset<KeyCount> mRawKeys;  // as the messages leave it, at any time
+    std::bitset<KeyCount> mRawKeys;            // as the messages leave it, at any time
     std::bitset<KeyCount> mPressedSinceUpdate; // went down since the last UpdateKeys
-    Vec3 mCursor{0.0f};              // screen position read at the start of the frame
+    Vec3 mCursor{0.0f};                        // screen position read at the start of the frame
     Vec3 mPreviousCursor{0.0f};
-    uint32_t mWheelDirection = 0;    // 0 none, 1 away from the user, 2 towards
-    uint16_t mWheelDelta = 0;        // high word of the last wheel message's wParam
-    Vec3 mWindowPosition{0.0f};      // outer frame's screen position, from the window messages
+    uint32_t mWheelDirection = 0; // 0 none, 1 away from the user, 2 towards
+    uint16_t mWheelDelta = 0;     // high word of the last wheel message's wParam
+    Vec3 mWindowPosition{0.0f};   // outer frame's screen position, from the window messages
     Vec3 mLargestWindowSize{0.0f};
     Vec3 mRightClickWorld{0.0f};
     Vec3 mLeftClickWorld{0.0f};

@@ -57,8 +57,9 @@ WindowSystem::WindowSystem(EngineConfig* config)
     else if (mWidth != WindowedWidth || mHeight != WindowedHeight)
     {
         // A size the display refuses must not leave the game without a window.
-        Log("A window of " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + " could not be created; trying " +
-            std::to_string(WindowedWidth) + " x " + std::to_string(WindowedHeight) + ".");
+        Log("A window of " + std::to_string(mWidth) + " x " + std::to_string(mHeight) +
+            " could not be created; trying " + std::to_string(WindowedWidth) + " x " + std::to_string(WindowedHeight) +
+            ".");
         mWidth = WindowedWidth;
         mHeight = WindowedHeight;
         if (Platform::CreateMainWindow(gWindowTitle, mWidth, mHeight))

@@ -28,7 +28,7 @@ public:
     void ToggleFullScreen();
 
     HWND mWindow = nullptr;
-    int mWidth = 0;  // client size in pixels
+    int mWidth = 0; // client size in pixels
     int mHeight = 0;
     bool mFullscreen = false;
 };

@@ -18,10 +18,7 @@ void AirConScript::Update(Behaviour* owner, float)
     mAirConSpeed = mOn ? BlowSpeed : 0.0f;
 }
 
-void AirConScript::DrawInspector()
-{
-    ImGui::DragFloat("AirConSpeed", &mAirConSpeed, 1.0f, 0.0f, 0.0f, "%.3f");
-}
+void AirConScript::DrawInspector() { ImGui::DragFloat("AirConSpeed", &mAirConSpeed, 1.0f, 0.0f, 0.0f, "%.3f"); }
 
 void AirConScript::OnCollision(CollisionMessage* message, Behaviour*)
 {

@@ -23,7 +23,7 @@ public:
     // Speed of the air while blowing.
     static constexpr float BlowSpeed = 5.0f;
 
-    bool mOn = false;            // written by the switches; off until one turns it on
-    float mAirConSpeed = 5.0f;   // "AirConSpeed": 5.0 while on, 0 while off
+    bool mOn = false;          // written by the switches; off until one turns it on
+    float mAirConSpeed = 5.0f; // "AirConSpeed": 5.0 while on, 0 while off
 };
 } // namespace Framework

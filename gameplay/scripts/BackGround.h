@@ -10,7 +10,7 @@ namespace Framework
 class BackGround : public ScriptBase
 {
 public:
-    static constexpr float TopLayerOffset = -3.0f;  // "Top_BG": a third of the travel
+    static constexpr float TopLayerOffset = -3.0f;   // "Top_BG": a third of the travel
     static constexpr float OtherLayerOffset = -2.0f; // every other layer: half
     static constexpr float Depth = -9.0f;            // behind the tiles (layer -8)
     static constexpr int SpaceKey = 32;

@@ -77,8 +77,7 @@ void BackgroundPersonMovement::Update(Behaviour*, float dt)
     if (!ResolveComponents())
         return;
     mRenderer->mInvertX = mFacingRight;
-    const Vec3 position =
-        mTransform->mPosition + Vec3(mSpeed * mDirection.x * dt, mSpeed * mDirection.y * dt, 0.0f);
+    const Vec3 position = mTransform->mPosition + Vec3(mSpeed * mDirection.x * dt, mSpeed * mDirection.y * dt, 0.0f);
     mTransform->mPosition = position;
     mBody->SetPosition(position);
     if (mTurnCooldown > 0.0f)

@@ -53,8 +53,8 @@ public:
     Behaviour* mBehaviour = nullptr; // the host, stored by Init
     Body* mBody = nullptr;
     Renderer* mRenderer = nullptr;
-    bool mFacingRight = false;      // copied to the Renderer's InvertX every frame
-    float mTurnCooldown = 0.0f;     // seconds until a border touch counts
+    bool mFacingRight = false;  // copied to the Renderer's InvertX every frame
+    float mTurnCooldown = 0.0f; // seconds until a border touch counts
 
 private:
     struct Random

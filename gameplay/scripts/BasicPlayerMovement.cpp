@@ -22,9 +22,9 @@ constexpr float RestMinOrientation = -0.1f;
 constexpr float RestMaxOrientation = 0.01f;
 constexpr float SlopeSpeed = 2.0f;
 constexpr float HopStep = 0.05f;
-constexpr float BounceStep = 0.1f;       // a rotating object's bounce hops instead of turning
+constexpr float BounceStep = 0.1f; // a rotating object's bounce hops instead of turning
 constexpr float WallNudge = 0.01f;
-constexpr float CanRisingLimit = -0.4f;  // a can falling faster than this is not hopped on
+constexpr float CanRisingLimit = -0.4f; // a can falling faster than this is not hopped on
 constexpr float CanHeightWindow = 1.0f;
 constexpr float ClickedHeightMargin = 2.0f;
 
@@ -109,8 +109,8 @@ bool BasicPlayerMovement::OnCan(Composition* other, Body* body, Body* otherBody,
         }
         mContactCooldown = false;
     }
-    else if (body && otherBody && otherBody->mVelocity.y >= CanRisingLimit &&
-             there.y > apple.y - CanHeightWindow && there.y < apple.y + CanHeightWindow)
+    else if (body && otherBody && otherBody->mVelocity.y >= CanRisingLimit && there.y > apple.y - CanHeightWindow &&
+             there.y < apple.y + CanHeightWindow)
         Move(body, HopStep);
     return true;
 }

@@ -33,16 +33,16 @@ public:
     // then adds the hop speed to its velocity y.
     void Move(Body* body, float step);
 
-    bool mPlayerMoving = false;     // shown in the inspector only; the movement ignores it
-    bool mPlayerRight = true;       // facing: true = right
-    float mPlayerSpeed = 12.0f;     // rolling force
-    float mHopSpeed = 10.0f;        // velocity y added by a hop
-    bool mContactCooldown = false;  // true: a clicked can may turn the apple
+    bool mPlayerMoving = false;    // shown in the inspector only; the movement ignores it
+    bool mPlayerRight = true;      // facing: true = right
+    float mPlayerSpeed = 12.0f;    // rolling force
+    float mHopSpeed = 10.0f;       // velocity y added by a hop
+    bool mContactCooldown = false; // true: a clicked can may turn the apple
     float mContactTimer = -0.1f;
     float mBounceTimer = -0.1f;
-    bool mBounceCooldown = false;   // true: a rotating object's bounce was just used
+    bool mBounceCooldown = false;        // true: a rotating object's bounce was just used
     Composition* mLastContact = nullptr; // compared only, never followed
-    bool mSettling = true;          // not yet come to rest since the scene started
+    bool mSettling = true;               // not yet come to rest since the scene started
 
 private:
     // OnCollision's rules for cans and rotating objects (apple and there are

@@ -18,7 +18,7 @@ namespace
 {
 constexpr int RightButton = 2;
 constexpr int KeyV = 0x56, KeyW = 0x57, KeyA = 0x41, KeyS = 0x53, KeyD = 0x44;
-constexpr float StartedMinZoom = 27.0f;   // a playing camera never zooms out further than this
+constexpr float StartedMinZoom = 27.0f;    // a playing camera never zooms out further than this
 constexpr float NormaliseEpsilon = 1e-11f; // below it a direction is left unnormalised
 constexpr const char* ScrollingLevel = "Resources\\LevelData\\Level10";
 
@@ -30,10 +30,7 @@ Camera* CameraOf(Behaviour* behaviour)
     return owner ? owner->GetComponent<Camera>() : nullptr;
 }
 
-const Transform* TransformOf(const Composition* object)
-{
-    return object ? object->GetComponent<Transform>() : nullptr;
-}
+const Transform* TransformOf(const Composition* object) { return object ? object->GetComponent<Transform>() : nullptr; }
 
 bool Held(int vk) { return gInput && gInput->mState.IsHeld(vk); }
 

@@ -37,21 +37,21 @@ public:
     // One zoom step towards the max zoom, unless already within 0.5 of it.
     void ZoomToTarget(Camera& camera, float dt);
 
-    Vec3 mDragStart{0.0f};      // camera Position when the right button went down
-    float mMoveSpeed = 30.0f;   // world units per second for keys and glides
-    float mKeyRamp = 1.0f;      // acceleration of the key movement, 0 to a little over 1
-    float mSpeedFactor = 1.0f;  // extra factor of the key movement
-    float mZoomSpeed = 25.0f;   // CamSize units per second
-    float mReturnTimer = 0.0f;  // seconds left of the respawn glide
-    float mMinZoom = 0.1f;      // wheel bounds of CamSize; 27 once started on a Camera,
-    float mMaxZoom = 25.0f;     // so min may exceed max (the wheel then only jumps between them)
-    ObjectRef mHumanWin;        // "HumanWin"
-    ObjectRef mGoal;            // "END"
-    ObjectRef mPlayer;          // "Player"
-    Vec3 mDirection{0.0f};      // last unit direction towards a glide target
-    int32_t mCameraState = 0;   // 0 mouse control, 1 key control
-    bool mAutoScroll = false;   // the Level10 scroll has started
-    bool mRespawn = false;      // glide back to the apple; set by the apple
+    Vec3 mDragStart{0.0f};     // camera Position when the right button went down
+    float mMoveSpeed = 30.0f;  // world units per second for keys and glides
+    float mKeyRamp = 1.0f;     // acceleration of the key movement, 0 to a little over 1
+    float mSpeedFactor = 1.0f; // extra factor of the key movement
+    float mZoomSpeed = 25.0f;  // CamSize units per second
+    float mReturnTimer = 0.0f; // seconds left of the respawn glide
+    float mMinZoom = 0.1f;     // wheel bounds of CamSize; 27 once started on a Camera,
+    float mMaxZoom = 25.0f;    // so min may exceed max (the wheel then only jumps between them)
+    ObjectRef mHumanWin;       // "HumanWin"
+    ObjectRef mGoal;           // "END"
+    ObjectRef mPlayer;         // "Player"
+    Vec3 mDirection{0.0f};     // last unit direction towards a glide target
+    int32_t mCameraState = 0;  // 0 mouse control, 1 key control
+    bool mAutoScroll = false;  // the Level10 scroll has started
+    bool mRespawn = false;     // glide back to the apple; set by the apple
 
 private:
     // Points mDirection at target (a unit vector unless the target is all but

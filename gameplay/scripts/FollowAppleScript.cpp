@@ -14,8 +14,8 @@ namespace Framework
 {
 namespace
 {
-constexpr int32_t HiddenFrame = 43;   // a blank frame of the effect sheet
-constexpr unsigned EffectFrame = 29;  // where both effect animations start
+constexpr int32_t HiddenFrame = 43;  // a blank frame of the effect sheet
+constexpr unsigned EffectFrame = 29; // where both effect animations start
 constexpr int LandFps = 18;
 constexpr int TurnFps = 15;
 

@@ -25,6 +25,6 @@ public:
     // The apple object's id, kept rather than a pointer: the object may be
     // deleted (an editor edit) while this one lives. NoPlayer until found.
     uint32_t mPlayerId = NoPlayer;
-    Vec2 mOffset{0.0f, 0.7f};        // the effect's place relative to the apple
+    Vec2 mOffset{0.0f, 0.7f}; // the effect's place relative to the apple
 };
 } // namespace Framework

@@ -84,8 +84,8 @@ void FollowCamera::Update(Behaviour* owner, float)
     const Camera* camera = ActiveCamera();
     Transform* transform = self->GetComponent<Transform>();
     if (camera && transform)
-        transform->mPosition = Vec3(camera->Position.x - mOffset.x, camera->Position.y + mOffset.y,
-                                    camera->Position.z + mOffset.z);
+        transform->mPosition =
+            Vec3(camera->Position.x - mOffset.x, camera->Position.y + mOffset.y, camera->Position.z + mOffset.z);
 
     const std::string& name = self->mName;
     const bool paused = GamePaused();

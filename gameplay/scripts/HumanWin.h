@@ -24,12 +24,12 @@ public:
     void DrawInspector() override;
     void OnWin(WinMessage* message, Behaviour* owner) override;
 
-    bool mWalking = false;                // set by the win message, cleared when the walk ends
-    ObjectRef mGoal;                      // "END"
-    Vec2 mOffsetFromGoal{-3.0f, 0.0f};    // where the person stops to take the basket ("OffSetFromGoal")
-    float mWalkSpeed = 5.0f;              // units per second
-    float mWaitTime = 1.0f;               // seconds left to wait before taking the basket
-    bool mSwapSprite = false;             // the basket sheet is still to be shown
-    bool mFinished = false;               // the walk is over: the interface shows the win screen
+    bool mWalking = false;             // set by the win message, cleared when the walk ends
+    ObjectRef mGoal;                   // "END"
+    Vec2 mOffsetFromGoal{-3.0f, 0.0f}; // where the person stops to take the basket ("OffSetFromGoal")
+    float mWalkSpeed = 5.0f;           // units per second
+    float mWaitTime = 1.0f;            // seconds left to wait before taking the basket
+    bool mSwapSprite = false;          // the basket sheet is still to be shown
+    bool mFinished = false;            // the walk is over: the interface shows the win screen
 };
 } // namespace Framework

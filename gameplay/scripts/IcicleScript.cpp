@@ -24,7 +24,8 @@ void IcicleScript::Init(Behaviour* owner)
     const Transform* transform = Props::Part<Transform>(owner);
     mStartPosition = transform ? transform->mPosition : Vec3(0.0f);
     const Body* body = Props::Part<Body>(owner);
-    const float offset = body && body->mShape && body->mShape->mShapeType == ShapeType::OBB ? body->mShape->Offset.x : 0.0f;
+    const float offset =
+        body && body->mShape && body->mShape->mShapeType == ShapeType::OBB ? body->mShape->Offset.x : 0.0f;
     mMinX = mStartPosition.x - TriggerHalfWidth + offset;
     mMaxX = mStartPosition.x + TriggerHalfWidth + offset;
     Props::SetSoundKey(Props::ObjectOf(owner), LandSound);

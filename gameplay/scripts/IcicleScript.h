@@ -36,16 +36,16 @@ public:
     static constexpr float TriggerFar = 6.0f;       // and less than this below
     static constexpr float FallSpeed = -5.0f;
 
-    bool mGenerating = false;   // "Generating": growing down from the start
-    bool mFalling = false;      // "falling"
-    bool mStatic = false;       // "Static": fully grown, waiting for the apple
-    float mIcicleTimer = 0.0f;  // "IcicleTimer": counts down; nothing reads it
+    bool mGenerating = false;  // "Generating": growing down from the start
+    bool mFalling = false;     // "falling"
+    bool mStatic = false;      // "Static": fully grown, waiting for the apple
+    float mIcicleTimer = 0.0f; // "IcicleTimer": counts down; nothing reads it
     float mGrowDistance = 0.0f;
-    float mMinX = 0.0f;         // "Min": left end of the trigger range
-    float mMaxX = 0.0f;         // "Max": right end of the trigger range
-    Vec3 mStartPosition{0.0f};  // the Transform position at Init
+    float mMinX = 0.0f;             // "Min": left end of the trigger range
+    float mMaxX = 0.0f;             // "Max": right end of the trigger range
+    Vec3 mStartPosition{0.0f};      // the Transform position at Init
     Composition* mPlayer = nullptr; // the apple; not owned, found on the first Update
-    uint32_t mPlayerId = 0;     // its id, to tell whether it is still live
+    uint32_t mPlayerId = 0;         // its id, to tell whether it is still live
 
 private:
     // Update's three states: growing, hanging until the apple passes, falling.

@@ -48,7 +48,7 @@ public:
     static constexpr float MoveDelay = 0.8f;      // seconds from a page click to the move
     static constexpr float IntroMoveDelay = 1.5f; // from the end of the intro to the level page
     static constexpr float VolumeStep = 0.35f;
-    static constexpr float MusicCap = 1.05f;      // the music may go a little above full
+    static constexpr float MusicCap = 1.05f; // the music may go a little above full
     static constexpr float EffectsCap = 1.0f;
     // The three scroll levels' zoom speeds.
     static constexpr float ScrollSpeeds[3] = {25.0f, 33.0f, 50.0f};
@@ -90,18 +90,18 @@ public:
     bool mIntroStarted = false; // the apple falls
     bool mTruckArrived = false; // the truck drives off
     bool mIntroFinished = false;
-    bool mIntroDone = false;    // later clicks on the level page move after the plain delay
+    bool mIntroDone = false; // later clicks on the level page move after the plain delay
 
     // Shared by every instance, found by name during Update and forgotten by
     // every Init. Kept as object ids so a destroyed object is never followed.
-    static uint32_t sEmitterObject;    // "Emmiter"
-    static uint32_t sFallingApple;     // "FallingApple"
-    static uint32_t sTruck;            // "TheTruck"
-    static float sFallTimer;           // seconds the apple has fallen
-    static float sTruckTimer;          // seconds the truck has driven
+    static uint32_t sEmitterObject; // "Emmiter"
+    static uint32_t sFallingApple;  // "FallingApple"
+    static uint32_t sTruck;         // "TheTruck"
+    static float sFallTimer;        // seconds the apple has fallen
+    static float sTruckTimer;       // seconds the truck has driven
     static constexpr uint32_t NoObject = 0xFFFFFFFFu;
 
-    static const Vec3 IntroStart;      // the truck's path
+    static const Vec3 IntroStart; // the truck's path
     static const Vec3 IntroEnd;
 
 private:

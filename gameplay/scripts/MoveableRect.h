@@ -21,9 +21,9 @@ public:
     static constexpr int AnimationFps = 16;
     static constexpr float AnimationTime = 0.15f;
 
-    Vec3 mStartPosition{0.0f};  // the Transform position at Init
-    bool mAnimPending = false;  // the apple touched it: the animation is due or running
-    float mAnimTimer = 0.0f;    // seconds of animation left
-    bool mAnimPlayed = false;   // the one animation of the level is over
+    Vec3 mStartPosition{0.0f}; // the Transform position at Init
+    bool mAnimPending = false; // the apple touched it: the animation is due or running
+    float mAnimTimer = 0.0f;   // seconds of animation left
+    bool mAnimPlayed = false;  // the one animation of the level is over
 };
 } // namespace Framework

@@ -19,8 +19,8 @@ public:
 
     void Init(Behaviour* owner) override;
 
-    Renderer* mRenderer = nullptr;  // its own, or null
-    Animator* mAnimator = nullptr;  // its own, or null
-    std::vector<uint32_t> mStates;  // the states it knows
+    Renderer* mRenderer = nullptr; // its own, or null
+    Animator* mAnimator = nullptr; // its own, or null
+    std::vector<uint32_t> mStates; // the states it knows
 };
 } // namespace Framework

@@ -22,8 +22,8 @@ public:
 
     static constexpr int32_t RestFrame = 6;
     static constexpr int BounceFps = 15;
-    static constexpr float BounceTime = 0.5f;   // seconds of squash animation
-    static constexpr float RespawnLift = 1.0f;  // height above its start it comes back at
+    static constexpr float BounceTime = 0.5f;  // seconds of squash animation
+    static constexpr float RespawnLift = 1.0f; // height above its start it comes back at
 
     bool mBouncePending = false; // the apple touched it: the squash is due or running
     float mBounceTimer = 0.0f;   // seconds of squash left

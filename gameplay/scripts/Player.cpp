@@ -51,16 +51,16 @@ const Vec3 EndingLaunch{-12.0f, 35.0f, 0.0f};
 // Orientation window in which a grounded apple counts as upright.
 constexpr float RestMinOrientation = -0.1f;
 constexpr float RestMaxOrientation = 0.05f;
-constexpr float AirForce = 12.0f;         // rolling force while airborne
-constexpr float JumpSpeed = 20.0f;        // added to velocity y by Up
+constexpr float AirForce = 12.0f;  // rolling force while airborne
+constexpr float JumpSpeed = 20.0f; // added to velocity y by Up
 constexpr float LiftFromBelowSpeed = 3.0f;
 constexpr float MaxLiftSpeed = 20.0f;
-constexpr float FastModeFactor = 1.5f;    // the physics fast mode's dt factor
+constexpr float FastModeFactor = 1.5f; // the physics fast mode's dt factor
 constexpr float DeliveredFadeDelay = 0.5f;
 constexpr float BlinkLow = 0.5f;
 constexpr float BlinkHigh = 1.0f;
 constexpr float BlinkEndAlpha = 0.98f;
-constexpr float DeathRestDrop = 1.5f;     // a dead apple respawns lower (out of view)
+constexpr float DeathRestDrop = 1.5f; // a dead apple respawns lower (out of view)
 // The dying animation is drawn large around the apple's last place.
 const Vec3 DyingShift{1.0f, 2.3f, 0.0f};
 constexpr float DyingScale = 6.0f;

@@ -36,8 +36,8 @@ extern float gPlayerTurnTimer;
 class Player : public ScriptBase
 {
 public:
-    static constexpr float TurnInterval = 0.5f;   // between two automatic turns
-    static constexpr float BlinkDuration = 3.0f;  // a hit's invulnerability
+    static constexpr float TurnInterval = 0.5f;  // between two automatic turns
+    static constexpr float BlinkDuration = 3.0f; // a hit's invulnerability
 
     Player() : ScriptBase("Player") {}
 
@@ -62,41 +62,41 @@ public:
     void Respawn(const Vec3& point);
 
     // ---- Read and set by other scripts and by the physics rules ------------
-    bool mLosePending = true;   // the lose music and dying animation are still to come
-    int mPlayerHealth = 3;      // 0 to 3
-    bool mPlayerRight = true;   // facing: true = right
-    bool mPlayerMoving = false; // the apple rolls
-    bool mImmune = false;       // G key: roaches, rats and icicles do no harm
-    bool mBounceRequest = false;// set from outside; the next Update bounces
-    bool mLiftFromBelow = false;// air stream: the apple entered from below
-    bool mInStream = false;     // air stream: inside a fan's column this step
-    bool mLiftOn = false;       // set by an air conditioner that is on
-    bool mLanded = false;       // the landing effect is due
-    bool mTurned = false;       // set on every turn; the turn effect reads it
-    float mPlayerSpeed = 15.0f; // rolling force on the ground
+    bool mLosePending = true;    // the lose music and dying animation are still to come
+    int mPlayerHealth = 3;       // 0 to 3
+    bool mPlayerRight = true;    // facing: true = right
+    bool mPlayerMoving = false;  // the apple rolls
+    bool mImmune = false;        // G key: roaches, rats and icicles do no harm
+    bool mBounceRequest = false; // set from outside; the next Update bounces
+    bool mLiftFromBelow = false; // air stream: the apple entered from below
+    bool mInStream = false;      // air stream: inside a fan's column this step
+    bool mLiftOn = false;        // set by an air conditioner that is on
+    bool mLanded = false;        // the landing effect is due
+    bool mTurned = false;        // set on every turn; the turn effect reads it
+    float mPlayerSpeed = 15.0f;  // rolling force on the ground
 
     // ---- The apple's own state ----------------------------------------------
     Vec3 mLaunchVelocity{12.0f, 35.0f, 0.0f}; // given in the first frame
-    float mJumpPadSpeed = 15.0f;    // velocity y a jump trigger sets
-    bool mHealthShown = false;      // the resting animation for the health is running
-    float mBounceSpeed = 35.0f;     // velocity y of a mushroom bounce or a bounce request
-    bool mContactCooldown = false;  // true: a clicked obstacle may turn the apple
-    float mContactTimer = -0.1f;    // counts down to the cooldown turning true
-    bool mBounceCooldown = false;   // true: a rotating object's bounce turn was just used
-    float mBounceTimer = -0.1f;     // counts down to the bounce cooldown ending
-    float mWallTurnTime = 0.0f;     // seconds since the last start-wall turn
-    int mPlayerDamage = 1;          // health lost per hit
-    float mBeltBoost = 3.0f;        // added to mPlayerSpeed on a belt running the apple's way
-    Vec3 mRestPosition{0.0f};       // respawn point: first rest, then the last checkpoint
-    Vec3 mStartPosition{0.0f};      // the Transform position at Init; the goal sends it back here
-    Composition* mLastCheckpoint = nullptr; // compared only, never followed
-    Composition* mLastContact = nullptr;    // compared only, never followed
-    bool mFirstFrame = true;        // the launch is still to be given
-    bool mSettling = true;          // launched and not yet come to rest
-    bool mBounced = false;          // bounced off an object, not grounded since
-    bool mTimerArmed = false;       // the level stopwatch runs while the apple rolls
-    bool mJumping = false;          // a jump is in the air
-    bool mHit = false;              // a hit's blink runs
+    float mJumpPadSpeed = 15.0f;              // velocity y a jump trigger sets
+    bool mHealthShown = false;                // the resting animation for the health is running
+    float mBounceSpeed = 35.0f;               // velocity y of a mushroom bounce or a bounce request
+    bool mContactCooldown = false;            // true: a clicked obstacle may turn the apple
+    float mContactTimer = -0.1f;              // counts down to the cooldown turning true
+    bool mBounceCooldown = false;             // true: a rotating object's bounce turn was just used
+    float mBounceTimer = -0.1f;               // counts down to the bounce cooldown ending
+    float mWallTurnTime = 0.0f;               // seconds since the last start-wall turn
+    int mPlayerDamage = 1;                    // health lost per hit
+    float mBeltBoost = 3.0f;                  // added to mPlayerSpeed on a belt running the apple's way
+    Vec3 mRestPosition{0.0f};                 // respawn point: first rest, then the last checkpoint
+    Vec3 mStartPosition{0.0f};                // the Transform position at Init; the goal sends it back here
+    Composition* mLastCheckpoint = nullptr;   // compared only, never followed
+    Composition* mLastContact = nullptr;      // compared only, never followed
+    bool mFirstFrame = true;                  // the launch is still to be given
+    bool mSettling = true;                    // launched and not yet come to rest
+    bool mBounced = false;                    // bounced off an object, not grounded since
+    bool mTimerArmed = false;                 // the level stopwatch runs while the apple rolls
+    bool mJumping = false;                    // a jump is in the air
+    bool mHit = false;                        // a hit's blink runs
     float mBlinkTimer = BlinkDuration;
     bool mBlinkRising = false;      // the blink's alpha is on its way back up
     float mSlopeSpeed = 3.5f;       // velocity x forced on slopes
@@ -152,6 +152,6 @@ private:
     // Turning away from a clicked can or mushroom; see PlayerCollision.cpp.
     void TurnAtClickedObstacle(Composition* other, uint32_t tag);
 
-    Composition* mOwner = nullptr;  // the apple object; set by Init and every call
+    Composition* mOwner = nullptr; // the apple object; set by Init and every call
 };
 } // namespace Framework

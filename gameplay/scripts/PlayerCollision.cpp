@@ -37,14 +37,14 @@ namespace Framework
 {
 namespace
 {
-constexpr float HopStep = 0.05f;         // the nudge back and up off a trigger or fruit
-constexpr float FruitHopSpeed = 7.0f;    // velocity y added by an InterFruits
-constexpr float WallNudge = 0.01f;       // out of the wall after a turn
+constexpr float HopStep = 0.05f;      // the nudge back and up off a trigger or fruit
+constexpr float FruitHopSpeed = 7.0f; // velocity y added by an InterFruits
+constexpr float WallNudge = 0.01f;    // out of the wall after a turn
 constexpr float CanTopMargin = 0.4f;
 constexpr float MushroomCentreMargin = 0.2f;
 constexpr float ClickedHeightMargin = 2.0f;
 constexpr float FrozenEdgeMargin = 0.1f;
-constexpr float CheckpointZ = -6.0f;     // the apple's layer after a checkpoint respawn
+constexpr float CheckpointZ = -6.0f; // the apple's layer after a checkpoint respawn
 constexpr float AirConBottomWindow = 0.3f;
 const Vec3 CrateThrow{5.0f, 20.0f, 0.0f};
 

@@ -20,13 +20,13 @@ namespace Framework
 {
 namespace
 {
-constexpr float TopViewY = 30.0f;          // camera y above this: the top view
+constexpr float TopViewY = 30.0f; // camera y above this: the top view
 const Vec3 TopViewPosition{23.0f, 40.0f, 0.0f};
-constexpr float HillFootX = 17.5f;         // the apple stops left of this
-constexpr float FadeRate = 0.5f;           // alpha per second of the apple and the worm
-constexpr float WormSpeed = 0.5f;          // units per second
-constexpr float WormTurnRate = -20.0f;     // degrees per second
-constexpr float WormLeanX = 14.5f;         // the worm leans left from here
+constexpr float HillFootX = 17.5f;     // the apple stops left of this
+constexpr float FadeRate = 0.5f;       // alpha per second of the apple and the worm
+constexpr float WormSpeed = 0.5f;      // units per second
+constexpr float WormTurnRate = -20.0f; // degrees per second
+constexpr float WormLeanX = 14.5f;     // the worm leans left from here
 constexpr float WormTurnX = 15.0f;
 constexpr float WormUprightDegrees = 270.0f;
 constexpr float BlackoutStartY = 13.5f;    // the screen darkens once the worm is this high

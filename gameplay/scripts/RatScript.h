@@ -25,13 +25,13 @@ public:
     static constexpr float TurnDelay = 0.5f;      // seconds between two choices of heading
     static constexpr float FollowDistance = 5.0f; // how far behind the apple it aims
     static constexpr float JumpSpeed = 15.0f;
-    static constexpr int32_t StartFrame = 6;      // first frame of "New_Rat"
+    static constexpr int32_t StartFrame = 6; // first frame of "New_Rat"
 
-    bool mRight = false;         // "RatRight": heading right
+    bool mRight = false; // "RatRight": heading right
     float mSpeed = 0.0f;
-    bool mMoving = false;        // "RatMoving": false stops it for one frame
-    float mTurnTimer = 0.0f;     // seconds since the last choice of heading
-    bool mHoldHeading = false;   // a dragged object turned it this step: keep that heading
-    bool mBlockedRight = false;  // the heading in which it last met a tile wall
+    bool mMoving = false;       // "RatMoving": false stops it for one frame
+    float mTurnTimer = 0.0f;    // seconds since the last choice of heading
+    bool mHoldHeading = false;  // a dragged object turned it this step: keep that heading
+    bool mBlockedRight = false; // the heading in which it last met a tile wall
 };
 } // namespace Framework

@@ -29,10 +29,10 @@ public:
     // How far a roach steps away from what it bumped into.
     static constexpr float BumpStep = 0.03f;
 
-    bool mRight = false;      // "RoachRight": heading right
+    bool mRight = false; // "RoachRight": heading right
     float mSpeed = 0.0f;
-    bool mMoving = false;     // "RoachMoving": false pauses it for one frame
-    float mTurnTimer = 0.0f;  // seconds since the last turn
+    bool mMoving = false;    // "RoachMoving": false pauses it for one frame
+    float mTurnTimer = 0.0f; // seconds since the last turn
 
 private:
     void Reverse() { mRight = !mRight; }

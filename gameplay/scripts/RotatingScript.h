@@ -16,7 +16,7 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    static constexpr float TurnThreshold = 5.0f; // degrees
+    static constexpr float TurnThreshold = 5.0f;  // degrees
     static constexpr float FirstSpinDelay = 1.0f; // seconds
     static constexpr float SpinRepeatDelay = 0.5f;
 

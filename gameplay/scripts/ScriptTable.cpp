@@ -42,36 +42,66 @@ ScriptBase* MakeScript(int32_t id)
 {
     switch (id)
     {
-    case ScriptId::Player: return new Player();
-    case ScriptId::Mushroom: return new Mushroom();
-    case ScriptId::BackGround: return new BackGround();
-    case ScriptId::Conveyer: return new Conveyer();
-    case ScriptId::MoveableRect: return new MoveableRect();
-    case ScriptId::SmokeEffect: return new SmokeEffect();
-    case ScriptId::RoachScript: return new Roach();
-    case ScriptId::CanScript: return new CanScript();
-    case ScriptId::MultiStateAnimation: return new MultiStateAnimation();
-    case ScriptId::SplashScreen: return new SplashScreen();
-    case ScriptId::FollowCamera: return new FollowCamera();
-    case ScriptId::RoachTop: return new RoachTop();
-    case ScriptId::HowToPlay: return new HowToPlay();
-    case ScriptId::Quit: return new Quit();
-    case ScriptId::QuitButton: return new QuitButton();
-    case ScriptId::StoryScript: return new StoryScript();
-    case ScriptId::MainMenu: return new MainMenu();
-    case ScriptId::UIScript: return new UIscript();
-    case ScriptId::HumanWin: return new HumanWin();
-    case ScriptId::BasicPlayerMovement: return new BasicPlayerMovement();
-    case ScriptId::CameraScript: return new CameraScript();
-    case ScriptId::RotatingScript: return new RotatingScript();
-    case ScriptId::MouseEmitter: return new MouseEmitter();
-    case ScriptId::RatScript: return new RatScript();
-    case ScriptId::IcicleScript: return new IcicleScript();
-    case ScriptId::SwitchScript: return new SwitchScript();
-    case ScriptId::AirConScript: return new AirConScript();
-    case ScriptId::FollowAppleScript: return new FollowAppleScript();
-    case ScriptId::Van: return new Van();
-    case ScriptId::BackgroundPersonMovement: return new BackgroundPersonMovement();
+    case ScriptId::Player:
+        return new Player();
+    case ScriptId::Mushroom:
+        return new Mushroom();
+    case ScriptId::BackGround:
+        return new BackGround();
+    case ScriptId::Conveyer:
+        return new Conveyer();
+    case ScriptId::MoveableRect:
+        return new MoveableRect();
+    case ScriptId::SmokeEffect:
+        return new SmokeEffect();
+    case ScriptId::RoachScript:
+        return new Roach();
+    case ScriptId::CanScript:
+        return new CanScript();
+    case ScriptId::MultiStateAnimation:
+        return new MultiStateAnimation();
+    case ScriptId::SplashScreen:
+        return new SplashScreen();
+    case ScriptId::FollowCamera:
+        return new FollowCamera();
+    case ScriptId::RoachTop:
+        return new RoachTop();
+    case ScriptId::HowToPlay:
+        return new HowToPlay();
+    case ScriptId::Quit:
+        return new Quit();
+    case ScriptId::QuitButton:
+        return new QuitButton();
+    case ScriptId::StoryScript:
+        return new StoryScript();
+    case ScriptId::MainMenu:
+        return new MainMenu();
+    case ScriptId::UIScript:
+        return new UIscript();
+    case ScriptId::HumanWin:
+        return new HumanWin();
+    case ScriptId::BasicPlayerMovement:
+        return new BasicPlayerMovement();
+    case ScriptId::CameraScript:
+        return new CameraScript();
+    case ScriptId::RotatingScript:
+        return new RotatingScript();
+    case ScriptId::MouseEmitter:
+        return new MouseEmitter();
+    case ScriptId::RatScript:
+        return new RatScript();
+    case ScriptId::IcicleScript:
+        return new IcicleScript();
+    case ScriptId::SwitchScript:
+        return new SwitchScript();
+    case ScriptId::AirConScript:
+        return new AirConScript();
+    case ScriptId::FollowAppleScript:
+        return new FollowAppleScript();
+    case ScriptId::Van:
+        return new Van();
+    case ScriptId::BackgroundPersonMovement:
+        return new BackgroundPersonMovement();
     default:
         return nullptr;
     }

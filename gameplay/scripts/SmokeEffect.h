@@ -17,8 +17,8 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    Animator* mAnimator = nullptr;   // its own Animator, or null
-    Composition* mPlayer = nullptr;  // the apple; not owned, null when there is none
-    uint32_t mPlayerId = 0;          // its id, to tell whether it is still live
+    Animator* mAnimator = nullptr;  // its own Animator, or null
+    Composition* mPlayer = nullptr; // the apple; not owned, null when there is none
+    uint32_t mPlayerId = 0;         // its id, to tell whether it is still live
 };
 } // namespace Framework

@@ -24,7 +24,7 @@ public:
     static constexpr float SecondLogoStart = 6.0f; // also when Escape starts to skip
     static constexpr float ThirdLogoStart = 10.0f;
     static constexpr float End = 14.0f;
-    static constexpr float HalfLogo = 2.0f;        // each logo fades in, then out, for this long
+    static constexpr float HalfLogo = 2.0f; // each logo fades in, then out, for this long
     static constexpr int EscapeKey = 27;
 
     SplashScreen() = default;

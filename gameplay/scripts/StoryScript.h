@@ -12,8 +12,8 @@ namespace Framework
 class StoryScript : public ScriptBase
 {
 public:
-    static constexpr float FadeRate = 0.5f;    // alpha per second
-    static constexpr float FadeInEnd = 3.0f;   // seconds
+    static constexpr float FadeRate = 0.5f;  // alpha per second
+    static constexpr float FadeInEnd = 3.0f; // seconds
     static constexpr float FadeOutStart = 4.5f;
     static constexpr float End = 6.0f;
     static constexpr int SpaceKey = 32;

@@ -40,9 +40,9 @@ public:
     static constexpr int32_t SpriteOffFrame = 10;
     static constexpr int32_t SpriteOnFrame = 11;
 
-    bool mPressed = false; // a rat touched the switch since the last Update
-    float mTimer = 0.0f;   // seconds since Init; counted, not read
-    bool mOn = false;      // the switch is on; Init turns it on
+    bool mPressed = false;       // a rat touched the switch since the last Update
+    float mTimer = 0.0f;         // seconds since Init; counted, not read
+    bool mOn = false;            // the switch is on; Init turns it on
     bool mPressedInStep = false; // mPressed as this frame's Update found it, before clearing
 
 private:

@@ -41,13 +41,13 @@ bool UIscript::sLevelTextsHidden = false;
 namespace
 {
 // ---- 1. Layout tables --------------------------------------------------------
-constexpr int KeyQ = 'Q';                // letters are their own virtual keys
+constexpr int KeyQ = 'Q'; // letters are their own virtual keys
 constexpr int KeyEscape = VK_ESCAPE;
-constexpr float ScreenUnit = 50.0f;      // world units per offset unit at zoom 1
-constexpr float SkipDelay = -1.0f;       // Escape while the walker walks: fade at once
-constexpr float StarBurstStop = 0.2f;    // seconds of sparkle after a star lands
-constexpr int StarBurst = 20;            // particles of a landing star's burst
-constexpr int LastLevel = 9;             // the unlocked count never passes it
+constexpr float ScreenUnit = 50.0f;   // world units per offset unit at zoom 1
+constexpr float SkipDelay = -1.0f;    // Escape while the walker walks: fade at once
+constexpr float StarBurstStop = 0.2f; // seconds of sparkle after a star lands
+constexpr int StarBurst = 20;         // particles of a landing star's burst
+constexpr int LastLevel = 9;          // the unlocked count never passes it
 constexpr const char* LevelPrefix = "Resources\\LevelData\\Level";
 
 struct LayoutRow
@@ -56,22 +56,36 @@ struct LayoutRow
     float mX, mY, mZ;
 };
 constexpr LayoutRow Layout[] = {
-    {"UIApple", -12.0f, 6.0f, -4.0f},        {"Heart", -10.0f, 6.0f, -4.0f},
-    {"Heart1", -8.5f, 6.0f, -4.0f},          {"Heart2", -7.0f, 6.0f, -4.0f},
-    {"SpeedIndicator", 10.0f, 6.2f, -4.0f},  {"TimeText", -3.8f, 5.8f, -2.0f},
-    {"TimerBG", 0.8f, 6.2f, -2.0f},          {"WinScreenBG", 30.0f, 0.0f, -4.0f},
-    {"AppleLoseAni", 28.0f, 2.8f, -3.0f},    {"AppleWinAni", 30.0f, -0.8f, -3.0f},
+    {"UIApple", -12.0f, 6.0f, -4.0f},
+    {"Heart", -10.0f, 6.0f, -4.0f},
+    {"Heart1", -8.5f, 6.0f, -4.0f},
+    {"Heart2", -7.0f, 6.0f, -4.0f},
+    {"SpeedIndicator", 10.0f, 6.2f, -4.0f},
+    {"TimeText", -3.8f, 5.8f, -2.0f},
+    {"TimerBG", 0.8f, 6.2f, -2.0f},
+    {"WinScreenBG", 30.0f, 0.0f, -4.0f},
+    {"AppleLoseAni", 28.0f, 2.8f, -3.0f},
+    {"AppleWinAni", 30.0f, -0.8f, -3.0f},
     // The three buttons stand centred under the stars and the apple.
-    {"LevelSelButton", 22.5f, -2.5f, -3.0f}, {"NextLvlButton", 30.0f, -2.5f, -3.0f},
+    {"LevelSelButton", 22.5f, -2.5f, -3.0f},
+    {"NextLvlButton", 30.0f, -2.5f, -3.0f},
     {"RestartLvlButton", 37.5f, -2.5f, -3.0f},
-    {"Star1", 25.0f, 2.5f, -3.0f},           {"Star1Emmitter", 25.0f, 2.5f, -3.0f},
-    {"Star2", 30.0f, 2.5f, -3.0f},           {"Star2Emmitter", 30.0f, 2.5f, -3.0f},
-    {"Star3", 35.0f, 2.5f, -3.0f},           {"Star3Emmitter", 35.0f, 2.5f, -3.0f},
-    {"PauseBG", 0.0f, 30.0f, -3.0f},         {"PauseTitle", -2.0f, 30.0f, -2.0f},
-    {"ResumeButton", 5.0f, 33.5f, -2.0f},    {"RestartButton", 1.5f, 30.8f, -2.0f},
-    {"HTPButton", 5.0f, 28.0f, -2.0f},       {"QuitButton", 9.0f, 30.8f, -2.0f},
-    {"NoButton", 38.6f, 32.5f, -2.0f},       {"YesButton", 31.0f, 32.5f, -2.0f},
-    {"HTPBackBtn", -40.5f, 35.2f, -2.0f},    {"HTPContent", -31.5f, 30.0f, -2.0f},
+    {"Star1", 25.0f, 2.5f, -3.0f},
+    {"Star1Emmitter", 25.0f, 2.5f, -3.0f},
+    {"Star2", 30.0f, 2.5f, -3.0f},
+    {"Star2Emmitter", 30.0f, 2.5f, -3.0f},
+    {"Star3", 35.0f, 2.5f, -3.0f},
+    {"Star3Emmitter", 35.0f, 2.5f, -3.0f},
+    {"PauseBG", 0.0f, 30.0f, -3.0f},
+    {"PauseTitle", -2.0f, 30.0f, -2.0f},
+    {"ResumeButton", 5.0f, 33.5f, -2.0f},
+    {"RestartButton", 1.5f, 30.8f, -2.0f},
+    {"HTPButton", 5.0f, 28.0f, -2.0f},
+    {"QuitButton", 9.0f, 30.8f, -2.0f},
+    {"NoButton", 38.6f, 32.5f, -2.0f},
+    {"YesButton", 31.0f, 32.5f, -2.0f},
+    {"HTPBackBtn", -40.5f, 35.2f, -2.0f},
+    {"HTPContent", -31.5f, 30.0f, -2.0f},
 };
 
 // The buttons' click boxes sit this far from their pictures, in offset units.

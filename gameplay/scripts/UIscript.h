@@ -62,23 +62,23 @@ public:
     void FadeInStep(Renderer* renderer, float dt, const std::string& result, bool& flag);
     void FadeInToResult(Renderer* renderer, float dt, const std::string& result, bool& flag);
 
-    Vec2 mScreenOffset{0.0f};     // (X, Y) of the name table
-    ObjectRef mPlayer;            // the last live object tagged Player
-    float mDepth = 0.0f;          // z given to the object every frame
-    bool mStarLanded = false;     // this star (or star emitter) reached its full size
+    Vec2 mScreenOffset{0.0f};         // (X, Y) of the name table
+    ObjectRef mPlayer;                // the last live object tagged Player
+    float mDepth = 0.0f;              // z given to the object every frame
+    bool mStarLanded = false;         // this star (or star emitter) reached its full size
     bool mScreenMusicStarted = false; // this instance started the win or lose music
-    Vec3 mShapeOffset{0.0f};      // the collision shape's Offset at Init
-    Vec3 mBaseScale{1.0f};        // the Transform scale at Init
-    float mWinTimer = 0.0f;       // counts down from 10 while the win screen shows
+    Vec3 mShapeOffset{0.0f};          // the collision shape's Offset at Init
+    Vec3 mBaseScale{1.0f};            // the Transform scale at Init
+    float mWinTimer = 0.0f;           // counts down from 10 while the win screen shows
     FadeOut mFadeOut;
     FadeIn mFadeIn;
     float mTransitionDelay = 2.0f; // seconds from the end of play to the closing fade; -1 skips
 
-    static bool sWon;          // the level is won; the win screen shows
-    static bool sLost;         // the level is lost; the lose screen shows
-    static bool sQuitConfirm;  // the pause page shows the quit confirmation
-    static bool sShowControls; // the pause page shows the controls
-    static bool sClosing;      // the closing fade has begun
+    static bool sWon;              // the level is won; the win screen shows
+    static bool sLost;             // the level is lost; the lose screen shows
+    static bool sQuitConfirm;      // the pause page shows the quit confirmation
+    static bool sShowControls;     // the pause page shows the controls
+    static bool sClosing;          // the closing fade has begun
     static bool sLevelTextsHidden; // the level's own texts are hidden behind a page
 
     // A page covers the level: the win or lose screen, the pause pages or the closing fade.
@@ -102,8 +102,8 @@ private:
     static void HideLevelTexts(bool hide);
 
     // Found by name when empty (finding them every frame in every instance costs a walk each).
-    ObjectRef mHumanWin;  // "HumanWin"
-    ObjectRef mMist;      // "MistParticle"
+    ObjectRef mHumanWin; // "HumanWin"
+    ObjectRef mMist;     // "MistParticle"
     // The camera read at the start of each Update.
     Vec2 mCameraPosition{0.0f};
     Vec2 mZoom{ReferenceZoom, ReferenceZoom};

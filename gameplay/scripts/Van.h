@@ -20,15 +20,15 @@ public:
     static constexpr float FadeStart = 2.0f;   // seconds after the start the black screen fades in
     static constexpr float FadeRate = 1.0f;    // alpha per second
     static constexpr float HandOverAlpha = 0.95f;
-    static constexpr float DriveSpeed = 2.5f;  // units per second, to the right
+    static constexpr float DriveSpeed = 2.5f; // units per second, to the right
 
     Van() = default;
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    float mTime = 0.0f;        // seconds since the scene started
-    Vec2 mVelocity{0.0f};      // the drive-off speed, units per second
-    float mBlackAlpha = 0.0f;  // the black screen's fade
-    bool mStarted = false;     // set when the apple reaches "CrateWin"
+    float mTime = 0.0f;       // seconds since the scene started
+    Vec2 mVelocity{0.0f};     // the drive-off speed, units per second
+    float mBlackAlpha = 0.0f; // the black screen's fade
+    bool mStarted = false;    // set when the apple reaches "CrateWin"
 };
 } // namespace Framework

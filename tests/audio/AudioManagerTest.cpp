@@ -152,7 +152,8 @@ TEST_F(AudioManagerTest, MTogglesMuteOnBothGroupsAndBothChannels)
     AudioManager& audio = Start();
     audio.PlayMusic("Theme");
     audio.PlayOneShot("Blip");
-    auto press = [&](bool down) {
+    auto press = [&](bool down)
+    {
         WindowMessage message(nullptr, down ? WM_KEYDOWN : WM_KEYUP, 'M', 0);
         input.SendMessage(&message);
         input.Update(0.016f);
@@ -242,12 +243,12 @@ TEST_F(AudioManagerTest, AddSoundRefusesBlankKeysAndPaths)
 {
     WriteSound("New.wav", 10);
     AudioManager& audio = Start();
-    for (const auto& [file, key] : std::vector<std::pair<std::string, std::string>>{
-             {"Resources/Audio/New.wav", ""},
-             {"Resources/Audio/New.wav", "Two words"},
-             {"Resources/Audio/New.wav", " "},
-             {"", "Key"},
-             {"Resources/Audio/My New.wav", "Key"}})
+    for (const auto& [file, key] :
+         std::vector<std::pair<std::string, std::string>>{{"Resources/Audio/New.wav", ""},
+                                                          {"Resources/Audio/New.wav", "Two words"},
+                                                          {"Resources/Audio/New.wav", " "},
+                                                          {"", "Key"},
+                                                          {"Resources/Audio/My New.wav", "Key"}})
     {
         testing::internal::CaptureStdout();
         audio.AddSound(file, key);
@@ -299,4 +300,3 @@ TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)
     delete made;
     EXPECT_TRUE(mAudio->GetComponents().empty());
 }
-

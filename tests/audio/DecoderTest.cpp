@@ -70,7 +70,7 @@ TEST(SoundFiles, AStreamedFilePlaysTheSamplesOfItsWholeDecodeLoopsAndEnds)
     TestSupport::CopyResources(folder.Path());
     TestSupport::WorkingDirectory cwd(folder.Path());
     const std::string file = "Resources\\Audio\\AirCon.ogg"; // mono, 22050 Hz, 44100 frames
-    Mixer mixer(22050); // one frame of the sound per frame of output
+    Mixer mixer(22050);                                      // one frame of the sound per frame of output
     ASSERT_EQ(mixer.Init(2), Result::Ok);
     SoundHandle decoded, streamed, once;
     ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok);
@@ -81,7 +81,8 @@ TEST(SoundFiles, AStreamedFilePlaysTheSamplesOfItsWholeDecodeLoopsAndEnds)
     EXPECT_EQ(length, 44100u);
 
     // Past the end and round again, in blocks that do not divide the length.
-    auto play = [&](SoundHandle sound, int frames) {
+    auto play = [&](SoundHandle sound, int frames)
+    {
         ChannelHandle channel;
         EXPECT_EQ(mixer.PlaySound(sound, {}, false, &channel), Result::Ok);
         std::vector<float> all, block(2 * 1000);

@@ -102,4 +102,3 @@ TEST(SoundHandles, CallsBeforeInitAndBadValuesAreRefused)
     EXPECT_EQ(mixer.SetFrequency(channel, -1.0f), Result::InvalidParam);
     EXPECT_EQ(mixer.SetVolume(channel, std::numeric_limits<float>::quiet_NaN()), Result::InvalidParam);
 }
-

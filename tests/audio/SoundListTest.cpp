@@ -108,7 +108,8 @@ TEST_F(SoundListTest, AMalformedRecordKeepsTheRecordsBeforeItAndTheFileUntouched
 TEST_F(SoundListTest, ARecordCutShortIsMalformed)
 {
     WriteSound("A.wav", 10);
-    const std::string text = Record("Sound0", "Resources/Audio/A.wav", "First", 1, "1") + "Sound1\nResources/Audio/A.wav\n";
+    const std::string text =
+        Record("Sound0", "Resources/Audio/A.wav", "First", 1, "1") + "Sound1\nResources/Audio/A.wav\n";
     WriteList(text);
     AudioManager& audio = Start();
     EXPECT_EQ(audio.GetSounds().size(), 1u);

@@ -100,4 +100,3 @@ TEST(SoundSystem, FallsBackToNoSoundWhenNoDeviceOpens)
     ChannelHandle channel = PlayLong(system);
     EXPECT_FALSE(channel.IsNull());
 }
-

@@ -162,8 +162,8 @@ Recording ReadRecording(const std::string& path)
         std::istringstream fields(line);
         std::string first, second;
         fields >> first >> second;
-        const bool frameNumber = !first.empty() && first.size() < 9 &&
-                                 first.find_first_not_of("0123456789") == std::string::npos;
+        const bool frameNumber =
+            !first.empty() && first.size() < 9 && first.find_first_not_of("0123456789") == std::string::npos;
         const std::string bad = path + ":" + std::to_string(number) + ": bad line \"" + line + "\"";
         if (first == "end")
         {

@@ -17,14 +17,14 @@ namespace ContentSupport
 {
 // Every level pair under Resources/LevelData, by name ("Level1", "UI", ...).
 std::vector<std::string> LevelNames();
-bool IsPlayLevel(const std::string& name); // Level1 to Level9
+bool IsPlayLevel(const std::string& name);      // Level1 to Level9
 std::string LevelPath(const std::string& name); // "Resources\\LevelData\\" + name
 
 // The names the content lists define, read from the repository's Resources/.
 struct Vocabulary
 {
-    std::map<std::string, int> mSheetFrames;                 // sheet key -> frame count (rows x cols)
-    std::map<std::string, std::string> mAnimationSheets;     // animation name -> its sheet
+    std::map<std::string, int> mSheetFrames;                  // sheet key -> frame count (rows x cols)
+    std::map<std::string, std::string> mAnimationSheets;      // animation name -> its sheet
     std::map<std::string, std::vector<int>> mAnimationFrames; // animation name -> frames
     std::set<std::string> mSoundKeys;
 };

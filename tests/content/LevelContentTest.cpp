@@ -100,9 +100,9 @@ bool EndsWith(const std::string& text, const std::string& end)
 TEST(LevelContent, EveryStateHasItsLevelAndNinePlayLevelsExist)
 {
     const std::vector<std::string> names = LevelNames();
-    for (const char* needed : {"SplashScreen", "NewMenu", "Story", "Credits", "UI", "Level1", "Level2", "Level3",
-                               "Level4", "Level5", "Level6", "Level7", "Level8", "Level9", "Level10", "Level11",
-                               "level_test"})
+    for (const char* needed :
+         {"SplashScreen", "NewMenu", "Story", "Credits", "UI", "Level1", "Level2", "Level3", "Level4", "Level5",
+          "Level6", "Level7", "Level8", "Level9", "Level10", "Level11", "level_test"})
         EXPECT_NE(std::find(names.begin(), names.end(), needed), names.end()) << needed;
 }
 
@@ -178,7 +178,8 @@ TEST(LevelContent, ObjectsStandInTheOrderTheirScriptsLookForThem)
                 const char c = object->mName.back();
                 EXPECT_GE(level.IndexOf(std::string("ClickableAirCon") + c), 0) << object->mName;
                 EXPECT_LT(level.IndexOf(std::string("ClickableAirCon") + c), index) << object->mName;
-                EXPECT_NE(object->mTag, ObjectTag::Switch) << "a clickable switch tagged Switch is released every frame";
+                EXPECT_NE(object->mTag, ObjectTag::Switch)
+                    << "a clickable switch tagged Switch is released every frame";
             }
         }
         EXPECT_LE(players, 1) << "more than one object tagged Player";
@@ -256,7 +257,8 @@ TEST(LevelContent, EveryNameALevelUsesExists)
             }
             if (const ParticleComponent* particles = object->GetComponent<ParticleComponent>())
             {
-                EXPECT_EQ(names.mSheetFrames.count(particles->SpriteName), 1u) << "particle sheet " << particles->SpriteName;
+                EXPECT_EQ(names.mSheetFrames.count(particles->SpriteName), 1u)
+                    << "particle sheet " << particles->SpriteName;
             }
             if (const Behaviour* behaviour = object->GetComponent<Behaviour>())
             {
@@ -373,9 +375,9 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
                             }
                             covered = covered || layer.Holds(view);
                         }
-                        EXPECT_TRUE(covered) << "the view at (" << x << ", " << y << ") zoom " << zoom
-                                             << (following ? " with the layers following" : "")
-                                             << " shows past the backdrop";
+                        EXPECT_TRUE(covered)
+                            << "the view at (" << x << ", " << y << ") zoom " << zoom
+                            << (following ? " with the layers following" : "") << " shows past the backdrop";
                     }
         }
 
@@ -450,9 +452,10 @@ TEST(LevelContent, TheArchetypesSaveBackToTheSameBytes)
     for (const auto& entry : std::filesystem::directory_iterator(world.File("Resources/Archetype")))
     {
         const std::string file = entry.path().filename().string();
-        EXPECT_EQ(FirstDifference(TestSupport::ReadFile(entry.path().string()),
-                                  TestSupport::ReadFile(std::string(TANDREL_SOURCE_DIR) + "/Resources/Archetype/" + file)),
-                  "")
+        EXPECT_EQ(
+            FirstDifference(TestSupport::ReadFile(entry.path().string()),
+                            TestSupport::ReadFile(std::string(TANDREL_SOURCE_DIR) + "/Resources/Archetype/" + file)),
+            "")
             << file;
     }
 }

@@ -194,7 +194,8 @@ TEST_P(ShiftedReplay, TheRecordingStillWinsWithEveryTapShifted)
     {
         const ReplayResult one = Replay(level, ShiftedOne(recording, input, shift));
         EXPECT_TRUE(one.mWon) << "input " << input + 1 << " shifted by " << shift
-                              << " frames, no win; the apple's way:\n" << one.mTrace;
+                              << " frames, no win; the apple's way:\n"
+                              << one.mTrace;
         EXPECT_GT(one.mHealth, 0);
     }
 }

@@ -88,8 +88,8 @@ TEST(LevelTraceProbe, DISABLED_PrintTheApplesWayInDetail)
         if (frame % every == 0 || changed)
             std::printf("%d: (%.2f, %.2f) v(%.1f, %.1f) h%d %s %s%s%s\n", frame, p.x, p.y,
                         body ? body->mVelocity.x : 0.0f, body ? body->mVelocity.y : 0.0f, player->mPlayerHealth,
-                        player->mPlayerMoving ? "moving" : "resting", player->mPlayerRight ? "R" : "L",
-                        walker.c_str(), changed ? " *" : "");
+                        player->mPlayerMoving ? "moving" : "resting", player->mPlayerRight ? "R" : "L", walker.c_str(),
+                        changed ? " *" : "");
         health = player->mPlayerHealth;
         moving = player->mPlayerMoving;
         if (UIscript::sWon)

@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 
 // Sheets the scripts and levels rely on, with the fewest frames each needs.
 const std::map<std::string, size_t> kSheets = {
-    {"Apple", 67},               // rolling frames 0/22/44/66 on the apple's own sheet
-    {"MouseCursor", 6},          // cursor kinds 0, 1 and 5
+    {"Apple", 67},      // rolling frames 0/22/44/66 on the apple's own sheet
+    {"MouseCursor", 6}, // cursor kinds 0, 1 and 5
     {"ConveyerBeltGreen", 1},
     {"ConveyerBeltRed", 1},
     {"Background_Human", 1},
@@ -35,17 +35,17 @@ const std::map<std::string, size_t> kSheets = {
     {"PauseScreenBG", 1},
     {"UIAppleConfirmation", 1},
     {"UIAppleControls", 1},
-    {"SpeedIndicator", 4},       // normal and fast, each with its hover frame
-    {"Star", 2},                 // empty and filled
+    {"SpeedIndicator", 4}, // normal and fast, each with its hover frame
+    {"Star", 2},           // empty and filled
     {"Heart", 1},
-    {"AirCon", 12},              // the clickable switches show frames 10 and 11
-    {"Switch", 5},               // pressed 3, released 4, clickable 0/2/3
-    {"Mushroom", 7},             // rest frame 6
-    {"Crate", 2},                // frame 1 after the push
-    {"Worm", 9},                 // the top worm's animation reaches frame 8
+    {"AirCon", 12},  // the clickable switches show frames 10 and 11
+    {"Switch", 5},   // pressed 3, released 4, clickable 0/2/3
+    {"Mushroom", 7}, // rest frame 6
+    {"Crate", 2},    // frame 1 after the push
+    {"Worm", 9},     // the top worm's animation reaches frame 8
     {"TopAppleFront", 2},
-    {"LevelPicks", 63},          // nine picks of seven frames
-    {"Rat", 7},                  // "New_Rat" starts on frame 6
+    {"LevelPicks", 63}, // nine picks of seven frames
+    {"Rat", 7},         // "New_Rat" starts on frame 6
     {"TilePlatform", 64},
     {"TilePlatform2", 64},
     {"TilePlatform3", 64},
@@ -58,18 +58,25 @@ const std::map<std::string, size_t> kSheets = {
 
 // Animations the scripts start by name, with the rate they play at.
 const std::map<std::string, uint32_t> kAnimations = {
-    {"Apple100", 12},     {"Apple75", 12},     {"Apple50", 12},           {"Apple100Pop", 23},
-    {"Apple75Pop", 23},   {"Apple50Pop", 23},  {"AppleDyingAni", 14},     {"AppleLand", 18},
-    {"AppleChangeDirAni", 15}, {"New_Rat", 0}, {"Tester", 0},
+    {"Apple100", 12},          {"Apple75", 12},    {"Apple50", 12},       {"Apple100Pop", 23},
+    {"Apple75Pop", 23},        {"Apple50Pop", 23}, {"AppleDyingAni", 14}, {"AppleLand", 18},
+    {"AppleChangeDirAni", 15}, {"New_Rat", 0},     {"Tester", 0},
 };
 
-const char* const kMusic[] = {"MainMenu_Background_Music", "Game_Background_Music", "MenuBG", "WinScreenBG",
-                              "LoseScreenBG", "WinScreenBGM", "LoseScreenBGM", "EndSceneBGM"};
-const char* const kEffects[] = {"Button_Sound", "AppleBounce", "AppleFly", "AppleLand", "AppleHit", "Checkpoint",
-                                "ButtonHover", "ButtonClick", "ButtonHoverLeaf", "ButtonClickLeaf", "SwitchPress",
-                                "RoachWalk", "MiceSound", "KetchupBobble", "IcicleLand", "AirCon", "CounterBell",
-                                "IntroTruck", "LogoSound", "EndSceneTruckStay", "EndSceneTruckMove", "WinStar0",
-                                "WinStar1", "WinStar2", "WinScreenStar"};
+const char* const kMusic[] = {"MainMenu_Background_Music",
+                              "Game_Background_Music",
+                              "MenuBG",
+                              "WinScreenBG",
+                              "LoseScreenBG",
+                              "WinScreenBGM",
+                              "LoseScreenBGM",
+                              "EndSceneBGM"};
+const char* const kEffects[] = {
+    "Button_Sound", "AppleBounce",       "AppleFly",          "AppleLand",       "AppleHit",    "Checkpoint",
+    "ButtonHover",  "ButtonClick",       "ButtonHoverLeaf",   "ButtonClickLeaf", "SwitchPress", "RoachWalk",
+    "MiceSound",    "KetchupBobble",     "IcicleLand",        "AirCon",          "CounterBell", "IntroTruck",
+    "LogoSound",    "EndSceneTruckStay", "EndSceneTruckMove", "WinStar0",        "WinStar1",    "WinStar2",
+    "WinScreenStar"};
 
 class ShippedContent : public ::testing::Test
 {
@@ -105,10 +112,7 @@ protected:
     std::unique_ptr<TestSupport::WorkingDirectory> mCwd;
 };
 
-std::string Original(const std::string& relative)
-{
-    return ReadFile(std::string(TANDREL_SOURCE_DIR) + "/" + relative);
-}
+std::string Original(const std::string& relative) { return ReadFile(std::string(TANDREL_SOURCE_DIR) + "/" + relative); }
 
 // Every file below root by its relative path, in name order.
 std::map<std::string, std::string> Files(const std::string& root)

@@ -91,8 +91,9 @@ TEST(ObjectTagFaults, TagsOutsideTheTableReadAsNoneWithALogLine)
     WriteFile(world.File("Big.txt"), "Big\n39\nEND\n");
     EXPECT_EQ(world.factory->LoadArchetypeFile("Resources\\Archetype\\Neg.txt")->mTag, ObjectTag::None);
     EXPECT_EQ(world.factory->LoadArchetypeFile("Resources\\Archetype\\Big.txt")->mTag, ObjectTag::None);
-    WriteFile(world.folder.File("L.xml"), "<L><GameObjects GameObjectCount=\"1\"><A GameObjectName=\"A\" ComponentCount=\"0\">"
-                                          "<ObjectTag Value=\"-1\"/></A></GameObjects></L>");
+    WriteFile(world.folder.File("L.xml"),
+              "<L><GameObjects GameObjectCount=\"1\"><A GameObjectName=\"A\" ComponentCount=\"0\">"
+              "<ObjectTag Value=\"-1\"/></A></GameObjects></L>");
     XmlSerializer xml;
     ASSERT_TRUE(xml.LoadFile(world.folder.File("L.xml")));
     xml.EnterChild();
@@ -143,7 +144,8 @@ TEST(TileGridBounds, ResizeAndRebuildRefuseASizeTheReaderWouldRefuse)
 
 TEST(EngineConfigRange, SizesOutOfRangeFallBackToTheDefaultWithALogLine)
 {
-    for (const char* text : {"[Window]\nWidth=100000\nHeight=99999999999\n", "[Window]\nWidth=-5\nHeight=0x7FFFFFFFF\n"})
+    for (const char* text :
+         {"[Window]\nWidth=100000\nHeight=99999999999\n", "[Window]\nWidth=-5\nHeight=0x7FFFFFFFF\n"})
     {
         TempFolder docs;
         WriteFile(docs.File("Kestrome/EngineCfg.ini"), text);

@@ -65,22 +65,35 @@ std::vector<BadInput> Corpus()
         {"empty", [](const std::string& p, const std::string&) { Write(p, ""); }},
         {"truncated", [](const std::string& p, const std::string& g) { Write(p, g.substr(0, g.size() / 2)); }},
         {"random bytes", [](const std::string& p, const std::string&) { Write(p, RandomBytes(7, 4096)); }},
-        {"random text", [](const std::string& p, const std::string&) {
+        {"random text",
+         [](const std::string& p, const std::string&)
+         {
              std::string text = RandomBytes(11, 4096);
              for (char& c : text)
                  c = " \n0123456789-.eEabcXYZ<>/=\"\\"[static_cast<unsigned char>(c) % 28];
              Write(p, text);
          }},
-        {"huge numbers", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "99999999999999999999")); }},
+        {"huge numbers",
+         [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "99999999999999999999")); }},
         {"int limits", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "2147483647")); }},
-        {"negative numbers", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "-2147483648")); }},
+        {"negative numbers",
+         [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "-2147483648")); }},
         {"nan", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "nan")); }},
         {"inf", [](const std::string& p, const std::string& g) { Write(p, ReplaceNumbers(g, "inf")); }},
-        {"1 MB line first", [](const std::string& p, const std::string& g) { Write(p, std::string(1 << 20, '7') + "\n" + g); }},
-        {"1 MB line last", [](const std::string& p, const std::string& g) { Write(p, g + std::string(1 << 20, 'a') + "\n"); }},
+        {"1 MB line first",
+         [](const std::string& p, const std::string& g) { Write(p, std::string(1 << 20, '7') + "\n" + g); }},
+        {"1 MB line last",
+         [](const std::string& p, const std::string& g) { Write(p, g + std::string(1 << 20, 'a') + "\n"); }},
         {"directory", [](const std::string& p, const std::string&) { fs::create_directories(p); }},
-        {"unreadable", [](const std::string& p, const std::string& g) { Write(p, g); chmod(p.c_str(), 0); }},
-        {"deep nesting", [](const std::string& p, const std::string&) {
+        {"unreadable",
+         [](const std::string& p, const std::string& g)
+         {
+             Write(p, g);
+             chmod(p.c_str(), 0);
+         }},
+        {"deep nesting",
+         [](const std::string& p, const std::string&)
+         {
              std::string text;
              for (int i = 0; i < 20000; ++i)
                  text += "<a>";
@@ -89,19 +102,42 @@ std::vector<BadInput> Corpus()
              Write(p, text);
          }},
         {"duplicates", [](const std::string& p, const std::string& g) { Write(p, g + g + g); }},
-        {"repeated", [](const std::string& p, const std::string& g) {
+        {"repeated",
+         [](const std::string& p, const std::string& g)
+         {
              std::string text;
              for (int i = 0; i < 5000; ++i)
                  text += g;
              Write(p, text);
          }},
-        {"CRLF", [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
+        {"CRLF",
+         [](const std::string& p, const std::string& g) { Write(p, std::regex_replace(g, std::regex("\n"), "\r\n")); }},
         // Special files: a pipe blocks whoever opens it, a device never ends, a
         // link may lead nowhere. None is read, none replaced.
-        {"pipe", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); mkfifo(p.c_str(), 0644); }},
-        {"endless device", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink("/dev/zero", p); }},
-        {"link to nowhere", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink("nowhere", p); }},
-        {"looping link", [](const std::string& p, const std::string&) { fs::create_directories(fs::path(p).parent_path()); fs::create_symlink(fs::path(p).filename(), p); }},
+        {"pipe",
+         [](const std::string& p, const std::string&)
+         {
+             fs::create_directories(fs::path(p).parent_path());
+             mkfifo(p.c_str(), 0644);
+         }},
+        {"endless device",
+         [](const std::string& p, const std::string&)
+         {
+             fs::create_directories(fs::path(p).parent_path());
+             fs::create_symlink("/dev/zero", p);
+         }},
+        {"link to nowhere",
+         [](const std::string& p, const std::string&)
+         {
+             fs::create_directories(fs::path(p).parent_path());
+             fs::create_symlink("nowhere", p);
+         }},
+        {"looping link",
+         [](const std::string& p, const std::string&)
+         {
+             fs::create_directories(fs::path(p).parent_path());
+             fs::create_symlink(fs::path(p).filename(), p);
+         }},
     };
 }
 
@@ -114,9 +150,11 @@ const std::map<std::string, std::string>& GoodFiles()
         {"Resources/LevelData/Level1.xml",
          "<Level1>\n<GameObjects GameObjectCount=\"2\">\n"
          "<Box GameObjectName=\"Box\" ComponentCount=\"1\"><ObjectTag Value=\"31\"/>\n"
-         "<Transform><Position X=\"2\" Y=\"3.5\" Z=\"0\"/><Scale X=\"1\" Y=\"1\" Z=\"1\"/><Rotation Value=\"90\"/></Transform>\n"
+         "<Transform><Position X=\"2\" Y=\"3.5\" Z=\"0\"/><Scale X=\"1\" Y=\"1\" Z=\"1\"/><Rotation "
+         "Value=\"90\"/></Transform>\n"
          "</Box>\n<Box GameObjectName=\"Box\" ComponentCount=\"1\"><ObjectTag Value=\"3\"/>\n"
-         "<Transform><Position X=\"4\" Y=\"3\" Z=\"1\"/><Scale X=\"2\" Y=\"2\" Z=\"1\"/><Rotation Value=\"0\"/></Transform>\n"
+         "<Transform><Position X=\"4\" Y=\"3\" Z=\"1\"/><Scale X=\"2\" Y=\"2\" Z=\"1\"/><Rotation "
+         "Value=\"0\"/></Transform>\n"
          "</Box>\n</GameObjects>\n</Level1>\n"},
         {"Resources/LevelData/Level1.dat", "TilePlatform\n3\n2\n1 0 4 0 1 2 7 \n0 1 1 1 0 \n"},
         {"Resources/Archetype/Archetype.dat", "Resources\\Archetype\\Box.txt\nResources\\Archetype\\Crate.txt\n"},
@@ -125,10 +163,12 @@ const std::map<std::string, std::string>& GoodFiles()
         {"Resources/Art/Art.dat", "Cloud\nResources/Art/Cloud.txt\nTiles\nResources/Art/Tiles.txt\n"},
         {"Resources/Art/Cloud.txt", "1\n2\nCloud\nSprite1\nSprite2\n"},
         {"Resources/Art/Tiles.txt", "2\n2\nTiles\nA\nB\nC\nD\n"},
-        {"Resources/Art/Animations.dat", "Animation0\nCloud\nDrift\n0 1 -1\n4\nAnimation1\nTiles\nSpin\n0 1 2 3 -1\n12\n"},
-        {"Resources/Audio/Audio.dat", "Sound0\nResources/Audio/A.wav\nBlip\n1\n0.5\nSound1\nResources/Audio/B.ogg\nSong\n0\n1\n"},
-        {"Resources/LevelData/GameSettings.xml",
-         "<GameSettings/>\n<Unlocked Value=\"3\"/>\n<Level1 Value=\"1\"/>\n<Level2 Value=\"1\"/>\n<Level3 Value=\"0\"/>\n"},
+        {"Resources/Art/Animations.dat",
+         "Animation0\nCloud\nDrift\n0 1 -1\n4\nAnimation1\nTiles\nSpin\n0 1 2 3 -1\n12\n"},
+        {"Resources/Audio/Audio.dat",
+         "Sound0\nResources/Audio/A.wav\nBlip\n1\n0.5\nSound1\nResources/Audio/B.ogg\nSong\n0\n1\n"},
+        {"Resources/LevelData/GameSettings.xml", "<GameSettings/>\n<Unlocked Value=\"3\"/>\n<Level1 "
+                                                 "Value=\"1\"/>\n<Level2 Value=\"1\"/>\n<Level3 Value=\"0\"/>\n"},
         {"Documents/Kestrome/EngineCfg.ini", "[Window]\nWidth=1366\nHeight=768"},
     };
     return files;
@@ -166,8 +206,8 @@ struct World
     {
         // Unreadable files must still go with the folder.
         std::error_code ec;
-        for (auto it = fs::recursive_directory_iterator(folder.Path(), ec); !ec && it != fs::recursive_directory_iterator();
-             it.increment(ec))
+        for (auto it = fs::recursive_directory_iterator(folder.Path(), ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
             if (!it->is_symlink(ec)) // chmod follows a link: never to /dev/zero
                 chmod(it->path().c_str(), 0700);
     }
@@ -192,34 +232,40 @@ std::vector<Reader> Readers()
         {"archetype list", "Resources/Archetype/Archetype.dat", [](World& w) { w.factory->LoadArchetypes(); }},
         {"archetype file", "Resources/Archetype/Box.txt", [](World& w) { w.factory->LoadArchetypes(); }},
         {"art list", "Resources/Art/Art.dat",
-         [](World&) {
+         [](World&)
+         {
              SpriteSheetTable table;
              ReadArtList("Resources/Art/Art.dat", table);
          }},
         {"sheet file", "Resources/Art/Cloud.txt",
-         [](World&) {
+         [](World&)
+         {
              SpriteSheetTable table;
              ReadArtList("Resources/Art/Art.dat", table);
          }},
         {"animation list", "Resources/Art/Animations.dat",
-         [](World&) {
+         [](World&)
+         {
              TextSerializer file("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
              AnimationTable table;
              ReadAnimations(file, table);
          }},
         {"sound list", "Resources/Audio/Audio.dat",
-         [](World&) {
+         [](World&)
+         {
              SoundEntries sounds;
              ReadSoundList("Resources/Audio/Audio.dat", sounds);
          }},
         {"game settings", "Resources/LevelData/GameSettings.xml",
-         [](World&) {
+         [](World&)
+         {
              uint32_t count = 0;
              std::map<std::string, bool> levels;
              ReadGameSettings(gGameSettingsPath, count, levels);
          }},
         {"engine configuration", "Documents/Kestrome/EngineCfg.ini",
-         [](World& w) {
+         [](World& w)
+         {
              EngineConfig config(w.folder.File("Documents"));
              config.Load();
              EXPECT_LE(config.mWidth, 16384u);
@@ -277,7 +323,8 @@ TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
             if (input.mName == "directory" && reader.mName != "level objects" && reader.mName != "game settings" &&
                 reader.mName != "engine configuration")
             {
-                EXPECT_NE(world.log.Text().find("Resources/"), std::string::npos) << "a folder in place of a file is logged";
+                EXPECT_NE(world.log.Text().find("Resources/"), std::string::npos)
+                    << "a folder in place of a file is logged";
             }
         }
 }
@@ -317,7 +364,8 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
         const std::string art = world.folder.File("Resources/Art/Art.dat");
         if (before.count(art) && after.count(art) && before.at(art) != after.at(art))
         {
-            auto words = [](const std::string& text) {
+            auto words = [](const std::string& text)
+            {
                 std::istringstream in(text);
                 std::vector<std::string> all{std::istream_iterator<std::string>(in), {}};
                 std::sort(all.begin(), all.end());
@@ -341,7 +389,8 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
             const std::string& old = before.at(path);
             const std::string& now = after.at(path);
             const char* header = std::string(list).find("Animations") != std::string::npos ? "Animation" : "Sound";
-            auto count = [header](const std::string& text) {
+            auto count = [header](const std::string& text)
+            {
                 size_t n = 0;
                 for (size_t at = text.find(header); at != std::string::npos; at = text.find(header, at + 1))
                     ++n;

@@ -38,8 +38,8 @@ protected:
         EXPECT_TRUE(editor.Click(creator, "##Combo_00")) << creator;
         EXPECT_TRUE(editor.Click("Add component"));
         editor.Frame(3);
-        for (const char* popup : {"Add Component Error", "No Body Component Found", "No Renderer", "Repeat",
-                                  "Component Needed"})
+        for (const char* popup :
+             {"Add Component Error", "No Body Component Found", "No Renderer", "Repeat", "Component Needed"})
             if (FindItem(kRegret, popup))
             {
                 EXPECT_TRUE(editor.Click(kRegret, popup));

@@ -47,7 +47,8 @@ TEST_F(Inspectors, EveryComponentDrawsItsInspectorInAFrame)
     ASSERT_EQ(everything->mComponents.size(), 12u);
     box->GetComponent<ShapeOBB>()->RotateFixedPoint = true; // the pivot fields too
 
-    const auto body = [&] {
+    const auto body = [&]
+    {
         for (Composition* object : {everything, box})
         {
             ImGui::PushID(static_cast<int>(object->mId));

@@ -43,8 +43,7 @@ std::string CutOff(const std::string& windowName)
         if (item.mWindow.rfind(windowName, 0) != 0)
             continue;
         const ImRect rect(item.mMin, item.mMax);
-        for (ImGuiWindow* window = ImGui::FindWindowByName(item.mWindow.c_str()); window;
-             window = window->ParentWindow)
+        for (ImGuiWindow* window = ImGui::FindWindowByName(item.mWindow.c_str()); window; window = window->ParentWindow)
             if (!window->InnerClipRect.Contains(rect) || window->Scroll.y != 0.0f)
             {
                 cut += " " + item.mLabel + "@" + window->Name;

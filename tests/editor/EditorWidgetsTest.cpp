@@ -43,7 +43,8 @@ TEST(EditorWidgets, TheSpritePickerStoresThePressedCellAndSkipsMissingFrames)
 
     HeadlessImGui imgui;
     uint32_t selected = 99;
-    const auto body = [&] {
+    const auto body = [&]
+    {
         DrawSpritePicker("Tiles", &selected, 2);
         DrawSpritePicker("NoSuchSheet", &selected, 2);
     };

@@ -122,7 +122,8 @@ TEST_F(FileDrop, BadNamesAFailedCopyOrATakenKeyRegisterNothing)
 {
     const std::string png = MakePng(Outside("hero.png"), 256, 256);
     Drop(png);
-    const auto refused = [&](const char* name, const char* key) {
+    const auto refused = [&](const char* name, const char* key)
+    {
         SetSaveName(name);
         SetIdentifier(key);
         mEditor.Frame();
@@ -177,7 +178,8 @@ TEST_F(FileDrop, SaveCopiesASoundAndAddsItToTheSoundList)
 
     // A taken key or a file already in the folder is refused, nothing replaced.
     TestSupport::WriteFile(Outside("other.ogg"), "another sound");
-    const auto refused = [&](const char* name, const char* key) {
+    const auto refused = [&](const char* name, const char* key)
+    {
         Drop(Outside("other.ogg"));
         SetIdentifier(key);
         SetSaveName(name);

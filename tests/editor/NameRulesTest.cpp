@@ -19,8 +19,8 @@ TEST(NameRules, FileNamesMustStayInsideTheirFolder)
     EXPECT_TRUE(IsPlainFileName("Level1"));
     EXPECT_TRUE(IsPlainFileName("hero.png"));
     EXPECT_TRUE(IsPlainFileName("..hidden"));
-    for (const char* bad : {"", ".", "..", "../Level1", "a/b", "a\\b", "/etc/passwd", "C:evil", "two words",
-                            "tab\tname", "new\nline"})
+    for (const char* bad :
+         {"", ".", "..", "../Level1", "a/b", "a\\b", "/etc/passwd", "C:evil", "two words", "tab\tname", "new\nline"})
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
     EXPECT_FALSE(IsPlainFileName(std::string(64, 'a')));
     EXPECT_TRUE(IsPlainFileName(std::string(63, 'a')));

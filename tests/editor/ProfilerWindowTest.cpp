@@ -26,7 +26,10 @@ struct Profiler : ::testing::Test
         mDebug.mRecords[2].mSamples[last] = graphics;
         mDebug.mRecords[3].mSamples[last] = dt;
     }
-    void Draw(int frames) { mImGui.Frame([&] { mDebug.DrawProfiler(); }, frames); }
+    void Draw(int frames)
+    {
+        mImGui.Frame([&] { mDebug.DrawProfiler(); }, frames);
+    }
 
     TestSupport::TempFolder mFolder;
     DebugSystem mDebug{mFolder.Path()};
@@ -63,7 +66,8 @@ TEST_F(Profiler, AFrameOfZeroMillisecondsGivesZeroSharesNotInfinity)
 TEST_F(Profiler, TheCloseButtonHidesTheWindowAsCtrlFDoes)
 {
     mDebug.mProfilerShown = true;
-    const auto body = [&] {
+    const auto body = [&]
+    {
         if (mDebug.mProfilerShown)
             mDebug.DrawProfiler();
     };

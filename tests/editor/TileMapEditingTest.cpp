@@ -85,7 +85,8 @@ TEST_F(TileMapEditing, CtrlLeftPaintsTheCellUnderTheMouseAndCtrlMiddleErasesIt)
 
     // A fast stroke (one frame across the grid, slanting and leaving it)
     // paints or erases every cell the pointer crossed, no gaps.
-    const auto sweep = [&](float x0, float y0, float x1, float y1, int button) {
+    const auto sweep = [&](float x0, float y0, float x1, float y1, int button)
+    {
         TestSupport::PointAtWorld(editor, x0, y0);
         editor.KeyDown(VK_CONTROL);
         editor.MouseDown(button);

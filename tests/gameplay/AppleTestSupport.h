@@ -50,10 +50,10 @@ struct PropSpec
     Framework::Vec3 mPosition{0.0f};
     Framework::Vec3 mScale{1.0f, 1.0f, 1.0f};
     Framework::Vec3 mHalfLength{1.0f, 1.0f, 0.0f};
-    float mMass = 0.0f;       // static unless set
+    float mMass = 0.0f; // static unless set
     bool mBody = true;
     bool mAnimator = false;
-    bool mBehaviour = false;  // a Behaviour with the default script, for GiveScript
+    bool mBehaviour = false; // a Behaviour with the default script, for GiveScript
     bool mCamera = false;
 };
 

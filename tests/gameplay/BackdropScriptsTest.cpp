@@ -179,7 +179,8 @@ TEST_F(Walkers, WalkersStayBetweenTheirBorders)
 
 TEST_F(Walkers, SeededWalksRepeatAndWalkersShareOneSequence)
 {
-    auto firstMoves = [&]() {
+    auto firstMoves = [&]()
+    {
         Composition* a = Walker("A");
         Composition* b = Walker("B");
         mLevel.mWorld.Step();
@@ -198,8 +199,7 @@ TEST_F(Walkers, AWalkerMissingAComponentWaitsForIt)
 {
     Composition* person = gFactory->CreateObject("Person", ObjectKind::GameObject);
     person->mTag = ObjectTag::People;
-    static_cast<Behaviour*>(gFactory->AddComponent(person, "Behaviour"))->ScriptID =
-        ScriptId::BackgroundPersonMovement;
+    static_cast<Behaviour*>(gFactory->AddComponent(person, "Behaviour"))->ScriptID = ScriptId::BackgroundPersonMovement;
     gFactory->AddComponent(person, "Renderer");
     person->Initialize();
     mLevel.mWorld.Step(5);

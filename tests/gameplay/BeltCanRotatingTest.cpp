@@ -17,8 +17,10 @@ protected:
     // A belt 4 wide and 1 high centred on the origin.
     Composition* Belt(const std::string& name)
     {
-        return Make(name, {.tag = ObjectTag::ConveyerBelt, .scale = Vec3(4.0f, 1.0f, 1.0f),
-                           .script = ScriptId::Conveyer, .renderer = true});
+        return Make(name, {.tag = ObjectTag::ConveyerBelt,
+                           .scale = Vec3(4.0f, 1.0f, 1.0f),
+                           .script = ScriptId::Conveyer,
+                           .renderer = true});
     }
     void ClickAt(float x, float y)
     {
@@ -83,8 +85,8 @@ TEST_F(Belts, AConveyerWithoutABoxDoesNothing)
 
 TEST_F(Belts, ACanPassesThroughARotatingObject)
 {
-    Composition* can = Make("Can", {.tag = ObjectTag::Can, .position = Vec3(30.0f, 0.0f, 0.0f),
-                                    .script = ScriptId::CanScript});
+    Composition* can =
+        Make("Can", {.tag = ObjectTag::Can, .position = Vec3(30.0f, 0.0f, 0.0f), .script = ScriptId::CanScript});
     Composition* ketchup = Make("Ketchup", {.tag = ObjectTag::RotatingObject, .position = Vec3(-30.0f, 0.0f, 0.0f)});
     Composition* wall = Make("Wall", {.tag = ObjectTag::Wall, .position = Vec3(0.0f, 30.0f, 0.0f)});
     Body* a = BodyOf(can);
@@ -112,8 +114,8 @@ TEST_F(Belts, ACanPassesThroughARotatingObject)
 
 TEST_F(Belts, ACanTakesEveryRecordAJumpTriggerMadeWithIt)
 {
-    Composition* can = Make("Can", {.tag = ObjectTag::Can, .position = Vec3(30.0f, 0.0f, 0.0f),
-                                    .script = ScriptId::CanScript});
+    Composition* can =
+        Make("Can", {.tag = ObjectTag::Can, .position = Vec3(30.0f, 0.0f, 0.0f), .script = ScriptId::CanScript});
     Composition* trigger = Make("Pad", {.tag = ObjectTag::JumpTrigger, .position = Vec3(-30.0f, 0.0f, 0.0f)});
     Body* a = BodyOf(can);
     Body* b = BodyOf(trigger);
@@ -130,8 +132,9 @@ TEST_F(Belts, ACanTakesEveryRecordAJumpTriggerMadeWithIt)
 
 TEST_F(Belts, ARotatingPropBobblesWhenGrabbedTurnedOrSpun)
 {
-    Composition* ketchup = Make("Ketchup", {.tag = ObjectTag::RotatingObject, .script = ScriptId::RotatingScript,
-                                            .interactable = true, .audio = true});
+    Composition* ketchup = Make(
+        "Ketchup",
+        {.tag = ObjectTag::RotatingObject, .script = ScriptId::RotatingScript, .interactable = true, .audio = true});
     mWorld.mInput->SetMouseWorld(0.0f, 0.0f);
     mWorld.Step(2);
     ASSERT_EQ(mWorld.mPhysics->mHoverObject, ketchup);

@@ -189,8 +189,8 @@ TEST_F(Buttons, OpenLevelPicksTargetTheirLevelAndShowWhetherItWasWon)
     Button* open = MakeButton("Level3Pick", 0.0f, {.targetState = GameState::LEVEL});
     Button* won = MakeButton("Level2Pick", 5.0f);
     mWorld.Step();
-    EXPECT_EQ(Frame(open), 3); // open idle
-    EXPECT_EQ(Frame(won), 5);  // won idle
+    EXPECT_EQ(Frame(open), 3);                                         // open idle
+    EXPECT_EQ(Frame(won), 5);                                          // won idle
     EXPECT_EQ(mWorld.mLogic->mUnlockedLevels.count(LevelPath(3)), 1u); // added as not won
     HoverAt(0.0f);
     EXPECT_EQ(Frame(open), 4);

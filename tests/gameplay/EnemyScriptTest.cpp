@@ -20,18 +20,22 @@ protected:
     // A static roach (the test moves nothing but what the script moves) of size 1 x 1.
     Composition* MakeRoach(const Vec3& position = Vec3(10.0f, 10.0f, 0.0f))
     {
-        return Make("Roach", {.tag = ObjectTag::Roach, .position = position, .script = ScriptId::RoachScript,
-                              .renderer = true, .audio = true});
+        return Make("Roach", {.tag = ObjectTag::Roach,
+                              .position = position,
+                              .script = ScriptId::RoachScript,
+                              .renderer = true,
+                              .audio = true});
     }
     Composition* MakeRat(const Vec3& position)
     {
-        return Make("Rat", {.tag = ObjectTag::Rat, .position = position, .script = ScriptId::RatScript,
-                            .renderer = true, .animator = true, .audio = true});
+        return Make("Rat", {.tag = ObjectTag::Rat,
+                            .position = position,
+                            .script = ScriptId::RatScript,
+                            .renderer = true,
+                            .animator = true,
+                            .audio = true});
     }
-    Composition* Thing(uint32_t tag, const Vec3& position)
-    {
-        return Make("Thing", {.tag = tag, .position = position});
-    }
+    Composition* Thing(uint32_t tag, const Vec3& position) { return Make("Thing", {.tag = tag, .position = position}); }
 };
 } // namespace
 
@@ -143,7 +147,7 @@ TEST_F(Enemies, ARatRunsToFiveUnitsBehindTheApple)
     Composition* apple = Apple(Vec3(10.0f, 30.0f, 0.0f), true);
     Composition* rat = MakeRat(Vec3(7.0f, 10.0f, 0.0f));
     RatScript* script = Script<RatScript>(rat);
-    mWorld.Step(34); // a choice is due after half a second
+    mWorld.Step(34);              // a choice is due after half a second
     EXPECT_FALSE(script->mRight); // facing right: aims at 5, left of the rat
     EXPECT_EQ(BodyOf(rat)->mVelocity.x, -3.0f);
 
@@ -249,7 +253,8 @@ TEST_F(Enemies, WalkingSoundsOnlyWithTheInterfaceLoadedAndTheLevelUndecided)
     Composition* rat = MakeRat(Vec3(30.0f, 10.0f, 0.0f));
     (void)roach;
     (void)rat;
-    const auto countSounds = [&](int frames) {
+    const auto countSounds = [&](int frames)
+    {
         SeedWalkerRandom(7);
         TakeSounds();
         mWorld.Step(frames);

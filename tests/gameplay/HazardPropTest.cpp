@@ -21,8 +21,11 @@ protected:
     {
         for (int x = 8; x <= 13; ++x)
             Tile(x, 12);
-        return Make("Icicle", {.tag = ObjectTag::Icicle, .position = Vec3(10.5f, 20.0f, 0.0f),
-                               .script = ScriptId::IcicleScript, .mass = 1.0f, .audio = true});
+        return Make("Icicle", {.tag = ObjectTag::Icicle,
+                               .position = Vec3(10.5f, 20.0f, 0.0f),
+                               .script = ScriptId::IcicleScript,
+                               .mass = 1.0f,
+                               .audio = true});
     }
     // Steps until the icicle stops growing; false if it never does.
     bool GrowFully(IcicleScript* script)
@@ -111,7 +114,7 @@ TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyOrSwitchedOffByNStartsOver
     EXPECT_FALSE(script->mGenerating);
     EXPECT_FALSE(script->mFalling);
     EXPECT_NEAR(Position(icicle).y, 20.0f, 0.01f); // back, then one physics step
-    BodyOf(icicle)->mShape->Offset.x = 0.5f; // the trigger range follows the box's offset
+    BodyOf(icicle)->mShape->Offset.x = 0.5f;       // the trigger range follows the box's offset
     script->Init(icicle->GetComponent<Behaviour>());
     EXPECT_FLOAT_EQ(script->mMinX, 10.0f);
     EXPECT_FLOAT_EQ(script->mMaxX, 12.0f);
@@ -119,8 +122,11 @@ TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyOrSwitchedOffByNStartsOver
 
 TEST_F(HazardProps, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
 {
-    Composition* mushroom = Make("Mushroom", {.tag = ObjectTag::Mushroom, .position = Vec3(5.0f, 5.0f, 0.0f),
-                                              .script = ScriptId::Mushroom, .renderer = true, .animator = true});
+    Composition* mushroom = Make("Mushroom", {.tag = ObjectTag::Mushroom,
+                                              .position = Vec3(5.0f, 5.0f, 0.0f),
+                                              .script = ScriptId::Mushroom,
+                                              .renderer = true,
+                                              .animator = true});
     Animator* animator = mushroom->GetComponent<Animator>();
     EXPECT_EQ(Frame(mushroom), Mushroom::RestFrame);
     EXPECT_EQ(animator->mFPS, 0);
@@ -171,8 +177,11 @@ TEST_F(HazardProps, PropsStopSlidingOnceTheyStandStill)
 
 TEST_F(HazardProps, ACrateAnimatesOnlyOnTheAppleFirstTouch)
 {
-    Composition* crate = Make("Crate", {.tag = ObjectTag::Crate, .position = Vec3(5.0f, 5.0f, 0.0f),
-                                        .script = ScriptId::MoveableRect, .renderer = true, .animator = true});
+    Composition* crate = Make("Crate", {.tag = ObjectTag::Crate,
+                                        .position = Vec3(5.0f, 5.0f, 0.0f),
+                                        .script = ScriptId::MoveableRect,
+                                        .renderer = true,
+                                        .animator = true});
     Animator* animator = crate->GetComponent<Animator>();
     Composition* apple = Watcher(Vec3(30.0f, 30.0f, 0.0f));
     EXPECT_EQ(animator->mFPS, 0);
@@ -196,8 +205,8 @@ TEST_F(HazardProps, ACrateAnimatesOnlyOnTheAppleFirstTouch)
 
 TEST_F(HazardProps, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
 {
-    Composition* emitterObject = Make("InteractablesEmitter", {.script = ScriptId::MouseEmitter, .body = false,
-                                                               .particles = true});
+    Composition* emitterObject =
+        Make("InteractablesEmitter", {.script = ScriptId::MouseEmitter, .body = false, .particles = true});
     ParticleEmitter* emitter = emitterObject->GetComponent<ParticleComponent>()->mEmitter;
     ASSERT_NE(emitter, nullptr);
     Composition* crate = Make("Crate", {.position = Vec3(4.0f, 2.0f, 0.0f), .interactable = true});
@@ -233,8 +242,9 @@ TEST_F(HazardProps, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
 
 TEST_F(HazardProps, TheMouseEmitterBurstsOnClicksButNotOnInteractables)
 {
-    Composition* emitterObject = Make("Sparkles", {.position = Vec3(0.0f, 0.0f, 3.0f), .script = ScriptId::MouseEmitter,
-                                                   .body = false, .particles = true});
+    Composition* emitterObject =
+        Make("Sparkles",
+             {.position = Vec3(0.0f, 0.0f, 3.0f), .script = ScriptId::MouseEmitter, .body = false, .particles = true});
     ParticleEmitter* emitter = emitterObject->GetComponent<ParticleComponent>()->mEmitter;
     ASSERT_NE(emitter, nullptr);
     Make("Crate", {.position = Vec3(4.0f, 2.0f, 0.0f), .interactable = true});

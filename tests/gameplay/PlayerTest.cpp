@@ -371,7 +371,8 @@ TEST_F(PlayerFrame, InTheMenuTheApplesBumpsAreHeardOnlyFromTheHomeView)
     EXPECT_FALSE(gAudio->IsMusicPlaying());
 
     Composition* wall = mWorld.MakeProp({.mTag = ObjectTag::Wall});
-    auto heard = [&](const std::string& event) {
+    auto heard = [&](const std::string& event)
+    {
         gAudio->Update(0.0f);
         mWorld.mWorld.mSounds.Poll();
         return mWorld.Heard(event);

@@ -32,10 +32,10 @@ struct PropParts
     Framework::Vec3 scale{1.0f, 1.0f, 1.0f};
     int32_t script = -1;
     bool body = true;
-    bool circle = false;                      // else a box
+    bool circle = false;                          // else a box
     Framework::Vec3 halfLength{1.0f, 1.0f, 0.0f}; // box: world size = scale x half length
     float radius = 1.0f;
-    float mass = 0.0f;                        // static unless set
+    float mass = 0.0f; // static unless set
     bool interactable = false;
     bool renderer = false;
     bool animator = false;
@@ -90,8 +90,10 @@ protected:
     // An apple (tag Player, Player script, circle body) at position, made the physics system's player body.
     Framework::Composition* Apple(const Framework::Vec3& position, bool facingRight)
     {
-        Framework::Composition* apple = Make("Player", {.tag = Framework::ObjectTag::Player, .position = position,
-                                                        .script = Framework::ScriptId::Player, .circle = true});
+        Framework::Composition* apple = Make("Player", {.tag = Framework::ObjectTag::Player,
+                                                        .position = position,
+                                                        .script = Framework::ScriptId::Player,
+                                                        .circle = true});
         mWorld.mPhysics->mPlayerBody = BodyOf(apple);
         if (Framework::Player* player = Script<Framework::Player>(apple))
             player->mPlayerRight = facingRight;

@@ -34,7 +34,11 @@ Behaviour* MakeScripted(const std::string& name, int32_t id, ObjectKind kind = O
 class ScriptHost : public ::testing::Test
 {
 protected:
-    ScriptHost() { mWorld.Init(); mWorld.SetState(GameState::LEVEL); }
+    ScriptHost()
+    {
+        mWorld.Init();
+        mWorld.SetState(GameState::LEVEL);
+    }
     GameplayWorld mWorld;
     TestSupport::RecordingScriptTable mTable;
 };
@@ -95,8 +99,8 @@ TEST_F(ScriptHost, ScriptsUpdateOnceAFrameInObjectIdOrder)
     MakeScripted("Third", 0); // the default script runs too, silently
     ScriptJournal().clear();
     mWorld.Step(2);
-    EXPECT_EQ(ScriptJournal(), (std::vector<std::string>{"First:update", "Second:update", "First:update",
-                                                         "Second:update"}));
+    EXPECT_EQ(ScriptJournal(),
+              (std::vector<std::string>{"First:update", "Second:update", "First:update", "Second:update"}));
 }
 
 TEST_F(ScriptHost, NothingUpdatesInTheEditor)
@@ -219,8 +223,8 @@ TEST_F(ScriptHost, BehaviourRecordsHoldOnlyTheScriptNumber)
     EXPECT_STREQ(element->FirstChildElement("ScriptID")->Attribute("Value"), "21");
 
     Behaviour read;
-    xml.EnterChild();                   // <Behaviour>
-    xml.EnterChild();                   // <ScriptID>
+    xml.EnterChild(); // <Behaviour>
+    xml.EnterChild(); // <ScriptID>
     read.UnserializeXml(xml);
     EXPECT_EQ(read.ScriptID, 21);
 }

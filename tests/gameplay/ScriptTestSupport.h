@@ -24,10 +24,7 @@ public:
     void Init(Framework::Behaviour* owner) override { Record(owner, "init"); }
     void Update(Framework::Behaviour* owner, float) override { Record(owner, "update"); }
     void OnWin(Framework::WinMessage*, Framework::Behaviour* owner) override { Record(owner, "win"); }
-    void OnCollision(Framework::CollisionMessage*, Framework::Behaviour* owner) override
-    {
-        Record(owner, "collision");
-    }
+    void OnCollision(Framework::CollisionMessage*, Framework::Behaviour* owner) override { Record(owner, "collision"); }
     void Record(Framework::Behaviour* owner, const std::string& call)
     {
         const Framework::Composition* object = owner ? owner->GetOwner() : nullptr;

@@ -16,13 +16,18 @@ class Switches : public TestSupport::PropWorld
 protected:
     Composition* AirCon(const std::string& name, float x = 20.0f)
     {
-        return Make(name, {.tag = ObjectTag::AirCon, .position = Vec3(x, 20.0f, 0.0f),
-                           .script = ScriptId::AirConScript, .particles = true});
+        return Make(name, {.tag = ObjectTag::AirCon,
+                           .position = Vec3(x, 20.0f, 0.0f),
+                           .script = ScriptId::AirConScript,
+                           .particles = true});
     }
     Composition* FloorSwitch(const std::string& name, float x = 0.0f)
     {
-        return Make(name, {.tag = ObjectTag::Switch, .position = Vec3(x, 0.0f, 0.0f),
-                           .script = ScriptId::SwitchScript, .renderer = true, .audio = true});
+        return Make(name, {.tag = ObjectTag::Switch,
+                           .position = Vec3(x, 0.0f, 0.0f),
+                           .script = ScriptId::SwitchScript,
+                           .renderer = true,
+                           .audio = true});
     }
     // A rat without a body: the test delivers its touches itself.
     Composition* Rat() { return Make("Rat", {.tag = ObjectTag::Rat, .body = false}); }
@@ -108,9 +113,12 @@ TEST_F(Switches, ClickingAClickableSwitchSwapsItsAirConditionersAndSprites)
     Composition* second = AirCon("ClickableAirCon2", 30.0f);
     Composition* sprite1 = Make("Aircon_Sprite1", {.body = false, .renderer = true});
     Composition* sprite2 = Make("Aircon_Sprite2", {.body = false, .renderer = true});
-    Composition* clickable = Make("ClickableSwitch1", {.tag = ObjectTag::ClickableSwitch, .position = Vec3(0.0f),
-                                                       .script = ScriptId::SwitchScript, .interactable = true,
-                                                       .renderer = true, .audio = true});
+    Composition* clickable = Make("ClickableSwitch1", {.tag = ObjectTag::ClickableSwitch,
+                                                       .position = Vec3(0.0f),
+                                                       .script = ScriptId::SwitchScript,
+                                                       .interactable = true,
+                                                       .renderer = true,
+                                                       .audio = true});
     // Init turns it on and sets up its air conditioners.
     EXPECT_TRUE(On(first));
     EXPECT_FALSE(On(second));
@@ -145,7 +153,8 @@ TEST_F(Switches, ClickingAClickableSwitchSwapsItsAirConditionersAndSprites)
 TEST_F(Switches, ARatOnAClickableSwitchTurnsItOnWithoutPartners)
 {
     Composition* first = AirCon("ClickableAirCon1");
-    Composition* clickable = Make("ClickableSwitch1", {.script = ScriptId::SwitchScript, .renderer = true, .audio = true});
+    Composition* clickable =
+        Make("ClickableSwitch1", {.script = ScriptId::SwitchScript, .renderer = true, .audio = true});
     Script<SwitchScript>(clickable)->mOn = false;
     Script<AirConScript>(first)->mOn = false;
     mWorld.Step();
@@ -185,8 +194,8 @@ TEST_F(Switches, AnAirConditionerBlowsOnlyWhileOnAndLiftsTheApple)
 
 TEST_F(Switches, ASwitchWithAnEmptyNameNamesNoPartners)
 {
-    Composition* nameless = Make("", {.tag = ObjectTag::Switch, .script = ScriptId::SwitchScript,
-                                      .interactable = true, .renderer = true});
+    Composition* nameless =
+        Make("", {.tag = ObjectTag::Switch, .script = ScriptId::SwitchScript, .interactable = true, .renderer = true});
     Composition* airCon = AirCon("AirCon");
     Script<AirConScript>(airCon)->mOn = true;
     Touch(nameless, Rat());

@@ -31,7 +31,14 @@ protected:
         mWorld.mLogic->mUnlockedCount = 3;
         mCamera = MakeCamera(0.0f, 0.0f, 35.0f);
     }
-    enum Part : unsigned { Picture = 1, Clickable = 2, Particles = 4, Sound = 8, Text = 16 };
+    enum Part : unsigned
+    {
+        Picture = 1,
+        Clickable = 2,
+        Particles = 4,
+        Sound = 8,
+        Text = 16
+    };
     Composition* UI(const std::string& name, unsigned parts = Picture)
     {
         Composition* object = Make(name);

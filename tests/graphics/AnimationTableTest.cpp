@@ -52,7 +52,8 @@ TEST_F(AnimationFileTest, WrittenTableReadsBackTheSame)
     for (int i = 0; i < 12; ++i)
     {
         const std::string name = "Anim" + std::string(1, static_cast<char>('a' + i));
-        table[name] = {"Sheet" + std::to_string(i), name, {static_cast<uint32_t>(i), 0, 7}, static_cast<uint32_t>(i + 1)};
+        table[name] = {
+            "Sheet" + std::to_string(i), name, {static_cast<uint32_t>(i), 0, 7}, static_cast<uint32_t>(i + 1)};
     }
     table["Anima"].mFrames.clear();
     const std::string text = Write(table);

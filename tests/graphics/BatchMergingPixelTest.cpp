@@ -46,9 +46,9 @@ TEST_F(BatchMergingTest, LayersSharingTextureAndProgramDrawOnceAndKeepTheirOrder
     {
         mGraphics->BeginFrame();
         // Queued top layer first: the order on screen comes from the layers.
-        Draw(red, 0.0f, 3.0f, 1.0f);   // red again, over the blue
-        Draw(blue, 0.0f, 2.0f, 2.0f);  // blue over both lower reds
-        Draw(red, 2.0f, 1.0f, 2.0f);   // red, merged with layer 0
+        Draw(red, 0.0f, 3.0f, 1.0f);  // red again, over the blue
+        Draw(blue, 0.0f, 2.0f, 2.0f); // blue over both lower reds
+        Draw(red, 2.0f, 1.0f, 2.0f);  // red, merged with layer 0
         Draw(red, 2.0f, 0.0f, 3.0f);
         Draw(blue, 2.0f, -1.0f, 4.0f); // blue under everything
         mGraphics->FlushSprites();

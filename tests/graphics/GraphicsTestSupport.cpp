@@ -65,7 +65,7 @@ Pixel PixelTest::ReadWorld(float x, float y) const
     if (close(actual.r, expected.r) && close(actual.g, expected.g) && close(actual.b, expected.b))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel (" << actual.r << ", " << actual.g << ", " << actual.b
-                                         << ") expected (" << expected.r << ", " << expected.g << ", "
-                                         << expected.b << ")";
+                                         << ") expected (" << expected.r << ", " << expected.g << ", " << expected.b
+                                         << ")";
 }
 } // namespace GraphicsTest

@@ -76,10 +76,12 @@ TEST_F(ScreenTest, HigherLayerCoversLowerWhateverTheQueueOrder)
     {
         mGraphics->BeginFrame();
         if (redFirst)
-            mGraphics->DrawSprite(Untextured(), Vec3(0.0f, 0.0f, 1.0f), size, 0.0f, Color(1, 0, 0, 1), "None", false, false);
+            mGraphics->DrawSprite(Untextured(), Vec3(0.0f, 0.0f, 1.0f), size, 0.0f, Color(1, 0, 0, 1), "None", false,
+                                  false);
         mGraphics->DrawSprite(Untextured(), Vec3(0.0f), size, 0.0f, Color(0, 1, 0, 1), "None", false, false);
         if (!redFirst)
-            mGraphics->DrawSprite(Untextured(), Vec3(0.0f, 0.0f, 1.0f), size, 0.0f, Color(1, 0, 0, 1), "None", false, false);
+            mGraphics->DrawSprite(Untextured(), Vec3(0.0f, 0.0f, 1.0f), size, 0.0f, Color(1, 0, 0, 1), "None", false,
+                                  false);
         mGraphics->FlushSprites();
         EXPECT_TRUE(Near(ReadWorld(0.0f, 0.0f), Red)) << (redFirst ? "red queued first" : "red queued last");
         EXPECT_TRUE(Near(ReadWorld(3.0f, 3.0f), Grey));
@@ -124,9 +126,8 @@ TEST_F(ScreenTest, HalfTransparentWhiteBlendsOverTheGreyClearColour)
 TEST_F(ScreenTest, LoadingFrameIsAYellowQuadOnTheCamera)
 {
     mGraphics->DrawLoadingFrame();
-    auto front = [](float x, float y) {
-        return ReadPixel(static_cast<int>(Width / 2 + x * 25.0f), static_cast<int>(Height / 2 - y * 25.0f));
-    };
+    auto front = [](float x, float y)
+    { return ReadPixel(static_cast<int>(Width / 2 + x * 25.0f), static_cast<int>(Height / 2 - y * 25.0f)); };
     EXPECT_TRUE(Near(front(0.0f, 0.0f), Pixel{255, 255, 0, 255}));
     EXPECT_TRUE(Near(front(4.0f, 2.3f), Pixel{255, 255, 0, 255}));
     EXPECT_TRUE(Near(front(4.5f, 0.0f), Grey)) << "the quad is 8.5 wide";

@@ -81,8 +81,7 @@ TEST_F(SpriteBatchingTest, BatchesAreVisitedByLayerThenTextureThenProgram)
         for (const auto& [texture, programs] : textures)
             for (const auto& [program, batch] : programs)
                 order.emplace_back(layer, texture, program);
-    const std::vector<std::tuple<int, uint32_t, uint32_t>> expected = {
-        {-3, 4, 3}, {0, 2, 3}, {0, 9, 3}, {0, 9, 5}};
+    const std::vector<std::tuple<int, uint32_t, uint32_t>> expected = {{-3, 4, 3}, {0, 2, 3}, {0, 9, 3}, {0, 9, 5}};
     EXPECT_EQ(order, expected);
 }
 
@@ -94,8 +93,8 @@ TEST_F(SpriteBatchingTest, QuadsOfOneBatchKeepTheirQueueOrderAndIndexOffsets)
     EXPECT_EQ(batch.mIndices, (std::vector<uint32_t>{0, 1, 2, 2, 1, 3, 4, 5, 6, 6, 5, 7}));
     EXPECT_EQ(batch.mVertexCount, 8u);
     EXPECT_EQ(batch.mTriangleCount, 4u);
-    EXPECT_FLOAT_EQ(batch.mVertices[0], -1.5f);     // first quad's bottom-left x
-    EXPECT_FLOAT_EQ(batch.mVertices[4 * 9], 0.5f);  // second quad's bottom-left x
+    EXPECT_FLOAT_EQ(batch.mVertices[0], -1.5f);    // first quad's bottom-left x
+    EXPECT_FLOAT_EQ(batch.mVertices[4 * 9], 0.5f); // second quad's bottom-left x
 }
 
 TEST_F(SpriteBatchingTest, UnknownShaderNameDrawsWithProgramZero)

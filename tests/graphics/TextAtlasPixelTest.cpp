@@ -47,11 +47,13 @@ protected:
         glUniformMatrix4fv(glGetUniformLocation(program, "view"), 1, GL_FALSE, &camera->mView[0][0]);
         glUniform3f(glGetUniformLocation(program, "textColor"), colour[0], colour[1], colour[2]);
         glActiveTexture(GL_TEXTURE0);
-        LayoutText(mGraphics->mGlyphs, text, x, y, scale, [](const Glyph& glyph, const GlyphQuad& quad) {
-            glBindTexture(GL_TEXTURE_2D, glyph.mTexture);
-            glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad.mVertices, GL_STREAM_DRAW);
-            glDrawArrays(GL_TRIANGLES, 0, 6);
-        });
+        LayoutText(mGraphics->mGlyphs, text, x, y, scale,
+                   [](const Glyph& glyph, const GlyphQuad& quad)
+                   {
+                       glBindTexture(GL_TEXTURE_2D, glyph.mTexture);
+                       glBufferData(GL_ARRAY_BUFFER, sizeof quad, quad.mVertices, GL_STREAM_DRAW);
+                       glDrawArrays(GL_TRIANGLES, 0, 6);
+                   });
         glBindVertexArray(0);
         glUseProgram(0);
         glDeleteBuffers(1, &buffer);
@@ -99,7 +101,8 @@ TEST_F(TextAtlasTest, TheAtlasDrawsTheSamePixelsAsEachGlyphsOwnTexture)
 TEST_F(TextAtlasTest, TextsSharingADrawKeepTheirOwnColours)
 {
     RenderingManager rendering;
-    auto makeText = [](float x, const Color& colour) {
+    auto makeText = [](float x, const Color& colour)
+    {
         auto object = std::make_unique<Composition>("Label");
         auto* transform = new Transform();
         transform->mPosition = Vec3(x, 0.5f, 0.0f);

@@ -104,7 +104,10 @@ TEST(TextMetrics, BytesAboveOneTwentySevenDrawNothingAndDoNotAdvance)
 {
     auto glyphs = LoadGlyphs();
     const Laid plain = Lay(glyphs, "AB", 1.0f);
-    const Laid accented = Lay(glyphs, "A\xC3\xA9" "B", 1.0f);
+    const Laid accented = Lay(glyphs,
+                              "A\xC3\xA9"
+                              "B",
+                              1.0f);
     ASSERT_EQ(accented.quads.size(), 4u);
     EXPECT_FLOAT_EQ(accented.pen, plain.pen);
     for (int i : {1, 2})

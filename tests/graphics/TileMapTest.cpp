@@ -63,7 +63,7 @@ TEST_F(TileQueueTest, TilesWithinOneUnitBeyondTheViewAreQueuedInLayerMinusEight)
 TEST_F(TileQueueTest, UnusedCellsAndFramesTheSheetLacksAreSkipped)
 {
     UseCell(mFactory.mTileGrid, 0, 0, 3);
-    UseCell(mFactory.mTileGrid, 1, 0, 4);  // the sheet has frames 0 to 3
+    UseCell(mFactory.mTileGrid, 1, 0, 4); // the sheet has frames 0 to 3
     UseCell(mFactory.mTileGrid, 2, 0, -1);
     mFactory.mTileGrid.mRows[0][3].mCentre = Vec3(3.5f, 0.5f, -8.0f); // not used
     mGraphics.DrawTileMap();

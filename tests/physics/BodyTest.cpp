@@ -148,11 +148,11 @@ TEST(BodyIntegration, DraggedBodyKeepsItsPosition)
 TEST(TileProbes, ReportSidesSlopesAndGround)
 {
     PhysicsScope scope;
-    scope.Tile(11, 10);    // right: kind 1
-    scope.Tile(9, 10, 4);  // left: rising slope
-    scope.Tile(10, 11);    // top
-    scope.Tile(10, 9, 6);  // bottom: falling slope
-    scope.Tile(11, 9);     // solid ground under the right edge
+    scope.Tile(11, 10);   // right: kind 1
+    scope.Tile(9, 10, 4); // left: rising slope
+    scope.Tile(10, 11);   // top
+    scope.Tile(10, 9, 6); // bottom: falling slope
+    scope.Tile(11, 9);    // solid ground under the right edge
     BodySpec spec;
     spec.mPosition = Vec3(10.5f, 10.5f, 0);
     spec.mHalfLength = Vec3(2, 1, 0); // w = 2: the side probes look one tile out

@@ -231,7 +231,8 @@ TEST_F(PairFixture, HandlerMovingBodiesDuringTheStepIsSafe)
     Composition* a = Make(Vec3(5, 5, 0), 0, 0.0f);
     Composition* b = Make(Vec3(5, 5.8f, 0), 0);
     bool moved = false;
-    RecorderOf(b)->mOnMessage = [&](Message*) {
+    RecorderOf(b)->mOnMessage = [&](Message*)
+    {
         if (moved)
             return;
         moved = true;

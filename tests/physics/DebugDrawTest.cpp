@@ -55,4 +55,3 @@ TEST(PhysicsDebugDraw, ModeOneLeavesOutHeadingsAndDrawsTheProbes)
     // Eight probe circles of the two half steps and the outline, 32 segments each.
     EXPECT_EQ(count.mGreen, 9u * 64u);
 }
-

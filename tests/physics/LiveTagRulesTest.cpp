@@ -30,7 +30,7 @@ TEST(LiveTagRules, ATagChangedAfterLoadIsWhatTheRulesSee)
     Composition* sw = scope.mFactory->Instantiate(archetype);
     Composition* crate = scope.Box(Vec3(5.5f, 5.0f, 0), 1.0f, ObjectTag::Crate);
     EXPECT_FALSE(Collides(scope, sw, crate)); // a switch meets rats only
-    crate->mTag = ObjectTag::Rat; // as the editor's tag box writes it
+    crate->mTag = ObjectTag::Rat;             // as the editor's tag box writes it
     EXPECT_TRUE(Collides(scope, sw, crate));
     crate->mTag = ObjectTag::Wall;
     sw->mTag = ObjectTag::None;
@@ -48,7 +48,8 @@ TEST(LiveTagRules, MessagesReachHandlersAddedAfterLoadInComponentOrder)
     spec.mPosition = Vec3(5.5f, 5, 0);
     Composition* b = scope.Make(spec);
     std::vector<std::string> heard;
-    auto listen = [&](Composition* object, int32_t typeId, const std::string& name) {
+    auto listen = [&](Composition* object, int32_t typeId, const std::string& name)
+    {
         auto* recorder = new CollisionRecorder();
         object->AddComponent(typeId, recorder); // as the editor adds one, in front of or behind others
         recorder->Initialize();

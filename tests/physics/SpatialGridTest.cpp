@@ -19,7 +19,8 @@ int CellsHolding(const Body* body)
     int count = 0;
     for (int x = 0; x < gSpatialGrid->GetColumnCount(); ++x)
         for (int y = 0; y < gSpatialGrid->GetRowCount(); ++y)
-            count += static_cast<int>(std::count(gSpatialGrid->GetCell(x, y).begin(), gSpatialGrid->GetCell(x, y).end(), body));
+            count += static_cast<int>(
+                std::count(gSpatialGrid->GetCell(x, y).begin(), gSpatialGrid->GetCell(x, y).end(), body));
     return count;
 }
 } // namespace
@@ -213,7 +214,8 @@ TEST(GridPairs, BodyMovedByAHandlerDuringThePassIsTestedWhereItLands)
     Composition* mover = scope.Box(Vec3(1, 9, 0));
     Composition* farWall = scope.Box(Vec3(41, 41, 0), 0.0f); // among static bodies only
     bool moved = false;
-    RecorderOf(faller)->mOnMessage = [&](Message*) {
+    RecorderOf(faller)->mOnMessage = [&](Message*)
+    {
         if (!moved)
             BodyOf(mover)->SetPosition(Vec3(41.5f, 41, 0));
         moved = true;

@@ -13,7 +13,9 @@ TEST(IniReader, FollowsTheProfileRules)
 {
     TempFolder dir;
     const std::string ini = dir.File("a.ini");
-    WriteFile(ini, "; comment\r\n[Other]\r\nWidth=5\r\n[ WINDOW ]\r\n  width = 55zz\r\nHeight=0x20\r\nDepth=-3\r\nBad=zz\r\n");
+    WriteFile(
+        ini,
+        "; comment\r\n[Other]\r\nWidth=5\r\n[ WINDOW ]\r\n  width = 55zz\r\nHeight=0x20\r\nDepth=-3\r\nBad=zz\r\n");
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 0, ini), 55);
     EXPECT_EQ(Platform::GetPrivateProfileInt("window", "HEIGHT", 0, ini), 32);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Depth", 0, ini), -3);

@@ -109,7 +109,7 @@ TEST(EditorBoxDrag, ACtrlDragMovesALevel1CrateByThePointersMotionAndF7SavesIt)
     const double pixelsPerUnitY = EditorZoom * input.Height() / 2.0 / HalfViewHeight;
     const int panY = input.Height() / 2 + 16;
     Xdo(MoveTo(id, 700, panY) + "mousedown 3 sleep 0.4 " + MoveTo(id, 450, panY) + MoveTo(id, 200, panY) +
-                "sleep 0.3 mouseup 3 sleep 0.5");
+        "sleep 0.3 mouseup 3 sleep 0.5");
     const double cameraX = 500.0 / EditorZoom;
 
     // Ctrl-drag the crate 3 units to the left, in two moves.
@@ -117,8 +117,8 @@ TEST(EditorBoxDrag, ACtrlDragMovesALevel1CrateByThePointersMotionAndF7SavesIt)
     const int crateY = static_cast<int>(std::lround(input.Height() / 2.0 - CrateY * pixelsPerUnitY));
     const int dropX = static_cast<int>(std::lround(input.Width() / 2.0 + (CrateX - 3.0 - cameraX) * pixelsPerUnitX));
     Xdo(MoveTo(id, crateX, crateY) + "keydown ctrl sleep 0.3 mousedown 1 sleep 0.4 " +
-                MoveTo(id, (crateX + dropX) / 2, crateY) + MoveTo(id, dropX, crateY) +
-                "sleep 0.3 mouseup 1 sleep 0.3 keyup ctrl sleep 0.5");
+        MoveTo(id, (crateX + dropX) / 2, crateY) + MoveTo(id, dropX, crateY) +
+        "sleep 0.3 mouseup 1 sleep 0.3 keyup ctrl sleep 0.5");
 
     // F7 saves the edited level as "level_test" and plays it.
     input.Tap("F7");

@@ -136,8 +136,8 @@ TEST(Playthrough, FromTheSplashThroughTheMenuAndTheStoryToWinningLevel1)
     input.Focus();
     ASSERT_TRUE(WaitForSwitches(run, 2, 180)) << "the splash did not hand over to the menu";
     const double pace = SplashSeconds / Seconds(Clock::now() - splashStart).count();
-    std::printf("The splash's %.0f s of game time took %.1f s: the game runs at %.2f of real time.\n",
-                SplashSeconds, SplashSeconds / pace, pace);
+    std::printf("The splash's %.0f s of game time took %.1f s: the game runs at %.2f of real time.\n", SplashSeconds,
+                SplashSeconds / pace, pace);
     if (pace < SlowestPace)
         GTEST_SKIP() << "this machine runs the game at " << pace << " of real time, too slow for keys timed "
                      << "by the wall clock to mean anything";

@@ -26,7 +26,10 @@ void AudioManagerFixture::WriteSound(const std::string& name, int frames, float 
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-void AudioManagerFixture::WriteList(const std::string& text) { WriteFile(mFolder.File("Resources/Audio/Audio.dat"), text); }
+void AudioManagerFixture::WriteList(const std::string& text)
+{
+    WriteFile(mFolder.File("Resources/Audio/Audio.dat"), text);
+}
 
 std::string AudioManagerFixture::ListText() const { return ReadFile(mFolder.File("Resources/Audio/Audio.dat")); }
 

@@ -100,7 +100,7 @@ public:
     Framework::GameLogic* mLogic = nullptr;
     Framework::AudioManager* mAudio = nullptr;
     Framework::ParticleSystem* mParticles = nullptr;
-    SoundRecorder mSounds; // polled after every frame
+    SoundRecorder mSounds;                    // polled after every frame
     std::vector<Framework::System*> mSystems; // update order; owned, deleted in this order
 };
 } // namespace TestSupport

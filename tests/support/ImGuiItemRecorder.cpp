@@ -12,10 +12,10 @@ namespace
 // The widgets of the frame being built, or of the last one between frames.
 struct Records
 {
-    ImGuiContext* mContext = nullptr;                  // whose widgets these are
-    std::unordered_map<ImGuiID, std::string> mLabels;  // id -> label, from GetID
-    std::unordered_map<ImGuiID, ImGuiID> mSeeds;       // id -> the ID-stack top it was made on
-    std::unordered_map<ImGuiID, std::string> mPushed;  // ID-stack entry -> label pushed (PushID)
+    ImGuiContext* mContext = nullptr;                 // whose widgets these are
+    std::unordered_map<ImGuiID, std::string> mLabels; // id -> label, from GetID
+    std::unordered_map<ImGuiID, ImGuiID> mSeeds;      // id -> the ID-stack top it was made on
+    std::unordered_map<ImGuiID, std::string> mPushed; // ID-stack entry -> label pushed (PushID)
     std::vector<RecordedItem> mItems;
 };
 
@@ -86,8 +86,10 @@ std::string LabelOf(const Records& records, ImGuiID id)
 // widget code to __wrap_<name> and __real_<name> to the original.
 ImGuiID RealGetId(ImGuiWindow* window, const char* str, const char* strEnd) asm("__real__ZN11ImGuiWindow5GetIDEPKcS1_");
 ImGuiID WrapGetId(ImGuiWindow* window, const char* str, const char* strEnd) asm("__wrap__ZN11ImGuiWindow5GetIDEPKcS1_");
-bool RealItemAdd(const ImRect& bb, ImGuiID id, const ImRect* navBb, ImGuiItemFlags flags) asm("__real__ZN5ImGui7ItemAddERK6ImRectjPS1_i");
-bool WrapItemAdd(const ImRect& bb, ImGuiID id, const ImRect* navBb, ImGuiItemFlags flags) asm("__wrap__ZN5ImGui7ItemAddERK6ImRectjPS1_i");
+bool RealItemAdd(const ImRect& bb, ImGuiID id, const ImRect* navBb,
+                 ImGuiItemFlags flags) asm("__real__ZN5ImGui7ItemAddERK6ImRectjPS1_i");
+bool WrapItemAdd(const ImRect& bb, ImGuiID id, const ImRect* navBb,
+                 ImGuiItemFlags flags) asm("__wrap__ZN5ImGui7ItemAddERK6ImRectjPS1_i");
 
 void RealPushId(const char* str) asm("__real__ZN5ImGui6PushIDEPKc");
 void WrapPushId(const char* str) asm("__wrap__ZN5ImGui6PushIDEPKc");
@@ -191,7 +193,8 @@ unsigned int IdPath(const std::string& window, std::initializer_list<IdPart> par
 {
     ImGuiID id = ImHashStr(window.c_str());
     for (const IdPart& part : parts)
-        id = part.mIsNumber ? ImHashData(&part.mNumber, sizeof(part.mNumber), id) : ImHashStr(part.mText.c_str(), 0, id);
+        id =
+            part.mIsNumber ? ImHashData(&part.mNumber, sizeof(part.mNumber), id) : ImHashStr(part.mText.c_str(), 0, id);
     return id;
 }
 } // namespace TestSupport

@@ -56,8 +56,8 @@ struct FactoryScope
     FactoryScope()
     {
         mFactory = std::make_unique<Framework::GameObjectFactory>();
-        mFactory->AddComponentCreator(
-            "Transform", new Framework::ComponentCreatorType<Framework::Transform>(Framework::ComponentType::Transform));
+        mFactory->AddComponentCreator("Transform", new Framework::ComponentCreatorType<Framework::Transform>(
+                                                       Framework::ComponentType::Transform));
         mFactory->AddComponentCreator("Probe", new Framework::ComponentCreatorType<ProbeComponent>(12));
     }
     Framework::GameObjectFactory& operator*() { return *mFactory; }

@@ -67,12 +67,12 @@ struct BodySpec
     float mMass = 1.0f;
     uint32_t mTag = 0;
     bool mCircle = false;
-    float mRadius = 1.0f;                            // circle: world radius = scale x * radius / 2
-    Framework::Vec3 mHalfLength{1.0f, 1.0f, 0.0f};   // box: half extents = scale * half length / 2
+    float mRadius = 1.0f;                          // circle: world radius = scale x * radius / 2
+    Framework::Vec3 mHalfLength{1.0f, 1.0f, 0.0f}; // box: half extents = scale * half length / 2
     bool mInteractable = false;
     Framework::ObjectKind mKind = Framework::ObjectKind::GameObject;
     std::string mName = "Thing";
-    bool mRecorder = true; // add a CollisionRecorder
+    bool mRecorder = true;  // add a CollisionRecorder
     bool mRenderer = false; // add a Renderer (its alpha is read by the false-tile rules)
 };
 
@@ -82,8 +82,8 @@ struct PhysicsScope
     PhysicsScope()
     {
         mFactory = std::make_unique<Framework::GameObjectFactory>();
-        mFactory->AddComponentCreator(
-            "Transform", new Framework::ComponentCreatorType<Framework::Transform>(Framework::ComponentType::Transform));
+        mFactory->AddComponentCreator("Transform", new Framework::ComponentCreatorType<Framework::Transform>(
+                                                       Framework::ComponentType::Transform));
         mFactory->AddComponentCreator("Recorder", new Framework::ComponentCreatorType<CollisionRecorder>(10));
         mFactory->AddComponentCreator(
             "Renderer", new Framework::ComponentCreatorType<Framework::Renderer>(Framework::ComponentType::Renderer));
@@ -151,6 +151,12 @@ struct PhysicsScope
 };
 
 inline Framework::Body* BodyOf(Framework::Composition* object) { return object->GetComponent<Framework::Body>(); }
-inline Framework::Renderer* RendererOf(Framework::Composition* object) { return object->GetComponent<Framework::Renderer>(); }
-inline CollisionRecorder* RecorderOf(Framework::Composition* object) { return object->GetComponent<CollisionRecorder>(); }
+inline Framework::Renderer* RendererOf(Framework::Composition* object)
+{
+    return object->GetComponent<Framework::Renderer>();
+}
+inline CollisionRecorder* RecorderOf(Framework::Composition* object)
+{
+    return object->GetComponent<CollisionRecorder>();
+}
 } // namespace TestSupport

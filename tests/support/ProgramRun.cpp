@@ -68,7 +68,8 @@ bool ProgramRun::WaitForTerminateHandler(int seconds)
 {
     // Bit 15 of the caught-signal mask in /proc: SIGTERM has a handler.
     return WaitUntil(
-        [&] {
+        [&]
+        {
             std::ifstream status("/proc/" + std::to_string(mPid) + "/status");
             std::string line;
             while (std::getline(status, line))
@@ -163,8 +164,8 @@ std::string TreeDamage(const std::map<std::string, std::string>& before,
 const std::vector<std::string>& FilesTheProgramWrites()
 {
     static const std::vector<std::string> files = {
-        "Kestrome/EngineCfg.ini", "Kestrome/Vorlane.log", "imgui.ini",         "Resources/Archetype/",
-        "Resources/Art/",         "Resources/Audio/Audio.dat", "Resources/LevelData/",
+        "Kestrome/EngineCfg.ini",    "Kestrome/Vorlane.log", "imgui.ini", "Resources/Archetype/", "Resources/Art/",
+        "Resources/Audio/Audio.dat", "Resources/LevelData/",
     };
     return files;
 }

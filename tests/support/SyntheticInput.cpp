@@ -115,7 +115,7 @@ std::string ScreenImage::Describe(int x, int y) const
 {
     int r = 0, g = 0, b = 0;
     Pixel(x, y, r, g, b);
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ") = " + std::to_string(r) + " " +
-           std::to_string(g) + " " + std::to_string(b);
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ") = " + std::to_string(r) + " " + std::to_string(g) +
+           " " + std::to_string(b);
 }
 } // namespace TestSupport

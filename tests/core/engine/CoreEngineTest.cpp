@@ -66,7 +66,8 @@ TEST(CoreEngineLoop, QuitDuringALevelFinishesTheFrameThenEnds)
 {
     LoopEngine engine;
     int updates = 0;
-    engine.recorder->mOnUpdate = [&] {
+    engine.recorder->mOnUpdate = [&]
+    {
         if (++updates == 3)
         {
             Message quit(MessageId::Quit);
@@ -87,7 +88,8 @@ TEST(CoreEngineLoop, RestartReloadsTheLevelOfThePreviousState)
     LoopEngine engine;
     std::vector<std::pair<uint32_t, std::string>> passes;
     int frame = 0;
-    engine.recorder->mOnUpdate = [&] {
+    engine.recorder->mOnUpdate = [&]
+    {
         LevelState& s = engine.State();
         if (frame++ == 0)
         {

@@ -24,12 +24,16 @@ TEST(DebugSystem, TwoRunsAppendTwoFramedSessions)
     const std::regex stamp(R"(^\[(0[1-9]|1[0-2]):[0-5][0-9]:[0-5][0-9](AM|PM)\] : .*$)");
     for (const std::string& line : lines)
         EXPECT_TRUE(std::regex_match(line, stamp)) << line;
-    EXPECT_EQ(TestSupport::StripStamp(lines[0]), "=========================== [START SESSION] ===========================");
+    EXPECT_EQ(TestSupport::StripStamp(lines[0]),
+              "=========================== [START SESSION] ===========================");
     EXPECT_EQ(TestSupport::StripStamp(lines[2]), "run 0");
-    EXPECT_EQ(TestSupport::StripStamp(lines[4]), "============================ [END SESSION] ============================");
-    EXPECT_EQ(TestSupport::StripStamp(lines[5]), "=========================== [START SESSION] ===========================");
+    EXPECT_EQ(TestSupport::StripStamp(lines[4]),
+              "============================ [END SESSION] ============================");
+    EXPECT_EQ(TestSupport::StripStamp(lines[5]),
+              "=========================== [START SESSION] ===========================");
     EXPECT_EQ(TestSupport::StripStamp(lines[7]), "run 1");
-    EXPECT_EQ(TestSupport::StripStamp(lines[9]), "============================ [END SESSION] ============================");
+    EXPECT_EQ(TestSupport::StripStamp(lines[9]),
+              "============================ [END SESSION] ============================");
 }
 
 TEST(DebugSystem, LoggingOffWritesNothingAtAll)

@@ -9,7 +9,10 @@ namespace
 struct FakeClock
 {
     uint64_t now = 5'000'000'000ull;
-    FrameRateController::Clock Fn() { return [this] { return now; }; }
+    FrameRateController::Clock Fn()
+    {
+        return [this] { return now; };
+    }
 };
 
 float RunFrames(FakeClock& clock, FrameRateController& frc, int frames, uint64_t frameNs)

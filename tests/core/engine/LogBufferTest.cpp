@@ -51,8 +51,9 @@ TEST(LogBuffer, LinesWaitForTheFrameFlushAndKeepTheirOrder)
             debug.Log("line " + std::to_string(i));
         EXPECT_EQ(Messages(path).size(), 2u);
         debug.FlushLog();
-        EXPECT_EQ(Messages(path), (std::vector<std::string>{"=========================== [START SESSION] ===========================",
-                                                             "Logging Enabled.", "line 0", "line 1", "line 2"}));
+        EXPECT_EQ(Messages(path),
+                  (std::vector<std::string>{"=========================== [START SESSION] ===========================",
+                                            "Logging Enabled.", "line 0", "line 1", "line 2"}));
         // More than the buffer holds between two frames: nothing is lost or reordered.
         const std::string long_text(300, 'x');
         for (int i = 0; i < 1000; ++i)
@@ -73,16 +74,18 @@ TEST(LogBuffer, SigtermWritesTheQueuedLinesBeforeTheProcessEnds)
 {
     TempFolder docs;
     std::filesystem::create_directories(docs.File("Kestrome"));
-    const int result = InChild([&] {
-        signal(SIGTERM, SIG_DFL);
-        auto* debug = new DebugSystem(docs.Path()); // never deleted: the signal ends the process
-        debug->OpenLog();
-        debug->FlushLog();
-        debug->Log("queued 1");
-        debug->Log("queued 2");
-        raise(SIGTERM);
-        return 0;
-    });
+    const int result = InChild(
+        [&]
+        {
+            signal(SIGTERM, SIG_DFL);
+            auto* debug = new DebugSystem(docs.Path()); // never deleted: the signal ends the process
+            debug->OpenLog();
+            debug->FlushLog();
+            debug->Log("queued 1");
+            debug->Log("queued 2");
+            raise(SIGTERM);
+            return 0;
+        });
     EXPECT_EQ(result, -SIGTERM);
     const std::vector<std::string> messages = Messages(docs.File("Kestrome/Vorlane.log"));
     ASSERT_EQ(messages.size(), 4u);
@@ -94,21 +97,23 @@ TEST(LogBuffer, SigtermStillReachesTheHandlerThatWasThereAndNoLineIsWrittenTwice
 {
     TempFolder docs;
     std::filesystem::create_directories(docs.File("Kestrome"));
-    const int result = InChild([&] {
-        // As the platform layer turns SIGTERM into a quit request.
-        signal(SIGTERM, &PreviousHandler);
-        int status = 0;
+    const int result = InChild(
+        [&]
         {
-            DebugSystem debug(docs.Path());
-            debug.OpenLog();
-            debug.FlushLog();
-            debug.Log("before");
-            kill(getpid(), SIGTERM);
-            status = sPreviousHandlerRan ? 0 : 1;
-            debug.Log("after");
-        }
-        return status;
-    });
+            // As the platform layer turns SIGTERM into a quit request.
+            signal(SIGTERM, &PreviousHandler);
+            int status = 0;
+            {
+                DebugSystem debug(docs.Path());
+                debug.OpenLog();
+                debug.FlushLog();
+                debug.Log("before");
+                kill(getpid(), SIGTERM);
+                status = sPreviousHandlerRan ? 0 : 1;
+                debug.Log("after");
+            }
+            return status;
+        });
     EXPECT_EQ(result, 0) << "the earlier handler ran and the program went on";
     EXPECT_EQ(Messages(docs.File("Kestrome/Vorlane.log")),
               (std::vector<std::string>{"=========================== [START SESSION] ===========================",

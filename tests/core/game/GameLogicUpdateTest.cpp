@@ -134,8 +134,8 @@ TEST_F(GameLogicFrame, AHeldBodyFollowsTheMouseAndIsDroppedByAFastMove)
 {
     Composition* box = MakeBox("Crate", 0.0f, 0.0f);
     Body* body = box->GetComponent<Body>();
-    Frame(0.0f, 0.0f, true);  // press over it: picked
-    Frame(0.0f, 0.0f, true);  // held
+    Frame(0.0f, 0.0f, true); // press over it: picked
+    Frame(0.0f, 0.0f, true); // held
     ASSERT_EQ(gPhysics->mHoverObject, box);
     Frame(0.5f, 0.25f, true); // a small step drags
     EXPECT_NEAR(body->mPosition.x, 0.5f, 1e-3f);
@@ -178,7 +178,8 @@ TEST_F(GameLogicFrame, TheCursorSpriteIsQueuedOutsideTheEditorAndTheEndingLevels
 {
     SpriteSheet& cursor = mWorld.mGraphics->mSpriteSheets["MouseCursor"];
     cursor.mFrames.resize(6);
-    auto quads = [&] {
+    auto quads = [&]
+    {
         size_t count = 0;
         for (auto& [layer, byTexture] : mWorld.mGraphics->mSpriteBatches)
             for (auto& [texture, byProgram] : byTexture)

@@ -191,7 +191,8 @@ TEST(LevelRestart, ReloadsThePreviousStatesLevel)
     core.AddSystem(scope.logic.release());
     LevelState& s = gLogic->mState;
     std::vector<std::pair<std::string, uint32_t>> passes; // level, the Box's id
-    driver->mOnUpdate = [&] {
+    driver->mOnUpdate = [&]
+    {
         Composition* box = gFactory->FindObject("Box");
         passes.push_back({s.GetCurrentLevel(), box ? box->mId : ~0u});
         if (s.mCurrent == GameState::SPLASH_SCREEN)

@@ -140,7 +140,8 @@ TEST(FactoryDestroySet, DeletesTheQueuedTileNotTheFirstInItsCell)
 {
     FactoryScope factory;
     factory->mTileGrid.Resize(4, 4);
-    auto makeTile = [](const char* name) {
+    auto makeTile = [](const char* name)
+    {
         auto* tile = new Composition(name);
         tile->mKind = ObjectKind::Tile;
         auto* transform = new Transform();

@@ -12,19 +12,18 @@ using TestSupport::WriteFile;
 
 namespace
 {
-const char* const kBoxLevel =
-    "<Crates>\n"
-    "    <GameObjects GameObjectCount=\"1\">\n"
-    "        <Box GameObjectName=\"Box\" ComponentCount=\"1\">\n"
-    "            <ObjectTag Value=\"31\"/>\n"
-    "            <Transform>\n"
-    "                <Position X=\"2\" Y=\"3\" Z=\"0\"/>\n"
-    "                <Scale X=\"1\" Y=\"1\" Z=\"1\"/>\n"
-    "                <Rotation Value=\"0\"/>\n"
-    "            </Transform>\n"
-    "        </Box>\n"
-    "    </GameObjects>\n"
-    "</Crates>\n";
+const char* const kBoxLevel = "<Crates>\n"
+                              "    <GameObjects GameObjectCount=\"1\">\n"
+                              "        <Box GameObjectName=\"Box\" ComponentCount=\"1\">\n"
+                              "            <ObjectTag Value=\"31\"/>\n"
+                              "            <Transform>\n"
+                              "                <Position X=\"2\" Y=\"3\" Z=\"0\"/>\n"
+                              "                <Scale X=\"1\" Y=\"1\" Z=\"1\"/>\n"
+                              "                <Rotation Value=\"0\"/>\n"
+                              "            </Transform>\n"
+                              "        </Box>\n"
+                              "    </GameObjects>\n"
+                              "</Crates>\n";
 
 // A scratch folder to load levels from, with the log silenced.
 struct LevelFolder
@@ -81,7 +80,9 @@ TEST(LevelFileRoundTrip, NamesThatAreNoElementNamesStillLoadBack)
 TEST(LevelFileRead, TheNameComesFromGameObjectName)
 {
     LevelFolder level;
-    WriteFile(level.Path("L.xml"), "<L><GameObjects GameObjectCount=\"1\"><A GameObjectName=\"B\"><ObjectTag Value=\"3\"/></A></GameObjects></L>");
+    WriteFile(
+        level.Path("L.xml"),
+        "<L><GameObjects GameObjectCount=\"1\"><A GameObjectName=\"B\"><ObjectTag Value=\"3\"/></A></GameObjects></L>");
     level.Load("L");
     ASSERT_EQ(level.factory->mObjects.size(), 1u);
     EXPECT_EQ(level.factory->mObjects.begin()->second->mName, "B");

@@ -44,8 +44,7 @@ TEST(XmlSerializerStack, PushesNestUnderTheUpperElementAndThePopReachesTheRoot)
 TEST(XmlSerializerRead, FieldsAreReadByPositionUntilNull)
 {
     TempFolder folder;
-    WriteFile(folder.File("r.xml"),
-              "<R><E><A Value=\"1.5\"/><B Value=\"2\"/><C X=\"1\" Y=\"2\" Z=\"3\"/></E></R>");
+    WriteFile(folder.File("r.xml"), "<R><E><A Value=\"1.5\"/><B Value=\"2\"/><C X=\"1\" Y=\"2\" Z=\"3\"/></E></R>");
     XmlSerializer xml;
     ASSERT_TRUE(xml.LoadFile(folder.File("r.xml")));
     xml.EnterChild();

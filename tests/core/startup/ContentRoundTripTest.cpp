@@ -8,7 +8,6 @@
 using namespace Framework;
 using TestSupport::ReadFile;
 
-
 TEST(ContentRoundTrip, TheProgramStartsOnTheSplashScreenLoadedOffTheMainThread)
 {
     if (!std::getenv("DISPLAY"))
@@ -25,8 +24,8 @@ TEST(ContentRoundTrip, TheProgramStartsOnTheSplashScreenLoadedOffTheMainThread)
     EXPECT_NE(text.find("Loading from : Resources\\Archetype\\Apple.txt"), std::string::npos);
     EXPECT_LT(text.find("End of Archetype Loading .."), text.find("Game is running."));
     EXPECT_LT(text.find("Engine will now exit Game Loop."), text.find("End of Archetype Saving .."));
-    for (const char* file : {"Archetype/Archetype.dat", "Archetype/Apple.txt", "LevelData/SplashScreen.dat",
-                             "LevelData/SplashScreen.xml"})
+    for (const char* file :
+         {"Archetype/Archetype.dat", "Archetype/Apple.txt", "LevelData/SplashScreen.dat", "LevelData/SplashScreen.xml"})
         EXPECT_EQ(ReadFile(run.Work().File(std::string("Resources/") + file)),
                   ReadFile(std::string(TANDREL_SOURCE_DIR) + "/Resources/" + file))
             << file;

@@ -26,7 +26,8 @@ TEST(Program, StopsCleanlyOnSigtermAndLeavesTheContentUntouched)
 
     const std::vector<std::string> lines = TestSupport::ReadLines(run.LogPath());
     ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(TestSupport::StripStamp(lines.back()), "============================ [END SESSION] ============================");
+    EXPECT_EQ(TestSupport::StripStamp(lines.back()),
+              "============================ [END SESSION] ============================");
     const std::string text = run.Log();
     EXPECT_NE(text.find("All game objected flushed."), std::string::npos);
     EXPECT_NE(text.find("Engine will now exit Game Loop."), std::string::npos);

@@ -134,8 +134,15 @@ TEST(TileGridReader, MalformedFilesReadAsTheStreamReadThem)
 TEST(TileGridReader, RandomlyDamagedFilesReadAsTheStreamReadThem)
 {
     const std::string good = "TilePlatform\n4\n3\n0 1 1 4 1 2 12 0 \n1 7 3 0 0 1 3 0 \n0 0 0 1 1 1 \n";
-    const std::string pieces[] = {" ", "\n", "\r", "\t", "-", "+", "0", "1", "7", "x", ".", "a", "\v",
-                                  "2147483648", "4294967296", "99999999999999999999", "-0", std::string(1, '\0')};
+    const std::string pieces[] = {" ",          "\n",
+                                  "\r",         "\t",
+                                  "-",          "+",
+                                  "0",          "1",
+                                  "7",          "x",
+                                  ".",          "a",
+                                  "\v",         "2147483648",
+                                  "4294967296", "99999999999999999999",
+                                  "-0",         std::string(1, '\0')};
     std::mt19937 random(12345);
     for (int run = 0; run < 3000; ++run)
     {
@@ -147,9 +154,15 @@ TEST(TileGridReader, RandomlyDamagedFilesReadAsTheStreamReadThem)
             const std::string& piece = pieces[random() % (sizeof pieces / sizeof pieces[0])];
             switch (random() % 3)
             {
-            case 0: text.insert(at, piece); break;
-            case 1: text.erase(at, 1 + random() % 3); break;
-            default: text.replace(at, 1, piece); break;
+            case 0:
+                text.insert(at, piece);
+                break;
+            case 1:
+                text.erase(at, 1 + random() % 3);
+                break;
+            default:
+                text.replace(at, 1, piece);
+                break;
             }
         }
         ExpectSameReads(text);

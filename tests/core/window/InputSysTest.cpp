@@ -195,7 +195,8 @@ TEST(InputWorld, ThePixelUnderThePointerMapsToTheWorldPointDrawnThereInAWindow)
         InputState state;
         state.CaptureView();
         state.mWindowPosition = Vec3(static_cast<float>(frameX), static_cast<float>(frameY), 0.0f);
-        state.mCursor = Vec3(clientX + 683.0f + 100.0f * 683.0f / 675.0f, clientY + 384.0f - 50.0f * 384.0f / 365.0f, 0.0f);
+        state.mCursor =
+            Vec3(clientX + 683.0f + 100.0f * 683.0f / 675.0f, clientY + 384.0f - 50.0f * 384.0f / 365.0f, 0.0f);
         EXPECT_NEAR(state.GetMouseWorldX(), 100.0f, 0.01f);
         EXPECT_NEAR(state.GetMouseWorldY(), 50.0f, 0.01f);
         EXPECT_EQ(physics.mPhysics->PickObject(Vec3(state.GetMouseWorldX(), state.GetMouseWorldY(), 0.0f)), box);
