@@ -109,18 +109,17 @@ void Quietly(Fn&& fn)
 }
 } // namespace
 
-int main()
+// A temporary copy of the content and a temporary home, made current. Returns
+// the folder, or an empty string when it cannot be made.
+std::string MakeWorkFolder()
 {
-    const double beforeCopy = SinceProcessStartMs();
     char pattern[] = "/tmp/tandrel-startup-XXXXXX";
     if (!mkdtemp(pattern))
     {
         std::perror("mkdtemp");
-        return 1;
+        return "";
     }
     const std::string folder = pattern;
-    const fs::path sourceCwd = fs::current_path();
-    const double copyStart = NowMs();
     fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(folder) / "Resources",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     fs::create_directories(fs::path(folder) / "home");
@@ -130,32 +129,40 @@ int main()
     if (!getenv("SDL_AUDIODRIVER"))
         setenv("SDL_AUDIODRIVER", "dummy", 1);
     fs::current_path(folder);
-    const double copyMs = NowMs() - copyStart;
+    return folder;
+}
 
-    // As RunProgram, step by step.
-    Steps steps;
-    EngineConfig* config = nullptr;
-    DebugSystem* debug = nullptr;
-    WindowSystem* window = nullptr;
+// The program's objects that outlive the start, for the level run and the end.
+struct Program
+{
+    EngineConfig* mConfig = nullptr;
+    DebugSystem* mDebug = nullptr;
+    WindowSystem* mWindow = nullptr;
+};
+
+// Start-up as RunProgram takes it, one timed step at a time, up to the swap
+// of the splash level's first frame.
+void StartStepByStep(Steps& steps, Program& program)
+{
     steps.Run("configuration and log",
               [&]
               {
-                  config = new EngineConfig();
-                  debug = new DebugSystem(config->mDocumentsFolder);
-                  debug->OpenLog();
-                  config->Load();
+                  program.mConfig = new EngineConfig();
+                  program.mDebug = new DebugSystem(program.mConfig->mDocumentsFolder);
+                  program.mDebug->OpenLog();
+                  program.mConfig->Load();
               });
     steps.Run("core engine and window",
               [&]
               {
                   new CoreEngine();
-                  window = new WindowSystem(config);
+                  program.mWindow = new WindowSystem(program.mConfig);
               });
-    steps.Run("systems constructed", [&] { AddEngineSystems(*gCore, window); });
+    steps.Run("systems constructed", [&] { AddEngineSystems(*gCore, program.mWindow); });
     steps.Run("systems initialised",
               [&]
               {
-                  debug->InitProfiler();
+                  program.mDebug->InitProfiler();
                   gCore->Initialize();
               });
     steps.Run("archetypes",
@@ -167,9 +174,9 @@ int main()
     steps.Run("full screen and shown",
               [&]
               {
-                  window->ToggleFullScreen();
+                  program.mWindow->ToggleFullScreen();
                   Platform::ShowMainWindow();
-                  debug->Log("Begin display window.");
+                  program.mDebug->Log("Begin display window.");
               });
     LevelState& state = gLogic->mState;
     steps.Run("splash level loaded",
@@ -181,18 +188,23 @@ int main()
                   Quietly([&] { state.SwitchLevel(); });
               });
     steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
-    const double firstFrameMs = SinceProcessStartMs() - copyMs;
-    const double startPeakMb = PeakRssMb();
+}
 
-    // The first level as the player reaches it (its HUD level first).
+// The first level as the player reaches it (its HUD level first), played a while.
+void PlayLevel1()
+{
+    LevelState& state = gLogic->mState;
     gCore->FlushLevel();
     state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
     state.SetNextLevel("Resources\\LevelData\\Level1");
     Quietly([&] { state.SwitchLevel(); });
     for (int i = 0; i < LevelFrames; ++i)
         gCore->RunFrame();
-    const double levelPeakMb = PeakRssMb();
+}
 
+void Report(const Steps& steps, double beforeCopy, double copyMs, double firstFrameMs, double startPeakMb,
+            double levelPeakMb)
+{
     double total = 0.0;
     for (const auto& step : steps.mTimes)
         total += step.second;
@@ -206,13 +218,33 @@ int main()
     std::printf("  peak resident set after %d frames of Level1 %5.1f MB   goal < %.0f MB: %s\n", LevelFrames,
                 levelPeakMb, GoalLevelMb, levelPeakMb < GoalLevelMb ? "met" : "NOT met");
     std::fflush(stdout);
+}
+
+int main()
+{
+    const double beforeCopy = SinceProcessStartMs();
+    const fs::path sourceCwd = fs::current_path();
+    const double copyStart = NowMs();
+    const std::string folder = MakeWorkFolder();
+    if (folder.empty())
+        return 1;
+    const double copyMs = NowMs() - copyStart;
+
+    Steps steps;
+    Program program;
+    StartStepByStep(steps, program);
+    const double firstFrameMs = SinceProcessStartMs() - copyMs;
+    const double startPeakMb = PeakRssMb();
+    PlayLevel1();
+    const double levelPeakMb = PeakRssMb();
+    Report(steps, beforeCopy, copyMs, firstFrameMs, startPeakMb, levelPeakMb);
 
     gCore->FlushLevel();
     gCore->DestroySystems();
     delete gCore;
     Platform::Shutdown();
-    delete debug;
-    delete config;
+    delete program.mDebug;
+    delete program.mConfig;
     fs::current_path(sourceCwd);
     std::error_code ignored;
     fs::remove_all(folder, ignored);
