@@ -1,3 +1,13 @@
+// AudioManager: the game's sounds, music and effects over the sound system's mixer.
+//
+// Contents:
+//   construction and shutdown: the sound system, groups, Init
+//   the frame: Update, SetMuteEverywhere, PruneEndedChannels
+//   the library: FindSound, LoadSound, AddSound
+//   components: RegisterComponent, UnregisterComponent, ForgetComponent
+//   playback: PlaySound, PlayMusic, PlayOneShot, StopEffects, GetVolume
+//   channels and groups for gameplay: music and effect stops, group and channel volumes
+//   channels of components: StopChannel, IsChannelPlaying, SetChannelSound, CheckError
 #include "audio/AudioManager.h"
 #include <algorithm>
 #include <cctype>

@@ -5,6 +5,14 @@
 //   xvfb-run -a -s '-screen 0 1366x768x24' env SDL_VIDEODRIVER=x11 ./build/bench/bench_startup
 // The content is copied to a temporary folder first (not timed), with a
 // temporary home for the log and the configuration file.
+//
+// Contents:
+//   clocks and memory: NowMs, SinceProcessStartMs, PeakRssMb
+//   Steps (timed steps) and Quietly
+//   MakeWorkFolder: the temporary content and home
+//   Program and StartStepByStep: the timed start up to the first frame
+//   PlayLevel1: the first level, played a while
+//   Report and main
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

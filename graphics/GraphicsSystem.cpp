@@ -1,3 +1,12 @@
+// GraphicsSystem: the rendering environment, shaders, the frame's drawing and swap.
+//
+// Contents:
+//   the shader table and the flat colour program's sources
+//   helpers: LoadGLEntryPoints, ActiveCameraView, SwapFrame
+//   construction, Init, InitRenderingEnvironment, CleanRenderingEnvironment
+//   shaders: LoadShaders, BuildFlatColourProgram
+//   Update and SwapBuffers
+//   lookups: GetShader, GetSpriteSheet, ReleaseActiveCamera, ClientSize
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
 #include "core/engine/CoreEngine.h"

@@ -1,4 +1,11 @@
 // Paths, the Documents folder, folder creation, INI integers and safe writes.
+//
+// Contents:
+//   helpers: HomeFolder, Trim, EqualNoCase, XdgDocuments, ResolveCase
+//   paths and folders: NativePath, DocumentsFolder, CreateFolder
+//   INI integers: GetPrivateProfileInt
+//   reading: KindOfFile, OpenFileForReading, ReadWholeFile
+//   safe writes: ResolveWriteTarget, the temporary file, WriteFileAtomically
 #include "platform/Platform.h"
 #include <cctype>
 #include <cerrno>

@@ -13,6 +13,13 @@ the PNGs byte for byte.
 Usage: /usr/bin/python3 tools/make_art.py [art folder] [contact sheet path]
        (defaults: Resources/Art and build/contact_sheet.png)
 """
+# Contents:
+#   frame helpers: frames_of, one, buttons, icon_buttons, level_picks, tiles
+#   SHEETS: every sprite sheet
+#   ANIMATIONS: every animation
+#   write_plain_png and placeholder
+#   contact_sheet
+#   main
 import os
 import struct
 import sys

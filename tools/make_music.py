@@ -10,6 +10,11 @@ the loop's end is folded back onto its start, so the loop is seamless.
 Usage: /usr/bin/python3 tools/make_music.py [audio folder] [midi folder]
        (defaults: Resources/Audio and tools/music, which keeps the .mid sources)
 """
+# Contents:
+#   pitch, vlq and Song: notes written as a MIDI file
+#   CHORDS and accompany
+#   the pieces: main_menu, game, menu_bg, win, lose, end_scene; PIECES
+#   run, render and main
 import os
 import struct
 import subprocess

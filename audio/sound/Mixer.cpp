@@ -1,3 +1,13 @@
+// Mixer: sounds, channels and channel groups, and the mixing of them into the output.
+//
+// Contents:
+//   construction and the locked channel and group helpers
+//   lifecycle: Init, Close
+//   sounds: CreateSound, CreateStream, AddSound, ReleaseSound, GetSoundLength
+//   playback: PlaySound
+//   channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
+//   groups: creating and releasing, IsInGroup, stop, volume, pause, mute
+//   output: Resolve, MixChannel, Render, GetPlayingCount
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>

@@ -1,3 +1,13 @@
+// XmlSerializer: reading and writing the engine's XML documents element by element.
+//
+// Contents:
+//   LoadXmlDocument, SaveFile, LoadFile
+//   element names: IsElementName, ElementName, CreateRoot
+//   moving through elements: PushElement, PopElement, EnterChild, LeaveChild, NextElement
+//   attributes: GetElementName, GetAttribute, the Read*Attribute and SetAttribute forms
+//   writing values: WriteBool, WriteInt, WriteString, WriteFloat, WriteVec3, WriteColour,
+//     SetVec3, SetColour
+//   reading values: ReadBool, ReadInt, ReadFloat, ReadVec3, ReadString, ReadColour
 #include "core/serializers/XmlSerializer.h"
 #include <cctype>
 #include <cstdio>

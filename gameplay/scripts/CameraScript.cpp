@@ -1,3 +1,11 @@
+// CameraScript: the level camera's glides, key and drag moves, zoom and clamping.
+//
+// Contents:
+//   helpers: owner, camera and transform lookups, held keys, ClampToLevel
+//   Init
+//   glides: AimAt, GlideToWinGoal, GlideBackAfterRespawn
+//   Update and ToggleState
+//   moving and zooming: MoveWithKeys, Zoom, ZoomToTarget
 #include "gameplay/scripts/CameraScript.h"
 #include <cmath>
 #include <imgui.h>

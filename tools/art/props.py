@@ -2,6 +2,12 @@
 cans, bottles, checkpoints, icicles, hazards, springs, friendly fruits, the
 goal basket, tiles and particle sprites.
 """
+# Contents:
+#   belts, switches, air conditioners, the van and its wheel, crates
+#   mushrooms, cans, bottles, checkpoints, icicles, hazards, heat glow, sign board
+#   springs, friendly fruits, the basket
+#   particles and air: sparkle, smoke, cloud, air_column, air_stream
+#   tiles: tile, TILE_SETS, collider
 import math
 from svg import *
 

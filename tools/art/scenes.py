@@ -2,6 +2,11 @@
 credits, and the level backgrounds in parallax layers (a far layer, a near
 layer with transparent gaps, and a top layer that hangs from the ceiling).
 """
+# Contents:
+#   logos: velmar_logo, team_logo, orlintide_logo
+#   backdrop helpers: sky_gradient, hills, tree
+#   menu_bg, clip_panel, story, credits_bg, black, white
+#   level backgrounds: market, warehouse, freezer, top_layer, ending_bg, street
 import math
 import random
 from svg import *

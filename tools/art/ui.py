@@ -2,6 +2,13 @@
 pressed in three columns), the nine level picks, the heads-up display and the
 pause, win and lose panels.
 """
+# Contents:
+#   the mouse cursor: arrow, hand, cursor
+#   labelled buttons: wide_button
+#   icon buttons: icon_glyph, icon_button
+#   level picks: level_pick
+#   the HUD: heart, star, timer_bg, speed_indicator, ui_apple
+#   panels: pause, controls, result, win and lose apples, how to play, settings
 import math
 from svg import *
 from apple import apple_shape

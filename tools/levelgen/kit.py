@@ -1,6 +1,11 @@
 """Building blocks of the playable levels: the apple, the camera, the goal
 with its basket and walker, and every prop and hazard, each with the names,
 tags, components and file order its script expects."""
+# Contents:
+#   ZOOM and apple
+#   text_width and the parallax layer spans: layer_span, layer_height
+#   Level: objects, backgrounds, the goal, walls and every prop and hazard
+#   helpers: _full_obb, belt_in_floor, air_column
 import os
 
 from objects import (GameObject, animator, audio, behaviour, body, button, camera, circle, obb, particles,

@@ -3,6 +3,11 @@
 Units: one tile is 1 x 1; the floor of most rooms is rows 0-1, its top at
 y 2. The apple (world radius 1) rolls at about 3.3 units a second; a tap on
 Up lifts it about 2 units, two quick taps about 4; a mushroom about 4.5."""
+# Contents:
+#   room: a closed room's tiles
+#   level1 to level9: the play levels
+#   level10 (the end scene) and level11 (the ending)
+#   Scene and all_levels
 import kit
 from kit import Level
 from objects import GameObject, animator, audio, behaviour, body, camera, circle, obb, renderer, text
