@@ -1,4 +1,12 @@
 // The mixer rendered into a buffer: gains, rates, loops, pause, mute, clipping.
+//
+// Contents:
+//   the fixture: make, play, render the left side, position and playing
+//   mono and stereo rendering, gains and clipping
+//   step and interpolation by frequency and pitch
+//   loop counts
+//   pause and mute, own and inherited
+//   stopping and releasing groups and sounds
 #include <gtest/gtest.h>
 #include <vector>
 #include "audio/sound/Mixer.h"

@@ -2,6 +2,13 @@
 // from a good sample of each file: the reader must return, log where it has
 // something to say, and leave every file as it was (reading creates nothing,
 // changes nothing). The corpus runs under the sanitizer build as well.
+//
+// Contents:
+//   the corpus: bad inputs made from each good sample
+//   the files of one world: good samples, snapshots, the scratch world
+//   the readers
+//   every reader against every bad input; damaged lists not written back
+//   SIGTERM during a level load; an object with two shapes
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <csignal>

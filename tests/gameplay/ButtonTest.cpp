@@ -1,5 +1,13 @@
 // Buttons: frames, sounds, clicks that switch state and level, level picks
 // with their locks, the press animation and the pressed-button guard.
+//
+// Contents:
+//   the fixture: a button's parts, hovering and clicking; a click watcher
+//   hover frames and sounds
+//   clicks: target states, the flag, what scripts see
+//   level picks and their locks
+//   the press animation and the pressed-button guard
+//   copies, the credits music, the editor, the inspector
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include "audio/AudioComponent.h"

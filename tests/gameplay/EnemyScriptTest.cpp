@@ -1,4 +1,11 @@
 // Roaches, their riders and rats: headings, turns, pauses and their sounds.
+//
+// Contents:
+//   the fixture: roaches, rats and other things
+//   roaches: headings, ledges, walls, cans
+//   riders
+//   rats: running, walls, jumps, dragged objects
+//   walking sounds
 #include <gtest/gtest.h>
 #include "gameplay/scripts/RatScript.h"
 #include "gameplay/scripts/Roach.h"

@@ -1,4 +1,12 @@
 // Icicles, mushrooms, crates, the mouse emitters and the smoke that follows the apple.
+//
+// Contents:
+//   the fixture: an icicle over a floor, growing it, a watcher
+//   icicles
+//   mushrooms
+//   props that stop sliding; crates
+//   the mouse emitters
+//   smoke
 #include <gtest/gtest.h>
 #include "gameplay/scripts/IcicleScript.h"
 #include "gameplay/scripts/MouseEmitter.h"

@@ -1,5 +1,13 @@
 // The main menu: volume and scroll settings with their texts, page moves at
 // once and after their delays, credits, the emitter and the intro truck.
+//
+// Contents:
+//   the fixture: menu buttons and texts, the camera
+//   music and effects volumes
+//   scroll levels and their texts
+//   page moves, credits, back and the emitter
+//   the bell
+//   the intro
 #include <gtest/gtest.h>
 #include "audio/AudioManager.h"
 #include "core/engine/CoreEngine.h"

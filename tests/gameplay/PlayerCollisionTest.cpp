@@ -1,5 +1,13 @@
 // The apple's reaction to each kind of object it touches, by sending the
 // collision message with a hand-built object (no physics step involved).
+//
+// Contents:
+//   the fixture: the apple, props, the sounds heard
+//   walls, jump triggers, fruits, mushrooms, cans
+//   belts and checkpoints
+//   hazards and enemies
+//   the goal and the start wall
+//   fans, crates, rotating objects, fake tiles and marshmallows
 #include <gtest/gtest.h>
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/AirConScript.h"

@@ -1,5 +1,15 @@
 // The apple's frame: launch, coming to rest, the rest animation by health,
 // the keys, a hit and its blink, death, and the probe the physics rules read.
+//
+// Contents:
+//   the fixture: a resting apple with physics stopped
+//   Init, launch, settling and rest
+//   the rest animation and the keys
+//   rolling and bounces
+//   hits, blinking and death
+//   air streams; running without body or audio
+//   the probe the physics rules read; tile walls and slopes
+//   the stopwatch; bumps in the menu
 #include <gtest/gtest.h>
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"

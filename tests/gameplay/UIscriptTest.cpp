@@ -1,6 +1,17 @@
 // The level interface: placement and scale on screen, hearts, the Q shortcut,
 // stars by rating with their landing times and the unlocks, the next-level
 // button, the pause pages and the opening and closing fades.
+//
+// Contents:
+//   the fixture: interface objects by their parts, clicks; ExpectNear
+//   screen place and size through zoom
+//   hearts and the timer
+//   stars, their chimes and the unlocks
+//   the next-level button
+//   the pause pages
+//   the opening fade and the fade-out on the apple's death
+//   a paused level's resume button
+//   the closing fade, Escape, the finish and Q
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
 #include "gameplay/Button.h"

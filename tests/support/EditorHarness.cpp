@@ -1,3 +1,14 @@
+// The headless editor harness: ImGui without GL, and the editor among the
+// engine's systems driven by window messages, keys, the mouse and clicks.
+//
+// Contents:
+//   ForgetLastClick: each test click a first click
+//   HeadlessImGui: the context, frames, clicks, drags and typing
+//   EditorHarness: setting up and tearing down the world and editor
+//   frames, the state and window messages
+//   keys and typing
+//   the mouse, clicks and drags
+//   the log
 #include "support/EditorHarness.h"
 #include <filesystem>
 #include "core/objects/ComponentCreator.h"
