@@ -37,35 +37,22 @@ bool NameAt(void* data, int index, const char** text)
     return true;
 }
 
-// The twelve switches, the eleven vectors, three colours, eleven floats and
-// three integers, in file order.
-struct BoolField
+// A field's name in the files and the settings member it reads and writes.
+template <class T>
+struct Field
 {
     const char* name;
-    bool ParticleEmitterSettings::*field;
+    T ParticleEmitterSettings::*field;
 };
-struct VecField
-{
-    const char* name;
-    Vec3 ParticleEmitterSettings::*field;
-};
-struct ColourField
-{
-    const char* name;
-    Color ParticleEmitterSettings::*field;
-};
-struct FloatField
-{
-    const char* name;
-    float ParticleEmitterSettings::*field;
-};
-struct IntField
-{
-    const char* name;
-    int ParticleEmitterSettings::*field;
-};
+using BoolField = Field<bool>;
+using VecField = Field<Vec3>;
+using ColourField = Field<Color>;
+using FloatField = Field<float>;
+using IntField = Field<int>;
 using S = ParticleEmitterSettings;
 
+// The twelve switches, the eleven vectors, three colours, eleven floats and
+// three integers, in file order.
 const BoolField BoolFields[] = {
     {"VaryPosition", &S::mVaryPosition},     {"VaryScale", &S::mVaryScale},
     {"LerpColour", &S::mLerpColour},         {"MiddleColour", &S::mMiddleColour},
