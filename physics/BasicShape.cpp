@@ -5,10 +5,27 @@
 #include "core/engine/DebugSystem.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
+#include "physics/ShapeCircle.h"
+#include "physics/ShapeOBB.h"
+#include "physics/SlotPool.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
 {
+namespace
+{
+// The pool of a shape class by its size; each outlives every static shape.
+SlotPool& ShapeSlots(size_t size)
+{
+    static SlotPool* circles = new SlotPool(sizeof(ShapeCircle));
+    static SlotPool* boxes = new SlotPool(sizeof(ShapeOBB));
+    return size <= sizeof(ShapeCircle) ? *circles : *boxes;
+}
+} // namespace
+
+void* BasicShape::operator new(size_t size) { return ShapeSlots(size).Take(size); }
+void BasicShape::operator delete(void* memory, size_t size) { ShapeSlots(size).Give(memory, size); }
+
 BasicShape::~BasicShape()
 {
     if (!mBody)

@@ -1,6 +1,7 @@
 // The collision shape of a body: geometry in body space, an offset from the
 // body's position and a rotation. ShapeCircle and ShapeOBB derive from it.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include "core/objects/Component.h"
 #include "core/math/MathTypes.h"
@@ -22,6 +23,12 @@ class BasicShape : public Component
 {
 public:
     ~BasicShape() override;
+    // Shapes lie side by side in blocks (SlotPool.h), one set of blocks for
+    // circles and one for boxes.
+    static void* operator new(size_t size);
+    static void operator delete(void* memory, size_t size);
+    static void* operator new(size_t, void* where) noexcept { return where; }
+    static void operator delete(void*, void*) noexcept {}
 
     void SendMessage(Message*) override {}
     bool HandlesMessages() const override { return false; }

@@ -9,10 +9,23 @@
 #include "physics/BodyList.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
+#include "physics/SlotPool.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
 {
+namespace
+{
+SlotPool& BodySlots()
+{
+    static SlotPool* pool = new SlotPool(sizeof(Body)); // outlives every static body
+    return *pool;
+}
+} // namespace
+
+void* Body::operator new(size_t size) { return BodySlots().Take(size); }
+void Body::operator delete(void* memory, size_t size) { BodySlots().Give(memory, size); }
+
 Body::Body() = default;
 
 Body::Body(const Body& other)

@@ -1,6 +1,7 @@
 // The rigid-body component: mass, velocity, the flags the game rules read, and
 // the links to its shape and its object's Transform.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 #include "core/objects/Component.h"
@@ -36,6 +37,12 @@ public:
     Body(const Body& other);
     Body& operator=(const Body&) = delete;
     ~Body() override;
+    // Bodies lie side by side in blocks (SlotPool.h); a derived class larger
+    // than a Body gets a heap block of its own.
+    static void* operator new(size_t size);
+    static void operator delete(void* memory, size_t size);
+    static void* operator new(size_t, void* where) noexcept { return where; }
+    static void operator delete(void*, void*) noexcept {}
 
     void SerializeXml(XmlSerializer& serializer) override;
     void SerializeText(TextSerializer& serializer) override;
