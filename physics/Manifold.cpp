@@ -56,6 +56,8 @@ void Manifold::Initialize()
     const float restingSpeedSquared = gravityStep.x * gravityStep.x + gravityStep.y * gravityStep.y + PhysicsEpsilon;
     const Vec3 centreA = A->GetShapeCenter();
     const Vec3 centreB = B->GetShapeCenter();
+    mCentreA = Vec2(centreA.x, centreA.y);
+    mCentreB = Vec2(centreB.x, centreB.y);
     for (uint32_t i = 0; i < mContactCount && i < 2; ++i)
     {
         const Vec3 rA = mContacts[i] - centreA;
@@ -68,8 +70,8 @@ void Manifold::Initialize()
 
 void Manifold::ApplyImpulse()
 {
-    const Vec3 centreA = A->GetShapeCenter();
-    const Vec3 centreB = B->GetShapeCenter();
+    const Vec3 centreA(mCentreA.x, mCentreA.y, 0.0f);
+    const Vec3 centreB(mCentreB.x, mCentreB.y, 0.0f);
     const uint32_t count = mContactCount < 2 ? mContactCount : 2;
     for (uint32_t i = 0; i < count; ++i)
     {

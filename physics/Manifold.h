@@ -15,7 +15,8 @@ struct Manifold
 
     // Restitution of the pair; zeroed for points that barely move (resting contacts).
     void Initialize();
-    // One pass of normal impulses over the contact points; no friction.
+    // One pass of normal impulses over the contact points; no friction. Reads
+    // the shape centres Initialize kept: nothing moves a body between the two.
     void ApplyImpulse();
 
     Body* A = nullptr;
@@ -25,5 +26,9 @@ struct Manifold
     Vec3 mContacts[2]{Vec3(0.0f), Vec3(0.0f)}; // world points
     uint32_t mContactCount = 0;                // 0 means no collision
     float mRestitution = 0.0f;                 // set by Initialize
+    // The shape centres of A and B, kept by Initialize for ApplyImpulse, so the
+    // impulse pass never goes back to the shapes.
+    Vec2 mCentreA{0.0f};
+    Vec2 mCentreB{0.0f};
 };
 } // namespace Framework

@@ -65,14 +65,15 @@ void PrefetchBodies(const std::vector<Body*>& bodies, size_t i)
         PrefetchParts(bodies[i + PartsAhead]);
 }
 
-void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i)
+// withShapes: the loop reads the shapes too (only Initialize does).
+void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i, bool withShapes)
 {
     if (i + BodyAhead < contacts.size())
     {
         PrefetchBody(contacts[i + BodyAhead].A);
         PrefetchBody(contacts[i + BodyAhead].B);
     }
-    if (i + PartsAhead < contacts.size())
+    if (withShapes && i + PartsAhead < contacts.size())
     {
         __builtin_prefetch(contacts[i + PartsAhead].A->mShape);
         __builtin_prefetch(contacts[i + PartsAhead].B->mShape);
@@ -187,12 +188,12 @@ void Physics::Step(float dt)
         }
         for (size_t i = 0; i < mContacts.size(); ++i)
         {
-            PrefetchContacts(mContacts, i);
+            PrefetchContacts(mContacts, i, true);
             mContacts[i].Initialize();
         }
         for (size_t i = 0; i < mContacts.size(); ++i)
         {
-            PrefetchContacts(mContacts, i);
+            PrefetchContacts(mContacts, i, false);
             mContacts[i].ApplyImpulse();
         }
         for (size_t i = 0; i < mDynamicBodies.size(); ++i)
@@ -268,7 +269,7 @@ void Physics::PositionalCorrection()
 {
     for (size_t i = 0; i < mContacts.size(); ++i)
     {
-        PrefetchContacts(mContacts, i);
+        PrefetchContacts(mContacts, i, false);
         const Manifold& m = mContacts[i];
         const float inverseMassSum = m.A->mInverseMass + m.B->mInverseMass;
         if (inverseMassSum == 0.0f)
