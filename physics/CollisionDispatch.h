@@ -21,14 +21,20 @@ extern const CollisionTest gCollisionDispatch[4];
 // cannot touch. The margin keeps rounding from ever rejecting a pair the exact
 // test would accept. Collide ends every pair this rejects; the cell pass asks
 // it first to skip the call for most candidate pairs.
+// The same test from A's shape centre (x, y) and bounding radius, read beforehand.
+inline bool BoundingCirclesApart(float ax, float ay, float radiusA, const Body* b)
+{
+    const BasicShape* shapeB = b->mShape;
+    const float dx = b->mPosition.x + shapeB->Offset.x - ax;
+    const float dy = b->mPosition.y + shapeB->Offset.y - ay;
+    const float reach = (radiusA + shapeB->mBoundingRadius) * 1.0001f + 1e-5f;
+    return dx * dx + dy * dy > reach * reach;
+}
 inline bool BoundingCirclesApart(const Body* a, const Body* b)
 {
     const BasicShape* shapeA = a->mShape;
-    const BasicShape* shapeB = b->mShape;
-    const float dx = b->mPosition.x + shapeB->Offset.x - (a->mPosition.x + shapeA->Offset.x);
-    const float dy = b->mPosition.y + shapeB->Offset.y - (a->mPosition.y + shapeA->Offset.y);
-    const float reach = (shapeA->mBoundingRadius + shapeB->mBoundingRadius) * 1.0001f + 1e-5f;
-    return dx * dx + dy * dy > reach * reach;
+    return BoundingCirclesApart(a->mPosition.x + shapeA->Offset.x, a->mPosition.y + shapeA->Offset.y,
+                                shapeA->mBoundingRadius, b);
 }
 
 // Fills m (whose A and B are set and shaped) through the table.

@@ -530,27 +530,46 @@ void SpatialGrid::CheckCell(int column, int row)
     for (size_t i = 0; i < mCells[here].size(); ++i)
     {
         Body* a = mCells[here][i];
+        CandidateSide sideA(a);
         for (int n = 0; n < neighbourCount; ++n)
         {
             const CellList& other = mCells[neighbours[n]];
             for (size_t j = 0; j < other.size(); ++j)
-                TestCandidate(a, other[j]);
+                TestCandidate(a, sideA, other[j]);
         }
         for (size_t j = i + 1; j < mCells[here].size(); ++j)
-            TestCandidate(a, mCells[here][j]);
+            TestCandidate(a, sideA, mCells[here][j]);
     }
+}
+
+SpatialGrid::CandidateSide::CandidateSide(const Body* body)
+    : mStatic(body->mStatic), mPlayer(HasTag(body, ObjectTag::Player)), mShaped(body->mShape != nullptr)
+{
+    if (!mShaped)
+        return;
+    const BasicShape* shape = body->mShape;
+    mX = body->mPosition.x + shape->Offset.x;
+    mY = body->mPosition.y + shape->Offset.y;
+    mRadius = shape->mBoundingRadius;
 }
 
 void SpatialGrid::TestCandidate(Body* a, Body* b)
 {
-    if (a->mStatic && b->mStatic)
+    CandidateSide sideA(a);
+    TestCandidate(a, sideA, b);
+}
+
+void SpatialGrid::TestCandidate(Body* a, CandidateSide& sideA, Body* b)
+{
+    if (sideA.mStatic && b->mStatic)
         return;
     // Apart bounding circles end the pair test with no effect, unless the player
     // is in it: its see-through rule changes a false tile before the shapes are
     // compared. Skipping the call here saves most of the pass.
-    if (!HasTag(a, ObjectTag::Player) && !HasTag(b, ObjectTag::Player) && a->mShape && b->mShape &&
-        BoundingCirclesApart(a, b))
+    if (!sideA.mPlayer && !HasTag(b, ObjectTag::Player) && sideA.mShaped && b->mShape &&
+        BoundingCirclesApart(sideA.mX, sideA.mY, sideA.mRadius, b))
         return;
     TestPair(a, b);
+    sideA = CandidateSide(a);
 }
 } // namespace Framework
