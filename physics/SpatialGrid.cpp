@@ -7,7 +7,7 @@
 //   Resize
 //   tile bodies: covering points, indexing, AddTile, RemoveTileAt, TileKindAt
 //   Clear
-//   one cell's pairs: prefetching, CheckCell, TestCandidate
+//   one cell's pairs: prefetching, the candidate test, CheckCell
 #include "physics/SpatialGrid.h"
 #include <algorithm>
 #include <cmath>
@@ -510,6 +510,44 @@ void SpatialGrid::PrefetchAhead(int column, int row) const
         __builtin_prefetch(&mCells[CellIndex(column, row + CellsAhead)]);
 }
 
+namespace
+{
+// What the cell pass reads of the first body of its candidate pairs: read once
+// for all the partners it meets, and again after each pair test, whose
+// messages may move or change it.
+struct CandidateSide
+{
+    explicit CandidateSide(const Body* body)
+        : mStatic(body->mStatic), mPlayer(HasTag(body, ObjectTag::Player)), mShaped(body->mShape != nullptr)
+    {
+        if (!mShaped)
+            return;
+        const BasicShape* shape = body->mShape;
+        mX = body->mPosition.x + shape->Offset.x;
+        mY = body->mPosition.y + shape->Offset.y;
+        mRadius = shape->mBoundingRadius;
+    }
+
+    // Whether the pair test with b could have no effect: two static bodies, or
+    // apart bounding circles, which end the pair test with no effect unless the
+    // player is in it (its see-through rule changes a false tile before the
+    // shapes are compared). Skipping the call saves most of the pass.
+    bool Skips(const Body* b) const
+    {
+        if (mStatic && b->mStatic)
+            return true;
+        return !mPlayer && !HasTag(b, ObjectTag::Player) && mShaped && b->mShape &&
+               BoundingCirclesApart(mX, mY, mRadius, b);
+    }
+
+    bool mStatic;
+    bool mPlayer;
+    bool mShaped;
+    float mX = 0.0f, mY = 0.0f; // the shape centre
+    float mRadius = 0.0f;       // the shape's bounding radius
+};
+} // namespace
+
 void SpatialGrid::CheckCell(int column, int row)
 {
     if (!InRange(column, row))
@@ -535,41 +573,18 @@ void SpatialGrid::CheckCell(int column, int row)
         {
             const CellList& other = mCells[neighbours[n]];
             for (size_t j = 0; j < other.size(); ++j)
-                TestCandidate(a, sideA, other[j]);
+                if (!sideA.Skips(other[j]))
+                {
+                    TestPair(a, other[j]);
+                    sideA = CandidateSide(a);
+                }
         }
         for (size_t j = i + 1; j < mCells[here].size(); ++j)
-            TestCandidate(a, sideA, mCells[here][j]);
+            if (!sideA.Skips(mCells[here][j]))
+            {
+                TestPair(a, mCells[here][j]);
+                sideA = CandidateSide(a);
+            }
     }
-}
-
-SpatialGrid::CandidateSide::CandidateSide(const Body* body)
-    : mStatic(body->mStatic), mPlayer(HasTag(body, ObjectTag::Player)), mShaped(body->mShape != nullptr)
-{
-    if (!mShaped)
-        return;
-    const BasicShape* shape = body->mShape;
-    mX = body->mPosition.x + shape->Offset.x;
-    mY = body->mPosition.y + shape->Offset.y;
-    mRadius = shape->mBoundingRadius;
-}
-
-void SpatialGrid::TestCandidate(Body* a, Body* b)
-{
-    CandidateSide sideA(a);
-    TestCandidate(a, sideA, b);
-}
-
-void SpatialGrid::TestCandidate(Body* a, CandidateSide& sideA, Body* b)
-{
-    if (sideA.mStatic && b->mStatic)
-        return;
-    // Apart bounding circles end the pair test with no effect, unless the player
-    // is in it: its see-through rule changes a false tile before the shapes are
-    // compared. Skipping the call here saves most of the pass.
-    if (!sideA.mPlayer && !HasTag(b, ObjectTag::Player) && sideA.mShaped && b->mShape &&
-        BoundingCirclesApart(sideA.mX, sideA.mY, sideA.mRadius, b))
-        return;
-    TestPair(a, b);
-    sideA = CandidateSide(a);
 }
 } // namespace Framework

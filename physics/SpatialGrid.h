@@ -48,21 +48,6 @@ public:
     bool InRange(int column, int row) const;
     // Tests every body of a cell against its own cell and four neighbours.
     void CheckCell(int column, int row);
-    // What the cell pass reads of the first body of its candidate pairs, once
-    // for all the partners it meets, and again after each pair test (whose
-    // messages may move or change it).
-    struct CandidateSide
-    {
-        explicit CandidateSide(const Body* body);
-        bool mStatic;
-        bool mPlayer;
-        bool mShaped;
-        float mX = 0.0f, mY = 0.0f; // the shape centre
-        float mRadius = 0.0f;       // the shape's bounding radius
-    };
-    // A candidate pair of the cell pass: the pair test, unless it could have no effect.
-    void TestCandidate(Body* a, Body* b);
-    void TestCandidate(Body* a, CandidateSide& sideA, Body* b);
     // The pair test: the game's collision rules, the contact record and the messages.
     void TestPair(Body* a, Body* b);
     // Around a detection pass: cells holding no moving body, with neighbours holding
