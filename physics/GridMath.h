@@ -18,9 +18,26 @@ inline bool TruncateToInt(float value, int& out)
     return true;
 }
 
-// floor() then the same range check: the probes' integer points.
-inline bool FloorToInt(float value, int& out) { return TruncateToInt(std::floor(value), out); }
-inline bool CeilToInt(float value, int& out) { return TruncateToInt(std::ceil(value), out); }
+// floor() then the same range check: the probes' integer points. Worked out
+// from the truncation, without a call to the library's floor: a float in the
+// range with a fraction truncates to an int that a float holds exactly, and a
+// float beyond 2^23 has no fraction, so floor() moves no value into or out of it.
+inline bool FloorToInt(float value, int& out)
+{
+    if (!TruncateToInt(value, out))
+        return false;
+    if (static_cast<float>(out) > value)
+        --out;
+    return true;
+}
+inline bool CeilToInt(float value, int& out)
+{
+    if (!TruncateToInt(value, out))
+        return false;
+    if (static_cast<float>(out) < value)
+        ++out;
+    return true;
+}
 
 // The cell of a point in a grid of columns x rows cells of cellWidth x cellHeight.
 // Positions in (-cell, 0) truncate to 0 and so fall into the first column or row.
