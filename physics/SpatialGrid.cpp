@@ -150,9 +150,16 @@ void SpatialGrid::BeginPass()
 
 bool SpatialGrid::OnlyStaticAround(int column, int row) const
 {
-    auto moving = [&](int c, int r) { return InRange(c, r) && mMovingMark[CellIndex(c, r)] == mPassStamp; };
-    return !moving(column, row) && !moving(column - 1, row - 1) && !moving(column - 1, row) &&
-           !moving(column, row - 1) && !moving(column - 1, row + 1);
+    // The cell (in range) and those of its neighbours that are in range.
+    const uint32_t* marks = mMovingMark.data();
+    const uint32_t here = CellIndex(column, row);
+    if (marks[here] == mPassStamp || (row > 0 && marks[here - 1] == mPassStamp))
+        return false;
+    if (column == 0)
+        return true;
+    const uint32_t left = here - static_cast<uint32_t>(mRowCount);
+    return marks[left] != mPassStamp && (row == 0 || marks[left - 1] != mPassStamp) &&
+           (row + 1 >= mRowCount || marks[left + 1] != mPassStamp);
 }
 
 bool SpatialGrid::Spreads(const Body* body) const
