@@ -73,6 +73,10 @@ void Manifold::ApplyImpulse()
     const Vec3 centreA(mCentreA.x, mCentreA.y, 0.0f);
     const Vec3 centreB(mCentreB.x, mCentreB.y, 0.0f);
     const uint32_t count = mContactCount < 2 ? mContactCount : 2;
+    // Sharing the impulse among the points: dividing by 1 or 2 gives, for every
+    // float, what multiplying by 1 or 0.5 gives, and a division on the chain
+    // from one contact's velocities to the next is what the pass waits on.
+    const float share = count == 2 ? 0.5f : 1.0f;
     for (uint32_t i = 0; i < count; ++i)
     {
         const Vec3 rA = mContacts[i] - centreA;
@@ -88,7 +92,7 @@ void Manifold::ApplyImpulse()
         // Two immovable bodies: nothing to resolve.
         if (divisor == 0.0f)
             return;
-        const float j = -(1.0f + mRestitution) * vn / divisor / static_cast<float>(count);
+        const float j = -(1.0f + mRestitution) * vn / divisor * share;
         const Vec3 impulse(j * mNormal.x, j * mNormal.y, 0.0f);
 
         SetTouching(A, B);
