@@ -17,6 +17,7 @@
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
+#include "graphics/PendingTextures.h"
 #include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
@@ -173,6 +174,7 @@ void GraphicsSystem::CleanRenderingEnvironment()
         if (sheet.mId != 0)
         {
             GLuint id = sheet.mId;
+            PendingTextures::Forget(id);
             glDeleteTextures(1, &id);
             sheet.mId = 0;
         }

@@ -129,6 +129,8 @@ private:
 
     // Writes every queued batch into the sprite buffer, noting where each
     // starts, and sets the sprite vertex layout; false when nothing is queued.
+    // Sheets this frame draws for the first time get their pixels.
+    void UploadFirstDrawnSheets();
     bool UploadBatches();
     // Writes bytes at the start of the sprite buffer, growing it when they do not fit.
     void WriteSpriteBuffer(const void* data, size_t bytes);
