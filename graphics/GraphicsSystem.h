@@ -34,6 +34,7 @@ public:
     bool InitRenderingEnvironment();
     void CleanRenderingEnvironment();
     void LoadShaders();
+    uint32_t BuildShader(const std::string& name);
 
     // Clears the frame (grey) and sets the fixed GL state.
     void BeginFrame();
@@ -97,7 +98,9 @@ public:
     uint32_t mGlyphAtlas = 0;    // every glyph's bitmap in one texture (GlyphAtlas.h); 0 without a font
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
     QuadMesh mUnitQuad;
+    // Name -> GL program; ShaderNotBuilt until GetShader first asks for it.
     std::map<std::string, uint32_t> mShaders;
+    static constexpr uint32_t ShaderNotBuilt = 0xFFFFFFFFu;
     SpriteSheetTable mSpriteSheets;
     Camera mEditorCamera;
     std::atomic<Camera*> mActiveCamera{&mEditorCamera};
