@@ -140,4 +140,13 @@ TEST(BoxBox, IncidentEdgeIsClippedToTheReferenceFaceAndDepthsAveraged)
     const float deepest = 5.5f - (5.65f - 0.7071068f);
     const float clipped = 5.5f - (5.65f - 0.7071068f + 0.5f);
     EXPECT_NEAR(m.mPenetration, (deepest + clipped) / 2.0f, 1e-4f);
+
+    // Turned 30 degrees (no symmetry hides the direction of the turn): only the
+    // lowest corner, left of the centre, is below the floor's top.
+    Composition* turned = scope.Box(Vec3(15, 6.1f, 0));
+    BodyOf(turned)->SetOrientation(0.5235988f);
+    m = Pair(scope.Box(Vec3(15, 5, 0), 0.0f), turned);
+    ASSERT_EQ(m.mContactCount, 1u);
+    EXPECT_NEAR(m.mContacts[0].x, 15.0f - 0.1830127f, 1e-4f);
+    EXPECT_NEAR(m.mPenetration, 5.5f - (6.1f - 0.6830127f), 1e-4f);
 }
