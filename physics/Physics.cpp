@@ -36,6 +36,11 @@ constexpr float CorrectionPercent = 0.425f;
 constexpr float CorrectionSlop = 1e-7f;
 // Fast mode runs the simulation half as fast again.
 constexpr float FastModeFactor = 1.5f;
+// Room for the contacts of a step made once: a list growing in a later step,
+// when a level first holds more contacts than ever before, would allocate in
+// the middle of play. Every level of the game stays far below these.
+constexpr size_t ContactsReserved = 1024;
+constexpr size_t PlayerContactsReserved = 64;
 
 // The loops of the step walk bodies that lie all over the heap, far more than
 // the cache holds: each asks ahead for the body of a later iteration, then,
@@ -120,6 +125,8 @@ Physics::Physics()
     Log("Physics Constructed");
     if (gPhysics)
         Log("Physics Constructed Twiced");
+    mContacts.reserve(ContactsReserved);
+    mPlayerContacts.reserve(PlayerContactsReserved);
     mGrid = new SpatialGrid();
     gSpatialGrid = mGrid;
     gPhysics = this;

@@ -55,3 +55,34 @@ TEST(PhysicsAllocation, SteadySceneStepsWithoutHeapAllocation)
         scope.mPhysics->Step(1.0f / 60.0f);
     EXPECT_EQ(gAllocations.load() - before, 0);
 }
+
+// Contacts that first appear in play (bodies falling onto the floor once the
+// level runs) find their room already made.
+TEST(PhysicsAllocation, FirstContactsInPlayAllocateNothing)
+{
+    PhysicsScope scope;
+    BodySpec floor;
+    floor.mPosition = Vec3(0.0f, 1.0f, 0); // a row of static boxes, x set below
+    floor.mMass = 0.0f;
+    floor.mRecorder = false;
+    for (int x = 1; x < 25; ++x)
+    {
+        floor.mPosition.x = static_cast<float>(x);
+        scope.Make(floor);
+    }
+    for (int i = 0; i < 20; ++i)
+    {
+        BodySpec spec;
+        spec.mPosition = Vec3(3.0f + static_cast<float>(i) * 1.1f, 4.0f, 0);
+        spec.mRecorder = false;
+        scope.Make(spec);
+    }
+    for (int i = 0; i < 5; ++i)
+        scope.mPhysics->Step(1.0f / 60.0f);
+    ASSERT_TRUE(scope.mPhysics->mContacts.empty()) << "still falling";
+    const long before = gAllocations.load();
+    for (int i = 0; i < 120; ++i)
+        scope.mPhysics->Step(1.0f / 60.0f);
+    EXPECT_FALSE(scope.mPhysics->mContacts.empty()) << "landed";
+    EXPECT_EQ(gAllocations.load() - before, 0);
+}
