@@ -71,6 +71,7 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
     CheckError(mSystem->GetNumDrivers(&drivers));
     if (drivers == 0 && output == Sound::OutputType::AutoDetect)
         CheckError(mSystem->SetOutput(Sound::OutputType::NoSound));
+    static_assert(SoundEntry::ReservedChannels >= ChannelCount, "a sound's channel list must hold every channel");
     CheckError(mSystem->Init(ChannelCount));
     CheckError(GetMixer().CreateChannelGroup(&mMusicGroup));
     CheckError(GetMixer().CreateChannelGroup(&mEffectsGroup));
