@@ -3,7 +3,7 @@
 // Contents:
 //   construction and shutdown: the sound system, groups, Init
 //   the frame: Update, SetMuteEverywhere, PruneEndedChannels
-//   the library: FindSound, LoadSound, effects decoding in the background, AddSound
+//   the library: FindSound, LoadSound, sounds loading in the background, AddSound
 //   components: RegisterComponent, UnregisterComponent, ForgetComponent
 //   playback: PlaySound, PlayMusic, PlayOneShot, StopEffects, GetVolume
 //   channels and groups for gameplay: music and effect stops, group and channel volumes
@@ -66,15 +66,10 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
     CheckError(GetMixer().CreateChannelGroup(&mMusicGroup));
     CheckError(GetMixer().CreateChannelGroup(&mEffectsGroup));
 
-    // Effects decode on worker threads (nothing waits for them here); music
-    // streams from its file as it plays.
+    // Effects decode and music opens on worker threads: nothing waits for them
+    // here. Music streams from its file as it plays.
     for (const auto& [key, entry] : mSoundsByKey)
-    {
-        if (entry->mType == SoundType::Effect)
-            LoadEffectInBackground(*entry);
-        else
-            LoadSound(entry->mFile, key, entry->mType);
-    }
+        LoadInBackground(*entry);
 
     GetMixer().SetVolume(mMusicGroup, 1.0f);
     GetMixer().SetVolume(mEffectsGroup, 1.0f);
@@ -115,7 +110,7 @@ void AudioManager::Init()
 
 void AudioManager::Update(float dt)
 {
-    if (!mDecodingEffects.empty())
+    if (!mDecodingSounds.empty())
         TakeFinishedDecodes();
     mSystem->Update();
     if (gInput && gInput->mState.IsTriggered(MuteKey))
@@ -177,12 +172,21 @@ void AudioManager::ReportLoad(const std::string& file, const std::string& key, S
         Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));
 }
 
-void AudioManager::LoadEffectInBackground(SoundEntry& entry)
+void AudioManager::LoadInBackground(SoundEntry& entry)
 {
-    const Sound::Result result = GetMixer().CreateSoundInBackground(entry.mFile, Sound::Mode::Default, &entry.mSound);
+    if (entry.mType != SoundType::Music && entry.mType != SoundType::Effect)
+    {
+        LoadSound(entry.mFile, entry.mKey, entry.mType); // no sound for it: reported now
+        return;
+    }
+    Sound::Mixer& mixer = GetMixer();
+    const Sound::Result result =
+        entry.mType == SoundType::Music
+            ? mixer.CreateStreamInBackground(entry.mFile, Sound::Mode::LoopNormal, &entry.mSound)
+            : mixer.CreateSoundInBackground(entry.mFile, Sound::Mode::Default, &entry.mSound);
     if (result == Sound::Result::Ok)
     {
-        mDecodingEffects.push_back(&entry);
+        mDecodingSounds.push_back(&entry);
         return;
     }
     ReportLoad(entry.mFile, entry.mKey, result);
@@ -191,8 +195,8 @@ void AudioManager::LoadEffectInBackground(SoundEntry& entry)
 
 void AudioManager::TakeDecode(size_t index)
 {
-    SoundEntry& entry = *mDecodingEffects[index];
-    mDecodingEffects.erase(mDecodingEffects.begin() + static_cast<std::ptrdiff_t>(index));
+    SoundEntry& entry = *mDecodingSounds[index];
+    mDecodingSounds.erase(mDecodingSounds.begin() + static_cast<std::ptrdiff_t>(index));
     const Sound::Result result = GetMixer().FinishSound(entry.mSound);
     if (result == Sound::Result::Ok)
         return;
@@ -205,15 +209,15 @@ void AudioManager::TakeDecode(size_t index)
 
 void AudioManager::TakeFinishedDecodes()
 {
-    for (size_t i = mDecodingEffects.size(); i-- > 0;)
-        if (!GetMixer().IsSoundDecoding(mDecodingEffects[i]->mSound))
+    for (size_t i = mDecodingSounds.size(); i-- > 0;)
+        if (!GetMixer().IsSoundDecoding(mDecodingSounds[i]->mSound))
             TakeDecode(i);
 }
 
 void AudioManager::FinishDecode(Sound::SoundHandle sound)
 {
-    for (size_t i = 0; i < mDecodingEffects.size(); ++i)
-        if (mDecodingEffects[i]->mSound == sound)
+    for (size_t i = 0; i < mDecodingSounds.size(); ++i)
+        if (mDecodingSounds[i]->mSound == sound)
         {
             TakeDecode(i);
             return;
@@ -231,8 +235,8 @@ void AudioManager::AddSound(const std::string& file, const std::string& key)
     if (SoundEntry* entry = FindSound(key))
     {
         // A second record of the key would never be played and would come back at every start.
-        mDecodingEffects.erase(std::remove(mDecodingEffects.begin(), mDecodingEffects.end(), entry),
-                               mDecodingEffects.end());
+        mDecodingSounds.erase(std::remove(mDecodingSounds.begin(), mDecodingSounds.end(), entry),
+                               mDecodingSounds.end());
         if (!entry->mSound.IsNull())
             GetMixer().ReleaseSound(entry->mSound);
         entry->mSound = {};

@@ -101,9 +101,9 @@ private:
     void PruneEndedChannels();
     // Prints and logs a sound's failed load.
     static void ReportLoad(const std::string& file, const std::string& key, Sound::Result result);
-    // Effects at start-up: the handle at once, the samples from a worker thread.
-    void LoadEffectInBackground(SoundEntry& entry);
-    // Waits for the decode of mDecodingEffects[index] and takes it off the list;
+    // The sound list's sounds at start-up: the handle at once, the sound from a worker thread.
+    void LoadInBackground(SoundEntry& entry);
+    // Waits for the decode of mDecodingSounds[index] and takes it off the list;
     // a file that could not be decoded is reported and its entry loses its sound.
     void TakeDecode(size_t index);
     void TakeFinishedDecodes(); // those whose decode has ended; never waits
@@ -117,7 +117,7 @@ private:
     std::map<std::string, SoundEntry*> mSoundsByKey; // the first record of a key wins
     std::vector<std::string> mSoundKeys;             // " " (no sound), then the keys sorted
     std::vector<AudioComponent*> mComponents;        // registration order; not owned
-    std::vector<SoundEntry*> mDecodingEffects;       // effects whose decode has not been taken yet
+    std::vector<SoundEntry*> mDecodingSounds;        // sounds whose background decode has not been taken yet
     bool mListReadOk = false;                        // the list is rewritten at shutdown only after a clean read
 };
 

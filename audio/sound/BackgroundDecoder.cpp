@@ -22,8 +22,8 @@ bool DecodeJob::Claim()
 void DecodeJob::Decode()
 {
     SoundData data;
-    const Result result = DecodeFile(mPath, data);
-    if (result == Result::Ok)
+    const Result result = mStreamed ? OpenStreamFile(mPath, data, mStream) : DecodeFile(mPath, data);
+    if (result == Result::Ok && !mStream)
         mData = std::make_shared<const SoundData>(std::move(data));
     mResult = result;
     std::lock_guard<std::mutex> lock(mMutex);
@@ -44,9 +44,9 @@ void DecodeJob::Finish()
     mDone.wait(lock, [this] { return IsDone(); });
 }
 
-std::shared_ptr<DecodeJob> BackgroundDecoder::Add(const std::string& path)
+std::shared_ptr<DecodeJob> BackgroundDecoder::Add(const std::string& path, bool streamed)
 {
-    auto job = std::make_shared<DecodeJob>(path);
+    auto job = std::make_shared<DecodeJob>(path, streamed);
     std::lock_guard<std::mutex> lock(mMutex);
     mQueue.push_back(job);
     if (mWorkers.size() < std::min<size_t>(MaxWorkers, std::max(1u, std::thread::hardware_concurrency())))

@@ -1,6 +1,7 @@
 // Decoding sound files on worker threads, so that starting up never waits for
-// the samples: a sound is decoded by the time it is first played, or the play
-// waits for that one file (and decodes it itself when no worker has begun it).
+// them: a sound is decoded by the time it is first played, or the play waits
+// for that one file (and decodes it itself when no worker has begun it).
+// A streamed sound's file is read and its headers checked the same way.
 #pragma once
 #include <atomic>
 #include <condition_variable>
@@ -10,6 +11,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include "audio/sound/OggStream.h"
 #include "audio/sound/SoundData.h"
 #include "audio/sound/SoundResult.h"
 
@@ -21,7 +23,8 @@ namespace Sound
 class DecodeJob
 {
 public:
-    explicit DecodeJob(std::string path) : mPath(std::move(path)) {}
+    // streamed: opened as CreateStream opens it, else decoded whole.
+    DecodeJob(std::string path, bool streamed) : mPath(std::move(path)), mStreamed(streamed) {}
 
     // Never blocks or allocates: safe for a check every frame.
     bool IsDone() const { return mState.load(std::memory_order_acquire) == State::Done; }
@@ -29,9 +32,10 @@ public:
     void Finish();
     // Decodes on the calling thread unless someone else has begun (a worker's turn).
     void RunIfQueued();
-    // Once done: the decode's result, and its samples when that is Ok.
+    // Once done: the decode's result, and when that is Ok its samples or its stream.
     Result GetResult() const { return mResult; }
     const std::shared_ptr<const SoundData>& GetData() const { return mData; }
+    const std::shared_ptr<const OggStream>& GetStream() const { return mStream; }
 
 private:
     enum class State
@@ -44,8 +48,10 @@ private:
     void Decode();
 
     const std::string mPath; // stored form
+    const bool mStreamed;
     std::atomic<State> mState{State::Queued};
-    std::shared_ptr<const SoundData> mData; // written once, before mState becomes Done
+    std::shared_ptr<const SoundData> mData;   // written once, before mState becomes Done
+    std::shared_ptr<const OggStream> mStream; // likewise
     Result mResult = Result::Ok;
     std::mutex mMutex;
     std::condition_variable mDone;
@@ -61,7 +67,7 @@ public:
     BackgroundDecoder& operator=(const BackgroundDecoder&) = delete;
 
     // Queues path; the workers start with the first file.
-    std::shared_ptr<DecodeJob> Add(const std::string& path);
+    std::shared_ptr<DecodeJob> Add(const std::string& path, bool streamed);
     // Each worker ends after the file it is decoding; files not begun leave
     // the queue (whoever finishes one decodes it then). Add starts the workers again.
     void Stop();

@@ -3,7 +3,7 @@
 // Contents:
 //   construction and the locked channel and group helpers
 //   lifecycle: Init, Close
-//   sounds: CreateSound, background decodes, CreateStream, AddSound, ReleaseSound, GetSoundLength
+//   sounds: CreateSound, CreateStream, background decodes, AddSound, ReleaseSound, GetSoundLength
 //   playback: PlaySound
 //   channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
 //   groups: creating and releasing, IsInGroup, stop, volume, pause, mute
@@ -112,6 +112,16 @@ Result Mixer::CreateSound(SoundData data, Mode mode, SoundHandle* out)
 
 Result Mixer::CreateSoundInBackground(const std::string& path, Mode mode, SoundHandle* out)
 {
+    return CreateInBackground(path, false, mode, out);
+}
+
+Result Mixer::CreateStreamInBackground(const std::string& path, Mode mode, SoundHandle* out)
+{
+    return CreateInBackground(path, true, mode, out);
+}
+
+Result Mixer::CreateInBackground(const std::string& path, bool streamed, Mode mode, SoundHandle* out)
+{
     if (!out)
         return Result::InvalidParam;
     *out = {};
@@ -120,7 +130,7 @@ Result Mixer::CreateSoundInBackground(const std::string& path, Mode mode, SoundH
     if (mode != Mode::Default && mode != Mode::LoopNormal)
         return Result::InvalidParam;
     SoundSlot slot;
-    slot.mDecode = mDecoder.Add(path);
+    slot.mDecode = mDecoder.Add(path, streamed);
     return AddSound(std::move(slot), mode, out);
 }
 
@@ -148,6 +158,7 @@ Result Mixer::FinishSound(SoundHandle sound)
     if (slot->mDecode == job)
     {
         slot->mData = job->GetData();
+        slot->mStream = job->GetStream();
         slot->mDecodeResult = job->GetResult();
         slot->mDecode.reset();
     }
@@ -168,19 +179,12 @@ Result Mixer::CreateStream(const std::string& path, Mode mode, SoundHandle* out)
     *out = {};
     if (!IsInitialized())
         return Result::NotInitialized;
-    std::vector<uint8_t> bytes;
-    const Result read = ReadSoundFile(path, bytes);
-    if (read != Result::Ok)
-        return read;
-    if (!IsOggVorbis(bytes))
-    {
-        SoundData data;
-        const Result result = DecodeMemory(bytes, data);
-        return result == Result::Ok ? CreateSound(std::move(data), mode, out) : result;
-    }
+    SoundData data;
     SoundSlot slot;
-    const Result result = OggStream::Open(std::move(bytes), slot.mStream);
-    return result == Result::Ok ? AddSound(std::move(slot), mode, out) : result;
+    const Result result = OpenStreamFile(path, data, slot.mStream);
+    if (result != Result::Ok)
+        return result;
+    return slot.mStream ? AddSound(std::move(slot), mode, out) : CreateSound(std::move(data), mode, out);
 }
 
 Result Mixer::AddSound(SoundSlot slot, Mode mode, SoundHandle* out)

@@ -36,11 +36,12 @@ public:
     // ---- Sounds --------------------------------------------------------------
     Result CreateSound(const std::string& path, Mode mode, SoundHandle* out);
     Result CreateSound(SoundData data, Mode mode, SoundHandle* out);
-    // As CreateSound, but the file decodes on a worker thread: the handle is
-    // good at once, and whatever needs the samples first (PlaySound,
-    // GetSoundLength, FinishSound) waits for them. A file that cannot be
-    // decoded leaves a sound that answers every play with the decode's result.
+    // As CreateSound and CreateStream, but the file is read and decoded on a
+    // worker thread: the handle is good at once, and whatever needs the sound
+    // first (PlaySound, GetSoundLength, FinishSound) waits for it. A file that
+    // cannot be decoded leaves a sound that answers every play with the decode's result.
     Result CreateSoundInBackground(const std::string& path, Mode mode, SoundHandle* out);
+    Result CreateStreamInBackground(const std::string& path, Mode mode, SoundHandle* out);
     // Waits for the sound's background decode, if any (decoding it here when no
     // worker has begun it). Ok when the samples are there, else why not.
     Result FinishSound(SoundHandle sound);
@@ -141,6 +142,7 @@ private:
     template <class Fn>
     Result WithGroup(GroupHandle handle, Fn fn);
     Result AddSound(SoundSlot slot, Mode mode, SoundHandle* out);
+    Result CreateInBackground(const std::string& path, bool streamed, Mode mode, SoundHandle* out);
     Effective Resolve(const ChannelSlot& channel);
     bool IsInGroup(GroupHandle start, GroupHandle group);
     void MixChannel(ChannelSlot& channel, const Effective& e, float* out, int frames, bool& ended);
