@@ -9,7 +9,7 @@ namespace Sound
 namespace
 {
 // Each worker holds a file's samples twice while it decodes: two bound the
-// peak memory, and the sound list's effects still decode within a few frames.
+// peak memory, and the sound list's files still load within a few frames.
 constexpr size_t MaxWorkers = 2;
 } // namespace
 

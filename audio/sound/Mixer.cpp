@@ -3,7 +3,7 @@
 // Contents:
 //   construction and the locked channel and group helpers
 //   lifecycle: Init, Close
-//   sounds: CreateSound, CreateStream, background decodes, AddSound, ReleaseSound, GetSoundLength
+//   sounds: CreateSound, background decodes, CreateStream, AddSound, ReleaseSound, GetSoundLength
 //   playback: PlaySound
 //   channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
 //   groups: creating and releasing, IsInGroup, stop, volume, pause, mute

@@ -36,6 +36,9 @@ public:
     // ---- Sounds --------------------------------------------------------------
     Result CreateSound(const std::string& path, Mode mode, SoundHandle* out);
     Result CreateSound(SoundData data, Mode mode, SoundHandle* out);
+    // As CreateSound, but an OGG Vorbis file stays compressed and each channel
+    // decodes it as it plays (for music); other files are decoded whole.
+    Result CreateStream(const std::string& path, Mode mode, SoundHandle* out);
     // As CreateSound and CreateStream, but the file is read and decoded on a
     // worker thread: the handle is good at once, and whatever needs the sound
     // first (PlaySound, GetSoundLength, FinishSound) waits for it. A file that
@@ -47,9 +50,6 @@ public:
     Result FinishSound(SoundHandle sound);
     // Whether the sound's background decode is still running; never waits for it.
     bool IsSoundDecoding(SoundHandle sound);
-    // As CreateSound, but an OGG Vorbis file stays compressed and each channel
-    // decodes it as it plays (for music); other files are decoded whole.
-    Result CreateStream(const std::string& path, Mode mode, SoundHandle* out);
     // Stops the channels that play the sound.
     Result ReleaseSound(SoundHandle sound);
     Result GetSoundLength(SoundHandle sound, size_t* frames);
