@@ -11,8 +11,10 @@
 #include <GL/glew.h>
 #include <imgui.h>
 #include <string>
+#include <vector>
 #include "core/engine/DebugSystem.h"
 #include "editor/OurImGui.h"
+#include "graphics/PendingTextures.h"
 
 namespace Framework
 {
@@ -204,6 +206,23 @@ void DrawList(const ImDrawList* list, int fbHeight)
         offset += cmd.ElemCount;
     }
 }
+// Sheets the panels show that no frame has drawn yet get their pixels first,
+// all at once.
+void UploadFirstShownSheets(const ImDrawData* drawData)
+{
+    if (!PendingTextures::Any())
+        return;
+    std::vector<uint32_t> first;
+    for (int n = 0; n < drawData->CmdListsCount; ++n)
+        for (const ImDrawCmd& cmd : drawData->CmdLists[n]->CmdBuffer)
+        {
+            const auto texture = static_cast<uint32_t>(reinterpret_cast<intptr_t>(cmd.TextureId));
+            if (!cmd.UserCallback && PendingTextures::Contains(texture))
+                first.push_back(texture);
+        }
+    if (!first.empty())
+        PendingTextures::Upload(first.data(), first.size());
+}
 } // namespace
 
 bool OurImGui::HasDeviceObjects() const { return sProgram != 0 && sVertexArray != 0 && sLinked; }
@@ -221,6 +240,7 @@ void OurImGui::RenderDrawLists(ImDrawData* drawData)
     drawData->ScaleClipRects(io.DisplayFramebufferScale);
 
     const SavedGlState last = SaveGlState();
+    UploadFirstShownSheets(drawData);
     UseEditorDrawState(io, fbWidth, fbHeight);
     for (int n = 0; n < drawData->CmdListsCount; ++n)
         DrawList(drawData->CmdLists[n], fbHeight);

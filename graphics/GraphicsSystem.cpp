@@ -17,6 +17,7 @@
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
+#include "graphics/PendingTextures.h"
 #include "graphics/Renderer.h"
 #include "graphics/Shader.h"
 #include "platform/Platform.h"
@@ -173,11 +174,12 @@ void GraphicsSystem::CleanRenderingEnvironment()
         if (sheet.mId != 0)
         {
             GLuint id = sheet.mId;
+            PendingTextures::Forget(id);
             glDeleteTextures(1, &id);
             sheet.mId = 0;
         }
     for (auto& [name, program] : mShaders)
-        if (program != 0)
+        if (program != 0 && program != ShaderNotBuilt)
             glDeleteProgram(program);
     mShaders.clear();
     if (mGlyphAtlas)
@@ -201,13 +203,18 @@ void GraphicsSystem::CleanRenderingEnvironment()
 
 void GraphicsSystem::LoadShaders()
 {
+    // Each program is built when first asked for: compiling costs the
+    // software driver time and memory, and most levels use two or three.
     for (const ShaderFiles& files : ShaderTable)
-    {
-        uint32_t program = 0;
-        if (std::string(files.name) != "None")
-            program = Shader(files.vertex, files.fragment).mProgram;
-        mShaders.emplace(files.name, program);
-    }
+        mShaders.emplace(files.name, std::string(files.name) != "None" ? ShaderNotBuilt : 0u);
+}
+
+uint32_t GraphicsSystem::BuildShader(const std::string& name)
+{
+    for (const ShaderFiles& files : ShaderTable)
+        if (name == files.name)
+            return Shader(files.vertex, files.fragment).mProgram;
+    return 0;
 }
 
 void GraphicsSystem::BuildFlatColourProgram()
@@ -242,7 +249,13 @@ void GraphicsSystem::Update(float dt)
 
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }
 
-uint32_t GraphicsSystem::GetShader(const std::string& name) { return mShaders.emplace(name, 0u).first->second; }
+uint32_t GraphicsSystem::GetShader(const std::string& name)
+{
+    uint32_t& program = mShaders.emplace(name, 0u).first->second;
+    if (program == ShaderNotBuilt)
+        program = mContextReady ? BuildShader(name) : 0u;
+    return program;
+}
 
 SpriteSheet* GraphicsSystem::GetSpriteSheet(const std::string& key)
 {

@@ -34,6 +34,7 @@ public:
     bool InitRenderingEnvironment();
     void CleanRenderingEnvironment();
     void LoadShaders();
+    uint32_t BuildShader(const std::string& name);
 
     // Clears the frame (grey) and sets the fixed GL state.
     void BeginFrame();
@@ -97,7 +98,9 @@ public:
     uint32_t mGlyphAtlas = 0;    // every glyph's bitmap in one texture (GlyphAtlas.h); 0 without a font
     uint32_t mFloatsPerVertex = QuadMesh::FloatsPerVertex;
     QuadMesh mUnitQuad;
+    // Name -> GL program; ShaderNotBuilt until GetShader first asks for it.
     std::map<std::string, uint32_t> mShaders;
+    static constexpr uint32_t ShaderNotBuilt = 0xFFFFFFFFu;
     SpriteSheetTable mSpriteSheets;
     Camera mEditorCamera;
     std::atomic<Camera*> mActiveCamera{&mEditorCamera};
@@ -129,6 +132,8 @@ private:
 
     // Writes every queued batch into the sprite buffer, noting where each
     // starts, and sets the sprite vertex layout; false when nothing is queued.
+    // Sheets this frame draws for the first time get their pixels.
+    void UploadFirstDrawnSheets();
     bool UploadBatches();
     // Writes bytes at the start of the sprite buffer, growing it when they do not fit.
     void WriteSpriteBuffer(const void* data, size_t bytes);

@@ -97,12 +97,13 @@ size_t ParticleEmitter::WantedCount() const
 {
     if (mMaxParticle < 1 || !mPool)
         return 0;
-    return std::min(static_cast<size_t>(mMaxParticle), mPool->size());
+    return std::min(static_cast<size_t>(mMaxParticle), mPool->capacity());
 }
 
 void ParticleEmitter::TakeFromPool()
 {
-    // One pass over the pool; a short pool gives what it has.
+    // One pass over the particles made so far, then new ones up to the
+    // pool's room; a short pool gives what it has.
     const size_t wanted = WantedCount();
     if (mReserved.size() >= wanted)
         return;
@@ -112,6 +113,14 @@ void ParticleEmitter::TakeFromPool()
             break;
         if (particle.mReserved)
             continue;
+        particle.mReserved = true;
+        mReserved.push_back(&particle);
+        mFree.push_back(&particle);
+    }
+    // Never past the pool's room: a reallocation would move every particle.
+    while (mReserved.size() < wanted && mPool->size() < mPool->capacity())
+    {
+        Particle& particle = mPool->emplace_back();
         particle.mReserved = true;
         mReserved.push_back(&particle);
         mFree.push_back(&particle);

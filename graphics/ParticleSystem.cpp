@@ -8,9 +8,12 @@ namespace Framework
 {
 ParticleSystem* gParticles = nullptr;
 
-ParticleSystem::ParticleSystem() : mEmitters(EmitterPoolSize), mParticles(ParticlePoolSize)
+ParticleSystem::ParticleSystem() : mEmitters(EmitterPoolSize)
 {
     gParticles = this;
+    // The whole pool's room is taken now, so particles never move; they are
+    // made as emitters first ask for them (most levels use a few hundred).
+    mParticles.reserve(ParticlePoolSize);
     for (int i = 0; i < EmitterPoolSize; ++i)
     {
         mEmitters[i].mId = static_cast<unsigned>(i);

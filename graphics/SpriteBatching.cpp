@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 #include "graphics/GraphicsSystem.h"
+#include "graphics/PendingTextures.h"
 
 namespace Framework
 {
@@ -88,6 +89,8 @@ void GraphicsSystem::DrawSprite(const Sprite& frame, const Vec3& position, const
 
 void GraphicsSystem::FlushSprites()
 {
+    if (mContextReady)
+        UploadFirstDrawnSheets();
     const bool draw = mContextReady && UploadBatches();
     // Consecutive batches that differ only by layer (same bound texture, same
     // program) are drawn by one draw call: their indices follow each other in
@@ -132,6 +135,19 @@ void GraphicsSystem::FlushSprites()
             }
         }
     DrawRun(run);
+}
+
+void GraphicsSystem::UploadFirstDrawnSheets()
+{
+    if (!PendingTextures::Any())
+        return;
+    std::vector<uint32_t> first; // only in a frame that draws a sheet for the first time
+    for (const auto& [layer, textures] : mSpriteBatches)
+        for (const auto& [texture, programs] : textures)
+            if (PendingTextures::Contains(texture))
+                first.push_back(texture);
+    if (!first.empty())
+        PendingTextures::Upload(first.data(), first.size());
 }
 
 bool GraphicsSystem::UploadBatches()

@@ -5,6 +5,7 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "graphics/GraphicsSystem.h"
+#include "graphics/PendingTextures.h"
 #include "graphics/Renderer.h"
 #include "platform/Platform.h"
 
@@ -40,6 +41,7 @@ bool GraphicsSystem::RemoveSpriteSheet(const std::string& key)
     if (found->second.mId != 0 && mContextReady && Platform::HasGLContext())
     {
         GLuint id = found->second.mId;
+        PendingTextures::Forget(id);
         glDeleteTextures(1, &id);
     }
     // key may be the table's own key: keep a copy past the erase.

@@ -3,6 +3,7 @@
 #include <stb/stb_image.h>
 #include <cstdio>
 #include "core/engine/DebugSystem.h"
+#include "graphics/PendingTextures.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -16,11 +17,11 @@ bool Texture::Load(const std::string& path)
     // Only a regular file: a pipe named like an image would block the start.
     FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
     int width = 0, height = 0, channels = 0;
-    // Four channels whatever the file holds; v = 0 stays the top row of the image.
-    unsigned char* pixels = file ? stbi_load_from_file(file, &width, &height, &channels, 4) : nullptr;
+    // The header only: the pixels wait for the first draw (PendingTextures).
+    const bool read = file && stbi_info_from_file(file, &width, &height, &channels) != 0;
     if (file)
         std::fclose(file);
-    if (!pixels)
+    if (!read || width < 1 || height < 1)
     {
         Log("Failed to load texture");
         return false;
@@ -30,7 +31,6 @@ bool Texture::Load(const std::string& path)
     {
         Log(std::string(width > MaxSize ? "Image width more than " : "Image height more than ") +
             std::to_string(MaxSize));
-        stbi_image_free(pixels);
         return false;
     }
 
@@ -41,12 +41,12 @@ bool Texture::Load(const std::string& path)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    stbi_image_free(pixels);
+    PendingTextures::Add(id, path, width, height);
 
     if (mId != 0 && mId != id)
     {
         GLuint previous = mId;
+        PendingTextures::Forget(previous);
         glDeleteTextures(1, &previous);
     }
     mId = id;

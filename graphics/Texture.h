@@ -17,7 +17,8 @@ public:
     // The GL texture is not deleted: it lives as long as the GL context.
     ~Texture();
 
-    // Loads the image at path (a stored path); on failure the texture is unchanged.
+    // Takes the image at path (a stored path): its header is read now, its
+    // pixels when it is first drawn. On failure the texture is unchanged.
     bool Load(const std::string& path);
     std::string GetPath() const { return mPath; }
 

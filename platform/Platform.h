@@ -125,6 +125,9 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, std::
 // From here on SIGTERM only sets a flag (SDL leaves a handler already there in
 // place); the message pump turns it into one WM_QUIT.
 void CatchTerminate();
+// Blocks of a megabyte or more are mapped on their own, so memory freed after
+// a decode is given back at once (called first thing at start).
+void MapLargeBlocksApart();
 bool TerminateRequested();
 
 // ---- Time --------------------------------------------------------------------

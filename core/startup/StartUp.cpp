@@ -39,6 +39,7 @@ int RunProgram()
 {
     // Before any file is read: a SIGTERM during the start ends it cleanly.
     Platform::CatchTerminate();
+    Platform::MapLargeBlocksApart();
     EngineConfig config;
     auto* debug = new DebugSystem(config.mDocumentsFolder);
     debug->OpenLog();

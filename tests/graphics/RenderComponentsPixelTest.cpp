@@ -1,4 +1,6 @@
 // What the render components put on the screen, read back from a real GL window.
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stb/stb_image_write.h>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
 #include "graphics/TextRenderer.h"
+#include "support/ObjectTestSupport.h"
 
 using namespace Framework;
 using GraphicsTest::Near;
@@ -141,4 +144,22 @@ TEST_F(RenderComponentsPixelTest, ARendererDrawsItsSheetFrame)
     renderer->mInvisible = true;
     DrawFrame();
     EXPECT_TRUE(Near(ReadWorld(0.0f, 0.0f), Grey));
+
+    // Pixels are decoded at a sheet's first draw: data cut after a whole
+    // header is found then, logged once, and the sheet draws nothing.
+    std::ifstream whole(mFolder.File("Resources/Art/Quads.png"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    std::ofstream(mFolder.File("Resources/Art/Cut.png"), std::ios::binary) << bytes.substr(0, 60);
+    ASSERT_TRUE(sheet.Load("Resources/Art/Cut.png"));
+    sheet.Slice();
+    renderer->mInvisible = false;
+    renderer->mAlpha = 1.0f;
+    TestSupport::LogCapture log;
+    DrawFrame();
+    DrawFrame();
+    EXPECT_TRUE(Near(ReadWorld(0.0f, 0.0f), Grey));
+    const std::string text = log.Text();
+    const size_t failed = text.find("Failed to load texture \"Resources/Art/Cut.png\"");
+    EXPECT_NE(failed, std::string::npos) << text;
+    EXPECT_EQ(failed, text.rfind("Failed to load texture")) << "tried once";
 }

@@ -24,7 +24,7 @@ TEST_F(ShaderTableTest, EveryShippedProgramLinks)
     for (const char* name : {"Default", "Debug", "Font", "Test", "Multiply", "Solid"})
     {
         ASSERT_EQ(mGraphics->mShaders.count(name), 1u) << name;
-        const uint32_t program = mGraphics->mShaders[name];
+        const uint32_t program = mGraphics->GetShader(name); // built on first use
         EXPECT_NE(program, 0u) << name;
         EXPECT_TRUE(Linked(program)) << name;
     }
