@@ -36,10 +36,6 @@ constexpr float CorrectionPercent = 0.425f;
 constexpr float CorrectionSlop = 1e-7f;
 // Fast mode runs the simulation half as fast again.
 constexpr float FastModeFactor = 1.5f;
-// Room for the contacts of a step from the start: a contact list that first
-// grows in the middle of play allocates in that frame.
-constexpr size_t ReservedContacts = 1024;
-constexpr size_t ReservedPlayerContacts = 32;
 
 // The loops of the step walk bodies that lie all over the heap, far more than
 // the cache holds: each asks ahead for the body of a later iteration, then,
@@ -126,8 +122,6 @@ Physics::Physics()
     mGrid = new SpatialGrid();
     gSpatialGrid = mGrid;
     gPhysics = this;
-    mContacts.reserve(ReservedContacts);
-    mPlayerContacts.reserve(ReservedPlayerContacts);
     Transform::sBodyShapeTest = BodyShapeHitTest;
     GameObjectFactory::sDeletingObject = ForgetIfPicked;
     GameObjectFactory::sTilesDeleted = ClearTileBodies;
