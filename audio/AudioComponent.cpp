@@ -141,7 +141,7 @@ void AudioComponent::Play()
     const Sound::ChannelHandle channel = gAudio->PlaySound(mEntry->mSound, static_cast<int>(mEntry->mType),
                                                            std::min(mEntry->mVolume, mVolume), mPitch, mFrequency);
     if (!channel.IsNull())
-        mEntry->mChannels[channel] = this;
+        mEntry->AddChannel(channel, this);
 }
 
 void AudioComponent::PlaySound(const std::string& key)

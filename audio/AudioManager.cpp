@@ -3,7 +3,7 @@
 // Contents:
 //   construction and shutdown: the sound system, groups, Init
 //   the frame: Update, SetMuteEverywhere, PruneEndedChannels
-//   the library: FindSound, LoadSound, AddSound
+//   the library: FindSound, LoadSound, sounds loading in the background, AddSound
 //   components: RegisterComponent, UnregisterComponent, ForgetComponent
 //   playback: PlaySound, PlayMusic, PlayOneShot, StopEffects, GetVolume
 //   channels and groups for gameplay: music and effect stops, group and channel volumes
@@ -13,7 +13,6 @@
 #include <cctype>
 #include <iostream>
 #include "audio/AudioComponent.h"
-#include "audio/sound/DecodePrefetch.h"
 #include "audio/sound/SoundSystem.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/ComponentType.h"
@@ -53,14 +52,6 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
         mSoundsByKey.emplace(entry->mKey, entry.get()); // keeps the first record of a key
     for (const auto& [key, entry] : mSoundsByKey)
         mSoundKeys.push_back(key);
-    // The effects decode in parallel while the output starts; LoadSound takes
-    // each result below, in key order. Music streams from its file as it plays.
-    std::vector<std::string> files;
-    for (const auto& [key, entry] : mSoundsByKey)
-        if (entry->mType == SoundType::Effect)
-            files.push_back(entry->mFile);
-    Sound::PrefetchFiles(files);
-
     if (gFactory)
         gFactory->AddComponentCreator("AudioComponent",
                                       new ComponentCreatorType<AudioComponent>(ComponentType::AudioComponent));
@@ -71,13 +62,15 @@ AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<
     CheckError(mSystem->GetNumDrivers(&drivers));
     if (drivers == 0 && output == Sound::OutputType::AutoDetect)
         CheckError(mSystem->SetOutput(Sound::OutputType::NoSound));
+    static_assert(SoundEntry::ReservedChannels >= ChannelCount, "a sound's channel list must hold every channel");
     CheckError(mSystem->Init(ChannelCount));
     CheckError(GetMixer().CreateChannelGroup(&mMusicGroup));
     CheckError(GetMixer().CreateChannelGroup(&mEffectsGroup));
 
+    // Effects decode and music opens on worker threads: nothing waits for them
+    // here. Music streams from its file as it plays.
     for (const auto& [key, entry] : mSoundsByKey)
-        LoadSound(entry->mFile, key, entry->mType);
-    Sound::EndPrefetch();
+        LoadInBackground(*entry);
 
     GetMixer().SetVolume(mMusicGroup, 1.0f);
     GetMixer().SetVolume(mEffectsGroup, 1.0f);
@@ -118,6 +111,8 @@ void AudioManager::Init()
 
 void AudioManager::Update(float dt)
 {
+    if (!mDecodingSounds.empty())
+        TakeFinishedDecodes();
     mSystem->Update();
     if (gInput && gInput->mState.IsTriggered(MuteKey))
         mMuted = !mMuted;
@@ -161,9 +156,7 @@ void AudioManager::LoadSound(const std::string& file, const std::string& key, ui
         const Sound::Mode mode = type == SoundType::Music ? Sound::Mode::LoopNormal : Sound::Mode::Default;
         const Sound::Result result = type == SoundType::Music ? GetMixer().CreateStream(file, mode, &sound)
                                                               : GetMixer().CreateSound(file, mode, &sound);
-        CheckError(result);
-        if (result != Sound::Result::Ok)
-            Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));
+        ReportLoad(file, key, result);
     }
     if (sound.IsNull())
         std::cout << "Sound cannot be loaded" << std::endl;
@@ -171,6 +164,65 @@ void AudioManager::LoadSound(const std::string& file, const std::string& key, ui
         entry->mSound = sound;
     else if (!sound.IsNull())
         GetMixer().ReleaseSound(sound);
+}
+
+void AudioManager::ReportLoad(const std::string& file, const std::string& key, Sound::Result result)
+{
+    CheckError(result);
+    if (result != Sound::Result::Ok)
+        Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));
+}
+
+void AudioManager::LoadInBackground(SoundEntry& entry)
+{
+    if (entry.mType != SoundType::Music && entry.mType != SoundType::Effect)
+    {
+        LoadSound(entry.mFile, entry.mKey, entry.mType); // no sound for it: reported now
+        return;
+    }
+    Sound::Mixer& mixer = GetMixer();
+    const Sound::Result result =
+        entry.mType == SoundType::Music
+            ? mixer.CreateStreamInBackground(entry.mFile, Sound::Mode::LoopNormal, &entry.mSound)
+            : mixer.CreateSoundInBackground(entry.mFile, Sound::Mode::Default, &entry.mSound);
+    if (result == Sound::Result::Ok)
+    {
+        mDecodingSounds.push_back(&entry);
+        return;
+    }
+    ReportLoad(entry.mFile, entry.mKey, result);
+    std::cout << "Sound cannot be loaded" << std::endl;
+}
+
+void AudioManager::TakeDecode(size_t index)
+{
+    SoundEntry& entry = *mDecodingSounds[index];
+    mDecodingSounds.erase(mDecodingSounds.begin() + static_cast<std::ptrdiff_t>(index));
+    const Sound::Result result = GetMixer().FinishSound(entry.mSound);
+    if (result == Sound::Result::Ok)
+        return;
+    // Skipped as a sound that fails at start-up is: reported, and its entry left without a sound.
+    ReportLoad(entry.mFile, entry.mKey, result);
+    std::cout << "Sound cannot be loaded" << std::endl;
+    GetMixer().ReleaseSound(entry.mSound);
+    entry.mSound = {};
+}
+
+void AudioManager::TakeFinishedDecodes()
+{
+    for (size_t i = mDecodingSounds.size(); i-- > 0;)
+        if (!GetMixer().IsSoundDecoding(mDecodingSounds[i]->mSound))
+            TakeDecode(i);
+}
+
+void AudioManager::FinishDecode(Sound::SoundHandle sound)
+{
+    for (size_t i = 0; i < mDecodingSounds.size(); ++i)
+        if (mDecodingSounds[i]->mSound == sound)
+        {
+            TakeDecode(i);
+            return;
+        }
 }
 
 void AudioManager::AddSound(const std::string& file, const std::string& key)
@@ -184,6 +236,8 @@ void AudioManager::AddSound(const std::string& file, const std::string& key)
     if (SoundEntry* entry = FindSound(key))
     {
         // A second record of the key would never be played and would come back at every start.
+        mDecodingSounds.erase(std::remove(mDecodingSounds.begin(), mDecodingSounds.end(), entry),
+                               mDecodingSounds.end());
         if (!entry->mSound.IsNull())
             GetMixer().ReleaseSound(entry->mSound);
         entry->mSound = {};
@@ -219,6 +273,7 @@ void AudioManager::ForgetComponent(AudioComponent* component)
 Sound::ChannelHandle AudioManager::PlaySound(Sound::SoundHandle sound, int type, float volume, float pitch,
                                              float frequency)
 {
+    FinishDecode(sound);
     Sound::Mixer& mixer = GetMixer();
     Sound::ChannelHandle channel;
     if (type == static_cast<int>(SoundType::Effect))
@@ -251,6 +306,7 @@ void AudioManager::PlayMusic(const std::string& key)
         Log("No sound has the key \"" + key + "\"; no music plays.");
         return;
     }
+    FinishDecode(entry->mSound);
     CheckError(mixer.PlaySound(entry->mSound, mMusicGroup, false, &gMusicChannel));
     float groupVolume = 1.0f;
     float channelVolume = 1.0f;
@@ -270,6 +326,7 @@ void AudioManager::PlayOneShot(const std::string& key)
         Log("No sound has the key \"" + key + "\"; no effect plays.");
         return;
     }
+    FinishDecode(entry->mSound);
     CheckError(mixer.PlaySound(entry->mSound, mixer.GetMasterChannelGroup(), false, &gEffectChannel));
     float effectsVolume = 1.0f;
     mixer.GetVolume(mEffectsGroup, &effectsVolume);

@@ -99,6 +99,15 @@ public:
 private:
     void SetMuteEverywhere(bool mute);
     void PruneEndedChannels();
+    // Prints and logs a sound's failed load.
+    static void ReportLoad(const std::string& file, const std::string& key, Sound::Result result);
+    // The sound list's sounds at start-up: the handle at once, the sound from a worker thread.
+    void LoadInBackground(SoundEntry& entry);
+    // Waits for the decode of mDecodingSounds[index] and takes it off the list;
+    // a file that could not be decoded is reported and its entry loses its sound.
+    void TakeDecode(size_t index);
+    void TakeFinishedDecodes(); // those whose decode has ended; never waits
+    void FinishDecode(Sound::SoundHandle sound); // before sound first plays
     static std::string ListPath() { return std::string(AudioFolder) + SoundListName; }
 
     std::unique_ptr<Sound::System> mSystem;
@@ -108,6 +117,7 @@ private:
     std::map<std::string, SoundEntry*> mSoundsByKey; // the first record of a key wins
     std::vector<std::string> mSoundKeys;             // " " (no sound), then the keys sorted
     std::vector<AudioComponent*> mComponents;        // registration order; not owned
+    std::vector<SoundEntry*> mDecodingSounds;        // sounds whose background decode has not been taken yet
     bool mListReadOk = false;                        // the list is rewritten at shutdown only after a clean read
 };
 

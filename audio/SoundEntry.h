@@ -2,8 +2,10 @@
 // ceiling, and the channels that components started on it.
 #pragma once
 #include <cstdint>
-#include <map>
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 #include "audio/sound/SoundHandles.h"
 
 namespace Framework
@@ -21,9 +23,27 @@ enum : uint32_t
 
 struct SoundEntry
 {
+    // Room for as many pairs as the mixer has channels, so that starting a
+    // sound during play does not allocate.
+    static constexpr size_t ReservedChannels = 10;
+    using ChannelPair = std::pair<Sound::ChannelHandle, AudioComponent*>;
+
     SoundEntry(const std::string& file, const std::string& key, uint32_t type, float volume)
         : mFile(file), mKey(key), mType(type), mVolume(volume)
     {
+        mChannels.reserve(ReservedChannels);
+    }
+
+    // Records that owner started channel, keeping the pairs in slot order.
+    void AddChannel(Sound::ChannelHandle channel, AudioComponent* owner)
+    {
+        const auto at = std::lower_bound(mChannels.begin(), mChannels.end(), channel,
+                                         [](const ChannelPair& pair, Sound::ChannelHandle handle)
+                                         { return pair.first < handle; });
+        if (at != mChannels.end() && at->first == channel)
+            at->second = owner;
+        else
+            mChannels.insert(at, ChannelPair(channel, owner));
     }
 
     std::string mFile;         // as written in the sound list
@@ -31,8 +51,10 @@ struct SoundEntry
     std::string mKey;          // what components and scripts ask for
     uint32_t mType = SoundType::Music;
     float mVolume = 0.0f; // the most a component may play it at
-    // Channels components started on this sound; ended channels are pruned
-    // every frame and a component's pairs go with it.
-    std::map<Sound::ChannelHandle, AudioComponent*> mChannels;
+    // Channels components started on this sound, in slot order; ended channels
+    // are pruned every frame and a component's pairs go with it. A vector, not
+    // a map: its room outlives the pairs, where a map node came and went with
+    // every sound started.
+    std::vector<ChannelPair> mChannels;
 };
 } // namespace Framework

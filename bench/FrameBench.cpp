@@ -39,12 +39,20 @@ struct FrameAllocations
         mEngine.reserve(static_cast<size_t>(frames));
         mAll.reserve(static_cast<size_t>(frames));
     }
-    // Runs one frame and records what it allocated.
-    void RunFrame()
+    // Runs one frame and records what it allocated; with TANDREL_BENCH_TRACE_NEW
+    // set, the call stacks of the engine's allocations go to stderr.
+    void RunFrame(const char* level)
     {
+        Bench::ArmNewTraces();
         const Bench::AllocationCount before = Bench::CountAllocations();
         gCore->RunFrame();
         const Bench::AllocationCount after = Bench::CountAllocations();
+        if (after.mNew != before.mNew)
+        {
+            char label[256];
+            std::snprintf(label, sizeof label, "%s, frame %zu", level, mEngine.size());
+            Bench::PrintNewTraces(label);
+        }
         mEngine.push_back(static_cast<double>(after.mNew - before.mNew));
         mAll.push_back(static_cast<double>(after.Total() - before.Total()));
     }
@@ -84,7 +92,7 @@ void RunLevel(Bench::BenchEngine& engine, const std::string& level, unsigned sta
     FrameAllocations allocations(frames);
     for (int i = 0; i < frames; ++i)
     {
-        allocations.RunFrame();
+        allocations.RunFrame(level.c_str());
         const int slot = gDebug->mFrameIndex;
         double cpu = 0.0;
         for (size_t s = 0; s < systems && s + 1 < gDebug->mRecords.size(); ++s)
@@ -127,7 +135,7 @@ void RunWithoutLevel(int frames)
         gCore->RunFrame();
     FrameAllocations allocations(frames);
     for (int i = 0; i < frames; ++i)
-        allocations.RunFrame();
+        allocations.RunFrame("no level");
     std::printf("\nNo level loaded (only the clear, the mouse cursor and the swap), %d frames:\n", frames);
     std::printf("  allocations per frame (median): %.0f in all, %.0f from the engine\n", Median(allocations.mAll),
                 Median(allocations.mEngine));

@@ -174,10 +174,11 @@ void GraphicsSystem::CleanRenderingEnvironment()
         if (sheet.mId != 0)
         {
             GLuint id = sheet.mId;
-            PendingTextures::Forget(id);
             glDeleteTextures(1, &id);
             sheet.mId = 0;
         }
+    // A name GL hands out again later must not take a dead sheet's pixels.
+    PendingTextures::ForgetAll();
     for (auto& [name, program] : mShaders)
         if (program != 0 && program != ShaderNotBuilt)
             glDeleteProgram(program);

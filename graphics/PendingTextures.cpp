@@ -129,6 +129,12 @@ void Forget(uint32_t id)
     --sCount;
 }
 
+void ForgetAll()
+{
+    sPending.clear();
+    sCount = 0;
+}
+
 bool Contains(uint32_t id) { return id < sPending.size() && !sPending[id].mPath.empty(); }
 
 bool Any() { return sCount != 0; }

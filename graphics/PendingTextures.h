@@ -15,6 +15,8 @@ namespace PendingTextures
 void Add(uint32_t id, const std::string& path, int width, int height);
 // The name is about to be deleted (or reused): its pixels are not wanted.
 void Forget(uint32_t id);
+// The GL context's names are going away: nothing waits any more.
+void ForgetAll();
 bool Contains(uint32_t id);
 bool Any();
 // Decodes those of ids still pending (several at once on worker threads) and

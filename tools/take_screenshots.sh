@@ -118,9 +118,16 @@ tap space; sleep 0.5; tap q; sleep 14; shot win
 click_switches $(find_button NEXT)
 n="$(runs)"; wait_runs $((n + 1))
 # The ending: the apple lands, the worm comes out, the view cuts to the top
-# and "THE END" shows.
-sleep 18
-shot end
-# The credits: from the menu the ending returns to, CREDITS leads there.
+# and "THE END" shows, then it returns to the menu. Its length in seconds
+# depends on the frame rate, so the screen is taken every second until the
+# menu comes, and the one from three seconds before that is kept.
+n="$(runs)"
+for i in $(seq 1 60); do
+  import -silent -window root "$work/end_$i.png"
+  [ "$(runs)" -gt "$n" ] && break
+  sleep 1
+done
+cp "$work/end_$((i > 3 ? i - 3 : 1)).png" "$out/end.png"; echo "wrote $out/end.png"
+# The credits: from the menu (F6 brings it if the ending has not yet), CREDITS leads there.
 n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
 click 391 614; wait_runs $((n + 2)); sleep 3; shot credits

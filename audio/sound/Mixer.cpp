@@ -3,7 +3,7 @@
 // Contents:
 //   construction and the locked channel and group helpers
 //   lifecycle: Init, Close
-//   sounds: CreateSound, CreateStream, AddSound, ReleaseSound, GetSoundLength
+//   sounds: CreateSound, background decodes, CreateStream, AddSound, ReleaseSound, GetSoundLength
 //   playback: PlaySound
 //   channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
 //   groups: creating and releasing, IsInGroup, stop, volume, pause, mute
@@ -11,7 +11,6 @@
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>
-#include "audio/sound/DecodePrefetch.h"
 #include "audio/sound/Decoder.h"
 
 namespace Framework
@@ -70,6 +69,7 @@ Result Mixer::Init(int maxChannels)
 
 Result Mixer::Close()
 {
+    mDecoder.Stop(); // joined outside the lock, so the output plays on meanwhile
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;
@@ -92,9 +92,7 @@ Result Mixer::CreateSound(const std::string& path, Mode mode, SoundHandle* out)
         return Result::NotInitialized;
     // Decoding takes long; it runs outside the lock so the output keeps playing.
     SoundData data;
-    Result result = Result::Ok;
-    if (!TakePrefetched(path, data, result))
-        result = DecodeFile(path, data);
+    const Result result = DecodeFile(path, data);
     if (result != Result::Ok)
         return result;
     return CreateSound(std::move(data), mode, out);
@@ -112,6 +110,68 @@ Result Mixer::CreateSound(SoundData data, Mode mode, SoundHandle* out)
     return AddSound(std::move(slot), mode, out);
 }
 
+Result Mixer::CreateSoundInBackground(const std::string& path, Mode mode, SoundHandle* out)
+{
+    return CreateInBackground(path, false, mode, out);
+}
+
+Result Mixer::CreateStreamInBackground(const std::string& path, Mode mode, SoundHandle* out)
+{
+    return CreateInBackground(path, true, mode, out);
+}
+
+Result Mixer::CreateInBackground(const std::string& path, bool streamed, Mode mode, SoundHandle* out)
+{
+    if (!out)
+        return Result::InvalidParam;
+    *out = {};
+    if (!IsInitialized())
+        return Result::NotInitialized;
+    if (mode != Mode::Default && mode != Mode::LoopNormal)
+        return Result::InvalidParam;
+    SoundSlot slot;
+    slot.mDecode = mDecoder.Add(path, streamed);
+    return AddSound(std::move(slot), mode, out);
+}
+
+Result Mixer::FinishSound(SoundHandle sound)
+{
+    std::shared_ptr<DecodeJob> job;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        if (!mInitialized)
+            return Result::NotInitialized;
+        const SoundSlot* slot = mSounds.Find(sound);
+        if (!slot)
+            return Result::InvalidHandle;
+        if (!slot->mDecode)
+            return slot->mDecodeResult;
+        job = slot->mDecode;
+    }
+    job->Finish(); // unlocked: the output plays on while this waits
+    std::lock_guard<std::mutex> lock(mMutex);
+    if (!mInitialized)
+        return Result::NotInitialized;
+    SoundSlot* slot = mSounds.Find(sound);
+    if (!slot)
+        return Result::InvalidHandle; // released meanwhile
+    if (slot->mDecode == job)
+    {
+        slot->mData = job->GetData();
+        slot->mStream = job->GetStream();
+        slot->mDecodeResult = job->GetResult();
+        slot->mDecode.reset();
+    }
+    return slot->mDecodeResult;
+}
+
+bool Mixer::IsSoundDecoding(SoundHandle sound)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    const SoundSlot* slot = mInitialized ? mSounds.Find(sound) : nullptr;
+    return slot && slot->mDecode && !slot->mDecode->IsDone();
+}
+
 Result Mixer::CreateStream(const std::string& path, Mode mode, SoundHandle* out)
 {
     if (!out)
@@ -119,19 +179,12 @@ Result Mixer::CreateStream(const std::string& path, Mode mode, SoundHandle* out)
     *out = {};
     if (!IsInitialized())
         return Result::NotInitialized;
-    std::vector<uint8_t> bytes;
-    const Result read = ReadSoundFile(path, bytes);
-    if (read != Result::Ok)
-        return read;
-    if (!IsOggVorbis(bytes))
-    {
-        SoundData data;
-        const Result result = DecodeMemory(bytes, data);
-        return result == Result::Ok ? CreateSound(std::move(data), mode, out) : result;
-    }
+    SoundData data;
     SoundSlot slot;
-    const Result result = OggStream::Open(std::move(bytes), slot.mStream);
-    return result == Result::Ok ? AddSound(std::move(slot), mode, out) : result;
+    const Result result = OpenStreamFile(path, data, slot.mStream);
+    if (result != Result::Ok)
+        return result;
+    return slot.mStream ? AddSound(std::move(slot), mode, out) : CreateSound(std::move(data), mode, out);
 }
 
 Result Mixer::AddSound(SoundSlot slot, Mode mode, SoundHandle* out)
@@ -164,6 +217,8 @@ Result Mixer::GetSoundLength(SoundHandle sound, size_t* frames)
 {
     if (!frames)
         return Result::InvalidParam;
+    if (const Result ready = FinishSound(sound); ready != Result::Ok)
+        return ready;
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;
@@ -181,6 +236,8 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
     if (!out)
         return Result::InvalidParam;
     *out = {};
+    if (const Result ready = FinishSound(sound); ready != Result::Ok)
+        return ready;
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <vector>
+#include "audio/sound/BackgroundDecoder.h"
 #include "audio/sound/OggStream.h"
 #include "audio/sound/SlotPool.h"
 #include "audio/sound/SoundData.h"
@@ -38,6 +39,17 @@ public:
     // As CreateSound, but an OGG Vorbis file stays compressed and each channel
     // decodes it as it plays (for music); other files are decoded whole.
     Result CreateStream(const std::string& path, Mode mode, SoundHandle* out);
+    // As CreateSound and CreateStream, but the file is read and decoded on a
+    // worker thread: the handle is good at once, and whatever needs the sound
+    // first (PlaySound, GetSoundLength, FinishSound) waits for it. A file that
+    // cannot be decoded leaves a sound that answers every play with the decode's result.
+    Result CreateSoundInBackground(const std::string& path, Mode mode, SoundHandle* out);
+    Result CreateStreamInBackground(const std::string& path, Mode mode, SoundHandle* out);
+    // Waits for the sound's background decode, if any (decoding it here when no
+    // worker has begun it). Ok when the samples are there, else why not.
+    Result FinishSound(SoundHandle sound);
+    // Whether the sound's background decode is still running; never waits for it.
+    bool IsSoundDecoding(SoundHandle sound);
     // Stops the channels that play the sound.
     Result ReleaseSound(SoundHandle sound);
     Result GetSoundLength(SoundHandle sound, size_t* frames);
@@ -90,7 +102,9 @@ private:
     struct SoundSlot
     {
         std::shared_ptr<const SoundData> mData;   // a sound decoded whole, or
-        std::shared_ptr<const OggStream> mStream; // one decoded as it plays
+        std::shared_ptr<const OggStream> mStream; // one decoded as it plays, or
+        std::shared_ptr<DecodeJob> mDecode;       // one still decoding in the background
+        Result mDecodeResult = Result::Ok;        // why the background decode failed (all three null then)
         Mode mMode = Mode::Default;
     };
     struct ChannelSlot
@@ -128,6 +142,7 @@ private:
     template <class Fn>
     Result WithGroup(GroupHandle handle, Fn fn);
     Result AddSound(SoundSlot slot, Mode mode, SoundHandle* out);
+    Result CreateInBackground(const std::string& path, bool streamed, Mode mode, SoundHandle* out);
     Effective Resolve(const ChannelSlot& channel);
     bool IsInGroup(GroupHandle start, GroupHandle group);
     void MixChannel(ChannelSlot& channel, const Effective& e, float* out, int frames, bool& ended);
@@ -142,6 +157,7 @@ private:
     SlotPool<GroupSlot, GroupTag> mGroups;
     GroupHandle mMaster;
     uint64_t mNextStartOrder = 1;
+    BackgroundDecoder mDecoder; // its workers never take mMutex
 };
 } // namespace Sound
 } // namespace Framework

@@ -1,5 +1,6 @@
 #include "audio/sound/OggStream.h"
 #include <climits>
+#include "audio/sound/Decoder.h"
 
 #define STB_VORBIS_HEADER_ONLY
 #include <stb_vorbis.h>
@@ -40,6 +41,17 @@ Result OggStream::Open(std::vector<uint8_t> bytes, std::shared_ptr<const OggStre
     stream->mFrames = frames;
     out = std::move(stream);
     return Result::Ok;
+}
+
+Result OpenStreamFile(const std::string& path, SoundData& data, std::shared_ptr<const OggStream>& stream)
+{
+    std::vector<uint8_t> bytes;
+    const Result read = ReadSoundFile(path, bytes);
+    if (read != Result::Ok)
+        return read;
+    if (!IsOggVorbis(bytes))
+        return DecodeMemory(bytes, data);
+    return OggStream::Open(std::move(bytes), stream);
 }
 
 OggStreamCursor::OggStreamCursor(std::shared_ptr<const OggStream> stream) : mStream(std::move(stream))

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
+#include "audio/sound/SoundData.h"
 #include "audio/sound/SoundResult.h"
 
 struct stb_vorbis;
@@ -34,6 +36,10 @@ private:
     int mRate = 0;
     size_t mFrames = 0;
 };
+
+// Reads the file at path (stored form) for streaming: an OGG Vorbis file opens
+// as a stream, any other sound is decoded whole into data.
+Result OpenStreamFile(const std::string& path, SoundData& data, std::shared_ptr<const OggStream>& stream);
 
 // One channel's decoder on a stream: reads frames in play order, decoding the
 // next chunk when the last one is used up and seeking when play goes back (a loop).

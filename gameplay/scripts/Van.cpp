@@ -15,11 +15,12 @@ namespace Framework
 {
 namespace
 {
-// Strings, not literals: the keys pass to PlaySound every time a sound ends,
-// and a key this long would be copied to the heap each time.
+// Strings, not literals, so that no frame copies one to the heap: the keys
+// pass to PlaySound every time a sound ends, and the last level is handed
+// over every frame until the switch.
 const std::string IdleSound = "EndSceneTruckStay";
 const std::string DriveSound = "EndSceneTruckMove";
-const char* const LastLevel = "Resources\\LevelData\\Level11";
+const std::string LastLevel = "Resources\\LevelData\\Level11";
 
 void Move(Composition* object, const Vec2& step)
 {

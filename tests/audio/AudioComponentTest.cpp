@@ -135,10 +135,13 @@ TEST_F(AudioComponentTest, PlayingAgainReplacesTheComponentsChannel)
 {
     AudioComponent component;
     component.SetKey("Hum");
+    const auto* pairs = mAudio->FindSound("Hum")->mChannels.data();
     component.Play();
     component.Play();
     EXPECT_EQ(mAudio->GetMixer().GetPlayingCount(), 1);
     EXPECT_EQ(PairsOf("Hum", &component), 1u);
+    // Starting a sound during play allocates nothing: the pairs stay in the entry's room.
+    EXPECT_EQ(mAudio->FindSound("Hum")->mChannels.data(), pairs);
 }
 
 TEST_F(AudioComponentTest, PlaySoundSwitchesToAnotherKey)

@@ -401,6 +401,10 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
                             t->mPosition.y + 0.85f * em};
             EXPECT_TRUE(firstView.Holds(words) || firstView.Misses(words))
                 << "\"" << text->GetText() << "\" is cut at the edge of the first view";
+            if (text->GetText() == "THE END") // the ending's top view is centred on x 23
+            {
+                EXPECT_NEAR(t->mPosition.x + width / 2.0f, 23.0f, 0.25f);
+            }
         }
     }
 }

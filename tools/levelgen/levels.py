@@ -320,9 +320,9 @@ def level11():
         renderer("Worm", 3), animator("TopWorm_Rise", 6, loop=False, playing=False)]))
     o.append(GameObject("TopWorm2", 0, (21, 40, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))
     o.append(GameObject("TopAppleFront", 0, (25, 40, -3), (4, 4, 1), components=[renderer("TopAppleFront", 0)]))
-    # Text starts at its position: "THE END" at size 48 is 20.45 units wide,
-    # centred on the top view's x 23.
-    o.append(GameObject("TheEnd", 0, (12.8, 46, 1), components=[text("THE END", 48, (1, 1, 1, 1))]))
+    # Text starts at its position: "THE END" is centred on the top view's x 23.
+    end_x = round(23 - kit.text_width("THE END", 48) / 2.0, 2)
+    o.append(GameObject("TheEnd", 0, (end_x, 46, 1), components=[text("THE END", 48, (1, 1, 1, 1))]))
     o.append(GameObject("BlackScreen", 0, (23, 30, 5), (120, 80, 1), components=[renderer("BlackScreen", alpha=1.0)]))
     return o, t
 

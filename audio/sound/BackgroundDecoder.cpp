@@ -1,0 +1,92 @@
+#include "audio/sound/BackgroundDecoder.h"
+#include <algorithm>
+#include "audio/sound/Decoder.h"
+
+namespace Framework
+{
+namespace Sound
+{
+namespace
+{
+// Each worker holds a file's samples twice while it decodes: two bound the
+// peak memory, and the sound list's files still load within a few frames.
+constexpr size_t MaxWorkers = 2;
+} // namespace
+
+bool DecodeJob::Claim()
+{
+    State queued = State::Queued;
+    return mState.compare_exchange_strong(queued, State::Decoding, std::memory_order_acq_rel);
+}
+
+void DecodeJob::Decode()
+{
+    SoundData data;
+    const Result result = mStreamed ? OpenStreamFile(mPath, data, mStream) : DecodeFile(mPath, data);
+    if (result == Result::Ok && !mStream)
+        mData = std::make_shared<const SoundData>(std::move(data));
+    mResult = result;
+    std::lock_guard<std::mutex> lock(mMutex);
+    mState.store(State::Done, std::memory_order_release);
+    mDone.notify_all();
+}
+
+void DecodeJob::RunIfQueued()
+{
+    if (Claim())
+        Decode();
+}
+
+void DecodeJob::Finish()
+{
+    RunIfQueued();
+    std::unique_lock<std::mutex> lock(mMutex);
+    mDone.wait(lock, [this] { return IsDone(); });
+}
+
+std::shared_ptr<DecodeJob> BackgroundDecoder::Add(const std::string& path, bool streamed)
+{
+    auto job = std::make_shared<DecodeJob>(path, streamed);
+    std::lock_guard<std::mutex> lock(mMutex);
+    mQueue.push_back(job);
+    if (mWorkers.size() < std::min<size_t>(MaxWorkers, std::max(1u, std::thread::hardware_concurrency())))
+        mWorkers.emplace_back([this] { Work(); });
+    else
+        mWake.notify_one();
+    return job;
+}
+
+void BackgroundDecoder::Stop()
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mStopping = true;
+        mWake.notify_all();
+    }
+    for (std::thread& worker : mWorkers)
+        worker.join();
+    std::lock_guard<std::mutex> lock(mMutex);
+    mWorkers.clear();
+    mQueue.clear();
+    mStopping = false;
+}
+
+void BackgroundDecoder::Work()
+{
+    for (;;)
+    {
+        std::shared_ptr<DecodeJob> job;
+        {
+            std::unique_lock<std::mutex> lock(mMutex);
+            mWake.wait(lock, [this] { return mStopping || !mQueue.empty(); });
+            if (mStopping)
+                return;
+            job = std::move(mQueue.front());
+            mQueue.pop_front();
+        }
+        if (job.use_count() > 1) // otherwise its sound was released before its turn
+            job->RunIfQueued();  // unless a play took it meanwhile
+    }
+}
+} // namespace Sound
+} // namespace Framework
