@@ -16,6 +16,10 @@ export XDG_CACHE_HOME="$TEST_HOME/.cache"
 unset XDG_DOCUMENTS_DIR
 export SDL_VIDEODRIVER=x11
 export SDL_AUDIODRIVER=dummy
+# No session bus: SDL's video start would otherwise fork a bus launcher, and a
+# child forked while a test's decoding threads run can hang in the sanitizer
+# build's allocator (the program itself starts its video before any thread).
+export DBUS_SESSION_BUS_ADDRESS=disabled:
 
 # Tests write only inside their temporary folders and the build folder: list
 # the top of the file system, the user's cache and the repository before and
