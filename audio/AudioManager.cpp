@@ -237,7 +237,7 @@ void AudioManager::AddSound(const std::string& file, const std::string& key)
     {
         // A second record of the key would never be played and would come back at every start.
         mDecodingSounds.erase(std::remove(mDecodingSounds.begin(), mDecodingSounds.end(), entry),
-                               mDecodingSounds.end());
+                              mDecodingSounds.end());
         if (!entry->mSound.IsNull())
             GetMixer().ReleaseSound(entry->mSound);
         entry->mSound = {};

@@ -106,7 +106,7 @@ private:
     // Waits for the decode of mDecodingSounds[index] and takes it off the list;
     // a file that could not be decoded is reported and its entry loses its sound.
     void TakeDecode(size_t index);
-    void TakeFinishedDecodes(); // those whose decode has ended; never waits
+    void TakeFinishedDecodes();                  // those whose decode has ended; never waits
     void FinishDecode(Sound::SoundHandle sound); // before sound first plays
     static std::string ListPath() { return std::string(AudioFolder) + SoundListName; }
 

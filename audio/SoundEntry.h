@@ -37,9 +37,9 @@ struct SoundEntry
     // Records that owner started channel, keeping the pairs in slot order.
     void AddChannel(Sound::ChannelHandle channel, AudioComponent* owner)
     {
-        const auto at = std::lower_bound(mChannels.begin(), mChannels.end(), channel,
-                                         [](const ChannelPair& pair, Sound::ChannelHandle handle)
-                                         { return pair.first < handle; });
+        const auto at =
+            std::lower_bound(mChannels.begin(), mChannels.end(), channel,
+                             [](const ChannelPair& pair, Sound::ChannelHandle handle) { return pair.first < handle; });
         if (at != mChannels.end() && at->first == channel)
             at->second = owner;
         else

@@ -66,7 +66,7 @@ private:
     }
     void AddBlock()
     {
-        char* block = static_cast<char*>(::operator new(mSlotSize * BlockSlots, std::align_val_t(LineSize)));
+        char* block = static_cast<char*>(::operator new(mSlotSize* BlockSlots, std::align_val_t(LineSize)));
         mBlocks.push_back(block);
         // Back to front, so that objects made in a row fill the block in address order.
         for (size_t i = BlockSlots; i-- > 0;)
