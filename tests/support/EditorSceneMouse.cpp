@@ -1,4 +1,5 @@
 #include "support/EditorSceneMouse.h"
+#include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
 #include "graphics/GraphicsSystem.h"
 
@@ -6,14 +7,16 @@ namespace TestSupport
 {
 namespace
 {
-// World half-width and half-height at zoom 1 (the input state's constants).
-constexpr float kWorldHalfWidth = 675.0f;
-constexpr float kWorldHalfHeight = 365.0f;
-// The scene pixel lies an eighth of the window right of and below its
-// centre (clear of the editor's windows); a zoom of a quarter of the half
-// extents puts it exactly one world unit from the camera in x and y.
-constexpr float kZoomX = kWorldHalfWidth * 0.25f;
-constexpr float kZoomY = kWorldHalfHeight * 0.25f;
+// World half-width and half-height the input converts with at zoom 1: the
+// active camera's own volume when it has one (an earlier test may have left
+// the editor's camera with one), the input's defaults otherwise.
+Framework::Vec2 ViewHalfExtent()
+{
+    Framework::CameraView view;
+    if (Framework::gActiveView && Framework::gActiveView(view))
+        return view.mHalfExtent;
+    return {Framework::CameraView::DefaultHalfWidth, Framework::CameraView::DefaultHalfHeight};
+}
 
 void ClientSize(float& w, float& h)
 {
@@ -27,11 +30,16 @@ void PointAtWorldFrom(EditorHarness& editor, float x, float y, float px, float p
     editor.MoveMouse(px, py);
     float w, h;
     ClientSize(w, h);
+    // The scene pixel lies an eighth of the window right of and below its
+    // centre (clear of the editor's windows); a zoom of a quarter of the half
+    // extents puts it exactly one world unit from the camera in x and y.
+    const Framework::Vec2 half = ViewHalfExtent();
+    const float zoomX = half.x * 0.25f, zoomY = half.y * 0.25f;
     Framework::Camera* camera = editor.mWorld->mGraphics->GetActiveCamera();
-    camera->CamSize.x = kZoomX;
-    camera->CamSize.y = kZoomY;
-    camera->Position.x = x - (px - w / 2.0f) / (w / 2.0f) * kWorldHalfWidth / kZoomX;
-    camera->Position.y = y - (h / 2.0f - py) / (h / 2.0f) * kWorldHalfHeight / kZoomY;
+    camera->CamSize.x = zoomX;
+    camera->CamSize.y = zoomY;
+    camera->Position.x = x - (px - w / 2.0f) / (w / 2.0f) * half.x / zoomX;
+    camera->Position.y = y - (h / 2.0f - py) / (h / 2.0f) * half.y / zoomY;
 }
 
 void PointAtWorld(EditorHarness& editor, float x, float y)
