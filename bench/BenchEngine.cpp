@@ -1,5 +1,6 @@
 // BenchEngine: the systems of RunProgram around a generated level.
 #include "BenchEngine.h"
+#include "WorkFolder.h"
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -36,22 +37,9 @@ DebugSystem* sDebug = nullptr;
 
 BenchEngine::BenchEngine() : mSourceCwd(fs::current_path().string())
 {
-    char pattern[] = "/tmp/tandrel-bench-XXXXXX";
-    if (!mkdtemp(pattern))
-    {
-        std::perror("mkdtemp");
+    mFolder = MakeWorkFolder("tandrel-bench");
+    if (mFolder.empty())
         std::exit(1);
-    }
-    mFolder = pattern;
-    fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(mFolder) / "Resources",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::create_directories(fs::path(mFolder) / "home");
-    setenv("HOME", (mFolder + "/home").c_str(), 1);
-    unsetenv("XDG_DOCUMENTS_DIR");
-    setenv("XDG_CONFIG_HOME", (mFolder + "/home/.config").c_str(), 1);
-    if (!getenv("SDL_AUDIODRIVER"))
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    fs::current_path(mFolder);
 
     // As RunProgram, without the full-screen toggle.
     sConfig = new EngineConfig();

@@ -9,7 +9,6 @@
 // Contents:
 //   clocks and memory: NowMs, SinceProcessStartMs, PeakRssMb, ResidentNowMb
 //   Steps (timed steps) and Quietly
-//   MakeWorkFolder: the temporary content and home
 //   Program and StartStepByStep: the timed start up to the first frame
 //   PlayLevel1: the first level, played a while
 //   Report and main
@@ -32,6 +31,7 @@
 #include "core/startup/StartUp.h"
 #include "core/window/WindowSystem.h"
 #include "platform/Platform.h"
+#include "WorkFolder.h"
 
 namespace fs = std::filesystem;
 using namespace Framework;
@@ -145,29 +145,6 @@ void Quietly(Fn&& fn)
 }
 } // namespace
 
-// A temporary copy of the content and a temporary home, made current. Returns
-// the folder, or an empty string when it cannot be made.
-std::string MakeWorkFolder()
-{
-    char pattern[] = "/tmp/tandrel-startup-XXXXXX";
-    if (!mkdtemp(pattern))
-    {
-        std::perror("mkdtemp");
-        return "";
-    }
-    const std::string folder = pattern;
-    fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(folder) / "Resources",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::create_directories(fs::path(folder) / "home");
-    setenv("HOME", (folder + "/home").c_str(), 1);
-    unsetenv("XDG_DOCUMENTS_DIR");
-    setenv("XDG_CONFIG_HOME", (folder + "/home/.config").c_str(), 1);
-    if (!getenv("SDL_AUDIODRIVER"))
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    fs::current_path(folder);
-    return folder;
-}
-
 // The program's objects that outlive the start, for the level run and the end.
 struct Program
 {
@@ -268,7 +245,7 @@ int main()
     const double beforeCopy = SinceProcessStartMs();
     const fs::path sourceCwd = fs::current_path();
     const double copyStart = NowMs();
-    const std::string folder = MakeWorkFolder();
+    const std::string folder = Bench::MakeWorkFolder("tandrel-startup");
     if (folder.empty())
         return 1;
     const double copyMs = NowMs() - copyStart;
