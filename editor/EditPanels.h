@@ -14,6 +14,7 @@
 #include <map>
 #include <string>
 #include "core/math/MathTypes.h"
+#include "core/objects/ObjectHandle.h"
 
 namespace Framework
 {
@@ -26,11 +27,9 @@ struct EditPanelsState
 {
     // ---- Object list ---------------------------------------------------------------
     bool mArchetypeDragged = false; // a held archetype with a Renderer: its copy drops on release
-    // The object picked in the level. Held with its id: it counts only while
-    // the object map still holds this very object under that id, so a deleted
-    // object (or a new one at the same address) is never dragged.
-    Composition* mPicked = nullptr;
-    uint32_t mPickedId = 0;
+    // The object picked in the level. A handle: a deleted object (or a new
+    // one at the same address) is never dragged.
+    ObjectHandle mPicked;
 
     // ---- Component editor ------------------------------------------------------------
     std::string mRefusalPopup; // a popup to open at the window's level this frame ("" none)

@@ -62,9 +62,7 @@ void PlaceObjectAt(Composition& object, const Vec3& position)
 
 bool PickedIsAlive(const EditPanelsState& state)
 {
-    if (!state.mPicked || !gFactory)
-        return false;
-    auto it = gFactory->mObjects.find(state.mPickedId);
-    return it != gFactory->mObjects.end() && it->second == state.mPicked && !gFactory->mDestroySet.count(state.mPicked);
+    Composition* picked = state.mPicked.Get();
+    return picked && gFactory && !gFactory->mDestroySet.count(picked);
 }
 } // namespace Framework

@@ -22,10 +22,10 @@ namespace
 {
 void ForgetPick(EditPanelsState& state)
 {
-    if (gPhysics && gPhysics->mHoverObject == state.mPicked)
+    Composition* picked = state.mPicked.Get();
+    if (picked && gPhysics && gPhysics->mHoverObject == picked)
         gPhysics->mHoverObject = nullptr;
-    state.mPicked = nullptr;
-    state.mPickedId = 0;
+    state.mPicked.Clear();
 }
 
 void DragPicked(Composition& picked, const Vec3& mouse)
@@ -60,7 +60,7 @@ bool MouseIsOverScene() { return !ImGui::GetIO().WantCaptureMouse; }
 void ScenePicking(OurImGui& editor)
 {
     EditPanelsState& state = editor.mPanels;
-    if (state.mPicked && !PickedIsAlive(state))
+    if (!PickedIsAlive(state))
         ForgetPick(state);
     if (!gInput || !gPhysics || !gFactory || !MouseIsOverScene())
         return;
@@ -73,9 +73,9 @@ void ScenePicking(OurImGui& editor)
         ForgetPick(state);
         return;
     }
-    if (state.mPicked && input.IsHeld(VK_LBUTTON) && input.IsHeld(VK_CONTROL))
+    if (Composition* held = state.mPicked.Get(); held && input.IsHeld(VK_LBUTTON) && input.IsHeld(VK_CONTROL))
     {
-        DragPicked(*state.mPicked, mouse);
+        DragPicked(*held, mouse);
         return;
     }
     if (!input.IsTriggered(VK_LBUTTON))
@@ -91,8 +91,7 @@ void ScenePicking(OurImGui& editor)
             // A click on something that is no live object (a tile) keeps the selection.
             if (editor.mObjectType == EditorObjectType::LiveObjects)
                 editor.mSelectedIndex = index;
-            state.mPicked = picked;
-            state.mPickedId = entry.first;
+            state.mPicked.Set(picked);
             gPhysics->mHoverObject = picked;
             gPhysics->mLastMousePosition = mouse;
             return;

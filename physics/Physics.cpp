@@ -102,12 +102,8 @@ void ForgetLiveObjects(GameObjectFactory& factory)
     for (auto& entry : factory.mObjects)
         if (Body* body = entry.second ? entry.second->GetComponent<Body>() : nullptr)
             flagged = body->mForgotten = true;
-    if (Composition* hovered = gPhysics->mHoverObject)
-    {
-        auto live = factory.mObjects.find(hovered->mId);
-        if (live != factory.mObjects.end() && live->second == hovered)
-            gPhysics->ForgetHoverObject();
-    }
+    if (ObjectHandle::IsLive(gPhysics->mHoverObject))
+        gPhysics->ForgetHoverObject();
     if (flagged)
         gPhysics->ForgetFlaggedBodies();
 }

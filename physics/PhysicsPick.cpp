@@ -118,11 +118,8 @@ Composition* Physics::PickObject(const Vec3& point)
                   { return a->mId < b->mId || (a->mId == b->mId && a < b); });
         candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
         for (Composition* object : candidates)
-        {
-            auto listed = gFactory->mObjects.find(object->mId);
-            if (listed != gFactory->mObjects.end() && listed->second == object)
+            if (ObjectHandle::IsLive(object))
                 test(object);
-        }
         return nearest;
     }
     for (const auto& entry : gFactory->mObjects)

@@ -39,6 +39,7 @@ Composition::Composition(const Composition& other) : mTag(this, other.mTag), mId
 
 Composition::~Composition()
 {
+    ObjectHandle::Release(mHandle);
     for (Component* component : mComponents)
         delete component;
     mComponents.clear();

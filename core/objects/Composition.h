@@ -6,6 +6,7 @@
 #include <vector>
 #include "core/objects/Component.h"
 #include "core/objects/ComponentType.h"
+#include "core/objects/ObjectHandle.h"
 #include "core/objects/ObjectTag.h"
 
 namespace Framework
@@ -98,6 +99,9 @@ public:
     std::set<Component*> mPendingRemoval; // marked by the editor; not owned separately
     uint32_t mId = 0;                     // key in the factory's object or archetype map
     std::string mName;                    // not unique
+    // Live objects only: set when the factory adds the object, released when
+    // it is deleted. A copy starts without one.
+    ObjectHandle mHandle;
 
 private:
     friend class ObjectTagField;

@@ -106,6 +106,7 @@ void GameObjectFactory::AddLiveObject(Composition* object)
 {
     object->mId = mNextObjectId++;
     object->mKind = ObjectKind::GameObject;
+    object->mHandle = ObjectHandle::Acquire(object);
     mObjects[object->mId] = object;
     ObjectsChanged();
 }

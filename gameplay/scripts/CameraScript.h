@@ -45,9 +45,9 @@ public:
     float mReturnTimer = 0.0f; // seconds left of the respawn glide
     float mMinZoom = 0.1f;     // wheel bounds of CamSize; 27 once started on a Camera,
     float mMaxZoom = 25.0f;    // so min may exceed max (the wheel then only jumps between them)
-    ObjectRef mHumanWin;       // "HumanWin"
-    ObjectRef mGoal;           // "END"
-    ObjectRef mPlayer;         // "Player"
+    ObjectHandle mHumanWin;    // "HumanWin"
+    ObjectHandle mGoal;        // "END"
+    ObjectHandle mPlayer;      // "Player"
     Vec3 mDirection{0.0f};     // last unit direction towards a glide target
     int32_t mCameraState = 0;  // 0 mouse control, 1 key control
     bool mAutoScroll = false;  // the Level10 scroll has started

@@ -42,16 +42,13 @@ void FollowAppleScript::Update(Behaviour* owner, float)
     Composition* object = owner ? owner->GetOwner() : nullptr;
     if (!object)
         return;
-    if (!gFactory)
-        return;
-    auto found = gFactory->mObjects.find(mPlayerId);
-    Composition* player = found != gFactory->mObjects.end() ? found->second : nullptr;
+    Composition* player = mPlayer.Get();
     if (!player)
     {
         player = LastObjectTagged(ObjectTag::Player);
         if (!player)
             return;
-        mPlayerId = player->GetId();
+        mPlayer.Set(player);
     }
     Player* apple = ScriptOf<Player>(player);
     const Transform* appleTransform = player->GetComponent<Transform>();

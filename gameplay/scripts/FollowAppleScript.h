@@ -6,6 +6,7 @@
 // carrying the Player script; without them it does nothing.
 #pragma once
 #include "core/math/MathTypes.h"
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -20,11 +21,8 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    static constexpr uint32_t NoPlayer = 0xFFFFFFFFu;
-
-    // The apple object's id, kept rather than a pointer: the object may be
-    // deleted (an editor edit) while this one lives. NoPlayer until found.
-    uint32_t mPlayerId = NoPlayer;
+    // The apple: it may be deleted (an editor edit) while this one lives.
+    ObjectHandle mPlayer;
     Vec2 mOffset{0.0f, 0.7f}; // the effect's place relative to the apple
 };
 } // namespace Framework

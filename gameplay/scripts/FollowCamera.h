@@ -27,7 +27,7 @@ public:
     void Update(Behaviour* owner, float dt) override;
     void DrawInspector() override;
 
-    ObjectRef mPlayer;  // the last live object tagged Player, found on the first frames
-    Vec3 mOffset{0.0f}; // position = (camera x - x, camera y + y, camera z + z): positive x is left
+    ObjectHandle mPlayer; // the last live object tagged Player, found on the first frames
+    Vec3 mOffset{0.0f};   // position = (camera x - x, camera y + y, camera z + z): positive x is left
 };
 } // namespace Framework

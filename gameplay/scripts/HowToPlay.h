@@ -22,7 +22,7 @@ public:
     void Update(Behaviour* owner, float dt) override;
 
     bool mShowing = false;       // the panel is in view
-    ObjectRef mInstruction;      // the last live object tagged HowToPlayInstruction
+    ObjectHandle mInstruction;   // the last live object tagged HowToPlayInstruction
     Vec3 mInstructionHome{0.0f}; // the panel's position when it was found (its main-menu place)
     Vec3 mHiddenPosition{0.0f};  // recomputed every frame from the camera
 };

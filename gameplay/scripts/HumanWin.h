@@ -25,7 +25,7 @@ public:
     void OnWin(WinMessage* message, Behaviour* owner) override;
 
     bool mWalking = false;             // set by the win message, cleared when the walk ends
-    ObjectRef mGoal;                   // "END"
+    ObjectHandle mGoal;                // "END"
     Vec2 mOffsetFromGoal{-3.0f, 0.0f}; // where the person stops to take the basket ("OffSetFromGoal")
     float mWalkSpeed = 5.0f;           // units per second
     float mWaitTime = 1.0f;            // seconds left to wait before taking the basket

@@ -20,7 +20,7 @@ void IcicleScript::Init(Behaviour* owner)
     mFalling = false;
     mStatic = false;
     mGrowDistance = GrowDistance;
-    mPlayer = nullptr;
+    mPlayer.Clear();
     const Transform* transform = Props::Part<Transform>(owner);
     mStartPosition = transform ? transform->mPosition : Vec3(0.0f);
     const Body* body = Props::Part<Body>(owner);
@@ -37,11 +37,8 @@ void IcicleScript::Update(Behaviour* owner, float dt)
     Body* body = Props::Part<Body>(owner);
     Transform* transform = Props::Part<Transform>(owner);
     const uint32_t tiles = body ? body->ProbeTiles() : 0u;
-    if (!Props::IsLive(mPlayer, mPlayerId))
-    {
-        mPlayer = Props::LastObjectTagged(ObjectTag::Player);
-        mPlayerId = mPlayer ? mPlayer->mId : 0;
-    }
+    if (mPlayer.Empty())
+        mPlayer.Set(Props::LastObjectTagged(ObjectTag::Player));
     mIcicleTimer -= dt;
 
     if (mGenerating)
@@ -88,7 +85,8 @@ void IcicleScript::WaitForApple(Body* body, const Transform* transform)
         body->mMass = 0.0f;
         body->mStatic = true;
     }
-    const Transform* apple = mPlayer ? mPlayer->GetComponent<Transform>() : nullptr;
+    const Composition* player = mPlayer.Get();
+    const Transform* apple = player ? player->GetComponent<Transform>() : nullptr;
     if (apple && transform)
     {
         const float px = apple->mPosition.x;

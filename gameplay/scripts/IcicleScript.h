@@ -10,6 +10,7 @@
 #pragma once
 #include <cstdint>
 #include "core/math/MathTypes.h"
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -41,11 +42,10 @@ public:
     bool mStatic = false;      // "Static": fully grown, waiting for the apple
     float mIcicleTimer = 0.0f; // "IcicleTimer": counts down; nothing reads it
     float mGrowDistance = 0.0f;
-    float mMinX = 0.0f;             // "Min": left end of the trigger range
-    float mMaxX = 0.0f;             // "Max": right end of the trigger range
-    Vec3 mStartPosition{0.0f};      // the Transform position at Init
-    Composition* mPlayer = nullptr; // the apple; not owned, found on the first Update
-    uint32_t mPlayerId = 0;         // its id, to tell whether it is still live
+    float mMinX = 0.0f;        // "Min": left end of the trigger range
+    float mMaxX = 0.0f;        // "Max": right end of the trigger range
+    Vec3 mStartPosition{0.0f}; // the Transform position at Init
+    ObjectHandle mPlayer;      // the apple, found on the first Update; null once it is gone
 
 private:
     // Update's three states: growing, hanging until the apple passes, falling.

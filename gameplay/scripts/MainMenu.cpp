@@ -30,9 +30,9 @@ namespace Framework
 uint32_t gCameraScrollLevel = 0;
 float gCameraScrollSpeed = MainMenu::ScrollSpeeds[0];
 
-uint32_t MainMenu::sEmitterObject = MainMenu::NoObject;
-uint32_t MainMenu::sFallingApple = MainMenu::NoObject;
-uint32_t MainMenu::sTruck = MainMenu::NoObject;
+ObjectHandle MainMenu::sEmitterObject;
+ObjectHandle MainMenu::sFallingApple;
+ObjectHandle MainMenu::sTruck;
 float MainMenu::sFallTimer = 0.0f;
 float MainMenu::sTruckTimer = 0.0f;
 const Vec3 MainMenu::IntroStart{31.0f, 9.0f, 1.0f};
@@ -43,22 +43,13 @@ namespace
 constexpr int MusicType = 0;
 constexpr int EffectsType = 1;
 
-// The live object of id, or null once it is gone.
-Composition* LiveObject(uint32_t id)
+// The object remembered in handle, looked up by name while it is not known.
+Composition* Resolve(const std::string& name, ObjectHandle& handle)
 {
-    if (!gFactory || id == MainMenu::NoObject)
-        return nullptr;
-    auto found = gFactory->mObjects.find(id);
-    return found != gFactory->mObjects.end() ? found->second : nullptr;
-}
-
-// The object remembered in id, looked up by name while it is not known.
-Composition* Resolve(const std::string& name, uint32_t& id)
-{
-    if (Composition* object = LiveObject(id))
+    if (Composition* object = handle.Get())
         return object;
     Composition* object = gFactory ? gFactory->FindObject(name) : nullptr;
-    id = object ? object->GetId() : MainMenu::NoObject;
+    handle.Set(object);
     return object;
 }
 
@@ -83,12 +74,12 @@ float EffectsVolume() { return gAudio ? gAudio->GetGroupVolume(EffectsType) : 0.
 MainMenu::~MainMenu()
 {
     // The level that held the shared objects is going; the next menu finds its own.
-    sEmitterObject = sFallingApple = sTruck = NoObject;
+    sEmitterObject = sFallingApple = sTruck = ObjectHandle();
 }
 
 ParticleComponent* MainMenu::Emitter()
 {
-    Composition* object = LiveObject(sEmitterObject);
+    Composition* object = sEmitterObject.Get();
     return object ? object->GetComponent<ParticleComponent>() : nullptr;
 }
 
@@ -155,7 +146,7 @@ void MainMenu::Init(Behaviour* owner)
 
     mMovePending = false;
     mMoveDelay = MoveDelay;
-    sEmitterObject = sFallingApple = sTruck = NoObject;
+    sEmitterObject = sFallingApple = sTruck = ObjectHandle();
     sFallTimer = sTruckTimer = 0.0f;
 
     if (AudioComponent* audio = object ? object->GetComponent<AudioComponent>() : nullptr)
@@ -200,7 +191,7 @@ void MainMenu::UpdateSharedObjects()
         emitter->Settings().mMaxParticle = 1000;
     }
     Resolve("FallingApple", sFallingApple);
-    const bool truckKnown = LiveObject(sTruck) != nullptr;
+    const bool truckKnown = sTruck.Get() != nullptr;
     if (Composition* truck = Resolve("TheTruck", sTruck); truck && !truckKnown)
         if (AudioComponent* audio = truck->GetComponent<AudioComponent>())
             audio->SetKey("IntroTruck");
@@ -321,7 +312,7 @@ void MainMenu::MoveCameraToTarget() const
 
 void MainMenu::PlayIntro(float dt)
 {
-    if (Composition* apple = LiveObject(sFallingApple))
+    if (Composition* apple = sFallingApple.Get())
         if (Transform* transform = apple->GetComponent<Transform>())
             transform->mPosition.y -= AppleFallSpeed * dt;
     sFallTimer += dt;
@@ -329,7 +320,7 @@ void MainMenu::PlayIntro(float dt)
         return;
     mTruckArrived = true;
     // The truck's engine keeps sounding while the intro runs.
-    Composition* truck = LiveObject(sTruck);
+    Composition* truck = sTruck.Get();
     if (AudioComponent* audio = truck ? truck->GetComponent<AudioComponent>() : nullptr)
         if (!audio->IsPlaying())
             audio->PlaySound("IntroTruck");
@@ -338,7 +329,7 @@ void MainMenu::PlayIntro(float dt)
 void MainMenu::AnimateIntroObject(float dt)
 {
     // The timer runs without a truck too, so a menu without one still reaches its level page.
-    Composition* truck = LiveObject(sTruck);
+    Composition* truck = sTruck.Get();
     if (sTruckTimer < TruckDriveTime)
     {
         if (Transform* transform = truck ? truck->GetComponent<Transform>() : nullptr)

@@ -23,6 +23,7 @@
 #pragma once
 #include <cstdint>
 #include "core/math/MathTypes.h"
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -93,13 +94,12 @@ public:
     bool mIntroDone = false; // later clicks on the level page move after the plain delay
 
     // Shared by every instance, found by name during Update and forgotten by
-    // every Init. Kept as object ids so a destroyed object is never followed.
-    static uint32_t sEmitterObject; // "Emmiter"
-    static uint32_t sFallingApple;  // "FallingApple"
-    static uint32_t sTruck;         // "TheTruck"
-    static float sFallTimer;        // seconds the apple has fallen
-    static float sTruckTimer;       // seconds the truck has driven
-    static constexpr uint32_t NoObject = 0xFFFFFFFFu;
+    // every Init. Kept as handles so a destroyed object is never followed.
+    static ObjectHandle sEmitterObject; // "Emmiter"
+    static ObjectHandle sFallingApple;  // "FallingApple"
+    static ObjectHandle sTruck;         // "TheTruck"
+    static float sFallTimer;            // seconds the apple has fallen
+    static float sTruckTimer;           // seconds the truck has driven
 
     static const Vec3 IntroStart; // the truck's path
     static const Vec3 IntroEnd;

@@ -31,17 +31,6 @@ T* Part(const Behaviour* owner)
 // The last live object, in id order, that carries tag; null for none.
 inline Composition* LastObjectTagged(uint32_t tag) { return gFactory ? gFactory->LastObjectTagged(tag) : nullptr; }
 
-// Whether object, remembered with its id, is still a live object of the level.
-// Ids are never reused, so the id finds the object exactly while it lives,
-// and a departed object is never dereferenced.
-inline bool IsLive(const Composition* object, uint32_t id)
-{
-    if (!object || !gFactory)
-        return false;
-    const auto found = gFactory->mObjects.find(id);
-    return found != gFactory->mObjects.end() && found->second == object;
-}
-
 // Moves an object's body (through the broad-phase grid) and Transform to
 // position; only the Transform when it has no shaped body.
 void MoveObjectTo(Composition* object, const Vec3& position);

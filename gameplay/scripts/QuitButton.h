@@ -17,7 +17,7 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    bool mOpen = false;    // the dialog is open as this object sees it; kept through an unpause
-    ObjectRef mQuitObject; // the last live object tagged QuitButton
+    bool mOpen = false;       // the dialog is open as this object sees it; kept through an unpause
+    ObjectHandle mQuitObject; // the last live object tagged QuitButton
 };
 } // namespace Framework

@@ -6,23 +6,16 @@
 
 namespace Framework
 {
-void RoachTop::Init(Behaviour*)
-{
-    mRoach = Props::LastObjectTagged(ObjectTag::Roach);
-    mRoachId = mRoach ? mRoach->mId : 0;
-}
+void RoachTop::Init(Behaviour*) { mRoach.Set(Props::LastObjectTagged(ObjectTag::Roach)); }
 
 void RoachTop::Update(Behaviour* owner, float)
 {
-    // The roach may have left the level since Init: ids are never reused, so
-    // its id still finds it exactly while it is live.
-    if (!mRoach || !gFactory)
-        return;
-    const auto found = gFactory->mObjects.find(mRoachId);
-    if (found == gFactory->mObjects.end() || found->second != mRoach)
+    // The roach may have left the level since Init (an editor delete).
+    const Composition* ridden = mRoach.Get();
+    if (!ridden)
         return;
     Transform* own = Props::Part<Transform>(owner);
-    const Transform* roach = mRoach->GetComponent<Transform>();
+    const Transform* roach = ridden->GetComponent<Transform>();
     if (!own || !roach)
         return;
     own->mPosition = Vec3(roach->mPosition.x, roach->mPosition.y + RideHeight, own->mPosition.z);

@@ -4,6 +4,7 @@
 // does nothing.
 #pragma once
 #include <cstdint>
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -22,8 +23,7 @@ public:
 
     static constexpr float RideHeight = 0.2f;
 
-    Composition* mRoach = nullptr; // the roach ridden; not owned, null without one
-    uint32_t mRoachId = 0;         // its object id, to tell whether it is still live
-    bool mCanColliding = false;    // "CanColliding": a can touched it; never cleared
+    ObjectHandle mRoach;        // the roach ridden; null without one or once it is gone
+    bool mCanColliding = false; // "CanColliding": a can touched it; never cleared
 };
 } // namespace Framework

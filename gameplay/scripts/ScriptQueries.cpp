@@ -17,16 +17,6 @@ namespace
 constexpr int LeftButton = 1; // virtual key of the left mouse button
 }
 
-void ObjectRef::Set(const Composition* object) { mId = object ? object->mId : NoObject; }
-
-Composition* ObjectRef::Get() const
-{
-    if (mId == NoObject || !gFactory)
-        return nullptr;
-    auto found = gFactory->mObjects.find(mId);
-    return found != gFactory->mObjects.end() ? found->second : nullptr;
-}
-
 Composition* LastObjectTagged(uint32_t tag) { return gFactory ? gFactory->LastObjectTagged(tag) : nullptr; }
 
 Composition* FirstObjectTagged(uint32_t tag) { return gFactory ? gFactory->FirstObjectTagged(tag) : nullptr; }

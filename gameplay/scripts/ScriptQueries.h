@@ -1,32 +1,15 @@
-// Small lookups the level scripts share: a handle to another object that can
-// never dangle, walks over the live objects by tag, the active camera, moving
+// Small lookups the level scripts share: walks over the live objects by tag, the active camera, moving
 // an object with its body, and the mouse-in-box test of the pause dialogs.
 #pragma once
 #include <cstdint>
 #include <string>
 #include "core/math/MathTypes.h"
+#include "core/objects/ObjectHandle.h"
 
 namespace Framework
 {
 class Camera;
 class Composition;
-
-// A reference to a live object by id. Ids are never reused in a run, so an
-// object deleted since (a level flush, an editor delete) reads back as null.
-class ObjectRef
-{
-public:
-    static constexpr uint32_t NoObject = 0xFFFFFFFFu;
-
-    void Set(const Composition* object);
-    void Clear() { mId = NoObject; }
-    bool Empty() const { return Get() == nullptr; }
-    // The object, or null when none was set or it is gone.
-    Composition* Get() const;
-
-private:
-    uint32_t mId = NoObject;
-};
 
 // The live object with that tag and the highest id (scripts keep the last one
 // of a walk in id order), or null.

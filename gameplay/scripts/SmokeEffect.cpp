@@ -7,17 +7,17 @@ namespace Framework
 {
 void SmokeEffect::Init(Behaviour* owner)
 {
-    mPlayer = Props::LastObjectTagged(ObjectTag::Player);
-    mPlayerId = mPlayer ? mPlayer->mId : 0;
+    mPlayer.Set(Props::LastObjectTagged(ObjectTag::Player));
     mAnimator = Props::Part<Animator>(owner);
 }
 
 void SmokeEffect::Update(Behaviour* owner, float)
 {
-    if (!Props::IsLive(mPlayer, mPlayerId))
+    const Composition* player = mPlayer.Get();
+    if (!player)
         return;
     Transform* own = Props::Part<Transform>(owner);
-    const Transform* apple = mPlayer->GetComponent<Transform>();
+    const Transform* apple = player->GetComponent<Transform>();
     if (own && apple)
         own->mPosition = apple->mPosition;
 }

@@ -2,6 +2,7 @@
 // Player loaded before it, so the apple must come first in the level file.
 #pragma once
 #include <cstdint>
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -17,8 +18,7 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
 
-    Animator* mAnimator = nullptr;  // its own Animator, or null
-    Composition* mPlayer = nullptr; // the apple; not owned, null when there is none
-    uint32_t mPlayerId = 0;         // its id, to tell whether it is still live
+    Animator* mAnimator = nullptr; // its own Animator, or null
+    ObjectHandle mPlayer;          // the apple; null when there is none or it is gone
 };
 } // namespace Framework

@@ -14,28 +14,20 @@
 
 namespace Framework
 {
-uint32_t SplashScreen::sFirstLogo = SplashScreen::NoObject;
-uint32_t SplashScreen::sSecondLogo = SplashScreen::NoObject;
-uint32_t SplashScreen::sThirdLogo = SplashScreen::NoObject;
+ObjectHandle SplashScreen::sFirstLogo;
+ObjectHandle SplashScreen::sSecondLogo;
+ObjectHandle SplashScreen::sThirdLogo;
 float SplashScreen::sLogoAlpha = 0.0f;
 
 namespace
 {
-Composition* LiveObject(uint32_t id)
-{
-    if (!gFactory || id == SplashScreen::NoObject)
-        return nullptr;
-    auto found = gFactory->mObjects.find(id);
-    return found != gFactory->mObjects.end() ? found->second : nullptr;
-}
-
 // Remembers the first (or last) live object of name while none is known.
-void FindLogo(const std::string& name, bool last, uint32_t& id)
+void FindLogo(const std::string& name, bool last, ObjectHandle& logo)
 {
-    if (LiveObject(id) || !gFactory)
+    if (!logo.Empty() || !gFactory)
         return;
     const std::vector<Composition*>& objects = gFactory->ObjectsNamed(name);
-    id = objects.empty() ? SplashScreen::NoObject : (last ? objects.back() : objects.front())->GetId();
+    logo.Set(objects.empty() ? nullptr : (last ? objects.back() : objects.front()));
 }
 } // namespace
 
@@ -43,7 +35,7 @@ void SplashScreen::Init(Behaviour* owner)
 {
     mTime = 0.0f;
     mUnused = 0.0f;
-    sFirstLogo = sSecondLogo = sThirdLogo = NoObject;
+    sFirstLogo = sSecondLogo = sThirdLogo = ObjectHandle();
     sLogoAlpha = 0.0f;
     // An archetype's copy is set up at program start, not shown: it must not start the music.
     const Composition* object = owner ? owner->GetOwner() : nullptr;
@@ -51,7 +43,7 @@ void SplashScreen::Init(Behaviour* owner)
         gAudio->PlayMusic("MainMenu_Background_Music");
 }
 
-void SplashScreen::FadeLogo(uint32_t logo, bool fadeIn, float dt)
+void SplashScreen::FadeLogo(ObjectHandle logo, bool fadeIn, float dt)
 {
     if (fadeIn)
     {
@@ -61,7 +53,7 @@ void SplashScreen::FadeLogo(uint32_t logo, bool fadeIn, float dt)
     else
         sLogoAlpha = std::max(sLogoAlpha - dt * FadeRate, 0.0f);
 
-    Composition* object = LiveObject(logo);
+    Composition* object = logo.Get();
     if (Renderer* renderer = object ? object->GetComponent<Renderer>() : nullptr)
         renderer->mAlpha = sLogoAlpha;
 }

@@ -10,6 +10,7 @@
 // "MainMenu_Background_Music".
 #pragma once
 #include <cstdint>
+#include "core/objects/ObjectHandle.h"
 #include "gameplay/ScriptBase.h"
 
 namespace Framework
@@ -34,16 +35,15 @@ public:
     float mTime = 0.0f;   // seconds since Init
     float mUnused = 0.0f; // kept for the script's layout; nothing reads it
 
-    // The logo objects (object ids; NoObject until found) and the one fade
-    // value they share: only one logo shows at a time.
-    static constexpr uint32_t NoObject = 0xFFFFFFFFu;
-    static uint32_t sFirstLogo;  // "VELMARLOGO"
-    static uint32_t sSecondLogo; // "TEAMLOGO"
-    static uint32_t sThirdLogo;  // "OrlintideLogo"
+    // The logo objects (null until found) and the one fade value they
+    // share: only one logo shows at a time.
+    static ObjectHandle sFirstLogo;  // "VELMARLOGO"
+    static ObjectHandle sSecondLogo; // "TEAMLOGO"
+    static ObjectHandle sThirdLogo;  // "OrlintideLogo"
     static float sLogoAlpha;
 
 private:
     // Fades the shared value in or out by one step and shows it on the logo.
-    static void FadeLogo(uint32_t logo, bool fadeIn, float dt);
+    static void FadeLogo(ObjectHandle logo, bool fadeIn, float dt);
 };
 } // namespace Framework

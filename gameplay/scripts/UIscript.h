@@ -63,7 +63,7 @@ public:
     void FadeInToResult(Renderer* renderer, float dt, const std::string& result, bool& flag);
 
     Vec2 mScreenOffset{0.0f};         // (X, Y) of the name table
-    ObjectRef mPlayer;                // the last live object tagged Player
+    ObjectHandle mPlayer;             // the last live object tagged Player
     float mDepth = 0.0f;              // z given to the object every frame
     bool mStarLanded = false;         // this star (or star emitter) reached its full size
     bool mScreenMusicStarted = false; // this instance started the win or lose music
@@ -102,8 +102,8 @@ private:
     static void HideLevelTexts(bool hide);
 
     // Found by name when empty (finding them every frame in every instance costs a walk each).
-    ObjectRef mHumanWin; // "HumanWin"
-    ObjectRef mMist;     // "MistParticle"
+    ObjectHandle mHumanWin; // "HumanWin"
+    ObjectHandle mMist;     // "MistParticle"
     // The camera read at the start of each Update.
     Vec2 mCameraPosition{0.0f};
     Vec2 mZoom{ReferenceZoom, ReferenceZoom};

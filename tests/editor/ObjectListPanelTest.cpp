@@ -290,7 +290,7 @@ TEST_F(ObjectList, ADeletedPickedObjectIsNeverDraggedAgain)
 
     Factory().mDestroySet.insert(doomed);
     editor.Frame(); // the factory deletes it; the editor lets go of it
-    EXPECT_EQ(editor.mEditor->mPanels.mPicked, nullptr);
+    EXPECT_EQ(editor.mEditor->mPanels.mPicked.Get(), nullptr);
     EXPECT_NE(editor.mWorld->mPhysics->mHoverObject, doomed);
     TestSupport::PointAtWorld(editor, 1.0f, 1.0f);
     editor.Frame(2);

@@ -180,3 +180,30 @@ TEST(FactoryCreators, ASecondRegistrationReplacesTheFirst)
     EXPECT_EQ(factory->GetCreator("Probe")->mTypeId, 13u);
     EXPECT_EQ(factory->GetComponentName(13), "Probe");
 }
+
+TEST(ObjectHandles, NameALiveObjectUntilItIsDeletedEvenWhenItsSlotIsReused)
+{
+    FactoryScope factory;
+    Composition* first = factory->CreateObject("First", ObjectKind::GameObject);
+    Composition* archetype = factory->CreateObject("Arch", ObjectKind::Archetype);
+    ObjectHandle held = ObjectHandle::Of(first);
+    EXPECT_EQ(held.Get(), first);
+    EXPECT_TRUE(ObjectHandle::IsLive(first));
+    // Only live objects have handles: an archetype (and its copies' source) names nothing.
+    EXPECT_TRUE(ObjectHandle::Of(archetype).Empty());
+    EXPECT_FALSE(ObjectHandle::IsLive(archetype));
+    EXPECT_TRUE(ObjectHandle().Empty());
+
+    factory->mDestroySet.insert(first);
+    factory->Update(0.0f);
+    EXPECT_EQ(held.Get(), nullptr);
+    // The next object takes the freed slot; the old handle must not reach it.
+    Composition* second = factory->Instantiate(archetype);
+    EXPECT_EQ(held.Get(), nullptr);
+    EXPECT_NE(ObjectHandle::Of(second), held);
+    EXPECT_EQ(ObjectHandle::Of(second).Get(), second);
+
+    ObjectHandle kept = ObjectHandle::Of(second);
+    factory->DestroyAllObjects();
+    EXPECT_EQ(kept.Get(), nullptr);
+}
