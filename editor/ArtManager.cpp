@@ -2,13 +2,16 @@
 // once, in the table; the sheets' files are written at shutdown), or delete
 // it. A sheet that a renderer, a particle component, an animation or the tile
 // map still uses is kept, and the dialog says which one holds it: they keep
-// pointers to or names of it.
+// pointers to or names of it. So is a sheet that a level file in
+// "Resources/LevelData/" names: the art list is written without the deleted
+// sheet at shutdown, and that level would draw nothing in its place for good.
 #include <imgui.h>
 #include <cstring>
 #include <iterator>
 #include "core/engine/DebugSystem.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
+#include "editor/LevelFileOperations.h"
 #include "editor/NameRules.h"
 #include "editor/OurImGui.h"
 #include "graphics/GraphicsSystem.h"
@@ -44,12 +47,28 @@ SpriteSheetTable::iterator ChosenSheet(SpriteSheetTable& table, int& index)
     return table.empty() ? table.end() : std::next(table.begin(), index);
 }
 
+// "the level files Level4.xml, Level5.xml (and 3 more)", or "" for none.
+std::string LevelFilesText(const std::vector<std::string>& files)
+{
+    constexpr size_t kNamed = 3; // enough to find them, short enough for the dialog's line
+    if (files.empty())
+        return "";
+    std::string text = files.size() == 1 ? "the level file " : "the level files ";
+    for (size_t i = 0; i < files.size() && i < kNamed; ++i)
+        text += (i > 0 ? ", " : "") + files[i];
+    if (files.size() > kNamed)
+        text += " (and " + std::to_string(files.size() - kNamed) + " more)";
+    return text;
+}
+
 void DeleteChosenSheet(ManagerState& state, SpriteSheetTable& table)
 {
     auto chosen = ChosenSheet(table, state.mSheetIndex);
     if (chosen == table.end())
         return;
-    const std::string user = SpriteSheetUser(chosen->first);
+    std::string user = SpriteSheetUser(chosen->first);
+    if (user.empty())
+        user = LevelFilesText(LevelFilesNamingSheet(chosen->first, kLevelFolder));
     if (!user.empty())
     {
         state.mProblem = "Sprite sheet \"" + chosen->first + "\" is used by " + user + " and was not deleted.";

@@ -7,8 +7,8 @@
 // Refused, with the reason shown and nothing registered: a name that is no
 // plain ".png" file name (the sheet is read back as its base name + ".png"),
 // an identifier that is not one word or already in the table, an image that
-// could not be read or has no frames, another sheet's image as destination,
-// and a failed copy.
+// could not be read or has no frames, another sheet's image or any file
+// already in the folder as destination, and a failed copy.
 #include <imgui.h>
 #include <algorithm>
 #include "core/engine/DebugSystem.h"
@@ -95,6 +95,10 @@ std::string SaveSheet(OurImGui& editor, FileDropState& state)
         for (const auto& [otherKey, other] : *table)
             if (other.GetPath() == destination)
                 problem = "\"" + destination + "\" is the image of the sprite sheet \"" + otherKey + "\"";
+    // Also an image no sheet lists (or one whose sheet failed to load): the
+    // user's file must survive an import under its name.
+    if (problem.empty() && ImportWouldReplace(editor.mLastDroppedFile, destination))
+        problem = "\"" + destination + "\" already exists";
     if (!problem.empty())
     {
         problem = "Sprite sheet not imported: " + problem + ".";

@@ -1,11 +1,15 @@
 #include "graphics/SpriteSheetUsage.h"
+#include <tinyxml2.h>
 #include <algorithm>
+#include <filesystem>
+#include "core/engine/DebugSystem.h"
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -22,6 +26,44 @@ std::string ObjectUser(const Composition* object, const std::string& key, const 
         if (particles->SpriteName == key || (sheet && particles->mSheet == sheet))
             return "the particles of " + object->mName;
     return "";
+}
+
+// The elements of an object file that name a sheet: the Renderer's and the
+// particle component's fields, as they write them.
+bool NamesSheet(const tinyxml2::XMLElement& element, const std::string& key)
+{
+    const char* name = element.Name();
+    const char* value = element.Attribute("Value");
+    if (value && key == value && name && (std::string(name) == "SpriteSheetKey" || std::string(name) == "SpriteName"))
+        return true;
+    for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+        if (NamesSheet(*child, key))
+            return true;
+    return false;
+}
+
+bool ObjectFileNamesSheet(const std::string& path, const std::string& text, const std::string& key)
+{
+    tinyxml2::XMLDocument document;
+    if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
+    {
+        // Unreadable now, perhaps mended by hand later: keep its sheets.
+        Log("Level file \"" + path + "\" could not be parsed; looking for sprite sheet \"" + key + "\" in its text.");
+        return text.find("\"" + key + "\"") != std::string::npos;
+    }
+    for (const tinyxml2::XMLElement* element = document.FirstChildElement(); element;
+         element = element->NextSiblingElement())
+        if (NamesSheet(*element, key))
+            return true;
+    return false;
+}
+
+bool TileFileNamesSheet(const std::string& text, const std::string& key)
+{
+    std::string tileset = text.substr(0, text.find('\n'));
+    if (!tileset.empty() && tileset.back() == '\r')
+        tileset.pop_back();
+    return tileset == key;
 }
 } // namespace
 
@@ -57,5 +99,34 @@ std::string SpriteSheetUser(const std::string& key)
             return "the tile set";
     }
     return "";
+}
+
+std::vector<std::string> LevelFilesNamingSheet(const std::string& key, const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    if (key.empty())
+        return names;
+    std::error_code error;
+    fs::directory_iterator entries(Platform::NativePath(folder), error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error))
+    {
+        const fs::path& path = entries->path();
+        const std::string extension = path.extension().string();
+        if (extension != ".xml" && extension != ".dat")
+            continue;
+        std::string text;
+        // Most files never mention the key: no parse for them.
+        if (!Platform::ReadWholeFile(path.string(), text) || text.find(key) == std::string::npos)
+            continue;
+        const bool named =
+            extension == ".xml" ? ObjectFileNamesSheet(path.string(), text, key) : TileFileNamesSheet(text, key);
+        if (named)
+            names.push_back(path.filename().string());
+    }
+    if (error)
+        Log("Level folder \"" + folder + "\" could not be read: " + error.message() + ".");
+    std::sort(names.begin(), names.end());
+    return names;
 }
 } // namespace Framework

@@ -9,6 +9,7 @@
 #include "graphics/Renderer.h"
 #include "physics/Body.h"
 #include "physics/ShapeCircle.h"
+#include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
 #include "support/EditorHarness.h"
 
@@ -117,6 +118,8 @@ TEST_F(ComponentEditor, ABodyWithAShapeIsKeptAndADeletedShapeLeavesTheGrid)
 {
     ASSERT_EQ(Add("Body"), "");
     ASSERT_EQ(Add("Circle"), "");
+    EXPECT_EQ(Add("OBB"), "Repeat"); // one shape per body, whichever came first
+    EXPECT_EQ(mObject->GetComponent<ShapeOBB>(), nullptr);
     Body* body = mObject->GetComponent<Body>();
     ASSERT_FALSE(body->mGridCells.empty());
     EXPECT_EQ(Delete("Body"), "Component Needed");
@@ -132,9 +135,10 @@ TEST_F(ComponentEditor, ABodyWithAShapeIsKeptAndADeletedShapeLeavesTheGrid)
         }
 }
 
-TEST_F(ComponentEditor, EditingPositionMovesTheBody)
+TEST_F(ComponentEditor, EditingPositionMovesTheBodyAndScaleReentersItInTheGrid)
 {
     ASSERT_EQ(Add("Body"), "");
+    ASSERT_EQ(Add("Circle"), "");
     ASSERT_TRUE(editor.Click("Transform"));
     editor.Frame();
     // Position's first part is its x field.
@@ -144,6 +148,14 @@ TEST_F(ComponentEditor, EditingPositionMovesTheBody)
     Body* body = mObject->GetComponent<Body>();
     EXPECT_GT(body->mPosition.x, 1.0f);
     EXPECT_EQ(mObject->GetComponent<Transform>()->mPosition.x, body->mPosition.x);
+
+    // A wider circle than a cell spreads along its row.
+    ASSERT_EQ(body->mGridCells.size(), 1u);
+    const TestSupport::RecordedItem* scale = FindItem("Scale", "");
+    ASSERT_NE(scale, nullptr);
+    ASSERT_TRUE(editor.Drag(scale, 30.0f));
+    ASSERT_GT(mObject->GetComponent<Transform>()->mScale.x, 4.0f);
+    EXPECT_GT(body->mGridCells.size(), 1u);
 }
 
 TEST_F(ComponentEditor, TheNameFieldRenamesAsItIsTyped)

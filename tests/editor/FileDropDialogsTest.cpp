@@ -153,6 +153,21 @@ TEST_F(FileDrop, BadNamesAFailedCopyOrATakenKeyRegisterNothing)
     EXPECT_EQ(Sheets().size(), 1u);
     EXPECT_EQ(Sheets().at("Taken").GetPath(), "NO PATH");
     EXPECT_FALSE(fs::exists(mEditor.mWorld->File("Resources/Art/hero.png")));
+
+    // An image already in the folder (no sheet lists it, or its sheet failed
+    // to load) is never replaced; dropping that very file imports it in place.
+    const std::string mine = MakePng(mEditor.mWorld->File("Resources/Art/mine.png"), 128, 128);
+    const std::string before = TestSupport::ReadFile(mine);
+    refused("mine.png", "Mine");
+    EXPECT_NE(State().mProblem.find("already exists"), std::string::npos) << State().mProblem;
+    EXPECT_TRUE(TestSupport::ReadFile(mine) == before); // bytes: no dump of an image
+    ASSERT_TRUE(mEditor.Click("Close!", "FileDropArt"));
+    Drop(mine);
+    SetIdentifier("Mine");
+    mEditor.Frame();
+    ASSERT_TRUE(mEditor.Click("Save!", "FileDropArt"));
+    ASSERT_EQ(Sheets().count("Mine"), 1u) << State().mProblem;
+    EXPECT_EQ(Sheets().at("Mine").GetPath(), "Resources/Art/mine.png");
 }
 
 TEST_F(FileDrop, SaveCopiesASoundAndAddsItToTheSoundList)

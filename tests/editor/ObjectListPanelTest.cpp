@@ -190,6 +190,8 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     TestSupport::PointAtWorld(editor, 6.0f, 2.0f);
     editor.Frame();
     EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
+    editor.Frame(2); // held still, it stays
+    EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();
@@ -240,6 +242,10 @@ TEST_F(ObjectList, CtrlDragMovesABoxAndTurnsOnlyOneWithAFixedPoint)
     EXPECT_NEAR(body->mPosition.y, 2.0f, 1e-4f);
     EXPECT_EQ(body->mOrientation, 0.0f);
     EXPECT_NEAR(box->GetComponent<Transform>()->mPosition.x, 27.0f, 1e-4f);
+    // Held still, it stays: each frame moves it by the pointer's motion since the last.
+    editor.Frame(3);
+    EXPECT_NEAR(body->mPosition.x, 27.0f, 1e-4f);
+    EXPECT_NEAR(body->mPosition.y, 2.0f, 1e-4f);
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();

@@ -1,5 +1,7 @@
 // The art, animation and sound managers on small tables in the headless editor.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <filesystem>
 #include "audio/AudioManager.h"
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
@@ -68,6 +70,29 @@ TEST_F(Managers, ASheetInUseIsNotDeletedAndTheDialogSaysWhoUsesIt)
         EXPECT_EQ(Sheets().size(), 3u);
         EXPECT_NE(State().mProblem.find("is used by"), std::string::npos) << State().mProblem;
     }
+
+    // Levels that are not loaded name sheets in their files: a Renderer's key,
+    // a particle component's sprite, a tile file's tileset. Another field
+    // holding the same word (a sound key) names no sheet.
+    const auto level = [&](const std::string& name, const std::string& text)
+    { TestSupport::WriteFile(mEditor.mWorld->File("Resources/LevelData/" + name), text); };
+    level("D.xml", "<D><Crate><Renderer><SpriteSheetKey Value=\"Gamma\"/></Renderer></Crate></D>");
+    level("B.xml", "<B><Smoke><ParticleComponent><SpriteName Value=\"Gamma\"/></ParticleComponent></Smoke></B>");
+    level("A.dat", "Gamma\r\n2\n1\n0 0 \n");
+    level("C.xml", "<C><Broken Value=\"Gamma\"></C>"); // does not parse: its text decides
+    level("E.xml", "<E><Can><AudioComponent><Key Value=\"Gamma\"/></AudioComponent></Can></E>");
+    level("F.dat", "TilePlatform\nGamma\n");
+    EXPECT_EQ(LevelFilesNamingSheet("Gamma", "Resources/LevelData/"),
+              (std::vector<std::string>{"A.dat", "B.xml", "C.xml", "D.xml"}));
+    State().mSheetIndex = 2;
+    mEditor.Frame();
+    ASSERT_TRUE(mEditor.Click("Delete Sprite Sheet", "Art Manager"));
+    EXPECT_EQ(Sheets().count("Gamma"), 1u);
+    EXPECT_NE(State().mProblem.find("is used by the level files A.dat, B.xml, C.xml (and 1 more)"), std::string::npos)
+        << State().mProblem;
+    for (const char* name : {"A.dat", "B.xml", "C.xml", "D.xml"})
+        std::filesystem::remove(mEditor.mWorld->File(std::string("Resources/LevelData/") + name));
+
     State().mSheetIndex = 2;
     mEditor.Frame();
     ASSERT_TRUE(mEditor.Click("Delete Sprite Sheet", "Art Manager"));
@@ -83,6 +108,14 @@ TEST_F(Managers, ASheetInUseIsNotDeletedAndTheDialogSaysWhoUsesIt)
     EXPECT_TRUE(Sheets().empty());
     ASSERT_TRUE(mEditor.Click("Close", "Art Manager"));
     EXPECT_EQ(mEditor.mEditor->mOpenDialog, EditorDialog::None);
+}
+
+TEST(ArtManager, TheShippedLevelsKeepTheirBackdrops)
+{
+    // The near backdrop of the warehouse levels.
+    const std::vector<std::string> users =
+        LevelFilesNamingSheet("BG_Warehouse_Near", TANDREL_SOURCE_DIR "/Resources/LevelData/");
+    EXPECT_NE(std::find(users.begin(), users.end(), "Level4.xml"), users.end());
 }
 
 TEST_F(Managers, PickingStopsAt64AndAChangeOfSheetClearsThePicks)

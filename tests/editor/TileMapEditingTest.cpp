@@ -68,6 +68,12 @@ TEST_F(TileMapEditing, CtrlLeftPaintsTheCellUnderTheMouseAndCtrlMiddleErasesIt)
     EXPECT_EQ(Grid().mRows[1][2].mFrame, 5);
     EXPECT_EQ(gSpatialGrid->TileKindAt(2, 1), 1u);
     EXPECT_EQ(UsedCells(), 1);
+    // Painting over a used cell replaces its frame, also for the same kind.
+    editor.mEditor->mPlatformIndex = 6;
+    Stroke(2.5f, 1.25f);
+    EXPECT_EQ(Grid().mRows[1][2].mKind, 1);
+    EXPECT_EQ(Grid().mRows[1][2].mFrame, 6);
+    EXPECT_EQ(gSpatialGrid->GetTileBodies().size(), 1u);
 
     // The grid's edge and beyond paint nothing.
     Stroke(4.0f, 1.0f);
@@ -151,6 +157,18 @@ TEST_F(TileMapEditing, ApplyChangesKeepsInnerCellsAndRefusesBadSizes)
     EXPECT_EQ(UsedCells(), 1);
     EXPECT_TRUE(Grid().mRows[0][0].mUsed);
     EXPECT_EQ(gSpatialGrid->GetColumnCount() > 0, true);
+
+    // Growing past the physics grid's smallest size grows it too, so a tile
+    // painted in the new part collides.
+    SetSize("##1", 40.0f);
+    ASSERT_TRUE(editor.Click("Apply Changes"));
+    ASSERT_EQ(Grid().mWidth, 40u);
+    EXPECT_EQ(gSpatialGrid->GetColumnCount(), 20);
+    Stroke(35.5f, 1.5f);
+    ASSERT_TRUE(Grid().mRows[1][35].mUsed);
+    int column = 0, row = 0;
+    ASSERT_TRUE(gSpatialGrid->CellOf(Vec3(35.5f, 1.5f, 0.0f), column, row));
+    EXPECT_EQ(gSpatialGrid->GetCell(column, row).size(), 1u);
 
     ASSERT_TRUE(editor.Click("Clear TileMap"));
     EXPECT_EQ(UsedCells(), 0);
