@@ -7,6 +7,7 @@
 #include "core/game/GameLogic.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
+#include "gameplay/CollisionRules.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/scripts/ScriptTable.h"
@@ -31,10 +32,12 @@ ResourceManager::~ResourceManager()
     mBehaviours.clear();
     mButtons.clear();
     gPressedButton = nullptr;
+    RemoveCollisionRules();
 }
 
 void ResourceManager::Init()
 {
+    InstallCollisionRules();
     if (!gFactory)
         return;
     gFactory->AddComponentCreator("Behaviour", new ComponentCreatorType<Behaviour>(ComponentType::Behaviour));

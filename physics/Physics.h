@@ -34,7 +34,8 @@ public:
     void DetectCollisions();
     void PositionalCorrection();
     void DebugDraw();
-    // The object under a world point, nearest first; null for none.
+    // The object under a world point, nearest first; null for none. Sets
+    // mPickHitAny and mPickHitInteractable.
     Composition* PickObject(const Vec3& point);
     // Keeps the contact of (a, b), then that of (b, a), from being resolved.
     void RemoveContact(Body* a, Body* b);
@@ -72,9 +73,13 @@ public:
     std::vector<Body*> mPairTestBodies;     // Border and People bodies: tested with each other
     std::vector<Manifold> mContacts;        // this step's contacts, resolved by the step
     std::vector<Manifold> mPlayerContacts;  // copies of new contacts of the player (debug drawing)
-    Composition* mHoverObject = nullptr;    // the object under the mouse, picked or dragged
-    Vec3 mLastMousePosition{0.0f};          // the game logic's dragging
-    bool mDragging = false;                 // the hovered body is dragged: integration leaves it alone
+    // What the last pick hit besides its nearest object: any object, and any
+    // whose body is interactable (the game points its cursor at them).
+    bool mPickHitAny = false;
+    bool mPickHitInteractable = false;
+    Composition* mHoverObject = nullptr; // the object under the mouse, picked or dragged
+    Vec3 mLastMousePosition{0.0f};       // the game logic's dragging
+    bool mDragging = false;              // the hovered body is dragged: integration leaves it alone
     bool mFastMode = false;
     Body* mPlayerBody = nullptr;
     bool mDragBlocked = false; // the dragged body touched a static one

@@ -72,6 +72,7 @@ int BodyShapeHitTest(Component& component, Transform::ShapeTest allowed, const V
 
 Composition* Physics::PickObject(const Vec3& point)
 {
+    mPickHitAny = mPickHitInteractable = false;
     if (!gFactory)
         return nullptr;
     const Ray ray(point);
@@ -88,8 +89,9 @@ Composition* Physics::PickObject(const Vec3& point)
         if (!transform->HitTest(ray.mStart, ray.mEnd, hit))
             return;
         const Body* body = object->GetComponent<Body>();
-        if (gLogic && (state == GameState::MAIN_MENU || (state == GameState::LEVEL && body && body->mInteractable)))
-            gLogic->mCursorKind = 1;
+        mPickHitAny = true;
+        if (body && body->mInteractable)
+            mPickHitInteractable = true;
         const float distance = glm::length(hit - ray.mStart);
         if (distance < nearestDistance)
         {

@@ -1,5 +1,5 @@
 // The uniform-grid broad phase, the level's tile bodies, and the pair test
-// that holds the game's collision rules.
+// with the filter and contact handler through which the game sets its rules.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -19,6 +19,15 @@ public:
     // Resize never makes more cells than this along one side (a corrupt tile file
     // must not exhaust memory): 4096 cells of 2 units cover any level we make.
     static constexpr int MaxCellsPerSide = 4096;
+
+    // Set by the game (as a physics engine's custom filter and contact
+    // events): whether a pair is kept out of the narrow phase this step, and
+    // what follows a contact once both objects have had their collision
+    // messages. Null: every pair is tested, and a contact means nothing more.
+    using PairFilter = bool (*)(Body* a, Body* b);
+    using ContactHandler = void (*)(Body* a, Body* b);
+    static PairFilter sPairFilter;
+    static ContactHandler sContactHandler;
 
     SpatialGrid();
     ~SpatialGrid();
@@ -48,7 +57,7 @@ public:
     bool InRange(int column, int row) const;
     // Tests every body of a cell against its own cell and four neighbours.
     void CheckCell(int column, int row);
-    // The pair test: the game's collision rules, the contact record and the messages.
+    // The pair test: the filter, the contact record, the messages and the handler.
     void TestPair(Body* a, Body* b);
     // Around a detection pass: cells holding no moving body, with neighbours holding
     // none either, can only hold static pairs, which are never tested, so the pass
@@ -84,10 +93,9 @@ private:
     void PrefetchAhead(int column, int row) const;
     // Whether the body's scaled shape is larger than a cell (it spreads).
     bool Spreads(const Body* body) const;
-    // The see-through rule of false tiles for (x, y): true when y must let x pass.
-    bool SeeThrough(Body* x, Body* y) const;
-    // Whether one of the rules before the narrow phase skips the pair.
-    bool SkippedByRules(Body* a, Body* b) const;
+    // Whether the pair is not tested: no shapes, both static, one not
+    // colliding, or the game's filter keeps it out.
+    bool Skipped(Body* a, Body* b) const;
     void IndexTile(Body* tile);
     void UnindexTile(Body* tile);
 

@@ -22,6 +22,7 @@ constexpr int KeyA = 'A';
 
 // The plain frame of the "MouseCursor" sheet (1 over a pickable object, 5 dragging).
 constexpr uint32_t CursorPlain = 0;
+constexpr uint32_t CursorPoint = 1; // over what a click reaches
 
 bool IsCursorHidden(const std::string& level)
 {
@@ -89,7 +90,12 @@ void GameLogic::UpdateMouse(const InputState& input)
     const Vec3 mouse(input.GetMouseWorldX(), input.GetMouseWorldY(), 0.0f);
     if (!physics.mHoverObject || !input.IsHeld(LeftButton))
     {
-        physics.mHoverObject = physics.PickObject(mouse); // may set the cursor kind
+        physics.mHoverObject = physics.PickObject(mouse);
+        // Anything in the menu is a button; in a level only props answer a click.
+        const uint32_t state = mState.mCurrent;
+        if ((state == GameState::MAIN_MENU && physics.mPickHitAny) ||
+            (state == GameState::LEVEL && physics.mPickHitInteractable))
+            mCursorKind = CursorPoint;
         physics.mLastMousePosition = mouse;
         return;
     }

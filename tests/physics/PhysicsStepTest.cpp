@@ -161,7 +161,7 @@ TEST(PhysicsPick, CircleCountsItsScaleOnce)
     EXPECT_EQ(scope.mPhysics->PickObject(Vec3(12.5f, 10, 0)), nullptr);
 }
 
-TEST(PhysicsPick, InteractableBodyInALevelShowsTheHandCursor)
+TEST(PhysicsPick, APickTellsWhetherItHitAnInteractableBody)
 {
     PhysicsScope scope;
     GameLogic logic;
@@ -171,10 +171,10 @@ TEST(PhysicsPick, InteractableBodyInALevelShowsTheHandCursor)
     spec.mInteractable = true;
     Composition* crate = scope.Make(spec);
     scope.Box(Vec3(20, 10, 0));
-    EXPECT_EQ(scope.mPhysics->PickObject(Vec3(20, 10, 0)), nullptr);
-    EXPECT_EQ(logic.mCursorKind, 0u);
     EXPECT_EQ(scope.mPhysics->PickObject(Vec3(10, 10, 0)), crate);
-    EXPECT_EQ(logic.mCursorKind, 1u);
+    EXPECT_TRUE(scope.mPhysics->mPickHitInteractable);
+    EXPECT_EQ(scope.mPhysics->PickObject(Vec3(20, 10, 0)), nullptr);
+    EXPECT_FALSE(scope.mPhysics->mPickHitInteractable) << "each pick starts afresh";
 }
 
 TEST(PhysicsLifecycle, DeletedObjectLeavesEveryListAndContact)

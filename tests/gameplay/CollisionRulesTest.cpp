@@ -1,4 +1,4 @@
-// The pair rules of the physics step: which pairs are skipped, slopes and
+// The game's pair rules, set on the physics step: which pairs are skipped, slopes and
 // false tiles, interactables and enemies, the goal, and contact handlers.
 //
 // Contents:
@@ -11,6 +11,7 @@
 //   handlers that remove contacts or move bodies
 //   removing contact records
 #include <gtest/gtest.h>
+#include "gameplay/CollisionRules.h"
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;
@@ -21,7 +22,12 @@ namespace
 // Two overlapping boxes, tested directly through the pair test.
 struct PairFixture : ::testing::Test
 {
-    void SetUp() override { SetPlayerProbe(&mProbe); }
+    void SetUp() override
+    {
+        SetPlayerProbe(&mProbe);
+        InstallCollisionRules();
+    }
+    void TearDown() override { RemoveCollisionRules(); }
 
     Composition* Make(const Vec3& position, uint32_t tag, float mass = 1.0f, bool interactable = false)
     {

@@ -1,11 +1,11 @@
-// SpatialGrid::TestPair: the game's collision rules by ObjectTag, the contact
-// record, the collision messages and the win message.
+// The game's collision rules by ObjectTag: pairs that never meet, the
+// see-through false walls and the win message.
+#include "gameplay/CollisionRules.h"
+#include "core/engine/Message.h"
 #include "core/objects/Factory.h"
-#include "core/objects/Transform.h"
 #include "graphics/Renderer.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
-#include "physics/CollisionDispatch.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
 #include "physics/PlayerProbe.h"
@@ -124,9 +124,9 @@ void SendWin()
         behaviour->SendMessage(&win);
     }
 }
-} // namespace
 
-bool SpatialGrid::SeeThrough(Body* x, Body* y) const
+// The see-through rule of false tiles for (x, y): true when y must let x pass.
+bool SeeThrough(Body* x, Body* y)
 {
     Composition* objectY = OwnerOf(y);
     if (!HasTag(x, ObjectTag::Player) || !objectY)
@@ -153,14 +153,9 @@ bool SpatialGrid::SeeThrough(Body* x, Body* y) const
     return false;
 }
 
-bool SpatialGrid::SkippedByRules(Body* a, Body* b) const
+// Whether one of the rules keeps the pair out of the narrow phase this step.
+bool SkippedByRules(Body* a, Body* b)
 {
-    if (!a || !b || !a->mShape || !b->mShape || a == b)
-        return true;
-    if (a->mStatic && b->mStatic)
-        return true;
-    if (!a->mCollide || !b->mCollide)
-        return true;
     // Most pairs hold no object with a tag the rules look at and not the player:
     // they skip straight past the rules.
     // The player test first: it needs no trip to the owners.
@@ -183,52 +178,25 @@ bool SpatialGrid::SkippedByRules(Body* a, Body* b) const
     return SwitchIgnores(a, b);
 }
 
-void SpatialGrid::TestPair(Body* a, Body* b)
+// Told of every pair in contact: the apple at the goal wins the level.
+void OnContact(Body* a, Body* b)
 {
-    if (SkippedByRules(a, b))
-        return;
-
-    Manifold manifold(a, b);
-    Collide(manifold);
-    if (manifold.mContactCount == 0)
-        return;
-
-    // Of two interactable bodies, the upper one rests on the lower: no gravity.
-    if (a->mInteractable && b->mInteractable)
-    {
-        if (a->mPosition.y >= b->mPosition.y)
-            a->mUseGravity = false;
-        if (b->mPosition.y >= a->mPosition.y)
-            b->mUseGravity = false;
-    }
-
-    // A body present in several cells meets the same partner more than once.
-    const bool alreadyRecorded =
-        gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) && gPhysics->HasContact(a, b);
-    if (!alreadyRecorded && gPhysics)
-    {
-        Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;
-        if (hovered && ((a->mStatic && b == hovered) || (b->mStatic && a == hovered)))
-            gPhysics->mDragBlocked = true;
-        gPhysics->AddContact(manifold);
-    }
-
-    Composition* objectA = OwnerOf(a);
-    Composition* objectB = OwnerOf(b);
-    if (!objectA || !objectB)
-        return;
-    const bool playerPair = HasTag(a, ObjectTag::Player) || HasTag(b, ObjectTag::Player);
-    if (!alreadyRecorded && playerPair && gPhysics)
-        gPhysics->mPlayerContacts.push_back(manifold);
-    // Before resolution, so a handler may RemoveContact what it handles itself.
-    CollisionMessage toA(objectB);
-    SendToComponents(objectA, &toA);
-    CollisionMessage toB(objectA);
-    SendToComponents(objectB, &toB);
-
     const bool goalPair = (HasTag(a, ObjectTag::Player) && HasTag(b, ObjectTag::Goal)) ||
                           (HasTag(a, ObjectTag::Goal) && HasTag(b, ObjectTag::Player));
     if (goalPair)
         SendWin();
+}
+} // namespace
+
+void InstallCollisionRules()
+{
+    SpatialGrid::sPairFilter = SkippedByRules;
+    SpatialGrid::sContactHandler = OnContact;
+}
+
+void RemoveCollisionRules()
+{
+    SpatialGrid::sPairFilter = nullptr;
+    SpatialGrid::sContactHandler = nullptr;
 }
 } // namespace Framework

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "gameplay/CollisionRules.h"
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;
@@ -11,6 +12,13 @@ using namespace TestSupport;
 
 namespace
 {
+// The game's rules on the physics for one test.
+struct RulesInstalled
+{
+    RulesInstalled() { InstallCollisionRules(); }
+    ~RulesInstalled() { RemoveCollisionRules(); }
+};
+
 bool Collides(PhysicsScope& scope, Composition* a, Composition* b)
 {
     const size_t before = scope.mPhysics->mContacts.size();
@@ -21,6 +29,7 @@ bool Collides(PhysicsScope& scope, Composition* a, Composition* b)
 
 TEST(LiveTagRules, ATagChangedAfterLoadIsWhatTheRulesSee)
 {
+    RulesInstalled rules;
     PhysicsScope scope;
     BodySpec spec;
     spec.mKind = ObjectKind::Archetype;

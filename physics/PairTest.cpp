@@ -1,0 +1,73 @@
+// SpatialGrid::TestPair: the pair test, the contact record and the collision
+// messages. Which pairs meet, and what a contact means to the game, are the
+// game's: it sets the pair filter and the contact handler.
+#include "core/objects/Composition.h"
+#include "physics/Body.h"
+#include "physics/CollisionDispatch.h"
+#include "physics/ObjectAccess.h"
+#include "physics/Physics.h"
+#include "physics/SpatialGrid.h"
+
+namespace Framework
+{
+SpatialGrid::PairFilter SpatialGrid::sPairFilter = nullptr;
+SpatialGrid::ContactHandler SpatialGrid::sContactHandler = nullptr;
+
+bool SpatialGrid::Skipped(Body* a, Body* b) const
+{
+    if (!a || !b || !a->mShape || !b->mShape || a == b)
+        return true;
+    if (a->mStatic && b->mStatic)
+        return true;
+    if (!a->mCollide || !b->mCollide)
+        return true;
+    return sPairFilter && sPairFilter(a, b);
+}
+
+void SpatialGrid::TestPair(Body* a, Body* b)
+{
+    if (Skipped(a, b))
+        return;
+
+    Manifold manifold(a, b);
+    Collide(manifold);
+    if (manifold.mContactCount == 0)
+        return;
+
+    // Of two interactable bodies, the upper one rests on the lower: no gravity.
+    if (a->mInteractable && b->mInteractable)
+    {
+        if (a->mPosition.y >= b->mPosition.y)
+            a->mUseGravity = false;
+        if (b->mPosition.y >= a->mPosition.y)
+            b->mUseGravity = false;
+    }
+
+    // A body present in several cells meets the same partner more than once.
+    const bool alreadyRecorded =
+        gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) && gPhysics->HasContact(a, b);
+    if (!alreadyRecorded && gPhysics)
+    {
+        Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;
+        if (hovered && ((a->mStatic && b == hovered) || (b->mStatic && a == hovered)))
+            gPhysics->mDragBlocked = true;
+        gPhysics->AddContact(manifold);
+    }
+
+    Composition* objectA = OwnerOf(a);
+    Composition* objectB = OwnerOf(b);
+    if (!objectA || !objectB)
+        return;
+    const bool playerPair = HasTag(a, ObjectTag::Player) || HasTag(b, ObjectTag::Player);
+    if (!alreadyRecorded && playerPair && gPhysics)
+        gPhysics->mPlayerContacts.push_back(manifold);
+    // Before resolution, so a handler may RemoveContact what it handles itself.
+    CollisionMessage toA(objectB);
+    SendToComponents(objectA, &toA);
+    CollisionMessage toB(objectA);
+    SendToComponents(objectB, &toB);
+
+    if (sContactHandler)
+        sContactHandler(a, b);
+}
+} // namespace Framework
