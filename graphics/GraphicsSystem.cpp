@@ -92,6 +92,9 @@ bool ActiveCameraView(CameraView& view)
 }
 
 // The end of every frame of the engine's loop.
+// The tile grid's tileset name is the one the graphics system draws with.
+std::string* SharedTilesetName() { return gGraphicsSystem ? &gGraphicsSystem->mTilesetName : nullptr; }
+
 void SwapFrame()
 {
     if (gGraphicsSystem)
@@ -104,6 +107,7 @@ GraphicsSystem::GraphicsSystem()
     gGraphicsSystem = this;
     gActiveView = &ActiveCameraView;
     CoreEngine::sSwapBuffers = SwapFrame;
+    TileGrid::sTilesetName = SharedTilesetName;
 }
 
 GraphicsSystem::~GraphicsSystem()

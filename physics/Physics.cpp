@@ -114,6 +114,28 @@ void ClearTileBodies()
     if (gSpatialGrid)
         gSpatialGrid->Clear();
 }
+
+// The tile grid's bodies, which it makes and drops through these.
+void AddTileBody(const Vec3& centre)
+{
+    if (gSpatialGrid)
+        gSpatialGrid->AddTile(centre);
+}
+void RemoveTileBodyAt(int x, int y)
+{
+    if (gSpatialGrid)
+        gSpatialGrid->RemoveTileAt(x, y);
+}
+void ReserveTileBodies(size_t count)
+{
+    if (gSpatialGrid)
+        gSpatialGrid->ReserveTiles(count);
+}
+void ResizeTileCells(int width, int height)
+{
+    if (gSpatialGrid)
+        gSpatialGrid->Resize(width, height);
+}
 } // namespace
 
 Physics::Physics()
@@ -130,6 +152,7 @@ Physics::Physics()
     GameObjectFactory::sDeletingObject = ForgetIfPicked;
     GameObjectFactory::sTilesDeleted = ClearTileBodies;
     GameObjectFactory::sDeletingAllObjects = ForgetLiveObjects;
+    TileGrid::sBodies = {AddTileBody, RemoveTileBodyAt, ClearTileBodies, ReserveTileBodies, ResizeTileCells};
 }
 
 Physics::~Physics()

@@ -14,11 +14,12 @@
 #include "core/objects/Factory.h"
 #include "core/serializers/TextSerializer.h"
 #include "core/tiles/TileGridReader.h"
-#include "graphics/GraphicsSystem.h"
-#include "physics/SpatialGrid.h"
 
 namespace Framework
 {
+TileGrid::BodyHooks TileGrid::sBodies;
+std::string* (*TileGrid::sTilesetName)() = nullptr;
+
 namespace
 {
 TileKind MakeKind(uint32_t kind, float angle, const Vec3& halfLength, const Vec3& offset)
@@ -128,8 +129,8 @@ void TileGrid::PlaceTile(int32_t kind, int32_t frame, const Vec3& position)
     cell.mKind = kind;
     cell.mFrame = frame;
     cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
-    if (gSpatialGrid)
-        gSpatialGrid->AddTile(cell.mCentre);
+    if (sBodies.mAdd)
+        sBodies.mAdd(cell.mCentre);
 }
 
 void TileGrid::RemoveTile(const Vec3& position)
@@ -138,8 +139,8 @@ void TileGrid::RemoveTile(const Vec3& position)
     if (!CellAt(position, x, y))
         return;
     mRows[y][x].mUsed = false;
-    if (gSpatialGrid)
-        gSpatialGrid->RemoveTileAt(x, y);
+    if (sBodies.mRemoveAt)
+        sBodies.mRemoveAt(x, y);
 }
 
 void TileGrid::Clear()
@@ -149,45 +150,44 @@ void TileGrid::Clear()
             cell.mUsed = false;
     if (gFactory)
         gFactory->DestroyAllTiles(); // also clears the physics tile grid
-    else if (gSpatialGrid)
-        gSpatialGrid->Clear();
+    else if (sBodies.mClear)
+        sBodies.mClear();
 }
 
 void TileGrid::SpawnTiles()
 {
     if (gFactory)
         gFactory->DestroyAllTiles();
-    else if (gSpatialGrid)
-        gSpatialGrid->Clear();
-    if (gSpatialGrid)
+    else if (sBodies.mClear)
+        sBodies.mClear();
+    if (sBodies.mReserve)
     {
         size_t used = 0;
         for (const auto& row : mRows)
             for (const TileCell& cell : row)
                 used += cell.mUsed ? 1 : 0;
-        gSpatialGrid->ReserveTiles(used);
+        sBodies.mReserve(used);
     }
     for (size_t y = 0; y < mRows.size(); ++y)
         for (size_t x = 0; x < mRows[y].size(); ++x)
         {
             TileCell& cell = mRows[y][x];
             cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
-            if (cell.mUsed && gSpatialGrid)
-                gSpatialGrid->AddTile(cell.mCentre);
+            if (cell.mUsed && sBodies.mAdd)
+                sBodies.mAdd(cell.mCentre);
         }
 }
 
 std::string TileGrid::GetTilesetName() const
 {
-    return gGraphicsSystem ? gGraphicsSystem->mTilesetName : mDetachedTilesetName;
+    const std::string* shared = sTilesetName ? sTilesetName() : nullptr;
+    return shared ? *shared : mDetachedTilesetName;
 }
 
 void TileGrid::SetTilesetName(const std::string& name)
 {
-    if (gGraphicsSystem)
-        gGraphicsSystem->mTilesetName = name;
-    else
-        mDetachedTilesetName = name;
+    std::string* shared = sTilesetName ? sTilesetName() : nullptr;
+    (shared ? *shared : mDetachedTilesetName) = name;
 }
 
 void TileGrid::Serialize(TextSerializer& serializer)
@@ -258,8 +258,8 @@ void TileGrid::Unserialize(TextSerializer& serializer)
         if (badKind)
             Log("Tile map holds tiles of unknown kind; they were left out.");
     }
-    if (gSpatialGrid)
-        gSpatialGrid->Resize(static_cast<int>(mWidth), static_cast<int>(mHeight));
+    if (sBodies.mResize)
+        sBodies.mResize(static_cast<int>(mWidth), static_cast<int>(mHeight));
     SpawnTiles();
 }
 } // namespace Framework

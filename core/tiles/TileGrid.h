@@ -67,6 +67,21 @@ public:
     std::string GetTilesetName() const;
     void SetTilesetName(const std::string& name);
 
+    // The tiles' bodies live in the physics, a layer above, which sets these
+    // when it starts; each does nothing while no physics runs. Null: no bodies.
+    struct BodyHooks
+    {
+        void (*mAdd)(const Vec3& centre) = nullptr;       // a static body for a used cell
+        void (*mRemoveAt)(int x, int y) = nullptr;        // the body of the cell at (x, y)
+        void (*mClear)() = nullptr;                       // every tile body
+        void (*mReserve)(size_t count) = nullptr;         // room for this many more
+        void (*mResize)(int width, int height) = nullptr; // the broad phase's cells for a grid this size
+    };
+    static BodyHooks sBodies;
+    // Where the tileset name is kept while a graphics system (which draws the
+    // tiles) runs; set by it. Null, or a null answer: the grid's own copy.
+    static std::string* (*sTilesetName)();
+
     uint32_t mWidth = 0;
     uint32_t mHeight = 0;
     std::vector<std::vector<TileCell>> mRows; // [row y][column x]
