@@ -51,6 +51,10 @@ void OurImGui::NewFrame(float dt)
 
     Platform::SetCursorShape(io.MouseDrawCursor ? Platform::CursorShape::None : Platform::CursorShape::Arrow);
     ImGui::NewFrame();
+    // Keys typed into a text field are the field's: the game's key queries
+    // read them as up until the field lets go.
+    if (gInput)
+        gInput->mState.mTextInputActive = io.WantTextInput;
     // ImGui has seen this frame's taps as down; they are up from the next.
     for (size_t key = 0; key < mKeyUpsWaiting.size(); ++key)
         if (mKeyUpsWaiting[key])

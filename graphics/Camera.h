@@ -14,7 +14,10 @@ class Camera : public Component
 {
 public:
     static constexpr int32_t TypeId = ComponentType::Camera;
-    static constexpr float MinZoom = 0.00001f; // the wheel never zooms out past this
+    // The wheel never zooms out past this: at zoom 1 a world unit is a screen
+    // pixel, so the widest level (188 tiles) still shows whole and visible;
+    // further out the scene shrinks to nothing and the mouse reads millions.
+    static constexpr float MinZoom = 1.0f;
 
     Camera() = default;
     Camera(const Camera& other) = default;

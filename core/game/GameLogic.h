@@ -99,6 +99,9 @@ public:
     uint32_t mCursorKind = 0;                    // frame of "MouseCursor" drawn this frame
     uint32_t mUnlockedCount = 0;                 // highest unlocked level, 0 to 9
     std::map<std::string, bool> mUnlockedLevels; // level path -> won
+    // The level's camera moves with W A S D (its key mode, set by the camera
+    // script): A is then a move, not the unlock of every level.
+    bool mCameraOnKeys = false;
 };
 
 extern GameLogic* gLogic;

@@ -52,7 +52,7 @@ void GameLogic::Update(float dt)
         mState.mNext = GameState::MAIN_MENU;
     if (input.IsTriggered(VK_F11) && gWindowSystem)
         gWindowSystem->ToggleFullScreen();
-    if (input.IsTriggered(KeyA))
+    if (input.IsTriggered(KeyA) && !mCameraOnKeys)
         mUnlockedCount = 9; // every level open to the level buttons; the map is untouched
 
     if (mState.mCurrent != GameState::EDITOR)

@@ -29,13 +29,24 @@ extern ActiveViewSource gActiveView;
 struct InputState
 {
     static constexpr int KeyCount = 256;
+    static constexpr int LastFunctionKey = 0x87; // F24
 
     // Down now and up in the previous frame. A press that began and ended
     // between two frames counts as down in the next one, so a tap shorter
     // than a frame is still triggered once.
-    bool IsTriggered(int vk) const { return InRange(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
+    bool IsTriggered(int vk) const { return ForGame(vk) && mCurrentKeys[vk] && !mPreviousKeys[vk]; }
     // Down now and in the previous frame.
-    bool IsHeld(int vk) const { return InRange(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
+    bool IsHeld(int vk) const { return ForGame(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
+    // Whether IsTriggered and IsHeld may report vk: while an editor text field
+    // takes the typed keys, only the mouse buttons and the function keys
+    // (which type nothing) do, so typing a name never fires a shortcut.
+    bool ForGame(int vk) const
+    {
+        if (!InRange(vk))
+            return false;
+        return !mTextInputActive || vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON ||
+               (vk >= VK_F1 && vk <= LastFunctionKey);
+    }
     // The world point drawn under the cursor (client-area pixels, windowed or
     // fullscreen), through the view captured as the frame began.
     float GetMouseWorldX() const;
@@ -68,6 +79,9 @@ struct InputState
     Vec3 mLeftClickScreen{0.0f};
 
     CameraView mView; // set by CaptureView
+    // An editor text field has the keyboard (Dear ImGui wants text input);
+    // the editor sets it every frame, false where there is no editor.
+    bool mTextInputActive = false;
 };
 
 class InputSys : public System

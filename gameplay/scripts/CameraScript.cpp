@@ -12,6 +12,7 @@
 #include "core/objects/Composition.h"
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
+#include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
@@ -65,6 +66,12 @@ void ClampToLevel(Camera& camera)
     }
 }
 } // namespace
+
+CameraScript::~CameraScript()
+{
+    if (gLogic && mCameraState == 1)
+        gLogic->mCameraOnKeys = false;
+}
 
 void CameraScript::Init(Behaviour* owner)
 {
@@ -133,6 +140,8 @@ void CameraScript::Update(Behaviour* owner, float dt)
 {
     if (KeyTriggered(KeyV))
         ToggleState();
+    if (gLogic)
+        gLogic->mCameraOnKeys = mCameraState == 1; // its A moves the view left
 
     Camera* camera = CameraOf(owner);
 

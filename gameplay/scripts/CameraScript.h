@@ -26,6 +26,8 @@ public:
     static constexpr float AutoScrollSpeed = 2.0f; // units per second in Level10
 
     CameraScript() : ScriptBase("CameraScript") {}
+    // A camera leaving in key mode hands the A key back to the game logic.
+    ~CameraScript() override;
 
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;

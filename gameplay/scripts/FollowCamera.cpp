@@ -125,5 +125,13 @@ void FollowCamera::Update(Behaviour* owner, float)
         ResumeGame();
 }
 
+bool FollowCamera::IsPauseText(const std::string& name)
+{
+    for (const PauseTextRow& row : PauseTexts)
+        if (name == row.mName)
+            return true;
+    return false;
+}
+
 void FollowCamera::DrawInspector() { ImGui::DragFloat3("Offset", &mOffset.x); }
 } // namespace Framework

@@ -8,6 +8,7 @@
 // (TextRenderer) shows the apple's health. "WormObject" and "MainMenuBG" sit
 // at offsets of their own. Leaving a level with such an object ends its music.
 #pragma once
+#include <string>
 #include "core/math/MathTypes.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/scripts/ScriptQueries.h"
@@ -26,6 +27,9 @@ public:
     void Init(Behaviour* owner) override;
     void Update(Behaviour* owner, float dt) override;
     void DrawInspector() override;
+
+    // One of the texts this menu shows only while paused ("PauseGameText1", ...).
+    static bool IsPauseText(const std::string& name);
 
     ObjectHandle mPlayer; // the last live object tagged Player, found on the first frames
     Vec3 mOffset{0.0f};   // position = (camera x - x, camera y + y, camera z + z): positive x is left

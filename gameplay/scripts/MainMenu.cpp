@@ -7,6 +7,7 @@
 //   4. The intro
 #include "gameplay/scripts/MainMenu.h"
 #include <algorithm>
+#include <initializer_list>
 #include "audio/AudioComponent.h"
 #include "audio/AudioManager.h"
 #include "core/objects/Composition.h"
@@ -35,6 +36,7 @@ ObjectHandle MainMenu::sFallingApple;
 ObjectHandle MainMenu::sTruck;
 float MainMenu::sFallTimer = 0.0f;
 float MainMenu::sTruckTimer = 0.0f;
+bool MainMenu::sIntroRunning = false;
 const Vec3 MainMenu::IntroStart{31.0f, 9.0f, 1.0f};
 const Vec3 MainMenu::IntroEnd{31.0f, 15.2f, 1.0f};
 
@@ -67,6 +69,16 @@ void SetVolume(int type, float volume)
     gAudio->SetChannelVolume(type, volume);
 }
 
+// The settings page's controls: they change a setting, not the page shown.
+bool IsSettingControl(const std::string& name)
+{
+    for (const char* control :
+         {"BGMup", "BGMdown", "SEup", "SEdown", "ScrollUp", "ScrollDown", "FullScreenTick", "HTP_Bell"})
+        if (name == control)
+            return true;
+    return false;
+}
+
 float MusicVolume() { return gAudio ? gAudio->GetVolume(MusicType) : 0.0f; }
 float EffectsVolume() { return gAudio ? gAudio->GetGroupVolume(EffectsType) : 0.0f; }
 } // namespace
@@ -75,6 +87,7 @@ MainMenu::~MainMenu()
 {
     // The level that held the shared objects is going; the next menu finds its own.
     sEmitterObject = sFallingApple = sTruck = ObjectHandle();
+    sIntroRunning = false;
 }
 
 ParticleComponent* MainMenu::Emitter()
@@ -148,6 +161,7 @@ void MainMenu::Init(Behaviour* owner)
     mMoveDelay = MoveDelay;
     sEmitterObject = sFallingApple = sTruck = ObjectHandle();
     sFallTimer = sTruckTimer = 0.0f;
+    sIntroRunning = false;
 
     if (AudioComponent* audio = object ? object->GetComponent<AudioComponent>() : nullptr)
         audio->SetKey("CounterBell");
@@ -206,6 +220,8 @@ void MainMenu::UpdateDelayedMove(Composition* object, float dt)
         return;
     mMovePending = false;
     mMoveDelay = MoveDelay;
+    if (mIntroDone)
+        sIntroRunning = false; // the intro's move lands on the level page
     if (object->mName == "AppleCredits" && gLogic)
         gLogic->mState.mNext = GameState::CREDITS;
     MoveCameraToTarget();
@@ -219,6 +235,8 @@ void MainMenu::HandleClick(Composition* object)
     if (!button || !button->Click)
         return;
     const std::string& name = object->mName;
+    if (sIntroRunning && name != "LevelSelectionCol" && !IsSettingControl(name))
+        return;
     if (name == "BGMup")
     {
         if (Renderer* renderer = object->GetComponent<Renderer>())
@@ -257,6 +275,7 @@ void MainMenu::HandleClick(Composition* object)
         {
             mIntroStarted = true;
             mMoveDelay = IntroMoveDelay;
+            sIntroRunning = true;
         }
         else
             mMovePending = true;

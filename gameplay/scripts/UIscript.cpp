@@ -18,6 +18,7 @@
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
 #include "gameplay/ScriptLookup.h"
+#include "gameplay/scripts/FollowCamera.h"
 #include "gameplay/scripts/HumanWin.h"
 #include "gameplay/scripts/Player.h"
 #include "graphics/Camera.h"
@@ -343,8 +344,13 @@ void UIscript::HideLevelTexts(bool hide)
         return;
     for (const RenderingManager::TextRendererEntry& entry : gRenderingManager->mTextRenderers)
         if (TextRenderer* text = entry.mTextRenderer)
-            if (!ScriptOf<UIscript>(text->GetOwner()))
+        {
+            // The old pause menu's texts are the page itself, not the level under it.
+            const Composition* owner = text->GetOwner();
+            const bool pauseText = ScriptOf<FollowCamera>(owner) && FollowCamera::IsPauseText(owner->mName);
+            if (!ScriptOf<UIscript>(owner) && !pauseText)
                 text->mHidden = hide;
+        }
 }
 
 void UIscript::CloseLevel(Composition& self, float dt, const std::string& result, bool& flag)

@@ -97,8 +97,9 @@ private:
     void Place(Composition& self, float shiftX, float shiftY);
     // Counts the closing delay down, then fades to the result (the TransitionOut object only).
     void CloseLevel(Composition& self, float dt, const std::string& result, bool& flag);
-    // Hides or shows every text of the level itself (the interface's own keep their place):
-    // text is drawn after every sprite, so a page could not cover it.
+    // Hides or shows every text of the level itself (the interface's own and the
+    // follow-camera pause menu's keep showing): text is drawn after every sprite,
+    // so a page could not cover it.
     static void HideLevelTexts(bool hide);
 
     // Found by name when empty (finding them every frame in every instance costs a walk each).

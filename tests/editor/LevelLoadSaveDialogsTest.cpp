@@ -2,6 +2,7 @@
 // temporary level folder.
 #include <gtest/gtest.h>
 #include <filesystem>
+#include "audio/AudioManager.h"
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
@@ -148,6 +149,34 @@ TEST(LevelDialogs, SaveNamesThatLeaveTheFolderOrAreEmptyAreRefused)
     EXPECT_EQ(SaveLevelNamed("1st-level"), "");
     EXPECT_EQ(LoadLevelNamed("1st-level"), "");
     EXPECT_EQ(ObjectNames(*editor.mWorld->mFactory), (Names{"Apple"}));
+}
+
+// A name typed into a dialog is the field's: neither A (every level open,
+// kept in the progress file) nor M (mute) fires; out of the field both do.
+TEST(LevelDialogs, KeysTypedIntoTheNameFieldFireNoGameShortcut)
+{
+    EditorHarness editor;
+    Open(editor, EditorDialog::SaveFile);
+    ASSERT_TRUE(editor.Click("##filename"));
+    ASSERT_TRUE(editor.mEditor->mIo->WantTextInput);
+    for (int key : {'A', 'M'})
+    {
+        // As the keyboard sends it: the key down, its character, the key up.
+        editor.KeyDown(key);
+        editor.Message(WM_CHAR, static_cast<WPARAM>(key - 'A' + 'a'), 1);
+        editor.Frame();
+        editor.KeyUp(key);
+        editor.Frame();
+    }
+    EXPECT_STREQ(DialogStateOf(*editor.mEditor).mLevel.mSaveName, "am");
+    EXPECT_EQ(editor.Logic().mUnlockedCount, 0u);
+    EXPECT_FALSE(gAudio->mMuted);
+
+    ASSERT_TRUE(editor.Click("Close", "Save File"));
+    editor.TapKey('A');
+    editor.TapKey('M');
+    EXPECT_EQ(editor.Logic().mUnlockedCount, 9u);
+    EXPECT_TRUE(gAudio->mMuted);
 }
 
 // ImGui aborts when windows appear in the frame a modal comes back in: hiding

@@ -11,7 +11,7 @@ using namespace Framework;
 
 namespace
 {
-constexpr int KeyV = 0x56, KeyD = 0x44;
+constexpr int KeyV = 0x56, KeyA = 0x41, KeyD = 0x44;
 
 class CameraScripts : public TestSupport::LevelScriptTest
 {
@@ -54,6 +54,33 @@ TEST_F(CameraScripts, KeyMovementRampsUpOverTheFirstSecondThenRuns30UnitsASecond
     Release(KeyD);
     Step(2);
     EXPECT_LT(mScript->mKeyRamp, 1.0f); // released keys wind the ramp down
+}
+
+TEST_F(CameraScripts, InKeyModeAMovesTheViewAndUnlocksNothing_WithTheMouseCameraItUnlocksEveryLevel)
+{
+    BuildLevel();
+    Tap(KeyA);
+    EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
+
+    mWorld.mLogic->mUnlockedCount = 2;
+    Tap(KeyV);
+    Press(KeyA);
+    Step(3);
+    Release(KeyA);
+    Step();
+    EXPECT_LT(mCamera->Position.x, 0.0f);
+    EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 2u) << "the camera's A unlocked every level";
+
+    Tap(KeyV); // the mouse camera again
+    Tap(KeyA);
+    EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
+
+    // A level left with its camera in key mode gives A back to the next one.
+    mWorld.mLogic->mUnlockedCount = 2;
+    Tap(KeyV);
+    GameLogic::FlushLevel();
+    Tap(KeyA);
+    EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
 }
 
 TEST_F(CameraScripts, WheelZoomStaysInItsBounds_RightDragPans_ClampPinsANarrowRectangle)

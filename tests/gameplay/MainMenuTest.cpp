@@ -258,10 +258,26 @@ TEST_F(MainMenuScript, TheFirstLevelPageVisitPlaysTheIntro)
     EXPECT_FLOAT_EQ(Get<Transform>(apple)->mPosition.y, appleY);
 }
 
-TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsProps)
+TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsPropsAndOtherPagesWaitForIt)
 {
     Composition* levels = MenuButton("LevelSelectionCol");
+    Composition* settings = MenuButton("Setting_Col");
+    Composition* back = MenuButton("BackCol");
+    Composition* scrollUp = MenuButton("ScrollUp");
     mMenu.Click(levels);
-    mMenu.Run(1.4f + 3.0f + 1.8f);
+    mMenu.Run(1.0f);
+    // Pages chosen while the intro runs are not taken; a setting still changes.
+    mMenu.Click(settings);
+    mMenu.Click(back);
+    mMenu.Click(scrollUp);
+    EXPECT_EQ(gCameraScrollLevel, 1u);
+    mMenu.Run(1.0f);
+    ExpectCameraAt(31.0f, 15.0f);
+    mMenu.Run(4.2f); // 1.4 s fall, 3 s drive, 1.5 s to the move
     ExpectCameraAt(47.5f, 15.1f);
+
+    // Arrived, the other pages answer again.
+    mMenu.Click(settings);
+    mMenu.Run(0.83f);
+    ExpectCameraAt(14.5f, 14.9f);
 }

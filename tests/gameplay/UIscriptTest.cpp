@@ -211,11 +211,23 @@ TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)
     Composition* open = UI("HTPButton", Picture | Clickable);
     Composition* back = UI("HTPBackBtn", Picture | Clickable);
     Composition* restart = UI("RestartButton", Picture | Clickable);
+    // Texts: the level's own sign, the interface's clock, the old pause menu's line.
+    Composition* sign = Make("Sign");
+    Add<TextRenderer>(sign, "TextRenderer");
+    Start(sign);
+    Composition* clock = UI("TimeText", Text);
+    Composition* pauseLine = Make("PauseGameText1");
+    Add<TextRenderer>(pauseLine, "TextRenderer");
+    Start(pauseLine, ScriptId::FollowCamera);
+    const auto hidden = [](Composition* object) { return object->GetComponent<TextRenderer>()->mHidden; };
     Step();
     EXPECT_GT(Where(quit).y, 20.0f); // the pause page waits above the view
     mCore.SetPause(true);
     Step();
     ExpectNear(Where(quit), Vec3(9.0f * Unit, 0.8f * Unit, -2.0f));
+    EXPECT_TRUE(hidden(sign));
+    EXPECT_FALSE(hidden(clock));
+    EXPECT_FALSE(hidden(pauseLine)) << "the pause menu's own text hid with the level's";
     EXPECT_EQ(Picture_(title).mSpriteSheetKey, "PauseScreenBG");
 
     Click(quit);
@@ -251,6 +263,7 @@ TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)
     Click(resume);
     EXPECT_FALSE(mCore.mPaused);
     EXPECT_TRUE(mWorld.mPhysics->mRunning);
+    EXPECT_FALSE(hidden(sign));
 }
 
 TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)

@@ -76,6 +76,29 @@ TEST_F(InputFixture, MouseButtonsUseCodesOneTwoAndFour)
     EXPECT_FALSE(State().IsHeld(VK_RBUTTON));
 }
 
+TEST_F(InputFixture, WhileATextFieldTypesOnlyMouseButtonsAndFunctionKeysCount)
+{
+    input.mState.mTextInputActive = true;
+    const int keys[] = {'A', 'M', VK_SPACE, VK_ESCAPE, VK_LEFT, VK_F7, VK_F12};
+    for (int key : keys)
+        Message(WM_KEYDOWN, key);
+    Message(WM_LBUTTONDOWN);
+    Frame();
+    EXPECT_FALSE(State().IsTriggered('A'));
+    EXPECT_FALSE(State().IsTriggered('M'));
+    EXPECT_FALSE(State().IsTriggered(VK_SPACE));
+    EXPECT_FALSE(State().IsTriggered(VK_ESCAPE));
+    EXPECT_TRUE(State().IsTriggered(VK_F7));
+    EXPECT_TRUE(State().IsTriggered(VK_F12));
+    EXPECT_TRUE(State().IsTriggered(VK_LBUTTON));
+    Frame();
+    EXPECT_FALSE(State().IsHeld(VK_LEFT));
+    EXPECT_TRUE(State().IsHeld(VK_F7));
+    input.mState.mTextInputActive = false; // the field let go: keys still down count as held
+    EXPECT_TRUE(State().IsHeld(VK_LEFT));
+    EXPECT_FALSE(State().IsTriggered('A'));
+}
+
 TEST_F(InputFixture, CodesOutsideTheTableAreIgnored)
 {
     Message(WM_KEYDOWN, 256);
