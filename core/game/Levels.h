@@ -3,7 +3,8 @@
 // of the play levels. A level path is the level folder and the file name
 // without extension ("Resources\LevelData\Level1"), spelled as the level
 // switch stores and compares it. Adding a level touches the table in
-// Levels.cpp and the content, nothing else.
+// Levels.cpp and the content, nothing else, up to nine play levels: the level
+// picks ("Level<k>Pick") and the win screen read a level's number as one digit.
 #pragma once
 #include <string>
 
@@ -24,7 +25,7 @@ extern const char* const gGameSettingsPath;
 const std::string& LevelPath(int n);
 
 // ---- Named levels ------------------------------------------------------------
-const std::string& ScrollingLevel();    // "Level10", after the last play level: the camera runs right on its own
+const std::string& ScrollingLevel();    // "Level10", after the last play level: the view scrolls, the apple never rests
 const std::string& EndingLevel();       // "Level11", after the van's scene: the apple drops in, the ending plays
 const std::string& SplashScreenLevel(); // state SPLASH_SCREEN
 const std::string& MainMenuLevel();     // state MAIN_MENU
