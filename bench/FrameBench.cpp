@@ -17,6 +17,7 @@
 #include "core/engine/CoreEngine.h"
 #include "core/engine/DebugSystem.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 
 using namespace Framework;
 
@@ -58,8 +59,8 @@ struct FrameAllocations
     }
 };
 
-// The levels of the content as the game plays them: the play levels, the main
-// menu and the credits.
+// The levels of the content as the game plays them: the play levels, the
+// scrolling level and the ending, the main menu and the credits.
 struct ContentLevel
 {
     std::string mPath;
@@ -69,10 +70,12 @@ struct ContentLevel
 std::vector<ContentLevel> ContentLevels()
 {
     std::vector<ContentLevel> levels;
-    for (int i = 1; i <= 11; ++i)
-        levels.push_back({"Resources\\LevelData\\Level" + std::to_string(i), GameState::LEVEL});
-    levels.push_back({"Resources\\LevelData\\NewMenu", GameState::MAIN_MENU});
-    levels.push_back({"Resources\\LevelData\\Credits", GameState::CREDITS});
+    for (int i = 1; i <= PlayLevelCount; ++i)
+        levels.push_back({LevelPath(i), GameState::LEVEL});
+    levels.push_back({ScrollingLevel(), GameState::LEVEL});
+    levels.push_back({EndingLevel(), GameState::LEVEL});
+    levels.push_back({MainMenuLevel(), GameState::MAIN_MENU});
+    levels.push_back({CreditsLevel(), GameState::CREDITS});
     return levels;
 }
 

@@ -28,6 +28,7 @@
 #include "core/engine/EngineConfig.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/startup/StartUp.h"
 #include "core/window/WindowSystem.h"
 #include "platform/Platform.h"
@@ -197,7 +198,7 @@ void StartStepByStep(Steps& steps, Program& program)
               [&]
               {
                   state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
-                  state.SetNextLevel("Resources\\LevelData\\Level1");
+                  state.SetNextLevel(LevelPath(1));
                   state.mFirstLevelPath = state.mNextLevelPath;
                   Quietly([&] { state.SwitchLevel(); });
               });
@@ -210,7 +211,7 @@ void PlayLevel1()
     LevelState& state = gLogic->mState;
     gCore->FlushLevel();
     state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
-    state.SetNextLevel("Resources\\LevelData\\Level1");
+    state.SetNextLevel(LevelPath(1));
     Quietly([&] { state.SwitchLevel(); });
     for (int i = 0; i < LevelFrames; ++i)
         gCore->RunFrame();

@@ -19,6 +19,7 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "editor/EditPanels.h"
 #include "editor/EditorDialogState.h"
@@ -29,9 +30,6 @@ namespace Framework
 {
 namespace
 {
-// The play-test level: "Resources/LevelData/level_test" .xml and .dat.
-const char* const kPlayTestLevel = "Resources\\LevelData\\level_test";
-
 bool Triggered(int vk) { return gInput && gInput->mState.IsTriggered(vk); }
 
 // The keyboard as it is now: the desktop's, or the messages' for synthetic input.
@@ -94,12 +92,12 @@ bool OurImGui::PlayTestSave()
         return false;
     // Both files are put in place only when written whole; a pair that could
     // not be written is never played.
-    if (!gFactory->SaveLevel(kPlayTestLevel))
+    if (!gFactory->SaveLevel(PlayTestLevel()))
     {
         Log("Play-test level could not be saved: staying in the editor.");
         return false;
     }
-    gLogic->mState.SetNextLevel(kPlayTestLevel);
+    gLogic->mState.SetNextLevel(PlayTestLevel());
     gLogic->mState.mNext = GameState::LEVEL;
     Log("Play-test level saved.");
     return true;

@@ -1,7 +1,7 @@
 #include "editor/NameRules.h"
 #include <algorithm>
 #include <cctype>
-#include "core/game/GameSettings.h"
+#include "core/game/Levels.h" // gGameSettingsPath
 
 namespace Framework
 {

@@ -5,6 +5,7 @@
 #include "audio/AudioManager.h"
 #include "core/objects/Composition.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "core/serializers/TextSerializer.h"
 #include "core/serializers/XmlSerializer.h"
@@ -160,10 +161,11 @@ void Button::Update()
     const std::string& name = owner->mName;
 
     // 1. Level picks: locked ones show their locked frame and take no input.
-    // Named "Level" k "Pick" with k from 1 to 9; the name is read in place,
-    // since every button runs this every frame.
+    // Named "Level" k "Pick" with k from 1 to the play-level count; the name is
+    // read in place, since every button runs this every frame.
+    static_assert(PlayLevelCount <= 9, "level picks are named with one digit");
     if (name.size() == 10 && name.compare(0, 5, "Level") == 0 && name.compare(6, 4, "Pick") == 0 && name[5] >= '1' &&
-        name[5] <= '9')
+        name[5] <= '0' + PlayLevelCount)
     {
         const uint32_t k = static_cast<uint32_t>(name[5] - '0');
         if (k >= 2 && unlocked < k)
@@ -172,10 +174,9 @@ void Button::Update()
                 SetFrame(renderer, mFrame + 2);
             return;
         }
-        static const std::string LevelPrefix = "Resources\\LevelData\\Level";
-        if (TargetLevel.size() != LevelPrefix.size() + 1 || TargetLevel.back() != name[5] ||
-            TargetLevel.compare(0, LevelPrefix.size(), LevelPrefix) != 0)
-            TargetLevel = LevelPrefix + name[5];
+        const std::string& level = LevelPath(static_cast<int>(k));
+        if (TargetLevel != level)
+            TargetLevel = level;
     }
 
     // 2. Level-pick frames follow the level map: open, or won.

@@ -1,6 +1,7 @@
 #include "core/engine/CoreEngine.h"
 #include "core/engine/DebugSystem.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "core/engine/Message.h"
 #include "platform/Platform.h"
@@ -128,7 +129,7 @@ void CoreEngine::GameLoop()
     Log("Engine will now enter Game Loop.");
     LevelState& state = gLogic->mState;
     state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
-    state.SetNextLevel("Resources\\LevelData\\Level1");
+    state.SetNextLevel(LevelPath(1));
     state.mFirstLevelPath = state.mNextLevelPath;
 
     while (state.mCurrent != GameState::QUIT)

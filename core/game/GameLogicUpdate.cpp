@@ -3,6 +3,7 @@
 #include "core/engine/CoreEngine.h"
 #include "core/objects/Composition.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
 #include "gameplay/Controller.h"
@@ -27,7 +28,7 @@ constexpr uint32_t CursorPoint = 1; // over what a click reaches
 bool IsCursorHidden(const std::string& level)
 {
     // The two ending levels draw their own pointer.
-    return level == "Resources\\LevelData\\Level10" || level == "Resources\\LevelData\\Level11";
+    return IsScrollingLevel(level) || IsEndingLevel(level);
 }
 } // namespace
 
@@ -53,7 +54,7 @@ void GameLogic::Update(float dt)
     if (input.IsTriggered(VK_F11) && gWindowSystem)
         gWindowSystem->ToggleFullScreen();
     if (input.IsTriggered(KeyA) && !mCameraOnKeys)
-        mUnlockedCount = 9; // every level open to the level buttons; the map is untouched
+        mUnlockedCount = PlayLevelCount; // every level open to the level buttons; the map is untouched
 
     if (mState.mCurrent != GameState::EDITOR)
         UpdateMouse(input);

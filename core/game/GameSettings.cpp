@@ -8,12 +8,8 @@
 
 namespace Framework
 {
-const char* const gGameSettingsPath = "Resources\\LevelData\\GameSettings.xml";
-
 namespace
 {
-constexpr int LevelCount = 9;
-
 void ReportError(int errorId)
 {
     std::printf("Error: %d\n", errorId);
@@ -40,8 +36,6 @@ std::string SetAsideUnreadableSettings(const std::string& path)
     return aside;
 }
 
-std::string LevelPath(int n) { return "Resources\\LevelData\\Level" + std::to_string(n); }
-
 bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::string, bool>& levels)
 {
     tinyxml2::XMLDocument document;
@@ -65,7 +59,7 @@ bool ReadGameSettings(const std::string& path, uint32_t& count, std::map<std::st
     }
     if (const tinyxml2::XMLElement* unlocked = document.FirstChildElement("Unlocked"))
         unlocked->QueryUnsignedAttribute("Value", &count);
-    for (int i = 1; i <= LevelCount; ++i)
+    for (int i = 1; i <= PlayLevelCount; ++i)
     {
         const std::string name = "Level" + std::to_string(i);
         const tinyxml2::XMLElement* level = document.FirstChildElement(name.c_str());
@@ -85,7 +79,7 @@ bool WriteGameSettings(const std::string& path, uint32_t count, std::map<std::st
     tinyxml2::XMLElement* unlocked = document.NewElement("Unlocked");
     unlocked->SetAttribute("Value", count);
     document.InsertEndChild(unlocked);
-    for (int i = 1; i <= LevelCount; ++i)
+    for (int i = 1; i <= PlayLevelCount; ++i)
     {
         tinyxml2::XMLElement* level = document.NewElement(("Level" + std::to_string(i)).c_str());
         level->SetAttribute("Value", levels[LevelPath(i)] ? 1 : 0); // adds a missing entry as false

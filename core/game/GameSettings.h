@@ -4,14 +4,10 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include "core/game/Levels.h" // gGameSettingsPath, the play levels it keeps
 
 namespace Framework
 {
-extern const char* const gGameSettingsPath;
-
-// Level path ("Resources\LevelData\Level<n>") of level n.
-std::string LevelPath(int n);
-
 // Reads the file into count and levels. A missing file or element leaves the
 // values as they were; a present "Level<n>" with an unreadable value reads as 0.
 // Returns false when the file could not be read; a file that exists but cannot

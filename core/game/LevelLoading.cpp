@@ -5,6 +5,7 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/serializers/TextSerializer.h"
 #include "core/serializers/XmlSerializer.h"
 #include "graphics/GraphicsSystem.h"
@@ -17,15 +18,6 @@ LevelSettings gLevelSettings;
 
 namespace
 {
-const char* const kUiLevel = "Resources\\LevelData\\UI";
-
-// Levels that carry their own interface: no UI level is loaded before them.
-bool HasOwnInterface(const std::string& path)
-{
-    return path == "Resources\\LevelData\\Level10" || path == "Resources\\LevelData\\Level11" ||
-           path == "Resources\\LevelData\\level_test";
-}
-
 void ResetPhysicsForLevel()
 {
     if (!gPhysics)
@@ -49,7 +41,7 @@ void LevelState::SwitchLevel()
         break;
     case GameState::SPLASH_SCREEN:
         settings = {2, false, false};
-        mNextLevelPath = "Resources\\LevelData\\SplashScreen";
+        mNextLevelPath = SplashScreenLevel();
         break;
     case GameState::LEVEL:
         settings = {2, false, true};
@@ -58,15 +50,15 @@ void LevelState::SwitchLevel()
         break;
     case GameState::MAIN_MENU:
         settings = {2, false, true};
-        mNextLevelPath = "Resources\\LevelData\\NewMenu";
+        mNextLevelPath = MainMenuLevel();
         break;
     case GameState::PLAY_STORY:
         settings = {2, false, false};
-        mNextLevelPath = "Resources\\LevelData\\Story";
+        mNextLevelPath = StoryLevel();
         break;
     case GameState::CREDITS:
         settings = {2, false, true};
-        mNextLevelPath = "Resources\\LevelData\\Credits";
+        mNextLevelPath = CreditsLevel();
         break;
     default:
         listed = false;
@@ -76,8 +68,8 @@ void LevelState::SwitchLevel()
         ResetPhysicsForLevel();
 
     // The UI level holds the HUD: its objects come before the level's own.
-    if (mCurrent == GameState::LEVEL && !HasOwnInterface(mNextLevelPath))
-        GameLogic::LoadLevel(kUiLevel);
+    if (mCurrent == GameState::LEVEL && !HasNoHud(mNextLevelPath))
+        GameLogic::LoadLevel(UiLevel());
 
     std::atomic<bool> done{false};
     std::thread loader(GameLogic::LoadLevelThread, mNextLevelPath, &done);

@@ -13,6 +13,7 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
@@ -29,7 +30,6 @@ constexpr int RightButton = 2;
 constexpr int KeyV = 0x56, KeyW = 0x57, KeyA = 0x41, KeyS = 0x53, KeyD = 0x44;
 constexpr float StartedMinZoom = 27.0f;    // a playing camera never zooms out further than this
 constexpr float NormaliseEpsilon = 1e-11f; // below it a direction is left unnormalised
-constexpr const char* ScrollingLevel = "Resources\\LevelData\\Level10";
 
 Composition* OwnerOf(Behaviour* behaviour) { return behaviour ? behaviour->GetOwner() : nullptr; }
 
@@ -175,7 +175,7 @@ void CameraScript::Update(Behaviour* owner, float dt)
         GlideBackAfterRespawn(camera, player, dt);
 
     // Level10 runs the view to the right once the apple has passed its centre.
-    if (camera && CurrentLevelPath() == ScrollingLevel)
+    if (camera && IsScrollingLevel(CurrentLevelPath()))
     {
         if (player && player->mPosition.x - camera->Position.x > 0.0f)
             mAutoScroll = true;

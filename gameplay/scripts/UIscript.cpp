@@ -13,6 +13,7 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/window/InputSys.h"
 #include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
@@ -48,8 +49,6 @@ constexpr float ScreenUnit = 50.0f;   // world units per offset unit at zoom 1
 constexpr float SkipDelay = -1.0f;    // Escape while the walker walks: fade at once
 constexpr float StarBurstStop = 0.2f; // seconds of sparkle after a star lands
 constexpr int StarBurst = 20;         // particles of a landing star's burst
-constexpr int LastLevel = 9;          // the unlocked count never passes it
-constexpr const char* LevelPrefix = "Resources\\LevelData\\Level";
 
 struct LayoutRow
 {
@@ -196,8 +195,7 @@ void UIscript::Init(Behaviour* owner)
         {
             audio->SetKey("AirCon");
             const std::string level = CurrentLevelPath();
-            if (level == std::string(LevelPrefix) + "7" || level == std::string(LevelPrefix) + "8" ||
-                level == std::string(LevelPrefix) + "9")
+            if (level == LevelPath(7) || level == LevelPath(8) || level == LevelPath(9))
             {
                 audio->Stop();
                 audio->SetKey("AirCon");
@@ -513,11 +511,11 @@ void UIscript::RunEndScreens(Composition& self, float dt)
         else if (name == "NextLvlButton")
         {
             const std::string level = CurrentLevelPath();
-            for (int n = 1; n <= LastLevel; ++n)
-                if (level == LevelPrefix + std::to_string(n))
+            for (int n = 1; n <= PlayLevelCount; ++n)
+                if (level == LevelPath(n))
                 {
                     if (gLogic)
-                        gLogic->mState.SetNextLevel(LevelPrefix + std::to_string(n + 1));
+                        gLogic->mState.SetNextLevel(LevelPath(n + 1));
                     break;
                 }
             // Restart loads the level set (the current one when none was).
@@ -565,7 +563,7 @@ void UIscript::RunStar(Composition& self, float threshold, float dt)
             gLogic->SetLevelUnlocked(rating != 0 || completed);
             const int level = TrailingLevelNumber(CurrentLevelPath());
             if (level >= 0 && gLogic->mUnlockedCount == static_cast<uint32_t>(level) &&
-                gLogic->mUnlockedCount < LastLevel)
+                gLogic->mUnlockedCount < PlayLevelCount)
                 ++gLogic->mUnlockedCount;
         }
         if (particles && star <= rating)

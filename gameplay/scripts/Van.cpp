@@ -6,6 +6,7 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "graphics/Animator.h"
@@ -16,11 +17,10 @@ namespace Framework
 namespace
 {
 // Strings, not literals, so that no frame copies one to the heap: the keys
-// pass to PlaySound every time a sound ends, and the last level is handed
-// over every frame until the switch.
+// pass to PlaySound every time a sound ends. The ending's path, handed over
+// every frame until the switch, is held by the level table for the same reason.
 const std::string IdleSound = "EndSceneTruckStay";
 const std::string DriveSound = "EndSceneTruckMove";
-const std::string LastLevel = "Resources\\LevelData\\Level11";
 
 void Move(Composition* object, const Vec2& step)
 {
@@ -99,7 +99,7 @@ void Van::Update(Behaviour* owner, float dt)
     if (mBlackAlpha > HandOverAlpha && gLogic)
     {
         gLogic->mState.mNext = GameState::RESTART;
-        gLogic->mState.SetNextLevel(LastLevel);
+        gLogic->mState.SetNextLevel(EndingLevel());
     }
 }
 } // namespace Framework

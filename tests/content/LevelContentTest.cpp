@@ -12,6 +12,7 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/game/Levels.h"
 #include "core/objects/ObjectTag.h"
 #include "core/objects/Transform.h"
 #include "core/tiles/TileGrid.h"
@@ -104,6 +105,16 @@ TEST(LevelContent, EveryStateHasItsLevelAndNinePlayLevelsExist)
          {"SplashScreen", "NewMenu", "Story", "Credits", "UI", "Level1", "Level2", "Level3", "Level4", "Level5",
           "Level6", "Level7", "Level8", "Level9", "Level10", "Level11", "level_test"})
         EXPECT_NE(std::find(names.begin(), names.end(), needed), names.end()) << needed;
+
+    // Every path the level table gives the game names a shipped level pair.
+    std::vector<std::string> table = {SplashScreenLevel(), MainMenuLevel(),  StoryLevel(),  CreditsLevel(),
+                                      UiLevel(),           ScrollingLevel(), EndingLevel(), PlayTestLevel()};
+    for (int n = 1; n <= PlayLevelCount; ++n)
+        table.push_back(LevelPath(n));
+    for (const std::string& path : table)
+        EXPECT_TRUE(
+            std::any_of(names.begin(), names.end(), [&](const std::string& name) { return LevelPath(name) == path; }))
+            << path;
 }
 
 TEST(LevelContent, EveryLevelSavesBackToTheSameBytes)
