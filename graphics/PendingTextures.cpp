@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 #include "core/engine/DebugSystem.h"
-#include "platform/Platform.h"
+#include "graphics/Texture.h"
 
 namespace Framework
 {
@@ -38,7 +38,8 @@ struct Decoded
 // The pixels as the header promised them, or null.
 unsigned char* Decode(const Pending& pending)
 {
-    FILE* file = Platform::OpenFileForReading(Platform::NativePath(pending.mPath));
+    // Checked again: the file may have been replaced since its header was read.
+    FILE* file = OpenPngFile(pending.mPath);
     int width = 0, height = 0, channels = 0;
     unsigned char* pixels = file ? stbi_load_from_file(file, &width, &height, &channels, 4) : nullptr;
     if (file)

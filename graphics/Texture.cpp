@@ -2,20 +2,38 @@
 #include <GL/glew.h>
 #include <stb/stb_image.h>
 #include <cstdio>
+#include <cstring>
 #include "core/engine/DebugSystem.h"
 #include "graphics/PendingTextures.h"
 #include "platform/Platform.h"
 
 namespace Framework
 {
+FILE* OpenPngFile(const std::string& path)
+{
+    static const unsigned char Signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    // Only a regular file: a pipe named like an image would block the start.
+    FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
+    if (!file)
+        return nullptr;
+    unsigned char start[sizeof(Signature)] = {};
+    const bool png = std::fread(start, 1, sizeof(start), file) == sizeof(start) &&
+                     std::memcmp(start, Signature, sizeof(Signature)) == 0 && std::fseek(file, 0, SEEK_SET) == 0;
+    if (!png)
+    {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
 Texture::Texture() { Log("Constructing Texture"); }
 
 Texture::~Texture() { Log("Destructing Texture"); }
 
 bool Texture::Load(const std::string& path)
 {
-    // Only a regular file: a pipe named like an image would block the start.
-    FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
+    FILE* file = OpenPngFile(path);
     int width = 0, height = 0, channels = 0;
     // The header only: the pixels wait for the first draw (PendingTextures).
     const bool read = file && stbi_info_from_file(file, &width, &height, &channels) != 0;

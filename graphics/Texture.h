@@ -1,6 +1,7 @@
 // A GL texture made from a PNG file, always uploaded as 8-bit RGBA.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace Framework
@@ -28,4 +29,10 @@ public:
     int mHeight = 0;
     int mChannels = 0; // of the image file itself
 };
+
+// Opens the image at path (a stored path) for decoding, at its start: only a
+// regular file that begins with PNG's 8-byte signature. stb_image would take
+// any format it knows under a ".png" name, and its 16-bit PNM path reads past
+// its buffer. Null for anything else; the caller closes the file.
+FILE* OpenPngFile(const std::string& path);
 } // namespace Framework

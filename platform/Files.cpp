@@ -1,7 +1,8 @@
 // Paths, the Documents folder, folder creation, INI integers and safe writes.
 //
 // Contents:
-//   helpers: HomeFolder, Trim, EqualNoCase, XdgDocuments, ResolveCase
+//   helpers: HomeFolder, Trim, EqualNoCase, IsConfiguredDocuments, XdgDocuments,
+//            ResolveCase
 //   paths and folders: NativePath, DocumentsFolder, CreateFolder
 //   INI integers: GetPrivateProfileInt
 //   reading: KindOfFile, OpenFileForReading, ReadWholeFile
@@ -55,10 +56,17 @@ bool EqualNoCase(const std::string& a, const std::string& b)
     return true;
 }
 
+// A documents dir equal to $HOME means "not configured"; so does a relative
+// one, which would depend on where the program was started.
+bool IsConfiguredDocuments(const std::string& value, const std::string& home)
+{
+    return !value.empty() && value.front() == '/' && value != home && value != home + "/";
+}
+
 // XDG_DOCUMENTS_DIR from the environment or from user-dirs.dirs ("$HOME/..." allowed).
 std::string XdgDocuments(const std::string& home)
 {
-    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env && *env == '/')
+    if (const char* env = std::getenv("XDG_DOCUMENTS_DIR"); env && IsConfiguredDocuments(env, home))
         return env;
     std::string config = home + "/.config";
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
@@ -78,9 +86,7 @@ std::string XdgDocuments(const std::string& home)
             value = value.substr(1, value.size() - 2);
         if (value.compare(0, 5, "$HOME") == 0)
             value = home + value.substr(5);
-        // A documents dir equal to $HOME means "not configured"; so does a
-        // relative one, which would depend on where the program was started.
-        if (!value.empty() && value.front() == '/' && value != home && value != home + "/")
+        if (IsConfiguredDocuments(value, home))
             return value;
     }
     return "";

@@ -23,8 +23,12 @@ struct Msg
 
 // ---- Window and GL context -------------------------------------------------
 // Sets the GL 3.3 core attributes, then creates the (hidden) window with a
-// client area of width x height. Returns false and logs when SDL fails.
+// client area of width x height. Returns false and logs when SDL fails, and
+// when no display is reachable: SDL's drivers that show nothing (offscreen,
+// dummy) serve only when SDL_VIDEODRIVER names them.
 bool CreateMainWindow(const std::string& title, int width, int height);
+// Why the last window or GL context request failed ("" before any failure).
+std::string VideoError();
 void DestroyMainWindow();
 // Destroys the window and context and closes SDL: the last call of the program.
 void Shutdown();

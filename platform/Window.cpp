@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 namespace Framework
 {
@@ -14,16 +15,44 @@ namespace
 {
 SDL_Window* sWindow = nullptr;
 SDL_GLContext sContext = nullptr;
-int sCursorCounter = 0; // Win32 starts at 0: visible
+int sCursorCounter = 0;  // Win32 starts at 0: visible
+std::string sVideoError; // why the last window or context request failed
+
+// Keeps SDL's reason for the caller and prints it with what failed.
+void Fail(const char* what)
+{
+    sVideoError = SDL_GetError();
+    std::printf("%s: %s\n", what, sVideoError.c_str());
+}
+
+// With no display reachable SDL falls back to a driver that shows nothing: a
+// game nobody can see or close. Such a driver serves only when asked for by name.
+bool ShowsNothingUnasked()
+{
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if ((asked && *asked) || !driver)
+        return false;
+    return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
 } // namespace
 
 bool VideoReady() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
+
+std::string VideoError() { return sVideoError; }
 
 bool CreateMainWindow(const std::string& title, int width, int height)
 {
     if (!VideoReady() && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
     {
-        std::printf("SDL video could not start: %s\n", SDL_GetError());
+        Fail("SDL video could not start");
+        return false;
+    }
+    if (ShowsNothingUnasked())
+    {
+        sVideoError = std::string("no display is reachable: SDL found only its \"") + SDL_GetCurrentVideoDriver() +
+                      "\" video driver, which shows nothing";
+        std::printf("SDL window could not be created: %s\n", sVideoError.c_str());
         return false;
     }
     // The context attributes must be set before the window exists.
@@ -49,7 +78,7 @@ bool CreateMainWindow(const std::string& title, int width, int height)
                                SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!sWindow)
     {
-        std::printf("SDL window could not be created: %s\n", SDL_GetError());
+        Fail("SDL window could not be created");
         return false;
     }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
@@ -151,7 +180,7 @@ bool CreateGLContext()
         sContext = SDL_GL_CreateContext(sWindow);
     if (!sContext)
     {
-        std::printf("OpenGL context could not be created: %s\n", SDL_GetError());
+        Fail("OpenGL context could not be created");
         return false;
     }
     SDL_GL_MakeCurrent(sWindow, sContext);

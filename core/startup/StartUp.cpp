@@ -14,9 +14,31 @@
 #include "graphics/RenderingManager.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
+#include <cstdio>
 
 namespace Framework
 {
+namespace
+{
+// The window and its GL context, or the reason there are none, logged and on
+// standard error (no window to show it in). Without them nothing can be shown:
+// the program ends before anything is loaded, so no list is written back.
+bool DisplayReady(const WindowSystem& window)
+{
+    std::string problem;
+    if (!window.mWindow)
+        problem = "No window could be created (" + Platform::VideoError() + "); the program ends. It needs a display.";
+    else if (!Platform::CreateGLContext())
+        problem = "No OpenGL 3.3 context could be created on the window (" + Platform::VideoError() +
+                  "); the program ends. It needs OpenGL 3.3.";
+    else
+        return true;
+    Log(problem);
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    return false;
+}
+} // namespace
+
 void AddEngineSystems(CoreEngine& core, WindowSystem* window)
 {
     // Insertion order is also update, message and destruction order.
@@ -47,6 +69,14 @@ int RunProgram()
 
     auto* core = new CoreEngine();
     auto* window = new WindowSystem(&config);
+    if (!DisplayReady(*window))
+    {
+        delete window;
+        delete core;
+        Platform::Shutdown();
+        delete debug;
+        return 1;
+    }
 
     AddEngineSystems(*core, window);
 

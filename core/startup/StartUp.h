@@ -8,6 +8,7 @@ class WindowSystem;
 
 // Adds every system in the engine's fixed order; window is the window system.
 void AddEngineSystems(CoreEngine& core, WindowSystem* window);
-// The program: returns 0 in every case.
+// The program: returns 0, or 1 when no window or GL context can be made
+// (then nothing is loaded or written).
 int RunProgram();
 } // namespace Framework

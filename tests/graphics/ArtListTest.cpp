@@ -216,14 +216,18 @@ TEST_F(ArtListTest, ShutdownWithoutAReadListLeavesTheFilesAlone)
     EXPECT_EQ(ReadFile(ArtFile("Art.dat")), before);
 }
 
-TEST_F(ArtListTest, ImagesAboveTheSizeLimitAreRefused)
+TEST_F(ArtListTest, ImagesAboveTheSizeLimitOrNoPngAreRefused)
 {
     WritePng(mFolder.File("wide.png"), 4097, 1);
     WritePng(mFolder.File("edge.png"), 4096, 1);
     WritePng(mFolder.File("tall.png"), 1, 4097);
+    WriteFile(mFolder.File("deep.png"), GraphicsTest::ShortSixteenBitPpm(4, 4));
+    TestSupport::LogCapture log;
     Texture texture;
     EXPECT_FALSE(texture.Load("wide.png"));
     EXPECT_FALSE(texture.Load("tall.png"));
+    EXPECT_FALSE(texture.Load("deep.png")) << "another format under a PNG's name";
+    EXPECT_NE(log.Text().find("Failed to load texture"), std::string::npos) << log.Text();
     EXPECT_EQ(texture.GetPath(), "NO PATH") << "a refused image leaves the texture as it was";
     EXPECT_TRUE(texture.Load("edge.png"));
     EXPECT_EQ(texture.mWidth, 4096);

@@ -59,6 +59,11 @@ Pixel PixelTest::ReadWorld(float x, float y) const
     return ReadPixel(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
 }
 
+std::string ShortSixteenBitPpm(int width, int height)
+{
+    return "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n65535\n" + std::string(6, '\x7f');
+}
+
 ::testing::AssertionResult Near(const Pixel& actual, const Pixel& expected)
 {
     auto close = [](int a, int b) { return std::abs(a - b) <= 2; };

@@ -44,6 +44,10 @@ protected:
     std::unique_ptr<Framework::GraphicsSystem> mGraphics;
 };
 
+// A 16-bit binary PPM header of width x height with its pixel data cut short:
+// what stb_image would decode through its 16-to-8-bit conversion.
+std::string ShortSixteenBitPpm(int width, int height);
+
 // True when the value is within 2 of the expected one (rounding of blending).
 ::testing::AssertionResult Near(const Pixel& actual, const Pixel& expected);
 } // namespace GraphicsTest

@@ -162,4 +162,24 @@ TEST_F(RenderComponentsPixelTest, ARendererDrawsItsSheetFrame)
     const size_t failed = text.find("Failed to load texture \"Resources/Art/Cut.png\"");
     EXPECT_NE(failed, std::string::npos) << text;
     EXPECT_EQ(failed, text.rfind("Failed to load texture")) << "tried once";
+
+    // Replaced after its header was read, by an image of another height (whose
+    // first rows would fill the texture) or by another format under the same
+    // name: the pixels are refused at the first draw too.
+    std::vector<unsigned char> taller(16 * 32 * 4, 255);
+    ASSERT_TRUE(stbi_write_png(mFolder.File("Resources/Art/Taller.png").c_str(), 16, 32, 4, taller.data(), 64));
+    const std::string replacements[][2] = {
+        {"Taller.png", TestSupport::ReadFile(mFolder.File("Resources/Art/Taller.png"))},
+        {"Deep.png", GraphicsTest::ShortSixteenBitPpm(16, 16)}};
+    for (const auto& [name, replacement] : replacements)
+    {
+        const std::string path = "Resources/Art/" + name;
+        std::ofstream(mFolder.File(path), std::ios::binary) << bytes;
+        ASSERT_TRUE(sheet.Load(path)) << name;
+        sheet.Slice();
+        std::ofstream(mFolder.File(path), std::ios::binary | std::ios::trunc) << replacement;
+        DrawFrame();
+        EXPECT_TRUE(Near(ReadWorld(0.0f, 0.0f), Grey)) << name;
+        EXPECT_NE(log.Text().find("Failed to load texture \"" + path + "\""), std::string::npos) << name;
+    }
 }

@@ -22,6 +22,14 @@ TEST(IniReader, FollowsTheProfileRules)
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Bad", 7, ini), 0);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Missing", 7, ini), 7);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Nowhere", "Width", 9, ini), 9);
+    // Past an int's range a number stops at its end instead of wrapping round
+    // to some other, plausible size.
+    WriteFile(dir.File("big.ini"), "[Window]\nWidth=99999999999\nHeight=-99999999999\nDepth=0x123456789\n"
+                                   "Long=99999999999999999999999999999999\n");
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 0, dir.File("big.ini")), 2147483647);
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Height", 0, dir.File("big.ini")), -2147483647 - 1);
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Depth", 0, dir.File("big.ini")), 2147483647);
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Long", 0, dir.File("big.ini")), 2147483647);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 4, dir.File("none.ini")), 4);
     // Neither a pipe (blocks until someone writes) nor an endless device is read.
     ASSERT_EQ(mkfifo(dir.File("pipe.ini").c_str(), 0644), 0);
@@ -58,6 +66,20 @@ TEST(DocumentsFolder, UsesXdgSettingElseHomeDocuments)
 
     WriteFile(home.File(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
     EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Papers");
+    // The home folder itself means the documents folder is not configured.
+    for (const char* value : {"$HOME", "$HOME/"})
+    {
+        WriteFile(home.File(".config/user-dirs.dirs"), std::string("XDG_DOCUMENTS_DIR=\"") + value + "\"\n");
+        EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Documents") << value;
+    }
+    for (const std::string& value : {home.Path(), home.Path() + "/"})
+    {
+        setenv("XDG_DOCUMENTS_DIR", value.c_str(), 1);
+        EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Documents") << "from the environment: " << value;
+    }
+    setenv("XDG_DOCUMENTS_DIR", home.File("Letters").c_str(), 1);
+    EXPECT_EQ(Platform::DocumentsFolder(), home.Path() + "/Letters");
+    unsetenv("XDG_DOCUMENTS_DIR");
     // A relative folder would depend on where the program was started: unset.
     TestSupport::WorkingDirectory cwd(home.Path());
     WriteFile(home.File(".config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"Docs\"\n");

@@ -39,9 +39,15 @@ ProgramRun::~ProgramRun()
     }
 }
 
+void ProgramRun::SetEnvironment(const std::string& name, const char* value)
+{
+    mEnvironment.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+}
+
 bool ProgramRun::Start()
 {
     const std::string out = mWork.File("stdout.txt");
+    const std::string err = mWork.File("stderr.txt");
     mPid = fork();
     if (mPid < 0)
         return false;
@@ -51,7 +57,15 @@ bool ProgramRun::Start()
         unsetenv("XDG_DOCUMENTS_DIR");
         setenv("XDG_CONFIG_HOME", mHome.File(".config").c_str(), 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (chdir(mWork.Path().c_str()) != 0 || !freopen(out.c_str(), "w", stdout))
+        for (const auto& [name, value] : mEnvironment)
+        {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
+        if (chdir(mWork.Path().c_str()) != 0 || !freopen(out.c_str(), "w", stdout) ||
+            !freopen(err.c_str(), "w", stderr))
             _exit(126);
         execl(TANDREL_PROGRAM, TANDREL_PROGRAM, static_cast<char*>(nullptr));
         _exit(127);
@@ -85,6 +99,13 @@ int ProgramRun::Stop(int seconds)
     if (mPid <= 0)
         return -1;
     kill(mPid, SIGTERM);
+    return WaitForExit(seconds);
+}
+
+int ProgramRun::WaitForExit(int seconds)
+{
+    if (mPid <= 0)
+        return -1;
     int status = 0;
     const bool exited = WaitUntil([&] { return waitpid(mPid, &status, WNOHANG) == mPid; }, seconds);
     if (!exited)

@@ -2,7 +2,9 @@
 // HOME, and stops it the way a desktop does (SIGTERM).
 #pragma once
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 #include <sys/types.h>
 #include "support/TestSupport.h"
@@ -14,6 +16,8 @@ class ProgramRun
 public:
     ProgramRun(); // copies Resources/ into the work folder
     ~ProgramRun();
+    // For the next Start, on top of the test environment; a null value unsets it.
+    void SetEnvironment(const std::string& name, const char* value);
     bool Start();
     // Waits until the session log holds text.
     bool WaitForLog(const std::string& text, int seconds = 60);
@@ -21,8 +25,12 @@ public:
     bool WaitForTerminateHandler(int seconds = 60);
     // SIGTERM, then waits: the exit code, or -1 when it did not exit by itself.
     int Stop(int seconds = 60);
+    // Waits for the program to end by itself: the exit code, or -1 when it was
+    // still running (it is then killed) or ended by a signal.
+    int WaitForExit(int seconds = 60);
     std::string Log() const { return ReadFile(LogPath()); }
     std::string Stdout() const { return ReadFile(mWork.File("stdout.txt")); }
+    std::string Stderr() const { return ReadFile(mWork.File("stderr.txt")); }
     std::string LogPath() const { return mHome.File("Documents/Kestrome/Vorlane.log"); }
     const TempFolder& Work() const { return mWork; }
     const TempFolder& Home() const { return mHome; }
@@ -31,6 +39,7 @@ private:
     TempFolder mHome;
     TempFolder mWork;
     pid_t mPid = -1;
+    std::vector<std::pair<std::string, std::optional<std::string>>> mEnvironment;
 };
 
 // Every file below root with its bytes, one line each: equal listings mean equal trees.

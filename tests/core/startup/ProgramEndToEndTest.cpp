@@ -134,3 +134,48 @@ TEST(Program, SigtermDuringTheStartEndsItCleanly)
         EXPECT_NE(log.find("[END SESSION]"), std::string::npos);
     }
 }
+
+// Without a display (none named, or SDL left to pick a driver and finding
+// only those that show nothing) or without OpenGL 3.3 the program says why and
+// ends at once, before anything is loaded: nothing in the content may change.
+TEST(Program, WithoutADisplayOrOpenGLItEndsAtOnceAndChangesNothing)
+{
+    struct Case
+    {
+        const char* mDriver;    // SDL_VIDEODRIVER, null: unset
+        bool mDisplay;          // DISPLAY kept
+        const char* mGLVersion; // what Mesa offers, null: its own
+        const char* mProblem;
+    };
+    std::vector<Case> cases = {{"x11", false, nullptr, "No window could be created ("},
+                               {nullptr, false, nullptr, "No window could be created ("}};
+    if (std::getenv("DISPLAY"))
+        cases.push_back({"x11", true, "3.0", "No OpenGL 3.3 context could be created on the window ("});
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.mProblem + std::string(test.mDriver ? test.mDriver : "SDL's own choice"));
+        TestSupport::ProgramRun run;
+        if (!test.mDisplay)
+        {
+            run.SetEnvironment("DISPLAY", nullptr);
+            run.SetEnvironment("WAYLAND_DISPLAY", nullptr);
+        }
+        run.SetEnvironment("SDL_VIDEODRIVER", test.mDriver);
+        run.SetEnvironment("MESA_GL_VERSION_OVERRIDE", test.mGLVersion);
+        const auto workBefore = TreeFiles(run.Work().Path());
+        ASSERT_TRUE(run.Start());
+        EXPECT_EQ(run.WaitForExit(30), 1);
+        const std::string error = run.Stderr();
+        EXPECT_NE(error.find(test.mProblem), std::string::npos) << error;
+        EXPECT_NE(error.find("); the program ends. It needs "), std::string::npos) << error;
+        auto workAfter = TreeFiles(run.Work().Path());
+        workAfter.erase("stdout.txt");
+        workAfter.erase("stderr.txt");
+        EXPECT_TRUE(workAfter == workBefore) << "the work folder changed";
+        const std::string log = run.Log();
+        EXPECT_NE(log.find(test.mProblem), std::string::npos) << log;
+        EXPECT_EQ(log.find("added into engine."), std::string::npos) << "no system is made";
+        EXPECT_EQ(log.find("Begin display window."), std::string::npos);
+        EXPECT_NE(log.find("[END SESSION]"), std::string::npos);
+    }
+}
