@@ -10,6 +10,7 @@
 //   the goal
 //   handlers that remove contacts or move bodies
 //   removing contact records
+#include <utility>
 #include <gtest/gtest.h>
 #include "gameplay/CollisionRules.h"
 #include "support/PhysicsTestSupport.h"
@@ -68,21 +69,33 @@ TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
 
 TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
 {
-    mScope.Tile(5, 5, 6); // falling slope
-    Body* slope = gSpatialGrid->GetTileBodies()[0];
     Composition* player = Make(Vec3(5.5f, 5.6f, 0), ObjectTag::Player);
-    mProbe.mFacingRight = true;
-    BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
-    const size_t before = mScope.mPhysics->mContacts.size();
-    gSpatialGrid->TestPair(slope, BodyOf(player));
-    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before);
-    BodyOf(player)->mVelocity = Vec3(0, -2, 0); // falling fast: lands
-    gSpatialGrid->TestPair(slope, BodyOf(player));
-    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
-    mProbe.mHasScript = false; // no script: no pass-through whatever the speed
-    BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
-    gSpatialGrid->TestPair(BodyOf(player), slope);
-    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 2);
+    // Both kinds of each slope: falling ones are passed facing right, rising ones facing left.
+    const std::pair<int, bool> slopes[] = {{6, true}, {7, true}, {4, false}, {5, false}};
+    for (const auto& [kind, facingRight] : slopes)
+    {
+        SCOPED_TRACE(kind);
+        mScope.Tile(5, 5, kind);
+        ASSERT_EQ(gSpatialGrid->GetTileBodies().size(), 1u);
+        Body* slope = gSpatialGrid->GetTileBodies()[0];
+        mProbe.mHasScript = true;
+        mProbe.mFacingRight = facingRight;
+        BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
+        const size_t before = mScope.mPhysics->mContacts.size();
+        gSpatialGrid->TestPair(slope, BodyOf(player));
+        EXPECT_EQ(mScope.mPhysics->mContacts.size(), before);
+        BodyOf(player)->mVelocity = Vec3(0, -2, 0); // falling fast: lands
+        gSpatialGrid->TestPair(slope, BodyOf(player));
+        EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
+        BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
+        mProbe.mFacingRight = !facingRight; // facing away: lands
+        gSpatialGrid->TestPair(BodyOf(player), slope);
+        EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 2);
+        mProbe.mFacingRight = facingRight;
+        mProbe.mHasScript = false; // no script: no pass-through whatever the speed
+        gSpatialGrid->TestPair(BodyOf(player), slope);
+        EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 3);
+    }
 }
 
 TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)

@@ -95,11 +95,23 @@ TEST_F(Controllers, ADeletedControllerLeavesTheList)
     Frame({VK_RIGHT}); // nothing left to push
 }
 
-TEST_F(Controllers, AControllerWithoutABodyDoesNothing)
+TEST_F(Controllers, TheBodyIsLookedUpEveryFrameAsTheEditorAddsAndRemovesIt)
 {
     Composition* object = gFactory->CreateObject("Bodiless", ObjectKind::GameObject);
     gFactory->AddComponent(object, "Controller");
     object->Initialize();
+    auto* controller = object->GetComponent<Controller>();
+    Frame({VK_RIGHT, VK_F7}); // nothing to push yet
+
+    auto* body = static_cast<Body*>(gFactory->AddComponent(object, "Body"));
+    body->mMass = 1.0f;
+    body->Initialize();
+    Frame({VK_RIGHT});
+    EXPECT_EQ(body->mForce, Vec3(50.0f, 0.0f, 0.0f));
+
+    object->mPendingRemoval.insert(body);
+    object->RemovePendingComponents();
     Frame({VK_RIGHT, VK_F7});
-    SUCCEED();
+    EXPECT_EQ(controller->mBody, nullptr);
+    EXPECT_EQ(mWorld.mLogic->mControllers.size(), 1u);
 }

@@ -1,6 +1,11 @@
 // The script host: script numbers, the registry's ownership rules, the
 // per-frame run, messages and the Behaviour's file records.
+#include <cstdlib>
 #include <cstring>
+#include <cxxabi.h>
+#include <memory>
+#include <strings.h>
+#include <typeinfo>
 #include <gtest/gtest.h>
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
@@ -12,6 +17,7 @@
 #include "gameplay/ResourceManager.h"
 #include "gameplay/ScriptId.h"
 #include "gameplay/ScriptLookup.h"
+#include "gameplay/scripts/ScriptTable.h"
 #include "support/GameplayFixtures.h"
 #include "ScriptTestSupport.h"
 
@@ -31,6 +37,22 @@ Behaviour* MakeScripted(const std::string& name, int32_t id, ObjectKind kind = O
     return behaviour;
 }
 
+// The unqualified name of a script's class.
+std::string ClassNameOf(const ScriptBase& script)
+{
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(script).name(), nullptr, nullptr, &status),
+                                                std::free);
+    std::string text = status == 0 && name ? name.get() : typeid(script).name();
+    const size_t colons = text.rfind("::");
+    return colons == std::string::npos ? text : text.substr(colons + 2);
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && strncasecmp(a.c_str(), b.c_str(), a.size()) == 0;
+}
+
 class ScriptHost : public ::testing::Test
 {
 protected:
@@ -44,14 +66,27 @@ protected:
 };
 } // namespace
 
-TEST(ScriptIds, TableHoldsThe32NamesInFileOrder)
+// The inspector offers a script by its combo name and stores its number; the
+// number must then make the class of that name, for every number.
+TEST(ScriptIds, EveryNumberMakesTheScriptItsComboNameOffers)
 {
-    EXPECT_STREQ(gScriptNames[0], "None");
-    EXPECT_STREQ(gScriptNames[7], "EditorCameraScript");
-    EXPECT_STREQ(gScriptNames[19], "UIScript");
-    EXPECT_STREQ(gScriptNames[21], "BasicPlayerMovement");
-    EXPECT_STREQ(gScriptNames[31], "BackgroundPersonMovement");
-    EXPECT_EQ(ScriptId::Count, 32);
+    for (int32_t id = 0; id < ScriptId::Count; ++id)
+    {
+        const std::string comboName = gScriptNames[id];
+        std::unique_ptr<ScriptBase> script(MakeScript(id));
+        if (id == ScriptId::None || id == ScriptId::EditorCameraScript)
+        {
+            EXPECT_EQ(script, nullptr) << comboName;
+            continue;
+        }
+        ASSERT_NE(script, nullptr) << comboName;
+        // Class names drop the "Script" some combo names end in (RoachScript
+        // makes a Roach); the case of a letter may differ (UIScript, UIscript).
+        const std::string className = ClassNameOf(*script);
+        EXPECT_TRUE(SameName(comboName, className) || SameName(comboName, className + "Script"))
+            << id << ": " << comboName << " makes " << className;
+    }
+    EXPECT_EQ(MakeScript(ScriptId::Count), nullptr);
 }
 
 TEST(ScriptIds, ScriptsAreNamedByARunWideCounterUnlessNamed)

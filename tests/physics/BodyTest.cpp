@@ -157,8 +157,13 @@ TEST(TileProbes, ReportSidesSlopesAndGround)
     spec.mPosition = Vec3(10.5f, 10.5f, 0);
     spec.mHalfLength = Vec3(2, 1, 0); // w = 2: the side probes look one tile out
     Body* body = BodyOf(scope.Make(spec));
-    EXPECT_EQ(body->ProbeTiles(), ProbeBit::Right | ProbeBit::RisingSlope | ProbeBit::Top | ProbeBit::FallingSlope);
+    const uint32_t sides = ProbeBit::Right | ProbeBit::RisingSlope | ProbeBit::Top | ProbeBit::FallingSlope;
+    EXPECT_EQ(body->ProbeTiles(), sides);
     EXPECT_EQ(body->ProbeGround(), ProbeBit::Left);
+    // The other half-height kind of each slope reads the same.
+    scope.Tile(9, 10, 5);
+    scope.Tile(10, 9, 7);
+    EXPECT_EQ(body->ProbeTiles(), sides);
 }
 
 TEST(TileProbes, FirstTileAtAPointWinsAndTheNextTakesOverWhenItGoes)

@@ -74,6 +74,12 @@ TEST(GridResize, CountsFromTheTileGridWithThirtyAtLeast)
     gSpatialGrid->Resize(100, 10);
     EXPECT_EQ(gSpatialGrid->GetColumnCount(), 50);
     EXPECT_EQ(gSpatialGrid->GetRowCount(), 15);
+    // Odd sizes round up: a body in the last tile column or row still has a cell.
+    Body* corner = BodyOf(scope.Box(Vec3(60.5f, 40.5f, 0)));
+    gSpatialGrid->Resize(61, 41);
+    EXPECT_EQ(gSpatialGrid->GetColumnCount(), 31);
+    EXPECT_EQ(gSpatialGrid->GetRowCount(), 21);
+    EXPECT_TRUE(InCell(corner, 30, 20));
 }
 
 TEST(GridResize, ReentersEveryBodyAndCapsAbsurdSizes)

@@ -1,4 +1,5 @@
 #include "support/ProgramRun.h"
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -48,11 +50,22 @@ bool ProgramRun::Start()
 {
     const std::string out = mWork.File("stdout.txt");
     const std::string err = mWork.File("stderr.txt");
+    // Closed by the exec: until then the child is a copy of this test process,
+    // whose signal handlers (SDL's, once any test started video) are not the
+    // program's and must not be mistaken for them.
+    int execed[2];
+    if (pipe2(execed, O_CLOEXEC) != 0)
+        return false;
     mPid = fork();
     if (mPid < 0)
+    {
+        close(execed[0]);
+        close(execed[1]);
         return false;
+    }
     if (mPid == 0)
     {
+        close(execed[0]);
         setenv("HOME", mHome.Path().c_str(), 1);
         unsetenv("XDG_DOCUMENTS_DIR");
         setenv("XDG_CONFIG_HOME", mHome.File(".config").c_str(), 1);
@@ -68,9 +81,18 @@ bool ProgramRun::Start()
             !freopen(err.c_str(), "w", stderr))
             _exit(126);
         execl(TANDREL_PROGRAM, TANDREL_PROGRAM, static_cast<char*>(nullptr));
+        const char failed = 1;
+        (void)!write(execed[1], &failed, 1);
         _exit(127);
     }
-    return true;
+    close(execed[1]);
+    char failed = 0;
+    ssize_t got = 0;
+    do
+        got = read(execed[0], &failed, 1);
+    while (got < 0 && errno == EINTR);
+    close(execed[0]);
+    return got == 0;
 }
 
 bool ProgramRun::WaitForLog(const std::string& text, int seconds)

@@ -127,14 +127,3 @@ TEST(CompositionInitialize, InitializesEveryComponentWithItsOwner)
     EXPECT_EQ(b->mInitializeCount, 1);
     EXPECT_EQ(b->mOwner, &object);
 }
-
-TEST(NameTables, HoldTheStoredVocabularies)
-{
-    EXPECT_STREQ(gComponentTypeNames[0], "None");
-    EXPECT_STREQ(gComponentTypeNames[ComponentType::Transform], "Transform");
-    EXPECT_STREQ(gComponentTypeNames[ComponentType::Camera], "Camera");
-    EXPECT_STREQ(gComponentTypeNames[ComponentType::ParticleComponent], "ParticleComponent");
-    EXPECT_STREQ(gObjectTagNames[ObjectTag::Crate], "Crate");
-    EXPECT_STREQ(gObjectTagNames[ObjectTag::HowToPlayInstruction], "HowToPlayInstruction");
-    EXPECT_STREQ(gObjectTagNames[ObjectTag::TileMap], "TileMap");
-}
