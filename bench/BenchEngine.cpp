@@ -23,6 +23,7 @@
 #include "graphics/RenderingManager.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
+#include "game/GameFrame.h"
 
 namespace fs = std::filesystem;
 using namespace Framework;
@@ -102,7 +103,7 @@ void BenchEngine::LoadLevel(const std::string& levelPath)
     LevelState& state = gLogic->mState;
     state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
     state.SetNextLevel(levelPath);
-    GameLogic::LoadLevel(levelPath);
+    GameFrame::LoadLevel(levelPath);
     state.mLoadedLevelPath = levelPath;
     if (gPhysics)
         gPhysics->mRunning = true;

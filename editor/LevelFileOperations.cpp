@@ -9,6 +9,7 @@
 #include "editor/NameRules.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
+#include "game/GameFrame.h"
 
 namespace Framework
 {
@@ -115,8 +116,8 @@ std::string LoadLevelNamed(const std::string& name)
     // A drag in the editor ends with the level it was dragging in.
     if (gPhysics)
         gPhysics->mDragging = false;
-    GameLogic::FlushLevel();
-    GameLogic::LoadLevel(path);
+    GameFrame::FlushLevel();
+    GameFrame::LoadLevel(path);
     Log("Level \"" + name + "\" loaded.");
     return "";
 }

@@ -7,6 +7,7 @@
 #include "core/game/GameLogic.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/Button.h"
+#include "gameplay/Controller.h"
 #include "gameplay/CollisionRules.h"
 #include "gameplay/ScriptBase.h"
 #include "gameplay/ScriptId.h"
@@ -42,6 +43,7 @@ void ResourceManager::Init()
         return;
     gFactory->AddComponentCreator("Behaviour", new ComponentCreatorType<Behaviour>(ComponentType::Behaviour));
     gFactory->AddComponentCreator("Button", new ComponentCreatorType<Button>(ComponentType::Button));
+    gFactory->AddComponentCreator("Controller", new ComponentCreatorType<Controller>(ComponentType::Controller));
 }
 
 void ResourceManager::Update(float dt)

@@ -1,13 +1,15 @@
 #include "core/game/GameLogic.h"
-#include "core/engine/CoreEngine.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/Factory.h"
 #include "core/objects/Transform.h"
-#include "gameplay/Controller.h"
 
 namespace Framework
 {
 GameLogic* gLogic = nullptr;
+GameLogic::FrameHook GameLogic::sFrame = nullptr;
+GameLogic::MessageHook GameLogic::sMessage = nullptr;
+LevelState::SwitchHook LevelState::sSwitchLevel = nullptr;
+LevelSettings gLevelSettings;
 
 const char* const gGameStateNames[GameState::Count] = {
     "NONE",      "EDITOR",     "SPLASH_SCREEN", "RESTART", "LEVEL",    "QUIT",
@@ -18,9 +20,6 @@ GameLogic::GameLogic()
 {
     if (!gLogic)
         gLogic = this;
-    // The engine sits below the systems these reach.
-    CoreEngine::sPauseSystems = PauseSystems;
-    CoreEngine::sFlushLevel = FlushLevel;
     LoadSettings();
 }
 
@@ -36,6 +35,5 @@ void GameLogic::Init()
     if (!gFactory)
         return;
     gFactory->AddComponentCreator("Transform", new ComponentCreatorType<Transform>(ComponentType::Transform));
-    gFactory->AddComponentCreator("Controller", new ComponentCreatorType<Controller>(ComponentType::Controller));
 }
 } // namespace Framework

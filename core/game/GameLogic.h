@@ -1,6 +1,9 @@
-// The game's state machine: game states, the level of each state, level loading.
+// The game's state machine: game states, the level of each state, the
+// unlocked levels, and what the frame keeps between frames. The frame itself
+// (keys, the mouse, loading and flushing levels, pausing) drives the systems
+// and the scripts above this layer: it lives in game/ and reaches this class
+// through the hooks below, which it sets when it is installed.
 #pragma once
-#include <atomic>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,8 +46,16 @@ struct LevelState
     void SetNextLevel(const std::string& path) { mNextLevelPath = path; }
     const std::string& GetCurrentLevel() const { return mLoadedLevelPath; }
     // Applies the current state's settings and loads its level on the loader
-    // thread, drawing loading frames until it is done.
-    void SwitchLevel();
+    // thread, drawing loading frames until it is done (through sSwitchLevel).
+    void SwitchLevel()
+    {
+        if (sSwitchLevel)
+            sSwitchLevel(*this);
+    }
+
+    // Set by the game's frame; null: a switch changes nothing.
+    using SwitchHook = void (*)(LevelState& state);
+    static SwitchHook sSwitchLevel;
 };
 
 // Display and physics settings a level switch applies; they carry over to
@@ -58,41 +69,40 @@ struct LevelSettings
 extern LevelSettings gLevelSettings;
 
 class Controller;
-struct InputState;
 
 class GameLogic : public System
 {
 public:
     GameLogic();
     ~GameLogic() override;
-    void Update(float dt) override;
+    // The game's frame (sFrame), when one is installed.
+    void Update(float dt) override
+    {
+        if (sFrame)
+            sFrame(*this, dt);
+    }
     // Registers the Transform creator.
     void Init() override;
     std::string GetName() override { return "GameLogic"; }
-    // Losing the window's focus in a level pauses the loop, physics and sound.
-    void SendMessage(Message* message) override;
+    // Handed to the game's frame (sMessage): losing the window's focus in a
+    // level pauses the loop, physics and sound.
+    void SendMessage(Message* message) override
+    {
+        if (sMessage)
+            sMessage(*this, message);
+    }
 
-    // Loads a level pair: path.dat into the tile grid, then path.xml's objects,
-    // each initialised in file order. Any thread; touches no GameLogic member.
-    static void LoadLevel(const std::string& path);
-    // The loader thread's body: LoadLevel, the progress lines, then the done flag.
-    static void LoadLevelThread(std::string path, std::atomic<bool>* done);
-    // Empties the running level: the physics pick and player body, every
-    // object, the render lists, every tile with its body, the scripts. The
-    // engine's loop calls it between states, the editor before loading a level.
-    static void FlushLevel();
-    // Pausing stops physics and pauses the sound; the engine's SetPause calls it.
-    static void PauseSystems(bool paused);
+    // Set by the game's frame when it is installed; null: the state only.
+    using FrameHook = void (*)(GameLogic& logic, float dt);
+    using MessageHook = void (*)(GameLogic& logic, Message* message);
+    static FrameHook sFrame;
+    static MessageHook sMessage;
 
     // The game settings file: read by the constructor, written by the destructor.
     void LoadSettings();
     void SaveSettings();
     // Marks the loaded level as won (true) or not in the level map.
     void SetLevelUnlocked(bool unlocked);
-    // Outside the editor: fast mode, picking and dragging with the mouse.
-    void UpdateMouse(const InputState& input);
-    void DragHeldObject(const Vec3& mouse);
-    void DrawCursor(const InputState& input);
 
     LevelState mState;
     std::vector<Controller*> mControllers;       // stepped every frame; not owned

@@ -8,6 +8,7 @@
 #include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
+#include "game/GameFrame.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleSystem.h"
@@ -55,6 +56,7 @@ void AddEngineSystems(CoreEngine& core, WindowSystem* window)
     gParticles = particles;
     core.AddSystem(particles);
     core.AddSystem(new OurImGui());
+    GameFrame::Install();
 }
 
 int RunProgram()

@@ -32,6 +32,7 @@
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using namespace ContentSupport;
@@ -51,7 +52,7 @@ struct LoadedLevel
         mWorld.SetState(GameState::LEVEL);
         const ScriptMaker maker = gScriptMaker;
         gScriptMaker = &NoScript;
-        GameLogic::LoadLevel(LevelPath(name));
+        GameFrame::LoadLevel(LevelPath(name));
         gScriptMaker = maker;
         mObjects = ObjectsInOrder(*mWorld.mFactory);
     }

@@ -32,6 +32,7 @@
 #include "support/ObjectTestSupport.h"
 #include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using TestSupport::ReadFile;
@@ -233,9 +234,9 @@ std::vector<Reader> Readers()
 {
     return {
         {"level objects", "Resources/LevelData/Level1.xml",
-         [](World&) { GameLogic::LoadLevel("Resources\\LevelData\\Level1"); }},
+         [](World&) { GameFrame::LoadLevel("Resources\\LevelData\\Level1"); }},
         {"level tiles", "Resources/LevelData/Level1.dat",
-         [](World&) { GameLogic::LoadLevel("Resources\\LevelData\\Level1"); }},
+         [](World&) { GameFrame::LoadLevel("Resources\\LevelData\\Level1"); }},
         {"archetype list", "Resources/Archetype/Archetype.dat", [](World& w) { w.factory->LoadArchetypes(); }},
         {"archetype file", "Resources/Archetype/Box.txt", [](World& w) { w.factory->LoadArchetypes(); }},
         {"art list", "Resources/Art/Art.dat",
@@ -416,7 +417,7 @@ TEST(LoaderRobustness, ASigtermStopsALevelLoadBetweenObjects)
             World world;
             Platform::CatchTerminate();
             raise(SIGTERM);
-            GameLogic::LoadLevel("Resources\\LevelData\\Level1");
+            GameFrame::LoadLevel("Resources\\LevelData\\Level1");
             const bool stopped = world.factory->mObjects.empty() &&
                                  world.log.Text().find("stopped: the program is ending") != std::string::npos;
             std::_Exit(stopped ? 0 : 1);
@@ -437,7 +438,7 @@ TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)
               "<Rotation Value=\"0\"/></Transform><Body><Mass Value=\"1\"/></Body>"
               "<Circle><Radius Value=\"1\"/></Circle><OBB><HalfLength X=\"1\" Y=\"1\" Z=\"0\"/></OBB>"
               "</Ball></GameObjects></Both>");
-    GameLogic::LoadLevel("Resources\\LevelData\\Both");
+    GameFrame::LoadLevel("Resources\\LevelData\\Both");
     Composition* ball = physics.mFactory->FindObject("Ball");
     ASSERT_NE(ball, nullptr);
     auto* body = ball->GetComponent<Body>();

@@ -6,6 +6,7 @@
 #include "core/game/GameLogic.h"
 #include "core/objects/Transform.h"
 #include "support/EditorSceneMouse.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using TestSupport::EditorHarness;
@@ -106,7 +107,7 @@ TEST(EditedLevel, SavedWithF7LoadsBackTheSame)
 
     factory.DestroyAllObjects();
     factory.mTileGrid.Resize(0, 0);
-    GameLogic::LoadLevel("Resources\\LevelData\\level_test");
+    GameFrame::LoadLevel("Resources\\LevelData\\level_test");
     EXPECT_EQ(Describe(factory), edited);
     EXPECT_NE(edited.find("[New_GameObject 2<b>] tag 0 : 1 2 4 8"), std::string::npos) << edited;
     EXPECT_NE(edited.find("tile 5,4 kind 2 frame 7"), std::string::npos) << edited;

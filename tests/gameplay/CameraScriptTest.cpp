@@ -6,6 +6,7 @@
 #include "gameplay/scripts/CameraScript.h"
 #include "gameplay/scripts/HumanWin.h"
 #include "LevelScriptSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 
@@ -78,7 +79,7 @@ TEST_F(CameraScripts, InKeyModeAMovesTheViewAndUnlocksNothing_WithTheMouseCamera
     // A level left with its camera in key mode gives A back to the next one.
     mWorld.mLogic->mUnlockedCount = 2;
     Tap(KeyV);
-    GameLogic::FlushLevel();
+    GameFrame::FlushLevel();
     Tap(KeyA);
     EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
 }

@@ -5,6 +5,7 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "game/GameFrame.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleSystem.h"
@@ -58,6 +59,7 @@ GameplayWorld::GameplayWorld(bool withResources)
     mRendering = new Framework::RenderingManager();
     mGraphics = new Framework::GraphicsSystem();
     mLogic = new Framework::GameLogic();
+    Framework::GameFrame::Install();
     mAudio = new Framework::AudioManager(Framework::Sound::OutputType::NoSoundManual);
     mParticles = new Framework::ParticleSystem();
     mSystems = {mInput, mFactory, mResources, mPhysics, mRendering, mGraphics, mLogic, mAudio, mParticles};

@@ -2,6 +2,7 @@
 #include "core/game/GameLogic.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using TestSupport::FactoryScope;
@@ -31,7 +32,7 @@ struct LevelFolder
     TempFolder folder;
     FactoryScope factory;
     std::string Path(const std::string& name) const { return folder.Path() + "/" + name; }
-    void Load(const std::string& name) { GameLogic::LoadLevel(Path(name)); }
+    void Load(const std::string& name) { GameFrame::LoadLevel(Path(name)); }
 };
 } // namespace
 

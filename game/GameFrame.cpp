@@ -1,5 +1,6 @@
 // GameLogic's frame: keyboard controllers, the camera, the global function
 // keys, picking and dragging bodies with the mouse, and the cursor sprite.
+#include "game/GameFrame.h"
 #include "core/engine/CoreEngine.h"
 #include "core/objects/Composition.h"
 #include "core/game/GameLogic.h"
@@ -32,13 +33,25 @@ bool IsCursorHidden(const std::string& level)
 }
 } // namespace
 
-void GameLogic::Update(float dt)
+namespace GameFrame
 {
-    mCursorKind = CursorPlain;
+void Install()
+{
+    GameLogic::sFrame = Update;
+    GameLogic::sMessage = OnMessage;
+    LevelState::sSwitchLevel = SwitchLevel;
+    // The engine's loop sits below the systems these reach.
+    CoreEngine::sPauseSystems = PauseSystems;
+    CoreEngine::sFlushLevel = FlushLevel;
+}
+
+void Update(GameLogic& logic, float dt)
+{
+    logic.mCursorKind = CursorPlain;
 
     // Index walk: a controller's push may not add controllers, but stay safe.
-    for (size_t i = 0; i < mControllers.size(); ++i)
-        mControllers[i]->Update();
+    for (size_t i = 0; i < logic.mControllers.size(); ++i)
+        logic.mControllers[i]->Update();
 
     if (gGraphicsSystem)
         if (Camera* camera = gGraphicsSystem->GetActiveCamera())
@@ -48,35 +61,35 @@ void GameLogic::Update(float dt)
         return;
     const InputState& input = gInput->mState;
     if (input.IsTriggered(VK_F5))
-        mState.mNext = GameState::EDITOR;
+        logic.mState.mNext = GameState::EDITOR;
     if (input.IsTriggered(VK_F6))
-        mState.mNext = GameState::MAIN_MENU;
+        logic.mState.mNext = GameState::MAIN_MENU;
     if (input.IsTriggered(VK_F11) && gWindowSystem)
         gWindowSystem->ToggleFullScreen();
-    if (input.IsTriggered(KeyA) && !mCameraOnKeys)
-        mUnlockedCount = PlayLevelCount; // every level open to the level buttons; the map is untouched
+    if (input.IsTriggered(KeyA) && !logic.mCameraOnKeys)
+        logic.mUnlockedCount = PlayLevelCount; // every level open to the level buttons; the map is untouched
 
-    if (mState.mCurrent != GameState::EDITOR)
-        UpdateMouse(input);
+    if (logic.mState.mCurrent != GameState::EDITOR)
+        UpdateMouse(logic, input);
 
-    if (mState.mCurrent != GameState::EDITOR && !IsCursorHidden(mState.mLoadedLevelPath))
-        DrawCursor(input);
+    if (logic.mState.mCurrent != GameState::EDITOR && !IsCursorHidden(logic.mState.mLoadedLevelPath))
+        DrawCursor(logic, input);
 }
 
-void GameLogic::SendMessage(Message* message)
+void OnMessage(GameLogic& logic, Message* message)
 {
     if (message->mMessageId != MessageId::Window)
         return;
     const auto* window = static_cast<WindowMessage*>(message);
     const bool focusLost =
         (window->mMessage == WM_ACTIVATE || window->mMessage == WM_ACTIVATEAPP) && window->mWParam == 0;
-    if (!focusLost || mState.mCurrent != GameState::LEVEL)
+    if (!focusLost || logic.mState.mCurrent != GameState::LEVEL)
         return;
     if (gCore)
         gCore->SetPause(true);
 }
 
-void GameLogic::UpdateMouse(const InputState& input)
+void UpdateMouse(GameLogic& logic, const InputState& input)
 {
     if (!gPhysics)
         return;
@@ -93,26 +106,28 @@ void GameLogic::UpdateMouse(const InputState& input)
     {
         physics.mHoverObject = physics.PickObject(mouse);
         // Anything in the menu is a button; in a level only props answer a click.
-        const uint32_t state = mState.mCurrent;
+        const uint32_t state = logic.mState.mCurrent;
         if ((state == GameState::MAIN_MENU && physics.mPickHitAny) ||
             (state == GameState::LEVEL && physics.mPickHitInteractable))
-            mCursorKind = CursorPoint;
+            logic.mCursorKind = CursorPoint;
         physics.mLastMousePosition = mouse;
         return;
     }
-    DragHeldObject(mouse);
+    DragHeldObject(logic, mouse);
 }
 
-void GameLogic::DrawCursor(const InputState& input)
+void DrawCursor(GameLogic& logic, const InputState& input)
 {
     if (!gGraphicsSystem)
         return;
     const SpriteSheet* sheet = GraphicsSystem::GetSpriteSheet("MouseCursor");
     // A sheet with too few frames draws nothing rather than reading past its end.
-    if (!sheet || mCursorKind >= sheet->mFrames.size())
+    if (!sheet || logic.mCursorKind >= sheet->mFrames.size())
         return;
     const Vec3 position(input.GetMouseWorldX() + 0.1f, input.GetMouseWorldY() - 0.2f, 10.0f);
     const float scale[2] = {0.5f, 0.5f};
-    gGraphicsSystem->DrawSprite(sheet->mFrames[mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false, false);
+    gGraphicsSystem->DrawSprite(sheet->mFrames[logic.mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false,
+                                false);
 }
+} // namespace GameFrame
 } // namespace Framework

@@ -1,5 +1,6 @@
 // Dragging the picked body with the mouse outside the editor.
 #include <cmath>
+#include "game/GameFrame.h"
 #include "core/objects/Composition.h"
 #include "core/engine/CoreEngine.h"
 #include "core/game/GameLogic.h"
@@ -20,7 +21,9 @@ constexpr float MaxBlockedDragStep = 1.0f;
 constexpr uint32_t CursorDrag = 5;
 } // namespace
 
-void GameLogic::DragHeldObject(const Vec3& mouse)
+namespace GameFrame
+{
+void DragHeldObject(GameLogic& logic, const Vec3& mouse)
 {
     Physics& physics = *gPhysics;
     Composition* held = physics.mHoverObject;
@@ -45,7 +48,7 @@ void GameLogic::DragHeldObject(const Vec3& mouse)
     }
     else if (body->mInteractable && !paused)
     {
-        mCursorKind = CursorDrag;
+        logic.mCursorKind = CursorDrag;
         ShapeOBB* box = dynamic_cast<ShapeOBB*>(body->mShape);
         if (box && box->RotateFixedPoint)
         {
@@ -65,6 +68,7 @@ void GameLogic::DragHeldObject(const Vec3& mouse)
         return;
     }
     if (held->GetComponent<Button>())
-        mCursorKind = CursorDrag;
+        logic.mCursorKind = CursorDrag;
 }
+} // namespace GameFrame
 } // namespace Framework

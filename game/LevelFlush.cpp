@@ -1,6 +1,6 @@
 // Emptying the running level: what the game loop does between two states and
 // the editor before it loads a level.
-#include "core/game/GameLogic.h"
+#include "game/GameFrame.h"
 #include "core/objects/Factory.h"
 #include "gameplay/ResourceManager.h"
 #include "graphics/RenderingManager.h"
@@ -8,7 +8,9 @@
 
 namespace Framework
 {
-void GameLogic::FlushLevel()
+namespace GameFrame
+{
+void FlushLevel()
 {
     // The physics system holds on to the hovered object and the player's body.
     if (gPhysics)
@@ -31,4 +33,5 @@ void GameLogic::FlushLevel()
     if (gResourceManager)
         gResourceManager->ClearScripts();
 }
+} // namespace GameFrame
 } // namespace Framework

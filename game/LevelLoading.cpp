@@ -1,5 +1,6 @@
 // Level switching and loading: the per-state settings, the UI level, the loader
 // thread and the main thread's loading frames.
+#include "game/GameFrame.h"
 #include <cstdio>
 #include <thread>
 #include "core/engine/DebugSystem.h"
@@ -14,8 +15,6 @@
 
 namespace Framework
 {
-LevelSettings gLevelSettings;
-
 namespace
 {
 void ResetPhysicsForLevel()
@@ -28,11 +27,13 @@ void ResetPhysicsForLevel()
 }
 } // namespace
 
-void LevelState::SwitchLevel()
+namespace GameFrame
+{
+void SwitchLevel(LevelState& state)
 {
     LevelSettings& settings = gLevelSettings;
     bool listed = true;
-    switch (mCurrent)
+    switch (state.mCurrent)
     {
     case GameState::EDITOR:
         settings = {1, true, false};
@@ -41,7 +42,7 @@ void LevelState::SwitchLevel()
         break;
     case GameState::SPLASH_SCREEN:
         settings = {2, false, false};
-        mNextLevelPath = SplashScreenLevel();
+        state.mNextLevelPath = SplashScreenLevel();
         break;
     case GameState::LEVEL:
         settings = {2, false, true};
@@ -50,15 +51,15 @@ void LevelState::SwitchLevel()
         break;
     case GameState::MAIN_MENU:
         settings = {2, false, true};
-        mNextLevelPath = MainMenuLevel();
+        state.mNextLevelPath = MainMenuLevel();
         break;
     case GameState::PLAY_STORY:
         settings = {2, false, false};
-        mNextLevelPath = StoryLevel();
+        state.mNextLevelPath = StoryLevel();
         break;
     case GameState::CREDITS:
         settings = {2, false, true};
-        mNextLevelPath = CreditsLevel();
+        state.mNextLevelPath = CreditsLevel();
         break;
     default:
         listed = false;
@@ -68,11 +69,11 @@ void LevelState::SwitchLevel()
         ResetPhysicsForLevel();
 
     // The UI level holds the HUD: its objects come before the level's own.
-    if (mCurrent == GameState::LEVEL && !HasNoHud(mNextLevelPath))
-        GameLogic::LoadLevel(UiLevel());
+    if (state.mCurrent == GameState::LEVEL && !HasNoHud(state.mNextLevelPath))
+        LoadLevel(UiLevel());
 
     std::atomic<bool> done{false};
-    std::thread loader(GameLogic::LoadLevelThread, mNextLevelPath, &done);
+    std::thread loader(LoadLevelThread, state.mNextLevelPath, &done);
     while (!done.load())
     {
         if (gGraphicsSystem)
@@ -89,9 +90,9 @@ void LevelState::SwitchLevel()
         gDebug->FlushLog();
     // Asked to end while loading: no frame of a half-loaded level runs.
     if (Platform::TerminateRequested())
-        mNext = GameState::QUIT;
+        state.mNext = GameState::QUIT;
 
-    mLoadedLevelPath = mNextLevelPath;
+    state.mLoadedLevelPath = state.mNextLevelPath;
     if (gGraphicsSystem)
         if (Camera* camera = gGraphicsSystem->GetActiveCamera())
             camera->mMode = settings.mCameraMode;
@@ -107,7 +108,7 @@ void LevelState::SwitchLevel()
         gPhysics->mRunning = settings.mPhysicsOn;
 }
 
-void GameLogic::LoadLevelThread(std::string path, std::atomic<bool>* done)
+void LoadLevelThread(std::string path, std::atomic<bool>* done)
 {
     LoadLevel(path);
     for (int i = 0; i < 100; ++i)
@@ -117,7 +118,7 @@ void GameLogic::LoadLevelThread(std::string path, std::atomic<bool>* done)
     done->exchange(true);
 }
 
-void GameLogic::LoadLevel(const std::string& path)
+void LoadLevel(const std::string& path)
 {
     if (!gFactory)
         return;
@@ -166,4 +167,5 @@ void GameLogic::LoadLevel(const std::string& path)
         xml.NextElement();
     }
 }
+} // namespace GameFrame
 } // namespace Framework
