@@ -1,6 +1,7 @@
 // Level switching and loading: the per-state settings, the UI level, the loader
 // thread and the main thread's loading frames.
 #include <cstdio>
+#include <new>
 #include <thread>
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
@@ -125,10 +126,11 @@ void GameLogic::LoadLevelThread(std::string path, std::atomic<bool>* done)
     done->exchange(true);
 }
 
-void GameLogic::LoadLevel(const std::string& path)
+namespace
 {
-    if (!gFactory)
-        return;
+// LoadLevel's work: the tile file, then the objects of the object file.
+void ReadLevelFiles(const std::string& path)
+{
     {
         // A missing tile file is created empty: the level simply has no tiles.
         TextSerializer tiles(path + ".dat", TextSerializer::ReadWrite);
@@ -172,6 +174,22 @@ void GameLogic::LoadLevel(const std::string& path)
         if (Composition* object = gFactory->CreateObjectFromXml(xml))
             object->Initialize();
         xml.NextElement();
+    }
+}
+} // namespace
+
+void GameLogic::LoadLevel(const std::string& path)
+{
+    if (!gFactory)
+        return;
+    // An allocation failure must not escape: on the loader thread it would end the program.
+    try
+    {
+        ReadLevelFiles(path);
+    }
+    catch (const std::bad_alloc&)
+    {
+        Log("Loading of \"" + path + "\" ran out of memory; the level is incomplete.");
     }
 }
 } // namespace Framework

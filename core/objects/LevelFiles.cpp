@@ -1,5 +1,6 @@
 // The level object file: an XML root named after the level holding
 // "GameObjects", one element per live object in id order.
+#include <memory>
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
@@ -42,7 +43,8 @@ Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
 {
     if (!serializer.Current())
         return nullptr;
-    auto* object = new Composition(serializer.ReadGameObjectName());
+    // Owned here until it is stored: a component that fails to read must not leak it.
+    auto object = std::make_unique<Composition>(serializer.ReadGameObjectName());
     serializer.EnterChild();
     // The first child is the tag; an object without children keeps tag 0.
     int tag = static_cast<int>(object->mTag);
@@ -53,17 +55,18 @@ Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
     {
         if (ComponentCreator* creator = GetCreator(serializer.GetElementName()))
         {
-            Component* component = creator->Create();
+            std::unique_ptr<Component> component(creator->Create());
             serializer.EnterChild();
             component->UnserializeXml(serializer);
             serializer.LeaveChild();
-            object->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
+            object->AddComponent(static_cast<int32_t>(creator->mTypeId), component.release());
         }
         serializer.NextElement();
     }
-    AddLiveObject(object);
+    Composition* stored = object.release();
+    AddLiveObject(stored);
     serializer.LeaveChild();
-    return object;
+    return stored;
 }
 
 bool GameObjectFactory::SaveLevel(const std::string& path)

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/FileSizeLimit.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -40,6 +41,16 @@ TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode),
         Log("Cannot read \"" + mTarget + "\": it is not a file.");
         return;
     }
+    // Readers of one word or one line would hold a file without line breaks whole.
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(mTarget, error);
+    if (error)
+    {
+        Log("Cannot open file \"" + mTarget + "\".");
+        return;
+    }
+    if (!DataFileSizeAllowed(mTarget, size))
+        return;
     mStream.open(mTarget, std::ios::in);
     if (!mStream.is_open())
         Log("Cannot open file \"" + mTarget + "\".");

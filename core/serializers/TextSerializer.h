@@ -42,7 +42,8 @@ public:
         ReadOnly = 2,  // reads the existing file; a missing one stays missing
     };
 
-    // path is a stored path (backslashes allowed).
+    // path is a stored path (backslashes allowed). Reading modes leave a file
+    // over MaxDataFileBytes unopened (it is there, but not read).
     TextSerializer(const std::string& path, int mode);
     ~TextSerializer();
     TextSerializer(const TextSerializer&) = delete;

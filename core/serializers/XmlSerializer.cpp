@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/FileSizeLimit.h"
 #include "core/serializers/XmlNumbers.h"
 #include "platform/Platform.h"
 
@@ -28,6 +29,15 @@ tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::s
         return Platform::KindOfFile(nativePath) == Platform::FileKind::Missing
                    ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
                    : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
+    // The parser allocates the whole file at once.
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::rewind(file);
+    if (size < 0 || !DataFileSizeAllowed(nativePath, static_cast<uint64_t>(size)))
+    {
+        std::fclose(file);
+        return tinyxml2::XML_ERROR_FILE_READ_ERROR;
+    }
     const tinyxml2::XMLError error = document.LoadFile(file);
     std::fclose(file);
     return error;
