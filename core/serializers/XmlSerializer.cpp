@@ -1,7 +1,7 @@
 // XmlSerializer: reading and writing the engine's XML documents element by element.
 //
 // Contents:
-//   LoadXmlDocument, SaveFile, LoadFile
+//   LoadXmlDocument, PrintedText, SaveFile, LoadFile
 //   element names: IsElementName, ElementName, CreateRoot
 //   moving through elements: PushElement, PopElement, EnterChild, LeaveChild, NextElement
 //   attributes: GetElementName, GetAttribute, the Read*Attribute and SetAttribute forms
@@ -43,12 +43,17 @@ tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::s
     return error;
 }
 
-bool XmlSerializer::SaveFile(const std::string& path)
+std::string XmlSerializer::PrintedText() const
 {
     tinyxml2::XMLPrinter printer;
     mDocument.Print(&printer);
     // CStrSize counts the terminating zero.
-    const std::string text(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+    return std::string(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+}
+
+bool XmlSerializer::SaveFile(const std::string& path)
+{
+    const std::string text = PrintedText();
     std::string refusal;
     if (!Platform::WriteFileAtomically(path, text, &refusal))
     {

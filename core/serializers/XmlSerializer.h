@@ -23,6 +23,8 @@ public:
     XmlSerializer& operator=(const XmlSerializer&) = delete;
 
     // ---- Documents ----------------------------------------------------------
+    // The document as SaveFile writes it.
+    std::string PrintedText() const;
     // Writes the document through a temporary file; prints "Error: <id>" and
     // returns false when it cannot be written.
     bool SaveFile(const std::string& path);
