@@ -128,7 +128,7 @@ void GameLogic::LoadLevelThread(std::string path, std::atomic<bool>* done)
 
 namespace
 {
-// LoadLevel's work: the tile file, then the objects of the object file.
+// LoadLevel's work: the tile file, then every object element of the object file.
 void ReadLevelFiles(const std::string& path)
 {
     {
@@ -154,27 +154,27 @@ void ReadLevelFiles(const std::string& path)
         Log("Level file \"" + path + ".xml\" has no GameObjects element.");
         return;
     }
+    // Every object element is read, whatever the count says: a level loaded
+    // short would lose the rest for good at its next save, which writes the
+    // true count.
     int count = 0;
-    if (!xml.ReadIntAttribute("GameObjectCount", count))
-        Log("Level file \"" + path + ".xml\" has no GameObjectCount; no objects are read.");
-    xml.EnterChild(); // the first object
-    for (int i = 0; i < count; ++i)
+    const bool counted = xml.ReadIntAttribute("GameObjectCount", count);
+    if (!counted)
+        Log("Level file \"" + path + ".xml\" has no GameObjectCount; every object in it is read.");
+    int found = 0;
+    for (xml.EnterChild(); xml.Current(); xml.NextElement(), ++found)
     {
         if (Platform::TerminateRequested())
         {
             Log("Loading of \"" + path + ".xml\" stopped: the program is ending.");
-            break;
-        }
-        if (!xml.Current())
-        {
-            Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +
-                std::to_string(i) + ".");
-            break;
+            return;
         }
         if (Composition* object = gFactory->CreateObjectFromXml(xml))
             object->Initialize();
-        xml.NextElement();
     }
+    if (counted && found != count)
+        Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +
+            std::to_string(found) + ".");
 }
 } // namespace
 
