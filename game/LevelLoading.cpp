@@ -2,6 +2,7 @@
 // thread and the main thread's loading frames.
 #include "game/GameFrame.h"
 #include <cstdio>
+#include <new>
 #include <thread>
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
@@ -118,10 +119,11 @@ void LoadLevelThread(std::string path, std::atomic<bool>* done)
     done->exchange(true);
 }
 
-void LoadLevel(const std::string& path)
+namespace
 {
-    if (!gFactory)
-        return;
+// LoadLevel's work: the tile file, then every object element of the object file.
+void ReadLevelFiles(const std::string& path)
+{
     {
         // A missing tile file is created empty: the level simply has no tiles.
         TextSerializer tiles(path + ".dat", TextSerializer::ReadWrite);
@@ -145,26 +147,42 @@ void LoadLevel(const std::string& path)
         Log("Level file \"" + path + ".xml\" has no GameObjects element.");
         return;
     }
+    // Every object element is read, whatever the count says: a level loaded
+    // short would lose the rest for good at its next save, which writes the
+    // true count.
     int count = 0;
-    if (!xml.ReadIntAttribute("GameObjectCount", count))
-        Log("Level file \"" + path + ".xml\" has no GameObjectCount; no objects are read.");
-    xml.EnterChild(); // the first object
-    for (int i = 0; i < count; ++i)
+    const bool counted = xml.ReadIntAttribute("GameObjectCount", count);
+    if (!counted)
+        Log("Level file \"" + path + ".xml\" has no GameObjectCount; every object in it is read.");
+    int found = 0;
+    for (xml.EnterChild(); xml.Current(); xml.NextElement(), ++found)
     {
         if (Platform::TerminateRequested())
         {
             Log("Loading of \"" + path + ".xml\" stopped: the program is ending.");
-            break;
-        }
-        if (!xml.Current())
-        {
-            Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +
-                std::to_string(i) + ".");
-            break;
+            return;
         }
         if (Composition* object = gFactory->CreateObjectFromXml(xml))
             object->Initialize();
-        xml.NextElement();
+    }
+    if (counted && found != count)
+        Log("Level file \"" + path + ".xml\" names " + std::to_string(count) + " objects but holds " +
+            std::to_string(found) + ".");
+}
+} // namespace
+
+void LoadLevel(const std::string& path)
+{
+    if (!gFactory)
+        return;
+    // An allocation failure must not escape: on the loader thread it would end the program.
+    try
+    {
+        ReadLevelFiles(path);
+    }
+    catch (const std::bad_alloc&)
+    {
+        Log("Loading of \"" + path + "\" ran out of memory; the level is incomplete.");
     }
 }
 } // namespace GameFrame

@@ -1,6 +1,8 @@
 // Archetypes on disk: the list "Resources\Archetype\Archetype.dat" names one
 // text file per archetype (name, tag, component records, "END").
 #include <cctype>
+#include <memory>
+#include <new>
 #include <set>
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
@@ -89,7 +91,8 @@ Composition* GameObjectFactory::ReadArchetypeFile(const std::string& path, bool&
         Log("Archetype file \"" + path + "\" is empty; its list entry is kept.");
         return nullptr;
     }
-    auto* archetype = new Composition(name);
+    // Owned here until it is stored: a component that fails to read must not leak it.
+    auto archetype = std::make_unique<Composition>(name);
     long long tag = 0;
     serializer.Stream() >> tag;
     archetype->mTag = TagFromFile(tag, path);
@@ -111,15 +114,16 @@ Composition* GameObjectFactory::ReadArchetypeFile(const std::string& path, bool&
             skipped = skipped || !word.empty();
             continue;
         }
-        Component* component = creator->Create();
+        std::unique_ptr<Component> component(creator->Create());
         component->UnserializeText(serializer);
-        archetype->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
+        archetype->AddComponent(static_cast<int32_t>(creator->mTypeId), component.release());
     }
     clean = ended && !skipped;
     if (!clean)
         Log("Archetype file \"" + path + "\" has lines this version does not read; the file will not be rewritten.");
-    AddArchetypeObject(archetype);
-    return archetype;
+    Composition* stored = archetype.release();
+    AddArchetypeObject(stored);
+    return stored;
 }
 
 void GameObjectFactory::SaveArchetypeList(const std::string& path)
@@ -220,7 +224,16 @@ void GameObjectFactory::LoadArchetypeList(const std::string& path)
 void GameObjectFactory::LoadArchetypes()
 {
     Log("Loading Archetype .. ");
-    LoadArchetypeList(kArchetypeList);
+    try
+    {
+        LoadArchetypeList(kArchetypeList);
+    }
+    catch (const std::bad_alloc&)
+    {
+        // The list was read in part: written back at exit it would lose the rest.
+        mArchetypeListUnreadable = true;
+        Log("Loading of the archetypes ran out of memory; the list will not be rewritten.");
+    }
     Log("End of Archetype Loading ..");
 }
 

@@ -86,7 +86,8 @@ public:
     void SaveLevelObjects(XmlSerializer& serializer);
     // A new live object (not initialised) from the serializer's current element.
     Composition* CreateObjectFromXml(XmlSerializer& serializer);
-    // Writes path.xml (root named after the level) and path.dat; false on failure.
+    // Writes path.xml (root named after the level) and path.dat as a pair: both
+    // new or, on any failure, both old; false on failure.
     bool SaveLevel(const std::string& path);
 
     // ---- Archetype files (ArchetypeFiles.cpp) -------------------------------

@@ -1,5 +1,7 @@
 // The level object file: an XML root named after the level holding
 // "GameObjects", one element per live object in id order.
+#include <cstdio>
+#include <memory>
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
@@ -42,7 +44,8 @@ Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
 {
     if (!serializer.Current())
         return nullptr;
-    auto* object = new Composition(serializer.ReadGameObjectName());
+    // Owned here until it is stored: a component that fails to read must not leak it.
+    auto object = std::make_unique<Composition>(serializer.ReadGameObjectName());
     serializer.EnterChild();
     // The first child is the tag; an object without children keeps tag 0.
     int tag = static_cast<int>(object->mTag);
@@ -53,17 +56,18 @@ Composition* GameObjectFactory::CreateObjectFromXml(XmlSerializer& serializer)
     {
         if (ComponentCreator* creator = GetCreator(serializer.GetElementName()))
         {
-            Component* component = creator->Create();
+            std::unique_ptr<Component> component(creator->Create());
             serializer.EnterChild();
             component->UnserializeXml(serializer);
             serializer.LeaveChild();
-            object->AddComponent(static_cast<int32_t>(creator->mTypeId), component);
+            object->AddComponent(static_cast<int32_t>(creator->mTypeId), component.release());
         }
         serializer.NextElement();
     }
-    AddLiveObject(object);
+    Composition* stored = object.release();
+    AddLiveObject(stored);
     serializer.LeaveChild();
-    return object;
+    return stored;
 }
 
 bool GameObjectFactory::SaveLevel(const std::string& path)
@@ -76,12 +80,30 @@ bool GameObjectFactory::SaveLevel(const std::string& path)
     XmlSerializer xml;
     xml.CreateRoot(name);
     SaveLevelObjects(xml);
-    bool saved = xml.SaveFile(path + ".xml");
+
+    // The two files are one level: both are written whole under their
+    // temporary names before either replaces its old version, so a failed save
+    // leaves the old pair as it was, never half old and half new.
+    TextSerializer objects(path + ".xml", TextSerializer::Write);
     TextSerializer tiles(path + ".dat", TextSerializer::Write);
+    objects.Stream() << xml.PrintedText();
     mTileGrid.Serialize(tiles);
-    saved = tiles.Close() && saved;
-    if (!saved && gDebug)
-        gDebug->Log("Level \"" + path + "\" could not be saved.");
+    const bool objectsWhole = objects.FinishUnplaced();
+    const bool tilesWhole = tiles.FinishUnplaced();
+    if (!objectsWhole)
+    {
+        std::printf("Error: %d\n", static_cast<int>(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED));
+        std::fflush(stdout);
+    }
+    bool saved = objectsWhole && tilesWhole && tiles.PutInPlace();
+    if (saved && !objects.PutInPlace())
+    {
+        // Only the rename itself failed, after the tiles' rename succeeded.
+        Log("Level \"" + path + "\": its tiles were saved but its objects were not; the .xml is the old one.");
+        saved = false;
+    }
+    if (!saved)
+        Log("Level \"" + path + "\" could not be saved; its old files are kept.");
     return saved;
 }
 } // namespace Framework

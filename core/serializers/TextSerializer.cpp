@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/FileSizeLimit.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -40,34 +41,67 @@ TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode),
         Log("Cannot read \"" + mTarget + "\": it is not a file.");
         return;
     }
+    // Readers of one word or one line would hold a file without line breaks whole.
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(mTarget, error);
+    if (error)
+    {
+        Log("Cannot open file \"" + mTarget + "\".");
+        return;
+    }
+    if (!DataFileSizeAllowed(mTarget, size))
+        return;
     mStream.open(mTarget, std::ios::in);
     if (!mStream.is_open())
         Log("Cannot open file \"" + mTarget + "\".");
 }
 
-TextSerializer::~TextSerializer() { Close(); }
+TextSerializer::~TextSerializer()
+{
+    Close();
+    if (mUnplaced)
+        std::remove(mTemporary.c_str());
+}
 
 bool TextSerializer::Close()
 {
+    if (mMode == Write)
+        return FinishUnplaced() && PutInPlace();
     if (!mStream.is_open())
         return false;
-    bool good = true;
-    if (mMode == Write)
-    {
-        mStream.flush();
-        good = !mStream.fail();
-        mStream.close();
-        good = good && !mStream.fail();
-        if (!good || !Platform::ReplaceWithTemporary(mTemporary, mTarget))
-        {
-            std::remove(mTemporary.c_str());
-            Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");
-            return false;
-        }
-        return true;
-    }
     mStream.close();
-    return good;
+    return true;
+}
+
+bool TextSerializer::FinishUnplaced()
+{
+    if (mMode != Write || !mStream.is_open())
+        return false;
+    mStream.flush();
+    bool good = !mStream.fail();
+    mStream.close();
+    good = good && !mStream.fail();
+    if (!good)
+    {
+        std::remove(mTemporary.c_str());
+        Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");
+        return false;
+    }
+    mUnplaced = true;
+    return true;
+}
+
+bool TextSerializer::PutInPlace()
+{
+    if (!mUnplaced)
+        return false;
+    mUnplaced = false;
+    if (!Platform::ReplaceWithTemporary(mTemporary, mTarget))
+    {
+        Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");
+        return false;
+    }
+    return true;
 }
 
 bool TextSerializer::IsGood() { return mStream.is_open() && !mStream.eof() && !mStream.fail(); }

@@ -42,7 +42,8 @@ public:
         ReadOnly = 2,  // reads the existing file; a missing one stays missing
     };
 
-    // path is a stored path (backslashes allowed).
+    // path is a stored path (backslashes allowed). Reading modes leave a file
+    // over MaxDataFileBytes unopened (it is there, but not read).
     TextSerializer(const std::string& path, int mode);
     ~TextSerializer();
     TextSerializer(const TextSerializer&) = delete;
@@ -75,6 +76,13 @@ public:
     // Closes the file; in Write mode puts the new content in place. False when
     // anything failed (the old file is then left as it was).
     bool Close();
+    // Write mode, for files that must change together: closes the temporary
+    // and tells whether it is whole, without putting it in place. A whole one
+    // waits for PutInPlace; one never put in place is removed with the
+    // serializer, and so is one that is not whole, at once.
+    bool FinishUnplaced();
+    // Renames the finished temporary over the file; false when that failed.
+    bool PutInPlace();
 
 private:
     std::fstream mStream;
@@ -82,5 +90,6 @@ private:
     std::string mTarget;    // native path of the file
     std::string mTemporary; // Write mode: where the content goes until Close
     bool mMissing = false;  // reading modes: nothing exists at the path
+    bool mUnplaced = false; // Write mode: a whole temporary waits for PutInPlace
 };
 } // namespace Framework

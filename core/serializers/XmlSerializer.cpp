@@ -1,7 +1,7 @@
 // XmlSerializer: reading and writing the engine's XML documents element by element.
 //
 // Contents:
-//   LoadXmlDocument, SaveFile, LoadFile
+//   LoadXmlDocument, PrintedText, SaveFile, LoadFile
 //   element names: IsElementName, ElementName, CreateRoot
 //   moving through elements: PushElement, PopElement, EnterChild, LeaveChild, NextElement
 //   attributes: GetElementName, GetAttribute, the Read*Attribute and SetAttribute forms
@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/FileSizeLimit.h"
 #include "core/serializers/XmlNumbers.h"
 #include "platform/Platform.h"
 
@@ -28,17 +29,31 @@ tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::s
         return Platform::KindOfFile(nativePath) == Platform::FileKind::Missing
                    ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
                    : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
+    // The parser allocates the whole file at once.
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::rewind(file);
+    if (size < 0 || !DataFileSizeAllowed(nativePath, static_cast<uint64_t>(size)))
+    {
+        std::fclose(file);
+        return tinyxml2::XML_ERROR_FILE_READ_ERROR;
+    }
     const tinyxml2::XMLError error = document.LoadFile(file);
     std::fclose(file);
     return error;
 }
 
-bool XmlSerializer::SaveFile(const std::string& path)
+std::string XmlSerializer::PrintedText() const
 {
     tinyxml2::XMLPrinter printer;
     mDocument.Print(&printer);
     // CStrSize counts the terminating zero.
-    const std::string text(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+    return std::string(printer.CStr(), printer.CStrSize() > 0 ? printer.CStrSize() - 1 : 0);
+}
+
+bool XmlSerializer::SaveFile(const std::string& path)
+{
+    const std::string text = PrintedText();
     std::string refusal;
     if (!Platform::WriteFileAtomically(path, text, &refusal))
     {

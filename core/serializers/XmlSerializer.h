@@ -12,6 +12,7 @@ namespace Framework
 {
 // Loads a regular file into document; anything else (a pipe, a device) is
 // refused without being opened: XML_ERROR_FILE_NOT_FOUND when nothing is there.
+// A file over MaxDataFileBytes is refused unread: XML_ERROR_FILE_READ_ERROR.
 tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::string& nativePath);
 
 class XmlSerializer
@@ -22,6 +23,8 @@ public:
     XmlSerializer& operator=(const XmlSerializer&) = delete;
 
     // ---- Documents ----------------------------------------------------------
+    // The document as SaveFile writes it.
+    std::string PrintedText() const;
     // Writes the document through a temporary file; prints "Error: <id>" and
     // returns false when it cannot be written.
     bool SaveFile(const std::string& path);

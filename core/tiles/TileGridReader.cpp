@@ -1,5 +1,6 @@
 #include "core/tiles/TileGridReader.h"
 #include <limits>
+#include "core/serializers/FileSizeLimit.h"
 
 namespace Framework
 {
@@ -17,7 +18,17 @@ TileGridReader TileGridReader::FromStream(std::istream& in)
     std::streambuf* buffer = in.rdbuf();
     char chunk[1 << 16];
     for (std::streamsize read; buffer && (read = buffer->sgetn(chunk, sizeof chunk)) > 0;)
+    {
+        // The file's size was checked when it was opened; a stream that keeps
+        // going past the limit (a file still growing) is not held whole.
+        if (text.size() + static_cast<size_t>(read) > MaxDataFileBytes)
+        {
+            TileGridReader refused{std::string()};
+            refused.mFailed = true;
+            return refused;
+        }
         text.append(chunk, static_cast<size_t>(read));
+    }
     return TileGridReader(std::move(text));
 }
 

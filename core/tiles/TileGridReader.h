@@ -16,7 +16,8 @@ class TileGridReader
 {
 public:
     explicit TileGridReader(std::string text) : mText(std::move(text)) {}
-    // Everything the stream has left (nothing when it is not open or has failed).
+    // Everything the stream has left (nothing when it is not open or has failed);
+    // a stream with more than MaxDataFileBytes left gives a reader that has failed.
     static TileGridReader FromStream(std::istream& in);
 
     // The rest of the line without its line end (one "\r" dropped as well);

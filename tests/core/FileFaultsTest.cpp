@@ -83,6 +83,42 @@ TEST(ArchetypeListFaults, AnUnreadableListIsNotReplacedByAnEmptyOne)
     EXPECT_FALSE(fs::exists(world.File("Archetype.dat.tmp")));
 }
 
+TEST(LevelSaveFaults, AFailedWriteOfEitherFileLeavesBothOldFilesAsTheyWere)
+{
+    TempFolder folder;
+    FactoryScope factory;
+    const std::string level = folder.File("Pair");
+    factory->CreateObject("Box", ObjectKind::GameObject);
+    factory->mTileGrid.Resize(3, 2);
+    ASSERT_TRUE(factory->SaveLevel(level));
+    const std::string oldObjects = ReadFile(level + ".xml");
+    const std::string oldTiles = ReadFile(level + ".dat");
+    // The level changes in both files before the failing save.
+    factory->CreateObject("Crate", ObjectKind::GameObject);
+    factory->mTileGrid.PlaceTile(1, 4, Vec3(1.5f, 0.5f, 0.0f));
+
+    auto expectOldPair = [&](const char* fault)
+    {
+        SCOPED_TRACE(fault);
+        EXPECT_FALSE(factory->SaveLevel(level)) << "a failed save reported success";
+        EXPECT_EQ(ReadFile(level + ".xml"), oldObjects);
+        EXPECT_EQ(ReadFile(level + ".dat"), oldTiles);
+    };
+    // The objects cannot be written: the tiles used to be saved anyway.
+    fs::create_directory(level + ".xml.tmp");
+    expectOldPair("no temporary for the objects");
+    fs::remove(level + ".xml.tmp");
+    // The disk fills up while the tiles are written, after the objects were
+    // whole: the objects used to be in place already.
+    fs::create_symlink("/dev/full", level + ".dat.tmp");
+    expectOldPair("disk full at the tiles");
+    EXPECT_FALSE(fs::exists(level + ".xml.tmp")) << "the whole temporary of the objects is not left behind";
+
+    ASSERT_TRUE(factory->SaveLevel(level));
+    EXPECT_NE(ReadFile(level + ".xml").find("Crate"), std::string::npos);
+    EXPECT_NE(ReadFile(level + ".dat"), oldTiles);
+}
+
 TEST(ObjectTagFaults, TagsOutsideTheTableReadAsNoneWithALogLine)
 {
     LogCapture log;

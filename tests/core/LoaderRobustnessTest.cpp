@@ -9,11 +9,16 @@
 //   the readers
 //   every reader against every bad input; damaged lists not written back
 //   SIGTERM during a level load; an object with two shapes
+//   files larger than memory; running out of memory during a load
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -21,6 +26,7 @@
 #include <map>
 #include <random>
 #include <regex>
+#include <thread>
 #include "audio/SoundList.h"
 #include "core/engine/EngineConfig.h"
 #include "core/game/GameLogic.h"
@@ -450,4 +456,94 @@ TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)
     EXPECT_NE(log.Text().find("Object \"Ball\" has a second collision shape"), std::string::npos);
     physics.mFactory->DestroyAllObjects(); // the body used to be read after it was freed
     EXPECT_EQ(physics.mFactory->FindObject("Ball"), nullptr);
+}
+
+namespace
+{
+// Lets the process grow by no more than extra bytes of address space, so a
+// read that should have been refused fails at once instead of taking the
+// machine's memory. The address sanitizer reserves terabytes up front: there
+// the test relies on the refusal alone.
+void LimitAddressSpace(size_t extra)
+{
+#if !defined(__SANITIZE_ADDRESS__)
+    std::ifstream statm("/proc/self/statm");
+    size_t pages = 0;
+    statm >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + extra;
+    const rlimit bound{limit, limit};
+    setrlimit(RLIMIT_AS, &bound);
+#else
+    (void)extra;
+#endif
+}
+
+// A component whose reading runs out of memory, in either format.
+class GreedyComponent : public Component
+{
+public:
+    void SerializeXml(XmlSerializer&) override {}
+    void SerializeText(TextSerializer&) override {}
+    void UnserializeXml(XmlSerializer&) override { throw std::bad_alloc(); }
+    void UnserializeText(TextSerializer&) override { throw std::bad_alloc(); }
+    void SendMessage(Message*) override {}
+    void Initialize() override {}
+};
+} // namespace
+
+// Sparse files: two gigabytes each that take neither disk nor memory.
+TEST(LoaderRobustness, FilesLargerThanAnyLevelAreRefusedBeforeTheyAreRead)
+{
+    World world;
+    const uint64_t huge = uint64_t(2) << 30;
+    const std::vector<std::string> files = {"Resources/LevelData/Level1.xml", "Resources/LevelData/Level1.dat",
+                                            "Resources/Archetype/Box.txt", "Resources/Art/Animations.dat"};
+    for (const std::string& file : files)
+        fs::resize_file(world.folder.File(file), huge);
+    EXPECT_EXIT(
+        {
+            LimitAddressSpace(size_t(256) << 20);
+            GameLogic::LoadLevel("Resources\\LevelData\\Level1");
+            world.factory->LoadArchetypes();
+            TextSerializer animations("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
+            const std::string log = world.log.Text();
+            bool refused = world.factory->mObjects.empty() && !animations.IsOpen();
+            for (const std::string& file : files)
+                refused = refused && log.find(file + "\" is 2048 MB, more than the 64 MB") != std::string::npos;
+            if (!refused)
+                std::fprintf(stderr, "%s\n", log.c_str());
+            std::_Exit(refused ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    for (const std::string& file : files)
+        EXPECT_EQ(fs::file_size(world.folder.File(file)), huge) << file;
+}
+
+TEST(LoaderRobustness, RunningOutOfMemoryEndsALoadWithALogLineNotTheProgram)
+{
+    World world;
+    world.factory->AddComponentCreator("Greedy", new ComponentCreatorType<GreedyComponent>(13));
+    WriteFile(world.folder.File("Resources/LevelData/Level1.xml"),
+              "<Level1><GameObjects GameObjectCount=\"2\"><A GameObjectName=\"A\"><ObjectTag Value=\"0\"/></A>"
+              "<B GameObjectName=\"B\"><ObjectTag Value=\"0\"/><Greedy/></B></GameObjects></Level1>");
+    WriteFile(world.folder.File("Resources/Archetype/Crate.txt"), "Crate\n3\nGreedy\nEND\n");
+
+    // On the loader thread an escaping exception used to end the program.
+    std::atomic<bool> done{false};
+    testing::internal::CaptureStdout();
+    std::thread loader(GameLogic::LoadLevelThread, std::string("Resources\\LevelData\\Level1"), &done);
+    loader.join();
+    testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(done.load());
+    EXPECT_NE(world.factory->FindObject("A"), nullptr);
+    EXPECT_NE(world.log.Text().find("Loading of \"Resources\\LevelData\\Level1\" ran out of memory"), std::string::npos)
+        << world.log.Text();
+
+    const std::string list = ReadFile(world.folder.File("Resources/Archetype/Archetype.dat"));
+    world.factory->LoadArchetypes();
+    EXPECT_NE(world.log.Text().find("Loading of the archetypes ran out of memory"), std::string::npos);
+    world.factory->SaveArchetypes();
+    EXPECT_EQ(ReadFile(world.folder.File("Resources/Archetype/Archetype.dat")), list)
+        << "a list read in part is not written back shorter";
+    EXPECT_EQ(ReadFile(world.folder.File("Resources/Archetype/Crate.txt")), "Crate\n3\nGreedy\nEND\n");
 }

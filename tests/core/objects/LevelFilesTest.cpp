@@ -140,7 +140,7 @@ TEST(LevelFileFailure, MalformedFilesEndTheLoadWithALogLine)
     for (const char* name : {"NoObjects", "NoCount", "NoRoot", "Broken", "Missing"})
         level.Load(name);
     const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(level.factory->mObjects.size(), 1u);
+    EXPECT_EQ(level.factory->mObjects.size(), 2u) << "a missing count still reads the object there";
     EXPECT_NE(out.find("Error: 3"), std::string::npos); // the missing file
     const std::string text = log.Text();
     EXPECT_NE(text.find("names 5 objects but holds 1"), std::string::npos);
@@ -148,4 +148,35 @@ TEST(LevelFileFailure, MalformedFilesEndTheLoadWithALogLine)
     EXPECT_NE(text.find("has no GameObjectCount"), std::string::npos);
     EXPECT_NE(text.find("has no root element"), std::string::npos);
     EXPECT_NE(text.find("Missing.xml\" could not be read"), std::string::npos);
+}
+
+TEST(LevelFileFailure, ACountThatDisagreesIsLoggedAndEveryObjectIsRead)
+{
+    TestSupport::LogCapture log;
+    LevelFolder level;
+    auto objects = [](int count)
+    {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += "<O" + std::to_string(i) + " GameObjectName=\"O" + std::to_string(i) +
+                    "\"><ObjectTag Value=\"3\"/></O" + std::to_string(i) + ">";
+        return text;
+    };
+    WriteFile(level.Path("Few.xml"), "<Few><GameObjects GameObjectCount=\"5\">" + objects(13) + "</GameObjects></Few>");
+    WriteFile(level.Path("Neg.xml"), "<Neg><GameObjects GameObjectCount=\"-1\">" + objects(2) + "</GameObjects></Neg>");
+    level.Load("Few");
+    EXPECT_EQ(level.factory->mObjects.size(), 13u) << "the count used to cut the level to its first 5 objects";
+    EXPECT_NE(log.Text().find("Few.xml\" names 5 objects but holds 13."), std::string::npos) << log.Text();
+    EXPECT_NE(level.factory->FindObject("O12"), nullptr);
+
+    // Saved again, the file holds all 13 and says so: the format is unchanged.
+    ASSERT_TRUE(level.factory->SaveLevel(level.Path("Few")));
+    const std::string saved = ReadFile(level.Path("Few.xml"));
+    EXPECT_NE(saved.find("GameObjectCount=\"13\""), std::string::npos);
+    EXPECT_NE(saved.find("<O12 GameObjectName=\"O12\""), std::string::npos);
+
+    level.factory->DestroyAllObjects();
+    level.Load("Neg");
+    EXPECT_EQ(level.factory->mObjects.size(), 2u) << "a negative count used to give an empty level";
+    EXPECT_NE(log.Text().find("Neg.xml\" names -1 objects but holds 2."), std::string::npos);
 }

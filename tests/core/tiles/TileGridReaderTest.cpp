@@ -194,3 +194,33 @@ TEST(TileGridReader, TheGridReadsAFileWithWindowsLineEndsAsTheSameCells)
     EXPECT_EQ(grid.mRows[1][0].mKind, 3);
     EXPECT_EQ(grid.mRows[1][0].mFrame, 12);
 }
+
+namespace
+{
+// A stream without end, as a file still growing while it is read would be.
+class EndlessDigits : public std::streambuf
+{
+public:
+    EndlessDigits() { setg(mChunk, mChunk, mChunk + sizeof mChunk); }
+
+protected:
+    int_type underflow() override
+    {
+        setg(mChunk, mChunk, mChunk + sizeof mChunk);
+        return traits_type::to_int_type(mChunk[0]);
+    }
+
+private:
+    char mChunk[1 << 16] = {'7'};
+};
+} // namespace
+
+TEST(TileGridReader, AStreamLongerThanAnyLevelIsNotHeldWhole)
+{
+    EndlessDigits endless;
+    std::istream in(&endless);
+    TileGridReader reader = TileGridReader::FromStream(in); // used to grow until memory ran out
+    std::string line;
+    EXPECT_FALSE(reader.Good());
+    EXPECT_FALSE(reader.ReadLine(line));
+}
