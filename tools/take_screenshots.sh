@@ -121,13 +121,15 @@ n="$(runs)"; wait_runs $((n + 1))
 # and "THE END" shows, then it returns to the menu. Its length in seconds
 # depends on the frame rate, so the screen is taken every second until the
 # menu comes, and the one from three seconds before that is kept.
-n="$(runs)"
+n="$(runs)"; menu=0
 for i in $(seq 1 60); do
   import -silent -window root "$work/end_$i.png"
-  [ "$(runs)" -gt "$n" ] && break
+  [ "$(runs)" -gt "$n" ] && { menu=1; break; }
   sleep 1
 done
 cp "$work/end_$((i > 3 ? i - 3 : 1)).png" "$out/end.png"; echo "wrote $out/end.png"
-# The credits: from the menu (F6 brings it if the ending has not yet), CREDITS leads there.
-n="$(runs)"; tap F6; wait_runs $((n + 1)); sleep 2
-click 391 614; wait_runs $((n + 2)); sleep 3; shot credits
+# The credits: from the menu (F6 brings it if the ending has not yet: in the
+# menu itself it switches nothing), CREDITS leads there.
+if [ "$menu" = 0 ]; then n="$(runs)"; tap F6; wait_runs $((n + 1)); fi
+sleep 2
+n="$(runs)"; click 391 614; wait_runs $((n + 1)); sleep 3; shot credits

@@ -1,10 +1,12 @@
 // Each play level is winnable: its committed recording of key taps, replayed
 // with the fixed 1/64 s step and seeded randomness, brings the apple to the
-// goal and the level to its win before the recording ends.
+// goal and the level to its win before the recording ends. So is a level a
+// designer makes of the shipped archetypes alone.
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <fstream>
 #include <set>
@@ -13,9 +15,16 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/objects/ObjectTag.h"
 #include "core/objects/Transform.h"
+#include "editor/EditPanels.h"
+#include "gameplay/Behaviour.h"
+#include "gameplay/ScriptId.h"
 #include "gameplay/ScriptLookup.h"
+#include "gameplay/scripts/CameraScript.h"
+#include "gameplay/scripts/HumanWin.h"
 #include "gameplay/scripts/Player.h"
+#include "graphics/Camera.h"
 #include "gameplay/scripts/SwitchScript.h"
 #include "gameplay/scripts/UIscript.h"
 #include "gameplay/scripts/WalkerSound.h"
@@ -31,6 +40,7 @@ struct ReplayResult
 {
     bool mGoalReached = false;
     bool mWon = false;
+    bool mWalkerDone = false; // the walker took the basket (the win of a level without the interface)
     int mGoalFrame = -1;
     int mWinFrame = -1;
     int mHealth = 0;
@@ -63,11 +73,22 @@ struct TraceOptions
     std::vector<std::string> mWatched;
 };
 
-ReplayResult Replay(const std::string& level, const Recording& recording, const TraceOptions& trace = {})
+// What a replay may do besides: make the level before it is entered, and
+// look at the world after every frame.
+struct ReplayHooks
+{
+    std::function<void(TestSupport::GameplayWorld&)> mBefore;
+    std::function<void(TestSupport::GameplayWorld&, int frame)> mEachFrame;
+};
+
+ReplayResult Replay(const std::string& level, const Recording& recording, const TraceOptions& trace = {},
+                    const ReplayHooks& hooks = {})
 {
     SeedWalkerRandom(1); // the roaches' and rats' now-and-then sounds
     TestSupport::GameplayWorld world(true);
     InitWorld(world);
+    if (hooks.mBefore)
+        hooks.mBefore(world);
     EnterLevel(world, level);
     UIscript::sWon = false;
     UIscript::sLost = false;
@@ -121,6 +142,10 @@ ReplayResult Replay(const std::string& level, const Recording& recording, const 
             result.mGoalReached = true;
             result.mGoalFrame = frame;
         }
+        if (hooks.mEachFrame)
+            hooks.mEachFrame(world, frame);
+        if (const HumanWin* walker = ScriptOf<HumanWin>(world.mFactory->FindObject("HumanWin")))
+            result.mWalkerDone = result.mWalkerDone || walker->mFinished;
         if (UIscript::sWon && !result.mWon)
         {
             result.mWon = true;
@@ -202,6 +227,100 @@ TEST_P(ShiftedReplay, TheRecordingStillWinsWithEveryTapShifted)
 
 INSTANTIATE_TEST_SUITE_P(PlayLevels, ShiftedReplay,
                          ::testing::Combine(::testing::Range(1, 10), ::testing::Values(-Slack, Slack)));
+
+namespace
+{
+// A designer's first level, made in the editor of the shipped archetypes
+// alone (each picked by what it is, dropped where a designer would drop it)
+// and saved for the play-test: the apple, the level camera, a floor of five
+// pieces, the basket and its walker. The tile map is given a size (bodies
+// collide only inside it) but no tile.
+void MakeArchetypeLevel(TestSupport::GameplayWorld& world)
+{
+    GameObjectFactory& factory = *world.mFactory;
+    factory.LoadArchetypes();
+    factory.mTileGrid.Resize(44, 24);
+    auto place = [&](const std::function<bool(const Composition&)>& what, const Vec3& where)
+    {
+        int index = 0;
+        for (const auto& [id, archetype] : factory.mArchetypes)
+        {
+            if (what(*archetype))
+            {
+                Composition* copy = CloneArchetype(index);
+                ASSERT_NE(copy, nullptr);
+                PlaceObjectAt(*copy, where);
+                return;
+            }
+            ++index;
+        }
+        ADD_FAILURE() << "no archetype for a piece at " << where.x << ", " << where.y;
+    };
+    auto tagged = [](uint32_t tag) { return [tag](const Composition& a) { return a.mTag == tag; }; };
+    auto scripted = [](int32_t script)
+    {
+        return [script](const Composition& a)
+        {
+            const Behaviour* behaviour = a.GetComponent<Behaviour>();
+            return behaviour && behaviour->ScriptID == script;
+        };
+    };
+    place(tagged(ObjectTag::Player), Vec3(12.0f, 4.0f, -5.0f));
+    place(scripted(ScriptId::CameraScript), Vec3(20.0f, 11.0f, 0.0f));
+    for (const float x : {4.0f, 12.0f, 20.0f, 28.0f, 36.0f}) // each piece is 8 wide and 1 high
+        place(tagged(ObjectTag::Floor), Vec3(x, 0.5f, -6.5f));
+    place(tagged(ObjectTag::Goal), Vec3(4.0f, 1.75f, -6.5f));
+    place(scripted(ScriptId::HumanWin), Vec3(-10.0f, 3.0f, -7.5f));
+    // F7: the level is saved as the play-test level, which is then entered.
+    ASSERT_TRUE(factory.SaveLevel(LevelPath("level_test")));
+    factory.DestroyAllObjects();
+}
+} // namespace
+
+// Dropped as they come, the archetypes make a level that plays: the camera
+// finds the apple, the apple reaches the basket, the walker takes it and the
+// camera glides to it.
+TEST(LevelReplay, ALevelOfArchetypesIsWonAsPlaced)
+{
+    const Recording recording =
+        ReadRecording(std::string(TANDREL_SOURCE_DIR) + "/tests/content/recordings/Archetypes.txt");
+    ASSERT_TRUE(recording.mError.empty()) << recording.mError;
+    bool cameraFoundTheApple = false;
+    float glideStart = -1.0f, glideEnd = -1.0f; // the camera's distance to the basket
+    ReplayHooks hooks;
+    hooks.mBefore = MakeArchetypeLevel;
+    hooks.mEachFrame = [&](TestSupport::GameplayWorld& world, int)
+    {
+        Composition* cameraObject = world.mFactory->FindObject("MainCamera");
+        const CameraScript* script = ScriptOf<CameraScript>(cameraObject);
+        const Camera* camera = cameraObject ? cameraObject->GetComponent<Camera>() : nullptr;
+        const Composition* basket = world.mFactory->FindObject("END");
+        const HumanWin* walker = ScriptOf<HumanWin>(world.mFactory->FindObject("HumanWin"));
+        if (!script || !camera || !basket || !walker)
+            return;
+        cameraFoundTheApple = cameraFoundTheApple || !script->mPlayer.Empty();
+        const Vec3 goal = basket->GetComponent<Transform>()->mPosition;
+        const float distance = glm::length(Vec2(goal.x - camera->Position.x, goal.y - camera->Position.y));
+        if (walker->mWalking && glideStart < 0.0f)
+            glideStart = distance;
+        if (walker->mWalking)
+            glideEnd = distance;
+    };
+    const ReplayResult result = Replay("level_test", recording, {}, hooks);
+    EXPECT_TRUE(cameraFoundTheApple);
+    EXPECT_TRUE(result.mGoalReached) << "the apple never reached the basket; its way:\n" << result.mTrace;
+    EXPECT_TRUE(result.mWalkerDone) << "the walker never took the basket";
+    EXPECT_GT(glideStart, 1.0f);
+    EXPECT_LE(glideEnd, CameraScript::ArriveDistance + 0.1f) << "the camera did not glide to the basket";
+    EXPECT_GT(result.mHealth, 0);
+
+    // The recording's turn is what wins it: left rolling, the apple leaves the floor.
+    Recording untouched = recording;
+    untouched.mTaps.clear();
+    ReplayHooks build;
+    build.mBefore = MakeArchetypeLevel;
+    EXPECT_FALSE(Replay("level_test", untouched, {}, build).mGoalReached);
+}
 
 TEST(Recordings, ReadKeysClicksAndCommentsAndRejectBadLines)
 {

@@ -129,21 +129,25 @@ def story():
     for k in range(3):
         x = 24 + k * 332
         out += rect(x, 80, 312, 400, None, OUT, 6, rx=18)
-    out += text(512, 540, "Press SPACE", 30, BROWN, None)
+    # The story goes on by itself after a few seconds; SPACE only hurries it.
+    out += text(512, 540, "SPACE skips the story", 30, BROWN_D, None)
     return out
 
 
 def credits_bg():
-    """1024 x 576: the credits page."""
+    """1024 x 576: the credits page. The card ends above the shelf of the
+    credits level, whose floor and end pillars reach 160 pixels up from
+    the picture's bottom edge (y 8 of the level, the picture spanning y 3.5
+    to 26.5)."""
     out = menu_bg()
-    out += rect(212, 60, 600, 440, CREAM, OUT, 6, rx=40)
-    out += text(512, 130, "CREDITS", 56, RED, OUT, 8)
+    out += rect(212, 34, 600, 420, CREAM, OUT, 6, rx=40)
+    out += text(512, 100, "CREDITS", 56, RED, OUT, 8)
     lines = ["Game design, levels and code", "by the Tandrel team", "",
              "Art drawn as vector shapes in code", "Music written note by note",
              "Sounds shaped with sox", "", "Thank you for playing!"]
     for k, ln in enumerate(lines):
-        out += text(512, 182 + k * 32, ln, 28, BROWN_D, None, weight="normal")
-    out += apple_shape(512, 452, 26, 3, "happy")
+        out += text(512, 150 + k * 32, ln, 28, BROWN_D, None, weight="normal")
+    out += apple_shape(512, 416, 26, 3, "happy")
     return out
 
 
@@ -238,9 +242,10 @@ def freezer_near():
 
 
 def top_layer():
-    """Hanging lamps and bunting along the ceiling."""
+    """Hanging lamps and bunting along the ceiling; the middle stays free
+    of lamps for the board that says "THE END"."""
     out = rect(0, 0, 1024, 26, "#8a5630", OUT, 4)
-    for x in range(64, 1024, 256):
+    for x in (96, 288, 736, 928):
         out += line(x, 26, x, 120, OUT, 4)
         out += path("M %s 120 L %s 120 L %s 160 L %s 160 Z" % (f(x - 18), f(x + 18), f(x + 44), f(x - 44)), GREEN_BTN, OUT, 4)
         out += ellipse(x, 164, 30, 10, YELLOW, None, opacity=0.7)
@@ -254,13 +259,27 @@ def top_layer():
 
 
 def ending_bg():
-    """1024 x 576: the orchard at dusk for the last level's top view."""
+    """1024 x 576: the orchard at dusk for the last level's top view, its
+    meadow reaching the bottom edge (the top view shows all of it)."""
     out = sky_gradient(1024, 576, "#ffb38a", "#ffe9c2")
     out += circle(512, 380, 120, "#ffd27a", None, opacity=0.8)
     out += hills(1024, 420, 70, "#8cc46a", 9)
-    out += rect(0, 470, 1024, 106, "#6a4a2c", OUT, 4)
     for x, s in ((120, 1.1), (880, 1.2)):
         out += tree(x, 470, s)
+    out += hills(1024, 530, 36, "#7cb35c", 12)
+    # Tufts and flowers in the near meadow.
+    rnd = random.Random(14)
+    for k in range(24):
+        x, y = 20 + k * 42 + rnd.randrange(20), 536 + rnd.randrange(30)
+        if k % 3 == 1:
+            col = [WHITE, YELLOW, PINK][k % 2 + (k // 6) % 2]
+            for a in range(5):
+                ang = a * 2 * math.pi / 5
+                out += circle(x + 5 * math.cos(ang), y + 5 * math.sin(ang), 4, col, OUT, 1.2)
+            out += circle(x, y, 3, GOLD, None)
+        else:
+            out += path("M %s %s q 2 -12 5 -14 M %s %s q 1 -9 -4 -12 M %s %s q 3 -6 9 -8" % (
+                f(x), f(y), f(x), f(y), f(x), f(y)), None, LEAF_D, 2.5)
     return out
 
 

@@ -217,7 +217,7 @@ def pause_board():
     out = rect(8, 14, w - 16, h - 20, OUT, None, rx=40, opacity=0.85)
     out += rect(8, 8, w - 16, h - 20, BROWN_L, OUT, 5, rx=40)
     out += rect(24, 24, w - 48, h - 52, CREAM, OUT, 3, rx=30, opacity=0.96)
-    for x, y in ((60, 500), (1056, 500), (1056, 64)):
+    for x, y in ((60, 64), (60, 500), (1056, 500), (1056, 64)):
         out += circle(x, y, 7, BROWN, OUT, 2)
     return out
 
@@ -241,7 +241,7 @@ def pause_panel(kind):
 # The controls page: the apple's keys left of the card, the view's right,
 # the clock below; the top-left corner is the BACK button's.
 CONTROL_ROWS_APPLE = [("SPACE", "start rolling"), ("UP", "jump"), ("RIGHT", "turn around"),
-                      ("MOUSE", "drag crates, cans"), ("ESC", "pause")]
+                      ("MOUSE", "drag a can"), ("ESC", "pause")]
 CONTROL_ROWS_VIEW = [("WHEEL", "zoom in and out"), ("R-DRAG", "look around"), ("V", "look with keys"),
                      ("W A S D", "move the view"), ("x1", "fast mode on/off")]
 
@@ -317,12 +317,14 @@ def apple_lose(i):
 
 def how_to_play():
     """1024 x 576: the how-to-play page (menu and pause)."""
-    out = rect(0, 0, 1024, 576, CREAM, OUT, 8, rx=40)
+    # The outline's 8-pixel stroke lies whole inside the frame.
+    out = rect(4, 4, 1016, 568, CREAM, OUT, 8, rx=40)
     out += text(512, 70, "HOW TO PLAY", 52, RED, OUT, 8)
+    # Cans are what a player can drag in the levels (crates stand fast).
     steps = [("1", "Press SPACE and the apple rolls on its own.", 3, "smile"),
              ("2", "UP jumps, RIGHT turns it around.", 3, "open"),
-             ("3", "Drag crates, cans and bottles with the mouse", 2, "smile"),
-             ("", "to clear its way. Mind roaches, rats and icicles!", None, None),
+             ("3", "Drag a can with the mouse to clear its way.", 2, "smile"),
+             ("", "Mind roaches, rats and icicles!", None, None),
              ("4", "Look around: drag with the right button, zoom", 3, "open"),
              ("", "with the wheel. V swaps to the keys W A S D.", None, None),
              ("5", "The clock counts up: reach the basket fast", 3, "happy"),

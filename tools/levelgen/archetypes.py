@@ -3,12 +3,17 @@ places, taken from the same builders as the levels, written as the engine's
 archetype text files (the engine writes them back at every exit, so they are
 kept in exactly its form: one value a line, floats as iostream prints them).
 Particle emitters are not part of the archetype format: an air conditioner
-made from its archetype gets its stream by copying one from a level."""
+made from its archetype gets its stream by copying one from a level.
+
+An object placed from an archetype takes the archetype's name, and the
+scripts find the apple, the camera, the basket and its walker by name: those
+four archetypes carry the names the scripts look for ("Player",
+"MainCamera", "END", "HumanWin"), so a level made of them works as placed."""
 import os
 
 from fmt import text_float
 from kit import Level, apple
-from objects import GameObject, behaviour, camera
+from objects import GameObject, behaviour, body, camera, obb, renderer
 from tiles import TileMap
 
 
@@ -83,14 +88,18 @@ def templates():
     """(archetype name, object) for every kind of object in the levels."""
     level = Level("Archetypes", TileMap(10, 10), "TilePlatform", (0, 0), (0, 0), (10, 10))
     level.objects = []
-    made = [("Apple", apple((0, 0)))]
-    made.append(("LevelCamera", GameObject("MainCamera", 0, (0, 0, 0), components=[
+    made = [("Player", apple((0, 0)))]
+    made.append(("MainCamera", GameObject("MainCamera", 0, (0, 0, 0), components=[
         camera(35.0, (0, 0), (80, 24)), behaviour("CameraScript")])))
     before = len(level.objects)
     level.goal(0, 0)
-    made.append(("Basket", level.objects[before]))
-    made.append(("GoalWalker", level.objects[before + 1]))
+    made.append(("END", level.objects[before]))
+    made.append(("HumanWin", level.objects[before + 1]))
     builders = [
+        # Ground to roll on without painting tiles (the apple rests and
+        # waits for SPACE only on tiles: on this it rolls on from its launch).
+        ("Floor", lambda: level.add(GameObject("Floor", "Floor", (0, 0, -6.5), (8, 1, 1), components=[
+            body(), obb((1.0, 1.0)), renderer("TilePlatform", 9)]))),  # a box as large as its picture
         ("Wall", lambda: level.wall(0, 0, 1, 2)),
         ("StartWall", lambda: level.wall(0, 0, 1, 2, tag="StartWall")),
         ("JumpPad", lambda: level.jump_pad(0, 0)),

@@ -12,6 +12,7 @@ from objects import (GameObject, animator, audio, behaviour, body, button, camer
                      renderer, text)
 
 ZOOM = 35.0  # a level's camera zoom: about 39 x 22 units in view
+ICICLE_GROWTH = 0.9  # how far the icicle script grows an icicle down before it hangs still
 
 
 def apple(start):
@@ -212,7 +213,14 @@ class Level:
                                                audio("KetchupBobble")]))
 
     def icicle(self, x, ceiling_y):
-        return self.add(GameObject(self.unique("Icicle"), "Icicle", (x, ceiling_y - 0.6, -6.5), (0.6, 1.2, 1),
+        """An icicle hanging from the ceiling whose underside is at
+        ceiling_y. Its script grows it down by ICICLE_GROWTH from where it
+        is placed, so it starts that far inside the ceiling and ends hanging
+        from it. It stands in the tiles' layer (z -8 to -9), whose sprites
+        are drawn before its tiles: the ceiling hides the part still inside
+        it, so the icicle seems to grow out of it."""
+        return self.add(GameObject(self.unique("Icicle"), "Icicle",
+                                   (x, ceiling_y - 0.6 + ICICLE_GROWTH, -8.5), (0.6, 1.2, 1),
                                    components=[body(mass=1.0, rotation=False), obb((0.5, 0.5)),
                                                renderer("Icicle", 0), behaviour("IcicleScript"),
                                                audio("IcicleLand")]))

@@ -150,15 +150,16 @@ def level6():
     double tap jumps it); a belt carries the apple fast under icicles hung
     low enough to catch a slow one; a hop climbs the last ice step."""
     t = room(112, 24)
-    t.fill(20, 10, 44, 11)      # the high ceiling of the first icicle run
+    t.fill(20, 9, 44, 10)       # the high ceiling of the first icicle run
     t.clear(53, 0, 54, 1)       # the pit under the false floor
     t.fill(53, 0, 54, 0)
-    t.fill(68, 8, 78, 9)        # the low ceiling over the belt
+    t.fill(68, 7, 78, 8)        # the low ceiling over the belt
     t.fill(86, 2, 94, 2)        # the ice step, top at y 3
     L = Level("Level6", t, "TilePlatform3", (5, 5), (0, 0), (112, 24), "Freezer")
-    L.sign(16, 8, "Icicles fall when you pass", more=["Keep rolling!"])
+    # Left of the icicle run: its board ends before the ceiling begins.
+    L.sign(4, 7.5, "Icicles fall when you pass", more=["Keep rolling!"])
     for x in (25, 32, 39):
-        L.icicle(x, 10)
+        L.icicle(x, 9)
     L.checkpoint(47, 2)
     L.spikes(53, 1, 2)
     for x in range(53, 55):
@@ -168,7 +169,7 @@ def level6():
     kit.belt_in_floor(L, 65, 12)
     L.sign(66, 11, "Belts speed you up")
     for x in (71, 75):
-        L.icicle(x, 8)
+        L.icicle(x, 7)
     L.checkpoint(81, 2)
     L.sign(84, 8, "Hop up the step")
     L.goal(104, 2)
@@ -190,7 +191,8 @@ def level7():
     L.sign(19, 9, "A rat on the switch runs the air", more=["It follows you to the switch"])
     kit.air_column(L, "AirConA", 31, 4, 4, 12)
     L.aircon_unit("AirConUnitA", 31, 3.0, 0)
-    L.sign(24, 20, "Turn RIGHT as you rise")
+    # Below the interface's clock and speed button in the first view.
+    L.sign(16, 17, "Turn RIGHT as you rise")
     L.checkpoint(44, 13)
     L.spikes(60, 13, 1)
     L.sign(58, 19, "Tap UP twice to jump far")
@@ -229,18 +231,19 @@ def level9():
     clickable switch for the last stream up to the basket."""
     t = room(188, 30)
     t.fill(0, 2, 187, 3)        # a thick floor, top at y 4
-    t.fill(16, 12, 32, 13)      # the high ceiling of the first icicles
+    t.fill(16, 11, 32, 12)      # the high ceiling of the first icicles
     t.fill(42, 4, 58, 6)        # the ledge the mushroom reaches, top at y 7
     t.clear(66, 3, 67, 3)       # the pit under the false floor
-    t.fill(80, 10, 92, 11)      # the low ceiling over the belt
+    t.fill(80, 9, 92, 10)       # the low ceiling over the belt
     t.clear(98, 1, 117, 2)      # the rat's cage inside the floor
     t.fill(127, 4, 150, 12)     # the rat's shelf, top at y 13
     t.clear(160, 3, 161, 3)     # the roach's trough
     t.fill(174, 4, 186, 14)     # the basket's shelf, top at y 15
     L = Level("Level9", t, "TilePlatform3", (5, 7), (0, 0), (188, 30), "Freezer")
-    L.sign(12, 10, "Everything you learnt, all at once")
+    # On the icicles' ceiling, clear of the icicles hanging under it.
+    L.sign(12, 15, "Everything you learnt, all at once")
     for x in (20, 27):
-        L.icicle(x, 12)
+        L.icicle(x, 11)
     L.mushroom(40.8, 4)
     L.checkpoint(46, 7)
     L.spikes(66, 3, 2)
@@ -249,7 +252,7 @@ def level9():
     L.checkpoint(72, 4)
     kit.belt_in_floor(L, 78, 14, floor_y=4)
     for x in (84, 88):
-        L.icicle(x, 10)
+        L.icicle(x, 9)
     L.floor_switch("A", 116.9, 1)
     L.rat(99.5, 1)
     L.sign(118, 10, "Lead the rat to its switch")
@@ -280,8 +283,11 @@ def level10():
     o.append(GameObject("Player", "Player", (4, 5, -5), (2, 2, 1), components=[
         body(mass=1.0), renderer("Apple", 0), animator("Apple100", 12), circle(1.0), behaviour("Player"),
         audio("AppleLand")]))
-    o.append(GameObject("MainCamera", 0, (18, 10, 0), components=[camera(35.0, (0, 0), (60, 20)),
-                                                                  behaviour("CameraScript")]))
+    # No walker here, so the camera script leaves the camera where it is
+    # placed: its view's bottom edge is the tiles' bottom (half the screen's
+    # 768 pixels at the zoom above it), nothing below the ground shows.
+    o.append(GameObject("MainCamera", 0, (18, 384.0 / 35.0, 0), components=[camera(35.0, (0, 0), (60, 20)),
+                                                                            behaviour("CameraScript")]))
     # The street covers every view of the clamp at any zoom, the floor's
     # underside included (the art keeps its 2:1 shape).
     o.append(GameObject("Street", 0, (30, 10, -9), (88, 44, 1), components=[renderer("BG_Market_Far")]))
@@ -312,17 +318,26 @@ def level11():
     o.append(GameObject("CrateInside", 0, (24, 16, -9), (56, 32, 1), components=[renderer("EndingBG")]))
     o.append(GameObject("Worm", 0, (15.5, 11.5, -5.5), (2.5, 2.5, 1), components=[
         renderer("Worm", 0, alpha=0.0), animator("Worm_Wiggle", 8, playing=False)]))
-    # The sky of the top view fills the clamp's upper half; the bunting hangs
-    # in front of it.
-    o.append(GameObject("TopSky", 0, (24, 46, -9), (56, 30, 1), components=[renderer("EndingBG")]))
+    # The sky of the top view (the camera cuts to (23, 40)) fills every
+    # row of that view, down to its bottom edge at y 29; the bunting hangs
+    # in front of it. Its picture is as tall per unit as the crate's inside.
+    o.append(GameObject("TopSky", 0, (24, 45, -9), (56, 32, 1), components=[renderer("EndingBG")]))
     o.append(GameObject("TopView", 0, (23, 40, -8.5), (40, 23, 1), components=[renderer("BG_Top")]))
-    o.append(GameObject("TopWorm1", 0, (21, 40, -4), (5, 5, 1), components=[
+    o.append(GameObject("TopWorm1", 0, (21, 39, -4), (5, 5, 1), components=[
         renderer("Worm", 3), animator("TopWorm_Rise", 6, loop=False, playing=False)]))
-    o.append(GameObject("TopWorm2", 0, (21, 40, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))
-    o.append(GameObject("TopAppleFront", 0, (25, 40, -3), (4, 4, 1), components=[renderer("TopAppleFront", 0)]))
-    # Text starts at its position: "THE END" is centred on the top view's x 23.
-    end_x = round(23 - kit.text_width("THE END", 48) / 2.0, 2)
-    o.append(GameObject("TheEnd", 0, (end_x, 46, 1), components=[text("THE END", 48, (1, 1, 1, 1))]))
+    o.append(GameObject("TopWorm2", 0, (21, 39, -4), (5, 5, 1), components=[renderer("Worm", 8, invisible=True)]))
+    o.append(GameObject("TopAppleFront", 0, (25, 39, -3), (4, 4, 1), components=[renderer("TopAppleFront", 0)]))
+    # "THE END" on a board centred on the top view's x 23, between the lamps
+    # and under the bunting (text starts at its position).
+    size = 52
+    width = kit.text_width("THE END", size)
+    end_x = round(23 - width / 2.0, 2)
+    em = size * 0.45 * 48 / 500.0
+    base_y = 44.6
+    top, bottom = base_y + 0.85 * em, base_y - 0.25 * em
+    o.append(GameObject("TheEndBoard", 0, (23, round((top + bottom) / 2.0, 3), -7.8),
+                        (round(width + 1.6, 3), round(top - bottom + 0.6, 3), 1), components=[renderer("SignBoard")]))
+    o.append(GameObject("TheEnd", 0, (end_x, base_y, 1), components=[text("THE END", size, (0.71, 0.16, 0.16, 1))]))
     o.append(GameObject("BlackScreen", 0, (23, 30, 5), (120, 80, 1), components=[renderer("BlackScreen", alpha=1.0)]))
     return o, t
 

@@ -5,7 +5,7 @@ import os
 from fmt import Element, TYPE_IDS, value, vec3, colour
 
 # Object tags (the ObjectTag table).
-TAG = dict(Player=1, Mushroom=2, Wall=4, JumpTrigger=5, RotatingObject=6, DeathObject=7, ConveyerBelt=9,
+TAG = dict(Player=1, Mushroom=2, Floor=3, Wall=4, JumpTrigger=5, RotatingObject=6, DeathObject=7, ConveyerBelt=9,
            Marshmallow=10, DeathPlatform=11, Goal=12, CheckPoint=13, Can=14, Roach=15, RoachTop=16,
            HowToPlayInstruction=17, Quit_No=18, Quit_Yes=19, QuitButton=21, InterFruits=22, FakeTile=23,
            StartWall=24, ButtonLeaf=25, Rat=26, AirCon=27, Icicle=28, Switch=29, ClickableSwitch=30,

@@ -41,9 +41,23 @@ def story():
         camera_object((0, 0, 0), 35.0),
         GameObject("StoryBoard", 0, (0, 0, 0), (39, 22, 1), components=[renderer("Story", alpha=0.0),
                                                                           behaviour("StoryScript")]),
-        GameObject("SkipHint", 0, (9.5, -9.5, 1), components=[text("Space: skip", 20, (1, 1, 1, 0.8))]),
     ]
     return objects, TileMap(0, 0)
+
+
+# A title: red letters with a dark outline, as the pictures' titles are
+# drawn. Text has no outline of its own: eight dark copies around the red
+# one make it; they come first, as text is drawn in the order it is read.
+TITLE_RED = (0.91, 0.25, 0.24, 1)
+TITLE_EDGE = (0.23, 0.14, 0.09, 1)
+
+
+def title(name, x, y, message, size, edge):
+    copies = []
+    for k, (dx, dy) in enumerate(((-1, -1), (0, -1), (1, -1), (-1, 0), (1, 0), (-1, 1), (0, 1), (1, 1))):
+        copies.append(GameObject("%sEdge%d" % (name, k + 1), 0, (x + dx * edge, y + dy * edge, 0),
+                                 components=[text(message, size, TITLE_EDGE)]))
+    return copies + [GameObject(name, 0, (x, y, 0), components=[text(message, size, TITLE_RED)])]
 
 
 def menu_button(name, x, y, frame, state="NONE", sheet="UIButtons", scale=(3.2, 1.2), script=True, tag=0):
@@ -62,7 +76,8 @@ def new_menu():
     # Backdrop over every page.
     o.append(GameObject("MenuBG", 0, (31, 15, -9), (56, 34, 1), components=[renderer("MenuBG")]))
     # Main page.
-    o.append(GameObject("Title", 0, (26.0, 18.2, 0), components=[text("THE APPLE'S WAY HOME", 40, (1, 0.95, 0.6, 1))]))
+    edge = 3.0 / zoom  # the outline, in pixels of the 1366 x 768 screen
+    o += title("Title", 26.0, 18.2, "THE APPLE'S WAY HOME", 40, edge)
     o.append(menu_button("PlayButton", 31, 16.2, label("PLAY"), "PLAY_STORY", script=False))
     o.append(menu_button("LevelSelectionCol", 31, 14.8, label("LEVELS")))
     o.append(menu_button("HTP_Col", 27.2, 13.4, label("HOW TO PLAY")))
@@ -70,7 +85,7 @@ def new_menu():
     o.append(menu_button("AppleCredits", 27.2, 12.0, label("CREDITS")))
     o.append(menu_button("Exit_Col", 34.8, 12.0, label("EXIT")))
     # Level page: picks 1-9 in three rows; the sheet holds 7 frames per pick.
-    o.append(GameObject("LevelsTitle", 0, (44.4, 18.6, 0), components=[text("CHOOSE A LEVEL", 36, (1, 1, 1, 1))]))
+    o += title("LevelsTitle", 44.4, 18.6, "CHOOSE A LEVEL", 36, edge)
     for n in range(1, 10):
         col, row = (n - 1) % 3, (n - 1) // 3
         o.append(GameObject("Level%dPick" % n, 0, (44.5 + 3 * col, 16.9 - 2.1 * row, 1), (1.9, 1.9, 1),

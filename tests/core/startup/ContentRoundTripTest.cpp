@@ -21,11 +21,11 @@ TEST(ContentRoundTrip, TheProgramStartsOnTheSplashScreenLoadedOffTheMainThread)
     EXPECT_EQ(printed.find("LOADING 0 percent\n"), 0u);
     EXPECT_NE(printed.find("LOADING 99 percent\nDone Loading\n"), std::string::npos);
     const std::string text = run.Log();
-    EXPECT_NE(text.find("Loading from : Resources\\Archetype\\Apple.txt"), std::string::npos);
+    EXPECT_NE(text.find("Loading from : Resources\\Archetype\\Player.txt"), std::string::npos);
     EXPECT_LT(text.find("End of Archetype Loading .."), text.find("Game is running."));
     EXPECT_LT(text.find("Engine will now exit Game Loop."), text.find("End of Archetype Saving .."));
-    for (const char* file :
-         {"Archetype/Archetype.dat", "Archetype/Apple.txt", "LevelData/SplashScreen.dat", "LevelData/SplashScreen.xml"})
+    for (const char* file : {"Archetype/Archetype.dat", "Archetype/Player.txt", "LevelData/SplashScreen.dat",
+                             "LevelData/SplashScreen.xml"})
         EXPECT_EQ(ReadFile(run.Work().File(std::string("Resources/") + file)),
                   ReadFile(std::string(TANDREL_SOURCE_DIR) + "/Resources/" + file))
             << file;
