@@ -503,7 +503,7 @@ TEST(LoaderRobustness, FilesLargerThanAnyLevelAreRefusedBeforeTheyAreRead)
     EXPECT_EXIT(
         {
             LimitAddressSpace(size_t(256) << 20);
-            GameLogic::LoadLevel("Resources\\LevelData\\Level1");
+            GameFrame::LoadLevel("Resources\\LevelData\\Level1");
             world.factory->LoadArchetypes();
             TextSerializer animations("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
             const std::string log = world.log.Text();
@@ -531,7 +531,7 @@ TEST(LoaderRobustness, RunningOutOfMemoryEndsALoadWithALogLineNotTheProgram)
     // On the loader thread an escaping exception used to end the program.
     std::atomic<bool> done{false};
     testing::internal::CaptureStdout();
-    std::thread loader(GameLogic::LoadLevelThread, std::string("Resources\\LevelData\\Level1"), &done);
+    std::thread loader(GameFrame::LoadLevelThread, std::string("Resources\\LevelData\\Level1"), &done);
     loader.join();
     testing::internal::GetCapturedStdout();
     EXPECT_TRUE(done.load());

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using TestSupport::ProbeComponent;
@@ -36,6 +37,7 @@ struct SwitchScope
         cwd = std::make_unique<TestSupport::WorkingDirectory>(work.Path());
         physics = std::make_unique<Physics>();
         logic = std::make_unique<GameLogic>();
+        GameFrame::Install();
         WriteFile(work.File("Resources/LevelData/Level3.xml"), ObjectXml("Level3", "Level3Thing"));
         WriteFile(work.File("Resources/LevelData/Level10.xml"), ObjectXml("Level10", "Level10Thing"));
         // Stand-ins for the shipped interface and first level, so the switch

@@ -273,6 +273,8 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_TRUE(Logged("\"AirCon\"; nothing plays"));
     Composition* opening = UI("TransitionIn");
     Composition* closing = UI("TransitionOut");
+    Composition* clock = UI("TimerBG");
+    const TextRenderer& words = *UI("TimeText", Text)->GetComponent<TextRenderer>();
     Composition* loser = UI("AppleLoseAni");
     Picture_(loser).mInvisible = true;
     UI("WinScreenBG");
@@ -280,10 +282,15 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     mist->GetComponent<ParticleComponent>()->mEmitter->mActivate = true;
     Player* apple = MakeApple();
     EXPECT_TRUE(Picture_(closing).mInvisible);
-    Step(64);
+    Step();
+    // The clock dims with the level: its board behind the black, its words hidden.
+    EXPECT_LT(Where(clock).z, Where(opening).z);
+    EXPECT_TRUE(words.mHidden);
+    Step(63);
     EXPECT_NEAR(Picture_(opening).mAlpha, 0.5f, 1e-4f);
     Step(65);
     EXPECT_TRUE(Picture_(opening).mInvisible);
+    EXPECT_FALSE(words.mHidden);
 
     apple->mLosePending = false;
     mCore.SetPause(true);
@@ -297,6 +304,7 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_FALSE(UIscript::sLost);
     Step(66);
     EXPECT_TRUE(UIscript::sLost);
+    EXPECT_TRUE(words.mHidden);
     Step(); // the lose screen: its music, the losing apple, and the mist stopped
     EXPECT_TRUE(Logged("\"LoseScreenBGM\""));
     EXPECT_FALSE(Picture_(loser).mInvisible);

@@ -8,6 +8,7 @@
 #include "core/window/InputSys.h"
 #include "physics/Physics.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 using TestSupport::RecordingSystem;
@@ -37,6 +38,7 @@ struct LoopEngine
         input = new InputSys();
         recorder = new RecordingSystem("Recorder", &journal);
         logic = new GameLogic();
+        GameFrame::Install(); // the loop's pause, flush and level switch
         core->AddSystem(input);
         core->AddSystem(recorder);
         core->AddSystem(logic);

@@ -11,11 +11,18 @@
 #include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
+#include "game/GameFrame.h"
 
 using namespace Framework;
 
 namespace
 {
+// The game logic with its frame, which pauses the loop on focus loss.
+GameLogic* MakeGameLogic()
+{
+    GameFrame::Install();
+    return new GameLogic();
+}
 bool HaveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
 struct WindowFixture : ::testing::Test
@@ -24,7 +31,7 @@ struct WindowFixture : ::testing::Test
     DebugSystem debug{docs.Path()};
     CoreEngine core;
     std::vector<std::string> journal;
-    GameLogic* logic = new GameLogic();
+    GameLogic* logic = MakeGameLogic();
     TestSupport::RecordingSystem* recorder = new TestSupport::RecordingSystem("Recorder", &journal);
     WindowSystem* window = nullptr;
 
