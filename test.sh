@@ -5,6 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/setup.sh -DTANDREL_BUILD_TESTS=ON
 
+# Every source in the house format (.clang-format); the build above already
+# fails on any warning.
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 # The GL driver keeps its shader cache under XDG_CACHE_HOME, which points
 # inside the temporary home, as every other file a test may write there does.
 TEST_HOME="$(mktemp -d)"
