@@ -125,8 +125,8 @@ namespace
 void ReadLevelFiles(const std::string& path)
 {
     {
-        // A missing tile file is created empty: the level simply has no tiles.
-        TextSerializer tiles(path + ".dat", TextSerializer::ReadWrite);
+        // A missing tile file reads as empty: the level simply has no tiles.
+        TextSerializer tiles(path + ".dat", TextSerializer::ReadOnly);
         gFactory->mTileGrid.Unserialize(tiles);
     }
 

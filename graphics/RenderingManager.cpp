@@ -28,7 +28,7 @@ void EraseFirst(List& list, Match match)
 RenderingManager::RenderingManager()
 {
     gRenderingManager = this;
-    TextSerializer file(AnimationsPath, TextSerializer::ReadWrite);
+    TextSerializer file(AnimationsPath, TextSerializer::ReadOnly);
     mAnimationFileIntact = ReadAnimations(file, mAnimations);
 }
 

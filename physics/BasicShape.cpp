@@ -7,7 +7,7 @@
 #include "physics/ObjectAccess.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
-#include "physics/SlotPool.h"
+#include "physics/BlockPool.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
@@ -15,10 +15,10 @@ namespace Framework
 namespace
 {
 // The pool of a shape class by its size; each outlives every static shape.
-SlotPool& ShapeSlots(size_t size)
+BlockPool& ShapeSlots(size_t size)
 {
-    static SlotPool* circles = new SlotPool(sizeof(ShapeCircle));
-    static SlotPool* boxes = new SlotPool(sizeof(ShapeOBB));
+    static BlockPool* circles = new BlockPool(sizeof(ShapeCircle));
+    static BlockPool* boxes = new BlockPool(sizeof(ShapeOBB));
     return size <= sizeof(ShapeCircle) ? *circles : *boxes;
 }
 } // namespace

@@ -23,7 +23,7 @@ class BasicShape : public Component
 {
 public:
     ~BasicShape() override;
-    // Shapes lie side by side in blocks (SlotPool.h), one set of blocks for
+    // Shapes lie side by side in blocks (BlockPool.h), one set of blocks for
     // circles and one for boxes.
     static void* operator new(size_t size);
     static void operator delete(void* memory, size_t size);

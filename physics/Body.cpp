@@ -9,16 +9,16 @@
 #include "physics/BodyList.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
-#include "physics/SlotPool.h"
+#include "physics/BlockPool.h"
 #include "physics/SpatialGrid.h"
 
 namespace Framework
 {
 namespace
 {
-SlotPool& BodySlots()
+BlockPool& BodySlots()
 {
-    static SlotPool* pool = new SlotPool(sizeof(Body)); // outlives every static body
+    static BlockPool* pool = new BlockPool(sizeof(Body)); // outlives every static body
     return *pool;
 }
 } // namespace

@@ -37,7 +37,7 @@ public:
     Body(const Body& other);
     Body& operator=(const Body&) = delete;
     ~Body() override;
-    // Bodies lie side by side in blocks (SlotPool.h); a derived class larger
+    // Bodies lie side by side in blocks (BlockPool.h); a derived class larger
     // than a Body gets a heap block of its own.
     static void* operator new(size_t size);
     static void operator delete(void* memory, size_t size);

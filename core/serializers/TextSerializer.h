@@ -37,9 +37,8 @@ class TextSerializer : public Serializer
 public:
     enum Mode
     {
-        ReadWrite = 0, // reads the existing file (kept for stored callers: same as ReadOnly)
-        Write = 1,     // a new file, put in place when the serializer closes
-        ReadOnly = 2,  // reads the existing file; a missing one stays missing
+        Write = 1,    // a new file, put in place when the serializer closes
+        ReadOnly = 2, // reads the existing file; a missing one reads as empty and stays missing
     };
 
     // path is a stored path (backslashes allowed). Reading modes leave a file

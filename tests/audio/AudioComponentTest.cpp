@@ -105,7 +105,7 @@ TEST_F(AudioComponentTest, OnlyTheKeyGoesToXmlAndText)
         component.SerializeText(text);
     }
     EXPECT_EQ(TestSupport::ReadFile(mFolder.File("c.txt")), "AudioComponent\nBlip\n");
-    TextSerializer text(mFolder.File("c.txt"), TextSerializer::ReadWrite);
+    TextSerializer text(mFolder.File("c.txt"), TextSerializer::ReadOnly);
     std::string name;
     text.ReadString(name);
     AudioComponent fromText;

@@ -18,7 +18,7 @@ protected:
     bool Read(const std::string& text, AnimationTable& table)
     {
         WriteFile(mFolder.File("Animations.dat"), text);
-        TextSerializer file(mFolder.File("Animations.dat"), TextSerializer::ReadWrite);
+        TextSerializer file(mFolder.File("Animations.dat"), TextSerializer::ReadOnly);
         return ReadAnimations(file, table);
     }
     std::string Write(const AnimationTable& table)

@@ -18,7 +18,7 @@ TEST(TextSerializerFormat, FloatsUseSixSignificantDigits)
             out.WriteFloat(f);
     }
     EXPECT_EQ(ReadFile(path), "0.1\n100\n1.23457e+06\n-8\n0.5\n");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     float a = 0, b = 0, c = 0;
     in.ReadFloat(a);
     in.ReadFloat(b);
@@ -39,7 +39,7 @@ TEST(TextSerializerFormat, Vec3BoolUnsignedAndStrings)
         out.WriteString("Resources\\Art\\Box.png two");
     }
     EXPECT_EQ(ReadFile(path), "1.5 -2 0\n1\n4000000000\n-12\nResources\\Art\\Box.png two\n");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     Vec3 v;
     bool b = false;
     uint32_t u = 0;
@@ -64,7 +64,7 @@ TEST(TextSerializerFailure, AFailedConversionKeepsTheTargetAndEndsTheFile)
     TempFolder folder;
     const std::string path = folder.File("bad.txt");
     WriteFile(path, "true\n12\nword\n");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     bool b = false;
     in.ReadBool(b); // the word "true" is no numeric bool
     EXPECT_FALSE(b);
@@ -79,7 +79,7 @@ TEST(TextSerializerFailure, ANegativeUnsignedFails)
     TempFolder folder;
     const std::string path = folder.File("neg.txt");
     WriteFile(path, "-1\n");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     uint32_t u = 7;
     in.ReadUnsigned(u);
     EXPECT_EQ(u, 7u);
@@ -90,7 +90,7 @@ TEST(TextSerializerOpen, ReadingNeverCreatesAFileInAnyMode)
 {
     TempFolder folder;
     const std::string path = folder.File("missing.txt");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     EXPECT_FALSE(std::filesystem::exists(path)) << "a mistyped list entry used to leave an empty file";
     EXPECT_TRUE(in.IsMissing());
     std::string word = "x";
@@ -103,7 +103,7 @@ TEST(TextSerializerOpen, AFolderIsNotReadAndNotMissing)
 {
     TempFolder folder;
     std::filesystem::create_directories(folder.File("Art.dat"));
-    TextSerializer in(folder.File("Art.dat"), TextSerializer::ReadWrite);
+    TextSerializer in(folder.File("Art.dat"), TextSerializer::ReadOnly);
     EXPECT_FALSE(in.IsOpen());
     EXPECT_FALSE(in.IsMissing()) << "a writer must leave it alone";
 }
@@ -124,7 +124,7 @@ TEST(TextSerializerOpen, ReadOnlyContentIsStillRead)
     const std::string path = folder.File("locked.txt");
     WriteFile(path, "42\n");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read, std::filesystem::perm_options::replace);
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     int value = 0;
     in.ReadInt(value);
     EXPECT_EQ(value, 42);
@@ -159,7 +159,7 @@ TEST(TextSerializerReadLine, StripsCarriageReturnAndReadsTheRestOfALine)
     TempFolder folder;
     const std::string path = folder.File("crlf.txt");
     WriteFile(path, "Word\r\nwhole line here\r\n\r\n");
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     std::string word, rest = "x", line, empty = "x";
     in.ReadString(word);
     in.ReadLine(rest);

@@ -177,7 +177,7 @@ TEST(TileGridReader, TheGridReadsAFileWithWindowsLineEndsAsTheSameCells)
     TestSupport::WriteFile(folder.File("a.dat"), "Tiles\r\n3\r\n2\r\n0 1 1 4 1 7 2 \r\n1 3 12 0 0 \r\n");
     TileGrid grid;
     {
-        TextSerializer in(folder.File("a.dat"), TextSerializer::ReadWrite);
+        TextSerializer in(folder.File("a.dat"), TextSerializer::ReadOnly);
         grid.Unserialize(in);
     }
     EXPECT_EQ(grid.GetTilesetName(), "Tiles");

@@ -21,7 +21,7 @@ std::string SaveGrid(TileGrid& grid, const std::string& path)
 
 void LoadGrid(TileGrid& grid, const std::string& path)
 {
-    TextSerializer in(path, TextSerializer::ReadWrite);
+    TextSerializer in(path, TextSerializer::ReadOnly);
     grid.Unserialize(in);
 }
 } // namespace

@@ -13,14 +13,14 @@
 
 namespace Framework
 {
-class SlotPool
+class BlockPool
 {
 public:
     static constexpr size_t LineSize = 64;
 
-    explicit SlotPool(size_t objectSize) : mSlotSize((objectSize + LineSize - 1) / LineSize * LineSize) {}
-    SlotPool(const SlotPool&) = delete;
-    SlotPool& operator=(const SlotPool&) = delete;
+    explicit BlockPool(size_t objectSize) : mSlotSize((objectSize + LineSize - 1) / LineSize * LineSize) {}
+    BlockPool(const BlockPool&) = delete;
+    BlockPool& operator=(const BlockPool&) = delete;
 
     // Room for one object of up to the pool's size. Levels are read on a
     // loader thread while the main thread may delete objects: a lock guards it.
