@@ -252,10 +252,20 @@ bool ReadWholeFile(const std::string& nativePath, std::string& text)
         return false;
     char buffer[65536];
     size_t count;
+    bool tooLong = false;
     while ((count = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+    {
+        if (text.size() + count > MaxWholeFileBytes)
+        {
+            tooLong = true;
+            break;
+        }
         text.append(buffer, count);
-    const bool good = !std::ferror(file);
+    }
+    const bool good = !tooLong && !std::ferror(file);
     std::fclose(file);
+    if (!good)
+        text.clear();
     return good;
 }
 

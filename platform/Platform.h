@@ -104,7 +104,11 @@ enum class FileKind
 FileKind KindOfFile(const std::string& nativePath);
 // Opens a regular file for reading without ever blocking; null for anything else.
 FILE* OpenFileForReading(const std::string& nativePath);
-// A regular file's whole content; false when it is missing or no regular file.
+// The most ReadWholeFile holds: the files it reads (the configuration, shaders,
+// the editor's window layout) are a few KB; a bigger one must not exhaust memory.
+constexpr size_t MaxWholeFileBytes = 64u << 20;
+// A regular file's whole content; false when it is missing, no regular file,
+// or longer than MaxWholeFileBytes (then text is left empty).
 bool ReadWholeFile(const std::string& nativePath, std::string& text);
 // Where a new version of a file goes: the file itself, or the file a symbolic
 // link leads to (so the link stays a link). Empty, with the reason, when the

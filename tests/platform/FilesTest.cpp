@@ -36,6 +36,13 @@ TEST(IniReader, FollowsTheProfileRules)
     std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 5, dir.File("pipe.ini")), 5);
     EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 6, dir.File("zero.ini")), 6);
+    // Nor a file longer than any configuration (sparse: it takes no disk).
+    std::filesystem::copy_file(dir.File("big.ini"), dir.File("huge.ini"));
+    std::filesystem::resize_file(dir.File("huge.ini"), Platform::MaxWholeFileBytes + 1);
+    std::string text = "old";
+    EXPECT_FALSE(Platform::ReadWholeFile(dir.File("huge.ini"), text));
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(Platform::GetPrivateProfileInt("Window", "Width", 8, dir.File("huge.ini")), 8);
     EXPECT_EQ(Platform::KindOfFile(dir.File("pipe.ini")), Platform::FileKind::Other);
     EXPECT_EQ(Platform::KindOfFile(ini), Platform::FileKind::Regular);
     EXPECT_EQ(Platform::KindOfFile(dir.File("none.ini")), Platform::FileKind::Missing);
