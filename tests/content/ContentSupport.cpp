@@ -7,7 +7,10 @@
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
+#include "core/objects/Transform.h"
 #include "graphics/Camera.h"
+#include "graphics/FontLoader.h"
+#include "graphics/TextRenderer.h"
 #include "physics/Physics.h"
 #include "platform/Win32Types.h"
 
@@ -16,6 +19,13 @@ namespace ContentSupport
 namespace
 {
 std::string Resources() { return std::string(TANDREL_SOURCE_DIR) + "/Resources"; }
+
+const std::map<char, Framework::GlyphBitmap>& GameGlyphs()
+{
+    static const std::map<char, Framework::GlyphBitmap> glyphs = Framework::RenderFontGlyphs(
+        std::string(TANDREL_SOURCE_DIR) + "/" + Framework::GameFontPath, Framework::GameFontPixelSize);
+    return glyphs;
+}
 
 std::vector<std::string> Lines(const std::string& path)
 {
@@ -237,5 +247,21 @@ int KeyCode(const std::string& name)
     if (name == "ESCAPE")
         return Framework::VK_ESCAPE;
     return 0;
+}
+bool GameFontReadable() { return !GameGlyphs().empty(); }
+
+WordsExtent WordsOf(const Framework::TextRenderer& text, const Framework::Transform& t)
+{
+    const float scale = text.FontSize * t.mScale.x / 500.0f;
+    WordsExtent words;
+    for (char c : text.GetText())
+        if (auto glyph = GameGlyphs().find(c); glyph != GameGlyphs().end())
+            words.mWidth += static_cast<float>(glyph->second.mMetrics.mAdvance >> 6) * scale;
+    const float em = Framework::GameFontPixelSize * scale;
+    words.mLeft = t.mPosition.x;
+    words.mRight = t.mPosition.x + words.mWidth;
+    words.mBottom = t.mPosition.y - 0.25f * em;
+    words.mTop = t.mPosition.y + 0.85f * em;
+    return words;
 }
 } // namespace ContentSupport

@@ -11,7 +11,9 @@
 namespace Framework
 {
 class Composition;
-}
+class TextRenderer;
+class Transform;
+} // namespace Framework
 
 namespace ContentSupport
 {
@@ -29,6 +31,18 @@ struct Vocabulary
     std::set<std::string> mSoundKeys;
 };
 const Vocabulary& Names();
+
+// Where a text's words lie as the game lays them out with its font: from x
+// (its Transform's) over the sum of each glyph's advance, and from 0.25 em
+// below y to 0.85 em above it.
+struct WordsExtent
+{
+    float mLeft = 0.0f, mBottom = 0.0f, mRight = 0.0f, mTop = 0.0f;
+    float mWidth = 0.0f;
+};
+WordsExtent WordsOf(const Framework::TextRenderer& text, const Framework::Transform& transform);
+// Whether the game's font renders here (the words' extents need it).
+bool GameFontReadable();
 
 // The objects of the loaded levels in id order (UI first, when loaded).
 std::vector<Framework::Composition*> ObjectsInOrder(Framework::GameObjectFactory& factory);

@@ -340,9 +340,7 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
     // The program's window is 1366 x 768; a level plays at zoom 35 and the
     // wheel zooms out to 27 at most.
     const float halfWidth = 683.0f, halfHeight = 384.0f;
-    std::map<char, GlyphBitmap> glyphs =
-        RenderFontGlyphs(std::string(TANDREL_SOURCE_DIR) + "/" + GameFontPath, GameFontPixelSize);
-    ASSERT_FALSE(glyphs.empty());
+    ASSERT_TRUE(GameFontReadable());
     for (const std::string& name : LevelNames())
     {
         if (!IsPlayLevel(name) && name != "Level10" && name != "Level11")
@@ -404,18 +402,13 @@ TEST(LevelContent, TheBackdropFillsEveryViewAndSignsShowWholeAtTheStart)
             const Transform* t = object->GetComponent<Transform>();
             if (!text || !t)
                 continue;
-            const float scale = text->FontSize * t->mScale.x / 500.0f;
-            float width = 0.0f;
-            for (char c : text->GetText())
-                width += static_cast<float>(glyphs[c].mMetrics.mAdvance >> 6) * scale;
-            const float em = GameFontPixelSize * scale;
-            const Box words{t->mPosition.x, t->mPosition.y - 0.25f * em, t->mPosition.x + width,
-                            t->mPosition.y + 0.85f * em};
+            const WordsExtent extent = WordsOf(*text, *t);
+            const Box words{extent.mLeft, extent.mBottom, extent.mRight, extent.mTop};
             EXPECT_TRUE(firstView.Holds(words) || firstView.Misses(words))
                 << "\"" << text->GetText() << "\" is cut at the edge of the first view";
             if (text->GetText() == "THE END") // the ending's top view is centred on x 23
             {
-                EXPECT_NEAR(t->mPosition.x + width / 2.0f, 23.0f, 0.25f);
+                EXPECT_NEAR(t->mPosition.x + extent.mWidth / 2.0f, 23.0f, 0.25f);
             }
         }
     }

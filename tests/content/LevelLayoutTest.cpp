@@ -58,8 +58,6 @@ bool OfTheInterface(const Composition& object)
 // to 0.85 em above it). The interface's own text is not a sign.
 std::vector<std::pair<std::string, Box>> Signs(const std::vector<Composition*>& objects)
 {
-    static const std::map<char, GlyphBitmap> glyphs =
-        RenderFontGlyphs(std::string(TANDREL_SOURCE_DIR) + "/" + GameFontPath, GameFontPixelSize);
     std::vector<std::pair<std::string, Box>> signs;
     for (const Composition* object : objects)
     {
@@ -72,14 +70,8 @@ std::vector<std::pair<std::string, Box>> Signs(const std::vector<Composition*>& 
         const Transform* t = object->GetComponent<Transform>();
         if (!text || !t)
             continue;
-        const float scale = text->FontSize * t->mScale.x / 500.0f;
-        float width = 0.0f;
-        for (char c : text->GetText())
-            if (auto glyph = glyphs.find(c); glyph != glyphs.end())
-                width += static_cast<float>(glyph->second.mMetrics.mAdvance >> 6) * scale;
-        const float em = GameFontPixelSize * scale;
-        signs.emplace_back("\"" + text->GetText() + "\"", Box{t->mPosition.x, t->mPosition.y - 0.25f * em,
-                                                              t->mPosition.x + width, t->mPosition.y + 0.85f * em});
+        const WordsExtent words = WordsOf(*text, *t);
+        signs.emplace_back("\"" + text->GetText() + "\"", Box{words.mLeft, words.mBottom, words.mRight, words.mTop});
     }
     return signs;
 }
