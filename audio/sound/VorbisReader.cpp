@@ -15,7 +15,7 @@ size_t ReadBytes(void* out, size_t size, size_t count, void* opaque)
     auto& source = *static_cast<VorbisReader::Source*>(opaque);
     if (source.mFile)
         return std::fread(out, size, count, source.mFile);
-    const size_t wanted = size * count; // libvorbisfile always asks for single bytes
+    const size_t wanted = size * count; // libvorbisfile asks in bytes (size 1)
     const size_t given = std::min(wanted, source.mSize - source.mAt);
     std::copy(source.mData + source.mAt, source.mData + source.mAt + given, static_cast<uint8_t*>(out));
     source.mAt += given;

@@ -23,7 +23,7 @@ public:
     VorbisReader& operator=(const VorbisReader&) = delete;
 
     // The bytes must outlive the reader. FileBad when the headers do not open,
-    // Format when they are of a Vorbis version this library does not decode.
+    // Format when they announce no channels or no rate.
     Result OpenMemory(const uint8_t* data, size_t size);
     // The file is read as decoding goes: only libvorbisfile's page buffer and
     // the packet being decoded are held. FileNotFound for anything but a regular file.
