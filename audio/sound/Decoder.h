@@ -21,6 +21,9 @@ constexpr size_t MaxStreamedFileBytes = size_t(256) << 20;
 // The samples of a sound decoded whole: 128 MB, over six minutes of 44.1 kHz
 // stereo. Silence compresses so well that a small OGG file could decode to gigabytes.
 constexpr size_t MaxDecodedSamples = size_t(32) << 20;
+// Frames per second: twice what audio hardware plays. A damaged header's rate
+// of millions would have the mixer decode a stream many times over each frame.
+constexpr int MaxRate = 384000;
 
 // Reads the file at path (stored form, '\' or '/') and decodes it by its
 // content, not its name. Sounds with more than two channels keep the first two.

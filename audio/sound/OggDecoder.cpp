@@ -19,10 +19,9 @@ Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out, const 
         return opened;
     const int kept = reader.GetFileChannels() >= 2 ? 2 : 1;
     const size_t blockSamples = BlockFrames * kept;
+    // Grown as the decoding goes: bytes read without seeking announce no length
+    // (and a damaged file's announced length could be anything).
     std::vector<float> samples;
-    // The announced length is only a hint: a damaged file may announce anything.
-    if (reader.GetAnnouncedFrames() <= MaxDecodedSamples / kept)
-        samples.reserve(reader.GetAnnouncedFrames() * kept);
     size_t used = 0;
     for (;;)
     {
@@ -44,8 +43,7 @@ Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out, const 
     if (used == 0)
         return Result::FileBad;
     samples.resize(used);
-    if (samples.capacity() - used > blockSamples) // grown past a wrong announced length
-        samples.shrink_to_fit();
+    samples.shrink_to_fit();
     out.mChannels = kept;
     out.mRate = reader.GetRate();
     out.mSamples = std::move(samples);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <climits>
 #include <vorbis/vorbisfile.h>
+#include "audio/sound/Decoder.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -22,33 +23,13 @@ size_t ReadBytes(void* out, size_t size, size_t count, void* opaque)
     return size == 0 ? 0 : given / size;
 }
 
+// Seeking is only for files (see OpenSource).
 int SeekBytes(void* opaque, ogg_int64_t offset, int whence)
 {
-    auto& source = *static_cast<VorbisReader::Source*>(opaque);
-    if (source.mFile)
-        return fseeko(source.mFile, static_cast<off_t>(offset), whence);
-    ogg_int64_t base = 0;
-    if (whence == SEEK_CUR)
-        base = static_cast<ogg_int64_t>(source.mAt);
-    else if (whence == SEEK_END)
-        base = static_cast<ogg_int64_t>(source.mSize);
-    else if (whence != SEEK_SET)
-        return -1;
-    // Outside the bytes is refused, never clamped: a damaged page length must not
-    // move the reader somewhere it did not ask to be.
-    if (offset < -base || offset > static_cast<ogg_int64_t>(source.mSize) - base)
-        return -1;
-    source.mAt = static_cast<size_t>(base + offset);
-    return 0;
+    return fseeko(static_cast<VorbisReader::Source*>(opaque)->mFile, static_cast<off_t>(offset), whence);
 }
 
-long TellBytes(void* opaque)
-{
-    auto& source = *static_cast<VorbisReader::Source*>(opaque);
-    if (source.mFile)
-        return static_cast<long>(ftello(source.mFile));
-    return static_cast<long>(source.mAt);
-}
+long TellBytes(void* opaque) { return static_cast<long>(ftello(static_cast<VorbisReader::Source*>(opaque)->mFile)); }
 } // namespace
 
 VorbisReader::VorbisReader() : mFile(std::make_unique<OggVorbis_File>()) {}
@@ -77,7 +58,11 @@ Result VorbisReader::OpenFile(const std::string& nativePath)
 Result VorbisReader::OpenSource()
 {
     // No close callback: the file is ours to close, whether the open worked or not.
-    const ov_callbacks callbacks = {ReadBytes, SeekBytes, nullptr, TellBytes};
+    // Bytes in memory are decoded once from start to end: read without seeking,
+    // libvorbisfile neither scans the whole of them for a length nor goes the
+    // way through chained streams that leaks on a damaged one (libvorbisfile 1.3.7).
+    const bool seekable = mSource.mFile != nullptr;
+    const ov_callbacks callbacks = {ReadBytes, seekable ? SeekBytes : nullptr, nullptr, seekable ? TellBytes : nullptr};
     if (ov_open_callbacks(&mSource, mFile.get(), nullptr, 0, callbacks) != 0)
     {
         Close(); // a failed open has already cleared the decoder
@@ -85,7 +70,7 @@ Result VorbisReader::OpenSource()
     }
     mOpen = true;
     const vorbis_info* info = ov_info(mFile.get(), -1);
-    if (!info || info->channels < 1 || info->rate <= 0 || info->rate > INT_MAX)
+    if (!info || info->channels < 1 || info->rate <= 0 || info->rate > MaxRate)
     {
         Close();
         return Result::Format;

@@ -22,8 +22,9 @@ public:
     VorbisReader(const VorbisReader&) = delete;
     VorbisReader& operator=(const VorbisReader&) = delete;
 
-    // The bytes must outlive the reader. FileBad when the headers do not open,
-    // Format when they announce no channels or no rate.
+    // The bytes must outlive the reader; they are read once through, without
+    // seeking (no announced length, no Seek). FileBad when the headers do not
+    // open, Format when their channels or rate are none a sound has (MaxRate).
     Result OpenMemory(const uint8_t* data, size_t size);
     // The file is read as decoding goes: only libvorbisfile's page buffer and
     // the packet being decoded are held. FileNotFound for anything but a regular file.

@@ -101,7 +101,7 @@ Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out, const std::s
     const bool floatOk = format == FormatFloat && bits == 32;
     if (!pcmOk && !floatOk)
         return Result::Format;
-    if (channels < 1 || rate <= 0)
+    if (channels < 1 || rate <= 0 || rate > MaxRate)
         return Result::Format;
 
     const size_t bytesPerSample = static_cast<size_t>(bits / 8);

@@ -101,6 +101,10 @@ TEST(WavDecoder, BrokenOrUnsupportedFilesAreRefused)
     std::vector<uint8_t> noChannels = TestSupport::MakeWav16({1, 2}, 1, 8000);
     noChannels[22] = 0;
     EXPECT_EQ(DecodeMemory(noChannels, data), Result::Format);
+
+    std::vector<uint8_t> megahertz = TestSupport::MakeWav16({1, 2}, 1, 8000);
+    megahertz[26] = 0x10; // 8000 + 16 x 65536 Hz
+    EXPECT_EQ(DecodeMemory(megahertz, data), Result::Format);
 }
 
 TEST(SoundFiles, AFileThatIsNoSoundOrIsMissingIsRefused)
@@ -246,6 +250,17 @@ TEST(SoundFiles, DamagedOggHeadersAreRefusedWithoutACrashOrALeak)
             EXPECT_EQ(mixer.CreateStream(folder.File(name), Mode::LoopNormal, &sound), Result::FileBad) << name;
         }
     EXPECT_LT(HeapInUse(), before + (1u << 20));
+
+    // 500 MHz: the mixer would decode the file hundreds of times over for each frame heard.
+    std::vector<uint8_t> rate = good;
+    const size_t at = Find(rate, "\x01vorbis") + 12;
+    rate[at] = 0x00, rate[at + 1] = 0x65, rate[at + 2] = 0xCD, rate[at + 3] = 0x1D;
+    TestSupport::FixOggChecksums(rate);
+    WriteBytes(folder.File("Rate.ogg"), rate);
+    SoundData data;
+    SoundHandle sound;
+    EXPECT_EQ(DecodeFile(folder.File("Rate.ogg"), data), Result::Format);
+    EXPECT_EQ(mixer.CreateStream(folder.File("Rate.ogg"), Mode::LoopNormal, &sound), Result::Format);
 }
 
 TEST(SoundFiles, AFileTooLargeForAnySoundIsRefusedBeforeItIsRead)
