@@ -636,6 +636,8 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
     // A sound in memory knows its length. A stream learns it where its decoding
     // runs out: the length its file announces may be 0 or far too long.
     double length = stream ? std::numeric_limits<double>::infinity() : static_cast<double>(count);
+    if (size_t end = 0; stream && stream->GetEnd(end))
+        length = static_cast<double>(end);
     const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
     const float* samples = stream ? nullptr : c.mData->mSamples.data();
     const bool stereo = !stream && c.mData->mChannels == 2;
