@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(build-essential cmake ninja-build pkg-config libsdl2-dev libglew-dev libglm-dev
-  libfreetype-dev libtinyxml2-dev libstb-dev libimgui-dev libgtest-dev xvfb xauth
+  libfreetype-dev libtinyxml2-dev libstb-dev libimgui-dev libvorbis-dev libgtest-dev xvfb xauth
   libgl1-mesa-dri mesa-utils-bin sox libsox-fmt-all libbox2d-dev
   xdotool imagemagick clang-format)
 CONTENT_PACKAGES=(python3 librsvg2-bin python3-pil fluidsynth fluid-soundfont-gm

@@ -1,6 +1,8 @@
 #include "audio/sound/BackgroundDecoder.h"
 #include <algorithm>
+#include <new>
 #include "audio/sound/Decoder.h"
+#include "core/engine/DebugSystem.h"
 
 namespace Framework
 {
@@ -21,10 +23,23 @@ bool DecodeJob::Claim()
 
 void DecodeJob::Decode()
 {
-    SoundData data;
-    const Result result = mStreamed ? OpenStreamFile(mPath, data, mStream) : DecodeFile(mPath, data);
-    if (result == Result::Ok && !mStream)
-        mData = std::make_shared<const SoundData>(std::move(data));
+    Result result = Result::Ok;
+    // Nothing may escape a worker thread: the program would end. A file that
+    // asks for more memory than there is is skipped like a damaged one.
+    try
+    {
+        SoundData data;
+        result = mStreamed ? OpenStreamFile(mPath, data, mStream) : DecodeFile(mPath, data);
+        if (result == Result::Ok && !mStream)
+            mData = std::make_shared<const SoundData>(std::move(data));
+    }
+    catch (const std::bad_alloc&)
+    {
+        Log("Sound \"" + mPath + "\" cannot be loaded: there is not enough memory to decode it");
+        mData.reset();
+        mStream.reset();
+        result = Result::FileBad;
+    }
     mResult = result;
     std::lock_guard<std::mutex> lock(mMutex);
     mState.store(State::Done, std::memory_order_release);

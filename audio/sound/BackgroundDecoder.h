@@ -1,7 +1,7 @@
 // Decoding sound files on worker threads, so that starting up never waits for
 // them: a sound is decoded by the time it is first played, or the play waits
 // for that one file (and decodes it itself when no worker has begun it).
-// A streamed sound's file is read and its headers checked the same way.
+// A streamed sound's file is opened and its headers checked the same way.
 #pragma once
 #include <atomic>
 #include <condition_variable>

@@ -1,5 +1,6 @@
 // Decoding whole sound files (OGG Vorbis, WAV) into memory.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +11,20 @@ namespace Framework
 {
 namespace Sound
 {
+// Sizes no real sound of the game comes near; larger files are refused (and
+// logged with the limit) before any memory is taken for them.
+// A file read whole into memory: an effect, or any sound that is not OGG Vorbis.
+constexpr size_t MaxWholeFileBytes = size_t(64) << 20;
+// An OGG Vorbis file streamed as it plays (music): hours of it. Opening scans
+// the file's end for its length, so a larger one would stall the start.
+constexpr size_t MaxStreamedFileBytes = size_t(256) << 20;
+// The samples of a sound decoded whole: 128 MB, over six minutes of 44.1 kHz
+// stereo. Silence compresses so well that a small OGG file could decode to gigabytes.
+constexpr size_t MaxDecodedSamples = size_t(32) << 20;
+// Frames per second: twice what audio hardware plays. A damaged header's rate
+// of millions would have the mixer decode a stream many times over each frame.
+constexpr int MaxRate = 384000;
+
 // Reads the file at path (stored form, '\' or '/') and decodes it by its
 // content, not its name. Sounds with more than two channels keep the first two.
 Result DecodeFile(const std::string& path, SoundData& out);
@@ -17,10 +32,12 @@ Result DecodeFile(const std::string& path, SoundData& out);
 Result ReadSoundFile(const std::string& path, std::vector<uint8_t>& bytes);
 // Whether bytes are an OGG file, by their content.
 bool IsOggVorbis(const std::vector<uint8_t>& bytes);
-// Decodes bytes already in memory.
-Result DecodeMemory(const std::vector<uint8_t>& bytes, SoundData& out);
+// Decodes bytes already in memory; name (the file's) is for the log.
+Result DecodeMemory(const std::vector<uint8_t>& bytes, SoundData& out, const std::string& name = "");
 
-Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out);
-Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out);
+Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out, const std::string& name);
+Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out, const std::string& name);
+// Logs why a sound was refused for its size, naming the limit it passed.
+void LogTooLarge(const std::string& name, const std::string& why);
 } // namespace Sound
 } // namespace Framework

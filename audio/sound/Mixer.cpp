@@ -11,6 +11,7 @@
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include "audio/sound/Decoder.h"
 
 namespace Framework
@@ -23,6 +24,9 @@ namespace
 constexpr int MaxGroupDepth = 64;
 
 bool Finite(float v) { return std::isfinite(v); }
+
+// Beyond any file's frame count (2^53, where doubles stop counting every frame).
+constexpr double MaxStreamFrame = 9007199254740992.0;
 } // namespace
 
 Mixer::Mixer(int outputRate) : mOutputRate(outputRate > 0 ? outputRate : DefaultOutputRate) {}
@@ -238,6 +242,17 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
     *out = {};
     if (const Result ready = FinishSound(sound); ready != Result::Ok)
         return ready;
+    // A streamed sound's channel opens the file for itself: outside the lock,
+    // so the output plays on while the disk answers.
+    std::shared_ptr<const OggStream> stream;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        const SoundSlot* slot = mInitialized ? mSounds.Find(sound) : nullptr;
+        stream = slot ? slot->mStream : nullptr;
+    }
+    std::shared_ptr<OggStreamCursor> cursor = stream ? std::make_shared<OggStreamCursor>(stream) : nullptr;
+    if (cursor && !cursor->IsOpen())
+        return Result::FileBad;
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;
@@ -251,12 +266,7 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
 
     ChannelSlot channel;
     channel.mData = slot->mData;
-    if (slot->mStream)
-    {
-        channel.mStream = std::make_shared<OggStreamCursor>(slot->mStream);
-        if (!channel.mStream->IsOpen())
-            return Result::FileBad;
-    }
+    channel.mStream = std::move(cursor); // the slot's stream is set once, so this is still its cursor
     channel.mSound = sound;
     channel.mGroup = group;
     channel.mFrequency = static_cast<float>(slot->mStream ? slot->mStream->GetRate() : slot->mData->mRate);
@@ -622,15 +632,21 @@ Mixer::Effective Mixer::Resolve(const ChannelSlot& channel)
 void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frames, bool& ended)
 {
     OggStreamCursor* stream = c.mStream.get();
-    const size_t count = stream ? stream->GetStream().FrameCount() : c.mData->FrameCount();
-    const double length = static_cast<double>(count);
+    const size_t count = stream ? 0 : c.mData->FrameCount();
+    // A sound in memory knows its length. A stream learns it where its decoding
+    // runs out: the length its file announces may be 0 or far too long.
+    double length = stream ? std::numeric_limits<double>::infinity() : static_cast<double>(count);
+    if (size_t end = 0; stream && stream->GetEnd(end))
+        length = static_cast<double>(end);
     const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
     const float* samples = stream ? nullptr : c.mData->mSamples.data();
-    const bool stereo = stream ? stream->GetStream().GetChannels() == 2 : c.mData->mChannels == 2;
+    const bool stereo = !stream && c.mData->mChannels == 2;
+    // A damaged file's NaN or infinite sample is silence, not the end of the whole mix.
     auto frameAt = [&](size_t at, float& left, float& right)
     {
+        bool inside = true;
         if (stream)
-            stream->Frame(at, left, right);
+            inside = stream->Frame(at, left, right);
         else if (stereo)
         {
             left = samples[2 * at];
@@ -638,46 +654,72 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
         }
         else
             left = right = samples[at];
+        if (!std::isfinite(left))
+            left = 0.0f;
+        if (!std::isfinite(right))
+            right = 0.0f;
+        return inside;
     };
 
-    // Past the end: start again while loops remain, otherwise the channel ends.
+    // Past the end: back by whole lengths while loops remain, otherwise the
+    // channel ends. By remainder, so no pitch can keep this looping.
     auto wrap = [&]()
     {
-        while (c.mPosition >= length)
+        if (c.mPosition < length)
+            return true;
+        if (length <= 0.0 || c.mLoopCount == 0)
+            return false;
+        const double passes = std::floor(c.mPosition / length);
+        if (c.mLoopCount != LoopForever)
         {
-            if (c.mLoopCount == 0)
+            if (passes > static_cast<double>(c.mLoopCount))
+                return false;
+            c.mLoopCount -= static_cast<int>(passes);
+        }
+        c.mPosition = std::fmod(c.mPosition, length);
+        return true;
+    };
+    // A stream's frame number; past what a file can hold it is simply past the end.
+    auto frameIndex = [](double position)
+    { return position < MaxStreamFrame ? static_cast<size_t>(position) : static_cast<size_t>(MaxStreamFrame); };
+
+    for (int i = 0; i < frames; ++i)
+    {
+        if (!wrap())
+        {
+            ended = true;
+            return;
+        }
+        size_t i0 = frameIndex(c.mPosition);
+        float left0, right0;
+        // Also while muted: a muted stream must still find its end.
+        while (!frameAt(i0, left0, right0))
+        {
+            size_t end = 0;
+            if (!stream->GetEnd(end))
+                end = 0; // cannot be: a frame is refused only once the end is known
+            length = static_cast<double>(end);
+            if (!wrap())
             {
                 ended = true;
                 return;
             }
-            c.mPosition -= length;
-            if (c.mLoopCount > 0)
-                --c.mLoopCount;
+            i0 = frameIndex(c.mPosition);
         }
-    };
-
-    if (count == 0)
-    {
-        ended = true;
-        return;
-    }
-    for (int i = 0; i < frames; ++i)
-    {
-        wrap();
-        if (ended)
-            return;
         if (!e.mMuted)
         {
             // Linear interpolation towards the next frame, which is the first
             // frame again when the sound loops on.
-            const size_t i0 = static_cast<size_t>(c.mPosition);
-            size_t i1 = i0 + 1;
-            if (i1 >= count)
-                i1 = c.mLoopCount != 0 ? 0 : i0;
+            float left1, right1;
+            const size_t i1 = i0 + 1;
+            if (!(stream ? frameAt(i1, left1, right1) : i1 < count && frameAt(i1, left1, right1)))
+            {
+                if (c.mLoopCount != 0)
+                    frameAt(0, left1, right1);
+                else
+                    left1 = left0, right1 = right0;
+            }
             const float t = static_cast<float>(c.mPosition - static_cast<double>(i0));
-            float left0, right0, left1, right1;
-            frameAt(i0, left0, right0);
-            frameAt(i1, left1, right1);
             const float left = left0 + (left1 - left0) * t;
             const float right = right0 + (right1 - right0) * t;
             out[2 * i] += left * e.mGain;
@@ -685,7 +727,8 @@ void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frame
         }
         c.mPosition += step;
     }
-    wrap();
+    if (!wrap())
+        ended = true;
 }
 
 void Mixer::Render(float* out, int frames)
@@ -711,8 +754,9 @@ void Mixer::Render(float* out, int frames)
         });
     for (ChannelHandle h : ended)
         mChannels.Remove(h);
+    // NaN would pass a clamp: the mix there is silence instead.
     for (size_t i = 0; i < 2 * static_cast<size_t>(frames); ++i)
-        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+        out[i] = std::isnan(out[i]) ? 0.0f : std::clamp(out[i], -1.0f, 1.0f);
 }
 
 int Mixer::GetPlayingCount()

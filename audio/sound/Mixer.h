@@ -36,8 +36,8 @@ public:
     // ---- Sounds --------------------------------------------------------------
     Result CreateSound(const std::string& path, Mode mode, SoundHandle* out);
     Result CreateSound(SoundData data, Mode mode, SoundHandle* out);
-    // As CreateSound, but an OGG Vorbis file stays compressed and each channel
-    // decodes it as it plays (for music); other files are decoded whole.
+    // As CreateSound, but an OGG Vorbis file stays on disk and each channel
+    // reads and decodes it as it plays (for music); other files are decoded whole.
     Result CreateStream(const std::string& path, Mode mode, SoundHandle* out);
     // As CreateSound and CreateStream, but the file is read and decoded on a
     // worker thread: the handle is good at once, and whatever needs the sound
@@ -52,6 +52,7 @@ public:
     bool IsSoundDecoding(SoundHandle sound);
     // Stops the channels that play the sound.
     Result ReleaseSound(SoundHandle sound);
+    // In frames; for a stream, as its file announces it (playback goes by where its decoding ends).
     Result GetSoundLength(SoundHandle sound, size_t* frames);
 
     // ---- Playback ------------------------------------------------------------

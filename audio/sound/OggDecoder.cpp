@@ -1,41 +1,52 @@
-// OGG Vorbis through stb_vorbis (the compiled decoder comes with -lstb).
-#include <climits>
-#include <cstdlib>
+// OGG Vorbis decoded whole, through libvorbisfile over the bytes in memory.
 #include "audio/sound/Decoder.h"
-
-#define STB_VORBIS_HEADER_ONLY
-#include <stb_vorbis.h>
+#include "audio/sound/VorbisReader.h"
 
 namespace Framework
 {
 namespace Sound
 {
-Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out)
+namespace
 {
-    if (bytes.size() > static_cast<size_t>(INT_MAX))
-        return Result::FileBad;
-    int channels = 0;
-    int rate = 0;
-    short* pcm = nullptr;
-    int frames = stb_vorbis_decode_memory(bytes.data(), static_cast<int>(bytes.size()), &channels, &rate, &pcm);
-    if (frames < 0 || !pcm)
+constexpr size_t BlockFrames = 4096;
+} // namespace
+
+Result DecodeOggVorbis(const std::vector<uint8_t>& bytes, SoundData& out, const std::string& name)
+{
+    VorbisReader reader;
+    const Result opened = reader.OpenMemory(bytes.data(), bytes.size());
+    if (opened != Result::Ok)
+        return opened;
+    const int kept = reader.GetFileChannels() >= 2 ? 2 : 1;
+    const size_t blockSamples = BlockFrames * kept;
+    // Grown as the decoding goes: bytes read without seeking announce no length
+    // (and a damaged file's announced length could be anything).
+    std::vector<float> samples;
+    size_t used = 0;
+    for (;;)
     {
-        std::free(pcm);
+        if (used > MaxDecodedSamples)
+        {
+            LogTooLarge(name, "it decodes to more than " + std::to_string(MaxDecodedSamples) + " samples (" +
+                                  std::to_string(MaxDecodedSamples * sizeof(float) >> 20) +
+                                  " MB), the most a sound decoded whole may hold");
+            return Result::Format;
+        }
+        if (samples.size() < used + blockSamples)
+            samples.resize(used + blockSamples);
+        const size_t frames = reader.Read(samples.data() + used, kept, BlockFrames);
+        if (frames == 0)
+            break;
+        used += frames * kept;
+    }
+    // Headers and no sound (or none that decodes) would never be heard.
+    if (used == 0)
         return Result::FileBad;
-    }
-    if (channels < 1 || rate <= 0)
-    {
-        std::free(pcm);
-        return Result::Format;
-    }
-    const int kept = channels >= 2 ? 2 : 1;
+    samples.resize(used);
+    samples.shrink_to_fit();
     out.mChannels = kept;
-    out.mRate = rate;
-    out.mSamples.resize(static_cast<size_t>(frames) * kept);
-    for (size_t f = 0; f < static_cast<size_t>(frames); ++f)
-        for (int c = 0; c < kept; ++c)
-            out.mSamples[f * kept + c] = pcm[f * channels + c] / 32768.0f;
-    std::free(pcm);
+    out.mRate = reader.GetRate();
+    out.mSamples = std::move(samples);
     return Result::Ok;
 }
 } // namespace Sound

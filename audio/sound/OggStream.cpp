@@ -1,9 +1,9 @@
 #include "audio/sound/OggStream.h"
-#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 #include "audio/sound/Decoder.h"
-
-#define STB_VORBIS_HEADER_ONLY
-#include <stb_vorbis.h>
+#include "platform/Platform.h"
 
 namespace Framework
 {
@@ -11,116 +11,124 @@ namespace Sound
 {
 namespace
 {
+// 4096 frames: 32 KB of samples per playing channel, a tenth of a second at 44.1 kHz.
 constexpr size_t ChunkFrames = 4096;
 
-stb_vorbis* OpenDecoder(const std::vector<uint8_t>& bytes)
-{
-    int error = 0;
-    return stb_vorbis_open_memory(bytes.data(), static_cast<int>(bytes.size()), &error, nullptr);
-}
+int KeptChannels(int fileChannels) { return fileChannels >= 2 ? 2 : 1; }
 } // namespace
 
-Result OggStream::Open(std::vector<uint8_t> bytes, std::shared_ptr<const OggStream>& out)
+Result OggStream::Open(const std::string& path, std::shared_ptr<const OggStream>& out)
 {
     out.reset();
-    if (bytes.size() > static_cast<size_t>(INT_MAX))
-        return Result::FileBad;
-    stb_vorbis* decoder = OpenDecoder(bytes);
-    if (!decoder)
-        return Result::FileBad;
-    const stb_vorbis_info info = stb_vorbis_get_info(decoder);
-    const unsigned int frames = stb_vorbis_stream_length_in_samples(decoder);
-    stb_vorbis_close(decoder);
-    if (info.channels < 1 || info.sample_rate <= 0)
+    const std::string native = Platform::NativePath(path);
+    struct stat status;
+    if (stat(native.c_str(), &status) == 0 && static_cast<uint64_t>(status.st_size) > MaxStreamedFileBytes)
+    {
+        LogTooLarge(path, std::to_string(status.st_size) + " bytes is more than the " +
+                              std::to_string(MaxStreamedFileBytes >> 20) + " MB a streamed sound may have");
         return Result::Format;
+    }
+    VorbisReader reader;
+    const Result opened = reader.OpenFile(native);
+    if (opened != Result::Ok)
+        return opened;
+    const int channels = KeptChannels(reader.GetFileChannels());
+    // Headers with no sound after them would open and never be heard.
+    std::vector<float> first(ChunkFrames * channels);
+    if (reader.Read(first.data(), channels, ChunkFrames) == 0)
+        return Result::FileBad;
     auto stream = std::make_shared<OggStream>();
-    stream->mBytes = std::move(bytes);
-    stream->mChannels = info.channels >= 2 ? 2 : 1;
-    stream->mFileChannels = info.channels;
-    stream->mRate = static_cast<int>(info.sample_rate);
-    stream->mFrames = frames;
+    stream->mNativePath = native;
+    stream->mChannels = channels;
+    stream->mRate = reader.GetRate();
+    stream->mFrames = reader.GetAnnouncedFrames();
     out = std::move(stream);
     return Result::Ok;
 }
 
 Result OpenStreamFile(const std::string& path, SoundData& data, std::shared_ptr<const OggStream>& stream)
 {
-    std::vector<uint8_t> bytes;
-    const Result read = ReadSoundFile(path, bytes);
-    if (read != Result::Ok)
-        return read;
-    if (!IsOggVorbis(bytes))
-        return DecodeMemory(bytes, data);
-    return OggStream::Open(std::move(bytes), stream);
+    char magic[4] = {};
+    FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
+    if (!file)
+        return Result::FileNotFound;
+    const bool ogg = std::fread(magic, 1, sizeof magic, file) == sizeof magic && std::memcmp(magic, "OggS", 4) == 0;
+    std::fclose(file);
+    return ogg ? OggStream::Open(path, stream) : DecodeFile(path, data);
 }
 
 OggStreamCursor::OggStreamCursor(std::shared_ptr<const OggStream> stream) : mStream(std::move(stream))
 {
-    mDecoder = OpenDecoder(mStream->GetBytes());
+    mReader.OpenFile(mStream->GetNativePath());
     // Sized here so the output thread never allocates while it plays.
-    mDecoded.resize(ChunkFrames * mStream->GetFileChannels());
     mChunk.resize(ChunkFrames * mStream->GetChannels());
 }
 
-OggStreamCursor::~OggStreamCursor()
+bool OggStreamCursor::GetEnd(size_t& frames) const
 {
-    if (mDecoder)
-        stb_vorbis_close(mDecoder);
+    frames = mEnd;
+    return mEnd != SIZE_MAX;
 }
 
 bool OggStreamCursor::Load(size_t frame)
 {
-    if (!mDecoder)
+    if (frame >= mEnd)
         return false;
+    const int channels = mStream->GetChannels();
     if (frame < mDecoderAt)
     {
         // Back to the start for a loop; anywhere else by seeking.
-        if (frame < ChunkFrames ? !stb_vorbis_seek_start(mDecoder)
-                                : !stb_vorbis_seek(mDecoder, static_cast<unsigned int>(frame)))
+        const size_t to = frame < ChunkFrames ? 0 : frame;
+        if (!mReader.Seek(to))
+        {
+            mEnd = 0; // the file changed or broke under us: nothing more plays
             return false;
-        mDecoderAt = frame < ChunkFrames ? 0 : frame;
+        }
+        mDecoderAt = to;
+        mChunkFrames = 0;
+        mPreviousFrame = SIZE_MAX;
     }
-    // Decoded with every channel of the file, then the first two kept, as a
-    // whole decode keeps them (asking for fewer would mix the others in).
-    const int fileChannels = mStream->GetFileChannels();
-    const int channels = mStream->GetChannels();
-    mChunkFrames = 0;
     for (;;)
     {
-        const int got = stb_vorbis_get_samples_short_interleaved(mDecoder, fileChannels, mDecoded.data(),
-                                                                 static_cast<int>(mDecoded.size()));
-        if (got <= 0)
+        if (mChunkFrames > 0 && mChunkStart + mChunkFrames == mDecoderAt)
         {
-            mChunkFrames = 0;
+            const size_t last = (mChunkFrames - 1) * channels;
+            mPreviousFrame = mDecoderAt - 1;
+            mPrevious[0] = mChunk[last];
+            mPrevious[1] = mChunk[last + channels - 1];
+        }
+        const size_t got = mReader.Read(mChunk.data(), channels, ChunkFrames);
+        if (got == 0)
+        {
+            mEnd = mDecoderAt;
             return false;
         }
         mChunkStart = mDecoderAt;
-        mChunkFrames = static_cast<size_t>(got);
-        mDecoderAt += mChunkFrames;
+        mChunkFrames = got;
+        mDecoderAt += got;
         if (frame < mDecoderAt)
-            break; // a fast pitch may skip whole chunks
+            return true; // a fast pitch may skip whole chunks
     }
-    for (size_t f = 0; f < mChunkFrames; ++f)
-        for (int c = 0; c < channels; ++c)
-            mChunk[f * channels + c] = mDecoded[f * fileChannels + c] / 32768.0f;
-    return true;
 }
 
-void OggStreamCursor::Frame(size_t frame, float& left, float& right)
+bool OggStreamCursor::Frame(size_t frame, float& left, float& right)
 {
+    const int channels = mStream->GetChannels();
+    if (frame == mPreviousFrame)
+    {
+        left = mPrevious[0];
+        right = mPrevious[1];
+        return true;
+    }
     if ((frame < mChunkStart || frame >= mChunkStart + mChunkFrames) && !Load(frame))
     {
         left = right = 0.0f;
-        return;
+        return false;
     }
-    const size_t at = frame - mChunkStart;
-    if (mStream->GetChannels() == 2)
-    {
-        left = mChunk[2 * at];
-        right = mChunk[2 * at + 1];
-    }
-    else
-        left = right = mChunk[at];
+    const size_t at = (frame - mChunkStart) * channels;
+    left = mChunk[at];
+    right = mChunk[at + channels - 1];
+    return true;
 }
 } // namespace Sound
 } // namespace Framework

@@ -47,7 +47,7 @@ float ReadSample(const uint8_t* p, uint16_t format, int bits)
 }
 } // namespace
 
-Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out)
+Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out, const std::string& name)
 {
     const size_t size = bytes.size();
     if (size < 12)
@@ -101,13 +101,22 @@ Result DecodeWav(const std::vector<uint8_t>& bytes, SoundData& out)
     const bool floatOk = format == FormatFloat && bits == 32;
     if (!pcmOk && !floatOk)
         return Result::Format;
-    if (channels < 1 || rate <= 0)
+    if (channels < 1 || rate <= 0 || rate > MaxRate)
         return Result::Format;
 
     const size_t bytesPerSample = static_cast<size_t>(bits / 8);
     const size_t frameBytes = bytesPerSample * static_cast<size_t>(channels);
     const size_t frames = dataSize / frameBytes;
     const int kept = channels >= 2 ? 2 : 1;
+    // A format chunk and no whole frame would never be heard.
+    if (frames == 0)
+        return Result::FileBad;
+    if (frames > MaxDecodedSamples / kept)
+    {
+        LogTooLarge(name, std::to_string(frames * kept) + " samples is more than the " +
+                              std::to_string(MaxDecodedSamples) + " a sound decoded whole may hold");
+        return Result::Format;
+    }
     out.mChannels = kept;
     out.mRate = rate;
     out.mSamples.resize(frames * kept);

@@ -16,6 +16,8 @@
 #include "core/window/InputSys.h"
 #include "core/engine/Message.h"
 #include "support/AudioManagerFixture.h"
+#include "support/AudioOggPages.h"
+#include "support/AudioTestSupport.h"
 
 using namespace Framework;
 
@@ -264,10 +266,14 @@ TEST_F(AudioManagerTest, AddSoundRefusesBlankKeysAndPaths)
 TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
 {
     TestSupport::WriteFile(mFolder.File("Resources/Audio/Broken.ogg"), "OggS and then nothing");
+    // Headers that open and no sound after them: music that would never be heard.
+    const std::vector<uint8_t> good = TestSupport::ReadBytes(mFolder.File("Resources/Audio/AirCon.ogg"));
+    TestSupport::WriteBytes(mFolder.File("Resources/Audio/Silent.ogg"), TestSupport::OggHeadersOnly(good));
     WriteList(Record("Sound0", "Resources/Audio/Missing.ogg", "Gone", 1, "1") +
               Record("Sound1", "Resources/Audio/Short.wav", "Odd", 7, "1") +
               Record("Sound2", "Resources/Audio/Broken.ogg", "Hum", 0, "1") +
-              Record("Sound3", "Resources/Audio/Broken.ogg", "Crack", 1, "1"));
+              Record("Sound3", "Resources/Audio/Broken.ogg", "Crack", 1, "1") +
+              Record("Sound4", "Resources/Audio/Silent.ogg", "Hush", 0, "1"));
     testing::internal::CaptureStdout();
     AudioManager& audio = Start();
     // Sounds load in the background: a failure is reported when the sound is
@@ -278,23 +284,26 @@ TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
     ASSERT_NE(audio.FindSound("Hum"), nullptr);
     audio.GetMixer().FinishSound(audio.FindSound("Gone")->mSound);
     audio.GetMixer().FinishSound(audio.FindSound("Hum")->mSound);
+    audio.GetMixer().FinishSound(audio.FindSound("Hush")->mSound);
     audio.Update(0.016f);
     EXPECT_TRUE(audio.FindSound("Gone")->mSound.IsNull());
     EXPECT_TRUE(audio.FindSound("Hum")->mSound.IsNull()); // music that does not open is skipped too
+    EXPECT_TRUE(audio.FindSound("Hush")->mSound.IsNull());
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_NE(printed.find("FMOD Message 5 : File not found."), std::string::npos);
-    // Once for the missing file, once for the unknown type, once each for the broken music and effect.
+    // Once for the missing file, once for the unknown type, once each for the broken music and effect,
+    // once for the silent music.
     size_t count = 0;
     for (size_t at = printed.find("Sound cannot be loaded"); at != std::string::npos;
          at = printed.find("Sound cannot be loaded", at + 1))
         ++count;
-    EXPECT_EQ(count, 4u);
+    EXPECT_EQ(count, 5u);
     testing::internal::CaptureStdout();
     audio.PlayMusic("Gone"); // nothing to play: reported, nothing breaks
     testing::internal::GetCapturedStdout();
     EXPECT_FALSE(audio.IsMusicPlaying());
     Shutdown();
-    EXPECT_EQ(ListLines().size(), 20u);
+    EXPECT_EQ(ListLines().size(), 25u);
 }
 
 TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)

@@ -1,12 +1,70 @@
 // Decoding sound files into memory (WAV, OGG Vorbis, files that are not sounds) and streaming them.
 #include <gtest/gtest.h>
+#include <malloc.h>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include "audio/sound/Decoder.h"
 #include "audio/sound/Mixer.h"
+#include "support/AudioOggPages.h"
 #include "support/AudioTestSupport.h"
+#include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace Framework::Sound;
+using TestSupport::ReadBytes;
+using TestSupport::SourceFile;
+using TestSupport::WriteBytes;
+
+namespace
+{
+size_t Find(const std::vector<uint8_t>& bytes, const char* text, size_t from = 0)
+{
+    const size_t n = std::strlen(text);
+    return static_cast<size_t>(
+        std::search(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), text, text + n) - bytes.begin());
+}
+
+// Heap bytes in use, small blocks and mapped ones alike (0 under the sanitizers, which keep their own).
+size_t HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// Plays sound from its start on a fresh channel for frames frames; the samples, left and right.
+std::vector<float> PlayFor(Mixer& mixer, SoundHandle sound, int frames)
+{
+    ChannelHandle channel;
+    EXPECT_EQ(mixer.PlaySound(sound, {}, false, &channel), Result::Ok);
+    std::vector<float> all, block(2 * 1000);
+    for (int done = 0; done < frames; done += 1000)
+    {
+        mixer.Render(block.data(), 1000);
+        all.insert(all.end(), block.begin(), block.end());
+    }
+    mixer.Stop(channel);
+    return all;
+}
+
+size_t Differing(const std::vector<float>& a, const std::vector<float>& b)
+{
+    size_t differing = a.size() != b.size();
+    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        differing += a[i] != b[i];
+    return differing;
+}
+
+// Root mean square of one side (0 left, 1 right) of interleaved stereo samples.
+float Level(const std::vector<float>& stereo, int side)
+{
+    double sum = 0.0;
+    for (size_t i = side; i < stereo.size(); i += 2)
+        sum += stereo[i] * stereo[i];
+    return static_cast<float>(std::sqrt(sum / (stereo.size() / 2)));
+}
+} // namespace
 
 TEST(WavDecoder, Reads16BitStereoPcm)
 {
@@ -43,6 +101,10 @@ TEST(WavDecoder, BrokenOrUnsupportedFilesAreRefused)
     std::vector<uint8_t> noChannels = TestSupport::MakeWav16({1, 2}, 1, 8000);
     noChannels[22] = 0;
     EXPECT_EQ(DecodeMemory(noChannels, data), Result::Format);
+
+    std::vector<uint8_t> megahertz = TestSupport::MakeWav16({1, 2}, 1, 8000);
+    megahertz[26] = 0x10; // 8000 + 16 x 65536 Hz
+    EXPECT_EQ(DecodeMemory(megahertz, data), Result::Format);
 }
 
 TEST(SoundFiles, AFileThatIsNoSoundOrIsMissingIsRefused)
@@ -50,9 +112,13 @@ TEST(SoundFiles, AFileThatIsNoSoundOrIsMissingIsRefused)
     TestSupport::TempFolder folder;
     TestSupport::WriteFile(folder.File("text.ogg"), "not a sound at all");
     TestSupport::WriteFile(folder.File("cut.ogg"), "OggS and then nothing");
+    // Headers that open well and no sound after them: it would never be heard.
+    WriteBytes(folder.File("headers.ogg"),
+               TestSupport::OggHeadersOnly(ReadBytes(SourceFile("Resources/Audio/AirCon.ogg"))));
     SoundData data;
     EXPECT_EQ(DecodeFile(folder.File("text.ogg"), data), Result::Format);
     EXPECT_EQ(DecodeFile(folder.File("cut.ogg"), data), Result::FileBad);
+    EXPECT_EQ(DecodeFile(folder.File("headers.ogg"), data), Result::FileBad);
     EXPECT_EQ(DecodeFile(folder.File("missing.ogg"), data), Result::FileNotFound);
     // Streamed, they fail the same way.
     Mixer mixer;
@@ -60,6 +126,7 @@ TEST(SoundFiles, AFileThatIsNoSoundOrIsMissingIsRefused)
     SoundHandle sound;
     EXPECT_EQ(mixer.CreateStream(folder.File("text.ogg"), Mode::LoopNormal, &sound), Result::Format);
     EXPECT_EQ(mixer.CreateStream(folder.File("cut.ogg"), Mode::LoopNormal, &sound), Result::FileBad);
+    EXPECT_EQ(mixer.CreateStream(folder.File("headers.ogg"), Mode::LoopNormal, &sound), Result::FileBad);
     EXPECT_EQ(mixer.CreateStream(folder.File("missing.ogg"), Mode::LoopNormal, &sound), Result::FileNotFound);
     EXPECT_TRUE(sound.IsNull());
 }
@@ -143,4 +210,149 @@ TEST(SoundFiles, AFolderOrAnOverlongNameIsRefusedNotReadAsAFile)
     SoundData data;
     EXPECT_EQ(DecodeFile(folder.File("Music.ogg"), data), Result::FileNotFound); // used to throw from the stream
     EXPECT_EQ(DecodeFile(folder.File(std::string(400, 'x') + ".ogg"), data), Result::FileNotFound);
+}
+
+TEST(SoundFiles, DamagedOggHeadersAreRefusedWithoutACrashOrALeak)
+{
+    const std::vector<uint8_t> good = ReadBytes(SourceFile("Resources/Audio/AirCon.ogg"));
+    // The comment header counts 100 comments where it holds one: the decoder
+    // used before freed the 99 list entries it never set.
+    std::vector<uint8_t> comments = good;
+    const size_t vendor = Find(comments, "\x03vorbis") + 7;
+    const size_t count = vendor + 4 + comments[vendor]; // the vendor's name is under 256 bytes
+    comments[count] = 100;
+    // The first codebook claims 16 million sparse entries: the decoder used
+    // before kept their 16 MB table when the entries ran out.
+    std::vector<uint8_t> codebook = good;
+    const size_t book = Find(codebook, "BCV", Find(codebook, "\x05vorbis"));
+    codebook[book + 5] = codebook[book + 6] = codebook[book + 7] = 0xFF;
+    codebook[book + 8] = static_cast<uint8_t>((codebook[book + 8] & ~3) | 2); // not ordered, sparse
+    TestSupport::FixOggChecksums(comments);                                   // so the damage reaches the decoder
+    TestSupport::FixOggChecksums(codebook);
+
+    // Whole, and cut to under a kilobyte.
+    TestSupport::TempFolder folder;
+    WriteBytes(folder.File("Comments.ogg"), comments);
+    WriteBytes(folder.File("Codebook.ogg"), codebook);
+    comments.resize(1000);
+    codebook.resize(1000);
+    WriteBytes(folder.File("CommentsCut.ogg"), comments);
+    WriteBytes(folder.File("CodebookCut.ogg"), codebook);
+    Mixer mixer;
+    ASSERT_EQ(mixer.Init(1), Result::Ok);
+    const size_t before = HeapInUse();
+    for (int i = 0; i < 10; ++i)
+        for (const std::string name : {"Comments.ogg", "Codebook.ogg", "CommentsCut.ogg", "CodebookCut.ogg"})
+        {
+            SoundData data;
+            SoundHandle sound;
+            EXPECT_EQ(DecodeFile(folder.File(name), data), Result::FileBad) << name;
+            EXPECT_EQ(mixer.CreateStream(folder.File(name), Mode::LoopNormal, &sound), Result::FileBad) << name;
+        }
+    EXPECT_LT(HeapInUse(), before + (1u << 20));
+
+    // 500 MHz: the mixer would decode the file hundreds of times over for each frame heard.
+    std::vector<uint8_t> rate = good;
+    const size_t at = Find(rate, "\x01vorbis") + 12;
+    rate[at] = 0x00, rate[at + 1] = 0x65, rate[at + 2] = 0xCD, rate[at + 3] = 0x1D;
+    TestSupport::FixOggChecksums(rate);
+    WriteBytes(folder.File("Rate.ogg"), rate);
+    SoundData data;
+    SoundHandle sound;
+    EXPECT_EQ(DecodeFile(folder.File("Rate.ogg"), data), Result::Format);
+    EXPECT_EQ(mixer.CreateStream(folder.File("Rate.ogg"), Mode::LoopNormal, &sound), Result::Format);
+}
+
+TEST(SoundFiles, AFileTooLargeForAnySoundIsRefusedBeforeItIsRead)
+{
+    TestSupport::LogCapture log;
+    TestSupport::TempFolder folder;
+    // Sparse: the size is there, the disk and the memory are not used.
+    WriteBytes(folder.File("Huge.wav"), TestSupport::MakeWav16({1, 2}, 1, 8000));
+    std::filesystem::resize_file(folder.File("Huge.wav"), uint64_t(100) << 30);
+    WriteBytes(folder.File("Huge.ogg"), ReadBytes(SourceFile("Resources/Audio/AirCon.ogg")));
+    std::filesystem::resize_file(folder.File("Huge.ogg"), uint64_t(100) << 30);
+
+    Mixer mixer;
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    // An effect is read whole, on a worker thread.
+    SoundHandle effect, music, wav;
+    ASSERT_EQ(mixer.CreateSoundInBackground(folder.File("Huge.wav"), Mode::Default, &effect), Result::Ok);
+    EXPECT_EQ(mixer.FinishSound(effect), Result::Format);
+    // Music streams, but nothing of this size is music either.
+    EXPECT_EQ(mixer.CreateStream(folder.File("Huge.ogg"), Mode::LoopNormal, &music), Result::Format);
+    EXPECT_EQ(mixer.CreateStream(folder.File("Huge.wav"), Mode::LoopNormal, &wav), Result::Format);
+    const std::string text = log.Text();
+    EXPECT_NE(text.find("Huge.wav\" cannot be loaded: 107374182400 bytes is more than the 64 MB a sound read whole"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Huge.ogg\" cannot be loaded: 107374182400 bytes is more than the 256 MB a streamed sound"),
+              std::string::npos)
+        << text;
+}
+
+TEST(SoundFiles, AStreamLoopsWhereItsDecodingEndsWhateverItsLastPageAnnounces)
+{
+    TestSupport::TempFolder folder;
+    const std::vector<uint8_t> good = ReadBytes(SourceFile("Resources/Audio/AirCon.ogg")); // 44100 frames
+    Mixer mixer(22050); // one frame of the sound per frame of output
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    // 0 and -1 announced no length at all (the music never started), the huge
+    // one a length it never reaches (the music played once, then silence).
+    for (const int64_t last : {int64_t(0), int64_t(-1), int64_t(1) << 40})
+    {
+        std::vector<uint8_t> bytes = good;
+        SetOggGranule(bytes, TestSupport::OggPages(bytes).back(), last);
+        const std::string file = folder.File("Music" + std::to_string(last) + ".ogg");
+        WriteBytes(file, bytes);
+        SoundHandle decoded, streamed;
+        ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok);
+        ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &streamed), Result::Ok);
+        const std::vector<float> whole = PlayFor(mixer, decoded, 100000);
+        const std::vector<float> stream = PlayFor(mixer, streamed, 100000);
+        EXPECT_EQ(Differing(whole, stream), 0u) << last;
+        EXPECT_GT(Level({stream.begin() + 2 * 50000, stream.begin() + 2 * 60000}, 0), 0.01f) << last; // the second pass
+    }
+}
+
+// Made with sox (-R for the same bytes every time):
+//   sox -R -D -n -r 22050 -c 2 LeftOnly.ogg synth 0.3 sine 440 sine 440 remix 1v0.5 0
+//   sox -R -D -n -r 22050 -c 3 ThreeChannels.ogg synth 0.3 sine 440 sine 440 sine 880 remix 1v0.5 0 3v0.9
+// Each has a tone on its first channel, silence on its second, and the three-channel
+// one a louder tone on its third.
+TEST(SoundFiles, AFilesFirstTwoChannelsPlayLeftAndRightDecodedWholeOrStreamed)
+{
+    Mixer mixer(22050);
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    for (const std::string name : {"LeftOnly.ogg", "ThreeChannels.ogg"})
+    {
+        const std::string file = SourceFile("tests/audio/data/" + name);
+        SoundHandle decoded, streamed;
+        ASSERT_EQ(mixer.CreateSound(file, Mode::Default, &decoded), Result::Ok);
+        ASSERT_EQ(mixer.CreateStream(file, Mode::Default, &streamed), Result::Ok);
+        for (const std::vector<float>& played : {PlayFor(mixer, decoded, 6000), PlayFor(mixer, streamed, 6000)})
+        {
+            EXPECT_NEAR(Level(played, 0), 0.354f, 0.01f) << name; // a sine of amplitude 0.5
+            EXPECT_LT(Level(played, 1), 0.01f) << name;
+        }
+    }
+}
+
+TEST(SoundFiles, StreamedMusicKeepsItsFileOnDiskAndABoundedBufferInMemory)
+{
+    const std::string file = SourceFile("Resources/Audio/Game_Background_Music.ogg"); // 180 KB
+    Mixer mixer;
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    const size_t before = HeapInUse();
+    SoundHandle music;
+    ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &music), Result::Ok);
+    // Its name and what its headers say, not the file; the slack is the allocator's caches.
+    EXPECT_LT(HeapInUse(), before + 64 * 1024);
+    // Playing, the decoder's tables and one chunk of samples, however long the music.
+    ChannelHandle channel;
+    ASSERT_EQ(mixer.PlaySound(music, {}, false, &channel), Result::Ok);
+    std::vector<float> block(2 * 4096);
+    for (int i = 0; i < 100; ++i)
+        mixer.Render(block.data(), 4096);
+    EXPECT_LT(HeapInUse(), before + 512 * 1024);
 }

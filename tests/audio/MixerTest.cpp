@@ -8,6 +8,7 @@
 //   pause and mute, own and inherited
 //   stopping and releasing groups and sounds
 #include <gtest/gtest.h>
+#include <cmath>
 #include <vector>
 #include "audio/sound/Mixer.h"
 #include "support/AudioTestSupport.h"
@@ -89,10 +90,11 @@ TEST_F(MixerTest, GainIsChannelTimesGroupTimesMaster)
     GroupHandle group;
     ASSERT_EQ(mMixer.CreateChannelGroup(&group), Result::Ok);
     ChannelHandle channel = Play(Make(ConstantSound(100, 0.5f)), group);
+    // No two of the factors cancel out, so leaving any one of them out shows.
     ASSERT_EQ(mMixer.SetVolume(channel, 0.5f), Result::Ok);
-    ASSERT_EQ(mMixer.SetVolume(group, 0.5f), Result::Ok);
-    ASSERT_EQ(mMixer.SetVolume(mMixer.GetMasterChannelGroup(), 2.0f), Result::Ok);
-    EXPECT_FLOAT_EQ(Left(1)[0], 0.5f * 0.5f * 0.5f * 2.0f);
+    ASSERT_EQ(mMixer.SetVolume(group, 0.25f), Result::Ok);
+    ASSERT_EQ(mMixer.SetVolume(mMixer.GetMasterChannelGroup(), 1.5f), Result::Ok);
+    EXPECT_FLOAT_EQ(Left(1)[0], 0.5f * 0.5f * 0.25f * 1.5f);
 }
 
 TEST_F(MixerTest, SumOfChannelsIsClippedToTheUnitRange)
@@ -105,6 +107,12 @@ TEST_F(MixerTest, SumOfChannelsIsClippedToTheUnitRange)
     Play(negative);
     Play(negative);
     EXPECT_FLOAT_EQ(Left(1)[0], -1.0f);
+    // A damaged file's NaN or infinite samples are silence: the other channels are still heard.
+    mMixer.Stop(mMixer.GetMasterChannelGroup());
+    Play(Make(ConstantSound(10, std::nanf(""))));
+    Play(Make(ConstantSound(10, INFINITY)));
+    Play(Make(ConstantSound(10, 0.5f)));
+    EXPECT_FLOAT_EQ(Left(1)[0], 0.5f);
 }
 
 TEST_F(MixerTest, StepIsFrequencyTimesPitchOverOutputRate)
@@ -169,6 +177,12 @@ TEST_F(MixerTest, LoopForeverAndLoopModeNeverEnd)
     EXPECT_TRUE(Playing(set));
     EXPECT_TRUE(Playing(looping));
     EXPECT_DOUBLE_EQ(Position(looping), 5.0);
+    // Steps of many lengths at once still land inside the sound.
+    ASSERT_EQ(mMixer.SetFrequency(looping, 3e38f), Result::Ok);
+    ASSERT_EQ(mMixer.SetPitch(looping, 3e38f), Result::Ok);
+    Left(10);
+    EXPECT_TRUE(Playing(looping));
+    EXPECT_LT(Position(looping), 10.0);
 }
 
 TEST_F(MixerTest, PauseHoldsThePositionAndSilences)

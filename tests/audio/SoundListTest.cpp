@@ -1,6 +1,9 @@
 // The sound list file: reading at construction, the library's keys, and the
 // rewrite at shutdown.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <chrono>
+#include <thread>
 #include "audio/SoundList.h"
 #include "audio/sound/Mixer.h"
 #include "support/AudioManagerFixture.h"
@@ -122,7 +125,18 @@ TEST_F(SoundListTest, TheGamesOwnListLoadsEverySound)
 {
     testing::internal::CaptureStdout();
     AudioManager& audio = Start();
-    // The effects decode in the background; each decodes cleanly.
+    // The effects decode on the workers, and the music's files are checked
+    // there, before anything plays: no first play waits for a decode.
+    auto decoding = [&]
+    {
+        return std::any_of(audio.GetSounds().begin(), audio.GetSounds().end(),
+                           [&](const auto& entry) { return audio.GetMixer().IsSoundDecoding(entry->mSound); });
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (decoding() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(decoding());
+    // Each decodes cleanly.
     for (const auto& entry : audio.GetSounds())
         EXPECT_EQ(audio.GetMixer().FinishSound(entry->mSound), Sound::Result::Ok) << entry->mKey;
     audio.Update(0.016f);

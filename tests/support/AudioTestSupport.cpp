@@ -1,4 +1,6 @@
 #include "support/AudioTestSupport.h"
+#include <fstream>
+#include <iterator>
 
 namespace TestSupport
 {
@@ -56,5 +58,19 @@ std::vector<uint8_t> MakeWav16(const std::vector<int16_t>& samples, int channels
     for (int16_t s : samples)
         Put16(out, static_cast<uint16_t>(s));
     return out;
+}
+
+std::string SourceFile(const std::string& path) { return std::string(TANDREL_SOURCE_DIR) + "/" + path; }
+
+std::vector<uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 } // namespace TestSupport

@@ -13,4 +13,9 @@ Framework::Sound::SoundData ConstantSound(int frames, float level, int rate = 44
 Framework::Sound::SoundData RampSound(int frames, int rate = 44100);
 // A 16-bit PCM RIFF WAVE file's bytes.
 std::vector<uint8_t> MakeWav16(const std::vector<int16_t>& samples, int channels, int rate);
+
+// A file of the repository (path relative to its top), or one written by a test, as bytes.
+std::string SourceFile(const std::string& path);
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 } // namespace TestSupport
