@@ -8,7 +8,7 @@
 #include <vector>
 #include "audio/sound/BackgroundDecoder.h"
 #include "audio/sound/OggStream.h"
-#include "audio/sound/SlotPool.h"
+#include "audio/sound/HandleTable.h"
 #include "audio/sound/SoundData.h"
 #include "audio/sound/SoundHandles.h"
 #include "audio/sound/SoundResult.h"
@@ -151,11 +151,11 @@ private:
     std::mutex mMutex;
     int mOutputRate;
     bool mInitialized = false;
-    SlotPool<SoundSlot, SoundTag> mSounds;
-    SlotPool<ChannelSlot, ChannelTag> mChannels;
+    HandleTable<SoundSlot, SoundTag> mSounds;
+    HandleTable<ChannelSlot, ChannelTag> mChannels;
     std::vector<ChannelHandle>
         mEnded; // Render's list of channels that ended, kept so the output thread never allocates
-    SlotPool<GroupSlot, GroupTag> mGroups;
+    HandleTable<GroupSlot, GroupTag> mGroups;
     GroupHandle mMaster;
     uint64_t mNextStartOrder = 1;
     BackgroundDecoder mDecoder; // its workers never take mMutex

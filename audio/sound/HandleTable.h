@@ -1,4 +1,5 @@
-// Objects kept in slots and reached through generation-checked handles.
+// A table of objects kept in slots and reached through generation-checked
+// handles (the sounds, channels and groups of the mixer).
 #pragma once
 #include <cstdint>
 #include <limits>
@@ -12,13 +13,13 @@ namespace Sound
 // Handles are never reused: removing an object advances its slot's generation,
 // and a slot whose generation would wrap around is retired for good.
 template <class T, class Tag>
-class SlotPool
+class HandleTable
 {
 public:
     using HandleType = Handle<Tag>;
 
     // capacity 0: no limit.
-    explicit SlotPool(size_t capacity = 0) : mCapacity(capacity) {}
+    explicit HandleTable(size_t capacity = 0) : mCapacity(capacity) {}
 
     // A null handle when the pool is full.
     HandleType Add(T value)
