@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iterator>
 #include "core/engine/DebugSystem.h"
+#include "core/game/Levels.h"
 #include "editor/EditorDialogState.h"
 #include "editor/EditorDialogs.h"
 #include "editor/LevelFileOperations.h"
@@ -68,7 +69,7 @@ void DeleteChosenSheet(ManagerState& state, SpriteSheetTable& table)
         return;
     std::string user = SpriteSheetUser(chosen->first);
     if (user.empty())
-        user = LevelFilesText(LevelFilesNamingSheet(chosen->first, kLevelFolder));
+        user = LevelFilesText(LevelFilesNamingSheet(chosen->first, LevelFolder));
     if (!user.empty())
     {
         state.mProblem = "Sprite sheet \"" + chosen->first + "\" is used by " + user + " and was not deleted.";

@@ -6,6 +6,7 @@
 #include "core/serializers/TextSerializer.h"
 #include "core/tiles/TileGrid.h"
 #include "core/serializers/XmlSerializer.h"
+#include "core/game/Levels.h"
 #include "editor/NameRules.h"
 #include "physics/Physics.h"
 #include "platform/Platform.h"
@@ -13,8 +14,6 @@
 
 namespace Framework
 {
-const char* const kLevelFolder = "Resources/LevelData/";
-
 namespace
 {
 const char* const kLevelExtension = ".xml";
@@ -90,7 +89,7 @@ std::string SaveLevelNamed(const std::string& name)
         return Refuse("Level", name, "there are no objects to save");
     // The factory names the root after the level, or a fixed name when the
     // level's name cannot be an XML element name (the loader never reads it).
-    if (!gFactory->SaveLevel(kLevelFolder + name))
+    if (!gFactory->SaveLevel(LevelFolder + name))
         return Refuse("Level", name, "its files could not be written");
     Log("Level \"" + name + "\" saved.");
     return "";
@@ -101,7 +100,7 @@ std::string LoadLevelNamed(const std::string& name)
     const std::string problem = FileNameProblem(name);
     if (!problem.empty())
         return Refuse("Level name", name, problem);
-    const std::string path = kLevelFolder + name;
+    const std::string path = LevelFolder + name;
     // Everything is checked before the running level is destroyed: a level
     // that cannot be read must not cost the user the one they have.
     if (!IsRegularFile(path + ".dat") || !IsRegularFile(path + ".xml"))

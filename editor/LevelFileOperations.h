@@ -8,7 +8,6 @@
 namespace Framework
 {
 // The folder the dialogs save to and load from.
-extern const char* const kLevelFolder; // "Resources/LevelData/"
 
 // The names to list: entries whose part from the last '.' is exactly ".xml",
 // in the given order, with that extension.

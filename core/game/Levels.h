@@ -17,6 +17,9 @@ constexpr int PlayLevelCount = 9;
 
 // The progress file (unlocked count and won levels), beside the levels.
 extern const char* const gGameSettingsPath;
+// The folder of the levels as the editor's save and load dialogs name it
+// (forward slashes, with the last one): a level is this and its name.
+constexpr const char* LevelFolder = "Resources/LevelData/";
 
 // ---- Numbered levels ---------------------------------------------------------
 // Path of level n: the play levels 1 to PlayLevelCount, then the scrolling
