@@ -7,11 +7,11 @@
 // temporary home for the log and the configuration file.
 //
 // Contents:
-//   clocks and memory: NowMs, SinceProcessStartMs, PeakRssMb, ResidentNowMb
-//   Steps (timed steps) and Quietly
-//   Program and StartStepByStep: the timed start up to the first frame
-//   PlayLevel1: the first level, played a while
-//   Report and main
+//   1. Clocks and memory: NowMs, SinceProcessStartMs, PeakRssMb, ResidentNowMb
+//   2. Timed steps: Step, Steps, Quietly
+//   3. The timed start: Program and StartStepByStep, up to the first frame
+//   4. The first level: PlayLevel1, played a while
+//   5. Report and main
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +43,7 @@ constexpr double GoalMs = 300.0;      // process start to the first frame on scr
 constexpr double GoalLevelMb = 100.0; // peak resident set while the first level plays
 constexpr int LevelFrames = 300;      // frames of the first level before its peak is read
 
+// ---- 1. Clocks and memory ---------------------------------------------------
 double NowMs()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
@@ -106,6 +107,7 @@ std::pair<double, double> ResidentNowMb()
     return {rss / 1024.0, (rss - anonymous - shmem) / 1024.0};
 }
 
+// ---- 2. Timed steps ---------------------------------------------------------
 // Runs a step and records its milliseconds and the peak resident set after it.
 struct Step
 {
@@ -146,6 +148,7 @@ void Quietly(Fn&& fn)
 }
 } // namespace
 
+// ---- 3. The timed start -----------------------------------------------------
 // The program's objects that outlive the start, for the level run and the end.
 struct Program
 {
@@ -205,6 +208,7 @@ void StartStepByStep(Steps& steps, Program& program)
     steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
 }
 
+// ---- 4. The first level -----------------------------------------------------
 // The first level as the player reaches it (its HUD level first), played a while.
 void PlayLevel1()
 {
@@ -217,6 +221,7 @@ void PlayLevel1()
         gCore->RunFrame();
 }
 
+// ---- 5. Report and main -----------------------------------------------------
 void Report(const Steps& steps, double beforeCopy, double copyMs, double firstFrameMs, double startPeakMb,
             double levelPeakMb, std::pair<double, double> levelNow)
 {

@@ -1,14 +1,5 @@
 // The parts of the object list, the component editor and the tile tools that
 // live in files of their own, and the state they keep between frames.
-//
-//   ObjectListBox.cpp       the object lists: an entry is selected when pressed
-//   ObjectOperations.cpp    what the object list's buttons do to the factory
-//   ArchetypeDrag.cpp       dragging an archetype from its list into the level
-//   ScenePicking.cpp        picking, Ctrl-dragging and turning objects in the level
-//   ComponentRules.cpp      which components may be added and deleted
-//   TransformHeader.cpp     the component editor's "Transform" header
-//   TileSection.cpp         the tile tools inside "All Game Objects"
-//   SideWindow.cpp          where the component / tile set editor first opens
 #pragma once
 #include <cstdint>
 #include <map>
@@ -58,13 +49,13 @@ struct EditPanelsState
 
 using ObjectMap = std::map<uint32_t, Composition*>;
 
-// ---- Object list (ObjectListBox.cpp) ------------------------------------------------------
+// ---- Object list (ObjectListBox.cpp) ----------------------------------------
 // A list box rows high over the objects of map: an entry is selected as soon
 // as it is pressed, so a drag starts from the entry under the mouse. True
 // while an entry is held; the list box's rectangle is left as the last item.
 bool ObjectListBox(const char* id, const ObjectMap& map, int* selected, int rows);
 
-// ---- Object list operations (ObjectOperations.cpp) -------------------------------------
+// ---- Object list operations (ObjectOperations.cpp) --------------------------
 // The selected index made valid for a map of count entries (0 when it is not).
 int ClampSelection(int selected, size_t count);
 // A live copy of the n-th archetype, or null when there is none.
@@ -80,21 +71,23 @@ void PlaceObjectAt(Composition& object, const Vec3& position);
 // Whether the picked object is still the live object it was picked as.
 bool PickedIsAlive(const EditPanelsState& state);
 
-// ---- Archetype drag and scene picking -------------------------------------------------------
-// After the archetype list box; held: whether an entry of it is held.
+// ---- Archetype drag and scene picking (ArchetypeDrag.cpp, ScenePicking.cpp) ----
+// Dragging an archetype from its list into the level, after the archetype
+// list box; held: whether an entry of it is held.
 void ArchetypeDrag(OurImGui& editor, bool held);
 // Picking and dragging objects in the level, after the object list window.
 void ScenePicking(OurImGui& editor);
 // Whether the mouse is the level's: over no editor window and no popup open.
 bool MouseIsOverScene();
 
-// ---- Component rules (ComponentRules.cpp) ----------------------------------------------------
+// ---- Component rules (ComponentRules.cpp) -----------------------------------
 // The popup that refuses adding a component of typeId to object, or "" when it may be added.
 std::string AddComponentRefusal(const Composition& object, int32_t typeId);
 // The type id of a component of object that needs component and is not itself
 // being removed, or 0 when component may be deleted.
 int32_t ComponentNeededBy(const Composition& object, const Component& component);
 
+// ---- Side window (SideWindow.cpp) -------------------------------------------
 // The component editor and the tile set editor first open at the right edge,
 // clear of the object list; they are movable from there.
 void SideWindowFirstPosition(const OurImGui& editor);
@@ -105,10 +98,12 @@ bool SideWindowShown(OurImGui& editor);
 // readable when it has nothing to show.
 void SideWindowMinimumSize();
 
-// ---- Component editor parts --------------------------------------------------------------------
+// ---- Component editor parts (TransformHeader.cpp) ---------------------------
+// The component editor's "Transform" header.
 void TransformHeader(Composition& object);
 
-// ---- Tile tools (TileSection.cpp) ---------------------------------------------------------------
+// ---- Tile tools (TileSection.cpp) -------------------------------------------
+// The tile tools inside "All Game Objects".
 void TileSection(OurImGui& editor);
 // The size fields follow the grid when its size changed since they last did.
 void FollowGridSize(EditPanelsState& state);

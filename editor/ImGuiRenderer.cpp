@@ -2,12 +2,13 @@
 // program, and the GL objects that needs (program, buffers, font texture).
 //
 // Contents:
-//   the program's GL objects and shader sources
-//   shader and link failures in the log
-//   saving and restoring the engine's GL state
-//   the editor's draw state and one draw list
-//   RenderDrawLists
-//   creating the device objects and the font texture, releasing them
+//   1. The program's GL objects and shader sources
+//   2. Shader and link failures in the log
+//   3. Saving and restoring the engine's GL state
+//   4. The editor's draw state and one draw list: UseEditorDrawState, DrawList,
+//      UploadFirstShownSheets
+//   5. RenderDrawLists
+//   6. Device objects: creating the device objects and the font texture, releasing them
 #include <GL/glew.h>
 #include <imgui.h>
 #include <string>
@@ -20,6 +21,7 @@ namespace Framework
 {
 namespace
 {
+// ---- 1. The program's GL objects and shader sources -------------------------
 static_assert(sizeof(ImDrawVert) == 20, "the vertex layout below is 20 bytes a vertex");
 static_assert(sizeof(ImDrawIdx) == 2, "indices are drawn as 16-bit");
 
@@ -62,6 +64,7 @@ const char* const kFragmentShader = "#version 330\n"
                                     "\tOut_Color = Frag_Color * texture( Texture, Frag_UV.st);\n"
                                     "}\n";
 
+// ---- 2. Shader and link failures in the log ---------------------------------
 // A shader that does not compile leaves the editor invisible: say why.
 void LogShaderFailure(GLuint shader, const char* what)
 {
@@ -86,6 +89,7 @@ bool LinkedOrLogged(GLuint program)
     return false;
 }
 
+// ---- 3. Saving and restoring the engine's GL state --------------------------
 void SetCapability(GLenum capability, GLboolean on)
 {
     if (on)
@@ -144,6 +148,7 @@ void RestoreGlState(const SavedGlState& last)
     SetCapability(GL_SCISSOR_TEST, last.mScissorTest);
 }
 
+// ---- 4. The editor's draw state and one draw list ---------------------------
 // Alpha blending, scissored, no culling or depth, and the editor's program
 // with a projection of the display in pixels.
 void UseEditorDrawState(const ImGuiIO& io, int fbWidth, int fbHeight)
@@ -225,6 +230,7 @@ void UploadFirstShownSheets(const ImDrawData* drawData)
 }
 } // namespace
 
+// ---- 5. RenderDrawLists -----------------------------------------------------
 bool OurImGui::HasDeviceObjects() const { return sProgram != 0 && sVertexArray != 0 && sLinked; }
 
 void OurImGui::RenderDrawLists(ImDrawData* drawData)
@@ -247,6 +253,7 @@ void OurImGui::RenderDrawLists(ImDrawData* drawData)
     RestoreGlState(last);
 }
 
+// ---- 6. Device objects ------------------------------------------------------
 bool OurImGui::CreateDeviceObjects()
 {
     GLint lastTexture = 0, lastArrayBuffer = 0, lastVertexArray = 0;

@@ -1,12 +1,13 @@
 // GraphicsSystem: the rendering environment, shaders, the frame's drawing and swap.
 //
 // Contents:
-//   the shader table and the flat colour program's sources
-//   helpers: LoadGLEntryPoints, ActiveCameraView, SwapFrame
-//   construction, Init, InitRenderingEnvironment, CleanRenderingEnvironment
-//   shaders: LoadShaders, BuildFlatColourProgram
-//   Update and SwapBuffers
-//   lookups: GetShader, GetSpriteSheet, ReleaseActiveCamera, ClientSize
+//   1. The shader table and the flat colour program's sources
+//   2. Helpers: LoadGLEntryPoints, ActiveCameraView, SharedTilesetName, SwapFrame
+//   3. Construction and the rendering environment: Init, InitRenderingEnvironment,
+//      CleanRenderingEnvironment
+//   4. Shaders: LoadShaders, BuildShader, BuildFlatColourProgram
+//   5. Update and SwapBuffers
+//   6. Lookups: GetShader, GetSpriteSheet, ReleaseActiveCamera, ClientSize
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
 #include "core/engine/CoreEngine.h"
@@ -28,6 +29,7 @@ GraphicsSystem* gGraphicsSystem = nullptr;
 
 namespace
 {
+// ---- 1. The shader table and the flat colour program's sources --------------
 const char* const ArtListPath = "Resources/Art/Art.dat";
 
 // The shader table: name, vertex file, fragment file, in loading order.
@@ -67,6 +69,7 @@ out vec4 fragColor;
 void main() { fragColor = vColor; }
 )";
 
+// ---- 2. Helpers -------------------------------------------------------------
 // glewInit reports "no GLX display" on an EGL context although every entry point loaded.
 bool LoadGLEntryPoints()
 {
@@ -91,10 +94,10 @@ bool ActiveCameraView(CameraView& view)
     return true;
 }
 
-// The end of every frame of the engine's loop.
 // The tile grid's tileset name is the one the graphics system draws with.
 std::string* SharedTilesetName() { return gGraphicsSystem ? &gGraphicsSystem->mTilesetName : nullptr; }
 
+// The end of every frame of the engine's loop.
 void SwapFrame()
 {
     if (gGraphicsSystem)
@@ -102,6 +105,7 @@ void SwapFrame()
 }
 } // namespace
 
+// ---- 3. Construction and the rendering environment --------------------------
 GraphicsSystem::GraphicsSystem()
 {
     gGraphicsSystem = this;
@@ -206,6 +210,7 @@ void GraphicsSystem::CleanRenderingEnvironment()
     mContextReady = false;
 }
 
+// ---- 4. Shaders -------------------------------------------------------------
 void GraphicsSystem::LoadShaders()
 {
     // Each program is built when first asked for: compiling costs the
@@ -227,6 +232,7 @@ void GraphicsSystem::BuildFlatColourProgram()
     mFlatColourProgram = Shader::BuildProgram(FlatColourVertex, FlatColourFragment);
 }
 
+// ---- 5. Update and SwapBuffers ----------------------------------------------
 void GraphicsSystem::Update(float dt)
 {
     BeginFrame();
@@ -254,6 +260,7 @@ void GraphicsSystem::Update(float dt)
 
 void GraphicsSystem::SwapBuffers() { Platform::SwapBuffers(); }
 
+// ---- 6. Lookups -------------------------------------------------------------
 uint32_t GraphicsSystem::GetShader(const std::string& name)
 {
     uint32_t& program = mShaders.emplace(name, 0u).first->second;

@@ -1,11 +1,11 @@
 // ParticleComponent: its pooled emitter, saved settings and the inspector.
 //
 // Contents:
-//   colour and sheet-name helpers
-//   copy, destruction, the settings, Initialize
-//   XML files
-//   the sheet and frame Texture particles show
-//   the inspector's field groups, DrawInspector
+//   1. Helpers and the fields of the files: ReadColour, NameAt, the field tables, SheetKeys
+//   2. Copy, destruction, the settings, Initialize
+//   3. XML files: SerializeXml, UnserializeXml
+//   4. The sheet and frame particles show: ApplySprite, PickSheet, PickTexture
+//   5. The inspector: its field groups, DrawInspector
 #include "graphics/ParticleComponent.h"
 #include <algorithm>
 #include <imgui.h>
@@ -22,6 +22,7 @@ namespace Framework
 namespace
 {
 
+// ---- 1. Helpers and the fields of the files ---------------------------------
 void ReadColour(XmlSerializer& serializer, Color& value)
 {
     serializer.ReadColour(value);
@@ -102,6 +103,7 @@ std::vector<std::string> SheetKeys()
 }
 } // namespace
 
+// ---- 2. Copy, destruction, the settings, Initialize -------------------------
 ParticleComponent::ParticleComponent(const ParticleComponent& other)
     : Component(other), SpriteName(other.SpriteName), mSheet(other.mSheet), SheetIndex(other.SheetIndex),
       SpriteIndex(other.SpriteIndex)
@@ -149,6 +151,7 @@ void ParticleComponent::Initialize()
     mSheet = GraphicsSystem::GetSpriteSheet(SpriteName);
 }
 
+// ---- 3. XML files -----------------------------------------------------------
 void ParticleComponent::SerializeXml(XmlSerializer& serializer)
 {
     ParticleEmitterSettings& settings = Settings();
@@ -191,6 +194,7 @@ void ParticleComponent::UnserializeXml(XmlSerializer& serializer)
     ApplySprite();
 }
 
+// ---- 4. The sheet and frame particles show ----------------------------------
 void ParticleComponent::ApplySprite()
 {
     if (!mSheet || SpriteIndex < 0 || SpriteIndex >= static_cast<int32_t>(mSheet->mFrames.size()))
@@ -234,6 +238,7 @@ void ParticleComponent::PickTexture()
     ApplySprite();
 }
 
+// ---- 5. The inspector -------------------------------------------------------
 namespace
 {
 constexpr ImGuiColorEditFlags kPickerFlags = ImGuiColorEditFlags_NoSmallPreview | ImGuiColorEditFlags_NoSidePreview |

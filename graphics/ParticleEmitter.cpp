@@ -1,10 +1,10 @@
 // ParticleEmitter: the update, the particles reserved from the pool, and emission.
 //
 // Contents:
-//   Update
-//   reserving particles from the pool, Clear
-//   setting up an emitted particle, Emit
-//   random positions, scales, directions and start ages
+//   1. Construction and Update
+//   2. Reserving particles from the pool: ReserveParticles, WantedCount, TakeFromPool, Clear
+//   3. Emitting: setting up an emitted particle, Emit
+//   4. Random draws: positions, scales, directions, the circle and start ages
 #include "graphics/ParticleEmitter.h"
 #include <algorithm>
 #include <cmath>
@@ -14,6 +14,7 @@
 
 namespace Framework
 {
+// ---- 1. Construction and Update ---------------------------------------------
 ParticleEmitter::ParticleEmitter() {}
 
 void ParticleEmitter::Update(float dt)
@@ -74,6 +75,7 @@ void ParticleEmitter::Update(float dt)
     mPreviousPosition = mPosition;
 }
 
+// ---- 2. Reserving particles from the pool -----------------------------------
 void ParticleEmitter::ReserveParticles()
 {
     Clear();
@@ -140,6 +142,7 @@ void ParticleEmitter::Clear()
     mReservedFor = 0;
 }
 
+// ---- 3. Emitting ------------------------------------------------------------
 namespace
 {
 // The steps of setting up one emitted particle, in the order Emit takes
@@ -261,6 +264,7 @@ void ParticleEmitter::Emit()
     }
 }
 
+// ---- 4. Random draws --------------------------------------------------------
 Vec3 ParticleEmitter::RandomPositionOffset()
 {
     ParticleRandom& random = ParticleRandom::Get();

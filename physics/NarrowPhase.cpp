@@ -1,10 +1,11 @@
 // The exact collision tests between circles and oriented boxes, in the x-y plane.
 //
 // Contents:
-//   box helpers: least-penetration axis, incident face, clipping, support point
-//   CircleCircle
-//   CircleBox and BoxCircle
-//   BoxBox
+//   1. Helpers: vector maths, the least-penetration axis, the incident face, clipping, the
+//      support point
+//   2. CircleCircle
+//   3. CircleBox and BoxCircle
+//   4. BoxBox
 #include <cmath>
 #include "physics/Manifold.h"
 #include "physics/ShapeFrame.h"
@@ -13,6 +14,7 @@ namespace Framework
 {
 namespace
 {
+// ---- 1. Helpers -------------------------------------------------------------
 float Dot(const Vec2& a, const Vec2& b) { return a.x * b.x + a.y * b.y; }
 Vec2 XY(const Vec3& v) { return {v.x, v.y}; }
 Vec3 ToVec3(const Vec2& v) { return {v.x, v.y, 0.0f}; }
@@ -160,6 +162,7 @@ Vec2 ShapeFrame::GetSupport(const Vec2& dir) const
     return support;
 }
 
+// ---- 2. CircleCircle --------------------------------------------------------
 void CircleCircle(Manifold& m, const ShapeFrame& a, const ShapeFrame& b)
 {
     const Vec2 d = b.mCentre - a.mCentre;
@@ -184,6 +187,7 @@ void CircleCircle(Manifold& m, const ShapeFrame& a, const ShapeFrame& b)
     m.mContacts[0] = ToVec3(a.mCentre + a.mRadius * normal);
 }
 
+// ---- 3. CircleBox and BoxCircle ---------------------------------------------
 void CircleBox(Manifold& m, const ShapeFrame& circle, const ShapeFrame& box)
 {
     m.mContactCount = 0;
@@ -257,6 +261,7 @@ void BoxCircle(Manifold& m, const ShapeFrame& box, const ShapeFrame& circle)
     m.mNormal = -m.mNormal;
 }
 
+// ---- 4. BoxBox --------------------------------------------------------------
 void BoxBox(Manifold& m, const ShapeFrame& a, const ShapeFrame& b)
 {
     m.mContactCount = 0;

@@ -1,11 +1,12 @@
 // Physics: construction, the step, detection passes, correction and contact records.
 //
 // Contents:
-//   prefetching the bodies and contacts the step walks
-//   construction, Init, Update
-//   Step, message-only tests, DetectCollisions, PositionalCorrection
-//   contact records: adding, finding, removing
-//   forgetting bodies (flagged, deleted, hovered)
+//   1. Prefetching the bodies and contacts the step walks
+//   2. Hooks of the factory and the tile grid: the pick, live objects, tile bodies
+//   3. Construction, Init, Update
+//   4. The step: Step, message-only tests, DetectCollisions, PositionalCorrection
+//   5. Contact records: adding, finding, removing
+//   6. Forgetting bodies: flagged, deleted, hovered
 #include "physics/Physics.h"
 #include <algorithm>
 #include "core/objects/ComponentCreator.h"
@@ -42,6 +43,7 @@ constexpr float FastModeFactor = 1.5f;
 constexpr size_t ContactsReserved = 1024;
 constexpr size_t PlayerContactsReserved = 64;
 
+// ---- 1. Prefetching the bodies and contacts the step walks ------------------
 // The loops of the step walk bodies that lie all over the heap, far more than
 // the cache holds: each asks ahead for the body of a later iteration, then,
 // once that has arrived, for the parts the body points to.
@@ -84,6 +86,8 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i, bool with
         __builtin_prefetch(contacts[i + PartsAhead].B->mShape);
     }
 }
+
+// ---- 2. Hooks of the factory and the tile grid ------------------------------
 // Picking and dragging must not keep an object past its deletion.
 void ForgetIfPicked(Composition* object)
 {
@@ -138,6 +142,7 @@ void ResizeTileCells(int width, int height)
 }
 } // namespace
 
+// ---- 3. Construction, Init, Update ------------------------------------------
 Physics::Physics()
 {
     Log("Physics Constructed");
@@ -186,6 +191,7 @@ void Physics::Update(float dt)
     Step(dt);
 }
 
+// ---- 4. The step ------------------------------------------------------------
 void Physics::Step(float dt)
 {
     if (gInput && gInput->mState.IsTriggered(VK_F1))
@@ -311,6 +317,7 @@ void Physics::PositionalCorrection()
     }
 }
 
+// ---- 5. Contact records -----------------------------------------------------
 void Physics::AddContact(const Manifold& manifold)
 {
     mContacts.push_back(manifold);
@@ -378,6 +385,7 @@ size_t Physics::RemoveContactRecords(const Body* first, const Body* second, bool
     return removed;
 }
 
+// ---- 6. Forgetting bodies ---------------------------------------------------
 void Physics::ForgetFlaggedBodies()
 {
     const auto flagged = [](Body* body)

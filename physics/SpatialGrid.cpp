@@ -1,13 +1,13 @@
 // SpatialGrid: cells, entering and leaving them, resizing, tile bodies and the cell pass.
 //
 // Contents:
-//   construction, cell lookups and entering a cell
-//   the cell pass: CheckAllCells, BeginPass
-//   bodies in the grid: Insert, Remove, moving and re-offsetting a body
-//   Resize
-//   tile bodies: covering points, indexing, AddTile, RemoveTileAt, TileKindAt
-//   Clear
-//   one cell's pairs: prefetching, the candidate test, CheckCell
+//   1. Construction, cell lookups and entering a cell
+//   2. The cell pass: MarkMoving, CheckAllCells, BeginPass, OnlyStaticAround
+//   3. Bodies in the grid: Spreads, Insert, Remove, moving and re-offsetting a body
+//   4. Resize
+//   5. Tile bodies: covering points, indexing, TileKindAt, AddTile, ReserveTiles, RemoveTileAt
+//   6. Clear
+//   7. One cell's pairs: prefetching, the candidate test, CheckCell
 #include "physics/SpatialGrid.h"
 #include <algorithm>
 #include <cmath>
@@ -28,6 +28,7 @@ namespace Framework
 {
 SpatialGrid* gSpatialGrid = nullptr;
 
+// ---- 1. Construction, cell lookups and entering a cell ----------------------
 SpatialGrid::SpatialGrid() { mCells.resize(static_cast<size_t>(mColumnCount) * static_cast<size_t>(mRowCount)); }
 
 SpatialGrid::~SpatialGrid()
@@ -71,6 +72,7 @@ void SpatialGrid::EnterCell(Body* body, int column, int row)
         MarkMoving(index);
 }
 
+// ---- 2. The cell pass -------------------------------------------------------
 void SpatialGrid::MarkMoving(uint32_t index)
 {
     if (index >= mMovingMark.size())
@@ -162,6 +164,7 @@ bool SpatialGrid::OnlyStaticAround(int column, int row) const
            (row + 1 >= mRowCount || marks[left + 1] != mPassStamp);
 }
 
+// ---- 3. Bodies in the grid --------------------------------------------------
 bool SpatialGrid::Spreads(const Body* body) const
 {
     if (!body->mShape)
@@ -285,6 +288,7 @@ void SpatialGrid::SetShapeOffset(Body* body, const Vec3& offset)
     Insert(body);
 }
 
+// ---- 4. Resize --------------------------------------------------------------
 void SpatialGrid::Resize(int width, int height)
 {
     const float w = width <= DefaultCells ? static_cast<float>(DefaultCells) : static_cast<float>(width);
@@ -323,6 +327,7 @@ void SpatialGrid::Resize(int width, int height)
         Insert(gPhysics->mBodies[i]);
 }
 
+// ---- 5. Tile bodies ---------------------------------------------------------
 bool SpatialGrid::CoverTilePoint(int x, int y)
 {
     if (x < 0 || y < 0)
@@ -477,6 +482,7 @@ void SpatialGrid::RemoveTileAt(int x, int y)
     }
 }
 
+// ---- 6. Clear ---------------------------------------------------------------
 void SpatialGrid::Clear()
 {
     // Detached first, so a destructor never finds a half-emptied list.
@@ -493,6 +499,7 @@ void SpatialGrid::Clear()
         mTilePool.Destroy(tile);
 }
 
+// ---- 7. One cell's pairs ----------------------------------------------------
 void SpatialGrid::PrefetchAhead(int column, int row) const
 {
     // A cell's bodies, shapes and Transforms lie all over the heap and are

@@ -1,12 +1,11 @@
 // Paths, the Documents folder, folder creation, INI integers and safe writes.
 //
 // Contents:
-//   helpers: HomeFolder, Trim, EqualNoCase, IsConfiguredDocuments, XdgDocuments,
-//            ResolveCase
-//   paths and folders: NativePath, DocumentsFolder, CreateFolder
-//   INI integers: GetPrivateProfileInt
-//   reading: KindOfFile, OpenFileForReading, ReadWholeFile
-//   safe writes: ResolveWriteTarget, the temporary file, WriteFileAtomically
+//   1. Helpers: HomeFolder, Trim, EqualNoCase, IsConfiguredDocuments, XdgDocuments, ResolveCase
+//   2. Paths and folders: NativePath, DocumentsFolder, CreateFolder
+//   3. INI integers: GetPrivateProfileInt
+//   4. Reading: KindOfFile, OpenFileForReading, ReadWholeFile
+//   5. Safe writes: ResolveWriteTarget, the temporary file, WriteFileAtomically
 #include "platform/Platform.h"
 #include <cctype>
 #include <cerrno>
@@ -27,6 +26,7 @@ namespace Platform
 {
 namespace
 {
+// ---- 1. Helpers -------------------------------------------------------------
 std::string HomeFolder()
 {
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -129,6 +129,7 @@ std::string ResolveCase(const std::string& path)
 }
 } // namespace
 
+// ---- 2. Paths and folders ---------------------------------------------------
 std::string NativePath(const std::string& storedPath)
 {
     std::string path = storedPath;
@@ -157,6 +158,7 @@ bool CreateFolder(const std::string& path)
     return fs::is_directory(path, ec);
 }
 
+// ---- 3. INI integers --------------------------------------------------------
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue, const std::string& path)
 {
     std::string text;
@@ -213,6 +215,7 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
     return defaultValue;
 }
 
+// ---- 4. Reading -------------------------------------------------------------
 FileKind KindOfFile(const std::string& nativePath)
 {
     struct stat status;
@@ -269,6 +272,7 @@ bool ReadWholeFile(const std::string& nativePath, std::string& text)
     return good;
 }
 
+// ---- 5. Safe writes ---------------------------------------------------------
 WriteTarget ResolveWriteTarget(const std::string& nativePath)
 {
     struct stat link;

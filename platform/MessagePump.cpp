@@ -1,11 +1,11 @@
 // Turns SDL events into Win32-shaped window messages, queued in arrival order.
 //
 // Contents:
-//   the queue, the mouse key flags and dropped files
-//   extended keys, text as WM_CHAR
-//   translating window, key, mouse button, wheel and drop events
-//   Translate: one SDL event to its messages
-//   PeekMessage, PostMessage, PostQuitMessage, DroppedFiles
+//   1. The queue, the mouse key flags and dropped files
+//   2. Extended keys, text as WM_CHAR
+//   3. Translating events: window, key, mouse button, wheel and drop events
+//   4. Translate: one SDL event to its messages
+//   5. Reading and posting messages: PeekMessage, PostMessage, PostQuitMessage, DroppedFiles
 #include "platform/Platform.h"
 #include <SDL.h>
 #include <array>
@@ -20,6 +20,7 @@ bool VideoReady();
 
 namespace
 {
+// ---- 1. The queue, the mouse key flags and dropped files --------------------
 std::deque<Msg> sQueue;
 // WM_WINDOWPOSCHANGED points into this ring; a message is read long before its slot is reused.
 std::array<WindowPos, 64> sWindowPositions;
@@ -70,6 +71,7 @@ void QueueDrop(std::vector<std::string> files)
     Queue(WM_DROPFILES, handle, 0);
 }
 
+// ---- 2. Extended keys, text as WM_CHAR --------------------------------------
 // Keys Win32 marks with the extended-key bit (24) of lParam: the right-hand
 // Ctrl and Alt, the navigation block and the keypad's Enter and divide.
 bool IsExtendedKey(SDL_Keycode key)
@@ -126,6 +128,7 @@ void QueueText(const char* utf8)
     }
 }
 
+// ---- 3. Translating events --------------------------------------------------
 void TranslateWindowEvent(const SDL_WindowEvent& window)
 {
     switch (window.event)
@@ -236,6 +239,7 @@ void TranslateDrop(const SDL_DropEvent& drop)
     }
 }
 
+// ---- 4. Translate -----------------------------------------------------------
 void Translate(const SDL_Event& e)
 {
     switch (e.type)
@@ -274,6 +278,7 @@ void Translate(const SDL_Event& e)
 }
 } // namespace
 
+// ---- 5. Reading and posting messages ----------------------------------------
 bool PeekMessage(Msg& out)
 {
     static bool terminateQueued = false;

@@ -1,13 +1,14 @@
 // XmlSerializer: reading and writing the engine's XML documents element by element.
 //
 // Contents:
-//   LoadXmlDocument, PrintedText, SaveFile, LoadFile
-//   element names: IsElementName, ElementName, CreateRoot
-//   moving through elements: PushElement, PopElement, EnterChild, LeaveChild, NextElement
-//   attributes: GetElementName, GetAttribute, the Read*Attribute and SetAttribute forms
-//   writing values: WriteBool, WriteInt, WriteString, WriteFloat, WriteVec3, WriteColour,
-//     SetVec3, SetColour
-//   reading values: ReadBool, ReadInt, ReadFloat, ReadVec3, ReadString, ReadColour
+//   1. Documents and files: LoadXmlDocument, PrintedText, SaveFile, LoadFile
+//   2. Element names: IsElementName, ElementName, CreateRoot
+//   3. Moving through elements: PushElement, PopElement, EnterChild, LeaveChild, NextElement
+//   4. Attributes: GetElementName, ReadGameObjectName, GetAttribute, the Read*Attribute and
+//      SetAttribute forms
+//   5. Writing values: WriteBool, WriteInt, WriteString, WriteFloat, WriteVec3, WriteColour,
+//      SetVec3, SetColour
+//   6. Reading values: ReadBool, ReadInt, ReadFloat, ReadVec3, ReadString, ReadColour
 #include "core/serializers/XmlSerializer.h"
 #include <cctype>
 #include <cstdio>
@@ -21,6 +22,7 @@ namespace Framework
 {
 using tinyxml2::XMLElement;
 
+// ---- 1. Documents and files -------------------------------------------------
 tinyxml2::XMLError LoadXmlDocument(tinyxml2::XMLDocument& document, const std::string& nativePath)
 {
     // Opened here, not by the XML library: a pipe in place of the file must not block.
@@ -82,6 +84,7 @@ bool XmlSerializer::LoadFile(const std::string& path)
     return true;
 }
 
+// ---- 2. Element names -------------------------------------------------------
 namespace
 {
 bool IsNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
@@ -117,6 +120,7 @@ XMLElement* XmlSerializer::CreateRoot(const std::string& name)
     return root;
 }
 
+// ---- 3. Moving through elements ---------------------------------------------
 void XmlSerializer::PushElement(const std::string& name) { mStack.push_back(mDocument.NewElement(name.c_str())); }
 
 void XmlSerializer::PopElement()
@@ -153,6 +157,7 @@ void XmlSerializer::NextElement()
         mStack.back() = mStack.back()->NextSiblingElement();
 }
 
+// ---- 4. Attributes ----------------------------------------------------------
 std::string XmlSerializer::GetElementName() const
 {
     const XMLElement* element = Current();
@@ -213,6 +218,7 @@ void XmlSerializer::SetAttribute(const char* name, const std::string& value)
         element->SetAttribute(name, value.c_str());
 }
 
+// ---- 5. Writing values ------------------------------------------------------
 void XmlSerializer::WriteBool(const std::string& name, bool value)
 {
     PushElement(name);
@@ -270,6 +276,7 @@ void XmlSerializer::SetColour(const Color& value)
     SetAttribute("A", value.a);
 }
 
+// ---- 6. Reading values ------------------------------------------------------
 void XmlSerializer::ReadBool(bool& value)
 {
     ReadBoolAttribute("Value", value);

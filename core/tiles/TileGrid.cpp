@@ -1,11 +1,11 @@
 // TileGrid: the level's tile map and its ".dat" form.
 //
 // Contents:
-//   tile kinds and construction
-//   size: FitsBounds, Resize, Rebuild
-//   tiles: cell lookup, PlaceTile, RemoveTile, Clear, SpawnTiles
-//   the tileset's name
-//   Serialize, Unserialize
+//   1. Tile kinds and construction
+//   2. Size: FitsBounds, Resize, Rebuild
+//   3. Tiles: cell lookup, PlaceTile, RemoveTile, Clear, SpawnTiles
+//   4. The tileset's name
+//   5. The ".dat" form: Serialize, Unserialize
 #include "core/tiles/TileGrid.h"
 #include <algorithm>
 #include <cmath>
@@ -20,6 +20,7 @@ namespace Framework
 TileGrid::BodyHooks TileGrid::sBodies;
 std::string* (*TileGrid::sTilesetName)() = nullptr;
 
+// ---- 1. Tile kinds and construction -----------------------------------------
 namespace
 {
 TileKind MakeKind(uint32_t kind, float angle, const Vec3& halfLength, const Vec3& offset)
@@ -51,6 +52,7 @@ TileGrid::TileGrid()
     };
 }
 
+// ---- 2. Size ----------------------------------------------------------------
 bool TileGrid::FitsBounds(uint64_t width, uint64_t height)
 {
     return width <= MaxSide && height <= MaxSide && width * height <= MaxCells;
@@ -97,6 +99,7 @@ void TileGrid::Rebuild()
     SpawnTiles();
 }
 
+// ---- 3. Tiles ---------------------------------------------------------------
 bool TileGrid::CellAt(const Vec3& position, int& x, int& y) const
 {
     // floor, not truncation: -0.5 lies left of column 0, not in it.
@@ -178,6 +181,7 @@ void TileGrid::SpawnTiles()
         }
 }
 
+// ---- 4. The tileset's name --------------------------------------------------
 std::string TileGrid::GetTilesetName() const
 {
     const std::string* shared = sTilesetName ? sTilesetName() : nullptr;
@@ -190,6 +194,7 @@ void TileGrid::SetTilesetName(const std::string& name)
     (shared ? *shared : mDetachedTilesetName) = name;
 }
 
+// ---- 5. The ".dat" form -----------------------------------------------------
 void TileGrid::Serialize(TextSerializer& serializer)
 {
     serializer.WriteString(GetTilesetName());

@@ -1,11 +1,11 @@
 // CameraScript: the level camera's glides, key and drag moves, zoom and clamping.
 //
 // Contents:
-//   helpers: owner, camera and transform lookups, held keys, ClampToLevel
-//   Init
-//   glides: AimAt, GlideToWinGoal, GlideBackAfterRespawn
-//   Update and ToggleState
-//   moving and zooming: MoveWithKeys, Zoom, ZoomToTarget
+//   1. Helpers: owner, camera and transform lookups, held keys, ClampToLevel
+//   2. Destruction and Init
+//   3. Glides: AimAt, GlideToWinGoal, GlideBackAfterRespawn
+//   4. Update and ToggleState
+//   5. Moving and zooming: MoveWithKeys, Zoom, ZoomToTarget
 #include "gameplay/scripts/CameraScript.h"
 #include <cmath>
 #include <imgui.h>
@@ -26,6 +26,7 @@ namespace Framework
 {
 namespace
 {
+// ---- 1. Helpers -------------------------------------------------------------
 constexpr int RightButton = 2;
 constexpr int KeyV = 0x56, KeyW = 0x57, KeyA = 0x41, KeyS = 0x53, KeyD = 0x44;
 constexpr float StartedMinZoom = 27.0f;    // a playing camera never zooms out further than this
@@ -67,6 +68,7 @@ void ClampToLevel(Camera& camera)
 }
 } // namespace
 
+// ---- 2. Destruction and Init ------------------------------------------------
 CameraScript::~CameraScript()
 {
     if (gLogic && mCameraState == 1)
@@ -92,6 +94,7 @@ void CameraScript::Init(Behaviour* owner)
     }
 }
 
+// ---- 3. Glides --------------------------------------------------------------
 float CameraScript::AimAt(const Camera& camera, const Vec3& target)
 {
     Vec2 toward(target.x - camera.Position.x, target.y - camera.Position.y);
@@ -136,6 +139,7 @@ void CameraScript::GlideBackAfterRespawn(Camera* camera, const Transform* player
     }
 }
 
+// ---- 4. Update and ToggleState ----------------------------------------------
 void CameraScript::Update(Behaviour* owner, float dt)
 {
     if (KeyTriggered(KeyV))
@@ -194,6 +198,7 @@ void CameraScript::ToggleState()
         Log("Invalid CameraState, so nothing happens");
 }
 
+// ---- 5. Moving and zooming --------------------------------------------------
 void CameraScript::MoveWithKeys(Camera& camera, float dt)
 {
     const bool up = Held(KeyW), left = Held(KeyA), down = Held(KeyS), right = Held(KeyD);

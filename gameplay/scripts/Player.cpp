@@ -3,15 +3,14 @@
 // Level11 ending in PlayerEnding.cpp.
 //
 // Contents:
-//   animations by health, keys and state queries
-//   Init, PlaySound
-//   Update and its steps: launch, settling, the fade from black, tiles,
-//     deliveries, requests
-//   the air stream
-//   at rest and rolling, cooldowns
-//   hits, the blink and dying
-//   going back, turning, dropping the held body, respawning
-//   the inspector
+//   1. Keys, state queries and animations by health
+//   2. Init and PlaySound
+//   3. Update and its steps: launch, settling, the fade from black, tiles, deliveries, requests
+//   4. The air stream
+//   5. At rest and rolling: UpdateAtRest, UpdateRolling, UpdateCooldowns
+//   6. Hits, the blink and dying
+//   7. Going back, turning, dropping the held body, respawning
+//   8. The inspector
 #include "gameplay/scripts/Player.h"
 #include "gameplay/scripts/AppleRules.h"
 #include <algorithm>
@@ -71,6 +70,7 @@ constexpr int32_t RollingFrames[4] = {66, 44, 22, 0};
 // The menu apple is heard only from the menu's home view.
 const Vec3 MenuHomeView{31.0f, 25.0f, 0.0f};
 
+// ---- 1. Keys, state queries and animations by health ------------------------
 bool IsTriggered(int vk) { return gInput && gInput->mState.IsTriggered(vk); }
 bool IsPaused() { return gCore && gCore->mPaused; }
 uint32_t CurrentState() { return gLogic ? gLogic->mState.mCurrent : GameState::NONE; }
@@ -95,6 +95,7 @@ void StartAnimation(Animator* animator, const char* name, int fps, bool loop)
 }
 } // namespace
 
+// ---- 2. Init and PlaySound --------------------------------------------------
 void Player::Init(Behaviour* owner)
 {
     mOwner = owner ? owner->GetOwner() : nullptr;
@@ -127,6 +128,7 @@ void Player::PlaySound(const std::string& key) const
     audio->PlaySound(key);
 }
 
+// ---- 3. Update and its steps ------------------------------------------------
 void Player::Update(Behaviour* owner, float dt)
 {
     mOwner = owner ? owner->GetOwner() : nullptr;
@@ -278,6 +280,7 @@ void Player::AnswerRequests(Body* body)
     }
 }
 
+// ---- 4. The air stream ------------------------------------------------------
 void Player::UpdateAirStream(Body* body, float dt)
 {
     if (!mInStream)
@@ -305,6 +308,7 @@ void Player::UpdateAirStream(Body* body, float dt)
         mLiftVelocity += (gPhysics && gPhysics->mFastMode ? dt * FastModeFactor : dt) * mLiftAcceleration;
 }
 
+// ---- 5. At rest and rolling -------------------------------------------------
 void Player::UpdateAtRest(Body* body, Animator* animator)
 {
     if (!mHealthShown && animator)
@@ -380,6 +384,7 @@ void Player::UpdateCooldowns(float dt)
     StepAppleCooldowns(mContactCooldown, mContactTimer, mBounceCooldown, mBounceTimer, dt);
 }
 
+// ---- 6. Hits, the blink and dying -------------------------------------------
 void Player::TakeHit()
 {
     if (!mHit)
@@ -454,6 +459,7 @@ void Player::PlayDyingAnimation()
         gPhysics->mGravity = Vec2(0.0f, 0.0f);
 }
 
+// ---- 7. Going back, turning, dropping the held body, respawning -------------
 void Player::ReturnToSavedPosition()
 {
     mPlayerMoving = false;
@@ -504,6 +510,7 @@ void Player::Respawn(const Vec3& point)
         camera->mRespawn = true;
 }
 
+// ---- 8. The inspector -------------------------------------------------------
 void Player::DrawInspector()
 {
     ImGui::Checkbox("mPlayerMoving", &mPlayerMoving);

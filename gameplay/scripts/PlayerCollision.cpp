@@ -3,18 +3,18 @@
 // reacts by the other object's tag. A handler may remove the pair's contact
 // so the step does not push the apple back (mushrooms, checkpoints, fans).
 //
-// Contents:
-//   geometry helpers (edges of a body from its shape and Transform scale)
-//   Player::OnCollision: the tag's family
-//   the families: bouncers, steerers, hazards, level markers
-//   turning at a clicked can or mushroom
-//   rotating objects
-//
 // What the content must give: belts carry the Conveyer script, fans the
 // AirConScript; "MainCamera" carries the CameraScript (its respawn glide),
 // "Van" the Van script (the end scene starts when the apple lands in
 // "CrateWin"); a checkpoint named with a final 'L' makes the apple start
 // leftwards. An object with another script, or none, skips the step.
+//
+// Contents:
+//   1. Geometry helpers: edges of a body from its shape and Transform scale, pairs, positions
+//   2. Player::OnCollision: the tag's family
+//   3. The families: bouncers, steerers, hazards, level markers
+//   4. Turning at a clicked can or mushroom
+//   5. Rotating objects
 #include <cmath>
 #include "audio/AudioManager.h"
 #include "core/objects/Composition.h"
@@ -48,6 +48,7 @@ constexpr float CheckpointZ = -6.0f; // the apple's layer after a checkpoint res
 constexpr float AirConBottomWindow = 0.3f;
 const Vec3 CrateThrow{5.0f, 20.0f, 0.0f};
 
+// ---- 1. Geometry helpers ----------------------------------------------------
 // Edges of a shaped body: its position plus the shape offset, plus or minus
 // half the shape's size times a scale.
 float HalfWidth(const Body* body, float scale) { return scale * body->mShape->GetSpreadSize().x * 0.5f; }
@@ -80,6 +81,7 @@ Vec3 PositionOf(const Composition* object)
 }
 } // namespace
 
+// ---- 2. Player::OnCollision -------------------------------------------------
 void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
 {
     mOwner = owner ? owner->GetOwner() : nullptr;
@@ -132,6 +134,7 @@ void Player::OnCollision(CollisionMessage* message, Behaviour* owner)
     mLastContact = other;
 }
 
+// ---- 3. The families --------------------------------------------------------
 // Cans, mushrooms, fruits and jump triggers throw the apple up; a clicked can
 // or mushroom turns it instead. False when the collision ends here.
 bool Player::OnBouncer(Composition* other, uint32_t tag, Body* body, Body* otherBody)
@@ -358,6 +361,7 @@ void Player::OnLevelMarker(Composition* other, uint32_t tag, Body* body, Body* o
     }
 }
 
+// ---- 4. Turning at a clicked can or mushroom --------------------------------
 // A can or mushroom the player clicks on turns the apple away from it, at
 // most once per contact cooldown. Ends the collision (no last contact).
 void Player::TurnAtClickedObstacle(Composition* other, uint32_t tag)
@@ -395,6 +399,7 @@ void Player::TurnAtClickedObstacle(Composition* other, uint32_t tag)
     mContactCooldown = false;
 }
 
+// ---- 5. Rotating objects ----------------------------------------------------
 void Player::OnRotatingObject(Body* body, Body* other)
 {
     const RotatingAction action = DecideRotating(other->mOrientation, mPlayerRight);

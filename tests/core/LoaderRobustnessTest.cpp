@@ -4,12 +4,13 @@
 // changes nothing). The corpus runs under the sanitizer build as well.
 //
 // Contents:
-//   the corpus: bad inputs made from each good sample
-//   the files of one world: good samples, snapshots, the scratch world
-//   the readers
-//   every reader against every bad input; damaged lists not written back
-//   SIGTERM during a level load; an object with two shapes
-//   files larger than memory; running out of memory during a load
+//   1. The corpus: bad inputs made from each good sample
+//   2. The files of one world: good samples, snapshots, the scratch world
+//   3. The readers
+//   4. Bad inputs and damaged lists: every reader against every bad input; damaged lists not
+//      written back
+//   5. Level loads: SIGTERM during a level load; an object with two shapes
+//   6. Memory: files larger than memory; running out of memory during a load
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -48,8 +49,7 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// ---- The corpus -----------------------------------------------------------------
-
+// ---- 1. The corpus ----------------------------------------------------------
 // Every number of the good sample replaced by text.
 std::string ReplaceNumbers(const std::string& good, const std::string& with)
 {
@@ -155,8 +155,7 @@ std::vector<BadInput> Corpus()
     };
 }
 
-// ---- The files of one world -----------------------------------------------------
-
+// ---- 2. The files of one world ----------------------------------------------
 // Good samples of every file, with the stored paths the engine uses.
 const std::map<std::string, std::string>& GoodFiles()
 {
@@ -227,8 +226,7 @@ struct World
     }
 };
 
-// ---- The readers ----------------------------------------------------------------
-
+// ---- 3. The readers ---------------------------------------------------------
 struct Reader
 {
     std::string mName;
@@ -289,6 +287,7 @@ std::vector<Reader> Readers()
 }
 } // namespace
 
+// ---- 4. Bad inputs and damaged lists ----------------------------------------
 TEST(LoaderRobustness, EveryReaderTakesEveryBadInputAndChangesNoFile)
 {
     for (const Reader& reader : Readers())
@@ -415,6 +414,7 @@ TEST(LoaderRobustness, DamagedListsAreNotWrittenBackShorter)
     }
 }
 
+// ---- 5. Level loads ---------------------------------------------------------
 // In a child process: SIGTERM's flag is for the whole process.
 TEST(LoaderRobustness, ASigtermStopsALevelLoadBetweenObjects)
 {
@@ -458,6 +458,7 @@ TEST(LoaderRobustness, AnObjectWithTwoShapesKeepsTheFirstAndIsFlushedCleanly)
     EXPECT_EQ(physics.mFactory->FindObject("Ball"), nullptr);
 }
 
+// ---- 6. Memory --------------------------------------------------------------
 namespace
 {
 // Lets the process grow by no more than extra bytes of address space, so a

@@ -2,13 +2,13 @@
 // windows, and the profiler shown in every state.
 //
 // Contents:
-//   helpers: the play-test files, a window's cut-off check
-//   F3, F7 and the two together
-//   outside the editor: the profiler only
-//   Ctrl printing
-//   the main menu: Exit, the dialogs, New
-//   the information windows and the camera
-//   every control on a 1366 x 768 screen
+//   1. Helpers: the play-test files, a window's cut-off check
+//   2. F3, F7 and the two together
+//   3. Outside the editor: the profiler only
+//   4. Ctrl printing
+//   5. The main menu: Exit, the dialogs, New
+//   6. The information windows and the camera
+//   7. Every control on a 1366 x 768 screen
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <imgui_internal.h>
@@ -26,6 +26,7 @@ using TestSupport::IdPath;
 
 namespace
 {
+// ---- 1. Helpers -------------------------------------------------------------
 std::string LevelFile(const EditorHarness& editor, const char* extension)
 {
     return editor.mWorld->File(std::string("Resources/LevelData/level_test") + extension);
@@ -54,6 +55,7 @@ std::string CutOff(const std::string& windowName)
 }
 } // namespace
 
+// ---- 2. F3, F7 and the two together -----------------------------------------
 TEST(EditorFrame, F3HidesEveryWindowAndShowsThemAgain)
 {
     EditorHarness editor;
@@ -127,6 +129,7 @@ TEST(EditorFrame, F3AndF7TogetherHideTheEditorWithoutSaving)
     gEditorHidden = false;
 }
 
+// ---- 3. Outside the editor --------------------------------------------------
 TEST(EditorFrame, OutsideTheEditorOnlyTheProfilerIsDrawn)
 {
     EditorHarness editor;
@@ -146,6 +149,7 @@ TEST(EditorFrame, OutsideTheEditorOnlyTheProfilerIsDrawn)
     EXPECT_EQ(ImGui::FindWindowByName("Level Serializables"), nullptr);
 }
 
+// ---- 4. Ctrl printing -------------------------------------------------------
 TEST(EditorFrame, EachNewCtrlPressPrintsOneLine)
 {
     EditorHarness editor;
@@ -164,6 +168,7 @@ TEST(EditorFrame, EachNewCtrlPressPrintsOneLine)
     EXPECT_FALSE(editor.mEditor->mIo->KeyCtrl);
 }
 
+// ---- 5. The main menu -------------------------------------------------------
 TEST(EditorFrame, ExitInTheFileMenuRequestsQuit)
 {
     EditorHarness editor;
@@ -204,6 +209,7 @@ TEST(EditorFrame, TheMenusOpenTheirDialogsAndNewDoesNothing)
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::AnimationManager);
 }
 
+// ---- 6. The information windows and the camera ------------------------------
 TEST(EditorFrame, LevelSerializablesWritesTheEditedClampsToTheCamera)
 {
     EditorHarness editor;
@@ -250,6 +256,7 @@ TEST(EditorFrame, NoActiveCameraLeavesTheInformationWindowsStanding)
     editor.mWorld->mGraphics->SetActiveCamera(nullptr);
 }
 
+// ---- 7. Every control on a 1366 x 768 screen --------------------------------
 TEST(EditorFrame, EveryControlShowsWholeOnA1366By768Screen)
 {
     EditorHarness editor(true); // the editor's own font

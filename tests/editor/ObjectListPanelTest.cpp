@@ -2,12 +2,12 @@
 // removal, archetype dragging, and picking and dragging in the level.
 //
 // Contents:
-//   the fixture: a headless editor, object lookups and popup waits
-//   archetype buttons: create, clone, delete, duplicate names
-//   removing a live object
-//   dragging an archetype into the level
-//   picking, Ctrl-dragging and turning in the level
-//   picks over windows, deleted picks, archetypes without a renderer
+//   1. The fixture: a headless editor, object lookups and popup waits
+//   2. Archetype buttons: create, clone, delete, duplicate names
+//   3. Removing a live object
+//   4. Dragging an archetype into the level
+//   5. Picking, Ctrl-dragging and turning in the level
+//   6. Picks over windows, deleted picks, archetypes without a renderer
 #include <gtest/gtest.h>
 #include "core/objects/Factory.h"
 #include "core/objects/Transform.h"
@@ -22,6 +22,7 @@ using TestSupport::FindItem;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class ObjectList : public ::testing::Test
 {
 protected:
@@ -60,6 +61,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Archetype buttons ---------------------------------------------------
 TEST_F(ObjectList, ArchetypeButtonsCreateCloneAndDelete)
 {
     ShowType(EditorObjectType::Archetypes);
@@ -99,6 +101,7 @@ TEST_F(ObjectList, MakeArchetypeOfATakenNameSaysDuplicated)
     EXPECT_FALSE(PopupShows("Duplicated"));
 }
 
+// ---- 3. Removing a live object ----------------------------------------------
 TEST_F(ObjectList, RemovingAnObjectAsksFirstAndDeletesOnConfirm)
 {
     Create("Keep", 0, 0);
@@ -138,6 +141,7 @@ TEST_F(ObjectList, TheDeleteKeyTypedIntoATextFieldRemovesNothing)
     EXPECT_NE(Live("Crate"), nullptr);
 }
 
+// ---- 4. Dragging an archetype into the level --------------------------------
 TEST_F(ObjectList, DraggingAnArchetypeDropsTheOnePressedIntoTheLevel)
 {
     for (const char* name : {"First", "Second"})
@@ -173,6 +177,7 @@ TEST_F(ObjectList, DraggingAnArchetypeDropsTheOnePressedIntoTheLevel)
     EXPECT_EQ(Factory().mObjects.size(), 1u);
 }
 
+// ---- 5. Picking, Ctrl-dragging and turning in the level ---------------------
 TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
 {
     Create("Left", -5.0f, 0.0f);
@@ -269,6 +274,7 @@ TEST_F(ObjectList, CtrlDragMovesABoxAndTurnsOnlyOneWithAFixedPoint)
     editor.Frame();
 }
 
+// ---- 6. Picks over windows, deleted picks, archetypes without a renderer ----
 TEST_F(ObjectList, AClickOverAnEditorWindowNeverPicks)
 {
     Create("Under", 0.0f, 0.0f);

@@ -2,12 +2,12 @@
 // mouse, the cursor sprite; the settings file; the star rating.
 //
 // Contents:
-//   the fixture: a gameplay world in a level, boxes and mouse frames
-//   function keys and fast mode
-//   picking, dragging and letting go of bodies
-//   the cursor sprite
-//   the settings file
-//   the star rating
+//   1. The fixture: a gameplay world in a level, boxes and mouse frames
+//   2. Function keys and fast mode
+//   3. Picking, dragging and letting go of bodies
+//   4. The cursor sprite
+//   5. The settings file
+//   6. The star rating
 #include <filesystem>
 #include <gtest/gtest.h>
 #include "core/objects/Factory.h"
@@ -25,6 +25,7 @@ using TestSupport::GameplayWorld;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 constexpr int Left = 1;
 constexpr int Middle = 4;
 
@@ -73,6 +74,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Function keys and fast mode -----------------------------------------
 TEST_F(GameLogicFrame, FunctionKeysRequestTheEditorAndTheMainMenu)
 {
     Trigger(VK_F5);
@@ -101,6 +103,7 @@ TEST_F(GameLogicFrame, MiddleButtonTogglesFastModeOutsideTheEditorOnly)
     EXPECT_FALSE(gPhysics->mFastMode);
 }
 
+// ---- 3. Picking, dragging and letting go of bodies --------------------------
 TEST_F(GameLogicFrame, ReleasingTheLeftButtonAlwaysLetsGo)
 {
     gPhysics->mHoverObject = MakeBox("Far", 50.0f, 50.0f);
@@ -174,6 +177,7 @@ TEST_F(GameLogicFrame, StaticAndNonInteractableBodiesStayPut)
     EXPECT_FALSE(gPhysics->mDragging);
 }
 
+// ---- 4. The cursor sprite ---------------------------------------------------
 TEST_F(GameLogicFrame, TheCursorSpriteIsQueuedOutsideTheEditorAndTheEndingLevels)
 {
     SpriteSheet& cursor = mWorld.mGraphics->mSpriteSheets["MouseCursor"];
@@ -199,6 +203,7 @@ TEST_F(GameLogicFrame, TheCursorSpriteIsQueuedOutsideTheEditorAndTheEndingLevels
     EXPECT_EQ(quads(), 0u);
 }
 
+// ---- 5. The settings file ---------------------------------------------------
 TEST(GameSettingsFile, RoundTripKeepsTheCountAndTheWonLevels)
 {
     GameplayWorld world;
@@ -265,6 +270,7 @@ TEST(GameSettingsFile, MissingElementsLeaveTheValuesAndUnreadableOnesCountAsLock
     EXPECT_TRUE(levels[LevelPath(5)]);
 }
 
+// ---- 6. The star rating -----------------------------------------------------
 TEST(StarRatings, LimitsAreStrictlyLessThan)
 {
     const std::string level1 = LevelPath(1);

@@ -2,12 +2,12 @@
 // with their locks, the press animation and the pressed-button guard.
 //
 // Contents:
-//   the fixture: a button's parts, hovering and clicking; a click watcher
-//   hover frames and sounds
-//   clicks: target states, the flag, what scripts see
-//   level picks and their locks
-//   the press animation and the pressed-button guard
-//   copies, the credits music, the editor, the inspector
+//   1. The fixture: a button's parts, hovering and clicking; a click watcher
+//   2. Hover frames and sounds
+//   3. Clicks: target states, the flag, what scripts see
+//   4. Level picks and their locks
+//   5. The press animation and the pressed-button guard
+//   6. Copies, the credits music, the editor, the inspector
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include "audio/AudioComponent.h"
@@ -31,6 +31,7 @@ using TestSupport::GameplayWorld;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 constexpr int Left = 1;
 
 struct ButtonParts
@@ -110,6 +111,7 @@ public:
 };
 } // namespace
 
+// ---- 2. Hover frames and sounds ---------------------------------------------
 TEST_F(Buttons, HoverShowsTheHoverFrameAndSoundsOncePerHover)
 {
     Button* button = MakeButton("Leaf", 0.0f, {.tag = ObjectTag::ButtonLeaf, .frame = 2});
@@ -139,6 +141,7 @@ TEST_F(Buttons, PlainButtonsUseThePlainSoundKeys)
     EXPECT_EQ(audio->mKey, "ButtonClick");
 }
 
+// ---- 3. Clicks --------------------------------------------------------------
 TEST_F(Buttons, AClickSwitchesToTheTargetStateAndStopsTheMusic)
 {
     Button* button = MakeButton("Back", 0.0f, {.targetState = GameState::MAIN_MENU});
@@ -178,6 +181,7 @@ TEST_F(Buttons, ScriptsSeeAClickOneFrameLater)
     EXPECT_EQ(gClicksSeen, (std::vector<bool>{false, true}));
 }
 
+// ---- 4. Level picks and their locks -----------------------------------------
 TEST_F(Buttons, LockedLevelPicksShowTheLockAndIgnoreTheMouse)
 {
     mWorld.mLogic->mUnlockedCount = 3;
@@ -216,6 +220,7 @@ TEST_F(Buttons, Level1IsNeverLocked)
     EXPECT_TRUE(first->Click);
 }
 
+// ---- 5. The press animation and the pressed-button guard --------------------
 TEST_F(Buttons, APressAnimationHoldsOffOtherButtonsUntilItsButtonGoes)
 {
     Button* animated = MakeButton("Credits", 0.0f, {.animator = true});
@@ -245,6 +250,7 @@ TEST_F(Buttons, ALevelFlushForgetsThePressedButton)
     EXPECT_EQ(gPressedButton, nullptr);
 }
 
+// ---- 6. Copies, the credits music, the editor, the inspector ----------------
 TEST_F(Buttons, CopiesDoNotJoinTheButtonList)
 {
     Button* original = MakeButton("Original", 0.0f);

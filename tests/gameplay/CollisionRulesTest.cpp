@@ -2,14 +2,14 @@
 // false tiles, interactables and enemies, the goal, and contact handlers.
 //
 // Contents:
-//   the fixture: two overlapping boxes tested through the pair test
-//   skipped pairs
-//   slopes and see-through false tiles
-//   interactables, immunity, jump triggers, switches
-//   dragging against a static body, debug contacts
-//   the goal
-//   handlers that remove contacts or move bodies
-//   removing contact records
+//   1. The fixture: two overlapping boxes tested through the pair test
+//   2. Skipped pairs
+//   3. Slopes and see-through false tiles
+//   4. Interactables, immunity, jump triggers, switches
+//   5. Dragging against a static body, debug contacts
+//   6. The goal
+//   7. Handlers that remove contacts or move bodies
+//   8. Removing contact records
 #include <utility>
 #include <gtest/gtest.h>
 #include "gameplay/CollisionRules.h"
@@ -20,6 +20,7 @@ using namespace TestSupport;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 // Two overlapping boxes, tested directly through the pair test.
 struct PairFixture : ::testing::Test
 {
@@ -53,6 +54,7 @@ struct PairFixture : ::testing::Test
 
 } // namespace
 
+// ---- 2. Skipped pairs -------------------------------------------------------
 TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
 {
     EXPECT_FALSE(Collides(Make(Vec3(5, 5, 0), 0, 0.0f), Make(Vec3(5.5f, 5, 0), 0, 0.0f)));
@@ -67,6 +69,7 @@ TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
     EXPECT_EQ(RecorderOf(b)->mOthers, std::vector<Composition*>{a});
 }
 
+// ---- 3. Slopes and see-through false tiles ----------------------------------
 TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
 {
     Composition* player = Make(Vec3(5.5f, 5.6f, 0), ObjectTag::Player);
@@ -146,6 +149,7 @@ TEST_F(PairFixture, SeeThroughRuleLeavesOtherObjectsAlphaAlone)
     EXPECT_FLOAT_EQ(RendererOf(other)->mAlpha, 0.3f);
 }
 
+// ---- 4. Interactables, immunity, jump triggers, switches --------------------
 TEST_F(PairFixture, StillPlayerDoesNotPushInteractables)
 {
     Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
@@ -196,6 +200,7 @@ TEST_F(PairFixture, UpperOfTwoInteractablesLosesGravity)
     EXPECT_FALSE(BodyOf(upper)->mUseGravity);
 }
 
+// ---- 5. Dragging against a static body, debug contacts ----------------------
 TEST_F(PairFixture, HoveredBodyTouchingAStaticOneBlocksTheDrag)
 {
     Composition* wall = Make(Vec3(5, 5, 0), 0, 0.0f);
@@ -214,6 +219,7 @@ TEST_F(PairFixture, PlayerContactsAreCopiedForDebugDrawing)
     EXPECT_EQ(mScope.mPhysics->mPlayerContacts.size(), 1u);
 }
 
+// ---- 6. The goal ------------------------------------------------------------
 TEST_F(PairFixture, PlayerReachingTheGoalWinsOncePerTestAndStopsTheClock)
 {
     BodySpec spec;
@@ -233,6 +239,7 @@ TEST_F(PairFixture, PlayerReachingTheGoalWinsOncePerTestAndStopsTheClock)
     EXPECT_EQ(RecorderOf(goal)->mOthers.size(), 2u);
 }
 
+// ---- 7. Handlers that remove contacts or move bodies ------------------------
 TEST_F(PairFixture, HandlerRemovingTheContactKeepsItFromBeingResolved)
 {
     Composition* a = Make(Vec3(5, 5, 0), 0, 0.0f);
@@ -265,6 +272,7 @@ TEST_F(PairFixture, HandlerMovingBodiesDuringTheStepIsSafe)
     EXPECT_NEAR(BodyOf(b)->mPosition.x, 30.0f, 1.0f);
 }
 
+// ---- 8. Removing contact records --------------------------------------------
 TEST(RemoveContact, RemovesTheFirstRecordOfEachOrder)
 {
     PhysicsScope scope;

@@ -1,11 +1,11 @@
 // Roaches, their riders and rats: headings, turns, pauses and their sounds.
 //
 // Contents:
-//   the fixture: roaches, rats and other things
-//   roaches: headings, ledges, walls, cans
-//   riders
-//   rats: running, walls, jumps, dragged objects
-//   walking sounds
+//   1. The fixture: roaches, rats and other things
+//   2. Roaches: headings, ledges, walls, cans
+//   3. Riders
+//   4. Rats: running, walls, jumps, dragged objects
+//   5. Walking sounds
 #include <gtest/gtest.h>
 #include "gameplay/scripts/RatScript.h"
 #include "gameplay/scripts/Roach.h"
@@ -19,6 +19,7 @@ using TestSupport::PropParts;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class Enemies : public TestSupport::PropWorld
 {
 protected:
@@ -46,6 +47,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Roaches -------------------------------------------------------------
 TEST_F(Enemies, ARoachWalksItsHeadingFacesItTurnsAtALedgeAndPassesCheckpoints)
 {
     Composition* roach = MakeRoach();
@@ -123,6 +125,7 @@ TEST_F(Enemies, ACanOnTopStopsARoachAndACanBesideItTurnsIt)
     EXPECT_FALSE(script->mRight);
 }
 
+// ---- 3. Riders --------------------------------------------------------------
 TEST_F(Enemies, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)
 {
     Composition* lonely = Make("Rider", {.script = ScriptId::RoachTop, .body = false});
@@ -149,6 +152,7 @@ TEST_F(Enemies, ARiderFollowsTheLastRoachAndDoesNothingWithoutOne)
     EXPECT_EQ(Position(rider), left);
 }
 
+// ---- 4. Rats ----------------------------------------------------------------
 TEST_F(Enemies, ARatRunsToFiveUnitsBehindTheApple)
 {
     Composition* apple = Apple(Vec3(10.0f, 30.0f, 0.0f), true);
@@ -254,6 +258,7 @@ TEST_F(Enemies, ARatTurnsFromAnObjectDraggedAtIt)
     EXPECT_TRUE(script->mRight);
 }
 
+// ---- 5. Walking sounds ------------------------------------------------------
 TEST_F(Enemies, WalkingSoundsOnlyWithTheInterfaceLoadedAndTheLevelUndecided)
 {
     Composition* roach = MakeRoach();

@@ -1,12 +1,12 @@
 // Icicles, mushrooms, crates, the mouse emitters and the smoke that follows the apple.
 //
 // Contents:
-//   the fixture: an icicle over a floor, growing it, a watcher
-//   icicles
-//   mushrooms
-//   props that stop sliding; crates
-//   the mouse emitters
-//   smoke
+//   1. The fixture: an icicle over a floor, growing it, a watcher
+//   2. Icicles
+//   3. Mushrooms
+//   4. Props that stop sliding; crates
+//   5. The mouse emitters
+//   6. Smoke
 #include <gtest/gtest.h>
 #include "gameplay/scripts/IcicleScript.h"
 #include "gameplay/scripts/MouseEmitter.h"
@@ -19,6 +19,7 @@ using TestSupport::PropParts;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 constexpr int KeyN = 78;
 
 class HazardProps : public TestSupport::PropWorld
@@ -49,6 +50,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Icicles -------------------------------------------------------------
 TEST_F(HazardProps, AnIcicleGrowsHangsAndFallsOnlyOnAnAppleThreeToSixUnitsBelow)
 {
     Composition* icicle = MakeIcicle();
@@ -128,6 +130,7 @@ TEST_F(HazardProps, AnIcicleTouchingAnInteractableBodyOrSwitchedOffByNStartsOver
     EXPECT_FLOAT_EQ(script->mMaxX, 12.0f);
 }
 
+// ---- 3. Mushrooms -----------------------------------------------------------
 TEST_F(HazardProps, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
 {
     Composition* mushroom = Make("Mushroom", {.tag = ObjectTag::Mushroom,
@@ -156,6 +159,7 @@ TEST_F(HazardProps, AMushroomSquashesForHalfASecondWhenTheAppleTouchesIt)
     EXPECT_EQ(Position(mushroom), Vec3(5.0f, 6.0f, 0.0f));
 }
 
+// ---- 4. Props that stop sliding; crates -------------------------------------
 TEST_F(HazardProps, PropsStopSlidingOnceTheyStandStill)
 {
     Composition* mushroom = Make("Mushroom", {.position = Vec3(5.0f, 5.0f, 0.0f), .script = ScriptId::Mushroom});
@@ -211,6 +215,7 @@ TEST_F(HazardProps, ACrateAnimatesOnlyOnTheAppleFirstTouch)
     EXPECT_EQ(animator->mFPS, 0);
 }
 
+// ---- 5. The mouse emitters --------------------------------------------------
 TEST_F(HazardProps, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
 {
     Composition* emitterObject =
@@ -276,6 +281,7 @@ TEST_F(HazardProps, TheMouseEmitterBurstsOnClicksButNotOnInteractables)
     EXPECT_EQ(emitter->mBurstAmount, 0);
 }
 
+// ---- 6. Smoke ---------------------------------------------------------------
 TEST_F(HazardProps, SmokeStaysOnTheApple)
 {
     Composition* apple = Watcher(Vec3(3.0f, 4.0f, 0.0f));

@@ -2,12 +2,12 @@
 // once and after their delays, credits, the emitter and the intro truck.
 //
 // Contents:
-//   the fixture: menu buttons and texts, the camera
-//   music and effects volumes
-//   scroll levels and their texts
-//   page moves, credits, back and the emitter
-//   the bell
-//   the intro
+//   1. The fixture: menu buttons and texts, the camera
+//   2. Music and effects volumes
+//   3. Scroll levels and their texts
+//   4. Page moves, credits, back and the emitter
+//   5. The bell
+//   6. The intro
 #include <gtest/gtest.h>
 #include "audio/AudioManager.h"
 #include "core/engine/CoreEngine.h"
@@ -23,6 +23,7 @@ using TestSupport::Get;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class MainMenuScript : public ::testing::Test
 {
 protected:
@@ -56,6 +57,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Music and effects volumes -------------------------------------------
 TEST_F(MainMenuScript, MusicStepsDownToMuteAndNeverBelowZero)
 {
     gAudio->PlayMusic("MainMenu_Background_Music");
@@ -123,6 +125,7 @@ TEST_F(MainMenuScript, EffectsStayBetweenMuteAndFull)
     EXPECT_EQ(TextOf(text), "MUTE");
 }
 
+// ---- 3. Scroll levels and their texts ---------------------------------------
 TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
 {
     Composition* up = MenuButton("ScrollUp");
@@ -156,6 +159,7 @@ TEST_F(MainMenuScript, ScrollLevelsAndTheirTexts_TheFullScreenTick)
     EXPECT_FLOAT_EQ(gCameraScrollSpeed, 25.0f);
 }
 
+// ---- 4. Page moves, credits, back and the emitter ---------------------------
 TEST_F(MainMenuScript, PageButtonsAndCreditsMoveTheCameraOrSwitchAfterTheDelay)
 {
     CoreEngine core;
@@ -207,6 +211,7 @@ TEST_F(MainMenuScript, BackMovesAtOnceAndRunsTheEmitterUntilTheNextDelayedMove)
     EXPECT_FALSE(particles.mActivate);
 }
 
+// ---- 5. The bell ------------------------------------------------------------
 TEST_F(MainMenuScript, TheBellRingsOnItsClick)
 {
     Composition* bell = mMenu.Make("HTP_Bell", {"Renderer", "Button", "AudioComponent"}, ScriptId::MainMenu);
@@ -216,6 +221,7 @@ TEST_F(MainMenuScript, TheBellRingsOnItsClick)
     EXPECT_EQ(mMenu.mWorld.mSounds.mEvents, std::vector<std::string>{"HTP_Bell:CounterBell"});
 }
 
+// ---- 6. The intro -----------------------------------------------------------
 TEST_F(MainMenuScript, TheFirstLevelPageVisitPlaysTheIntro)
 {
     Composition* apple = mMenu.Make("FallingApple", {"Renderer"}, -1, Vec3(31.0f, 30.0f, 0.0f));

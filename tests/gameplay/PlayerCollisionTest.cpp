@@ -2,12 +2,12 @@
 // collision message with a hand-built object (no physics step involved).
 //
 // Contents:
-//   the fixture: the apple, props, the sounds heard
-//   walls, jump triggers, fruits, mushrooms, cans
-//   belts and checkpoints
-//   hazards and enemies
-//   the goal and the start wall
-//   fans, crates, rotating objects, fake tiles and marshmallows
+//   1. The fixture: the apple, props, the sounds heard
+//   2. Walls, jump triggers, fruits, mushrooms, cans
+//   3. Belts and checkpoints
+//   4. Hazards and enemies
+//   5. The goal and the start wall
+//   6. Fans, crates, rotating objects, fake tiles and marshmallows
 #include <gtest/gtest.h>
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/AirConScript.h"
@@ -24,6 +24,7 @@ using TestSupport::Touch;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class PlayerTouches : public ::testing::Test
 {
 protected:
@@ -55,6 +56,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Walls, jump triggers, fruits, mushrooms, cans -----------------------
 TEST_F(PlayerTouches, AWallTurnsTheAppleAndNudgesItOut)
 {
     Touch(mApple, Prop(ObjectTag::Wall, Vec3(6.0f, 5.0f, 0.0f)));
@@ -131,6 +133,7 @@ TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
     EXPECT_TRUE(mPlayer->mPlayerRight);
 }
 
+// ---- 3. Belts and checkpoints -----------------------------------------------
 TEST_F(PlayerTouches, ABeltPushesAnAppleGoingItsWayAndTurnsOneAgainstIt)
 {
     mWorld.mWorld.mPhysics->mRunning = true;
@@ -173,6 +176,7 @@ TEST_F(PlayerTouches, ACheckpointSetsTheRespawnAndFacing_AndSoundsOnce)
     EXPECT_TRUE(mPlayer->mResumeRight); // an empty name ends in no 'L'
 }
 
+// ---- 4. Hazards and enemies -------------------------------------------------
 TEST_F(PlayerTouches, HazardsHitAndRespawnUprightAtTheRestPointWithTheCameraGlidingBack)
 {
     Composition* view = mWorld.MakeProp({.mName = "MainCamera", .mBody = false, .mBehaviour = true});
@@ -240,6 +244,7 @@ TEST_F(PlayerTouches, EnemiesHurtOnlyAMovingAppleAndNeverAnImmuneOne)
     EXPECT_EQ(held->GetComponent<Body>()->mPosition, Vec3(8.0f, 8.0f, 0.0f));
 }
 
+// ---- 5. The goal and the start wall -----------------------------------------
 TEST_F(PlayerTouches, TheGoalPlaysTheWinMusicOnceAndSendsTheAppleBack)
 {
     AppleBody()->SetPosition(Vec3(20.0f, 5.0f, 0.0f));
@@ -272,6 +277,7 @@ TEST_F(PlayerTouches, AStartWallTurnsALeftBoundAppleAtMostTwiceASecond)
     EXPECT_FALSE(mPlayer->mPlayerRight);
 }
 
+// ---- 6. Fans, crates, rotating objects, fake tiles and marshmallows ---------
 TEST_F(PlayerTouches, AFanLiftsTheAppleAtItsOwnSpeed)
 {
     PropSpec spec;

@@ -2,14 +2,14 @@
 // the keys, a hit and its blink, death, and the probe the physics rules read.
 //
 // Contents:
-//   the fixture: a resting apple with physics stopped
-//   Init, launch, settling and rest
-//   the rest animation and the keys
-//   rolling and bounces
-//   hits, blinking and death
-//   air streams; running without body or audio
-//   the probe the physics rules read; tile walls and slopes
-//   the stopwatch; bumps in the menu
+//   1. The fixture: a resting apple with physics stopped
+//   2. Init, launch, settling and rest
+//   3. The rest animation and the keys
+//   4. Rolling and bounces
+//   5. Hits, blinking and death
+//   6. Air streams; running without body or audio
+//   7. The probe the physics rules read; tile walls and slopes
+//   8. The stopwatch; bumps in the menu
 #include <gtest/gtest.h>
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
@@ -23,6 +23,7 @@ using TestSupport::AppleWorld;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class PlayerFrame : public ::testing::Test
 {
 protected:
@@ -49,6 +50,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Init, launch, settling and rest -------------------------------------
 TEST_F(PlayerFrame, InitTakesThePlayerBodyAndStartsTheGameMusic_AnArchetypeNeither)
 {
     Composition* archetype = gFactory->CreateObject("Template", ObjectKind::Archetype);
@@ -125,6 +127,7 @@ TEST_F(PlayerFrame, NeverComesToRestInTheScrollingLevel)
     EXPECT_TRUE(Script()->mPlayerMoving);
 }
 
+// ---- 3. The rest animation and the keys -------------------------------------
 TEST_F(PlayerFrame, RestAnimationAndRollingFrameFollowTheHealth)
 {
     Player* player = RestingApple();
@@ -182,6 +185,7 @@ TEST_F(PlayerFrame, SpaceStartsTheApple_RightTurnsIt_UpMakesItJump_GTogglesImmun
     EXPECT_FALSE(player->mImmune);
 }
 
+// ---- 4. Rolling and bounces -------------------------------------------------
 TEST_F(PlayerFrame, RollingPushesTheBodyByFacingAndGround_ABounceRequestBouncesOnce)
 {
     Player* player = RestingApple();
@@ -201,6 +205,7 @@ TEST_F(PlayerFrame, RollingPushesTheBodyByFacingAndGround_ABounceRequestBouncesO
     EXPECT_FALSE(player->mBounceRequest);
 }
 
+// ---- 5. Hits, blinking and death --------------------------------------------
 TEST_F(PlayerFrame, AHitCostsHealthOnceAndBlinksForThreeSeconds)
 {
     Player* player = RestingApple();
@@ -261,6 +266,7 @@ TEST_F(PlayerFrame, TheLastHitPlaysTheLoseMusicAndTheDyingAnimationInTheSameFram
     EXPECT_FALSE(AppleAnimator()->mLoop);
 }
 
+// ---- 6. Air streams; running without body or audio --------------------------
 TEST_F(PlayerFrame, AnAirStreamLiftsFasterEachFrameUpToItsLimit)
 {
     Player* player = RestingApple();
@@ -300,6 +306,7 @@ TEST_F(PlayerFrame, WithoutBodyOrAudioTheAppleStillRunsSilently)
     EXPECT_EQ(mApple->GetComponent<Transform>()->mPosition, Vec3(6.0f, 7.3f, 0.0f));
 }
 
+// ---- 7. The probe the physics rules read; tile walls and slopes -------------
 TEST_F(PlayerFrame, ThePhysicsRulesReadTheApplesFlagsThroughItsScript)
 {
     Player* player = RestingApple();
@@ -350,6 +357,7 @@ TEST_F(PlayerFrame, TileWallsTurnTheAppleAtMostTwiceASecond_SlopesCarryIt)
     EXPECT_FLOAT_EQ(AppleBody()->mVelocity.x, 3.5f);
 }
 
+// ---- 8. The stopwatch; bumps in the menu ------------------------------------
 TEST_F(PlayerFrame, TheStopwatchRunsWhileTheStartedAppleRolls_TwiceAsFastInFastMode)
 {
     Player* player = RestingApple();

@@ -3,15 +3,15 @@
 // button, the pause pages and the opening and closing fades.
 //
 // Contents:
-//   the fixture: interface objects by their parts, clicks; ExpectNear
-//   screen place and size through zoom
-//   hearts and the timer
-//   stars, their chimes and the unlocks
-//   the next-level button
-//   the pause pages
-//   the opening fade and the fade-out on the apple's death
-//   a paused level's resume button
-//   the closing fade, Escape, the finish and Q
+//   1. The fixture: interface objects by their parts, clicks; ExpectNear
+//   2. Screen place and size through zoom
+//   3. Hearts and the timer
+//   4. Stars, their chimes and the unlocks
+//   5. The next-level button
+//   6. The pause pages
+//   7. The opening fade and the fade-out on the apple's death
+//   8. A paused level's resume button
+//   9. The closing fade, Escape, the finish and Q
 #include <gtest/gtest.h>
 #include "audio/AudioComponent.h"
 #include "gameplay/Button.h"
@@ -29,6 +29,7 @@ using namespace Framework;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 constexpr int KeyQ = 81;
 constexpr float Unit = 50.0f / 35.0f; // world units per offset unit at zoom 35
 const std::string Level3 = "Resources\\LevelData\\Level3";
@@ -91,6 +92,7 @@ void ExpectNear(const Vec3& actual, const Vec3& expected)
 }
 } // namespace
 
+// ---- 2. Screen place and size through zoom ----------------------------------
 TEST_F(UIScripts, ObjectsKeepTheirScreenPlaceAndSizeThroughZoom)
 {
     Composition* heart = UI("Heart");
@@ -108,6 +110,7 @@ TEST_F(UIScripts, ObjectsKeepTheirScreenPlaceAndSizeThroughZoom)
     EXPECT_FLOAT_EQ(Picture_(heart).mAlpha, 0.5f);
 }
 
+// ---- 3. Hearts and the timer ------------------------------------------------
 TEST_F(UIScripts, HeartsShowTheApplesHealthAndTheTimerItsTime)
 {
     Composition* hearts[] = {UI("Heart"), UI("Heart1"), UI("Heart2")};
@@ -125,6 +128,7 @@ TEST_F(UIScripts, HeartsShowTheApplesHealthAndTheTimerItsTime)
     EXPECT_EQ(speed->GetComponent<Button>()->mFrame, 2u);
 }
 
+// ---- 4. Stars, their chimes and the unlocks ---------------------------------
 TEST_F(UIScripts, StarsFillByRatingAppearInTurnAndUnlockTheNextLevel)
 {
     Composition* stars[] = {UI("Star1", Picture | Sound), UI("Star2"), UI("Star3")};
@@ -178,6 +182,7 @@ TEST_F(UIScripts, AZeroStarWinPlaysTheEmptyChimeAndNeverLowersTheLevelsFlag)
     EXPECT_TRUE(mWorld.mLogic->mUnlockedLevels[Level3]);
 }
 
+// ---- 5. The next-level button -----------------------------------------------
 TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
 {
     Composition* next = UI("NextLvlButton", Picture | Clickable);
@@ -200,6 +205,7 @@ TEST_F(UIScripts, NextLevelButtonLeadsOnFromLevel9AndReloadsAnyOtherLevel)
     ExpectNear(Where(next), Vec3(0.0f, -2.5f * Unit, -3.0f)); // the win page in view, under the apple
 }
 
+// ---- 6. The pause pages -----------------------------------------------------
 TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)
 {
     Composition* title = UI("PauseTitle");
@@ -266,6 +272,7 @@ TEST_F(UIScripts, PausePagesSwapInTheNoButtonReturnsInTheSameFrameAndYesQuits)
     EXPECT_FALSE(hidden(sign));
 }
 
+// ---- 7. The opening fade and the fade-out on the apple's death --------------
 TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
 {
     mWorld.mLogic->mState.mLoadedLevelPath = "Resources\\LevelData\\Level8";
@@ -311,6 +318,7 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_FALSE(mist->GetComponent<ParticleComponent>()->mEmitter->mActivate);
 }
 
+// ---- 8. A paused level's resume button --------------------------------------
 TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
 {
     // The content's shape offset cancels the buttons' box shift: the box sits on the picture.
@@ -332,6 +340,7 @@ TEST_F(UIScripts, APausedLevelsResumeButtonIsClickedThroughItsBodyBox)
     EXPECT_FALSE(mCore.mPaused);
 }
 
+// ---- 9. The closing fade, Escape, the finish and Q --------------------------
 TEST_F(UIScripts, TheWalkStartsTheClosingFadeEscapeSkipsItsWaitAndTheFinishOrQWins)
 {
     Composition* closing = UI("TransitionOut");

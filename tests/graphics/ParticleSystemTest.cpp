@@ -2,15 +2,15 @@
 // colour, scale and motion, following and freezing emitters, and releasing them.
 //
 // Contents:
-//   the fixture: a seeded system and active emitters from its pool
-//   pools and the sine table
-//   bursts and spawning
-//   life spans and start ages
-//   colour, middle keys, speed and gravity
-//   circle and varied positions
-//   stepping, following and freezing
-//   reserving, exhausting and releasing the pool
-//   the random sequence
+//   1. The fixture: a seeded system and active emitters from its pool
+//   2. Pools and the sine table
+//   3. Bursts and spawning
+//   4. Life spans and start ages
+//   5. Colour, middle keys, speed and gravity
+//   6. Circle and varied positions
+//   7. Stepping, following and freezing
+//   8. Reserving, exhausting and releasing the pool
+//   9. The random sequence
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
@@ -22,6 +22,7 @@ using namespace Framework;
 
 namespace
 {
+// ---- 1. The fixture ---------------------------------------------------------
 class ParticleSystemTest : public ::testing::Test
 {
 protected:
@@ -56,6 +57,7 @@ protected:
 };
 } // namespace
 
+// ---- 2. Pools and the sine table --------------------------------------------
 TEST_F(ParticleSystemTest, PoolsHoldFiftyEmittersAndFiftyThousandParticles)
 {
     EXPECT_EQ(mSystem->mEmitters.size(), 50u);
@@ -75,6 +77,7 @@ TEST_F(ParticleSystemTest, SineTableMakesOneTurnInFiveHundredTwelveSteps)
     EXPECT_FLOAT_EQ(ParticleCos(384), ParticleSin(0));
 }
 
+// ---- 3. Bursts and spawning -------------------------------------------------
 TEST_F(ParticleSystemTest, BurstsComeAtTheDelayAndWaitWhileTheyWouldOverflow)
 {
     ParticleEmitter& emitter = Emitter(10, 4, 0.5f);
@@ -108,6 +111,7 @@ TEST_F(ParticleSystemTest, NoMaximumOrNoBurstNeverSpawns)
     EXPECT_EQ(empty.ReservedCount(), 10u);
 }
 
+// ---- 4. Life spans and start ages -------------------------------------------
 TEST_F(ParticleSystemTest, AParticleAgesTwiceItsFrameTime)
 {
     ParticleEmitter& emitter = Emitter(1, 1, 0.0f);
@@ -147,6 +151,7 @@ TEST_F(ParticleSystemTest, RandomStartAgeIsNeverNegative)
     }
 }
 
+// ---- 5. Colour, middle keys, speed and gravity ------------------------------
 TEST_F(ParticleSystemTest, ColourRunsFromStartToEndOverTheLifeSpan)
 {
     Particle particle;
@@ -233,6 +238,7 @@ TEST_F(ParticleSystemTest, AZeroDirectionRangeStaysUnnormalised)
     EXPECT_EQ(direction.y, 0.0f);
 }
 
+// ---- 6. Circle and varied positions -----------------------------------------
 TEST_F(ParticleSystemTest, CircleEmissionSpawnsOnTheRing)
 {
     ParticleEmitter& emitter = Emitter(50, 50, 0.0f);
@@ -264,6 +270,7 @@ TEST_F(ParticleSystemTest, VariedPositionsStayInTheRangePlusOnePercent)
     }
 }
 
+// ---- 7. Stepping, following and freezing ------------------------------------
 TEST_F(ParticleSystemTest, SwapRemovalStillStepsTheParticleMovedIntoTheGap)
 {
     ParticleEmitter& emitter = Emitter(3, 3, 0.0f);
@@ -310,6 +317,7 @@ TEST_F(ParticleSystemTest, AnInactiveEmitterFreezesItsParticles)
     EXPECT_FLOAT_EQ(emitter.Live()[0]->mAge, 0.2f);
 }
 
+// ---- 8. Reserving, exhausting and releasing the pool ------------------------
 TEST_F(ParticleSystemTest, AChangedMaximumReReservesOnTheNextUpdate)
 {
     ParticleEmitter& emitter = Emitter(10, 1, 0.0f);
@@ -374,6 +382,7 @@ TEST_F(ParticleSystemTest, OnlyEmittersInUseAreStepped)
     EXPECT_EQ(loose.LiveCount(), 0u);
 }
 
+// ---- 9. The random sequence -------------------------------------------------
 TEST(ParticleRandomTest, ASeedReplaysTheSameSequence)
 {
     ParticleRandom& random = ParticleRandom::Get();

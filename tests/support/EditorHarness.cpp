@@ -2,13 +2,13 @@
 // engine's systems driven by window messages, keys, the mouse and clicks.
 //
 // Contents:
-//   ForgetLastClick: each test click a first click
-//   HeadlessImGui: the context, frames, clicks, drags and typing
-//   EditorHarness: setting up and tearing down the world and editor
-//   frames, the state and window messages
-//   keys and typing
-//   the mouse, clicks and drags
-//   the log
+//   1. ForgetLastClick: each test click a first click
+//   2. HeadlessImGui: the context, frames, clicks, drags and typing
+//   3. EditorHarness: setting up and tearing down the world and editor
+//   4. Frames, the state and window messages
+//   5. Keys and typing
+//   6. The mouse, clicks and drags
+//   7. The log
 #include "support/EditorHarness.h"
 #include <filesystem>
 #include "core/objects/ComponentCreator.h"
@@ -25,6 +25,7 @@ using namespace Framework;
 
 namespace
 {
+// ---- 1. ForgetLastClick -----------------------------------------------------
 // Two presses on one spot within ImGui's double-click time make a double
 // click (a drag field then turns into a text field): each test click is a
 // first click.
@@ -35,6 +36,7 @@ void ForgetLastClick(ImGuiIO& io)
 }
 } // namespace
 
+// ---- 2. HeadlessImGui -------------------------------------------------------
 HeadlessImGui::HeadlessImGui(float width, float height)
 {
     mContext = ImGui::CreateContext();
@@ -119,6 +121,7 @@ void HeadlessImGui::Type(const std::string& text, const Body& body)
     Frame(body);
 }
 
+// ---- 3. EditorHarness -------------------------------------------------------
 EditorHarness::EditorHarness(bool withResources)
 {
     std::filesystem::create_directories(mLogFolder.File("Kestrome"));
@@ -149,6 +152,7 @@ EditorHarness::~EditorHarness()
     mDebug.reset();
 }
 
+// ---- 4. Frames, the state and window messages -------------------------------
 void EditorHarness::Frame(int count) { mWorld->Step(count); }
 
 void EditorHarness::SetState(uint32_t state) { mWorld->SetState(state); }
@@ -160,6 +164,7 @@ void EditorHarness::Message(uint32_t message, WPARAM wParam, LPARAM lParam)
         system->SendMessage(&broadcast);
 }
 
+// ---- 5. Keys and typing -----------------------------------------------------
 void EditorHarness::KeyDown(int vk, bool rightHand)
 {
     // Bit 24: the extended-key flag that marks the right-hand Ctrl and Alt.
@@ -186,6 +191,7 @@ void EditorHarness::Type(const std::string& text)
     Frame();
 }
 
+// ---- 6. The mouse, clicks and drags -----------------------------------------
 void EditorHarness::MoveMouse(float x, float y)
 {
     // The binding's own mapping, inverted: whatever frame offset it takes off
@@ -260,5 +266,6 @@ bool EditorHarness::Drag(const RecordedItem* item, float dx)
     return true;
 }
 
+// ---- 7. The log -------------------------------------------------------------
 std::string EditorHarness::LogText() const { return ReadFile(mLogFolder.File("Kestrome/Vorlane.log")); }
 } // namespace TestSupport
