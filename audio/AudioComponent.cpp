@@ -1,10 +1,10 @@
 // AudioComponent: an object's sound by key, its volume, start delay and fade.
 //
 // Contents:
-//   construction and copy
-//   files: XML and text
-//   playback: the key, Play, PlaySound, Stop, the volume, Update
-//   the inspector: choosing a key, defaults, DrawInspector
+//   1. Construction and copy
+//   2. Files: XML and text
+//   3. Playback: the key, Play, PlaySound, Stop, the volume, Update
+//   4. Inspector: choosing a key, defaults, DrawInspector
 #include "audio/AudioComponent.h"
 #include <algorithm>
 #include <imgui.h>
@@ -29,6 +29,7 @@ std::string TrimmedKey(const std::string& line)
 }
 } // namespace
 
+// ---- 1. Construction and copy -----------------------------------------------
 AudioComponent::AudioComponent()
 {
     if (gAudio)
@@ -71,7 +72,7 @@ AudioComponent::~AudioComponent()
     }
 }
 
-// ---- Files ---------------------------------------------------------------------------
+// ---- 2. Files ---------------------------------------------------------------
 
 void AudioComponent::SerializeXml(XmlSerializer& serializer)
 {
@@ -105,7 +106,7 @@ void AudioComponent::UnserializeText(TextSerializer& serializer)
     mKey = TrimmedKey(line);
 }
 
-// ---- Playback --------------------------------------------------------------------------
+// ---- 3. Playback ------------------------------------------------------------
 
 SoundEntry* AudioComponent::Lookup(const std::string& key) const { return gAudio ? gAudio->FindSound(key) : nullptr; }
 
@@ -255,7 +256,7 @@ void AudioComponent::ClearStart()
     mStartValue = 0;
 }
 
-// ---- Inspector -------------------------------------------------------------------------
+// ---- 4. Inspector -----------------------------------------------------------
 
 void AudioComponent::SetVolumeClamped(float volume)
 {

@@ -1,13 +1,13 @@
 // AudioManager: the game's sounds, music and effects over the sound system's mixer.
 //
 // Contents:
-//   construction and shutdown: the sound system, groups, Init
-//   the frame: Update, SetMuteEverywhere, PruneEndedChannels
-//   the library: FindSound, LoadSound, sounds loading in the background, AddSound
-//   components: RegisterComponent, UnregisterComponent, ForgetComponent
-//   playback: PlaySound, PlayMusic, PlayOneShot, StopEffects, GetVolume
-//   channels and groups for gameplay: music and effect stops, group and channel volumes
-//   channels of components: StopChannel, IsChannelPlaying, SetChannelSound, CheckError
+//   1. Construction and shutdown: the sound system, groups, Init
+//   2. Frame: Update, SetMuteEverywhere, PruneEndedChannels
+//   3. Library: FindSound, LoadSound, sounds loading in the background, AddSound
+//   4. Components: RegisterComponent, UnregisterComponent, ForgetComponent
+//   5. Playback: PlaySound, PlayMusic, PlayOneShot, StopEffects, GetVolume
+//   6. Channels and groups for gameplay: music and effect stops, group and channel volumes
+//   7. Channels of components: StopChannel, IsChannelPlaying, SetChannelSound, CheckError
 #include "audio/AudioManager.h"
 #include <algorithm>
 #include <cctype>
@@ -39,7 +39,7 @@ bool IsOneWord(const std::string& text)
 }
 } // namespace
 
-// ---- Construction and shutdown -------------------------------------------------------
+// ---- 1. Construction and shutdown -------------------------------------------
 
 AudioManager::AudioManager(Sound::OutputType output) : mSystem(std::make_unique<Sound::System>())
 {
@@ -107,7 +107,7 @@ void AudioManager::Init()
         component->ClearStart();
 }
 
-// ---- Frame ---------------------------------------------------------------------------
+// ---- 2. Frame ---------------------------------------------------------------
 
 void AudioManager::Update(float dt)
 {
@@ -139,7 +139,7 @@ void AudioManager::PruneEndedChannels()
             it = IsChannelPlaying(it->first) ? std::next(it) : entry->mChannels.erase(it);
 }
 
-// ---- Library -------------------------------------------------------------------------
+// ---- 3. Library -------------------------------------------------------------
 
 SoundEntry* AudioManager::FindSound(const std::string& key)
 {
@@ -252,7 +252,7 @@ void AudioManager::AddSound(const std::string& file, const std::string& key)
     LoadSound(file, key, SoundType::Effect);
 }
 
-// ---- Components ----------------------------------------------------------------------
+// ---- 4. Components ----------------------------------------------------------
 
 void AudioManager::RegisterComponent(AudioComponent* component) { mComponents.push_back(component); }
 
@@ -268,7 +268,7 @@ void AudioManager::ForgetComponent(AudioComponent* component)
             it = it->second == component ? entry->mChannels.erase(it) : std::next(it);
 }
 
-// ---- Playback ------------------------------------------------------------------------
+// ---- 5. Playback ------------------------------------------------------------
 
 Sound::ChannelHandle AudioManager::PlaySound(Sound::SoundHandle sound, int type, float volume, float pitch,
                                              float frequency)
@@ -357,7 +357,7 @@ float AudioManager::GetVolume(int type)
     return 0.0f;
 }
 
-// ---- Channels and groups for gameplay ------------------------------------------------
+// ---- 6. Channels and groups for gameplay ------------------------------------
 
 void AudioManager::StopMusic() { GetMixer().Stop(gMusicChannel); }
 
@@ -401,7 +401,7 @@ void AudioManager::SetChannelVolume(int type, float volume)
 
 bool AudioManager::IsMusicPlaying() { return IsChannelPlaying(gMusicChannel); }
 
-// ---- Channels of components ----------------------------------------------------------
+// ---- 7. Channels of components ----------------------------------------------
 
 void AudioManager::StopChannel(Sound::ChannelHandle channel) { GetMixer().Stop(channel); }
 

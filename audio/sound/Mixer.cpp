@@ -1,13 +1,13 @@
 // Mixer: sounds, channels and channel groups, and the mixing of them into the output.
 //
 // Contents:
-//   construction and the locked channel and group helpers
-//   lifecycle: Init, Close
-//   sounds: CreateSound, background decodes, CreateStream, AddSound, ReleaseSound, GetSoundLength
-//   playback: PlaySound
-//   channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
-//   groups: creating and releasing, IsInGroup, stop, volume, pause, mute
-//   output: Resolve, MixChannel, Render, GetPlayingCount
+//   1. Construction and locked helpers: the channel and group helpers taken under the lock
+//   2. Lifecycle: Init, Close
+//   3. Sounds: CreateSound, background decodes, CreateStream, AddSound, ReleaseSound, GetSoundLength
+//   4. Playback: PlaySound
+//   5. Channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
+//   6. Groups: creating and releasing, IsInGroup, stop, volume, pause, mute
+//   7. Output: Resolve, MixChannel, Render, GetPlayingCount
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>
@@ -29,6 +29,7 @@ bool Finite(float v) { return std::isfinite(v); }
 constexpr double MaxStreamFrame = 9007199254740992.0;
 } // namespace
 
+// ---- 1. Construction and locked helpers -------------------------------------
 Mixer::Mixer(int outputRate) : mOutputRate(outputRate > 0 ? outputRate : DefaultOutputRate) {}
 
 template <class Fn>
@@ -55,7 +56,7 @@ Result Mixer::WithGroup(GroupHandle handle, Fn fn)
     return fn(*group);
 }
 
-// ---- Lifecycle -----------------------------------------------------------------
+// ---- 2. Lifecycle -----------------------------------------------------------
 
 Result Mixer::Init(int maxChannels)
 {
@@ -85,7 +86,7 @@ Result Mixer::Close()
     return Result::Ok;
 }
 
-// ---- Sounds ----------------------------------------------------------------------
+// ---- 3. Sounds --------------------------------------------------------------
 
 Result Mixer::CreateSound(const std::string& path, Mode mode, SoundHandle* out)
 {
@@ -233,7 +234,7 @@ Result Mixer::GetSoundLength(SoundHandle sound, size_t* frames)
     return Result::Ok;
 }
 
-// ---- Playback --------------------------------------------------------------------
+// ---- 4. Playback ------------------------------------------------------------
 
 Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, ChannelHandle* out)
 {
@@ -296,7 +297,7 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
     return handle.IsNull() ? Result::InvalidParam : Result::Ok;
 }
 
-// ---- Channels ----------------------------------------------------------------------
+// ---- 5. Channels ------------------------------------------------------------
 
 Result Mixer::Stop(ChannelHandle channel)
 {
@@ -471,7 +472,7 @@ Result Mixer::GetPosition(ChannelHandle channel, double* frames)
                        });
 }
 
-// ---- Groups ------------------------------------------------------------------------
+// ---- 6. Groups --------------------------------------------------------------
 
 Result Mixer::CreateChannelGroup(GroupHandle* out)
 {
@@ -607,7 +608,7 @@ Result Mixer::GetMute(GroupHandle group, bool* mute)
                      });
 }
 
-// ---- Output ------------------------------------------------------------------------
+// ---- 7. Output --------------------------------------------------------------
 
 Mixer::Effective Mixer::Resolve(const ChannelSlot& channel)
 {

@@ -3,7 +3,7 @@
 //   2. Init: layout, fades, ambient sound
 //   3. Update: shortcut, camera, scale, texts, shapes, end-of-level watches
 //   4. HUD and pause page
-//   5. Win and lose screens, stars, unlocks, level buttons
+//   5. Win and lose screens: stars, unlocks, level buttons
 //   6. Fades and placement
 #include "gameplay/scripts/UIscript.h"
 #include <cctype>

@@ -2,12 +2,12 @@
 // delayed start and fades, the inspector's edits, and its channel pairs.
 //
 // Contents:
-//   the fixture: a sound list of three keys; a headless inspector frame
-//   defaults and files
-//   Play and Stop
-//   channel pairs
-//   Update: play on start, delays, fades
-//   the inspector
+//   1. The fixture: a sound list of three keys; a headless inspector frame
+//   2. Defaults and files
+//   3. Play and Stop
+//   4. Channel pairs
+//   5. Update: play on start, delays, fades
+//   6. Inspector
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include <memory>
@@ -20,6 +20,7 @@
 
 using namespace Framework;
 
+// ---- 1. The fixture ---------------------------------------------------------
 namespace
 {
 class AudioComponentTest : public TestSupport::AudioManagerFixture
@@ -76,7 +77,7 @@ public:
 };
 } // namespace
 
-// ---- Defaults and files ------------------------------------------------------------
+// ---- 2. Defaults and files --------------------------------------------------
 
 TEST_F(AudioComponentTest, OnlyTheKeyGoesToXmlAndText)
 {
@@ -113,7 +114,7 @@ TEST_F(AudioComponentTest, OnlyTheKeyGoesToXmlAndText)
     EXPECT_EQ(fromText.mKey, "Blip");
 }
 
-// ---- Play and Stop -----------------------------------------------------------------
+// ---- 3. Play and Stop -------------------------------------------------------
 
 TEST_F(AudioComponentTest, PlayStartsTheKeysSoundAndStopEndsIt)
 {
@@ -205,7 +206,7 @@ TEST_F(AudioComponentTest, ApplyVolumeSetsVolumePitchAndFrequencyOnItsChannel)
     EXPECT_FLOAT_EQ(frequency, 22050.0f);
 }
 
-// ---- Channel pairs -----------------------------------------------------------------
+// ---- 4. Channel pairs -------------------------------------------------------
 
 TEST_F(AudioComponentTest, EndedChannelsArePrunedFromTheEntry)
 {
@@ -230,7 +231,7 @@ TEST_F(AudioComponentTest, ADestroyedComponentsPairsGoButItsSoundPlaysOn)
     EXPECT_TRUE(mAudio->GetComponents().empty());
 }
 
-// ---- Update ------------------------------------------------------------------------
+// ---- 5. Update --------------------------------------------------------------
 
 TEST_F(AudioComponentTest, AComponentWithPlayUnsetStaysSilentUntilAScriptPlaysIt)
 {
@@ -336,7 +337,7 @@ TEST_F(AudioComponentTest, ManagerInitClearsTheStartState)
     EXPECT_EQ(component.mStartValue, 0);
 }
 
-// ---- Inspector ---------------------------------------------------------------------
+// ---- 6. Inspector -----------------------------------------------------------
 
 TEST_F(AudioComponentTest, InspectorVolumesAreClampedAndFrequencyIsShownInMultiples)
 {
