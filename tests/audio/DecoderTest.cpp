@@ -148,26 +148,9 @@ TEST(SoundFiles, AStreamedFilePlaysTheSamplesOfItsWholeDecodeLoopsAndEnds)
     EXPECT_EQ(length, 44100u);
 
     // Past the end and round again, in blocks that do not divide the length.
-    auto play = [&](SoundHandle sound, int frames)
-    {
-        ChannelHandle channel;
-        EXPECT_EQ(mixer.PlaySound(sound, {}, false, &channel), Result::Ok);
-        std::vector<float> all, block(2 * 1000);
-        for (int done = 0; done < frames; done += 1000)
-        {
-            mixer.Render(block.data(), 1000);
-            all.insert(all.end(), block.begin(), block.end());
-        }
-        mixer.Stop(channel);
-        return all;
-    };
-    const std::vector<float> whole = play(decoded, 100000);
-    const std::vector<float> stream = play(streamed, 100000);
-    ASSERT_EQ(whole.size(), stream.size());
-    size_t differing = 0;
-    for (size_t i = 0; i < whole.size(); ++i)
-        differing += whole[i] != stream[i];
-    EXPECT_EQ(differing, 0u);
+    const std::vector<float> whole = PlayFor(mixer, decoded, 100000);
+    const std::vector<float> stream = PlayFor(mixer, streamed, 100000);
+    EXPECT_EQ(Differing(whole, stream), 0u);
     EXPECT_NE(whole[2 * 46000], 0.0f); // the second pass is heard, not silence
 
     // Played once, it ends at its length and its handle goes stale.
