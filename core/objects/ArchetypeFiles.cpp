@@ -17,7 +17,7 @@ namespace
 {
 const char* const kArchetypeList = "Resources\\Archetype\\Archetype.dat";
 const char* const kArchetypeFolder = "Resources\\Archetype\\";
-// The shipped list names 29 archetypes; a list far beyond that is damaged (a
+// The shipped list names 30 archetypes; a list far beyond that is damaged (a
 // file repeated over and over), and reading it whole would stall start-up.
 constexpr size_t kMaxArchetypeEntries = 4096;
 
