@@ -23,8 +23,8 @@ namespace
 void ForgetPick(EditPanelsState& state)
 {
     Composition* picked = state.mPicked.Get();
-    if (picked && gPhysics && gPhysics->mHoverObject == picked)
-        gPhysics->mHoverObject = nullptr;
+    if (picked && gPhysics && gPhysics->HoverObject() == picked)
+        gPhysics->SetHoverObject(nullptr);
     state.mPicked.Clear();
 }
 
@@ -92,7 +92,7 @@ void ScenePicking(OurImGui& editor)
             if (editor.mObjectType == EditorObjectType::LiveObjects)
                 editor.mSelectedIndex = index;
             state.mPicked.Set(picked);
-            gPhysics->mHoverObject = picked;
+            gPhysics->SetHoverObject(picked);
             gPhysics->mLastMousePosition = mouse;
             return;
         }

@@ -26,7 +26,7 @@ namespace GameFrame
 void DragHeldObject(GameLogic& logic, const Vec3& mouse)
 {
     Physics& physics = *gPhysics;
-    Composition* held = physics.mHoverObject;
+    Composition* held = physics.HoverObject();
     Body* body = held->GetComponent<Body>();
     if (!body || (body->mMass == 0.0f && held->mTag != ObjectTag::RotatingObject))
         return;
@@ -60,7 +60,7 @@ void DragHeldObject(GameLogic& logic, const Vec3& mouse)
         physics.mLastMousePosition = mouse;
         const float distance = std::sqrt(dx * dx + dy * dy);
         if (distance > MaxDragStep || (physics.mDragBlocked && distance > MaxBlockedDragStep))
-            physics.mHoverObject = nullptr;
+            physics.SetHoverObject(nullptr);
         else
             body->SetPosition(Vec3(body->mPosition.x + dx, body->mPosition.y + dy, body->mPosition.z));
         physics.mDragging = true;

@@ -98,13 +98,13 @@ void UpdateMouse(GameLogic& logic, const InputState& input)
         physics.mFastMode = !physics.mFastMode;
     if (!input.mCurrentKeys[LeftButton] && input.mPreviousKeys[LeftButton])
     {
-        physics.mHoverObject = nullptr;
+        physics.SetHoverObject(nullptr);
         physics.mDragging = false;
     }
     const Vec3 mouse(input.GetMouseWorldX(), input.GetMouseWorldY(), 0.0f);
-    if (!physics.mHoverObject || !input.IsHeld(LeftButton))
+    if (!physics.HoverObject() || !input.IsHeld(LeftButton))
     {
-        physics.mHoverObject = physics.PickObject(mouse);
+        physics.SetHoverObject(physics.PickObject(mouse));
         // Anything in the menu is a button; in a level only props answer a click.
         const uint32_t state = logic.mState.mCurrent;
         if ((state == GameState::MAIN_MENU && physics.mPickHitAny) ||

@@ -15,7 +15,7 @@ void FlushLevel()
     // The physics system holds on to the hovered object and the player's body.
     if (gPhysics)
     {
-        gPhysics->mHoverObject = nullptr;
+        gPhysics->SetHoverObject(nullptr);
         gPhysics->mPlayerBody = nullptr;
     }
     // The render lists are emptied first, so each renderer's destructor finds

@@ -187,7 +187,7 @@ void Button::Update()
     }
 
     // 3-5. Hover and press.
-    if (gPhysics && gPhysics->mHoverObject == owner)
+    if (gPhysics && gPhysics->HoverObject() == owner)
         UpdateHovered(owner, audio, animator, renderer);
     else
     {

@@ -97,7 +97,7 @@ void Body::IntegrateVelocity(float dt)
     }
 
     const bool dragged =
-        gPhysics && gPhysics->mDragging && gPhysics->mHoverObject && gPhysics->mHoverObject == OwnerOf(this);
+        gPhysics && gPhysics->mDragging && gPhysics->HoverObject() && gPhysics->HoverObject() == OwnerOf(this);
     if (!dragged)
         SetPosition(Vec3(mPosition.x + dt * mVelocity.x, mPosition.y + dt * mVelocity.y, mPosition.z));
 

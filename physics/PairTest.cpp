@@ -48,7 +48,7 @@ void SpatialGrid::TestPair(Body* a, Body* b)
         gPhysics && gPhysics->MayHaveContact(a, b) && (Spreads(a) || Spreads(b)) && gPhysics->HasContact(a, b);
     if (!alreadyRecorded && gPhysics)
     {
-        Body* hovered = gPhysics->mHoverObject ? gPhysics->mHoverObject->GetComponent<Body>() : nullptr;
+        Body* hovered = gPhysics->HoverObject() ? gPhysics->HoverObject()->GetComponent<Body>() : nullptr;
         if (hovered && ((a->mStatic && b == hovered) || (b->mStatic && a == hovered)))
             gPhysics->mDragBlocked = true;
         gPhysics->AddContact(manifold);

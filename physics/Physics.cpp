@@ -91,7 +91,7 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i, bool with
 // Picking and dragging must not keep an object past its deletion.
 void ForgetIfPicked(Composition* object)
 {
-    if (gPhysics && gPhysics->mHoverObject == object)
+    if (gPhysics && gPhysics->HoverObject() == object)
         gPhysics->ForgetHoverObject();
 }
 
@@ -106,7 +106,7 @@ void ForgetLiveObjects(GameObjectFactory& factory)
     for (auto& entry : factory.mObjects)
         if (Body* body = entry.second ? entry.second->GetComponent<Body>() : nullptr)
             flagged = body->mForgotten = true;
-    if (ObjectHandle::IsLive(gPhysics->mHoverObject))
+    if (ObjectHandle::IsLive(gPhysics->HoverObject()))
         gPhysics->ForgetHoverObject();
     if (flagged)
         gPhysics->ForgetFlaggedBodies();
@@ -442,13 +442,13 @@ void Physics::ForgetBody(Body* body)
     if (mPlayerBody == body)
         mPlayerBody = nullptr;
     // The hovered or dragged object loses its body (or is being deleted).
-    if (mHoverObject && body->mOwner == mHoverObject)
+    if (HoverObject() && body->mOwner == HoverObject())
         ForgetHoverObject();
 }
 
 void Physics::ForgetHoverObject()
 {
-    mHoverObject = nullptr;
+    SetHoverObject(nullptr);
     mDragging = false;
     mDragBlocked = false;
 }

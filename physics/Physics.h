@@ -5,6 +5,7 @@
 #include <vector>
 #include "core/math/MathTypes.h"
 #include "core/engine/System.h"
+#include "core/objects/ObjectHandle.h"
 #include "physics/ContactPairs.h"
 #include "physics/LevelTimer.h"
 #include "physics/Manifold.h"
@@ -77,9 +78,13 @@ public:
     // whose body is interactable (the game points its cursor at them).
     bool mPickHitAny = false;
     bool mPickHitInteractable = false;
-    Composition* mHoverObject = nullptr; // the object under the mouse, picked or dragged
-    Vec3 mLastMousePosition{0.0f};       // the game logic's dragging
-    bool mDragging = false;              // the hovered body is dragged: integration leaves it alone
+    // The object under the mouse, picked or dragged; null once it is gone
+    // (held by handle: a level flush or an editor delete may free it).
+    Composition* HoverObject() const { return mHover.Get(); }
+    void SetHoverObject(const Composition* object) { mHover.Set(object); }
+    ObjectHandle mHover;
+    Vec3 mLastMousePosition{0.0f}; // the game logic's dragging
+    bool mDragging = false;        // the hovered body is dragged: integration leaves it alone
     bool mFastMode = false;
     Body* mPlayerBody = nullptr;
     bool mDragBlocked = false; // the dragged body touched a static one

@@ -57,7 +57,7 @@ bool IsLeftButtonHeld() { return gInput && gInput->mState.IsHeld(VK_LBUTTON); }
 
 bool IsClickedOn(const Composition* object)
 {
-    if (!object || !gPhysics || gPhysics->mHoverObject != object || !gInput)
+    if (!object || !gPhysics || gPhysics->HoverObject() != object || !gInput)
         return false;
     const InputState& input = gInput->mState;
     const bool released = !input.mCurrentKeys[VK_LBUTTON] && input.mPreviousKeys[VK_LBUTTON];

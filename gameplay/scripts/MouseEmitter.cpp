@@ -46,7 +46,7 @@ void MouseEmitter::Update(Behaviour* owner, float)
                                   transform ? transform->mPosition.z : emitter->mPosition.z);
     }
 
-    const Composition* hovered = gPhysics ? gPhysics->mHoverObject : nullptr;
+    const Composition* hovered = gPhysics ? gPhysics->HoverObject() : nullptr;
     Body* hoveredBody = hovered ? hovered->GetComponent<Body>() : nullptr;
     if (object->mName != "InteractablesEmitter")
     {

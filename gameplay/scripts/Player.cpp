@@ -475,11 +475,11 @@ void Player::Turn()
 
 void Player::DropHoveredObject()
 {
-    if (!gPhysics || !gPhysics->mHoverObject || !gInput || !gInput->mState.IsHeld(VK_LBUTTON))
+    if (!gPhysics || !gPhysics->HoverObject() || !gInput || !gInput->mState.IsHeld(VK_LBUTTON))
         return;
-    if (Body* held = gPhysics->mHoverObject->GetComponent<Body>())
+    if (Body* held = gPhysics->HoverObject()->GetComponent<Body>())
         held->SetPosition(held->mStartPosition);
-    gPhysics->mHoverObject = nullptr;
+    gPhysics->SetHoverObject(nullptr);
 }
 
 void Player::Respawn(const Vec3& point)

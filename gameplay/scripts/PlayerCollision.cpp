@@ -182,7 +182,7 @@ bool Player::OnBouncer(Composition* other, uint32_t tag, Body* body, Body* other
         {
             if (AppleBottom(body) <= OtherTop(otherBody))
                 RemovePair(body, otherBody);
-            if (gPhysics && gPhysics->mHoverObject == other && IsLeftButtonHeld())
+            if (gPhysics && gPhysics->HoverObject() == other && IsLeftButtonHeld())
                 return false;
             if (CentreY(otherBody) - MushroomCentreMargin <= CentreY(body))
             {

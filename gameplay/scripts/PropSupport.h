@@ -44,7 +44,7 @@ inline bool Down(int vk) { return gInput && gInput->mState.mCurrentKeys[vk]; }
 inline bool Released(int vk) { return gInput && !gInput->mState.mCurrentKeys[vk] && gInput->mState.mPreviousKeys[vk]; }
 
 // Whether the physics system's object under the mouse is object.
-inline bool Hovered(const Composition* object) { return object && gPhysics && gPhysics->mHoverObject == object; }
+inline bool Hovered(const Composition* object) { return object && gPhysics && gPhysics->HoverObject() == object; }
 
 // Stops the object's sound, switches to key and starts it; nothing without an AudioComponent.
 inline void PlayOn(Composition* object, const std::string& key)

@@ -156,7 +156,7 @@ void ExpectPickedAtCentre(TestSupport::GameplayWorld& world, Composition* button
 {
     const Body* body = button->GetComponent<Body>();
     ASSERT_TRUE(body && body->mShape) << where;
-    EXPECT_EQ(world.mPhysics->mHoverObject, button) << where;
+    EXPECT_EQ(world.mPhysics->HoverObject(), button) << where;
     const Vec3 mouse = world.mPhysics->mLastMousePosition;
     const Vec3 box = body->GetShapeCenter();
     EXPECT_NEAR(mouse.x, box.x, 1e-3f) << where;

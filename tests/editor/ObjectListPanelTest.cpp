@@ -187,7 +187,7 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.MouseDown();
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
-    EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, right);
+    EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), right);
 
     // Ctrl held: the Transform follows the mouse.
     editor.KeyDown(VK_CONTROL);
@@ -200,7 +200,7 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();
-    EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), nullptr);
 
     // A click on nothing keeps the selection.
     TestSupport::PointAtWorld(editor, 50.0f, 50.0f);
@@ -219,7 +219,7 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     TestSupport::PointAtWorld(editor, 6.0f, 2.0f);
     editor.MouseDown();
     editor.Frame();
-    EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, right);
+    EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), right);
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 0);
     editor.MouseUp();
     editor.Frame();
@@ -240,7 +240,7 @@ TEST_F(ObjectList, CtrlDragMovesABoxAndTurnsOnlyOneWithAFixedPoint)
     editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
     editor.Frame(2);
-    ASSERT_EQ(editor.mWorld->mPhysics->mHoverObject, box);
+    ASSERT_EQ(editor.mWorld->mPhysics->HoverObject(), box);
     TestSupport::PointAtWorld(editor, 27.0f, 2.0f);
     editor.Frame();
     EXPECT_NEAR(body->mPosition.x, 27.0f, 1e-4f);
@@ -263,7 +263,7 @@ TEST_F(ObjectList, CtrlDragMovesABoxAndTurnsOnlyOneWithAFixedPoint)
     editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
     editor.Frame(2);
-    ASSERT_EQ(editor.mWorld->mPhysics->mHoverObject, box);
+    ASSERT_EQ(editor.mWorld->mPhysics->HoverObject(), box);
     TestSupport::PointAtWorld(editor, 32.0f, 7.0f);
     editor.Frame();
     EXPECT_NEAR(body->mOrientation, -0.7853982f, 1e-5f); // faces the mouse
@@ -284,7 +284,7 @@ TEST_F(ObjectList, AClickOverAnEditorWindowNeverPicks)
     editor.Frame();
     editor.MouseDown();
     editor.Frame(2);
-    EXPECT_EQ(editor.mWorld->mPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), nullptr);
     editor.MouseUp();
     editor.Frame();
 }
@@ -298,12 +298,12 @@ TEST_F(ObjectList, ADeletedPickedObjectIsNeverDraggedAgain)
     editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
     editor.Frame(2);
-    ASSERT_EQ(editor.mWorld->mPhysics->mHoverObject, doomed);
+    ASSERT_EQ(editor.mWorld->mPhysics->HoverObject(), doomed);
 
     Factory().mDestroySet.insert(doomed);
     editor.Frame(); // the factory deletes it; the editor lets go of it
     EXPECT_EQ(editor.mEditor->mPanels.mPicked.Get(), nullptr);
-    EXPECT_NE(editor.mWorld->mPhysics->mHoverObject, doomed);
+    EXPECT_NE(editor.mWorld->mPhysics->HoverObject(), doomed);
     TestSupport::PointAtWorld(editor, 1.0f, 1.0f);
     editor.Frame(2);
     EXPECT_EQ(other->GetComponent<Transform>()->mPosition, Vec3(3.0f, 0.0f, 0.0f));

@@ -103,11 +103,11 @@ TEST_F(GameLogicFrame, MiddleButtonTogglesFastModeOutsideTheEditorOnly)
 // ---- 3. Picking, dragging and letting go of bodies --------------------------
 TEST_F(GameLogicFrame, ReleasingTheLeftButtonAlwaysLetsGo)
 {
-    gPhysics->mHoverObject = MakeBox("Far", 50.0f, 50.0f);
+    gPhysics->SetHoverObject(MakeBox("Far", 50.0f, 50.0f));
     gPhysics->mDragging = true;
     mWorld.mInput->SetNow(Left, true, true);
     Frame(0.0f, 0.0f, false);
-    EXPECT_EQ(gPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(gPhysics->HoverObject(), nullptr);
     EXPECT_FALSE(gPhysics->mDragging);
 }
 
@@ -115,10 +115,10 @@ TEST_F(GameLogicFrame, TheBodyUnderTheMouseIsPickedAndMarkedByTheCursor)
 {
     Composition* box = MakeBox("Crate", 0.0f, 0.0f);
     Frame(0.3f, 0.2f, false);
-    EXPECT_EQ(gPhysics->mHoverObject, box);
+    EXPECT_EQ(gPhysics->HoverObject(), box);
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 1u);
     Frame(20.0f, 20.0f, false);
-    EXPECT_EQ(gPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(gPhysics->HoverObject(), nullptr);
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 0u);
 }
 
@@ -127,7 +127,7 @@ TEST_F(GameLogicFrame, NoPickingInTheEditor)
     MakeBox("Crate", 0.0f, 0.0f);
     mWorld.SetState(GameState::EDITOR);
     Frame(0.3f, 0.2f, false);
-    EXPECT_EQ(gPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(gPhysics->HoverObject(), nullptr);
 }
 
 TEST_F(GameLogicFrame, AHeldBodyFollowsTheMouseAndIsDroppedByAFastMove)
@@ -136,7 +136,7 @@ TEST_F(GameLogicFrame, AHeldBodyFollowsTheMouseAndIsDroppedByAFastMove)
     Body* body = box->GetComponent<Body>();
     Frame(0.0f, 0.0f, true); // press over it: picked
     Frame(0.0f, 0.0f, true); // held
-    ASSERT_EQ(gPhysics->mHoverObject, box);
+    ASSERT_EQ(gPhysics->HoverObject(), box);
     Frame(0.5f, 0.25f, true); // a small step drags
     EXPECT_NEAR(body->mPosition.x, 0.5f, 1e-3f);
     EXPECT_NEAR(body->mPosition.y, 0.25f, 1e-3f);
@@ -144,7 +144,7 @@ TEST_F(GameLogicFrame, AHeldBodyFollowsTheMouseAndIsDroppedByAFastMove)
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 5u);
 
     Frame(3.6f, 0.25f, true); // more than 3.0 in one frame lets go
-    EXPECT_EQ(gPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(gPhysics->HoverObject(), nullptr);
     EXPECT_NEAR(body->mPosition.x, 0.5f, 1e-3f);
 }
 
@@ -153,21 +153,21 @@ TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
     Composition* box = MakeBox("Crate", 0.0f, 0.0f);
     Frame(0.0f, 0.0f, true);
     Frame(0.0f, 0.0f, true);
-    ASSERT_EQ(gPhysics->mHoverObject, box);
+    ASSERT_EQ(gPhysics->HoverObject(), box);
     gPhysics->mDragBlocked = true;
     Frame(0.9f, 0.0f, true); // within the blocked limit: moves, clears the flag
-    EXPECT_EQ(gPhysics->mHoverObject, box);
+    EXPECT_EQ(gPhysics->HoverObject(), box);
     EXPECT_FALSE(gPhysics->mDragBlocked);
     gPhysics->mDragBlocked = true;
     Frame(2.1f, 0.0f, true);
-    EXPECT_EQ(gPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(gPhysics->HoverObject(), nullptr);
 }
 
 TEST_F(GameLogicFrame, StaticAndNonInteractableBodiesStayPut)
 {
     Composition* fixed = MakeBox("Fixed", 0.0f, 0.0f, true, 0.0f);
     Frame(0.0f, 0.0f, true);
-    gPhysics->mHoverObject = fixed; // held anyway
+    gPhysics->SetHoverObject(fixed); // held anyway
     Frame(0.0f, 0.0f, true);
     Frame(0.5f, 0.0f, true);
     EXPECT_FLOAT_EQ(fixed->GetComponent<Body>()->mPosition.x, 0.0f);

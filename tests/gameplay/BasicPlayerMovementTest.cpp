@@ -101,7 +101,7 @@ TEST_F(MenuApple, AClickedCanAheadTurnsIt)
 {
     BasicPlayerMovement* menu = Make();
     Composition* can = Prop(ObjectTag::Can, Vec3(6.0f, 5.0f, 0.0f));
-    mWorld.mWorld.mPhysics->mHoverObject = can;
+    mWorld.mWorld.mPhysics->SetHoverObject(can);
     mWorld.mWorld.mInput->SetNow(VK_LBUTTON, false, true); // let go this frame
     menu->mContactCooldown = true;
     Touch(mApple, can);

@@ -137,7 +137,7 @@ TEST_F(Belts, ARotatingPropBobblesWhenGrabbedTurnedOrSpun)
         {.tag = ObjectTag::RotatingObject, .script = ScriptId::RotatingScript, .interactable = true, .audio = true});
     mWorld.mInput->SetMouseWorld(0.0f, 0.0f);
     mWorld.Step(2);
-    ASSERT_EQ(mWorld.mPhysics->mHoverObject, ketchup);
+    ASSERT_EQ(mWorld.mPhysics->HoverObject(), ketchup);
     TakeSounds();
 
     // Grabbed where the last grab left it: silent.

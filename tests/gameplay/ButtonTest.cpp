@@ -275,7 +275,7 @@ TEST_F(Buttons, NothingHappensInTheEditor)
 {
     Button* button = MakeButton("Edit", 0.0f, {.targetState = GameState::MAIN_MENU});
     mWorld.SetState(GameState::EDITOR);
-    gPhysics->mHoverObject = button->GetOwner();
+    gPhysics->SetHoverObject(button->GetOwner());
     mWorld.mInput->Press(Left);
     mWorld.Step();
     EXPECT_FALSE(button->Click);

@@ -205,7 +205,7 @@ TEST_F(PairFixture, HoveredBodyTouchingAStaticOneBlocksTheDrag)
 {
     Composition* wall = Make(Vec3(5, 5, 0), 0, 0.0f);
     Composition* dragged = Make(Vec3(5.5f, 5, 0), 0);
-    mScope.mPhysics->mHoverObject = dragged;
+    mScope.mPhysics->SetHoverObject(dragged);
     EXPECT_TRUE(Collides(wall, dragged));
     EXPECT_TRUE(mScope.mPhysics->mDragBlocked);
 }

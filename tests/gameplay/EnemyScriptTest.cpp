@@ -245,7 +245,7 @@ TEST_F(Enemies, ARatTurnsFromAnObjectDraggedAtIt)
     Composition* rat = MakeRat(Vec3(10.0f, 10.0f, 0.0f));
     RatScript* script = Script<RatScript>(rat);
     Composition* dragged = Make("Crate", {.position = Vec3(12.0f, 10.0f, 0.0f), .interactable = true});
-    mWorld.mPhysics->mHoverObject = dragged;
+    mWorld.mPhysics->SetHoverObject(dragged);
     mWorld.mInput->SetNow(Left, true, true);
     Touch(rat, dragged);
     EXPECT_FALSE(script->mRight);

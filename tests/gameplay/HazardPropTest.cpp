@@ -227,7 +227,7 @@ TEST_F(HazardProps, TheInteractablesEmitterMarksTheGrabbedBodyUntilRelease)
 
     mWorld.mInput->SetMouseWorld(4.0f, 2.0f);
     mWorld.Step(2);
-    ASSERT_EQ(mWorld.mPhysics->mHoverObject, crate);
+    ASSERT_EQ(mWorld.mPhysics->HoverObject(), crate);
     mWorld.mInput->Press(Left);
     mWorld.Step();
     EXPECT_TRUE(emitter->mActivate);

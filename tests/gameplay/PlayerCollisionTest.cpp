@@ -108,7 +108,7 @@ TEST_F(PlayerTouches, ACanBouncesTheAppleOrTurnsItAfterABounce)
 TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
 {
     Composition* can = Prop(ObjectTag::Can, Vec3(6.0f, 5.0f, 0.0f));
-    mWorld.mWorld.mPhysics->mHoverObject = can;
+    mWorld.mWorld.mPhysics->SetHoverObject(can);
     mWorld.mWorld.mInput->SetNow(VK_LBUTTON, true, true);
     Behaviour* behaviour = mApple->GetComponent<Behaviour>();
     mPlayer->Update(behaviour, 1.0f / 64.0f); // the contact cooldown comes on, its timer at 0.8 s
@@ -127,7 +127,7 @@ TEST_F(PlayerTouches, AClickedCanAheadTurnsTheAppleOncePerCooldown)
 
     // A frozen can compares edges: the apple turns only short of its left side.
     Composition* frozen = Prop(ObjectTag::FrozenCan, Vec3(3.0f, 5.0f, 0.0f));
-    mWorld.mWorld.mPhysics->mHoverObject = frozen;
+    mWorld.mWorld.mPhysics->SetHoverObject(frozen);
     mPlayer->mContactCooldown = true;
     Touch(mApple, frozen);
     EXPECT_TRUE(mPlayer->mPlayerRight);
@@ -235,12 +235,12 @@ TEST_F(PlayerTouches, EnemiesHurtOnlyAMovingAppleAndNeverAnImmuneOne)
     // An icicle also knocks a held object out of the player's hand.
     Composition* held = Prop(ObjectTag::Crate, Vec3(9.0f, 9.0f, 0.0f));
     held->GetComponent<Body>()->mStartPosition = Vec3(8.0f, 8.0f, 0.0f);
-    mWorld.mWorld.mPhysics->mHoverObject = held;
+    mWorld.mWorld.mPhysics->SetHoverObject(held);
     mWorld.mWorld.mInput->SetNow(VK_LBUTTON, true, true);
     mPlayer->mHit = false;
     Touch(mApple, Prop(ObjectTag::Icicle, Vec3(1.0f, 3.0f, 0.0f)));
     EXPECT_EQ(mPlayer->mPlayerHealth, 1);
-    EXPECT_EQ(mWorld.mWorld.mPhysics->mHoverObject, nullptr);
+    EXPECT_EQ(mWorld.mWorld.mPhysics->HoverObject(), nullptr);
     EXPECT_EQ(held->GetComponent<Body>()->mPosition, Vec3(8.0f, 8.0f, 0.0f));
 }
 

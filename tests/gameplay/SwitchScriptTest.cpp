@@ -125,7 +125,7 @@ TEST_F(Switches, ClickingAClickableSwitchSwapsItsAirConditionersAndSprites)
 
     mWorld.mInput->SetMouseWorld(0.0f, 0.0f);
     mWorld.Step(2);
-    ASSERT_EQ(mWorld.mPhysics->mHoverObject, clickable);
+    ASSERT_EQ(mWorld.mPhysics->HoverObject(), clickable);
     TakeSounds();
 
     Click();

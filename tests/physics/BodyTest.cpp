@@ -138,7 +138,7 @@ TEST(BodyIntegration, DraggedBodyKeepsItsPosition)
 {
     PhysicsScope scope;
     Composition* object = scope.Box(Vec3(10, 10, 0));
-    scope.mPhysics->mHoverObject = object;
+    scope.mPhysics->SetHoverObject(object);
     scope.mPhysics->mDragging = true;
     BodyOf(object)->mVelocity = Vec3(5, 5, 0);
     BodyOf(object)->IntegrateVelocity(0.1f);
