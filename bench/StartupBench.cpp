@@ -158,8 +158,10 @@ struct Program
 };
 
 // Start-up as RunProgram takes it, one timed step at a time, up to the swap
-// of the splash level's first frame.
-void StartStepByStep(Steps& steps, Program& program)
+// of the splash level's first frame. False, with the program's reason on
+// standard error, when the start gets no window or no GL context: nothing
+// after that would measure a start.
+bool StartStepByStep(Steps& steps, Program& program)
 {
     steps.Run("configuration and log",
               [&]
@@ -170,12 +172,16 @@ void StartStepByStep(Steps& steps, Program& program)
                   program.mDebug->OpenLog();
                   program.mConfig->Load();
               });
-    steps.Run("core engine and window",
+    bool displayReady = false;
+    steps.Run("core engine, window and GL context",
               [&]
               {
                   new CoreEngine();
                   program.mWindow = new WindowSystem(program.mConfig);
+                  displayReady = DisplayReady(*program.mWindow);
               });
+    if (!displayReady)
+        return false;
     steps.Run("systems constructed", [&] { AddEngineSystems(*gCore, program.mWindow); });
     steps.Run("systems initialised",
               [&]
@@ -206,6 +212,7 @@ void StartStepByStep(Steps& steps, Program& program)
                   Quietly([&] { state.SwitchLevel(); });
               });
     steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
+    return true;
 }
 
 // ---- 4. The first level -----------------------------------------------------
@@ -258,7 +265,19 @@ int main()
 
     Steps steps;
     Program program;
-    StartStepByStep(steps, program);
+    if (!StartStepByStep(steps, program))
+    {
+        std::fprintf(stderr, "bench_startup: the start got no window or GL context; nothing was measured.\n");
+        delete program.mWindow;
+        delete gCore;
+        Platform::Shutdown();
+        delete program.mDebug;
+        delete program.mConfig;
+        fs::current_path(sourceCwd);
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+        return 1;
+    }
     const double firstFrameMs = SinceProcessStartMs() - copyMs;
     const double startPeakMb = PeakRssMb();
     PlayLevel1();

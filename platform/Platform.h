@@ -44,6 +44,8 @@ void GetWindowPosition(int& x, int& y);
 void GetWindowBorders(int& left, int& top);
 // Desktop fullscreen on or off. Leaving it restores windowedWidth x windowedHeight.
 void SetFullscreen(bool fullscreen, int windowedWidth, int windowedHeight);
+// The desktop's size (1366 x 768 when no display answers). Starts video when
+// it is not started yet and leaves it started for the window to come.
 void GetScreenSize(int& width, int& height);
 
 bool CreateGLContext(); // on the main window; makes it current

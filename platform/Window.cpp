@@ -163,19 +163,16 @@ void GetScreenSize(int& width, int& height)
     width = 1366;
     height = 768;
     SDL_DisplayMode mode;
-    // Asked before the window exists too (to check the configured size). Video
-    // started only to answer is stopped again: with it SDL keeps its SIGINT and
-    // SIGTERM handlers, which a windowless world must not leave in the process.
-    const bool started = !VideoReady();
-    if (started && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+    // Asked before the window exists too (to check the configured size): video
+    // started here stays started, so the window opens on the same display
+    // connection rather than a second one.
+    if (!VideoReady() && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         return;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0)
     {
         width = mode.w;
         height = mode.h;
     }
-    if (started)
-        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
 bool CreateGLContext()

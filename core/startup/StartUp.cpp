@@ -19,11 +19,6 @@
 
 namespace Framework
 {
-namespace
-{
-// The window and its GL context, or the reason there are none, logged and on
-// standard error (no window to show it in). Without them nothing can be shown:
-// the program ends before anything is loaded, so no list is written back.
 bool DisplayReady(const WindowSystem& window)
 {
     std::string problem;
@@ -38,7 +33,6 @@ bool DisplayReady(const WindowSystem& window)
     std::fprintf(stderr, "%s\n", problem.c_str());
     return false;
 }
-} // namespace
 
 void AddEngineSystems(CoreEngine& core, WindowSystem* window)
 {

@@ -6,6 +6,10 @@ namespace Framework
 class CoreEngine;
 class WindowSystem;
 
+// Makes the GL context on the window; false, with the reason logged and on
+// standard error, when there is no window or no OpenGL 3.3. Without them
+// nothing can be shown: the program ends before anything is loaded.
+bool DisplayReady(const WindowSystem& window);
 // Adds every system in the engine's fixed order; window is the window system.
 void AddEngineSystems(CoreEngine& core, WindowSystem* window);
 // The program: returns 0, or 1 when no window or GL context can be made

@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,7 +35,7 @@ ProgramRun::ProgramRun() { CopyResources(mWork.Path()); }
 
 ProgramRun::~ProgramRun()
 {
-    if (mPid > 0)
+    if (mPid > 0 && !Ended())
     {
         kill(mPid, SIGKILL);
         waitpid(mPid, nullptr, 0);
@@ -56,6 +57,7 @@ bool ProgramRun::Start()
     int execed[2];
     if (pipe2(execed, O_CLOEXEC) != 0)
         return false;
+    mEndStatus.reset();
     mPid = fork();
     if (mPid < 0)
     {
@@ -95,32 +97,64 @@ bool ProgramRun::Start()
     return got == 0;
 }
 
+bool ProgramRun::Ended()
+{
+    if (mEndStatus)
+        return true;
+    int status = 0;
+    if (mPid <= 0 || waitpid(mPid, &status, WNOHANG) != mPid)
+        return false;
+    mEndStatus = status;
+    return true;
+}
+
+void ProgramRun::ReportEnd(const std::string& waitedFor) const
+{
+    const int status = mEndStatus.value_or(0);
+    const std::string how = WIFEXITED(status) ? "with exit code " + std::to_string(WEXITSTATUS(status))
+                                              : "by signal " + std::to_string(WTERMSIG(status));
+    std::printf("The program ended %s before %s. Its standard error:\n%s\n", how.c_str(), waitedFor.c_str(),
+                Stderr().c_str());
+}
+
 bool ProgramRun::WaitForLog(const std::string& text, int seconds)
 {
-    return WaitUntil([&] { return Log().find(text) != std::string::npos; }, seconds);
+    const auto logged = [&] { return Log().find(text) != std::string::npos; };
+    WaitUntil([&] { return logged() || Ended(); }, seconds);
+    if (logged()) // the line may come just before the end
+        return true;
+    if (mEndStatus)
+        ReportEnd("its log held \"" + text + "\"");
+    return false;
 }
 
 bool ProgramRun::WaitForTerminateHandler(int seconds)
 {
     // Bit 15 of the caught-signal mask in /proc: SIGTERM has a handler.
-    return WaitUntil(
-        [&]
-        {
-            std::ifstream status("/proc/" + std::to_string(mPid) + "/status");
-            std::string line;
-            while (std::getline(status, line))
-                if (line.rfind("SigCgt:", 0) == 0)
-                    return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
-            return false;
-        },
-        seconds, 2); // often: the signal is to come early in the start
+    const auto caught = [&]
+    {
+        std::ifstream status("/proc/" + std::to_string(mPid) + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("SigCgt:", 0) == 0)
+                return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
+        return false;
+    };
+    const bool ready = WaitUntil([&] { return Ended() || caught(); }, seconds, 2); // often: the signal is to come early
+    if (mEndStatus)
+    {
+        ReportEnd("it caught SIGTERM");
+        return false;
+    }
+    return ready;
 }
 
 int ProgramRun::Stop(int seconds)
 {
     if (mPid <= 0)
         return -1;
-    kill(mPid, SIGTERM);
+    if (!Ended())
+        kill(mPid, SIGTERM);
     return WaitForExit(seconds);
 }
 
@@ -128,14 +162,14 @@ int ProgramRun::WaitForExit(int seconds)
 {
     if (mPid <= 0)
         return -1;
-    int status = 0;
-    const bool exited = WaitUntil([&] { return waitpid(mPid, &status, WNOHANG) == mPid; }, seconds);
+    const bool exited = WaitUntil([&] { return Ended(); }, seconds);
     if (!exited)
     {
         kill(mPid, SIGKILL);
-        waitpid(mPid, &status, 0);
+        waitpid(mPid, nullptr, 0);
     }
     mPid = -1;
+    const int status = mEndStatus.value_or(0);
     return exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

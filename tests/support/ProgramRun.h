@@ -19,9 +19,11 @@ public:
     // For the next Start, on top of the test environment; a null value unsets it.
     void SetEnvironment(const std::string& name, const char* value);
     bool Start();
-    // Waits until the session log holds text.
+    // Waits until the session log holds text; false at once when the program
+    // has ended without it (then its exit and standard error are printed).
     bool WaitForLog(const std::string& text, int seconds = 60);
-    // Waits until the program catches SIGTERM (its first step), not longer.
+    // Waits until the program catches SIGTERM (its first step), not longer;
+    // false at once when it has ended.
     bool WaitForTerminateHandler(int seconds = 60);
     // SIGTERM, then waits: the exit code, or -1 when it did not exit by itself.
     int Stop(int seconds = 60);
@@ -36,9 +38,15 @@ public:
     const TempFolder& Home() const { return mHome; }
 
 private:
+    // Reaps the program when it has ended and keeps its wait status.
+    bool Ended();
+    // What ended the program and its standard error, for a failed wait.
+    void ReportEnd(const std::string& waitedFor) const;
+
     TempFolder mHome;
     TempFolder mWork;
     pid_t mPid = -1;
+    std::optional<int> mEndStatus; // the wait status once the program has ended and been reaped
     std::vector<std::pair<std::string, std::optional<std::string>>> mEnvironment;
 };
 

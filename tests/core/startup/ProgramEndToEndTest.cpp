@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <vector>
+#include "support/DisplayProxy.h"
 #include "support/ProgramRun.h"
 
 namespace fs = std::filesystem;
@@ -36,6 +39,34 @@ TEST(Program, StopsCleanlyOnSigtermAndLeavesTheContentUntouched)
     EXPECT_EQ(TreeDamage(homeBefore, TreeFiles(run.Home().Path()), FilesTheProgramWrites()), "");
     EXPECT_NE(TestSupport::ReadFile(run.Work().File("imgui.ini")).find("[Window]"), std::string::npos)
         << "the editor's windows are kept where they were";
+}
+
+// Copies started together on one display, as a busy test run does: each
+// reaches its game loop, having opened the display once (a second connection
+// made while the machine is busy is the one that sometimes fails).
+TEST(Program, CopiesStartedTogetherEachOpenTheDisplayOnceAndReachTheirGameLoop)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "no display";
+    TestSupport::DisplayProxy display;
+    ASSERT_NE(display.Display(), "") << display.Problem();
+    constexpr int Copies = 8;
+    std::vector<std::unique_ptr<TestSupport::ProgramRun>> runs;
+    for (int copy = 0; copy < Copies; ++copy)
+    {
+        runs.push_back(std::make_unique<TestSupport::ProgramRun>());
+        runs.back()->SetEnvironment("DISPLAY", display.Display().c_str());
+    }
+    for (auto& run : runs)
+        ASSERT_TRUE(run->Start());
+    for (auto& run : runs)
+        EXPECT_TRUE(run->WaitForLog("Game is running.")) << run->Log();
+    for (auto& run : runs)
+        EXPECT_EQ(run->Stop(), 0);
+    // SDL's X11 video opens two connections as it starts (the display and one
+    // for requests from other threads): one start per copy.
+    constexpr int ConnectionsOfAVideoStart = 2;
+    EXPECT_EQ(display.Connections(), Copies * ConnectionsOfAVideoStart);
 }
 
 const char* const kPipes[] = {"imgui.ini", "Resources/Art/Apple.png", "Resources/LevelData/SplashScreen.xml",
