@@ -2,7 +2,8 @@
 // once, in the table; the sheets' files are written at shutdown), or delete
 // it. A sheet that a renderer, a particle component, an animation or the tile
 // map still uses is kept, and the dialog says which one holds it: they keep
-// pointers to or names of it. So is a sheet that a level file in
+// pointers to or names of it. So is a sheet the program's code names
+// (graphics/SheetsNamedInCode.h), and one that a level file in
 // "Resources/LevelData/" names: the art list is written without the deleted
 // sheet at shutdown, and that level would draw nothing in its place for good.
 #include <imgui.h>

@@ -34,6 +34,16 @@ bool Triggered(int vk) { return gInput && gInput->mState.IsTriggered(vk); }
 
 // The keyboard as it is now: the desktop's, or the messages' for synthetic input.
 bool CtrlDownNow() { return Platform::IsKeyDownAsync(VK_CONTROL) || (gInput && gInput->mState.mRawKeys[VK_CONTROL]); }
+
+// Set as the frame ends, for the game's keys of the next frame: from the
+// frame the menu opens a level dialog, before its field has the keyboard,
+// a letter typed for its name fires no shortcut (A would open every level).
+void TakeLettersFor(int openDialog, bool editorShown)
+{
+    if (gInput)
+        gInput->mState.mLettersTaken =
+            editorShown && (openDialog == EditorDialog::SaveFile || openDialog == EditorDialog::LoadFile);
+}
 } // namespace
 
 void OurImGui::Update(float dt)
@@ -41,12 +51,14 @@ void OurImGui::Update(float dt)
     NewFrame(dt);
     mLastDrawListCount = 0;
 
-    if (gLogic && gLogic->mState.mCurrent == GameState::EDITOR)
+    const bool editorState = gLogic && gLogic->mState.mCurrent == GameState::EDITOR;
+    if (editorState)
     {
         if (Triggered(VK_F3))
             gEditorHidden = !gEditorHidden;
         if (gEditorHidden)
         {
+            TakeLettersFor(mOpenDialog, false);
             // Nothing drawn, but the frame must still end before the next one begins.
             ImGui::EndFrame();
             return;
@@ -77,6 +89,7 @@ void OurImGui::Update(float dt)
         LevelSerializablesPanel();
         AdditionalInfoPanel();
     }
+    TakeLettersFor(mOpenDialog, editorState);
 
     if (gDebug && gDebug->mProfilerShown)
         gDebug->DrawProfiler();

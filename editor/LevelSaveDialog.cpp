@@ -25,6 +25,9 @@ void SaveFileDialog(OurImGui& editor)
     ImGui::PushItemWidth(kNameFieldWidth);
     ImGui::Text("Save as : ");
     ImGui::SameLine();
+    // The name is what the dialog asks for: typed at once, it goes there.
+    if (ImGui::IsWindowAppearing())
+        ImGui::SetKeyboardFocusHere();
     ImGui::InputText("##filename", state.mSaveName, sizeof(state.mSaveName));
     ImGui::SameLine();
     ImGui::Text(".xml");

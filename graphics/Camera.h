@@ -14,10 +14,9 @@ class Camera : public Component
 {
 public:
     static constexpr int32_t TypeId = ComponentType::Camera;
-    // The wheel never zooms out past this: at zoom 1 a world unit is a screen
-    // pixel, so the widest level (188 tiles) still shows whole and visible;
-    // further out the scene shrinks to nothing and the mouse reads millions.
-    static constexpr float MinZoom = 1.0f;
+    // The wheel never zooms out past this: the zoom stays positive, so the
+    // view never turns over or divides by zero (the scene shrinks out of sight).
+    static constexpr float MinZoom = 0.00001f;
 
     Camera() = default;
     Camera(const Camera& other) = default;

@@ -9,6 +9,7 @@
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
+#include "graphics/SheetsNamedInCode.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -98,6 +99,8 @@ std::string SpriteSheetUser(const std::string& key)
         if (gGraphicsSystem->mTilesetName == key || std::find(tileSets.begin(), tileSets.end(), key) != tileSets.end())
             return "the tile set";
     }
+    if (IsSheetNamedInCode(key))
+        return "the program itself";
     return "";
 }
 

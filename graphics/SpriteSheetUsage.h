@@ -11,7 +11,7 @@ namespace Framework
 {
 // What uses the sheet of this key, for a message ("the renderer of Apple");
 // "" when nothing does. Looks at every live, archetype and tile object, the
-// animation table and the tile sets.
+// animation table, the tile sets and the sheets the code itself names.
 std::string SpriteSheetUser(const std::string& key);
 // The level files in folder that name the sheet of this key, by file name
 // ("Level4.xml"), sorted: an object file whose Renderer "SpriteSheetKey" or

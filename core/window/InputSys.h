@@ -39,10 +39,11 @@ struct InputState
     bool IsHeld(int vk) const { return ForGame(vk) && mCurrentKeys[vk] && mPreviousKeys[vk]; }
     // Whether IsTriggered and IsHeld may report vk: while an editor text field
     // takes the typed keys, only the mouse buttons and the function keys
-    // (which type nothing) do, so typing a name never fires a shortcut.
+    // (which type nothing) do, so typing a name never fires a shortcut; while
+    // a dialog asks for a name, no letter does.
     bool ForGame(int vk) const
     {
-        if (!InRange(vk))
+        if (!InRange(vk) || (mLettersTaken && vk >= 'A' && vk <= 'Z'))
             return false;
         return !mTextInputActive || vk == VK_LBUTTON || vk == VK_RBUTTON || vk == VK_MBUTTON ||
                (vk >= VK_F1 && vk <= LastFunctionKey);
@@ -82,6 +83,9 @@ struct InputState
     // An editor text field has the keyboard (Dear ImGui wants text input);
     // the editor sets it every frame, false where there is no editor.
     bool mTextInputActive = false;
+    // A dialog that asks for a name is open: its letters are its own, also
+    // before (or after) its field has the keyboard. Set by the editor.
+    bool mLettersTaken = false;
 };
 
 class InputSys : public System

@@ -235,7 +235,9 @@ void MainMenu::HandleClick(Composition* object)
     if (!button || !button->Click)
         return;
     const std::string& name = object->mName;
-    if (sIntroRunning && name != "LevelSelectionCol" && !IsSettingControl(name))
+    // CREDITS leaves the menu before the intro's move could land, so it is no
+    // page to fight over.
+    if (sIntroRunning && name != "LevelSelectionCol" && name != "AppleCredits" && !IsSettingControl(name))
         return;
     if (name == "BGMup")
     {

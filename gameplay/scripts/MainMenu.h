@@ -10,7 +10,8 @@
 //   "Exit_Col" (moved to 0.8 s after the click), "AppleCredits" (credits 0.8 s
 //   after the click). Any other clickable name moves the camera to (0, 0).
 //   While the intro runs, up to its arrival on the level page, the other page
-//   buttons do nothing (the intro's move would take their page away again).
+//   buttons do nothing (the intro's move would take their page away again);
+//   "AppleCredits" still leaves for the credits.
 // - Settings buttons: "BGMup" (made invisible on its first click: author it as
 //   a hit area), "BGMdown", "SEup", "SEdown", "ScrollUp", "ScrollDown",
 //   "FullScreenTick" (shown only while fullscreen), "HTP_Bell" (with an
@@ -102,7 +103,7 @@ public:
     static ObjectHandle sTruck;         // "TheTruck"
     static float sFallTimer;            // seconds the apple has fallen
     static float sTruckTimer;           // seconds the truck has driven
-    static bool sIntroRunning;          // from the intro's click until its move lands: other pages wait
+    static bool sIntroRunning;          // from the intro's click until its move lands: other pages are ignored
 
     static const Vec3 IntroStart; // the truck's path
     static const Vec3 IntroEnd;

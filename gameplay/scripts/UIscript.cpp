@@ -61,8 +61,8 @@ constexpr LayoutRow Layout[] = {
     {"Heart1", -8.5f, 6.0f, -4.0f},
     {"Heart2", -7.0f, 6.0f, -4.0f},
     {"SpeedIndicator", 10.0f, 6.2f, -4.0f},
-    {"TimeText", -3.8f, 5.8f, -4.0f}, // behind the fades' black screen (-3), as the hearts
-    {"TimerBG", 0.8f, 6.2f, -4.0f},
+    {"TimeText", -3.8f, 5.8f, -2.0f}, // the clock stands in front of the fades' black screen (-3)
+    {"TimerBG", 0.8f, 6.2f, -2.0f},
     {"WinScreenBG", 30.0f, 0.0f, -4.0f},
     {"AppleLoseAni", 28.0f, 2.8f, -3.0f},
     {"AppleWinAni", 30.0f, -0.8f, -3.0f},
@@ -123,21 +123,6 @@ BasicShape* ShapeOf(const Composition& self)
 {
     const Body* body = self.GetComponent<Body>();
     return body ? body->mShape : nullptr;
-}
-
-// Whether a fade's black screen covers the level more than half. Text is
-// drawn after every picture, whatever its depth: the clock's words hide then
-// rather than shine through the black.
-bool ScreenBlackedOut()
-{
-    if (!gFactory)
-        return false;
-    for (const char* name : {"TransitionIn", "TransitionOut"})
-        for (const Composition* fade : gFactory->ObjectsNamed(name))
-            if (const Renderer* black = fade->GetComponent<Renderer>();
-                black && !black->mInvisible && black->mAlpha >= 0.5f)
-                return true;
-    return false;
 }
 
 bool Clicked(const Composition& self)
@@ -253,7 +238,6 @@ void UIscript::Update(Behaviour* owner, float dt)
             std::snprintf(buffer, sizeof buffer, "Time Spent: %.2f",
                           gPhysics ? gPhysics->mLevelTimer.mRunningTime : 0.0f);
             text->TextString = buffer;
-            text->mHidden = ScreenBlackedOut();
         }
 
     FollowClickBox(*self, k);

@@ -152,13 +152,14 @@ TEST(LevelDialogs, SaveNamesThatLeaveTheFolderOrAreEmptyAreRefused)
 }
 
 // A name typed into a dialog is the field's: neither A (every level open,
-// kept in the progress file) nor M (mute) fires; out of the field both do.
+// kept in the progress file) nor M (mute) fires; out of the dialogs both do.
 TEST(LevelDialogs, KeysTypedIntoTheNameFieldFireNoGameShortcut)
 {
     EditorHarness editor;
-    Open(editor, EditorDialog::SaveFile);
-    ASSERT_TRUE(editor.Click("##filename"));
-    ASSERT_TRUE(editor.mEditor->mIo->WantTextInput);
+    editor.Frame(2);
+    // Typed at once, as the dialog opens: the field has the keyboard unclicked.
+    ASSERT_TRUE(editor.Click("File"));
+    ASSERT_TRUE(editor.Click("Save File"));
     for (int key : {'A', 'M'})
     {
         // As the keyboard sends it: the key down, its character, the key up.
@@ -171,8 +172,28 @@ TEST(LevelDialogs, KeysTypedIntoTheNameFieldFireNoGameShortcut)
     EXPECT_STREQ(DialogStateOf(*editor.mEditor).mLevel.mSaveName, "am");
     EXPECT_EQ(editor.Logic().mUnlockedCount, 0u);
     EXPECT_FALSE(gAudio->mMuted);
-
+    // Out of the field (a level picked from the list) the letters stay the dialog's.
+    TestSupport::WriteFile(editor.mWorld->File("Resources/LevelData/Level1.xml"), "x");
+    editor.mEditor->mResourceList.Refresh();
+    editor.Frame();
+    ASSERT_TRUE(editor.Click("Level1.xml"));
+    ASSERT_FALSE(editor.mEditor->mIo->WantTextInput);
+    editor.TapKey('A');
+    EXPECT_EQ(editor.Logic().mUnlockedCount, 0u);
     ASSERT_TRUE(editor.Click("Close", "Save File"));
+
+    // The load dialog has no field and holds the letters all the same; the
+    // editor's function keys still answer.
+    ASSERT_TRUE(editor.Click("File"));
+    ASSERT_TRUE(editor.Click("Load File"));
+    editor.TapKey('A');
+    EXPECT_EQ(editor.Logic().mUnlockedCount, 0u);
+    editor.TapKey(VK_F3);
+    EXPECT_TRUE(gEditorHidden);
+    editor.TapKey(VK_F3);
+    editor.Frame(2);
+    ASSERT_TRUE(editor.Click("Close", "Load File"));
+
     editor.TapKey('A');
     editor.TapKey('M');
     EXPECT_EQ(editor.Logic().mUnlockedCount, 9u);

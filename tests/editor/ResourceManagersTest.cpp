@@ -56,18 +56,26 @@ TEST_F(Managers, ASheetInUseIsNotDeletedAndTheDialogSaysWhoUsesIt)
     mEditor.mWorld->mFactory->AddComponent(apple, "Renderer");
     apple->GetComponent<Renderer>()->SetSpriteSheet("Alpha");
     Animations()["Blink"] = Animation{"Beta", "Blink", {0, 1}, 4};
+    // A sheet only an archetype shows, and one only the code names.
+    for (const char* key : {"Hat", "LoseScreenBG"})
+        Sheets()[key].mName = key;
+    Composition* hatter = mEditor.mWorld->mFactory->CreateObject("Hatter", ObjectKind::Archetype);
+    mEditor.mWorld->mFactory->AddComponent(hatter, "Renderer");
+    hatter->GetComponent<Renderer>()->SetSpriteSheet("Hat");
     EXPECT_EQ(SpriteSheetUser("Alpha"), "the renderer of Apple");
     EXPECT_EQ(SpriteSheetUser("Beta"), "the animation Blink");
     EXPECT_EQ(SpriteSheetUser("TilePlatform"), "the tile map");
+    EXPECT_EQ(SpriteSheetUser("Hat"), "the renderer of Hatter");
+    EXPECT_EQ(SpriteSheetUser("LoseScreenBG"), "the program itself");
     EXPECT_EQ(SpriteSheetUser("Gamma"), "");
 
     Open(EditorDialog::ArtManager);
-    for (int index : {0, 1})
+    for (int index : {0, 1, 3, 4})
     {
         State().mSheetIndex = index;
         mEditor.Frame();
         ASSERT_TRUE(mEditor.Click("Delete Sprite Sheet", "Art Manager")) << TestSupport::DescribeRecordedItems();
-        EXPECT_EQ(Sheets().size(), 3u);
+        EXPECT_EQ(Sheets().size(), 5u);
         EXPECT_NE(State().mProblem.find("is used by"), std::string::npos) << State().mProblem;
     }
 

@@ -264,12 +264,13 @@ TEST_F(MainMenuScript, TheFirstLevelPageVisitPlaysTheIntro)
     EXPECT_FLOAT_EQ(Get<Transform>(apple)->mPosition.y, appleY);
 }
 
-TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsPropsAndOtherPagesWaitForIt)
+TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsPropsIgnoringOtherPagesButCredits)
 {
     Composition* levels = MenuButton("LevelSelectionCol");
     Composition* settings = MenuButton("Setting_Col");
     Composition* back = MenuButton("BackCol");
     Composition* scrollUp = MenuButton("ScrollUp");
+    Composition* credits = MenuButton("AppleCredits");
     mMenu.Click(levels);
     mMenu.Run(1.0f);
     // Pages chosen while the intro runs are not taken; a setting still changes.
@@ -279,7 +280,11 @@ TEST_F(MainMenuScript, TheIntroReachesTheLevelPageWithoutItsPropsAndOtherPagesWa
     EXPECT_EQ(gCameraScrollLevel, 1u);
     mMenu.Run(1.0f);
     ExpectCameraAt(31.0f, 15.0f);
-    mMenu.Run(4.2f); // 1.4 s fall, 3 s drive, 1.5 s to the move
+    // CREDITS is no page: it leaves the menu after its delay.
+    mMenu.Click(credits);
+    mMenu.Run(0.83f);
+    EXPECT_EQ(mMenu.State().mNext, GameState::CREDITS);
+    mMenu.Run(4.2f - 0.83f); // 1.4 s fall, 3 s drive, 1.5 s to the move
     ExpectCameraAt(47.5f, 15.1f);
 
     // Arrived, the other pages answer again.

@@ -290,14 +290,15 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     Player* apple = MakeApple();
     EXPECT_TRUE(Picture_(closing).mInvisible);
     Step();
-    // The clock dims with the level: its board behind the black, its words hidden.
-    EXPECT_LT(Where(clock).z, Where(opening).z);
-    EXPECT_TRUE(words.mHidden);
+    // The clock stands in front of the black: its board and its words show through the fade.
+    EXPECT_FLOAT_EQ(Where(clock).z, -2.0f);
+    EXPECT_FLOAT_EQ(Where(words.GetOwner()).z, -2.0f);
+    EXPECT_GT(Where(clock).z, Where(opening).z);
+    EXPECT_FALSE(words.mHidden);
     Step(63);
     EXPECT_NEAR(Picture_(opening).mAlpha, 0.5f, 1e-4f);
     Step(65);
     EXPECT_TRUE(Picture_(opening).mInvisible);
-    EXPECT_FALSE(words.mHidden);
 
     apple->mLosePending = false;
     mCore.SetPause(true);
@@ -311,7 +312,7 @@ TEST_F(UIScripts, TheLevelFadesInAndHums_TheApplesDeathFadesOutToTheLoseScreen)
     EXPECT_FALSE(UIscript::sLost);
     Step(66);
     EXPECT_TRUE(UIscript::sLost);
-    EXPECT_TRUE(words.mHidden);
+    EXPECT_FALSE(words.mHidden);
     Step(); // the lose screen: its music, the losing apple, and the mist stopped
     EXPECT_TRUE(Logged("\"LoseScreenBGM\""));
     EXPECT_FALSE(Picture_(loser).mInvisible);
