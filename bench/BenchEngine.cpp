@@ -14,7 +14,7 @@
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
-#include "core/startup/StartUp.h"
+#include "startup/StartUp.h"
 #include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
 #include "gameplay/ResourceManager.h"

@@ -29,7 +29,7 @@
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/game/Levels.h"
-#include "core/startup/StartUp.h"
+#include "startup/StartUp.h"
 #include "core/window/WindowSystem.h"
 #include "platform/Platform.h"
 #include "WorkFolder.h"

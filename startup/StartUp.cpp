@@ -1,4 +1,4 @@
-#include "core/startup/StartUp.h"
+#include "startup/StartUp.h"
 #include "audio/AudioManager.h"
 #include "core/engine/CoreEngine.h"
 #include "core/engine/DebugSystem.h"
