@@ -124,6 +124,7 @@ namespace
 // LoadLevel's work: the tile file, then every object element of the object file.
 void ReadLevelFiles(const std::string& path)
 {
+    GameObjectFactory::FinishInterruptedSave(path);
     {
         // A missing tile file reads as empty: the level simply has no tiles.
         TextSerializer tiles(path + ".dat", TextSerializer::ReadOnly);
