@@ -5,6 +5,7 @@
 #include <new>
 #include <thread>
 #include "core/engine/DebugSystem.h"
+#include "core/engine/ThreadStart.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/game/Levels.h"
@@ -74,7 +75,12 @@ void SwitchLevel(LevelState& state)
         LoadLevel(UiLevel());
 
     std::atomic<bool> done{false};
-    std::thread loader(LoadLevelThread, state.mNextLevelPath, &done);
+    std::thread loader;
+    // Without a thread to spare the level loads here, with no loading frames.
+    if (!StartThread(
+            loader, [path = state.mNextLevelPath, &done] { LoadLevelThread(path, &done); },
+            "loading the level \"" + state.mNextLevelPath + "\""))
+        LoadLevelThread(state.mNextLevelPath, &done);
     while (!done.load())
     {
         if (gGraphicsSystem)
@@ -86,7 +92,8 @@ void SwitchLevel(LevelState& state)
         else
             std::this_thread::yield();
     }
-    loader.join();
+    if (loader.joinable())
+        loader.join();
     if (gDebug)
         gDebug->FlushLog();
     // Asked to end while loading: no frame of a half-loaded level runs.

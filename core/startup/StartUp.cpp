@@ -16,6 +16,7 @@
 #include "physics/Physics.h"
 #include "platform/Platform.h"
 #include <cstdio>
+#include <new>
 
 namespace Framework
 {
@@ -37,6 +38,26 @@ bool DisplayReady(const WindowSystem& window)
     Log(problem);
     std::fprintf(stderr, "%s\n", problem.c_str());
     return false;
+}
+
+// Every system, or the program ends before anything is loaded. The systems
+// made before memory ran out are left to the end of the process: their
+// destructors would write back the lists of a start that never finished, and
+// one whose constructor failed may have left its global pointer behind.
+bool SystemsBuilt(CoreEngine& core, WindowSystem* window)
+{
+    try
+    {
+        AddEngineSystems(core, window);
+        return true;
+    }
+    catch (const std::bad_alloc&)
+    {
+        const char* const problem = "There is not enough memory to build the engine's systems; the program ends.";
+        Log(problem);
+        std::fprintf(stderr, "%s\n", problem);
+        return false;
+    }
 }
 } // namespace
 
@@ -80,7 +101,12 @@ int RunProgram()
         return 1;
     }
 
-    AddEngineSystems(*core, window);
+    if (!SystemsBuilt(*core, window))
+    {
+        // The log stays open: the systems left running (sound decoding) may still log.
+        Platform::Shutdown();
+        return 1;
+    }
 
     debug->InitProfiler();
     core->Initialize();

@@ -8,7 +8,8 @@ class WindowSystem;
 
 // Adds every system in the engine's fixed order; window is the window system.
 void AddEngineSystems(CoreEngine& core, WindowSystem* window);
-// The program: returns 0, or 1 when no window or GL context can be made
-// (then nothing is loaded or written).
+// The program: returns 0, or 1 when no window or GL context can be made (then
+// nothing is loaded or written) or memory runs out while the systems are
+// built (then nothing is written).
 int RunProgram();
 } // namespace Framework
