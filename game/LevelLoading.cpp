@@ -98,7 +98,7 @@ void SwitchLevel(LevelState& state)
         gDebug->FlushLog();
     // Asked to end while loading: no frame of a half-loaded level runs.
     if (Platform::TerminateRequested())
-        state.mNext = GameState::QUIT;
+        state.RequestQuit();
 
     state.mLoadedLevelPath = state.mNextLevelPath;
     if (gGraphicsSystem)
