@@ -1,7 +1,11 @@
 // Level switching and loading: the per-state settings, the UI level, the loader
 // thread and the main thread's loading frames.
 #include "game/GameFrame.h"
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <new>
 #include <thread>
 #include "core/engine/DebugSystem.h"
@@ -128,6 +132,39 @@ void LoadLevelThread(std::string path, std::atomic<bool>* done)
 
 namespace
 {
+// The count the object file states, or false with a log line saying what the
+// file holds instead: no count, one past an int's range, or no number at all.
+bool ReadObjectCount(const XmlSerializer& xml, const std::string& file, int& count)
+{
+    const tinyxml2::XMLElement* objects = xml.Current();
+    const char* text = objects->Attribute("GameObjectCount");
+    std::string problem;
+    if (!text)
+        problem = "has no GameObjectCount";
+    else
+    {
+        // As the XML library reads an int (leading blanks, a sign, "0x" for
+        // hex, text after the digits ignored), but never wrapped past its range.
+        const char* digits = text;
+        while (std::isspace(static_cast<unsigned char>(*digits)) || *digits == '+' || *digits == '-')
+            ++digits;
+        const bool hex = digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+        char* end = nullptr;
+        errno = 0;
+        const long long value = std::strtoll(text, &end, hex ? 16 : 10);
+        if (end == text)
+            problem = "has a GameObjectCount \"" + std::string(text) + "\" that is not a number";
+        else if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+            problem = "has a GameObjectCount " + std::string(text) + " that is out of range";
+        else
+            count = static_cast<int>(value);
+    }
+    if (problem.empty())
+        return true;
+    Log("Level file \"" + file + "\" " + problem + "; every object in it is read.");
+    return false;
+}
+
 // LoadLevel's work: the tile file, then every object element of the object file.
 void ReadLevelFiles(const std::string& path)
 {
@@ -159,9 +196,7 @@ void ReadLevelFiles(const std::string& path)
     // short would lose the rest for good at its next save, which writes the
     // true count.
     int count = 0;
-    const bool counted = xml.ReadIntAttribute("GameObjectCount", count);
-    if (!counted)
-        Log("Level file \"" + path + ".xml\" has no GameObjectCount; every object in it is read.");
+    const bool counted = ReadObjectCount(xml, path + ".xml", count);
     int found = 0;
     for (xml.EnterChild(); xml.Current(); xml.NextElement(), ++found)
     {

@@ -504,14 +504,21 @@ TEST(LoaderRobustness, FilesLargerThanAnyLevelAreRefusedBeforeTheyAreRead)
                                             "Resources/Archetype/Box.txt", "Resources/Art/Animations.dat"};
     for (const std::string& file : files)
         fs::resize_file(world.folder.File(file), huge);
+    fs::resize_file(world.folder.File("Documents/Kestrome/EngineCfg.ini"), huge);
     EXPECT_EXIT(
         {
             LimitAddressSpace(size_t(256) << 20);
             GameFrame::LoadLevel("Resources\\LevelData\\Level1");
             world.factory->LoadArchetypes();
             TextSerializer animations("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
+            EngineConfig config(world.folder.File("Documents"));
+            config.Load();
             const std::string log = world.log.Text();
-            bool refused = world.factory->mObjects.empty() && !animations.IsOpen();
+            // The configuration used to be logged as loaded, its window 0 x 0.
+            bool refused = world.factory->mObjects.empty() && !animations.IsOpen() && config.mWidth == 1366 &&
+                           log.find("EngineCfg.ini\" is 2048 MB, more than the 64 MB it may be; it is not read, and "
+                                    "the defaults are used.") != std::string::npos &&
+                           log.find("Engine configuration loaded.") == std::string::npos;
             for (const std::string& file : files)
                 refused = refused && log.find(file + "\" is 2048 MB, more than the 64 MB") != std::string::npos;
             if (!refused)
