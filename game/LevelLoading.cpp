@@ -1,10 +1,15 @@
 // Level switching and loading: the per-state settings, the UI level, the loader
 // thread and the main thread's loading frames.
 #include "game/GameFrame.h"
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <new>
 #include <thread>
 #include "core/engine/DebugSystem.h"
+#include "core/engine/ThreadStart.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/game/Levels.h"
@@ -74,7 +79,12 @@ void SwitchLevel(LevelState& state)
         LoadLevel(UiLevel());
 
     std::atomic<bool> done{false};
-    std::thread loader(LoadLevelThread, state.mNextLevelPath, &done);
+    std::thread loader;
+    // Without a thread to spare the level loads here, with no loading frames.
+    if (!StartThread(
+            loader, [path = state.mNextLevelPath, &done] { LoadLevelThread(path, &done); },
+            "loading the level \"" + state.mNextLevelPath + "\""))
+        LoadLevelThread(state.mNextLevelPath, &done);
     while (!done.load())
     {
         if (gGraphicsSystem)
@@ -86,12 +96,13 @@ void SwitchLevel(LevelState& state)
         else
             std::this_thread::yield();
     }
-    loader.join();
+    if (loader.joinable())
+        loader.join();
     if (gDebug)
         gDebug->FlushLog();
     // Asked to end while loading: no frame of a half-loaded level runs.
     if (Platform::TerminateRequested())
-        state.mNext = GameState::QUIT;
+        state.RequestQuit();
 
     state.mLoadedLevelPath = state.mNextLevelPath;
     if (gGraphicsSystem)
@@ -121,9 +132,43 @@ void LoadLevelThread(std::string path, std::atomic<bool>* done)
 
 namespace
 {
+// The count the object file states, or false with a log line saying what the
+// file holds instead: no count, one past an int's range, or no number at all.
+bool ReadObjectCount(const XmlSerializer& xml, const std::string& file, int& count)
+{
+    const tinyxml2::XMLElement* objects = xml.Current();
+    const char* text = objects->Attribute("GameObjectCount");
+    std::string problem;
+    if (!text)
+        problem = "has no GameObjectCount";
+    else
+    {
+        // As the XML library reads an int (leading blanks, a sign, "0x" for
+        // hex, text after the digits ignored), but never wrapped past its range.
+        const char* digits = text;
+        while (std::isspace(static_cast<unsigned char>(*digits)) || *digits == '+' || *digits == '-')
+            ++digits;
+        const bool hex = digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+        char* end = nullptr;
+        errno = 0;
+        const long long value = std::strtoll(text, &end, hex ? 16 : 10);
+        if (end == text)
+            problem = "has a GameObjectCount \"" + std::string(text) + "\" that is not a number";
+        else if (errno == ERANGE || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+            problem = "has a GameObjectCount " + std::string(text) + " that is out of range";
+        else
+            count = static_cast<int>(value);
+    }
+    if (problem.empty())
+        return true;
+    Log("Level file \"" + file + "\" " + problem + "; every object in it is read.");
+    return false;
+}
+
 // LoadLevel's work: the tile file, then every object element of the object file.
 void ReadLevelFiles(const std::string& path)
 {
+    GameObjectFactory::FinishInterruptedSave(path);
     {
         // A missing tile file reads as empty: the level simply has no tiles.
         TextSerializer tiles(path + ".dat", TextSerializer::ReadOnly);
@@ -151,9 +196,7 @@ void ReadLevelFiles(const std::string& path)
     // short would lose the rest for good at its next save, which writes the
     // true count.
     int count = 0;
-    const bool counted = xml.ReadIntAttribute("GameObjectCount", count);
-    if (!counted)
-        Log("Level file \"" + path + ".xml\" has no GameObjectCount; every object in it is read.");
+    const bool counted = ReadObjectCount(xml, path + ".xml", count);
     int found = 0;
     for (xml.EnterChild(); xml.Current(); xml.NextElement(), ++found)
     {

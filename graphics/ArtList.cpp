@@ -1,5 +1,6 @@
 #include "graphics/ArtList.h"
 #include "core/engine/DebugSystem.h"
+#include "core/serializers/ResourcePath.h"
 #include "core/serializers/TextSerializer.h"
 #include <set>
 #include "platform/Platform.h"
@@ -104,6 +105,9 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
             return false;
         }
 
+        // Never opened: the entry is kept as it stands, without image.
+        const bool outside = !IsInsideResources(textPath);
+
         // A repeat is not loaded again (its image would be decoded twice and
         // the first texture lost); its lines go back into the list as they stood.
         std::string key;
@@ -114,7 +118,7 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
         }
         else
         {
-            key = IsSheetFileName(textPath) ? NameInSheetFile(textPath, name) : name;
+            key = IsSheetFileName(textPath) && !outside ? NameInSheetFile(textPath, name) : name;
             if (table.count(key))
                 Log("Sprite sheet \"" + key + "\" of \"" + textPath +
                     "\" repeats an earlier sheet's name; kept in the list, not loaded");
@@ -128,7 +132,10 @@ bool ReadArtList(const std::string& artListPath, SpriteSheetTable& table)
         SpriteSheet sheet;
         sheet.mSourcePath = textPath;
         sheet.mName = name; // unless the sheet file says otherwise
-        if (!IsSheetFileName(textPath))
+        if (outside)
+            Log("Art list entry \"" + name + "\" names \"" + textPath +
+                "\", which leads outside Resources/; it is refused");
+        else if (!IsSheetFileName(textPath))
             Log("Art list entry \"" + name + "\" names \"" + textPath +
                 "\", which is no sheet file; kept as it stands");
         else if (TextSerializer sheetFile(textPath, TextSerializer::ReadOnly); !sheetFile.IsOpen())

@@ -6,9 +6,11 @@
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <new>
 #include <thread>
 #include <vector>
 #include "core/engine/DebugSystem.h"
+#include "core/engine/ThreadStart.h"
 #include "graphics/Texture.h"
 
 namespace Framework
@@ -67,13 +69,20 @@ void Send(const Pending& pending, unsigned char* pixels)
     stbi_image_free(pixels);
 }
 
+void DecodeAndSendHere(const std::vector<Pending>& jobs)
+{
+    for (const Pending& job : jobs)
+        Send(job, Decode(job));
+}
+
 // Decodes the jobs on up to one worker per core; each image is uploaded (and
-// its pixels freed) as soon as it is ready, so few are held at once.
+// its pixels freed) as soon as it is ready, so few are held at once. Without
+// a worker (no thread or memory to spare) they are decoded here, one by one.
 void DecodeAndSend(const std::vector<Pending>& jobs)
 {
     if (jobs.size() == 1)
     {
-        Send(jobs[0], Decode(jobs[0]));
+        DecodeAndSendHere(jobs);
         return;
     }
     std::mutex mutex;
@@ -86,15 +95,34 @@ void DecodeAndSend(const std::vector<Pending>& jobs)
         {
             unsigned char* pixels = Decode(jobs[job]);
             std::lock_guard<std::mutex> lock(mutex);
-            done.push_back({job, pixels});
+            done.push_back({job, pixels}); // room made below: never allocates here
             ready.notify_one();
         }
     };
     const size_t workers = std::min<size_t>(jobs.size(), std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::thread> threads;
-    threads.reserve(workers);
+    try
+    {
+        threads.reserve(workers);
+        done.reserve(jobs.size());
+    }
+    catch (const std::bad_alloc&)
+    {
+        DecodeAndSendHere(jobs);
+        return;
+    }
     for (size_t i = 0; i < workers; ++i)
-        threads.emplace_back(work);
+    {
+        std::thread thread;
+        if (!StartThread(thread, work, "decoding sprite sheets"))
+            break; // those started take every job
+        threads.push_back(std::move(thread));
+    }
+    if (threads.empty())
+    {
+        DecodeAndSendHere(jobs);
+        return;
+    }
     for (size_t sent = 0; sent < jobs.size(); ++sent)
     {
         Decoded item;

@@ -323,6 +323,18 @@ bool ReplaceWithTemporary(const std::string& temporary, const std::string& targe
     return true;
 }
 
+bool SyncToDisk(const std::string& nativePath)
+{
+    // A folder is opened for reading like a file; its fsync covers its entries.
+    // Non-blocking: a pipe put in the file's place must not stall the save.
+    const int fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
 void RemoveLeftoverTemporary(const std::string& nativePath)
 {
     std::string target = nativePath;

@@ -125,6 +125,9 @@ WriteTarget ResolveWriteTarget(const std::string& nativePath);
 std::string TemporaryFor(const std::string& target);
 // Renames a finished temporary over target, keeping target's permissions.
 bool ReplaceWithTemporary(const std::string& temporary, const std::string& target);
+// Makes what was written to a file, or the names in a folder, durable on the
+// disk (fsync); false when the disk reports a failure.
+bool SyncToDisk(const std::string& nativePath);
 // Removes the temporary a program killed while writing left beside path.
 void RemoveLeftoverTemporary(const std::string& nativePath);
 // Writes text to path through a temporary file and a rename; false on failure

@@ -16,6 +16,7 @@
 #include "physics/Physics.h"
 #include "platform/Platform.h"
 #include <cstdio>
+#include <new>
 
 namespace Framework
 {
@@ -33,6 +34,29 @@ bool DisplayReady(const WindowSystem& window)
     std::fprintf(stderr, "%s\n", problem.c_str());
     return false;
 }
+
+namespace
+{
+// Every system, or the program ends before anything is loaded. The systems
+// made before memory ran out are left to the end of the process: their
+// destructors would write back the lists of a start that never finished, and
+// one whose constructor failed may have left its global pointer behind.
+bool SystemsBuilt(CoreEngine& core, WindowSystem* window)
+{
+    try
+    {
+        AddEngineSystems(core, window);
+        return true;
+    }
+    catch (const std::bad_alloc&)
+    {
+        const char* const problem = "There is not enough memory to build the engine's systems; the program ends.";
+        Log(problem);
+        std::fprintf(stderr, "%s\n", problem);
+        return false;
+    }
+}
+} // namespace
 
 void AddEngineSystems(CoreEngine& core, WindowSystem* window)
 {
@@ -74,7 +98,12 @@ int RunProgram()
         return 1;
     }
 
-    AddEngineSystems(*core, window);
+    if (!SystemsBuilt(*core, window))
+    {
+        // The log stays open: the systems left running (sound decoding) may still log.
+        Platform::Shutdown();
+        return 1;
+    }
 
     debug->InitProfiler();
     core->Initialize();

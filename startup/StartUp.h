@@ -12,7 +12,8 @@ class WindowSystem;
 bool DisplayReady(const WindowSystem& window);
 // Adds every system in the engine's fixed order; window is the window system.
 void AddEngineSystems(CoreEngine& core, WindowSystem* window);
-// The program: returns 0, or 1 when no window or GL context can be made
-// (then nothing is loaded or written).
+// The program: returns 0, or 1 when no window or GL context can be made (then
+// nothing is loaded or written) or memory runs out while the systems are
+// built (then nothing is written).
 int RunProgram();
 } // namespace Framework

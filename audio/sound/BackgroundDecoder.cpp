@@ -3,6 +3,7 @@
 #include <new>
 #include "audio/sound/Decoder.h"
 #include "core/engine/DebugSystem.h"
+#include "core/engine/ThreadStart.h"
 
 namespace Framework
 {
@@ -62,12 +63,27 @@ void DecodeJob::Finish()
 std::shared_ptr<DecodeJob> BackgroundDecoder::Add(const std::string& path, bool streamed)
 {
     auto job = std::make_shared<DecodeJob>(path, streamed);
-    std::lock_guard<std::mutex> lock(mMutex);
-    mQueue.push_back(job);
-    if (mWorkers.size() < std::min<size_t>(MaxWorkers, std::max(1u, std::thread::hardware_concurrency())))
-        mWorkers.emplace_back([this] { Work(); });
-    else
-        mWake.notify_one();
+    bool noWorker = false;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mQueue.push_back(job);
+        bool started = false;
+        if (mWorkers.size() < std::min<size_t>(MaxWorkers, std::max(1u, std::thread::hardware_concurrency())))
+        {
+            mWorkers.emplace_back();
+            started = StartThread(
+                mWorkers.back(), [this] { Work(); }, "decoding sounds");
+            if (!started)
+                mWorkers.pop_back();
+        }
+        if (!started)
+            mWake.notify_one();
+        noWorker = mWorkers.empty();
+        if (noWorker)
+            mQueue.pop_back(); // nobody would take it: decoded below
+    }
+    if (noWorker)
+        job->RunIfQueued();
     return job;
 }
 

@@ -15,6 +15,10 @@ CoreEngine::Hook CoreEngine::sSwapBuffers = nullptr;
 
 namespace
 {
+// The flag of SIGTERM is read here too: every SIGTERM ends the loop, not only
+// the one message the first of them queues.
+bool QuitAsked(const LevelState& state) { return state.mQuitRequested || Platform::TerminateRequested(); }
+
 float Milliseconds(uint64_t start, uint64_t end)
 {
     return static_cast<float>(static_cast<double>(end - start) / 1000000000.0 * 1000.0);
@@ -54,7 +58,7 @@ void CoreEngine::Initialize()
 void CoreEngine::BroadcastMessage(Message* message)
 {
     if (message->mMessageId == MessageId::Quit && gLogic)
-        gLogic->mState.mNext = GameState::QUIT;
+        gLogic->mState.RequestQuit();
     // Index loop: a handler may not add systems, but keep the loop safe anyway.
     for (size_t i = 0; i < mSystems.size(); ++i)
         mSystems[i]->SendMessage(message);
@@ -140,8 +144,11 @@ void CoreEngine::GameLoop()
         Log("Engine will now enter internal game loop.");
         Log("Game is running.");
 
-        while (state.mNext == state.mCurrent)
+        while (state.mNext == state.mCurrent && !QuitAsked(state))
             RunFrame();
+        // A system that switched level after the quit in the same frame does not undo it.
+        if (QuitAsked(state))
+            state.RequestQuit();
 
         FlushLevel();
         state.mPrevious = state.mCurrent;

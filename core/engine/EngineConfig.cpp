@@ -1,6 +1,7 @@
 #include "core/engine/EngineConfig.h"
 #include "core/engine/DebugSystem.h"
 #include "platform/Platform.h"
+#include <filesystem>
 
 namespace Framework
 {
@@ -45,10 +46,19 @@ void EngineConfig::Load()
     Log("Capture document directory \"" + mConfigPath + "\"");
     Platform::RemoveLeftoverTemporary(mConfigPath);
     const Platform::FileKind kind = Platform::KindOfFile(mConfigPath);
+    std::string refusal;
+    // A pipe would block the start and a device never end: not read, not replaced.
     if (kind == Platform::FileKind::Other)
+        refusal = "is not a regular file; it is left as it is";
+    // One too large to read would give no size at all, logged as loaded.
+    std::error_code error;
+    const uintmax_t size = kind == Platform::FileKind::Regular ? std::filesystem::file_size(mConfigPath, error) : 0;
+    if (!error && size > Platform::MaxWholeFileBytes)
+        refusal = "is " + std::to_string(size >> 20) + " MB, more than the " +
+                  std::to_string(Platform::MaxWholeFileBytes >> 20) + " MB it may be; it is not read";
+    if (!refusal.empty())
     {
-        // A pipe would block the start and a device never end: not read, not replaced.
-        Log("Engine configuration \"" + mConfigPath + "\" is not a regular file; it is left as it is.");
+        Log("Engine configuration \"" + mConfigPath + "\" " + refusal + ", and the defaults are used.");
         mWidth = DefaultWidth;
         mHeight = DefaultHeight;
         Log("Window running on " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + ".");

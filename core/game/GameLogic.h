@@ -42,8 +42,16 @@ struct LevelState
     std::string mNextLevelPath;   // without extension
     std::string mLoadedLevelPath; // the level last loaded by SwitchLevel
     std::string mFirstLevelPath;  // where the story screen leads
+    // A quit was asked for (the window closed, SIGTERM): it wins over any
+    // switch asked for later, in the same frame or after it.
+    bool mQuitRequested = false;
 
     void SetNextLevel(const std::string& path) { mNextLevelPath = path; }
+    void RequestQuit()
+    {
+        mQuitRequested = true;
+        mNext = GameState::QUIT;
+    }
     const std::string& GetCurrentLevel() const { return mLoadedLevelPath; }
     // Applies the current state's settings and loads its level on the loader
     // thread, drawing loading frames until it is done (through sSwitchLevel).

@@ -8,6 +8,7 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/objects/ObjectTag.h"
+#include "core/serializers/ResourcePath.h"
 #include "core/serializers/TextSerializer.h"
 #include "platform/Platform.h"
 
@@ -205,6 +206,13 @@ void GameObjectFactory::LoadArchetypeList(const std::string& path)
         {
             Log("Archetype list names \"" + word +
                 "\" again: the repeat is skipped, and the list keeps the file once.");
+            continue;
+        }
+        if (!IsInsideResources(word))
+        {
+            // Kept in the list as it stands, never opened.
+            Log("Archetype list entry \"" + word + "\" leads outside Resources/; it is refused.");
+            mUnloadedArchetypeEntries.push_back(word);
             continue;
         }
         Log("Loading from : " + word);

@@ -89,6 +89,10 @@ public:
     // Writes path.xml (root named after the level) and path.dat as a pair: both
     // new or, on any failure, both old; false on failure.
     bool SaveLevel(const std::string& path);
+    // Before path is read: a save stopped between its two renames (new tiles
+    // beside old objects) is finished from the objects' whole temporary; any
+    // other temporary of the objects is removed.
+    static void FinishInterruptedSave(const std::string& path);
 
     // ---- Archetype files (ArchetypeFiles.cpp) -------------------------------
     void SaveArchetypeFile(TextSerializer& serializer, uint32_t archetypeId);

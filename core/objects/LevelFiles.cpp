@@ -1,6 +1,7 @@
 // The level object file: an XML root named after the level holding
 // "GameObjects", one element per live object in id order.
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include "core/objects/ComponentCreator.h"
 #include "core/engine/DebugSystem.h"
@@ -8,6 +9,9 @@
 #include "core/objects/ObjectTag.h"
 #include "core/serializers/TextSerializer.h"
 #include "core/serializers/XmlSerializer.h"
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
 
 namespace Framework
 {
@@ -82,20 +86,23 @@ bool GameObjectFactory::SaveLevel(const std::string& path)
     SaveLevelObjects(xml);
 
     // The two files are one level: both are written whole under their
-    // temporary names before either replaces its old version, so a failed save
-    // leaves the old pair as it was, never half old and half new.
+    // temporary names, and kept by the disk, before either replaces its old
+    // version, so a failed save leaves the old pair as it was, never half old
+    // and half new. Both temporaries exist from the start, and the tiles are
+    // written after the objects' file is closed: that is how the next read
+    // tells a save stopped between the two renames (FinishInterruptedSave).
     TextSerializer objects(path + ".xml", TextSerializer::Write);
     TextSerializer tiles(path + ".dat", TextSerializer::Write);
     objects.Stream() << xml.PrintedText();
-    mTileGrid.Serialize(tiles);
     const bool objectsWhole = objects.FinishUnplaced();
+    mTileGrid.Serialize(tiles);
     const bool tilesWhole = tiles.FinishUnplaced();
     if (!objectsWhole)
     {
         std::printf("Error: %d\n", static_cast<int>(tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED));
         std::fflush(stdout);
     }
-    bool saved = objectsWhole && tilesWhole && tiles.PutInPlace();
+    bool saved = objectsWhole && tilesWhole && objects.SyncUnplaced() && tiles.SyncUnplaced() && tiles.PutInPlace();
     if (saved && !objects.PutInPlace())
     {
         // Only the rename itself failed, after the tiles' rename succeeded.
@@ -105,5 +112,55 @@ bool GameObjectFactory::SaveLevel(const std::string& path)
     if (!saved)
         Log("Level \"" + path + "\" could not be saved; its old files are kept.");
     return saved;
+}
+
+namespace
+{
+// What a save stopped between its two renames leaves: the new tiles in place
+// (their temporary gone, and no older than the objects' temporary, which was
+// closed before they were written), older objects or none, and the new
+// objects whole under their temporary name.
+bool StoppedBetweenRenames(const std::string& temporary, const std::string& objects, const std::string& tiles)
+{
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(Platform::TemporaryFor(tiles), error)))
+        return false;
+    const fs::file_time_type tilesTime = fs::last_write_time(tiles, error);
+    if (error)
+        return false;
+    const fs::file_time_type temporaryTime = fs::last_write_time(temporary, error);
+    if (error || tilesTime < temporaryTime)
+        return false;
+    const fs::file_time_type objectsTime = fs::last_write_time(objects, error);
+    if (!error && objectsTime >= tilesTime)
+        return false;
+    tinyxml2::XMLDocument document;
+    return LoadXmlDocument(document, temporary) == tinyxml2::XML_SUCCESS && document.FirstChildElement();
+}
+} // namespace
+
+void GameObjectFactory::FinishInterruptedSave(const std::string& path)
+{
+    const std::string objectsFile = Platform::NativePath(path + ".xml");
+    const Platform::WriteTarget objects = Platform::ResolveWriteTarget(objectsFile);
+    const Platform::WriteTarget tiles = Platform::ResolveWriteTarget(Platform::NativePath(path + ".dat"));
+    if (objects.mPath.empty() || tiles.mPath.empty())
+    {
+        // A pair the save leaves alone was not written by it either.
+        Platform::RemoveLeftoverTemporary(objectsFile);
+        return;
+    }
+    const std::string temporary = Platform::TemporaryFor(objects.mPath);
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(temporary, error)))
+        return;
+    if (StoppedBetweenRenames(temporary, objects.mPath, tiles.mPath) &&
+        Platform::ReplaceWithTemporary(temporary, objects.mPath))
+    {
+        Log("Level \"" + path + "\": a save stopped before its objects were put in place is finished.");
+        return;
+    }
+    std::remove(temporary.c_str());
+    Log("Level \"" + path + "\": the objects file a stopped save left unfinished is removed; the level is as it was.");
 }
 } // namespace Framework

@@ -7,6 +7,8 @@
 
 namespace Framework
 {
+TextSerializer::ReplaceFunction TextSerializer::sReplace = &Platform::ReplaceWithTemporary;
+
 TextSerializer::TextSerializer(const std::string& path, int mode) : mMode(mode), mTarget(Platform::NativePath(path))
 {
     if (mode == Write)
@@ -91,12 +93,25 @@ bool TextSerializer::FinishUnplaced()
     return true;
 }
 
+bool TextSerializer::SyncUnplaced()
+{
+    if (!mUnplaced)
+        return false;
+    const std::string folder = std::filesystem::path(mTemporary).parent_path().string();
+    if (Platform::SyncToDisk(mTemporary) && Platform::SyncToDisk(folder.empty() ? "." : folder))
+        return true;
+    mUnplaced = false;
+    std::remove(mTemporary.c_str());
+    Log("Writing file \"" + mTarget + "\" failed: the disk did not keep it; the old file is kept.");
+    return false;
+}
+
 bool TextSerializer::PutInPlace()
 {
     if (!mUnplaced)
         return false;
     mUnplaced = false;
-    if (!Platform::ReplaceWithTemporary(mTemporary, mTarget))
+    if (!sReplace(mTemporary, mTarget))
     {
         Log("Writing file \"" + mTarget + "\" failed; the old file is kept.");
         return false;

@@ -80,8 +80,16 @@ public:
     // waits for PutInPlace; one never put in place is removed with the
     // serializer, and so is one that is not whole, at once.
     bool FinishUnplaced();
+    // Makes the finished temporary and its folder durable before it is put in
+    // place, so a crash after the rename finds it whole; false when the disk
+    // refused (the temporary is then removed).
+    bool SyncUnplaced();
     // Renames the finished temporary over the file; false when that failed.
     bool PutInPlace();
+
+    // How PutInPlace renames: the platform's, unless a test fails it.
+    using ReplaceFunction = bool (*)(const std::string& temporary, const std::string& target);
+    static ReplaceFunction sReplace;
 
 private:
     std::fstream mStream;

@@ -16,7 +16,7 @@ namespace
 void RequestQuit()
 {
     if (gLogic)
-        gLogic->mState.mNext = GameState::QUIT;
+        gLogic->mState.RequestQuit();
 }
 
 void SetViewport(int width, int height)

@@ -2,11 +2,16 @@
 // lists that lost entries, files made by reading, numbers out of range.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <chrono>
 #include <filesystem>
 #include "core/engine/EngineConfig.h"
 #include "core/game/GameSettings.h"
 #include "core/objects/ObjectTag.h"
+#include "core/serializers/TextSerializer.h"
 #include "core/serializers/XmlSerializer.h"
+#include "game/GameFrame.h"
+#include "graphics/ArtList.h"
+#include "platform/Platform.h"
 #include "support/ObjectTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -83,6 +88,35 @@ TEST(ArchetypeListFaults, AnUnreadableListIsNotReplacedByAnEmptyOne)
     EXPECT_FALSE(fs::exists(world.File("Archetype.dat.tmp")));
 }
 
+TEST(ArchetypeListFaults, EntriesLeadingOutsideResourcesAreRefusedAndKept)
+{
+    LogCapture log;
+    ArchetypeWorld world;
+    TempFolder outside; // beside the world's folder
+    const std::string absolute = outside.File("x.txt");
+    const std::string upward = "../" + fs::path(outside.Path()).filename().string() + "/x.txt";
+    const std::string archetypes = absolute + "\n" + upward + "\n";
+    WriteFile(world.File("Archetype.dat"), archetypes);
+    WriteFile(world.folder.File("Resources/Art/Art.dat"), "A\n" + absolute + "\nB\n" + upward + "\n");
+    WriteFile(outside.File("x.txt.tmp"), "not the program's");
+    world.factory->LoadArchetypes();
+    EXPECT_TRUE(fs::exists(outside.File("x.txt.tmp"))) << "the archetype list's cleanup reached outside Resources/";
+    SpriteSheetTable sheets;
+    ReadArtList("Resources/Art/Art.dat", sheets);
+    EXPECT_TRUE(fs::exists(outside.File("x.txt.tmp"))) << "the art list's cleanup reached outside Resources/";
+    const std::string text = log.Text();
+    for (const std::string& entry : {absolute, upward})
+    {
+        EXPECT_NE(text.find("Archetype list entry \"" + entry + "\" leads outside Resources/"), std::string::npos)
+            << text;
+        EXPECT_NE(text.find("names \"" + entry + "\", which leads outside Resources/"), std::string::npos);
+    }
+    world.factory->SaveArchetypes();
+    EXPECT_EQ(ReadFile(world.File("Archetype.dat")), archetypes);
+    WriteArtList("Resources/Art/Art.dat", sheets);
+    EXPECT_EQ(ReadFile(world.folder.File("Resources/Art/Art.dat")), "A\n" + absolute + "\nB\n" + upward + "\n");
+}
+
 TEST(LevelSaveFaults, AFailedWriteOfEitherFileLeavesBothOldFilesAsTheyWere)
 {
     TempFolder folder;
@@ -114,9 +148,86 @@ TEST(LevelSaveFaults, AFailedWriteOfEitherFileLeavesBothOldFilesAsTheyWere)
     expectOldPair("disk full at the tiles");
     EXPECT_FALSE(fs::exists(level + ".xml.tmp")) << "the whole temporary of the objects is not left behind";
 
+    // Either rename fails (its target taken away at that moment): the first
+    // leaves the old pair, the second the new tiles; both say so, and neither
+    // leaves a temporary behind.
+    LogCapture log;
+    for (const char* failing : {".dat", ".xml"})
+    {
+        SCOPED_TRACE(failing);
+        static std::string sFailing;
+        sFailing = failing;
+        TextSerializer::sReplace = [](const std::string& temporary, const std::string& target)
+        {
+            const bool fails = target.size() > 4 && target.compare(target.size() - 4, 4, sFailing) == 0;
+            return Platform::ReplaceWithTemporary(temporary, fails ? target + ".gone/" + sFailing : target);
+        };
+        EXPECT_FALSE(factory->SaveLevel(level)) << "a failed rename reported as a save";
+        TextSerializer::sReplace = &Platform::ReplaceWithTemporary;
+        EXPECT_EQ(ReadFile(level + ".xml"), oldObjects);
+        EXPECT_EQ(ReadFile(level + ".dat") == oldTiles, sFailing == ".dat");
+        EXPECT_FALSE(fs::exists(level + ".xml.tmp"));
+        EXPECT_FALSE(fs::exists(level + ".dat.tmp"));
+    }
+    const std::string text = log.Text();
+    EXPECT_NE(text.find("its tiles were saved but its objects were not"), std::string::npos) << text;
+    EXPECT_NE(text.find("could not be saved"), text.rfind("could not be saved")) << "each failure says so\n" << text;
+
     ASSERT_TRUE(factory->SaveLevel(level));
     EXPECT_NE(ReadFile(level + ".xml").find("Crate"), std::string::npos);
     EXPECT_NE(ReadFile(level + ".dat"), oldTiles);
+}
+
+TEST(LevelSaveFaults, ASaveKilledBetweenItsRenamesIsFinishedByTheNextRead)
+{
+    TempFolder folder;
+    FactoryScope factory;
+    const std::string level = folder.File("Pair");
+    factory->CreateObject("Box", ObjectKind::GameObject);
+    ASSERT_TRUE(factory->SaveLevel(level));
+    const std::string oldObjects = ReadFile(level + ".xml");
+    factory->CreateObject("Crate", ObjectKind::GameObject);
+    factory->mTileGrid.Resize(3, 2);
+    ASSERT_TRUE(factory->SaveLevel(level));
+    // What the kill leaves: the new tiles in place, the old objects, the new
+    // ones whole under their temporary name.
+    fs::rename(level + ".xml", level + ".xml.tmp");
+    WriteFile(level + ".xml", oldObjects);
+    const auto saved = fs::last_write_time(level + ".dat");
+    fs::last_write_time(level + ".xml", saved - std::chrono::seconds(60));
+    factory->DestroyAllObjects();
+    GameFrame::LoadLevel(level);
+    EXPECT_NE(factory->FindObject("Crate"), nullptr) << "the new objects were lost";
+    EXPECT_FALSE(fs::exists(level + ".xml.tmp"));
+    EXPECT_NE(ReadFile(level + ".xml").find("Crate"), std::string::npos);
+
+    // Any other objects' temporary is removed: one that does not parse (the
+    // kill came while it was written), one written after the tiles, one older
+    // than the objects' file, one whose tiles never left their temporary.
+    const std::string newObjects = ReadFile(level + ".xml");
+    const struct
+    {
+        const char* mCase;
+        std::string mText;
+        int mObjectsAge, mTemporaryAge; // seconds before the tiles were saved
+    } leftovers[] = {{"damaged", newObjects.substr(0, newObjects.size() / 2), 60, 30},
+                     {"after the tiles", oldObjects, 60, -30},
+                     {"before the objects", oldObjects, -60, 30},
+                     {"tiles unplaced", oldObjects, 60, 30}};
+    for (const auto& leftover : leftovers)
+    {
+        SCOPED_TRACE(leftover.mCase);
+        WriteFile(level + ".xml.tmp", leftover.mText);
+        if (leftover.mCase == std::string("tiles unplaced"))
+            WriteFile(level + ".dat.tmp", "");
+        fs::last_write_time(level + ".xml", saved - std::chrono::seconds(leftover.mObjectsAge));
+        fs::last_write_time(level + ".xml.tmp", saved - std::chrono::seconds(leftover.mTemporaryAge));
+        factory->DestroyAllObjects();
+        GameFrame::LoadLevel(level);
+        EXPECT_FALSE(fs::exists(level + ".xml.tmp"));
+        EXPECT_EQ(ReadFile(level + ".xml"), newObjects);
+        EXPECT_NE(factory->FindObject("Crate"), nullptr);
+    }
 }
 
 TEST(ObjectTagFaults, TagsOutsideTheTableReadAsNoneWithALogLine)

@@ -10,7 +10,7 @@
 //   4. Bad inputs and damaged lists: every reader against every bad input; damaged lists not
 //      written back
 //   5. Level loads: SIGTERM during a level load; an object with two shapes
-//   6. Memory: files larger than memory; running out of memory during a load
+//   6. Memory: files larger than memory; running out of memory during a load; no thread to spare
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -29,6 +29,8 @@
 #include <regex>
 #include <thread>
 #include "audio/SoundList.h"
+#include "audio/sound/BackgroundDecoder.h"
+#include "core/engine/ThreadStart.h"
 #include "core/engine/EngineConfig.h"
 #include "core/game/GameLogic.h"
 #include "core/game/GameSettings.h"
@@ -36,6 +38,7 @@
 #include "graphics/Animation.h"
 #include "graphics/ArtList.h"
 #include "platform/Platform.h"
+#include "support/AudioTestSupport.h"
 #include "support/ObjectTestSupport.h"
 #include "support/PhysicsTestSupport.h"
 #include "support/TestSupport.h"
@@ -501,14 +504,21 @@ TEST(LoaderRobustness, FilesLargerThanAnyLevelAreRefusedBeforeTheyAreRead)
                                             "Resources/Archetype/Box.txt", "Resources/Art/Animations.dat"};
     for (const std::string& file : files)
         fs::resize_file(world.folder.File(file), huge);
+    fs::resize_file(world.folder.File("Documents/Kestrome/EngineCfg.ini"), huge);
     EXPECT_EXIT(
         {
             LimitAddressSpace(size_t(256) << 20);
             GameFrame::LoadLevel("Resources\\LevelData\\Level1");
             world.factory->LoadArchetypes();
             TextSerializer animations("Resources/Art/Animations.dat", TextSerializer::ReadOnly);
+            EngineConfig config(world.folder.File("Documents"));
+            config.Load();
             const std::string log = world.log.Text();
-            bool refused = world.factory->mObjects.empty() && !animations.IsOpen();
+            // The configuration used to be logged as loaded, its window 0 x 0.
+            bool refused = world.factory->mObjects.empty() && !animations.IsOpen() && config.mWidth == 1366 &&
+                           log.find("EngineCfg.ini\" is 2048 MB, more than the 64 MB it may be; it is not read, and "
+                                    "the defaults are used.") != std::string::npos &&
+                           log.find("Engine configuration loaded.") == std::string::npos;
             for (const std::string& file : files)
                 refused = refused && log.find(file + "\" is 2048 MB, more than the 64 MB") != std::string::npos;
             if (!refused)
@@ -547,4 +557,22 @@ TEST(LoaderRobustness, RunningOutOfMemoryEndsALoadWithALogLineNotTheProgram)
     EXPECT_EQ(ReadFile(world.folder.File("Resources/Archetype/Archetype.dat")), list)
         << "a list read in part is not written back shorter";
     EXPECT_EQ(ReadFile(world.folder.File("Resources/Archetype/Crate.txt")), "Crate\n3\nGreedy\nEND\n");
+}
+
+TEST(LoaderRobustness, SoundsDecodeWhereNoWorkerThreadCanStart)
+{
+    TempFolder folder;
+    TestSupport::LogCapture log;
+    TestSupport::WriteBytes(folder.File("A.wav"), TestSupport::MakeWav16({1, 2, 3, 4}, 1, 8000));
+    Sound::BackgroundDecoder decoder;
+    // As when the system has no thread or address space left: the start used
+    // to throw out of the sound list's load and end the program.
+    FailThreadStarts(1);
+    const auto job = decoder.Add(folder.File("A.wav"), false);
+    EXPECT_TRUE(job->IsDone()) << "queued for a worker that never came";
+    EXPECT_EQ(job->GetResult(), Sound::Result::Ok);
+    EXPECT_NE(log.Text().find("No thread could be started for decoding sounds"), std::string::npos) << log.Text();
+    const auto next = decoder.Add(folder.File("A.wav"), false); // a worker again
+    next->Finish();
+    EXPECT_EQ(next->GetResult(), Sound::Result::Ok);
 }

@@ -2,6 +2,7 @@
 #include <memory>
 #include <thread>
 #include "core/engine/CoreEngine.h"
+#include "core/engine/ThreadStart.h"
 #include "core/game/GameLogic.h"
 #include "physics/Physics.h"
 #include "physics/SpatialGrid.h"
@@ -172,6 +173,17 @@ TEST(LevelLoaderThread, LoadsOffTheMainThreadThenReportsProgress)
         expected += "LOADING " + std::to_string(i) + " percent\n";
     expected += "Done Loading\n";
     EXPECT_EQ(out, expected);
+
+    // No thread to spare (the system's limit, no address space for a stack):
+    // the start used to throw and end the program; the level loads here.
+    TestSupport::LogCapture log;
+    scope.factory->DestroyAllObjects();
+    FailThreadStarts(1);
+    EXPECT_EQ(scope.Enter(GameState::LEVEL, "Resources\\LevelData\\Probe"), expected);
+    prober = scope.factory->FindObject("Prober");
+    ASSERT_NE(prober, nullptr);
+    EXPECT_EQ(static_cast<ProbeComponent*>(prober->GetComponent(12))->mInitThread, std::this_thread::get_id());
+    EXPECT_NE(log.Text().find("No thread could be started for loading the level"), std::string::npos) << log.Text();
 }
 
 TEST(LevelLoaderThread, AMissingLevelLoadsEmptyWithoutACrash)

@@ -4,6 +4,8 @@
 #include <stb/stb_image_write.h>
 #include <vector>
 #include "GraphicsTestSupport.h"
+#include "core/engine/ThreadStart.h"
+#include "support/ObjectTestSupport.h"
 
 using namespace Framework;
 using GraphicsTest::Near;
@@ -93,6 +95,25 @@ TEST_F(ScreenTest, FrameCornersLandUprightOnTheQuad)
     const SpriteSheet sheet = LoadFourColourSheet();
     DrawQuadrants(sheet.mFrames[0], 0.0f, false, false);
     ExpectQuadrants({Red, Green, Blue, White});
+}
+
+TEST_F(ScreenTest, SheetsFirstDrawnTogetherDrawWhereNoDecodingThreadCanStart)
+{
+    // Decoded together at their first draw, on workers; their start used to
+    // throw out of the frame and end the program when the system had none.
+    const SpriteSheet left = LoadFourColourSheet();
+    const SpriteSheet right = LoadFourColourSheet();
+    TestSupport::LogCapture log;
+    FailThreadStarts(64);
+    const float size[2] = {2.0f, 2.0f};
+    mGraphics->BeginFrame();
+    mGraphics->DrawSprite(left.mFrames[0], Vec3(-2.0f, 0.0f, 0.0f), size, 0.0f, Opaque, "Test", false, false);
+    mGraphics->DrawSprite(right.mFrames[0], Vec3(2.0f, 0.0f, 0.0f), size, 0.0f, Opaque, "Test", false, false);
+    mGraphics->FlushSprites();
+    FailThreadStarts(0);
+    EXPECT_TRUE(Near(ReadWorld(-2.5f, 0.5f), Red));
+    EXPECT_TRUE(Near(ReadWorld(2.5f, -0.5f), White));
+    EXPECT_NE(log.Text().find("No thread could be started for decoding sprite sheets"), std::string::npos);
 }
 
 TEST_F(ScreenTest, FlipsMirrorTheFrame)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <csignal>
+#include <cstdlib>
 #include <memory>
 #include "audio/AudioManager.h"
 #include "core/engine/CoreEngine.h"
@@ -7,6 +9,7 @@
 #include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "physics/Physics.h"
+#include "platform/Platform.h"
 #include "support/TestSupport.h"
 #include "game/GameFrame.h"
 
@@ -75,7 +78,11 @@ TEST(CoreEngineLoop, QuitDuringALevelFinishesTheFrameThenEnds)
             Message quit(MessageId::Quit);
             engine.core->BroadcastMessage(&quit);
             engine.journal.push_back("quit sent");
+            // A switch later in the same frame (F6, a timer, a button) used to undo the quit.
+            engine.State().mNext = GameState::MAIN_MENU;
         }
+        else if (updates > 100)
+            engine.State().mNext = GameState::QUIT; // the quit was lost: end the test anyway
     };
     engine.core->GameLoop();
     EXPECT_EQ(engine.State().mCurrent, GameState::QUIT);
@@ -83,6 +90,27 @@ TEST(CoreEngineLoop, QuitDuringALevelFinishesTheFrameThenEnds)
     // The quit message reached the recorder, and the frame went on after it.
     const auto quit = std::find(engine.journal.begin(), engine.journal.end(), "Recorder:message1");
     EXPECT_NE(quit, engine.journal.end());
+}
+
+// In a child process: SIGTERM's flag is for the whole process. The message
+// the first SIGTERM queues may be long gone; the flag alone ends the loop.
+TEST(CoreEngineLoop, EverySigtermEndsTheLoopAfterItsFrame)
+{
+    EXPECT_EXIT(
+        {
+            LoopEngine engine;
+            Platform::CatchTerminate();
+            int updates = 0;
+            engine.recorder->mOnUpdate = [&]
+            {
+                if (++updates == 3)
+                    raise(SIGTERM);
+                engine.State().mNext = updates > 100 ? GameState::QUIT : GameState::MAIN_MENU;
+            };
+            engine.core->GameLoop();
+            std::_Exit(updates == 3 && engine.State().mCurrent == GameState::QUIT ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(CoreEngineLoop, RestartReloadsTheLevelOfThePreviousState)

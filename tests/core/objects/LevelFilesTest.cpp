@@ -179,4 +179,16 @@ TEST(LevelFileFailure, ACountThatDisagreesIsLoggedAndEveryObjectIsRead)
     level.Load("Neg");
     EXPECT_EQ(level.factory->mObjects.size(), 2u) << "a negative count used to give an empty level";
     EXPECT_NE(log.Text().find("Neg.xml\" names -1 objects but holds 2."), std::string::npos);
+
+    // What the file says is logged: 4000000000 used to read as negative, "abc" as missing.
+    WriteFile(level.Path("Big.xml"),
+              "<Big><GameObjects GameObjectCount=\"4000000000\">" + objects(2) + "</GameObjects></Big>");
+    WriteFile(level.Path("Abc.xml"),
+              "<Abc><GameObjects GameObjectCount=\"abc\">" + objects(2) + "</GameObjects></Abc>");
+    level.Load("Big");
+    level.Load("Abc");
+    EXPECT_EQ(level.factory->mObjects.size(), 6u);
+    EXPECT_NE(log.Text().find("Big.xml\" has a GameObjectCount 4000000000 that is out of range"), std::string::npos)
+        << log.Text();
+    EXPECT_NE(log.Text().find("Abc.xml\" has a GameObjectCount \"abc\" that is not a number"), std::string::npos);
 }
