@@ -28,10 +28,9 @@ void ResetPhysicsForLevel()
 }
 } // namespace
 
-namespace GameFrame
+void GameFrame::SwitchLevel()
 {
-void SwitchLevel(LevelState& state)
-{
+    LevelState& state = mState;
     LevelSettings& settings = gLevelSettings;
     bool listed = true;
     switch (state.mCurrent)
@@ -109,7 +108,7 @@ void SwitchLevel(LevelState& state)
         gPhysics->mRunning = settings.mPhysicsOn;
 }
 
-void LoadLevelThread(std::string path, std::atomic<bool>* done)
+void GameFrame::LoadLevelThread(std::string path, std::atomic<bool>* done)
 {
     LoadLevel(path);
     for (int i = 0; i < 100; ++i)
@@ -171,7 +170,7 @@ void ReadLevelFiles(const std::string& path)
 }
 } // namespace
 
-void LoadLevel(const std::string& path)
+void GameFrame::LoadLevel(const std::string& path)
 {
     if (!gFactory)
         return;
@@ -185,5 +184,4 @@ void LoadLevel(const std::string& path)
         Log("Loading of \"" + path + "\" ran out of memory; the level is incomplete.");
     }
 }
-} // namespace GameFrame
 } // namespace Framework
