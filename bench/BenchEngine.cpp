@@ -122,7 +122,7 @@ void BenchEngine::PlayLevel(const std::string& levelPath, unsigned gameState)
     const int devNull = open("/dev/null", O_WRONLY);
     if (devNull >= 0)
         dup2(devNull, STDOUT_FILENO);
-    state.SwitchLevel();
+    gLogic->SwitchLevel();
     std::fflush(stdout);
     if (savedOut >= 0)
         dup2(savedOut, STDOUT_FILENO);

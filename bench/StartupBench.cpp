@@ -209,7 +209,7 @@ bool StartStepByStep(Steps& steps, Program& program)
                   state.mPrevious = state.mCurrent = state.mNext = GameState::SPLASH_SCREEN;
                   state.SetNextLevel(LevelPath(1));
                   state.mFirstLevelPath = state.mNextLevelPath;
-                  Quietly([&] { state.SwitchLevel(); });
+                  Quietly([&] { gLogic->SwitchLevel(); });
               });
     steps.Run("first frame and swap", [&] { gCore->RunFrame(); });
     return true;
@@ -223,7 +223,7 @@ void PlayLevel1()
     gCore->FlushLevel();
     state.mPrevious = state.mCurrent = state.mNext = GameState::LEVEL;
     state.SetNextLevel(LevelPath(1));
-    Quietly([&] { state.SwitchLevel(); });
+    Quietly([&] { gLogic->SwitchLevel(); });
     for (int i = 0; i < LevelFrames; ++i)
         gCore->RunFrame();
 }

@@ -115,7 +115,7 @@ std::string LoadLevelNamed(const std::string& name)
     // A drag in the editor ends with the level it was dragging in.
     if (gPhysics)
         gPhysics->mDragging = false;
-    GameFrame::FlushLevel();
+    GameFrame::EmptyLevel();
     GameFrame::LoadLevel(path);
     Log("Level \"" + name + "\" loaded.");
     return "";

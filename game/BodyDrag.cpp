@@ -21,9 +21,7 @@ constexpr float MaxBlockedDragStep = 1.0f;
 constexpr uint32_t CursorDrag = 5;
 } // namespace
 
-namespace GameFrame
-{
-void DragHeldObject(GameLogic& logic, const Vec3& mouse)
+void GameFrame::DragHeldObject(const Vec3& mouse)
 {
     Physics& physics = *gPhysics;
     Composition* held = physics.HoverObject();
@@ -48,7 +46,7 @@ void DragHeldObject(GameLogic& logic, const Vec3& mouse)
     }
     else if (body->mInteractable && !paused)
     {
-        logic.mCursorKind = CursorDrag;
+        mCursorKind = CursorDrag;
         ShapeOBB* box = dynamic_cast<ShapeOBB*>(body->mShape);
         if (box && box->RotateFixedPoint)
         {
@@ -68,7 +66,6 @@ void DragHeldObject(GameLogic& logic, const Vec3& mouse)
         return;
     }
     if (held->GetComponent<Button>())
-        logic.mCursorKind = CursorDrag;
+        mCursorKind = CursorDrag;
 }
-} // namespace GameFrame
 } // namespace Framework

@@ -33,20 +33,9 @@ bool IsCursorHidden(const std::string& level)
 }
 } // namespace
 
-namespace GameFrame
+void GameFrame::Update(float dt)
 {
-void Install()
-{
-    GameLogic::sFrame = Update;
-    GameLogic::sMessage = OnMessage;
-    LevelState::sSwitchLevel = SwitchLevel;
-    // The engine's loop sits below the systems these reach.
-    CoreEngine::sPauseSystems = PauseSystems;
-    CoreEngine::sFlushLevel = FlushLevel;
-}
-
-void Update(GameLogic& logic, float dt)
-{
+    GameLogic& logic = *this;
     logic.mCursorKind = CursorPlain;
 
     // Index walk: a controller's push may not add controllers, but stay safe.
@@ -70,26 +59,26 @@ void Update(GameLogic& logic, float dt)
         logic.mUnlockedCount = PlayLevelCount; // every level open to the level buttons; the map is untouched
 
     if (logic.mState.mCurrent != GameState::EDITOR)
-        UpdateMouse(logic, input);
+        UpdateMouse(input);
 
     if (logic.mState.mCurrent != GameState::EDITOR && !IsCursorHidden(logic.mState.mLoadedLevelPath))
-        DrawCursor(logic, input);
+        DrawCursor(input);
 }
 
-void OnMessage(GameLogic& logic, Message* message)
+void GameFrame::SendMessage(Message* message)
 {
     if (message->mMessageId != MessageId::Window)
         return;
     const auto* window = static_cast<WindowMessage*>(message);
     const bool focusLost =
         (window->mMessage == WM_ACTIVATE || window->mMessage == WM_ACTIVATEAPP) && window->mWParam == 0;
-    if (!focusLost || logic.mState.mCurrent != GameState::LEVEL)
+    if (!focusLost || mState.mCurrent != GameState::LEVEL)
         return;
     if (gCore)
         gCore->SetPause(true);
 }
 
-void UpdateMouse(GameLogic& logic, const InputState& input)
+void GameFrame::UpdateMouse(const InputState& input)
 {
     if (!gPhysics)
         return;
@@ -106,28 +95,26 @@ void UpdateMouse(GameLogic& logic, const InputState& input)
     {
         physics.SetHoverObject(physics.PickObject(mouse));
         // Anything in the menu is a button; in a level only props answer a click.
-        const uint32_t state = logic.mState.mCurrent;
+        const uint32_t state = mState.mCurrent;
         if ((state == GameState::MAIN_MENU && physics.mPickHitAny) ||
             (state == GameState::LEVEL && physics.mPickHitInteractable))
-            logic.mCursorKind = CursorPoint;
+            mCursorKind = CursorPoint;
         physics.mLastMousePosition = mouse;
         return;
     }
-    DragHeldObject(logic, mouse);
+    DragHeldObject(mouse);
 }
 
-void DrawCursor(GameLogic& logic, const InputState& input)
+void GameFrame::DrawCursor(const InputState& input)
 {
     if (!gGraphicsSystem)
         return;
     const SpriteSheet* sheet = GraphicsSystem::GetSpriteSheet("MouseCursor");
     // A sheet with too few frames draws nothing rather than reading past its end.
-    if (!sheet || logic.mCursorKind >= sheet->mFrames.size())
+    if (!sheet || mCursorKind >= sheet->mFrames.size())
         return;
     const Vec3 position(input.GetMouseWorldX() + 0.1f, input.GetMouseWorldY() - 0.2f, 10.0f);
     const float scale[2] = {0.5f, 0.5f};
-    gGraphicsSystem->DrawSprite(sheet->mFrames[logic.mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false,
-                                false);
+    gGraphicsSystem->DrawSprite(sheet->mFrames[mCursorKind], position, scale, 0.0f, Color(1.0f), "Test", false, false);
 }
-} // namespace GameFrame
 } // namespace Framework

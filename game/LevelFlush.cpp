@@ -8,9 +8,7 @@
 
 namespace Framework
 {
-namespace GameFrame
-{
-void FlushLevel()
+void GameFrame::EmptyLevel()
 {
     // The physics system holds on to the hovered object and the player's body.
     if (gPhysics)
@@ -33,5 +31,4 @@ void FlushLevel()
     if (gResourceManager)
         gResourceManager->ClearScripts();
 }
-} // namespace GameFrame
 } // namespace Framework

@@ -33,10 +33,9 @@ void ResetPhysicsForLevel()
 }
 } // namespace
 
-namespace GameFrame
+void GameFrame::SwitchLevel()
 {
-void SwitchLevel(LevelState& state)
-{
+    LevelState& state = mState;
     LevelSettings& settings = gLevelSettings;
     bool listed = true;
     switch (state.mCurrent)
@@ -120,7 +119,7 @@ void SwitchLevel(LevelState& state)
         gPhysics->mRunning = settings.mPhysicsOn;
 }
 
-void LoadLevelThread(std::string path, std::atomic<bool>* done)
+void GameFrame::LoadLevelThread(std::string path, std::atomic<bool>* done)
 {
     LoadLevel(path);
     for (int i = 0; i < 100; ++i)
@@ -214,7 +213,7 @@ void ReadLevelFiles(const std::string& path)
 }
 } // namespace
 
-void LoadLevel(const std::string& path)
+void GameFrame::LoadLevel(const std::string& path)
 {
     if (!gFactory)
         return;
@@ -228,5 +227,4 @@ void LoadLevel(const std::string& path)
         Log("Loading of \"" + path + "\" ran out of memory; the level is incomplete.");
     }
 }
-} // namespace GameFrame
 } // namespace Framework

@@ -6,14 +6,11 @@
 
 namespace Framework
 {
-namespace GameFrame
-{
-void PauseSystems(bool paused)
+void GameFrame::PauseSystems(bool paused)
 {
     if (gPhysics)
         gPhysics->mRunning = !paused;
     if (gAudio)
         gAudio->mPaused = paused;
 }
-} // namespace GameFrame
 } // namespace Framework

@@ -1,17 +1,21 @@
 // The game's collision rules by ObjectTag: pairs that never meet, the
-// see-through false walls and the win message.
+// see-through false walls and the win message. The filter only answers; the
+// false walls' fade and the apple's per-step flags are set as a step begins.
 #include "gameplay/CollisionRules.h"
 #include "core/engine/Message.h"
 #include "core/objects/Factory.h"
+#include "gameplay/ScriptLookup.h"
+#include "gameplay/scripts/BasicPlayerMovement.h"
+#include "gameplay/scripts/Player.h"
 #include "graphics/Renderer.h"
 #include "physics/BasicShape.h"
 #include "physics/Body.h"
 #include "physics/ObjectAccess.h"
 #include "physics/Physics.h"
-#include "physics/PlayerProbe.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
+#include <vector>
 
 namespace Framework
 {
@@ -49,16 +53,43 @@ void SetAlpha(Composition* object, float alpha)
         renderer->mAlpha = alpha;
 }
 
+// What the rules read of the apple's script. Content may tag an object Player
+// and give it either apple script (the level's or the menu's), another script
+// or none: each question goes through a checked downcast, and reads false
+// without an apple script.
+bool HasPlayerScript(const Composition* object)
+{
+    return ScriptOf<Player>(object) || ScriptOf<BasicPlayerMovement>(object);
+}
+bool IsFacingRight(const Composition* object)
+{
+    if (const Player* player = ScriptOf<Player>(object))
+        return player->mPlayerRight;
+    const BasicPlayerMovement* menu = ScriptOf<BasicPlayerMovement>(object);
+    return menu && menu->mPlayerRight;
+}
+bool IsMoving(const Composition* object)
+{
+    if (const Player* player = ScriptOf<Player>(object))
+        return player->mPlayerMoving;
+    const BasicPlayerMovement* menu = ScriptOf<BasicPlayerMovement>(object);
+    return menu && menu->mPlayerMoving;
+}
+bool IsImmune(const Composition* object)
+{
+    const Player* player = ScriptOf<Player>(object);
+    return player && player->mImmune;
+}
+
 // The player passes up through a slope it moves along (from below or beside).
 bool PassesSlope(Body* player, Body* tile)
 {
     if (!HasTag(player, ObjectTag::Player))
         return false;
     Composition* object = OwnerOf(player);
-    PlayerProbe& probe = GetPlayerProbe();
-    if (!probe.HasPlayerScript(object))
+    if (!HasPlayerScript(object))
         return false;
-    const bool facingRight = probe.IsFacingRight(object);
+    const bool facingRight = IsFacingRight(object);
     const bool slopeAhead =
         (IsFallingSlope(tile->mTileType) && facingRight) || (IsRisingSlope(tile->mTileType) && !facingRight);
     return slopeAhead && player->mVelocity.y > SlopePassSpeed;
@@ -76,7 +107,7 @@ bool IsStillPlayerAgainstInteractable(Body* player, Body* other)
 {
     if (!gPhysics || player != gPhysics->mPlayerBody || !other->mInteractable)
         return false;
-    return !GetPlayerProbe().IsMoving(OwnerOf(player));
+    return !IsMoving(OwnerOf(player));
 }
 
 bool IsImmunePlayerAgainstEnemy(Body* player, Body* other)
@@ -86,7 +117,7 @@ bool IsImmunePlayerAgainstEnemy(Body* player, Body* other)
     const uint32_t tag = other->GetTag();
     if (!OwnerOf(other) || (tag != ObjectTag::Roach && tag != ObjectTag::Rat && tag != ObjectTag::Icicle))
         return false;
-    return GetPlayerProbe().IsImmune(OwnerOf(player));
+    return IsImmune(OwnerOf(player));
 }
 
 bool IsJumpTriggerAgainstInteractable(Body* trigger, Body* other)
@@ -125,36 +156,48 @@ void SendWin()
     }
 }
 
-// The see-through rule of false tiles for (x, y): true when y must let x pass.
+// The see-through rule of false tiles for (x, y): true when y must let x pass
+// (the player x's feet are below the top of the false tile y).
 bool SeeThrough(Body* x, Body* y)
 {
-    Composition* objectY = OwnerOf(y);
-    if (!HasTag(x, ObjectTag::Player) || !objectY)
+    if (!HasTag(x, ObjectTag::Player) || !HasTag(y, ObjectTag::FakeTile) || !y->mShape)
         return false;
-    // Only false tiles change their alpha here: other objects keep what their scripts set.
-    if (!HasTag(y, ObjectTag::FakeTile))
+    const float secondSize = y->mShape->mShapeType == ShapeType::Circle
+                                 ? static_cast<ShapeCircle*>(y->mShape)->mWorldRadius
+                                 : static_cast<ShapeOBB*>(y->mShape)->HalfLength.y;
+    const float top = y->mPosition.y + y->mShape->Offset.y + y->GetScale().y * secondSize * 0.5f - FalseTileTopInset;
+    const float offsetY = x->mShape ? x->mShape->Offset.y : 0.0f;
+    const float feet = x->mPosition.y - FeetBelowCentre + offsetY;
+    return top > feet;
+}
+
+// Whether the pair test will ask the filter about (a, b) in this step: both
+// shaped, not both static, both colliding, in the same or neighbouring cells.
+bool FilterWillSee(Body* a, Body* b)
+{
+    if (a == b || !a->mShape || !b->mShape || (a->mStatic && b->mStatic) || !a->mCollide || !b->mCollide)
         return false;
-    if (y->mShape)
+    return gSpatialGrid && gSpatialGrid->InNeighbouringCells(a, b);
+}
+
+// A false tile the player is near shows whether it lets the player pass:
+// see-through while the player's feet are below its top, solid otherwise.
+// Only false tiles the step's pair tests meet with a player change; the rest
+// keep their look. Interactable bodies pass a see-through one.
+void FadeFalseTiles(const std::vector<Body*>& bodies)
+{
+    for (Body* player : bodies)
     {
-        const float secondSize = y->mShape->mShapeType == ShapeType::Circle
-                                     ? static_cast<ShapeCircle*>(y->mShape)->mWorldRadius
-                                     : static_cast<ShapeOBB*>(y->mShape)->HalfLength.y;
-        const float top =
-            y->mPosition.y + y->mShape->Offset.y + y->GetScale().y * secondSize * 0.5f - FalseTileTopInset;
-        const float offsetY = x->mShape ? x->mShape->Offset.y : 0.0f;
-        const float feet = x->mPosition.y - FeetBelowCentre + offsetY;
-        if (top > feet)
-        {
-            SetAlpha(objectY, SeeThroughAlpha);
-            return true;
-        }
+        if (!HasTag(player, ObjectTag::Player))
+            continue;
+        for (Body* tile : bodies)
+            if (HasTag(tile, ObjectTag::FakeTile) && FilterWillSee(player, tile))
+                SetAlpha(OwnerOf(tile), SeeThrough(player, tile) ? SeeThroughAlpha : 1.0f);
     }
-    SetAlpha(objectY, 1.0f);
-    return false;
 }
 
 // Whether one of the rules keeps the pair out of the narrow phase this step.
-bool SkippedByRules(Body* a, Body* b)
+bool SkippedByRules(void*, Body* a, Body* b)
 {
     // Most pairs hold no object with a tag the rules look at and not the player:
     // they skip straight past the rules.
@@ -179,24 +222,45 @@ bool SkippedByRules(Body* a, Body* b)
 }
 
 // Told of every pair in contact: the apple at the goal wins the level.
-void OnContact(Body* a, Body* b)
+void OnContact(void*, Body* a, Body* b)
 {
     const bool goalPair = (HasTag(a, ObjectTag::Player) && HasTag(b, ObjectTag::Goal)) ||
                           (HasTag(a, ObjectTag::Goal) && HasTag(b, ObjectTag::Player));
     if (goalPair)
         SendWin();
 }
+
+// As a running step begins: the apple's air-stream flags are of one step (its
+// contacts in the step set them again), and the false walls near a player
+// take the look the step's pair tests will go by.
+void OnStepBegins(void*)
+{
+    if (!gPhysics)
+        return;
+    if (Player* player = ScriptOf<Player>(OwnerOf(gPhysics->mPlayerBody)))
+    {
+        player->mLiftFromBelow = false;
+        player->mInStream = false;
+    }
+    FadeFalseTiles(gPhysics->mObjectBodies);
+}
 } // namespace
 
-void InstallCollisionRules()
+void InstallCollisionRules(void* owner)
 {
-    SpatialGrid::sPairFilter = SkippedByRules;
-    SpatialGrid::sContactHandler = OnContact;
+    if (!gPhysics)
+        return;
+    PairCallbacks rules;
+    rules.mSkipPair = SkippedByRules;
+    rules.mContact = OnContact;
+    rules.mStepBegins = OnStepBegins;
+    rules.mContext = owner;
+    gPhysics->SetPairCallbacks(rules);
 }
 
-void RemoveCollisionRules()
+void RemoveCollisionRules(void* owner)
 {
-    SpatialGrid::sPairFilter = nullptr;
-    SpatialGrid::sContactHandler = nullptr;
+    if (gPhysics)
+        gPhysics->ClearPairCallbacks(owner);
 }
 } // namespace Framework

@@ -1,13 +1,14 @@
-// The game's collision rules, set on the physics broad phase: which pairs of
-// bodies never meet (by object tag and the apple's state), the false walls
-// that turn see-through around the apple, and the win when the apple reaches
-// the goal.
+// The game's collision rules, set on the physics system as its pair
+// callbacks: which pairs of bodies never meet (by object tag and the apple's
+// state, read from its script), the false walls that turn see-through around
+// the apple, and the win when the apple reaches the goal.
 #pragma once
 
 namespace Framework
 {
-// Sets the pair filter and the contact handler on the spatial grid (the
-// gameplay system does so when it starts); Remove takes them off again.
-void InstallCollisionRules();
-void RemoveCollisionRules();
+// Sets the rules on the physics system with owner as their context (the
+// gameplay system does so when it starts); Remove takes them off again when
+// owner set them.
+void InstallCollisionRules(void* owner);
+void RemoveCollisionRules(void* owner);
 } // namespace Framework

@@ -33,12 +33,12 @@ ResourceManager::~ResourceManager()
     mBehaviours.clear();
     mButtons.clear();
     gPressedButton = nullptr;
-    RemoveCollisionRules();
+    RemoveCollisionRules(this);
 }
 
 void ResourceManager::Init()
 {
-    InstallCollisionRules();
+    InstallCollisionRules(this);
     if (!gFactory)
         return;
     gFactory->AddComponentCreator("Behaviour", new ComponentCreatorType<Behaviour>(ComponentType::Behaviour));

@@ -2,7 +2,7 @@
 //
 // Contents:
 //   1. The shader table and the flat colour program's sources
-//   2. Helpers: LoadGLEntryPoints, ActiveCameraView, SharedTilesetName, SwapFrame
+//   2. Helpers: LoadGLEntryPoints, ActiveCameraView, SharedTilesetName
 //   3. Construction and the rendering environment: Init, InitRenderingEnvironment,
 //      CleanRenderingEnvironment
 //   4. Shaders: LoadShaders, BuildShader, BuildFlatColourProgram
@@ -10,7 +10,6 @@
 //   6. Lookups: GetShader, GetSpriteSheet, ReleaseActiveCamera, ClientSize
 #include "graphics/GraphicsSystem.h"
 #include <GL/glew.h>
-#include "core/engine/CoreEngine.h"
 #include "core/objects/ComponentCreator.h"
 #include "core/objects/Composition.h"
 #include "core/engine/DebugSystem.h"
@@ -96,13 +95,6 @@ bool ActiveCameraView(CameraView& view)
 
 // The tile grid's tileset name is the one the graphics system draws with.
 std::string* SharedTilesetName() { return gGraphicsSystem ? &gGraphicsSystem->mTilesetName : nullptr; }
-
-// The end of every frame of the engine's loop.
-void SwapFrame()
-{
-    if (gGraphicsSystem)
-        gGraphicsSystem->SwapBuffers();
-}
 } // namespace
 
 // ---- 3. Construction and the rendering environment --------------------------
@@ -110,7 +102,6 @@ GraphicsSystem::GraphicsSystem()
 {
     gGraphicsSystem = this;
     gActiveView = &ActiveCameraView;
-    CoreEngine::sSwapBuffers = SwapFrame;
     TileGrid::sTilesetName = SharedTilesetName;
 }
 

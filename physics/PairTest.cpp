@@ -1,6 +1,6 @@
 // SpatialGrid::TestPair: the pair test, the contact record and the collision
 // messages. Which pairs meet, and what a contact means to the game, are the
-// game's: it sets the pair filter and the contact handler.
+// game's: it sets the pair callbacks on the physics system.
 #include "core/objects/Composition.h"
 #include "physics/Body.h"
 #include "physics/CollisionDispatch.h"
@@ -10,9 +10,6 @@
 
 namespace Framework
 {
-SpatialGrid::PairFilter SpatialGrid::sPairFilter = nullptr;
-SpatialGrid::ContactHandler SpatialGrid::sContactHandler = nullptr;
-
 bool SpatialGrid::Skipped(Body* a, Body* b) const
 {
     if (!a || !b || !a->mShape || !b->mShape || a == b)
@@ -21,7 +18,8 @@ bool SpatialGrid::Skipped(Body* a, Body* b) const
         return true;
     if (!a->mCollide || !b->mCollide)
         return true;
-    return sPairFilter && sPairFilter(a, b);
+    const PairCallbacks* callbacks = gPhysics ? &gPhysics->GetPairCallbacks() : nullptr;
+    return callbacks && callbacks->mSkipPair && callbacks->mSkipPair(callbacks->mContext, a, b);
 }
 
 void SpatialGrid::TestPair(Body* a, Body* b)
@@ -67,7 +65,8 @@ void SpatialGrid::TestPair(Body* a, Body* b)
     CollisionMessage toB(objectA);
     SendToComponents(objectB, &toB);
 
-    if (sContactHandler)
-        sContactHandler(a, b);
+    if (gPhysics)
+        if (const PairCallbacks& callbacks = gPhysics->GetPairCallbacks(); callbacks.mContact)
+            callbacks.mContact(callbacks.mContext, a, b);
 }
 } // namespace Framework

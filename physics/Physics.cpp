@@ -18,7 +18,6 @@
 #include "physics/BodyList.h"
 #include "physics/CollisionDispatch.h"
 #include "physics/ObjectAccess.h"
-#include "physics/PlayerProbe.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
@@ -205,8 +204,8 @@ void Physics::Step(float dt)
     {
         for (size_t i = 0; i < mObjectBodies.size(); ++i)
             mObjectBodies[i]->mUseGravity = true;
-        if (mPlayerBody && OwnerOf(mPlayerBody))
-            GetPlayerProbe().ClearLiftFlags(OwnerOf(mPlayerBody));
+        if (mPairCallbacks.mStepBegins)
+            mPairCallbacks.mStepBegins(mPairCallbacks.mContext);
         mContacts.clear();
         mPlayerContacts.clear();
         ForgetContactPairs();

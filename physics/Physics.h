@@ -9,6 +9,7 @@
 #include "physics/ContactPairs.h"
 #include "physics/LevelTimer.h"
 #include "physics/Manifold.h"
+#include "physics/PairCallbacks.h"
 
 namespace Framework
 {
@@ -59,6 +60,16 @@ public:
     // The same for every body flagged mForgotten, in one pass over each list.
     void ForgetFlaggedBodies();
 
+    // The game's pair filter, contact and step callbacks (replacing any set).
+    void SetPairCallbacks(const PairCallbacks& callbacks) { mPairCallbacks = callbacks; }
+    // Takes them off, when they were set with this context.
+    void ClearPairCallbacks(const void* context)
+    {
+        if (mPairCallbacks.mContext == context)
+            mPairCallbacks = PairCallbacks();
+    }
+    const PairCallbacks& GetPairCallbacks() const { return mPairCallbacks; }
+
     Vec2 mGravity{0.0f, DefaultGravityY};
     Vec2 mDefaultGravity{0.0f, DefaultGravityY};
     bool mRunning = false;
@@ -106,6 +117,7 @@ private:
     uint32_t mContactStep = 1;
     void ForgetContactPairs();
     SpatialGrid* mGrid = nullptr; // owned; also reached through gSpatialGrid
+    PairCallbacks mPairCallbacks; // set by the game; none until then
 };
 
 extern Physics* gPhysics;

@@ -58,6 +58,20 @@ bool SpatialGrid::CellOf(const Vec3& point, int& column, int& row) const
     return CellOfPoint(point.x, point.y, mCellWidth, mCellHeight, mColumnCount, mRowCount, column, row);
 }
 
+bool SpatialGrid::InNeighbouringCells(const Body* a, const Body* b) const
+{
+    const auto rowCount = static_cast<uint32_t>(mRowCount); // a cell's index is column x rows + row
+    for (uint32_t cellA : a->mGridCells)
+        for (uint32_t cellB : b->mGridCells)
+        {
+            const int columns = static_cast<int>(cellA / rowCount) - static_cast<int>(cellB / rowCount);
+            const int rows = static_cast<int>(cellA % rowCount) - static_cast<int>(cellB % rowCount);
+            if (columns >= -1 && columns <= 1 && rows >= -1 && rows <= 1)
+                return true;
+        }
+    return false;
+}
+
 bool SpatialGrid::CellOfBody(const Body*, const Vec3& position, const Vec3& offset, int& column, int& row) const
 {
     return CellOf(Vec3(position.x + offset.x, position.y + offset.y, 0.0f), column, row);
@@ -531,8 +545,7 @@ namespace
 // messages may move or change it.
 struct CandidateSide
 {
-    explicit CandidateSide(const Body* body)
-        : mStatic(body->mStatic), mPlayer(HasTag(body, ObjectTag::Player)), mShaped(body->mShape != nullptr)
+    explicit CandidateSide(const Body* body) : mStatic(body->mStatic), mShaped(body->mShape != nullptr)
     {
         if (!mShaped)
             return;
@@ -543,19 +556,16 @@ struct CandidateSide
     }
 
     // Whether the pair test with b could have no effect: two static bodies, or
-    // apart bounding circles, which end the pair test with no effect unless the
-    // player is in it (its see-through rule changes a false tile before the
-    // shapes are compared). Skipping the call saves most of the pass.
+    // apart bounding circles, which end the pair test with no effect (the
+    // game's filter only answers). Skipping the call saves most of the pass.
     bool Skips(const Body* b) const
     {
         if (mStatic && b->mStatic)
             return true;
-        return !mPlayer && !HasTag(b, ObjectTag::Player) && mShaped && b->mShape &&
-               BoundingCirclesApart(mX, mY, mRadius, b);
+        return mShaped && b->mShape && BoundingCirclesApart(mX, mY, mRadius, b);
     }
 
     bool mStatic;
-    bool mPlayer;
     bool mShaped;
     float mX = 0.0f, mY = 0.0f; // the shape centre
     float mRadius = 0.0f;       // the shape's bounding radius

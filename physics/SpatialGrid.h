@@ -1,5 +1,5 @@
 // The uniform-grid broad phase, the level's tile bodies, and the pair test
-// with the filter and contact handler through which the game sets its rules.
+// which asks the game's pair callbacks (the game's rules; Physics holds them).
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -19,15 +19,6 @@ public:
     // Resize never makes more cells than this along one side (a corrupt tile file
     // must not exhaust memory): 4096 cells of 2 units cover any level we make.
     static constexpr int MaxCellsPerSide = 4096;
-
-    // Set by the game (as a physics engine's custom filter and contact
-    // events): whether a pair is kept out of the narrow phase this step, and
-    // what follows a contact once both objects have had their collision
-    // messages. Null: every pair is tested, and a contact means nothing more.
-    using PairFilter = bool (*)(Body* a, Body* b);
-    using ContactHandler = void (*)(Body* a, Body* b);
-    static PairFilter sPairFilter;
-    static ContactHandler sContactHandler;
 
     SpatialGrid();
     ~SpatialGrid();
@@ -57,7 +48,8 @@ public:
     bool InRange(int column, int row) const;
     // Tests every body of a cell against its own cell and four neighbours.
     void CheckCell(int column, int row);
-    // The pair test: the filter, the contact record, the messages and the handler.
+    // The pair test: the game's filter, the contact record, the messages and
+    // the game's contact callback (Physics::SetPairCallbacks).
     void TestPair(Body* a, Body* b);
     // Around a detection pass: cells holding no moving body, with neighbours holding
     // none either, can only hold static pairs, which are never tested, so the pass
@@ -73,6 +65,10 @@ public:
     uint32_t TileKindAt(int x, int y) const;
     // The cell of a point; false when it is outside the grid.
     bool CellOf(const Vec3& point, int& column, int& row) const;
+    // Whether a cell of a and a cell of b are the same or neighbours: the
+    // cell pass then asks the pair test about (a, b). False when either is in
+    // no cell.
+    bool InNeighbouringCells(const Body* a, const Body* b) const;
 
     int GetColumnCount() const { return mColumnCount; }
     int GetRowCount() const { return mRowCount; }

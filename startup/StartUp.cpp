@@ -4,7 +4,6 @@
 #include "core/engine/DebugSystem.h"
 #include "core/engine/EngineConfig.h"
 #include "core/objects/Factory.h"
-#include "core/game/GameLogic.h"
 #include "core/window/InputSys.h"
 #include "core/window/WindowSystem.h"
 #include "editor/OurImGui.h"
@@ -68,13 +67,12 @@ void AddEngineSystems(CoreEngine& core, WindowSystem* window)
     core.AddSystem(new Physics());
     core.AddSystem(new RenderingManager());
     core.AddSystem(new GraphicsSystem());
-    core.AddSystem(new GameLogic());
+    core.AddSystem(new GameFrame()); // the game logic, as the running game drives it
     core.AddSystem(new AudioManager());
     auto* particles = new ParticleSystem();
     gParticles = particles;
     core.AddSystem(particles);
     core.AddSystem(new OurImGui());
-    GameFrame::Install();
 }
 
 int RunProgram()

@@ -9,9 +9,6 @@
 namespace Framework
 {
 CoreEngine* gCore = nullptr;
-CoreEngine::PauseHook CoreEngine::sPauseSystems = nullptr;
-CoreEngine::Hook CoreEngine::sFlushLevel = nullptr;
-CoreEngine::Hook CoreEngine::sSwapBuffers = nullptr;
 
 namespace
 {
@@ -67,8 +64,8 @@ void CoreEngine::BroadcastMessage(Message* message)
 void CoreEngine::SetPause(bool paused)
 {
     mPaused = paused;
-    if (sPauseSystems)
-        sPauseSystems(paused);
+    if (gLogic)
+        gLogic->PauseSystems(paused);
 }
 
 void CoreEngine::DestroySystems()
@@ -107,8 +104,7 @@ void CoreEngine::RunFrame()
         if (debug && i + 1 < debug->mRecords.size())
             debug->mRecords[i + 1].mSamples[slot] = Milliseconds(start, end);
     }
-    if (sSwapBuffers)
-        sSwapBuffers();
+    Platform::SwapBuffers(); // nothing to swap without a window and its GL context
     mFrameRateController.EndFrame();
     const uint64_t frameEnd = mFrameRateController.Now();
     if (debug && debug->mRecords.size() >= 2)
@@ -123,8 +119,8 @@ void CoreEngine::RunFrame()
 
 void CoreEngine::FlushLevel()
 {
-    if (sFlushLevel)
-        sFlushLevel();
+    if (gLogic)
+        gLogic->FlushLevel();
     Log("All game objected flushed.");
 }
 
@@ -140,7 +136,7 @@ void CoreEngine::GameLoop()
     {
         if (state.mCurrent == GameState::RESTART)
             state.mCurrent = state.mNext = state.mPrevious;
-        state.SwitchLevel();
+        gLogic->SwitchLevel();
         Log("Engine will now enter internal game loop.");
         Log("Game is running.");
 

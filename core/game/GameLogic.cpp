@@ -6,9 +6,6 @@
 namespace Framework
 {
 GameLogic* gLogic = nullptr;
-GameLogic::FrameHook GameLogic::sFrame = nullptr;
-GameLogic::MessageHook GameLogic::sMessage = nullptr;
-LevelState::SwitchHook LevelState::sSwitchLevel = nullptr;
 LevelSettings gLevelSettings;
 
 const char* const gGameStateNames[GameState::Count] = {

@@ -1,8 +1,9 @@
 // The game's state machine: game states, the level of each state, the
 // unlocked levels, and what the frame keeps between frames. The frame itself
 // (keys, the mouse, loading and flushing levels, pausing) drives the systems
-// and the scripts above this layer: it lives in game/ and reaches this class
-// through the hooks below, which it sets when it is installed.
+// and the scripts above this layer: it lives in game/ as GameFrame, which
+// derives from this class and overrides its frame, message, switch, flush and
+// pause. This class alone keeps the state and does nothing in a frame.
 #pragma once
 #include <map>
 #include <string>
@@ -53,17 +54,6 @@ struct LevelState
         mNext = GameState::QUIT;
     }
     const std::string& GetCurrentLevel() const { return mLoadedLevelPath; }
-    // Applies the current state's settings and loads its level on the loader
-    // thread, drawing loading frames until it is done (through sSwitchLevel).
-    void SwitchLevel()
-    {
-        if (sSwitchLevel)
-            sSwitchLevel(*this);
-    }
-
-    // Set by the game's frame; null: a switch changes nothing.
-    using SwitchHook = void (*)(LevelState& state);
-    static SwitchHook sSwitchLevel;
 };
 
 // Display and physics settings a level switch applies; they carry over to
@@ -83,28 +73,20 @@ class GameLogic : public System
 public:
     GameLogic();
     ~GameLogic() override;
-    // The game's frame (sFrame), when one is installed.
-    void Update(float dt) override
-    {
-        if (sFrame)
-            sFrame(*this, dt);
-    }
+    // The game's frame overrides these; here the state only changes.
+    void Update(float) override {}
     // Registers the Transform creator.
     void Init() override;
     std::string GetName() override { return "GameLogic"; }
-    // Handed to the game's frame (sMessage): losing the window's focus in a
-    // level pauses the loop, physics and sound.
-    void SendMessage(Message* message) override
-    {
-        if (sMessage)
-            sMessage(*this, message);
-    }
-
-    // Set by the game's frame when it is installed; null: the state only.
-    using FrameHook = void (*)(GameLogic& logic, float dt);
-    using MessageHook = void (*)(GameLogic& logic, Message* message);
-    static FrameHook sFrame;
-    static MessageHook sMessage;
+    void SendMessage(Message*) override {}
+    // Applies the current state's settings and loads its level, drawing
+    // loading frames until it is done (the engine's loop, at each new state).
+    virtual void SwitchLevel() {}
+    // Empties the running level (the engine's loop, between two states).
+    virtual void FlushLevel() {}
+    // What a pause does to the systems (the engine's SetPause, the one way
+    // to pause or resume, sets its own flag and calls this).
+    virtual void PauseSystems(bool /*paused*/) {}
 
     // The game settings file: read by the constructor, written by the destructor.
     void LoadSettings();

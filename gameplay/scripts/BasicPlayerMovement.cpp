@@ -7,7 +7,6 @@
 #include "core/objects/Transform.h"
 #include "gameplay/Behaviour.h"
 #include "gameplay/scripts/AppleRules.h"
-#include "gameplay/scripts/PlayerProbeScript.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
 
@@ -37,7 +36,6 @@ Vec3 PositionOf(const Composition* object)
 
 void BasicPlayerMovement::Init(Behaviour* owner)
 {
-    InstallPlayerProbe();
     Composition* object = owner ? owner->GetOwner() : nullptr;
     if (gAudio && object && object->mKind == ObjectKind::GameObject && object->GetComponent<AudioComponent>())
         gAudio->PlayMusic("MenuBG");

@@ -28,7 +28,6 @@
 #include "gameplay/Behaviour.h"
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/CameraScript.h"
-#include "gameplay/scripts/PlayerProbeScript.h"
 #include "gameplay/scripts/ScriptQueries.h"
 #include "graphics/Animator.h"
 #include "graphics/Camera.h"
@@ -100,7 +99,6 @@ void Player::Init(Behaviour* owner)
 {
     mOwner = owner ? owner->GetOwner() : nullptr;
     mPlayerMoving = CurrentState() == GameState::MAIN_MENU;
-    InstallPlayerProbe();
     // An archetype is never simulated: it must not take the player body or
     // start the music when archetypes load.
     if (!mOwner || mOwner->mKind != ObjectKind::GameObject)

@@ -150,7 +150,7 @@ void EnterLevel(TestSupport::GameplayWorld& world, const std::string& name)
     LevelState& levelState = world.mLogic->mState;
     levelState.mNextLevelPath = LevelPath(name);
     levelState.mFirstLevelPath = LevelPath("Level1");
-    levelState.SwitchLevel();
+    world.mLogic->SwitchLevel();
 }
 
 Recording ReadRecording(const std::string& path)

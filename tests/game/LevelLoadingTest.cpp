@@ -30,15 +30,14 @@ struct SwitchScope
     std::unique_ptr<TestSupport::WorkingDirectory> cwd;
     TestSupport::FactoryScope factory;
     std::unique_ptr<Physics> physics;
-    std::unique_ptr<GameLogic> logic;
+    std::unique_ptr<GameFrame> logic;
 
     SwitchScope()
     {
         TestSupport::CopyResources(work.Path());
         cwd = std::make_unique<TestSupport::WorkingDirectory>(work.Path());
         physics = std::make_unique<Physics>();
-        logic = std::make_unique<GameLogic>();
-        GameFrame::Install();
+        logic = std::make_unique<GameFrame>();
         WriteFile(work.File("Resources/LevelData/Level3.xml"), ObjectXml("Level3", "Level3Thing"));
         WriteFile(work.File("Resources/LevelData/Level10.xml"), ObjectXml("Level10", "Level10Thing"));
         // Stand-ins for the shipped interface and first level, so the switch
@@ -54,7 +53,7 @@ struct SwitchScope
         if (!path.empty())
             State().SetNextLevel(path);
         testing::internal::CaptureStdout();
-        State().SwitchLevel();
+        logic->SwitchLevel();
         return testing::internal::GetCapturedStdout();
     }
     uint32_t IdOf(const std::string& name)

@@ -79,7 +79,7 @@ TEST_F(CameraScripts, InKeyModeAMovesTheViewAndUnlocksNothing_WithTheMouseCamera
     // A level left with its camera in key mode gives A back to the next one.
     mWorld.mLogic->mUnlockedCount = 2;
     Tap(KeyV);
-    GameFrame::FlushLevel();
+    mWorld.mLogic->FlushLevel();
     Tap(KeyA);
     EXPECT_EQ(mWorld.mLogic->mUnlockedCount, 9u);
 }

@@ -12,7 +12,11 @@
 //   8. Removing contact records
 #include <utility>
 #include <gtest/gtest.h>
+#include "gameplay/Behaviour.h"
 #include "gameplay/CollisionRules.h"
+#include "gameplay/ResourceManager.h"
+#include "gameplay/scripts/BasicPlayerMovement.h"
+#include "gameplay/scripts/Player.h"
 #include "support/PhysicsTestSupport.h"
 
 using namespace Framework;
@@ -26,10 +30,11 @@ struct PairFixture : ::testing::Test
 {
     void SetUp() override
     {
-        SetPlayerProbe(&mProbe);
-        InstallCollisionRules();
+        mScope.mFactory->AddComponentCreator("Behaviour",
+                                             new ComponentCreatorType<Behaviour>(ComponentType::Behaviour));
+        InstallCollisionRules(this);
     }
-    void TearDown() override { RemoveCollisionRules(); }
+    void TearDown() override { RemoveCollisionRules(this); }
 
     Composition* Make(const Vec3& position, uint32_t tag, float mass = 1.0f, bool interactable = false)
     {
@@ -47,9 +52,35 @@ struct PairFixture : ::testing::Test
         gSpatialGrid->TestPair(BodyOf(a), BodyOf(b));
         return mScope.mPhysics->mContacts.size() > before;
     }
+    // What the rules do as a running step begins (before its pair tests).
+    void StepBegins()
+    {
+        const PairCallbacks& rules = mScope.mPhysics->GetPairCallbacks();
+        rules.mStepBegins(rules.mContext);
+    }
+    // A Player-tagged box whose Behaviour hosts a script of type T: the rules
+    // read the apple's flags from it, as they are set here. The script hears
+    // no collision (the apple's own would remove contacts it handles).
+    template <class T>
+    T* Apple(const Vec3& position, Composition*& object)
+    {
+        struct Deaf : T
+        {
+            void OnCollision(CollisionMessage*, Behaviour*) override {}
+        };
+        BodySpec spec;
+        spec.mPosition = position;
+        spec.mTag = ObjectTag::Player;
+        spec.mRecorder = false;
+        object = mScope.Make(spec);
+        mScope.mFactory->AddComponent(object, "Behaviour");
+        T* script = new Deaf();
+        mResources.mScripts[ResourceManager::KeyOf(object)] = script;
+        return script;
+    }
 
+    ResourceManager mResources; // holds the apples' scripts; outlives their objects
     PhysicsScope mScope;
-    FakePlayerProbe mProbe;
 };
 
 } // namespace
@@ -72,7 +103,8 @@ TEST_F(PairFixture, StaticPairsAndBodiesWithoutCollideAreSkipped)
 // ---- 3. Slopes and see-through false tiles ----------------------------------
 TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
 {
-    Composition* player = Make(Vec3(5.5f, 5.6f, 0), ObjectTag::Player);
+    Composition* player = nullptr;
+    Player* apple = Apple<Player>(Vec3(5.5f, 5.6f, 0), player);
     // Both kinds of each slope: falling ones are passed facing right, rising ones facing left.
     const std::pair<int, bool> slopes[] = {{6, true}, {7, true}, {4, false}, {5, false}};
     for (const auto& [kind, facingRight] : slopes)
@@ -81,8 +113,7 @@ TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
         mScope.Tile(5, 5, kind);
         ASSERT_EQ(gSpatialGrid->GetTileBodies().size(), 1u);
         Body* slope = gSpatialGrid->GetTileBodies()[0];
-        mProbe.mHasScript = true;
-        mProbe.mFacingRight = facingRight;
+        apple->mPlayerRight = facingRight;
         BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
         const size_t before = mScope.mPhysics->mContacts.size();
         gSpatialGrid->TestPair(slope, BodyOf(player));
@@ -91,14 +122,23 @@ TEST_F(PairFixture, PlayerPassesUpThroughASlopeItFaces)
         gSpatialGrid->TestPair(slope, BodyOf(player));
         EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
         BodyOf(player)->mVelocity = Vec3(0, -0.5f, 0);
-        mProbe.mFacingRight = !facingRight; // facing away: lands
+        apple->mPlayerRight = !facingRight; // facing away: lands
         gSpatialGrid->TestPair(BodyOf(player), slope);
         EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 2);
-        mProbe.mFacingRight = facingRight;
-        mProbe.mHasScript = false; // no script: no pass-through whatever the speed
-        gSpatialGrid->TestPair(BodyOf(player), slope);
-        EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 3);
     }
+    // The menu's apple passes by its own facing; a Player-tagged object with no
+    // apple script never passes, whatever the speed.
+    Composition* menu = nullptr;
+    Apple<BasicPlayerMovement>(Vec3(5.5f, 5.6f, 0), menu)->mPlayerRight = true;
+    Composition* impostor = nullptr;
+    Apple<ScriptBase>(Vec3(5.5f, 5.6f, 0), impostor);
+    mScope.Tile(5, 5, 6);
+    Body* slope = gSpatialGrid->GetTileBodies()[0];
+    const size_t before = mScope.mPhysics->mContacts.size();
+    gSpatialGrid->TestPair(BodyOf(menu), slope);
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before);
+    gSpatialGrid->TestPair(BodyOf(impostor), slope);
+    EXPECT_EQ(mScope.mPhysics->mContacts.size(), before + 1);
 }
 
 TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)
@@ -110,22 +150,33 @@ TEST_F(PairFixture, FalseTileTurnsSeeThroughAboveThePlayersFeet)
     Composition* player = mScope.Make(spec);
     Composition* fake = Make(Vec3(5, 5.5f, 0), ObjectTag::FakeTile);
     EXPECT_FALSE(Collides(player, fake));
+    EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 1.0f) << "the filter only answers";
+    StepBegins();
     EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 0.4f);
     // Standing on it (its top 0.15 below the rule's feet): solid again and opaque.
-    BodyOf(fake)->mPosition = Vec3(5, 3.55f, 0);
+    BodyOf(fake)->SetPosition(Vec3(5, 3.55f, 0));
     EXPECT_TRUE(Collides(player, fake));
+    StepBegins();
     EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 1.0f);
 }
 
-TEST_F(PairFixture, CellPassTurnsAFalseTileSeeThroughThatThePlayerDoesNotTouch)
+TEST_F(PairFixture, AStepFadesTheFalseTilesNearThePlayerAndLeavesFarOnesAsTheyLook)
 {
-    // The pass skips candidate pairs whose shapes are far apart, but not the
-    // player's: the see-through rule looks at a false tile the player is under.
+    // Under a false tile in the next cell up, not touching it: see-through. A
+    // false tile as high but cells away keeps its look, and so does any tile
+    // while physics does not run.
     Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
     Composition* fake = Make(Vec3(5, 7.2f, 0), ObjectTag::FakeTile);
+    Composition* far = Make(Vec3(15, 7.2f, 0), ObjectTag::FakeTile);
     Composition* other = Make(Vec3(5.5f, 7.2f, 0), 0);
-    gSpatialGrid->CheckAllCells();
+    mScope.mPhysics->mRunning = false;
+    mScope.mPhysics->Step(0.0f);
+    EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 1.0f);
+    mScope.mPhysics->mRunning = true;
+    mScope.mPhysics->mGravity = Vec2(0.0f);
+    mScope.mPhysics->Step(0.0f);
     EXPECT_FLOAT_EQ(RendererOf(fake)->mAlpha, 0.4f);
+    EXPECT_FLOAT_EQ(RendererOf(far)->mAlpha, 1.0f);
     EXPECT_TRUE(RecorderOf(player)->mOthers.empty());
     // The two overlapping bodies above still meet.
     EXPECT_EQ(RecorderOf(other)->mOthers, std::vector<Composition*>{fake});
@@ -146,30 +197,33 @@ TEST_F(PairFixture, SeeThroughRuleLeavesOtherObjectsAlphaAlone)
     Composition* other = Make(Vec3(5, 5.5f, 0), 0);
     RendererOf(other)->mAlpha = 0.3f;
     EXPECT_TRUE(Collides(Make(Vec3(5, 5, 0), ObjectTag::Player), other));
+    StepBegins();
     EXPECT_FLOAT_EQ(RendererOf(other)->mAlpha, 0.3f);
 }
 
 // ---- 4. Interactables, immunity, jump triggers, switches --------------------
 TEST_F(PairFixture, StillPlayerDoesNotPushInteractables)
 {
-    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    Composition* player = nullptr;
+    Player* apple = Apple<Player>(Vec3(5, 5, 0), player);
     mScope.mPhysics->mPlayerBody = BodyOf(player);
     Composition* crate = Make(Vec3(5.5f, 5, 0), 0, 1.0f, true);
-    mProbe.mMoving = false;
+    apple->mPlayerMoving = false;
     EXPECT_FALSE(Collides(crate, player));
-    mProbe.mMoving = true;
+    apple->mPlayerMoving = true;
     EXPECT_TRUE(Collides(crate, player));
 }
 
 TEST_F(PairFixture, ImmunePlayerPassesEnemies)
 {
-    Composition* player = Make(Vec3(5, 5, 0), ObjectTag::Player);
+    Composition* player = nullptr;
+    Player* apple = Apple<Player>(Vec3(5, 5, 0), player);
     mScope.mPhysics->mPlayerBody = BodyOf(player);
-    mProbe.mImmune = true;
+    apple->mImmune = true;
     EXPECT_FALSE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Roach)));
     EXPECT_FALSE(Collides(Make(Vec3(5.5f, 5, 0), ObjectTag::Icicle), player));
     EXPECT_TRUE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Crate)));
-    mProbe.mImmune = false;
+    apple->mImmune = false;
     EXPECT_TRUE(Collides(player, Make(Vec3(5.5f, 5, 0), ObjectTag::Rat)));
 }
 

@@ -15,8 +15,8 @@ namespace
 // The game's rules on the physics for one test.
 struct RulesInstalled
 {
-    RulesInstalled() { InstallCollisionRules(); }
-    ~RulesInstalled() { RemoveCollisionRules(); }
+    RulesInstalled() { InstallCollisionRules(this); }
+    ~RulesInstalled() { RemoveCollisionRules(this); }
 };
 
 bool Collides(PhysicsScope& scope, Composition* a, Composition* b)
@@ -29,8 +29,8 @@ bool Collides(PhysicsScope& scope, Composition* a, Composition* b)
 
 TEST(LiveTagRules, ATagChangedAfterLoadIsWhatTheRulesSee)
 {
-    RulesInstalled rules;
     PhysicsScope scope;
+    RulesInstalled rules; // set on the physics system of the scope
     BodySpec spec;
     spec.mKind = ObjectKind::Archetype;
     spec.mTag = ObjectTag::Switch;

@@ -14,7 +14,6 @@
 #include "gameplay/ScriptLookup.h"
 #include "gameplay/scripts/Player.h"
 #include "audio/sound/Mixer.h"
-#include "physics/PlayerProbe.h"
 #include "AppleTestSupport.h"
 
 using namespace Framework;
@@ -306,34 +305,18 @@ TEST_F(PlayerFrame, WithoutBodyOrAudioTheAppleStillRunsSilently)
     EXPECT_EQ(mApple->GetComponent<Transform>()->mPosition, Vec3(6.0f, 7.3f, 0.0f));
 }
 
-// ---- 7. The probe the physics rules read; tile walls and slopes -------------
-TEST_F(PlayerFrame, ThePhysicsRulesReadTheApplesFlagsThroughItsScript)
+// ---- 7. The air-stream flags of a step; tile walls and slopes --------------
+TEST_F(PlayerFrame, TheAirStreamFlagsLastOneStep)
 {
     Player* player = RestingApple();
-    PlayerProbe& probe = GetPlayerProbe();
-    EXPECT_TRUE(probe.HasPlayerScript(mApple));
-    player->mPlayerRight = false;
-    player->mPlayerMoving = true;
-    player->mImmune = true;
-    EXPECT_FALSE(probe.IsFacingRight(mApple));
-    EXPECT_TRUE(probe.IsMoving(mApple));
-    EXPECT_TRUE(probe.IsImmune(mApple));
     player->mInStream = player->mLiftFromBelow = true;
-    probe.ClearLiftFlags(mApple);
+    gPhysics->mRunning = false;
+    mWorld.mWorld.Step(1);
+    EXPECT_TRUE(player->mInStream) << "kept while physics does not run";
+    gPhysics->mRunning = true;
+    mWorld.mWorld.Step(1);
     EXPECT_FALSE(player->mInStream);
     EXPECT_FALSE(player->mLiftFromBelow);
-
-    // The menu apple answers for its facing too (the slope rule reads it).
-    Composition* menu = mWorld.MakeApple({.mScript = ScriptId::BasicPlayerMovement});
-    EXPECT_TRUE(probe.HasPlayerScript(menu));
-    EXPECT_TRUE(probe.IsFacingRight(menu));
-    EXPECT_FALSE(probe.IsImmune(menu));
-
-    // A Player-tagged object with some other script reads as no apple at all.
-    Composition* impostor = mWorld.MakeApple({.mScript = ScriptId::None});
-    EXPECT_FALSE(probe.HasPlayerScript(impostor));
-    EXPECT_FALSE(probe.IsMoving(impostor));
-    probe.ClearLiftFlags(impostor);
 }
 
 TEST_F(PlayerFrame, TileWallsTurnTheAppleAtMostTwiceASecond_SlopesCarryIt)

@@ -1,6 +1,7 @@
-// The pair test's two seams, through which the game sets its rules: the
-// filter keeps a pair out of the narrow phase, and the contact handler hears
-// of each pair in contact once both objects have had their messages.
+// The pair callbacks, through which the game sets its rules: the filter
+// keeps a pair out of the narrow phase, the contact callback hears of each
+// pair in contact once both objects have had their messages, and the step
+// callback runs as each running step begins. Each gets its context back.
 #include <gtest/gtest.h>
 #include <vector>
 #include "support/PhysicsTestSupport.h"
@@ -10,9 +11,28 @@ using namespace TestSupport;
 
 namespace
 {
-bool gRefuse = false;
-std::vector<size_t> gHeardAtContact; // how many messages the first box had heard at each contact
-CollisionRecorder* gFirst = nullptr;
+// What the callbacks reach through their context.
+struct Listener
+{
+    bool mRefuse = false;
+    CollisionRecorder* mFirst = nullptr;
+    std::vector<size_t> mHeardAtContact; // how many messages the first box had heard at each contact
+    int mStepsBegun = 0;
+};
+
+PairCallbacks CallbacksOf(Listener& listener)
+{
+    PairCallbacks callbacks;
+    callbacks.mSkipPair = [](void* context, Body*, Body*) { return static_cast<Listener*>(context)->mRefuse; };
+    callbacks.mContact = [](void* context, Body*, Body*)
+    {
+        auto* listener = static_cast<Listener*>(context);
+        listener->mHeardAtContact.push_back(listener->mFirst->mOthers.size());
+    };
+    callbacks.mStepBegins = [](void* context) { ++static_cast<Listener*>(context)->mStepsBegun; };
+    callbacks.mContext = &listener;
+    return callbacks;
+}
 } // namespace
 
 TEST(PairHooks, TheFilterKeepsAPairOutAndTheHandlerHearsEachContactAfterItsMessages)
@@ -20,22 +40,32 @@ TEST(PairHooks, TheFilterKeepsAPairOutAndTheHandlerHearsEachContactAfterItsMessa
     PhysicsScope scope;
     Composition* a = scope.Box(Vec3(5, 5, 0));
     Composition* b = scope.Box(Vec3(5.5f, 5, 0));
-    gFirst = RecorderOf(a);
-    gHeardAtContact.clear();
-    SpatialGrid::sPairFilter = [](Body*, Body*) { return gRefuse; };
-    SpatialGrid::sContactHandler = [](Body*, Body*) { gHeardAtContact.push_back(gFirst->mOthers.size()); };
+    Listener listener;
+    listener.mFirst = RecorderOf(a);
+    scope.mPhysics->SetPairCallbacks(CallbacksOf(listener));
 
-    gRefuse = true;
+    listener.mRefuse = true;
     gSpatialGrid->TestPair(BodyOf(a), BodyOf(b));
     EXPECT_TRUE(scope.mPhysics->mContacts.empty());
-    EXPECT_TRUE(gHeardAtContact.empty());
+    EXPECT_TRUE(listener.mHeardAtContact.empty());
 
-    gRefuse = false;
+    listener.mRefuse = false;
     gSpatialGrid->TestPair(BodyOf(a), BodyOf(b));
     gSpatialGrid->TestPair(BodyOf(a), BodyOf(scope.Box(Vec3(9, 5, 0)))); // asked, but not in contact
     EXPECT_EQ(scope.mPhysics->mContacts.size(), 1u);
-    EXPECT_EQ(gHeardAtContact, std::vector<size_t>{1});
+    EXPECT_EQ(listener.mHeardAtContact, std::vector<size_t>{1});
 
-    SpatialGrid::sPairFilter = nullptr;
-    SpatialGrid::sContactHandler = nullptr;
+    // Each running step begins once; a step while physics is off does not.
+    scope.mPhysics->Step(0.01f);
+    scope.mPhysics->Step(0.01f);
+    scope.mPhysics->mRunning = false;
+    scope.mPhysics->Step(0.01f);
+    EXPECT_EQ(listener.mStepsBegun, 2);
+
+    // Only who set them takes them off.
+    Listener other;
+    scope.mPhysics->ClearPairCallbacks(&other);
+    EXPECT_EQ(scope.mPhysics->GetPairCallbacks().mContext, &listener);
+    scope.mPhysics->ClearPairCallbacks(&listener);
+    EXPECT_EQ(scope.mPhysics->GetPairCallbacks().mSkipPair, nullptr);
 }

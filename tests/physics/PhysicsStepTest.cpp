@@ -74,17 +74,6 @@ TEST(PhysicsStep, FastModeStepsOneAndAHalfTimesTheFrame)
     EXPECT_NEAR(body->mPosition.x, 5.0f + 0.025f * std::pow(0.1f, 0.025f), 1e-5f);
 }
 
-TEST(PhysicsStep, ClearsLiftFlagsOfThePlayerScriptEachRunningStep)
-{
-    PhysicsScope scope;
-    FakePlayerProbe probe;
-    SetPlayerProbe(&probe);
-    scope.mPhysics->mPlayerBody = BodyOf(scope.Box(Vec3(5, 5, 0), 1.0f, ObjectTag::Player));
-    scope.mPhysics->Step(0.01f);
-    scope.mPhysics->Step(0.01f);
-    EXPECT_EQ(probe.mLiftClears, 2);
-}
-
 TEST(PhysicsStep, CirclesAndBoxesFallBounceAndComeToRestOnTiles)
 {
     PhysicsScope scope;

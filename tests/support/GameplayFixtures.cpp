@@ -58,8 +58,7 @@ GameplayWorld::GameplayWorld(bool withResources)
     mPhysics = new Framework::Physics();
     mRendering = new Framework::RenderingManager();
     mGraphics = new Framework::GraphicsSystem();
-    mLogic = new Framework::GameLogic();
-    Framework::GameFrame::Install();
+    mLogic = new Framework::GameFrame();
     mAudio = new Framework::AudioManager(Framework::Sound::OutputType::NoSoundManual);
     mParticles = new Framework::ParticleSystem();
     mSystems = {mInput, mFactory, mResources, mPhysics, mRendering, mGraphics, mLogic, mAudio, mParticles};

@@ -12,7 +12,6 @@
 #include "graphics/Renderer.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
-#include "physics/PlayerProbe.h"
 #include "physics/ShapeCircle.h"
 #include "physics/ShapeOBB.h"
 #include "physics/SpatialGrid.h"
@@ -41,22 +40,6 @@ public:
     std::vector<Framework::Composition*> mOthers;
     int mWins = 0;
     std::function<void(Framework::Message*)> mOnMessage;
-};
-
-// Player-script flags the tests set by hand.
-class FakePlayerProbe : public Framework::PlayerProbe
-{
-public:
-    bool HasPlayerScript(Framework::Composition*) const override { return mHasScript; }
-    bool IsFacingRight(Framework::Composition*) const override { return mFacingRight; }
-    bool IsMoving(Framework::Composition*) const override { return mMoving; }
-    bool IsImmune(Framework::Composition*) const override { return mImmune; }
-    void ClearLiftFlags(Framework::Composition*) override { ++mLiftClears; }
-    bool mHasScript = true;
-    bool mFacingRight = false;
-    bool mMoving = true;
-    bool mImmune = false;
-    int mLiftClears = 0;
 };
 
 struct BodySpec
@@ -93,7 +76,6 @@ struct PhysicsScope
     }
     ~PhysicsScope()
     {
-        Framework::SetPlayerProbe(nullptr);
         mFactory.reset();
         mPhysics.reset();
     }

@@ -40,8 +40,7 @@ struct LoopEngine
         core = std::make_unique<CoreEngine>();
         input = new InputSys();
         recorder = new RecordingSystem("Recorder", &journal);
-        logic = new GameLogic();
-        GameFrame::Install(); // the loop's pause, flush and level switch
+        logic = new GameFrame(); // the loop's pause, flush and level switch
         core->AddSystem(input);
         core->AddSystem(recorder);
         core->AddSystem(logic);

@@ -18,11 +18,7 @@ using namespace Framework;
 namespace
 {
 // The game logic with its frame, which pauses the loop on focus loss.
-GameLogic* MakeGameLogic()
-{
-    GameFrame::Install();
-    return new GameLogic();
-}
+GameLogic* MakeGameLogic() { return new GameFrame(); }
 bool HaveDisplay() { return std::getenv("DISPLAY") != nullptr; }
 
 struct WindowFixture : ::testing::Test
