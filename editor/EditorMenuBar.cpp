@@ -32,7 +32,7 @@ void OurImGui::MainMenuBar()
         if (ImGui::MenuItem("Full Screen", "F11") && gWindowSystem)
             gWindowSystem->ToggleFullScreen();
         if (ImGui::MenuItem("Exit", "ALT+F4") && gLogic)
-            gLogic->mState.mNext = GameState::QUIT;
+            gLogic->mState.RequestQuit();
         ImGui::EndMenu();
     }
     if (ImGui::BeginMenu("Edit"))

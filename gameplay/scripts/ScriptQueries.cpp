@@ -61,7 +61,11 @@ uint32_t CurrentGameState() { return gLogic ? gLogic->mState.mCurrent : GameStat
 
 void RequestGameState(uint32_t state)
 {
-    if (gLogic)
+    if (!gLogic)
+        return;
+    if (state == GameState::QUIT)
+        gLogic->mState.RequestQuit(); // no switch asked for later undoes it
+    else
         gLogic->mState.mNext = state;
 }
 

@@ -176,6 +176,7 @@ TEST(EditorFrame, ExitInTheFileMenuRequestsQuit)
     ASSERT_TRUE(editor.Click("File"));
     ASSERT_TRUE(editor.Click("Exit")) << TestSupport::DescribeRecordedItems();
     EXPECT_EQ(editor.Logic().mState.mNext, GameState::QUIT);
+    EXPECT_TRUE(editor.Logic().mState.mQuitRequested) << "no switch later in the frame undoes it";
 }
 
 TEST(EditorFrame, TheMenusOpenTheirDialogsAndNewDoesNothing)

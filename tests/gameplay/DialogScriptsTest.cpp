@@ -128,4 +128,5 @@ TEST_F(LevelDialogs, QuitDialogOpensFromItsButtonAndNoClosesItOnBothAnswers)
     ClickAt(Where(quit));
     ClickAt(Where(yes));
     EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::QUIT);
+    EXPECT_TRUE(mWorld.mLogic->mState.mQuitRequested) << "no switch later in the frame undoes it";
 }
