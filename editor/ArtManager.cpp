@@ -3,7 +3,7 @@
 // it. A sheet that a renderer, a particle component, an animation or the tile
 // map still uses is kept, and the dialog says which one holds it: they keep
 // pointers to or names of it. So is a sheet the program's code names
-// (graphics/SheetsNamedInCode.h), and one that a level file in
+// (editor/SheetsNamedInCode.h), and one that a level file in
 // "Resources/LevelData/" names: the art list is written without the deleted
 // sheet at shutdown, and that level would draw nothing in its place for good.
 #include <imgui.h>
@@ -17,7 +17,7 @@
 #include "editor/NameRules.h"
 #include "editor/OurImGui.h"
 #include "graphics/GraphicsSystem.h"
-#include "graphics/SpriteSheetUsage.h"
+#include "editor/SpriteSheetUsage.h"
 
 namespace Framework
 {

@@ -5,6 +5,7 @@
 #include "core/game/GameLogic.h"
 #include "core/serializers/TextSerializer.h"
 #include "core/tiles/TileGrid.h"
+#include "core/tiles/TileGridReader.h"
 #include "core/serializers/XmlSerializer.h"
 #include "core/game/Levels.h"
 #include "editor/NameRules.h"
@@ -24,31 +25,25 @@ bool IsRegularFile(const std::string& storedPath)
     return std::filesystem::is_regular_file(Platform::NativePath(storedPath), error);
 }
 
-// The tile file's header as the tile grid reads it: the tileset line, then a
-// width and a height within the grid's bounds.
+// The tile file's header, read by the tile grid's own reader: a tileset line,
+// then a width and a height within the grid's bounds.
 bool TileFileReadsBack(const std::string& path)
 {
     TextSerializer tiles(path, TextSerializer::ReadOnly);
     if (!tiles.IsOpen())
         return false;
+    TileGridReader in = TileGridReader::FromStream(tiles.Stream());
     std::string tileset;
-    tiles.ReadLine(tileset);
     uint32_t width = 0, height = 0;
-    std::istream& in = tiles.Stream();
-    if (!(in >> width >> height))
-        return false;
-    return width <= TileGrid::MaxSide && height <= TileGrid::MaxSide &&
-           static_cast<uint64_t>(width) * height <= TileGrid::MaxCells;
+    return TileGrid::ReadHeader(in, tileset, width, height) && TileGrid::FitsBounds(width, height);
 }
 
-// The object file as the level loader reads it: a root holding "GameObjects".
+// The object file as the level loader opens it: a root holding "GameObjects".
 bool ObjectFileReadsBack(const std::string& path)
 {
     XmlSerializer xml;
-    if (!xml.LoadFile(path) || !xml.GetRoot())
-        return false;
-    xml.EnterChild();
-    return xml.Current() != nullptr;
+    std::string problem;
+    return GameObjectFactory::OpenLevelObjects(xml, path, problem);
 }
 
 std::string Refuse(const std::string& what, const std::string& name, const std::string& why)

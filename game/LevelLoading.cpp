@@ -175,20 +175,10 @@ void ReadLevelFiles(const std::string& path)
     }
 
     XmlSerializer xml;
-    if (!xml.LoadFile(path + ".xml"))
+    std::string problem;
+    if (!GameObjectFactory::OpenLevelObjects(xml, path + ".xml", problem))
     {
-        Log("Level file \"" + path + ".xml\" could not be read; the level has no objects.");
-        return;
-    }
-    if (!xml.GetRoot())
-    {
-        Log("Level file \"" + path + ".xml\" has no root element.");
-        return;
-    }
-    xml.EnterChild(); // "GameObjects"
-    if (!xml.Current())
-    {
-        Log("Level file \"" + path + ".xml\" has no GameObjects element.");
+        Log("Level file \"" + path + ".xml\" " + problem + ".");
         return;
     }
     // Every object element is read, whatever the count says: a level loaded

@@ -86,6 +86,12 @@ public:
     void SaveLevelObjects(XmlSerializer& serializer);
     // A new live object (not initialised) from the serializer's current element.
     Composition* CreateObjectFromXml(XmlSerializer& serializer);
+    // Opens a level's object file as the level loader reads it: parsed, with
+    // a root whose first element ("GameObjects") holds the objects; the
+    // serializer is left on that element. False, with what is wrong in
+    // problem (as a log line's end), when the level would have no objects.
+    // The editor checks a level with it before loading one.
+    static bool OpenLevelObjects(XmlSerializer& xml, const std::string& file, std::string& problem);
     // Writes path.xml (root named after the level) and path.dat as a pair: both
     // new or, on any failure, both old; false on failure.
     bool SaveLevel(const std::string& path);

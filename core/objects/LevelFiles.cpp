@@ -114,6 +114,21 @@ bool GameObjectFactory::SaveLevel(const std::string& path)
     return saved;
 }
 
+bool GameObjectFactory::OpenLevelObjects(XmlSerializer& xml, const std::string& file, std::string& problem)
+{
+    if (!xml.LoadFile(file))
+        problem = "could not be read; the level has no objects";
+    else if (!xml.GetRoot())
+        problem = "has no root element";
+    else
+    {
+        xml.EnterChild(); // "GameObjects"
+        if (!xml.Current())
+            problem = "has no GameObjects element";
+    }
+    return problem.empty();
+}
+
 namespace
 {
 // What a save stopped between its two renames leaves: the new tiles in place

@@ -214,21 +214,27 @@ void TileGrid::Serialize(TextSerializer& serializer)
     }
 }
 
+bool TileGrid::ReadHeader(TileGridReader& in, std::string& tileset, uint32_t& width, uint32_t& height)
+{
+    // The whole first line: an empty tileset name must not swallow the width.
+    tileset.clear();
+    in.ReadLine(tileset);
+    in.ReadUnsigned(width);
+    in.ReadUnsigned(height);
+    return in.Good();
+}
+
 void TileGrid::Unserialize(TextSerializer& serializer)
 {
     // The whole file at once, parsed in memory: the reads behave as the
     // stream's formatted extraction did, malformed files included.
     TileGridReader in = TileGridReader::FromStream(serializer.Stream());
 
-    // The whole first line: an empty tileset name must not swallow the width.
-    std::string name;
-    in.ReadLine(name);
-    SetTilesetName(name);
-
     // A missing or short header keeps the old size (with every cell cleared).
+    std::string name;
     uint32_t width = mWidth, height = mHeight;
-    in.ReadUnsigned(width);
-    in.ReadUnsigned(height);
+    ReadHeader(in, name, width, height);
+    SetTilesetName(name);
     if (!FitsBounds(width, height))
     {
         Log("Tile map of " + std::to_string(width) + " x " + std::to_string(height) +

@@ -9,6 +9,7 @@
 namespace Framework
 {
 class TextSerializer;
+class TileGridReader;
 
 // One cell of the grid; kind and frame survive a clear, only mUsed changes.
 struct TileCell
@@ -48,6 +49,11 @@ public:
     // Width and height past the bounds go back to the grid's present size.
     void Rebuild();
     static bool FitsBounds(uint64_t width, uint64_t height);
+    // The tile file's header as Unserialize reads it: the tileset (the whole
+    // first line), then the width and the height, each left as it was when
+    // its read fails. False when a read failed; the reader is then at the
+    // first cell. The editor checks a level with it before loading one.
+    static bool ReadHeader(TileGridReader& in, std::string& tileset, uint32_t& width, uint32_t& height);
     // Puts a tile in the cell under position (replacing one already there) and
     // makes its body; cells outside the grid are refused.
     void PlaceTile(int32_t kind, int32_t frame, const Vec3& position);

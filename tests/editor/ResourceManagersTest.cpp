@@ -10,7 +10,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
-#include "graphics/SpriteSheetUsage.h"
+#include "editor/SpriteSheetUsage.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;

@@ -6,7 +6,7 @@
 #include <regex>
 #include <set>
 #include <string>
-#include "graphics/SheetsNamedInCode.h"
+#include "editor/SheetsNamedInCode.h"
 #include "support/TestSupport.h"
 
 namespace
@@ -49,7 +49,8 @@ void CollectLiterals(const std::string& code, const std::regex& where, bool call
 std::set<std::string> KeysNamedInSources()
 {
     std::set<std::string> keys;
-    for (const char* folder : {"platform", "core", "graphics", "physics", "audio", "gameplay", "game", "editor"})
+    for (const char* folder :
+         {"platform", "core", "graphics", "physics", "audio", "gameplay", "game", "editor", "startup"})
         for (const auto& entry : fs::recursive_directory_iterator(fs::path(TANDREL_SOURCE_DIR) / folder))
         {
             const std::string extension = entry.path().extension().string();

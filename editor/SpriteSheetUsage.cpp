@@ -1,15 +1,18 @@
-#include "graphics/SpriteSheetUsage.h"
+#include "editor/SpriteSheetUsage.h"
 #include <tinyxml2.h>
 #include <algorithm>
 #include <filesystem>
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Composition.h"
 #include "core/objects/Factory.h"
+#include "core/serializers/XmlSerializer.h"
+#include "core/tiles/TileGrid.h"
+#include "core/tiles/TileGridReader.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ParticleComponent.h"
 #include "graphics/Renderer.h"
 #include "graphics/RenderingManager.h"
-#include "graphics/SheetsNamedInCode.h"
+#include "editor/SheetsNamedInCode.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -43,27 +46,28 @@ bool NamesSheet(const tinyxml2::XMLElement& element, const std::string& key)
     return false;
 }
 
+// The objects the level loader would read from the file (GameObjects), read
+// by the same reader.
 bool ObjectFileNamesSheet(const std::string& path, const std::string& text, const std::string& key)
 {
-    tinyxml2::XMLDocument document;
-    if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
-    {
-        // Unreadable now, perhaps mended by hand later: keep its sheets.
-        Log("Level file \"" + path + "\" could not be parsed; looking for sprite sheet \"" + key + "\" in its text.");
-        return text.find("\"" + key + "\"") != std::string::npos;
-    }
-    for (const tinyxml2::XMLElement* element = document.FirstChildElement(); element;
-         element = element->NextSiblingElement())
-        if (NamesSheet(*element, key))
-            return true;
-    return false;
+    XmlSerializer xml;
+    std::string problem;
+    if (GameObjectFactory::OpenLevelObjects(xml, path, problem))
+        return NamesSheet(*xml.Current(), key);
+    if (xml.GetRoot())
+        return false; // parsed, but holds no objects the loader would read
+    // Unreadable now, perhaps mended by hand later: keep its sheets.
+    Log("Level file \"" + path + "\" could not be parsed; looking for sprite sheet \"" + key + "\" in its text.");
+    return text.find("\"" + key + "\"") != std::string::npos;
 }
 
+// The tileset in the tile file's header, read as the tile grid reads it.
 bool TileFileNamesSheet(const std::string& text, const std::string& key)
 {
-    std::string tileset = text.substr(0, text.find('\n'));
-    if (!tileset.empty() && tileset.back() == '\r')
-        tileset.pop_back();
+    TileGridReader in(text);
+    std::string tileset;
+    uint32_t width = 0, height = 0;
+    TileGrid::ReadHeader(in, tileset, width, height);
     return tileset == key;
 }
 } // namespace
