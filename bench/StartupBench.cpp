@@ -11,7 +11,7 @@
 //   2. Timed steps: Step, Steps, Quietly
 //   3. The timed start: Program and StartStepByStep, up to the first frame
 //   4. The first level: PlayLevel1, played a while
-//   5. Report and main
+//   5. Report, TakeDown and main
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -228,7 +228,7 @@ void PlayLevel1()
         gCore->RunFrame();
 }
 
-// ---- 5. Report and main -----------------------------------------------------
+// ---- 5. Report, TakeDown and main -------------------------------------------
 void Report(const Steps& steps, double beforeCopy, double copyMs, double firstFrameMs, double startPeakMb,
             double levelPeakMb, std::pair<double, double> levelNow)
 {
@@ -253,6 +253,26 @@ void Report(const Steps& steps, double beforeCopy, double copyMs, double firstFr
     std::fflush(stdout);
 }
 
+// Takes down what the start made (the systems, when there are any) and the
+// work folder.
+void TakeDown(Program& program, const fs::path& sourceCwd, const std::string& folder)
+{
+    if (gCore && !gCore->mSystems.empty())
+    {
+        gCore->FlushLevel();
+        gCore->DestroySystems();
+    }
+    else
+        delete program.mWindow; // the window system was never handed to the engine
+    delete gCore;
+    Platform::Shutdown();
+    delete program.mDebug;
+    delete program.mConfig;
+    fs::current_path(sourceCwd);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
 int main()
 {
     const double beforeCopy = SinceProcessStartMs();
@@ -268,14 +288,7 @@ int main()
     if (!StartStepByStep(steps, program))
     {
         std::fprintf(stderr, "bench_startup: the start got no window or GL context; nothing was measured.\n");
-        delete program.mWindow;
-        delete gCore;
-        Platform::Shutdown();
-        delete program.mDebug;
-        delete program.mConfig;
-        fs::current_path(sourceCwd);
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+        TakeDown(program, sourceCwd, folder);
         return 1;
     }
     const double firstFrameMs = SinceProcessStartMs() - copyMs;
@@ -284,14 +297,6 @@ int main()
     const double levelPeakMb = PeakRssMb();
     Report(steps, beforeCopy, copyMs, firstFrameMs, startPeakMb, levelPeakMb, ResidentNowMb());
 
-    gCore->FlushLevel();
-    gCore->DestroySystems();
-    delete gCore;
-    Platform::Shutdown();
-    delete program.mDebug;
-    delete program.mConfig;
-    fs::current_path(sourceCwd);
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
+    TakeDown(program, sourceCwd, folder);
     return firstFrameMs <= GoalMs && levelPeakMb < GoalLevelMb ? 0 : 1;
 }
