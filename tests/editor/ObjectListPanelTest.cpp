@@ -139,6 +139,18 @@ TEST_F(ObjectList, TheDeleteKeyTypedIntoATextFieldRemovesNothing)
     editor.Frame();
     EXPECT_FALSE(PopupShows("Remove Game Object"));
     EXPECT_NE(Live("Crate"), nullptr);
+
+    // The game's keys read as up while a field has them; the list refuses
+    // Delete by itself as well: one frame of the list alone, that filter off.
+    ASSERT_TRUE(editor.Click("##name", "Component Editor"));
+    editor.mEditor->NewFrame(EditorHarness::Dt);
+    ASSERT_TRUE(editor.mEditor->mIo->WantTextInput);
+    editor.mWorld->mInput->mState.mTextInputActive = false;
+    editor.mWorld->mInput->SetNow(VK_DELETE, true, false);
+    editor.mEditor->ObjectListPanel();
+    EXPECT_FALSE(ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId));
+    ImGui::EndFrame();
+    editor.mWorld->mInput->SetNow(VK_DELETE, false, false);
 }
 
 // ---- 4. Dragging an archetype into the level --------------------------------
@@ -202,13 +214,19 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.Frame();
     EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), nullptr);
 
-    // A click on nothing keeps the selection.
+    // A click on nothing keeps the selection but picks nothing: a Ctrl-drag
+    // from there moves nothing.
     TestSupport::PointAtWorld(editor, 50.0f, 50.0f);
+    editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
+    editor.Frame(2);
+    TestSupport::PointAtWorld(editor, 52.0f, 51.0f);
     editor.Frame();
     editor.MouseUp();
+    editor.KeyUp(VK_CONTROL);
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
+    EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
 
     // With the archetypes listed, a click in the level picks but leaves the
     // list's selection on its archetype.

@@ -1,13 +1,16 @@
 // The game logic's frame: function keys, picking and dragging bodies with the
-// mouse, the cursor sprite.
+// mouse, the cursor sprite, pausing when the window loses the focus.
 //
 // Contents:
 //   1. The fixture: a gameplay world in a level, boxes and mouse frames
 //   2. Function keys and fast mode
 //   3. Picking, dragging and letting go of bodies
 //   4. The cursor sprite
+//   5. Losing the focus
 #include <filesystem>
 #include <gtest/gtest.h>
+#include "core/engine/CoreEngine.h"
+#include "core/engine/Message.h"
 #include "core/objects/Factory.h"
 #include "core/game/GameLogic.h"
 #include "core/game/Levels.h"
@@ -15,6 +18,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
+#include "physics/ShapeOBB.h"
 #include "support/GameplayFixtures.h"
 
 using namespace Framework;
@@ -120,6 +124,22 @@ TEST_F(GameLogicFrame, TheBodyUnderTheMouseIsPickedAndMarkedByTheCursor)
     Frame(20.0f, 20.0f, false);
     EXPECT_EQ(gPhysics->HoverObject(), nullptr);
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 0u);
+
+    // A button's body is picked though it takes no drag; in a level only an
+    // interactable body points, in the menu any hit does.
+    Composition* sign = MakeBox("Sign", 10.0f, 0.0f, false);
+    gFactory->AddComponent(sign, "Button");
+    Frame(10.3f, 0.2f, false);
+    EXPECT_EQ(gPhysics->HoverObject(), sign);
+    EXPECT_EQ(mWorld.mLogic->mCursorKind, 0u);
+    Frame(10.3f, 0.2f, true);
+    Frame(10.8f, 0.2f, true); // held, it stays put under the dragging cursor
+    EXPECT_EQ(mWorld.mLogic->mCursorKind, 5u);
+    EXPECT_FLOAT_EQ(sign->GetComponent<Body>()->mPosition.x, 10.0f);
+    Frame(10.8f, 0.2f, false);
+    mWorld.SetState(GameState::MAIN_MENU);
+    Frame(10.3f, 0.2f, false);
+    EXPECT_EQ(mWorld.mLogic->mCursorKind, 1u);
 }
 
 TEST_F(GameLogicFrame, NoPickingInTheEditor)
@@ -163,14 +183,33 @@ TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
     EXPECT_EQ(gPhysics->HoverObject(), nullptr);
 }
 
-TEST_F(GameLogicFrame, StaticAndNonInteractableBodiesStayPut)
+TEST_F(GameLogicFrame, StaticInertOrPausedBodiesStayPutAFixedRotatingOneTurns)
 {
-    Composition* fixed = MakeBox("Fixed", 0.0f, 0.0f, true, 0.0f);
-    Frame(0.0f, 0.0f, true);
-    gPhysics->SetHoverObject(fixed); // held anyway
-    Frame(0.0f, 0.0f, true);
-    Frame(0.5f, 0.0f, true);
-    EXPECT_FLOAT_EQ(fixed->GetComponent<Body>()->mPosition.x, 0.0f);
+    // Pressed, held on the object whatever the press picked, moved to (x, y).
+    auto hold = [&](Composition* object, float x, float y)
+    {
+        Frame(0.0f, 0.0f, false);
+        Frame(0.0f, 0.0f, true);
+        gPhysics->SetHoverObject(object);
+        Frame(0.0f, 0.0f, true);
+        Frame(x, y, true);
+        return object->GetComponent<Body>();
+    };
+    EXPECT_FLOAT_EQ(hold(MakeBox("Fixed", 0.0f, 0.0f, true, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
+    EXPECT_FALSE(gPhysics->mDragging);
+    EXPECT_FLOAT_EQ(hold(MakeBox("Inert", 0.0f, 0.0f, false), 0.5f, 0.0f)->mPosition.x, 0.0f);
+    EXPECT_FALSE(gPhysics->mDragging);
+
+    Composition* board = MakeBox("Board", 0.0f, 0.0f, true, 0.0f);
+    board->mTag = ObjectTag::RotatingObject;
+    board->GetComponent<ShapeOBB>()->RotateFixedPoint = true;
+    Body* turned = hold(board, 3.0f, 3.0f);
+    EXPECT_NEAR(turned->mOrientation, -0.7853982f, 1e-5f); // faces the mouse about its pivot
+    EXPECT_EQ(turned->mPosition, Vec3(0.0f, 0.0f, 0.0f));
+
+    CoreEngine core;
+    core.SetPause(true);
+    EXPECT_FLOAT_EQ(hold(MakeBox("Crate", 0.0f, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
     EXPECT_FALSE(gPhysics->mDragging);
 }
 
@@ -194,8 +233,38 @@ TEST_F(GameLogicFrame, TheCursorSpriteIsQueuedOutsideTheEditorAndTheEndingLevels
     mWorld.mLogic->mState.mLoadedLevelPath = "Resources\\LevelData\\Level10";
     Frame(0.0f, 0.0f, false);
     EXPECT_EQ(quads(), 0u);
+    mWorld.mLogic->mState.mLoadedLevelPath = "Resources\\LevelData\\Level11";
+    Frame(0.0f, 0.0f, false);
+    EXPECT_EQ(quads(), 0u);
     mWorld.mLogic->mState.mLoadedLevelPath = "Resources\\LevelData\\Level1";
+    // A sheet without the frame of this frame's cursor kind (1: over the crate) draws nothing.
+    MakeBox("Crate", 0.0f, 0.0f);
+    cursor.mFrames.resize(1);
+    Frame(0.0f, 0.0f, false);
+    EXPECT_EQ(quads(), 0u);
+    cursor.mFrames.resize(2);
+    Frame(0.0f, 0.0f, false);
+    EXPECT_EQ(quads(), 1u);
     mWorld.SetState(GameState::EDITOR);
     Frame(0.0f, 0.0f, false);
     EXPECT_EQ(quads(), 0u);
+}
+
+// ---- 5. Losing the focus ----------------------------------------------------
+TEST_F(GameLogicFrame, LosingTheFocusPausesOnlyALevel)
+{
+    CoreEngine core;
+    auto paused = [&](uint32_t state, uint32_t message, WPARAM wParam)
+    {
+        mWorld.SetState(state);
+        WindowMessage window(nullptr, message, wParam, 0);
+        mWorld.mLogic->SendMessage(&window);
+        return core.mPaused;
+    };
+    EXPECT_FALSE(paused(GameState::MAIN_MENU, WM_ACTIVATEAPP, 0));
+    EXPECT_FALSE(paused(GameState::LEVEL, WM_ACTIVATE, 1)); // gaining it
+    EXPECT_TRUE(paused(GameState::LEVEL, WM_ACTIVATE, 0));
+    EXPECT_FALSE(gPhysics->mRunning);
+    core.SetPause(false);
+    EXPECT_TRUE(paused(GameState::LEVEL, WM_ACTIVATEAPP, 0));
 }

@@ -186,12 +186,16 @@ TEST_F(Buttons, LockedLevelPicksShowTheLockAndIgnoreTheMouse)
 {
     mWorld.mLogic->mUnlockedCount = 3;
     Button* locked = MakeButton("Level4Pick", 0.0f, {.targetState = GameState::LEVEL});
-    HoverAt(0.0f);
-    Click();
-    EXPECT_EQ(Frame(locked), 2);
-    EXPECT_FALSE(locked->Hover);
-    EXPECT_FALSE(locked->Click);
-    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::MAIN_MENU);
+    Button* last = MakeButton("Level9Pick", 5.0f, {.targetState = GameState::LEVEL});
+    for (Button* button : {locked, last})
+    {
+        HoverAt(button->GetOwner()->GetComponent<Transform>()->mPosition.x);
+        Click();
+        EXPECT_EQ(Frame(button), 2);
+        EXPECT_FALSE(button->Hover);
+        EXPECT_FALSE(button->Click);
+        EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::MAIN_MENU);
+    }
 }
 
 TEST_F(Buttons, OpenLevelPicksTargetTheirLevelAndShowWhetherItWasWon)
