@@ -8,6 +8,7 @@
 #include "core/game/GameLogic.h"
 #include "editor/EditorDialogState.h"
 #include "editor/LevelFileOperations.h"
+#include "physics/Physics.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -142,8 +143,10 @@ TEST(LevelDialogs, ALevelThatCannotBeReadKeepsTheRunningOne)
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::LoadFile);
     EXPECT_NE(editor.LogText().find("refused"), std::string::npos);
 
-    // The grid's largest sides are read.
+    // The grid's largest sides are read; a drag ends with the level it was in.
+    editor.mWorld->mPhysics->mDragging = true;
     EXPECT_EQ(LoadLevelNamed("Widest"), "");
+    EXPECT_FALSE(editor.mWorld->mPhysics->mDragging);
     EXPECT_EQ(LoadLevelNamed("Tallest"), "");
     EXPECT_EQ(factory.mTileGrid.mHeight, 4096u);
 }

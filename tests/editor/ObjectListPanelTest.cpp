@@ -115,6 +115,11 @@ TEST_F(ObjectList, RemovingAnObjectAsksFirstAndDeletesOnConfirm)
     ASSERT_TRUE(editor.Click("I regret it, don't delete!"));
     EXPECT_FALSE(PopupShows("Remove Game Object"));
     EXPECT_EQ(Live("Doomed"), doomed);
+    ASSERT_TRUE(editor.Click("Remove Object"));
+    ASSERT_TRUE(PopupShows("Remove Game Object"));
+    editor.TapKey(VK_ESCAPE); // the same as regretting it
+    EXPECT_FALSE(PopupShows("Remove Game Object"));
+    EXPECT_EQ(Live("Doomed"), doomed);
 
     // The Delete key opens the same question; Enter confirms it.
     editor.TapKey(VK_DELETE);
@@ -200,6 +205,10 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
     EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), right);
+    // Without Ctrl a held button moves nothing.
+    TestSupport::PointAtWorld(editor, 5.5f, 1.0f);
+    editor.Frame();
+    EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(5.0f, 0.0f, 0.0f));
 
     // Ctrl held: the Transform follows the mouse.
     editor.KeyDown(VK_CONTROL);
@@ -207,7 +216,8 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     TestSupport::PointAtWorld(editor, 6.0f, 2.0f);
     editor.Frame();
     EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
-    editor.Frame(2); // held still, it stays
+    EXPECT_EQ(right->GetComponent<Transform>()->mMatrix.m[1][2], 2.0f); // drawn where it went
+    editor.Frame(2);                                                    // held still, it stays
     EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);

@@ -15,6 +15,7 @@
 #include "core/game/GameLogic.h"
 #include "core/game/Levels.h"
 #include "core/objects/Transform.h"
+#include "game/GameFrame.h"
 #include "graphics/GraphicsSystem.h"
 #include "physics/Body.h"
 #include "physics/Physics.h"
@@ -62,6 +63,17 @@ protected:
         mWorld.mInput->SetMouseWorld(x, y);
         mWorld.mInput->SetNow(Left, leftDown, wasDown);
         mWorld.mLogic->Update(GameplayWorld::Dt);
+    }
+
+    // Pressed, then held on the object (whatever the press picked) while the mouse goes to (x, y).
+    Body* Hold(Composition* object, float x, float y)
+    {
+        Frame(0.0f, 0.0f, false);
+        Frame(0.0f, 0.0f, true);
+        gPhysics->SetHoverObject(object);
+        Frame(0.0f, 0.0f, true);
+        Frame(x, y, true);
+        return object->GetComponent<Body>();
     }
 
     void Trigger(int vk)
@@ -140,6 +152,15 @@ TEST_F(GameLogicFrame, TheBodyUnderTheMouseIsPickedAndMarkedByTheCursor)
     mWorld.SetState(GameState::MAIN_MENU);
     Frame(10.3f, 0.2f, false);
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 1u);
+
+    // In the credits a button is picked by its scale box, body or not.
+    Composition* back = gFactory->CreateObject("Back", ObjectKind::GameObject);
+    back->GetComponent<Transform>()->mPosition = Vec3(-10.0f, 0.0f, 0.0f);
+    back->GetComponent<Transform>()->mScale = Vec3(2.0f, 2.0f, 1.0f);
+    gFactory->AddComponent(back, "Button");
+    mWorld.SetState(GameState::CREDITS);
+    Frame(-9.7f, 0.2f, false);
+    EXPECT_EQ(gPhysics->HoverObject(), back);
 }
 
 TEST_F(GameLogicFrame, NoPickingInTheEditor)
@@ -152,20 +173,20 @@ TEST_F(GameLogicFrame, NoPickingInTheEditor)
 
 TEST_F(GameLogicFrame, AHeldBodyFollowsTheMouseAndIsDroppedByAFastMove)
 {
-    Composition* box = MakeBox("Crate", 0.0f, 0.0f);
+    Composition* box = MakeBox("Crate", 1.0f, 0.0f); // off the origin, where the last mouse position starts
     Body* body = box->GetComponent<Body>();
-    Frame(0.0f, 0.0f, true); // press over it: picked
-    Frame(0.0f, 0.0f, true); // held
+    Frame(1.0f, 0.0f, true); // press over it: picked
+    Frame(1.0f, 0.0f, true); // held
     ASSERT_EQ(gPhysics->HoverObject(), box);
-    Frame(0.5f, 0.25f, true); // a small step drags
-    EXPECT_NEAR(body->mPosition.x, 0.5f, 1e-3f);
+    Frame(1.5f, 0.25f, true); // a small step drags
+    EXPECT_NEAR(body->mPosition.x, 1.5f, 1e-3f);
     EXPECT_NEAR(body->mPosition.y, 0.25f, 1e-3f);
     EXPECT_TRUE(gPhysics->mDragging);
     EXPECT_EQ(mWorld.mLogic->mCursorKind, 5u);
 
-    Frame(3.6f, 0.25f, true); // more than 3.0 in one frame lets go
+    Frame(4.6f, 0.25f, true); // more than 3.0 in one frame lets go
     EXPECT_EQ(gPhysics->HoverObject(), nullptr);
-    EXPECT_NEAR(body->mPosition.x, 0.5f, 1e-3f);
+    EXPECT_NEAR(body->mPosition.x, 1.5f, 1e-3f);
 }
 
 TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
@@ -178,6 +199,13 @@ TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
     Frame(0.9f, 0.0f, true); // within the blocked limit: moves, clears the flag
     EXPECT_EQ(gPhysics->HoverObject(), box);
     EXPECT_FALSE(gPhysics->mDragBlocked);
+    // At the limits it is still held: 3.0 in a frame, 1.0 while blocked.
+    gPhysics->mLastMousePosition = Vec3(0.0f);
+    GameFrame::DragHeldObject(*mWorld.mLogic, Vec3(3.0f, 0.0f, 0.0f));
+    gPhysics->mDragBlocked = true;
+    GameFrame::DragHeldObject(*mWorld.mLogic, Vec3(4.0f, 0.0f, 0.0f));
+    EXPECT_EQ(gPhysics->HoverObject(), box);
+    EXPECT_NEAR(box->GetComponent<Body>()->mPosition.x, 4.9f, 1e-3f);
     gPhysics->mDragBlocked = true;
     Frame(2.1f, 0.0f, true);
     EXPECT_EQ(gPhysics->HoverObject(), nullptr);
@@ -185,32 +213,46 @@ TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
 
 TEST_F(GameLogicFrame, StaticInertOrPausedBodiesStayPutAFixedRotatingOneTurns)
 {
-    // Pressed, held on the object whatever the press picked, moved to (x, y).
-    auto hold = [&](Composition* object, float x, float y)
-    {
-        Frame(0.0f, 0.0f, false);
-        Frame(0.0f, 0.0f, true);
-        gPhysics->SetHoverObject(object);
-        Frame(0.0f, 0.0f, true);
-        Frame(x, y, true);
-        return object->GetComponent<Body>();
-    };
-    EXPECT_FLOAT_EQ(hold(MakeBox("Fixed", 0.0f, 0.0f, true, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
+    EXPECT_FLOAT_EQ(Hold(MakeBox("Fixed", 0.0f, 0.0f, true, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
     EXPECT_FALSE(gPhysics->mDragging);
-    EXPECT_FLOAT_EQ(hold(MakeBox("Inert", 0.0f, 0.0f, false), 0.5f, 0.0f)->mPosition.x, 0.0f);
+    EXPECT_FLOAT_EQ(Hold(MakeBox("Inert", 0.0f, 0.0f, false), 0.5f, 0.0f)->mPosition.x, 0.0f);
     EXPECT_FALSE(gPhysics->mDragging);
+    EXPECT_EQ(mWorld.mLogic->mCursorKind, 0u); // only a button shows it held
 
     Composition* board = MakeBox("Board", 0.0f, 0.0f, true, 0.0f);
     board->mTag = ObjectTag::RotatingObject;
     board->GetComponent<ShapeOBB>()->RotateFixedPoint = true;
-    Body* turned = hold(board, 3.0f, 3.0f);
+    Body* turned = Hold(board, 3.0f, 3.0f);
     EXPECT_NEAR(turned->mOrientation, -0.7853982f, 1e-5f); // faces the mouse about its pivot
     EXPECT_EQ(turned->mPosition, Vec3(0.0f, 0.0f, 0.0f));
 
     CoreEngine core;
     core.SetPause(true);
-    EXPECT_FLOAT_EQ(hold(MakeBox("Crate", 0.0f, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
+    EXPECT_FLOAT_EQ(Hold(MakeBox("Crate", 0.0f, 0.0f), 0.5f, 0.0f)->mPosition.x, 0.0f);
     EXPECT_FALSE(gPhysics->mDragging);
+}
+
+TEST_F(GameLogicFrame, ABodyWithoutAShapeMovesItsTransformUnlessInertOrPaused)
+{
+    Composition* loose = gFactory->CreateObject("Loose", ObjectKind::GameObject);
+    auto* body = static_cast<Body*>(gFactory->AddComponent(loose, "Body"));
+    body->mMass = 1.0f;
+    body->mInteractable = true;
+    loose->Initialize();
+    Transform* transform = loose->GetComponent<Transform>();
+    Hold(loose, 0.5f, 0.0f);
+    Frame(1.0f, 0.25f, true); // each frame by the mouse's motion since the last
+    EXPECT_NEAR(transform->mPosition.x, 1.0f, 1e-3f);
+    EXPECT_NEAR(transform->mPosition.y, 0.25f, 1e-3f);
+    EXPECT_EQ(transform->mMatrix.m[0][2], transform->mPosition.x); // drawn where it went
+
+    body->mInteractable = false;
+    Hold(loose, 0.5f, 0.0f);
+    body->mInteractable = true;
+    CoreEngine core;
+    core.SetPause(true);
+    Hold(loose, 0.5f, 0.0f);
+    EXPECT_NEAR(transform->mPosition.x, 1.0f, 1e-3f);
 }
 
 // ---- 4. The cursor sprite ---------------------------------------------------
