@@ -8,6 +8,7 @@
 #include "core/game/GameLogic.h"
 #include "editor/EditorDialogState.h"
 #include "editor/LevelFileOperations.h"
+#include "physics/Physics.h"
 #include "support/EditorHarness.h"
 
 using namespace Framework;
@@ -110,8 +111,22 @@ TEST(LevelDialogs, ALevelThatCannotBeReadKeepsTheRunningOne)
     TestSupport::WriteFile(folder + "Broken.dat", "TilePlatform\n2\n2\n0 0 0 0\n");
     TestSupport::WriteFile(folder + "BadTiles.xml", "<BadTiles><GameObjects GameObjectCount=\"0\"/></BadTiles>");
     TestSupport::WriteFile(folder + "BadTiles.dat", "TilePlatform\nwide\n");
+    // A side or the cells past the tile grid's bounds; objects without their element.
+    auto pair = [&](const std::string& name, const std::string& size, const std::string& objects)
+    {
+        TestSupport::WriteFile(folder + name + ".dat", "TilePlatform\n" + size + "\n");
+        TestSupport::WriteFile(folder + name + ".xml", "<" + name + ">" + objects + "</" + name + ">");
+    };
+    const std::string objects = "<GameObjects/>";
+    pair("Wide", "4097 1", objects);
+    pair("Tall", "1 4097", objects);
+    pair("Vast", "4096 1025", objects);
+    pair("Widest", "4096 1", objects);
+    pair("Tallest", "1 4096", objects);
+    pair("NoObjects", "1 1", "");
 
-    for (const char* name : {"", "Missing", "OnlyXml", "Broken", "BadTiles", "../LevelData/OnlyXml"})
+    for (const char* name :
+         {"", "Missing", "OnlyXml", "Broken", "BadTiles", "../LevelData/OnlyXml", "Wide", "Tall", "Vast", "NoObjects"})
     {
         EXPECT_FALSE(LoadLevelNamed(name).empty()) << name;
         EXPECT_EQ(ObjectNames(factory), (Names{"Apple"})) << name;
@@ -127,6 +142,13 @@ TEST(LevelDialogs, ALevelThatCannotBeReadKeepsTheRunningOne)
     EXPECT_FALSE(DialogStateOf(*editor.mEditor).mLevel.mProblem.empty());
     EXPECT_EQ(editor.mEditor->mOpenDialog, EditorDialog::LoadFile);
     EXPECT_NE(editor.LogText().find("refused"), std::string::npos);
+
+    // The grid's largest sides are read; a drag ends with the level it was in.
+    editor.mWorld->mPhysics->mDragging = true;
+    EXPECT_EQ(LoadLevelNamed("Widest"), "");
+    EXPECT_FALSE(editor.mWorld->mPhysics->mDragging);
+    EXPECT_EQ(LoadLevelNamed("Tallest"), "");
+    EXPECT_EQ(factory.mTileGrid.mHeight, 4096u);
 }
 
 TEST(LevelDialogs, SaveNamesThatLeaveTheFolderOrAreEmptyAreRefused)

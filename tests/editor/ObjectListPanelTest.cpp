@@ -115,6 +115,11 @@ TEST_F(ObjectList, RemovingAnObjectAsksFirstAndDeletesOnConfirm)
     ASSERT_TRUE(editor.Click("I regret it, don't delete!"));
     EXPECT_FALSE(PopupShows("Remove Game Object"));
     EXPECT_EQ(Live("Doomed"), doomed);
+    ASSERT_TRUE(editor.Click("Remove Object"));
+    ASSERT_TRUE(PopupShows("Remove Game Object"));
+    editor.TapKey(VK_ESCAPE); // the same as regretting it
+    EXPECT_FALSE(PopupShows("Remove Game Object"));
+    EXPECT_EQ(Live("Doomed"), doomed);
 
     // The Delete key opens the same question; Enter confirms it.
     editor.TapKey(VK_DELETE);
@@ -139,6 +144,18 @@ TEST_F(ObjectList, TheDeleteKeyTypedIntoATextFieldRemovesNothing)
     editor.Frame();
     EXPECT_FALSE(PopupShows("Remove Game Object"));
     EXPECT_NE(Live("Crate"), nullptr);
+
+    // The game's keys read as up while a field has them; the list refuses
+    // Delete by itself as well: one frame of the list alone, that filter off.
+    ASSERT_TRUE(editor.Click("##name", "Component Editor"));
+    editor.mEditor->NewFrame(EditorHarness::Dt);
+    ASSERT_TRUE(editor.mEditor->mIo->WantTextInput);
+    editor.mWorld->mInput->mState.mTextInputActive = false;
+    editor.mWorld->mInput->SetNow(VK_DELETE, true, false);
+    editor.mEditor->ObjectListPanel();
+    EXPECT_FALSE(ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId));
+    ImGui::EndFrame();
+    editor.mWorld->mInput->SetNow(VK_DELETE, false, false);
 }
 
 // ---- 4. Dragging an archetype into the level --------------------------------
@@ -188,6 +205,10 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
     EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), right);
+    // Without Ctrl a held button moves nothing.
+    TestSupport::PointAtWorld(editor, 5.5f, 1.0f);
+    editor.Frame();
+    EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(5.0f, 0.0f, 0.0f));
 
     // Ctrl held: the Transform follows the mouse.
     editor.KeyDown(VK_CONTROL);
@@ -195,20 +216,27 @@ TEST_F(ObjectList, AClickInTheLevelSelectsAndCtrlDragMovesOrTurns)
     TestSupport::PointAtWorld(editor, 6.0f, 2.0f);
     editor.Frame();
     EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
-    editor.Frame(2); // held still, it stays
+    EXPECT_EQ(right->GetComponent<Transform>()->mMatrix.m[1][2], 2.0f); // drawn where it went
+    editor.Frame(2);                                                    // held still, it stays
     EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
     editor.MouseUp();
     editor.KeyUp(VK_CONTROL);
     editor.Frame();
     EXPECT_EQ(editor.mWorld->mPhysics->HoverObject(), nullptr);
 
-    // A click on nothing keeps the selection.
+    // A click on nothing keeps the selection but picks nothing: a Ctrl-drag
+    // from there moves nothing.
     TestSupport::PointAtWorld(editor, 50.0f, 50.0f);
+    editor.KeyDown(VK_CONTROL);
     editor.MouseDown();
+    editor.Frame(2);
+    TestSupport::PointAtWorld(editor, 52.0f, 51.0f);
     editor.Frame();
     editor.MouseUp();
+    editor.KeyUp(VK_CONTROL);
     editor.Frame();
     EXPECT_EQ(editor.mEditor->mSelectedIndex, 1);
+    EXPECT_EQ(right->GetComponent<Transform>()->mPosition, Vec3(6.0f, 2.0f, 0.0f));
 
     // With the archetypes listed, a click in the level picks but leaves the
     // list's selection on its archetype.

@@ -159,13 +159,21 @@ TEST_F(Buttons, AClickSwitchesToTheTargetStateAndStopsTheMusic)
 
 TEST_F(Buttons, WithoutATargetStateAClickOnlySetsTheFlag)
 {
-    Button* button = MakeButton("Volume", 0.0f, {.targetState = 12});
+    // Named like a level pick but for its seventh letter: its frames are its own.
+    Button* button = MakeButton("Loudness", 0.0f, {.targetState = 12});
     HoverAt(0.0f);
     Click();
     EXPECT_TRUE(button->Click);
     EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::MAIN_MENU);
     mWorld.Step(); // a frame without a new press clears it on a button with a Renderer
     EXPECT_FALSE(button->Click);
+    EXPECT_EQ(Frame(button), 1);
+
+    // The last state, the credits, is still a target.
+    MakeButton("Credits", 5.0f, {.targetState = GameState::CREDITS});
+    HoverAt(5.0f);
+    Click();
+    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::CREDITS);
 }
 
 TEST_F(Buttons, ScriptsSeeAClickOneFrameLater)
@@ -186,12 +194,16 @@ TEST_F(Buttons, LockedLevelPicksShowTheLockAndIgnoreTheMouse)
 {
     mWorld.mLogic->mUnlockedCount = 3;
     Button* locked = MakeButton("Level4Pick", 0.0f, {.targetState = GameState::LEVEL});
-    HoverAt(0.0f);
-    Click();
-    EXPECT_EQ(Frame(locked), 2);
-    EXPECT_FALSE(locked->Hover);
-    EXPECT_FALSE(locked->Click);
-    EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::MAIN_MENU);
+    Button* last = MakeButton("Level9Pick", 5.0f, {.targetState = GameState::LEVEL});
+    for (Button* button : {locked, last})
+    {
+        HoverAt(button->GetOwner()->GetComponent<Transform>()->mPosition.x);
+        Click();
+        EXPECT_EQ(Frame(button), 2);
+        EXPECT_FALSE(button->Hover);
+        EXPECT_FALSE(button->Click);
+        EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::MAIN_MENU);
+    }
 }
 
 TEST_F(Buttons, OpenLevelPicksTargetTheirLevelAndShowWhetherItWasWon)
@@ -209,10 +221,21 @@ TEST_F(Buttons, OpenLevelPicksTargetTheirLevelAndShowWhetherItWasWon)
     Click();
     EXPECT_EQ(mWorld.mLogic->mState.mNext, GameState::LEVEL);
     EXPECT_EQ(mWorld.mLogic->mState.mNextLevelPath, "Resources\\LevelData\\Level3");
+
+    // Names that are no level pick's keep the level they were given and no lock.
+    for (const char* name : {"Level0Pick", "Level4Pack", "Stage4Pick"})
+    {
+        Button* other = MakeButton(name, 10.0f);
+        other->TargetLevel = LevelPath(1);
+        mWorld.Step();
+        EXPECT_EQ(other->TargetLevel, LevelPath(1)) << name;
+        EXPECT_NE(Frame(other), 2) << name;
+    }
 }
 
 TEST_F(Buttons, Level1IsNeverLocked)
 {
+    mWorld.mLogic->mUnlockedCount = 0;
     Button* first = MakeButton("Level1Pick", 0.0f, {.targetState = GameState::LEVEL});
     HoverAt(0.0f);
     Click();

@@ -157,9 +157,14 @@ TEST(FactoryDestroySet, DeletesTheQueuedTileNotTheFirstInItsCell)
     factory->Update(0.0f);
     ASSERT_EQ(factory->mTiles.size(), 1u);
     EXPECT_EQ(factory->mTiles.front().second, first);
+    // Deleting every tile forgets a queued one too.
+    factory->mDestroySet.insert(first);
+    factory->DestroyAllTiles();
+    EXPECT_TRUE(factory->mTiles.empty());
+    EXPECT_TRUE(factory->mDestroySet.empty());
 }
 
-TEST(FactoryDestroySet, AnObjectQueuedTwiceIsDeletedOnce)
+TEST(FactoryDestroySet, AQueuedObjectIsDeletedOnceEvenWhenQueuedTwiceOrFlushed)
 {
     FactoryScope factory;
     Composition* object = factory->CreateObject("X", ObjectKind::GameObject);
@@ -171,6 +176,18 @@ TEST(FactoryDestroySet, AnObjectQueuedTwiceIsDeletedOnce)
     EXPECT_EQ(deleted, 1);
     factory->DestroyAllObjects();
     EXPECT_EQ(deleted, 1);
+
+    // Queued, then deleted with every object: the queue forgets it, or the next
+    // Update would delete whatever object was made at its address since.
+    object = factory->CreateObject("Y", ObjectKind::GameObject);
+    static_cast<ProbeComponent*>(factory->AddComponent(object, "Probe"))->mDeleted = &deleted;
+    factory->mDestroySet.insert(object);
+    factory->DestroyAllObjects();
+    EXPECT_EQ(deleted, 2);
+    EXPECT_TRUE(factory->mDestroySet.empty());
+    Composition* next = factory->CreateObject("Z", ObjectKind::GameObject);
+    factory->Update(0.0f);
+    EXPECT_EQ(factory->mObjects.count(next->mId), 1u);
 }
 
 TEST(FactoryCreators, ASecondRegistrationReplacesTheFirst)
