@@ -42,10 +42,13 @@ public:
     // Pausing stops physics and pauses the sound.
     void PauseSystems(bool paused) override;
 
+    // One frame's drag of the held body to the mouse (a world point); a drag
+    // that moves too far in one frame lets it go.
+    void DragHeldObject(const Vec3& mouse);
+
 private:
     // Outside the editor: fast mode, picking and dragging with the mouse.
     void UpdateMouse(const InputState& input);
-    void DragHeldObject(const Vec3& mouse);
     void DrawCursor(const InputState& input);
 };
 } // namespace Framework

@@ -201,9 +201,9 @@ TEST_F(GameLogicFrame, ABlockedDragLetsGoAfterMoreThanOneUnit)
     EXPECT_FALSE(gPhysics->mDragBlocked);
     // At the limits it is still held: 3.0 in a frame, 1.0 while blocked.
     gPhysics->mLastMousePosition = Vec3(0.0f);
-    GameFrame::DragHeldObject(*mWorld.mLogic, Vec3(3.0f, 0.0f, 0.0f));
+    mWorld.mLogic->DragHeldObject(Vec3(3.0f, 0.0f, 0.0f));
     gPhysics->mDragBlocked = true;
-    GameFrame::DragHeldObject(*mWorld.mLogic, Vec3(4.0f, 0.0f, 0.0f));
+    mWorld.mLogic->DragHeldObject(Vec3(4.0f, 0.0f, 0.0f));
     EXPECT_EQ(gPhysics->HoverObject(), box);
     EXPECT_NEAR(box->GetComponent<Body>()->mPosition.x, 4.9f, 1e-3f);
     gPhysics->mDragBlocked = true;

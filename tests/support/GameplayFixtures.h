@@ -9,6 +9,7 @@
 #include "audio/sound/SoundHandles.h"
 #include "core/window/InputSys.h"
 #include "core/engine/System.h"
+#include "game/GameFrame.h"
 #include "support/TestSupport.h"
 
 namespace Framework
@@ -16,7 +17,6 @@ namespace Framework
 class AudioManager;
 class Composition;
 class CoreEngine;
-class GameLogic;
 class GameObjectFactory;
 class GraphicsSystem;
 class ParticleSystem;
@@ -97,7 +97,7 @@ public:
     Framework::Physics* mPhysics = nullptr;
     Framework::RenderingManager* mRendering = nullptr;
     Framework::GraphicsSystem* mGraphics = nullptr;
-    Framework::GameLogic* mLogic = nullptr;
+    Framework::GameFrame* mLogic = nullptr; // the game logic, as the running game drives it
     Framework::AudioManager* mAudio = nullptr;
     Framework::ParticleSystem* mParticles = nullptr;
     SoundRecorder mSounds;                    // polled after every frame
