@@ -85,6 +85,8 @@ Result Mixer::WithGroup(GroupHandle handle, Fn fn)
 
 Result Mixer::Init(int maxChannels)
 {
+    // Render goes through its lists of streams without the lock: they get their room while none runs.
+    std::lock_guard<std::mutex> rendering(mRenderMutex);
     std::lock_guard<std::mutex> lock(mMutex);
     if (mInitialized)
         return Result::Initialized;
@@ -763,8 +765,11 @@ void Mixer::Render(float* out, int frames)
     mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) { MixFrom(h, c, out, 0, frames); });
     RemoveEnded();
     // Streams read their files with the lock let go; a channel stopped
-    // meanwhile is not found again, and its cursor goes with this list.
-    while (!mWaiting.empty())
+    // meanwhile is not found again, and its cursor goes with this list. A round
+    // takes each waiting stream a frame on at least (a few loads at a frame at
+    // most): the bound keeps a stream that never gets its frames from holding
+    // the output for good.
+    for (int64_t round = 0; !mWaiting.empty() && round <= 4 * int64_t(frames); ++round)
     {
         std::swap(mWaiting, mResuming);
         lock.unlock();
@@ -777,6 +782,7 @@ void Mixer::Render(float* out, int frames)
         mResuming.clear();
         RemoveEnded();
     }
+    mWaiting.clear();
     // NaN would pass a clamp: the mix there is silence instead.
     for (size_t i = 0; i < 2 * static_cast<size_t>(frames); ++i)
         out[i] = std::isnan(out[i]) ? 0.0f : std::clamp(out[i], -1.0f, 1.0f);

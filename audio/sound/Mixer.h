@@ -19,7 +19,7 @@ namespace Sound
 {
 // Every operation is safe to call from the main thread while the output
 // device's thread renders: one mutex guards all state. Render reads and
-// decodes streamed files without holding it, so no call waits for the disk.
+// decodes streamed files without holding it: no call waits for those reads.
 class Mixer
 {
 public:

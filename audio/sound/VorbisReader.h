@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <string>
 #include "audio/sound/SoundResult.h"
 
 struct OggVorbis_File;
