@@ -173,6 +173,21 @@ void AudioManager::ReportLoad(const std::string& file, const std::string& key, S
         Log("Sound \"" + file + "\" (" + key + ") cannot be loaded: " + Sound::ErrorString(result));
 }
 
+void AudioManager::ReportPlay(Sound::SoundHandle sound, Sound::Result result)
+{
+    CheckError(result);
+    // A streamed sound opens its file again for every play: the file may have
+    // gone or changed since it loaded. Other failures (no sound) were reported at the load.
+    if (result != Sound::Result::FileNotFound && result != Sound::Result::FileBad && result != Sound::Result::Format)
+        return;
+    for (const auto& entry : mSounds)
+        if (entry->mSound == sound)
+        {
+            Log("Sound \"" + entry->mFile + "\" (" + entry->mKey + ") cannot be played: " + Sound::ErrorString(result));
+            return;
+        }
+}
+
 void AudioManager::LoadInBackground(SoundEntry& entry)
 {
     if (entry.mType != SoundType::Music && entry.mType != SoundType::Effect)
@@ -277,10 +292,10 @@ Sound::ChannelHandle AudioManager::PlaySound(Sound::SoundHandle sound, int type,
     Sound::Mixer& mixer = GetMixer();
     Sound::ChannelHandle channel;
     if (type == static_cast<int>(SoundType::Effect))
-        CheckError(mixer.PlaySound(sound, mEffectsGroup, false, &channel));
+        ReportPlay(sound, mixer.PlaySound(sound, mEffectsGroup, false, &channel));
     else if (type == static_cast<int>(SoundType::Music))
     {
-        CheckError(mixer.PlaySound(sound, mMusicGroup, false, &channel));
+        ReportPlay(sound, mixer.PlaySound(sound, mMusicGroup, false, &channel));
         mixer.SetLoopCount(channel, Sound::LoopForever);
         volume = 1.0f; // music always starts full; the music group sets its level
     }
@@ -307,7 +322,7 @@ void AudioManager::PlayMusic(const std::string& key)
         return;
     }
     FinishDecode(entry->mSound);
-    CheckError(mixer.PlaySound(entry->mSound, mMusicGroup, false, &gMusicChannel));
+    ReportPlay(entry->mSound, mixer.PlaySound(entry->mSound, mMusicGroup, false, &gMusicChannel));
     float groupVolume = 1.0f;
     float channelVolume = 1.0f;
     mixer.GetVolume(mMusicGroup, &groupVolume);
@@ -327,7 +342,7 @@ void AudioManager::PlayOneShot(const std::string& key)
         return;
     }
     FinishDecode(entry->mSound);
-    CheckError(mixer.PlaySound(entry->mSound, mixer.GetMasterChannelGroup(), false, &gEffectChannel));
+    ReportPlay(entry->mSound, mixer.PlaySound(entry->mSound, mixer.GetMasterChannelGroup(), false, &gEffectChannel));
     float effectsVolume = 1.0f;
     mixer.GetVolume(mEffectsGroup, &effectsVolume);
     mixer.SetVolume(gEffectChannel, effectsVolume);

@@ -101,6 +101,8 @@ private:
     void PruneEndedChannels();
     // Prints and logs a sound's failed load.
     static void ReportLoad(const std::string& file, const std::string& key, Sound::Result result);
+    // Prints a failed play, and logs it when the sound's file could not be opened.
+    void ReportPlay(Sound::SoundHandle sound, Sound::Result result);
     // The sound list's sounds at start-up: the handle at once, the sound from a worker thread.
     void LoadInBackground(SoundEntry& entry);
     // Waits for the decode of mDecodingSounds[index] and takes it off the list;

@@ -15,8 +15,7 @@ namespace Sound
 // logged with the limit) before any memory is taken for them.
 // A file read whole into memory: an effect, or any sound that is not OGG Vorbis.
 constexpr size_t MaxWholeFileBytes = size_t(64) << 20;
-// An OGG Vorbis file streamed as it plays (music): hours of it. Opening scans
-// the file's end for its length, so a larger one would stall the start.
+// An OGG Vorbis file streamed as it plays (music): hours of it.
 constexpr size_t MaxStreamedFileBytes = size_t(256) << 20;
 // The samples of a sound decoded whole: 128 MB, over six minutes of 44.1 kHz
 // stereo. Silence compresses so well that a small OGG file could decode to gigabytes.

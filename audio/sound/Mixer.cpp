@@ -7,7 +7,7 @@
 //   4. Playback: PlaySound
 //   5. Channels: Stop, IsPlaying, volume, pitch, frequency, pause, mute, loops, position
 //   6. Groups: creating and releasing, IsInGroup, stop, volume, pause, mute
-//   7. Output: Resolve, MixChannel, Render, GetPlayingCount
+//   7. Output: Resolve, SourceFrame, MixChannel, Render, GetPlayingCount
 #include "audio/sound/Mixer.h"
 #include <algorithm>
 #include <cmath>
@@ -27,6 +27,31 @@ bool Finite(float v) { return std::isfinite(v); }
 
 // Beyond any file's frame count (2^53, where doubles stop counting every frame).
 constexpr double MaxStreamFrame = 9007199254740992.0;
+
+// A stream's frame number; past what a file can hold it is simply past the end.
+size_t FrameIndex(double position)
+{
+    return position < MaxStreamFrame ? static_cast<size_t>(position) : static_cast<size_t>(MaxStreamFrame);
+}
+
+// Past the end: back by whole lengths while loops remain (false: the channel
+// ends). By remainder, so no pitch can keep this looping.
+bool WrapPosition(double& position, int& loops, double length)
+{
+    if (position < length)
+        return true;
+    if (length <= 0.0 || loops == 0)
+        return false;
+    const double passes = std::floor(position / length);
+    if (loops != LoopForever)
+    {
+        if (passes > static_cast<double>(loops))
+            return false;
+        loops -= static_cast<int>(passes);
+    }
+    position = std::fmod(position, length);
+    return true;
+}
 } // namespace
 
 // ---- 1. Construction and locked helpers -------------------------------------
@@ -60,6 +85,8 @@ Result Mixer::WithGroup(GroupHandle handle, Fn fn)
 
 Result Mixer::Init(int maxChannels)
 {
+    // Render goes through its lists of streams without the lock: they get their room while none runs.
+    std::lock_guard<std::mutex> rendering(mRenderMutex);
     std::lock_guard<std::mutex> lock(mMutex);
     if (mInitialized)
         return Result::Initialized;
@@ -67,6 +94,8 @@ Result Mixer::Init(int maxChannels)
         return Result::InvalidParam;
     mChannels.SetCapacity(static_cast<size_t>(maxChannels));
     mEnded.reserve(static_cast<size_t>(maxChannels));
+    mWaiting.reserve(static_cast<size_t>(maxChannels));
+    mResuming.reserve(static_cast<size_t>(maxChannels));
     mMaster = mGroups.Add(GroupSlot{});
     mInitialized = true;
     return Result::Ok;
@@ -252,8 +281,9 @@ Result Mixer::PlaySound(SoundHandle sound, GroupHandle group, bool paused, Chann
         stream = slot ? slot->mStream : nullptr;
     }
     std::shared_ptr<OggStreamCursor> cursor = stream ? std::make_shared<OggStreamCursor>(stream) : nullptr;
-    if (cursor && !cursor->IsOpen())
-        return Result::FileBad;
+    if (cursor)
+        if (const Result opened = cursor->Open(); opened != Result::Ok)
+            return opened;
     std::lock_guard<std::mutex> lock(mMutex);
     if (!mInitialized)
         return Result::NotInitialized;
@@ -630,106 +660,95 @@ Mixer::Effective Mixer::Resolve(const ChannelSlot& channel)
     return e;
 }
 
-void Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int frames, bool& ended)
+OggStreamCursor::Sample Mixer::SourceFrame(ChannelSlot& c, size_t frame, float& left, float& right)
 {
+    auto sample = OggStreamCursor::Sample::Ready;
+    if (c.mStream)
+        sample = c.mStream->Frame(frame, left, right);
+    else if (frame >= c.mData->FrameCount())
+        sample = OggStreamCursor::Sample::PastEnd;
+    else if (c.mData->mChannels == 2)
+    {
+        left = c.mData->mSamples[2 * frame];
+        right = c.mData->mSamples[2 * frame + 1];
+    }
+    else
+        left = right = c.mData->mSamples[frame];
+    // A damaged file's NaN or infinite sample is silence, not the end of the whole mix.
+    if (!std::isfinite(left))
+        left = 0.0f;
+    if (!std::isfinite(right))
+        right = 0.0f;
+    return sample;
+}
+
+Mixer::MixState Mixer::MixChannel(ChannelSlot& c, const Effective& e, float* out, int& at, int frames)
+{
+    using Sample = OggStreamCursor::Sample;
     OggStreamCursor* stream = c.mStream.get();
-    const size_t count = stream ? 0 : c.mData->FrameCount();
     // A sound in memory knows its length. A stream learns it where its decoding
     // runs out: the length its file announces may be 0 or far too long.
-    double length = stream ? std::numeric_limits<double>::infinity() : static_cast<double>(count);
+    double length = stream ? std::numeric_limits<double>::infinity() : static_cast<double>(c.mData->FrameCount());
     if (size_t end = 0; stream && stream->GetEnd(end))
         length = static_cast<double>(end);
     const double step = static_cast<double>(c.mFrequency) * c.mPitch / mOutputRate;
-    const float* samples = stream ? nullptr : c.mData->mSamples.data();
-    const bool stereo = !stream && c.mData->mChannels == 2;
-    // A damaged file's NaN or infinite sample is silence, not the end of the whole mix.
-    auto frameAt = [&](size_t at, float& left, float& right)
+    for (; at < frames; ++at)
     {
-        bool inside = true;
-        if (stream)
-            inside = stream->Frame(at, left, right);
-        else if (stereo)
-        {
-            left = samples[2 * at];
-            right = samples[2 * at + 1];
-        }
-        else
-            left = right = samples[at];
-        if (!std::isfinite(left))
-            left = 0.0f;
-        if (!std::isfinite(right))
-            right = 0.0f;
-        return inside;
-    };
-
-    // Past the end: back by whole lengths while loops remain, otherwise the
-    // channel ends. By remainder, so no pitch can keep this looping.
-    auto wrap = [&]()
-    {
-        if (c.mPosition < length)
-            return true;
-        if (length <= 0.0 || c.mLoopCount == 0)
-            return false;
-        const double passes = std::floor(c.mPosition / length);
-        if (c.mLoopCount != LoopForever)
-        {
-            if (passes > static_cast<double>(c.mLoopCount))
-                return false;
-            c.mLoopCount -= static_cast<int>(passes);
-        }
-        c.mPosition = std::fmod(c.mPosition, length);
-        return true;
-    };
-    // A stream's frame number; past what a file can hold it is simply past the end.
-    auto frameIndex = [](double position)
-    { return position < MaxStreamFrame ? static_cast<size_t>(position) : static_cast<size_t>(MaxStreamFrame); };
-
-    for (int i = 0; i < frames; ++i)
-    {
-        if (!wrap())
-        {
-            ended = true;
-            return;
-        }
-        size_t i0 = frameIndex(c.mPosition);
+        if (!WrapPosition(c.mPosition, c.mLoopCount, length))
+            return MixState::Ended;
+        size_t i0 = FrameIndex(c.mPosition);
         float left0, right0;
         // Also while muted: a muted stream must still find its end.
-        while (!frameAt(i0, left0, right0))
+        for (Sample s; (s = SourceFrame(c, i0, left0, right0)) != Sample::Ready;)
         {
+            if (s == Sample::NotLoaded)
+                return MixState::Waiting;
             size_t end = 0;
-            if (!stream->GetEnd(end))
-                end = 0; // cannot be: a frame is refused only once the end is known
+            stream->GetEnd(end); // known once a frame lies past it
             length = static_cast<double>(end);
-            if (!wrap())
-            {
-                ended = true;
-                return;
-            }
-            i0 = frameIndex(c.mPosition);
+            if (!WrapPosition(c.mPosition, c.mLoopCount, length))
+                return MixState::Ended;
+            i0 = FrameIndex(c.mPosition);
         }
         if (!e.mMuted)
         {
             // Linear interpolation towards the next frame, which is the first
             // frame again when the sound loops on.
             float left1, right1;
-            const size_t i1 = i0 + 1;
-            if (!(stream ? frameAt(i1, left1, right1) : i1 < count && frameAt(i1, left1, right1)))
-            {
-                if (c.mLoopCount != 0)
-                    frameAt(0, left1, right1);
-                else
-                    left1 = left0, right1 = right0;
-            }
+            Sample next = SourceFrame(c, i0 + 1, left1, right1);
+            if (next == Sample::PastEnd && c.mLoopCount != 0)
+                next = SourceFrame(c, 0, left1, right1);
+            if (next == Sample::NotLoaded)
+                return MixState::Waiting;
+            if (next == Sample::PastEnd)
+                left1 = left0, right1 = right0;
             const float t = static_cast<float>(c.mPosition - static_cast<double>(i0));
-            const float left = left0 + (left1 - left0) * t;
-            const float right = right0 + (right1 - right0) * t;
-            out[2 * i] += left * e.mGain;
-            out[2 * i + 1] += right * e.mGain;
+            out[2 * at] += (left0 + (left1 - left0) * t) * e.mGain;
+            out[2 * at + 1] += (right0 + (right1 - right0) * t) * e.mGain;
         }
         c.mPosition += step;
     }
-    if (!wrap())
-        ended = true;
+    return WrapPosition(c.mPosition, c.mLoopCount, length) ? MixState::Playing : MixState::Ended;
+}
+
+void Mixer::MixFrom(ChannelHandle handle, ChannelSlot& c, float* out, int from, int frames)
+{
+    const Effective e = Resolve(c);
+    if (e.mPaused)
+        return; // a paused channel holds its position
+    int at = from;
+    const MixState state = MixChannel(c, e, out, at, frames);
+    if (state == MixState::Ended)
+        mEnded.push_back(handle);
+    else if (state == MixState::Waiting)
+        mWaiting.push_back({handle, c.mStream, at});
+}
+
+void Mixer::RemoveEnded()
+{
+    for (ChannelHandle h : mEnded)
+        mChannels.Remove(h);
+    mEnded.clear();
 }
 
 void Mixer::Render(float* out, int frames)
@@ -737,24 +756,33 @@ void Mixer::Render(float* out, int frames)
     if (!out || frames <= 0)
         return;
     std::fill(out, out + 2 * static_cast<size_t>(frames), 0.0f);
-    std::lock_guard<std::mutex> lock(mMutex);
+    std::lock_guard<std::mutex> rendering(mRenderMutex);
+    std::unique_lock<std::mutex> lock(mMutex);
     if (!mInitialized)
         return;
-    std::vector<ChannelHandle>& ended = mEnded;
-    ended.clear();
-    mChannels.ForEach(
-        [&](ChannelHandle h, ChannelSlot& c)
-        {
-            const Effective e = Resolve(c);
-            if (e.mPaused)
-                return; // a paused channel holds its position
-            bool done = false;
-            MixChannel(c, e, out, frames, done);
-            if (done)
-                ended.push_back(h);
-        });
-    for (ChannelHandle h : ended)
-        mChannels.Remove(h);
+    mEnded.clear();
+    mWaiting.clear();
+    mChannels.ForEach([&](ChannelHandle h, ChannelSlot& c) { MixFrom(h, c, out, 0, frames); });
+    RemoveEnded();
+    // Streams read their files with the lock let go; a channel stopped
+    // meanwhile is not found again, and its cursor goes with this list. A round
+    // takes each waiting stream a frame on at least (a few loads at a frame at
+    // most): the bound keeps a stream that never gets its frames from holding
+    // the output for good.
+    for (int64_t round = 0; !mWaiting.empty() && round <= 4 * int64_t(frames); ++round)
+    {
+        std::swap(mWaiting, mResuming);
+        lock.unlock();
+        for (StreamWait& wait : mResuming)
+            wait.mCursor->Load();
+        lock.lock();
+        for (StreamWait& wait : mResuming)
+            if (ChannelSlot* c = mInitialized ? mChannels.Find(wait.mChannel) : nullptr)
+                MixFrom(wait.mChannel, *c, out, wait.mFrom, frames);
+        mResuming.clear();
+        RemoveEnded();
+    }
+    mWaiting.clear();
     // NaN would pass a clamp: the mix there is silence instead.
     for (size_t i = 0; i < 2 * static_cast<size_t>(frames); ++i)
         out[i] = std::isnan(out[i]) ? 0.0f : std::clamp(out[i], -1.0f, 1.0f);

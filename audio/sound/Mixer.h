@@ -18,7 +18,8 @@ namespace Framework
 namespace Sound
 {
 // Every operation is safe to call from the main thread while the output
-// device's thread renders: one mutex guards all state.
+// device's thread renders: one mutex guards all state. Render reads and
+// decodes streamed files without holding it: no call waits for those reads.
 class Mixer
 {
 public:
@@ -95,7 +96,9 @@ public:
 
     // ---- Output --------------------------------------------------------------
     // Mixes frames stereo frames into out (2 * frames floats, overwritten),
-    // advancing every channel. Channels that reach their end are freed.
+    // advancing every channel. Channels that reach their end are freed. A
+    // stream whose next frames are not decoded yet is read between two turns
+    // of the lock, so this call waits for the disk but other calls never do.
     void Render(float* out, int frames);
     int GetPlayingCount();
 
@@ -137,6 +140,20 @@ private:
         bool mPaused = false;
         bool mMuted = false;
     };
+    // How far a channel got in a render.
+    enum class MixState
+    {
+        Playing, // through the whole buffer
+        Ended,   // to its end: the channel goes
+        Waiting, // to a frame of its stream that must be decoded first
+    };
+    // A streamed channel whose render waits for its file: mixed on from output frame mFrom once loaded.
+    struct StreamWait
+    {
+        ChannelHandle mChannel;
+        std::shared_ptr<OggStreamCursor> mCursor;
+        int mFrom = 0;
+    };
 
     template <class Fn>
     Result WithChannel(ChannelHandle handle, Fn fn);
@@ -146,15 +163,20 @@ private:
     Result CreateInBackground(const std::string& path, bool streamed, Mode mode, SoundHandle* out);
     Effective Resolve(const ChannelSlot& channel);
     bool IsInGroup(GroupHandle start, GroupHandle group);
-    void MixChannel(ChannelSlot& channel, const Effective& e, float* out, int frames, bool& ended);
+    static OggStreamCursor::Sample SourceFrame(ChannelSlot& channel, size_t frame, float& left, float& right);
+    MixState MixChannel(ChannelSlot& channel, const Effective& e, float* out, int& at, int frames);
+    void MixFrom(ChannelHandle handle, ChannelSlot& channel, float* out, int from, int frames);
+    void RemoveEnded();
 
     std::mutex mMutex;
     int mOutputRate;
     bool mInitialized = false;
     HandleTable<SoundSlot, SoundTag> mSounds;
     HandleTable<ChannelSlot, ChannelTag> mChannels;
-    std::vector<ChannelHandle>
-        mEnded; // Render's list of channels that ended, kept so the output thread never allocates
+    // Render's lists, given their room in Init so the output thread never allocates:
+    std::vector<ChannelHandle> mEnded;           // channels that ended
+    std::vector<StreamWait> mWaiting, mResuming; // streams to load, and those being loaded
+    std::mutex mRenderMutex; // one Render at a time: the cursors' decoders and samples are its alone
     HandleTable<GroupSlot, GroupTag> mGroups;
     GroupHandle mMaster;
     uint64_t mNextStartOrder = 1;

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <sys/stat.h>
 #include "audio/sound/Decoder.h"
+#include "audio/sound/OggEnd.h"
+#include "core/engine/DebugSystem.h"
 #include "platform/Platform.h"
 
 namespace Framework
@@ -15,21 +17,51 @@ namespace
 constexpr size_t ChunkFrames = 4096;
 
 int KeptChannels(int fileChannels) { return fileChannels >= 2 ? 2 : 1; }
+
+// Every open of a streamed file, when its sound is made and whenever a channel
+// opens it again, passes the same checks, since the file may have changed
+// meanwhile: a regular file within the size a streamed sound may have, whose
+// pages end near its end. The decoder then reads no further than those pages.
+Result OpenChecked(const std::string& path, VorbisReader& reader, int64_t* announced = nullptr)
+{
+    reader.Close();
+    FILE* file = Platform::OpenFileForReading(Platform::NativePath(path));
+    if (!file)
+        return Result::FileNotFound;
+    struct stat status;
+    Result result = Result::Ok;
+    OggEnd end;
+    if (fstat(fileno(file), &status) != 0 || status.st_size < 0)
+        result = Result::FileBad;
+    else if (static_cast<uint64_t>(status.st_size) > MaxStreamedFileBytes)
+    {
+        LogTooLarge(path, std::to_string(status.st_size) + " bytes is more than the " +
+                              std::to_string(MaxStreamedFileBytes >> 20) + " MB a streamed sound may have");
+        result = Result::Format;
+    }
+    else if (!FindOggEnd(file, static_cast<uint64_t>(status.st_size), end))
+    {
+        LogTooLarge(path, "no whole Ogg page ends within its last " + std::to_string(MaxTrailingBytes >> 10) +
+                              " KB, the most a streamed sound may carry after its pages");
+        result = Result::FileBad;
+    }
+    if (result != Result::Ok)
+    {
+        std::fclose(file);
+        return result;
+    }
+    if (announced)
+        *announced = end.mGranule;
+    return reader.OpenFile(file, end.mEnd);
+}
 } // namespace
 
 Result OggStream::Open(const std::string& path, std::shared_ptr<const OggStream>& out)
 {
     out.reset();
-    const std::string native = Platform::NativePath(path);
-    struct stat status;
-    if (stat(native.c_str(), &status) == 0 && static_cast<uint64_t>(status.st_size) > MaxStreamedFileBytes)
-    {
-        LogTooLarge(path, std::to_string(status.st_size) + " bytes is more than the " +
-                              std::to_string(MaxStreamedFileBytes >> 20) + " MB a streamed sound may have");
-        return Result::Format;
-    }
     VorbisReader reader;
-    const Result opened = reader.OpenFile(native);
+    int64_t announced = 0;
+    const Result opened = OpenChecked(path, reader, &announced);
     if (opened != Result::Ok)
         return opened;
     const int channels = KeptChannels(reader.GetFileChannels());
@@ -38,10 +70,10 @@ Result OggStream::Open(const std::string& path, std::shared_ptr<const OggStream>
     if (reader.Read(first.data(), channels, ChunkFrames) == 0)
         return Result::FileBad;
     auto stream = std::make_shared<OggStream>();
-    stream->mNativePath = native;
+    stream->mPath = path;
     stream->mChannels = channels;
     stream->mRate = reader.GetRate();
-    stream->mFrames = reader.GetAnnouncedFrames();
+    stream->mFrames = announced > 0 ? static_cast<size_t>(announced) : 0;
     out = std::move(stream);
     return Result::Ok;
 }
@@ -59,10 +91,11 @@ Result OpenStreamFile(const std::string& path, SoundData& data, std::shared_ptr<
 
 OggStreamCursor::OggStreamCursor(std::shared_ptr<const OggStream> stream) : mStream(std::move(stream))
 {
-    mReader.OpenFile(mStream->GetNativePath());
     // Sized here so the output thread never allocates while it plays.
     mChunk.resize(ChunkFrames * mStream->GetChannels());
 }
+
+Result OggStreamCursor::Open() { return OpenChecked(mStream->GetPath(), mReader); }
 
 bool OggStreamCursor::GetEnd(size_t& frames) const
 {
@@ -70,24 +103,27 @@ bool OggStreamCursor::GetEnd(size_t& frames) const
     return mEnd != SIZE_MAX;
 }
 
-bool OggStreamCursor::Load(size_t frame)
+bool OggStreamCursor::Restart()
 {
-    if (frame >= mEnd)
-        return false;
-    const int channels = mStream->GetChannels();
-    if (frame < mDecoderAt)
+    const Result opened = Open();
+    if (opened != Result::Ok)
     {
-        // Back to the start for a loop; anywhere else by seeking.
-        const size_t to = frame < ChunkFrames ? 0 : frame;
-        if (!mReader.Seek(to))
-        {
-            mEnd = 0; // the file changed or broke under us: nothing more plays
-            return false;
-        }
-        mDecoderAt = to;
-        mChunkFrames = 0;
-        mPreviousFrame = SIZE_MAX;
+        Log("Sound \"" + mStream->GetPath() + "\" stops playing: opening it again failed: " + ErrorString(opened));
+        mEnd = 0; // nothing more plays
+        return false;
     }
+    mDecoderAt = 0;
+    mChunkFrames = 0;
+    mPreviousFrame = SIZE_MAX;
+    return true;
+}
+
+void OggStreamCursor::Load()
+{
+    const size_t frame = mWanted;
+    if (frame >= mEnd || (frame < mDecoderAt && !Restart()))
+        return;
+    const int channels = mStream->GetChannels();
     for (;;)
     {
         if (mChunkFrames > 0 && mChunkStart + mChunkFrames == mDecoderAt)
@@ -101,34 +137,50 @@ bool OggStreamCursor::Load(size_t frame)
         if (got == 0)
         {
             mEnd = mDecoderAt;
-            return false;
+            return;
         }
         mChunkStart = mDecoderAt;
         mChunkFrames = got;
         mDecoderAt += got;
+        if (mChunkStart == 0)
+        {
+            mHasFirst = true;
+            mFirst[0] = mChunk[0];
+            mFirst[1] = mChunk[channels - 1];
+        }
         if (frame < mDecoderAt)
-            return true; // a fast pitch may skip whole chunks
+            return; // a fast pitch may skip whole chunks
     }
 }
 
-bool OggStreamCursor::Frame(size_t frame, float& left, float& right)
+OggStreamCursor::Sample OggStreamCursor::Frame(size_t frame, float& left, float& right)
 {
+    left = right = 0.0f;
+    if (frame >= mEnd)
+        return Sample::PastEnd;
     const int channels = mStream->GetChannels();
     if (frame == mPreviousFrame)
     {
         left = mPrevious[0];
         right = mPrevious[1];
-        return true;
     }
-    if ((frame < mChunkStart || frame >= mChunkStart + mChunkFrames) && !Load(frame))
+    else if (frame >= mChunkStart && frame < mChunkStart + mChunkFrames)
     {
-        left = right = 0.0f;
-        return false;
+        const size_t at = (frame - mChunkStart) * channels;
+        left = mChunk[at];
+        right = mChunk[at + channels - 1];
     }
-    const size_t at = (frame - mChunkStart) * channels;
-    left = mChunk[at];
-    right = mChunk[at + channels - 1];
-    return true;
+    else if (frame == 0 && mHasFirst)
+    {
+        left = mFirst[0];
+        right = mFirst[1];
+    }
+    else
+    {
+        mWanted = frame;
+        return Sample::NotLoaded;
+    }
+    return Sample::Ready;
 }
 } // namespace Sound
 } // namespace Framework

@@ -23,14 +23,15 @@ public:
     // sound decodes from it: a file of headers alone is FileBad, as decoding it whole is.
     static Result Open(const std::string& path, std::shared_ptr<const OggStream>& out);
 
-    const std::string& GetNativePath() const { return mNativePath; }
+    const std::string& GetPath() const { return mPath; }
     int GetChannels() const { return mChannels; } // kept channels: 1 or 2
     int GetRate() const { return mRate; }
-    // As the file announces it; playback goes by where the decoding ends instead.
+    // What its last page announces. A damaged file may announce 0 or far too
+    // much: playback goes by where the decoding ends instead.
     size_t FrameCount() const { return mFrames; }
 
 private:
-    std::string mNativePath;
+    std::string mPath;
     int mChannels = 0;
     int mRate = 0;
     size_t mFrames = 0;
@@ -40,28 +41,38 @@ private:
 // as a stream, any other sound is decoded whole into data.
 Result OpenStreamFile(const std::string& path, SoundData& data, std::shared_ptr<const OggStream>& stream);
 
-// One channel's decoder on a stream, with its own handle on the file: reads
-// frames in play order, decoding the next chunk when the last one is used up
-// and seeking when play goes back (a loop).
+// One channel's decoder on a stream, with its own handle on the file. Frame
+// reads what is decoded and never the file; Load reads and decodes what Frame
+// lacked: the next chunk in play order, or the file again from its start when
+// play goes back (a loop). The mixer calls Load outside its lock.
 class OggStreamCursor
 {
 public:
-    // Opens the file: call it where a wait for the disk does no harm.
     explicit OggStreamCursor(std::shared_ptr<const OggStream> stream);
     OggStreamCursor(const OggStreamCursor&) = delete;
     OggStreamCursor& operator=(const OggStreamCursor&) = delete;
 
-    bool IsOpen() const { return mReader.IsOpen(); }
+    // Opens the file, with the checks of every open of it (the size, where its pages end).
+    Result Open();
     const OggStream& GetStream() const { return *mStream; }
-    // The samples of frame (right equals left for a mono sound). False, with
-    // silence, when frame lies past the stream's end, which is then known.
-    bool Frame(size_t frame, float& left, float& right);
+
+    enum class Sample
+    {
+        Ready,     // the samples are set
+        PastEnd,   // the frame lies past the stream's end, which is then known (silence)
+        NotLoaded, // Load must run first (silence)
+    };
+    // The samples of frame (right equals left for a mono sound).
+    Sample Frame(size_t frame, float& left, float& right);
+    // Decodes what the last Frame that answered NotLoaded lacked: afterwards
+    // that frame is Ready or PastEnd.
+    void Load();
     // Frames the stream holds, once Frame has met its end: where the decoding
     // ran out, whatever the file announced. Before that, unknown (false).
     bool GetEnd(size_t& frames) const;
 
 private:
-    bool Load(size_t frame);
+    bool Restart();
 
     std::shared_ptr<const OggStream> mStream;
     VorbisReader mReader;
@@ -72,6 +83,9 @@ private:
     size_t mEnd = SIZE_MAX;           // frames in the stream; SIZE_MAX until the decoder runs out
     size_t mPreviousFrame = SIZE_MAX; // the last frame of the chunk before (a step across the
     float mPrevious[2] = {};          // boundary interpolates between the two); SIZE_MAX: none
+    bool mHasFirst = false;           // the first frame, which a loop interpolates towards
+    float mFirst[2] = {};             // while the last chunk is still playing
+    size_t mWanted = 0;               // what Load decodes
 };
 } // namespace Sound
 } // namespace Framework

@@ -9,6 +9,7 @@
 //   finding and adding sounds
 //   the component creator
 #include <gtest/gtest.h>
+#include <filesystem>
 #include "audio/AudioComponent.h"
 #include "audio/sound/Mixer.h"
 #include "core/objects/ComponentCreator.h"
@@ -18,6 +19,7 @@
 #include "support/AudioManagerFixture.h"
 #include "support/AudioOggPages.h"
 #include "support/AudioTestSupport.h"
+#include "support/ObjectTestSupport.h"
 
 using namespace Framework;
 
@@ -273,7 +275,9 @@ TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
               Record("Sound1", "Resources/Audio/Short.wav", "Odd", 7, "1") +
               Record("Sound2", "Resources/Audio/Broken.ogg", "Hum", 0, "1") +
               Record("Sound3", "Resources/Audio/Broken.ogg", "Crack", 1, "1") +
-              Record("Sound4", "Resources/Audio/Silent.ogg", "Hush", 0, "1"));
+              Record("Sound4", "Resources/Audio/Silent.ogg", "Hush", 0, "1") +
+              Record("Sound5", "Resources/Audio/AirCon.ogg", "Tune", 0, "1"));
+    TestSupport::LogCapture log;
     testing::internal::CaptureStdout();
     AudioManager& audio = Start();
     // Sounds load in the background: a failure is reported when the sound is
@@ -300,10 +304,17 @@ TEST_F(AudioManagerTest, ASoundThatCannotBeLoadedStaysInTheLibraryAndTheList)
     EXPECT_EQ(count, 5u);
     testing::internal::CaptureStdout();
     audio.PlayMusic("Gone"); // nothing to play: reported, nothing breaks
-    testing::internal::GetCapturedStdout();
+    // Music opens its file at each play: one deleted since it loaded is reported as missing, in the log too.
+    ASSERT_EQ(audio.GetMixer().FinishSound(audio.FindSound("Tune")->mSound), Sound::Result::Ok);
+    std::filesystem::remove(mFolder.File("Resources/Audio/AirCon.ogg"));
+    audio.PlayMusic("Tune");
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("FMOD Message 5 : File not found."), std::string::npos);
+    EXPECT_NE(log.Text().find("Sound \"Resources/Audio/AirCon.ogg\" (Tune) cannot be played: File not found."),
+              std::string::npos)
+        << log.Text();
     EXPECT_FALSE(audio.IsMusicPlaying());
     Shutdown();
-    EXPECT_EQ(ListLines().size(), 25u);
+    EXPECT_EQ(ListLines().size(), 30u);
 }
 
 TEST_F(AudioManagerTest, RegistersTheAudioComponentCreatorWithTheFactory)

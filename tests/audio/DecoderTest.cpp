@@ -3,10 +3,16 @@
 #include <malloc.h>
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <future>
+#include <mutex>
+#include <thread>
 #include "audio/sound/Decoder.h"
 #include "audio/sound/Mixer.h"
+#include "audio/sound/VorbisReader.h"
 #include "support/AudioOggPages.h"
 #include "support/AudioTestSupport.h"
 #include "support/ObjectTestSupport.h"
@@ -47,6 +53,43 @@ std::vector<float> PlayFor(Mixer& mixer, SoundHandle sound, int frames)
     mixer.Stop(channel);
     return all;
 }
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Holds the reads of files back while held: VorbisReader::sBeforeFileRead calls Pass.
+struct ReadGate
+{
+    void Pass()
+    {
+        std::unique_lock<std::mutex> lock(mMutex);
+        mReading = true;
+        mChanged.notify_all();
+        mChanged.wait(lock, [this] { return !mHeld; });
+    }
+    void AwaitReader()
+    {
+        std::unique_lock<std::mutex> lock(mMutex);
+        mChanged.wait(lock, [this] { return mReading; });
+    }
+    void Release()
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mHeld = false;
+        mChanged.notify_all();
+    }
+
+    std::mutex mMutex;
+    std::condition_variable mChanged;
+    bool mHeld = false;
+    bool mReading = false;
+};
+ReadGate sGate;
 
 size_t Differing(const std::vector<float>& a, const std::vector<float>& b)
 {
@@ -265,8 +308,23 @@ TEST(SoundFiles, AFileTooLargeForAnySoundIsRefusedBeforeItIsRead)
     // Music streams, but nothing of this size is music either.
     EXPECT_EQ(mixer.CreateStream(folder.File("Huge.ogg"), Mode::LoopNormal, &music), Result::Format);
     EXPECT_EQ(mixer.CreateStream(folder.File("Huge.wav"), Mode::LoopNormal, &wav), Result::Format);
+    // Zeros after its pages (sparse): libvorbisfile's search for a last page
+    // through such a tail grew with its square (14 s for 64 MB). Up to 64 KB of
+    // them are left unread; more is refused.
+    const std::vector<uint8_t> airCon = ReadBytes(SourceFile("Resources/Audio/AirCon.ogg"));
+    for (const uint64_t tail : {uint64_t(64) << 10, (uint64_t(64) << 10) + 1, uint64_t(4) << 20})
+    {
+        const std::string name = folder.File("Tail" + std::to_string(tail) + ".ogg");
+        WriteBytes(name, airCon);
+        std::filesystem::resize_file(name, airCon.size() + tail);
+        EXPECT_EQ(mixer.CreateStream(name, Mode::LoopNormal, &music), tail == 64 << 10 ? Result::Ok : Result::FileBad)
+            << tail;
+    }
     const std::string text = log.Text();
     EXPECT_NE(text.find("Huge.wav\" cannot be loaded: 107374182400 bytes is more than the 64 MB a sound read whole"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Tail4194304.ogg\" cannot be loaded: no whole Ogg page ends within its last 64 KB"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("Huge.ogg\" cannot be loaded: 107374182400 bytes is more than the 256 MB a streamed sound"),
@@ -282,20 +340,112 @@ TEST(SoundFiles, AStreamLoopsWhereItsDecodingEndsWhateverItsLastPageAnnounces)
     ASSERT_EQ(mixer.Init(2), Result::Ok);
     // 0 and -1 announced no length at all (the music never started), the huge
     // one a length it never reaches (the music played once, then silence).
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> damaged;
     for (const int64_t last : {int64_t(0), int64_t(-1), int64_t(1) << 40})
     {
-        std::vector<uint8_t> bytes = good;
-        SetOggGranule(bytes, TestSupport::OggPages(bytes).back(), last);
-        const std::string file = folder.File("Music" + std::to_string(last) + ".ogg");
+        damaged.emplace_back("Music" + std::to_string(last) + ".ogg", good);
+        SetOggGranule(damaged.back().second, TestSupport::OggPages(good).back(), last);
+    }
+    // Its first page of sound lost: decoding goes on after the gap.
+    const TestSupport::OggPage lost = TestSupport::OggPages(good)[2];
+    damaged.emplace_back("Gap.ogg", good);
+    damaged.back().second.erase(damaged.back().second.begin() + static_cast<std::ptrdiff_t>(lost.mAt),
+                                damaged.back().second.begin() + static_cast<std::ptrdiff_t>(lost.mAt + lost.mSize));
+    for (const auto& [name, bytes] : damaged)
+    {
+        const std::string file = folder.File(name);
         WriteBytes(file, bytes);
         SoundHandle decoded, streamed;
-        ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok);
-        ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &streamed), Result::Ok);
+        ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok) << name;
+        ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &streamed), Result::Ok) << name;
         const std::vector<float> whole = PlayFor(mixer, decoded, 100000);
         const std::vector<float> stream = PlayFor(mixer, streamed, 100000);
-        EXPECT_EQ(Differing(whole, stream), 0u) << last;
-        EXPECT_GT(Level({stream.begin() + 2 * 50000, stream.begin() + 2 * 60000}, 0), 0.01f) << last; // the second pass
+        EXPECT_EQ(Differing(whole, stream), 0u) << name;
+        EXPECT_GT(Level({stream.begin() + 2 * 50000, stream.begin() + 2 * 60000}, 0), 0.01f) << name; // looping on
     }
+}
+
+TEST(SoundFiles, AStreamThatLibvorbisfileCannotSeekLoopsAsItsWholeDecodePlays)
+{
+    // Pages of another serial number and with failing checksums among its own:
+    // libvorbisfile's seek back to the start for a loop corrupted the heap.
+    const std::string file = SourceFile("tests/fuzz/corpus/PcmSeekCorruptsMemory.ogg");
+    SoundData data;
+    ASSERT_EQ(DecodeFile(file, data), Result::Ok);
+    Mixer mixer(data.mRate); // one frame of the sound per frame of output
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    SoundHandle decoded, streamed;
+    ASSERT_EQ(mixer.CreateSound(file, Mode::LoopNormal, &decoded), Result::Ok);
+    ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &streamed), Result::Ok);
+    const int frames = static_cast<int>(3 * data.FrameCount());
+    EXPECT_EQ(Differing(PlayFor(mixer, decoded, frames), PlayFor(mixer, streamed, frames)), 0u);
+}
+
+TEST(SoundFiles, AStreamReopenedAfterItsFileGrewIsRefusedAndStops)
+{
+    TestSupport::LogCapture log;
+    TestSupport::TempFolder folder;
+    const std::vector<uint8_t> good = ReadBytes(SourceFile("Resources/Audio/AirCon.ogg")); // 44100 frames
+    const std::string file = folder.File("Music.ogg");
+    WriteBytes(file, good);
+    Mixer mixer(22050);
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    SoundHandle music;
+    ChannelHandle playing, again;
+    ASSERT_EQ(mixer.CreateStream(file, Mode::LoopNormal, &music), Result::Ok);
+    ASSERT_EQ(mixer.PlaySound(music, {}, false, &playing), Result::Ok);
+    std::vector<float> block(2 * 40000);
+    mixer.Render(block.data(), 40000);
+    // Grown in place to 300 GB (sparse), its last page copied to its new end:
+    // only its size is wrong now.
+    const TestSupport::OggPage last = TestSupport::OggPages(good).back();
+    std::filesystem::resize_file(file, (uint64_t(300) << 30) - last.mSize);
+    std::ofstream(file, std::ios::binary | std::ios::app)
+        .write(reinterpret_cast<const char*>(good.data() + last.mAt), static_cast<std::streamsize>(last.mSize));
+    // A new channel opens it, and so does the playing one for its loop: each is refused.
+    ASSERT_EQ(mixer.PlaySound(music, {}, false, &again), Result::Format);
+    mixer.Render(block.data(), 10000);
+    bool isPlaying = true;
+    EXPECT_EQ(mixer.IsPlaying(playing, &isPlaying), Result::InvalidHandle);
+    const std::string text = log.Text();
+    EXPECT_EQ(Count(text, "Music.ogg\" cannot be loaded: 322122547200 bytes is more than the 256 MB"), 2u) << text;
+    EXPECT_EQ(Count(text, "Music.ogg\" stops playing: opening it again failed"), 1u) << text;
+}
+
+TEST(SoundFiles, AStreamWaitingForItsFileHoldsUpNoOtherCallToTheMixer)
+{
+    Mixer mixer(22050);
+    ASSERT_EQ(mixer.Init(2), Result::Ok);
+    SoundHandle music;
+    ChannelHandle channel;
+    ASSERT_EQ(mixer.CreateStream(SourceFile("Resources/Audio/AirCon.ogg"), Mode::LoopNormal, &music), Result::Ok);
+    ASSERT_EQ(mixer.PlaySound(music, {}, false, &channel), Result::Ok);
+    // From here a read of the file waits until the test lets it go: a disk that stalls.
+    sGate.mHeld = true;
+    VorbisReader::sBeforeFileRead = [] { sGate.Pass(); };
+    std::thread output(
+        [&]
+        {
+            std::vector<float> block(2 * 1000);
+            mixer.Render(block.data(), 1000);
+        });
+    sGate.AwaitReader();
+    // What the game does in a frame, while the read still waits.
+    auto frame = std::async(std::launch::async,
+                            [&]
+                            {
+                                float volume = 0.0f;
+                                mixer.SetVolume(channel, 0.5f);
+                                mixer.GetVolume(channel, &volume);
+                                return mixer.Stop(channel) == Result::Ok && volume == 0.5f;
+                            });
+    const bool answered = frame.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    sGate.Release();
+    output.join();
+    VorbisReader::sBeforeFileRead = nullptr;
+    EXPECT_TRUE(answered);
+    EXPECT_TRUE(frame.get());
+    EXPECT_EQ(mixer.GetPlayingCount(), 0); // the render let the stopped channel go
 }
 
 // Made with sox (-R for the same bytes every time):

@@ -163,6 +163,13 @@ TEST_F(MixerTest, LoopCountNPlaysNPlusOneTimes)
     EXPECT_FLOAT_EQ(left[29], 0.5f);
     EXPECT_FLOAT_EQ(left[30], 0.0f);
     EXPECT_FALSE(Playing(channel));
+    // A step of two and a half lengths uses two loops at once: four loops last two steps.
+    ChannelHandle fast = Play(Make(ConstantSound(10, 0.5f)));
+    ASSERT_EQ(mMixer.SetLoopCount(fast, 4), Result::Ok);
+    ASSERT_EQ(mMixer.SetFrequency(fast, 25 * 44100.0f), Result::Ok);
+    left = Left(3);
+    EXPECT_FLOAT_EQ(left[1], 0.5f);
+    EXPECT_FLOAT_EQ(left[2], 0.0f);
 }
 
 TEST_F(MixerTest, LoopForeverAndLoopModeNeverEnd)
@@ -170,12 +177,15 @@ TEST_F(MixerTest, LoopForeverAndLoopModeNeverEnd)
     ChannelHandle set = Play(Make(ConstantSound(10, 0.1f)));
     ASSERT_EQ(mMixer.SetLoopCount(set, LoopForever), Result::Ok);
     ChannelHandle looping = Play(Make(ConstantSound(10, 0.1f), Mode::LoopNormal));
+    // A sound of no frames has no length to loop over: it ends at once.
+    ChannelHandle empty = Play(Make(ConstantSound(0, 0.1f), Mode::LoopNormal));
     int loops = 0;
     mMixer.GetLoopCount(looping, &loops);
     EXPECT_EQ(loops, LoopForever);
     Left(1005);
     EXPECT_TRUE(Playing(set));
     EXPECT_TRUE(Playing(looping));
+    EXPECT_FALSE(Playing(empty));
     EXPECT_DOUBLE_EQ(Position(looping), 5.0);
     // Steps of many lengths at once still land inside the sound.
     ASSERT_EQ(mMixer.SetFrequency(looping, 3e38f), Result::Ok);

@@ -1,7 +1,8 @@
 // The readers' fuzz target over a corpus made here: the game's own sounds and
-// smallest images, a WAV of each sample format, and damaged copies of each
-// (cut short, and bytes changed, the target also trying them with the OGG
-// pages' checksums made right). A crash or a sanitizer report fails it.
+// smallest images, a WAV of each sample format, the inputs in corpus/ (each
+// one found to break a reader once), and damaged copies of each (cut short, and
+// bytes changed, the target also trying them with the OGG pages' checksums
+// made right). A crash or a sanitizer report fails it.
 #include <gtest/gtest.h>
 #include <cstring>
 #include <filesystem>
@@ -30,6 +31,8 @@ std::vector<std::vector<uint8_t>> Seeds()
     for (const auto& entry : fs::directory_iterator(TestSupport::SourceFile("Resources/Art")))
         if (entry.path().extension() == ".png" && entry.file_size() < 1024)
             seeds.push_back(TestSupport::ReadBytes(entry.path().string()));
+    for (const auto& entry : fs::directory_iterator(TestSupport::SourceFile("tests/fuzz/corpus")))
+        seeds.push_back(TestSupport::ReadBytes(entry.path().string()));
     // 8-bit and float WAVs from the 16-bit one: the format tag, the bit depth and the rates follow.
     const std::vector<uint8_t> pcm16 = TestSupport::MakeWav16({0, 1000, -1000, 32767, -32768, 5, 7, 9}, 2, 8000);
     seeds.push_back(pcm16);
