@@ -2,7 +2,7 @@
 //
 // Contents:
 //   1. Prefetching the bodies and contacts the step walks
-//   2. Hooks of the factory and the tile grid: the pick, live objects, tile bodies
+//   2. Hooks of the factory: the pick, live objects, tile bodies
 //   3. Construction, Init, Update
 //   4. The step: Step, message-only tests, DetectCollisions, PositionalCorrection
 //   5. Contact records: adding, finding, removing
@@ -86,7 +86,7 @@ void PrefetchContacts(const std::vector<Manifold>& contacts, size_t i, bool with
     }
 }
 
-// ---- 2. Hooks of the factory and the tile grid ------------------------------
+// ---- 2. Hooks of the factory ------------------------------------------------
 // Picking and dragging must not keep an object past its deletion.
 void ForgetIfPicked(Composition* object)
 {
@@ -117,28 +117,6 @@ void ClearTileBodies()
     if (gSpatialGrid)
         gSpatialGrid->Clear();
 }
-
-// The tile grid's bodies, which it makes and drops through these.
-void AddTileBody(const Vec3& centre)
-{
-    if (gSpatialGrid)
-        gSpatialGrid->AddTile(centre);
-}
-void RemoveTileBodyAt(int x, int y)
-{
-    if (gSpatialGrid)
-        gSpatialGrid->RemoveTileAt(x, y);
-}
-void ReserveTileBodies(size_t count)
-{
-    if (gSpatialGrid)
-        gSpatialGrid->ReserveTiles(count);
-}
-void ResizeTileCells(int width, int height)
-{
-    if (gSpatialGrid)
-        gSpatialGrid->Resize(width, height);
-}
 } // namespace
 
 // ---- 3. Construction, Init, Update ------------------------------------------
@@ -156,7 +134,7 @@ Physics::Physics()
     GameObjectFactory::sDeletingObject = ForgetIfPicked;
     GameObjectFactory::sTilesDeleted = ClearTileBodies;
     GameObjectFactory::sDeletingAllObjects = ForgetLiveObjects;
-    TileGrid::sBodies = {AddTileBody, RemoveTileBodyAt, ClearTileBodies, ReserveTileBodies, ResizeTileCells};
+    TileGrid::sBodies = mGrid; // the tiles' bodies live in its broad phase
 }
 
 Physics::~Physics()
@@ -167,6 +145,8 @@ Physics::~Physics()
     gSpatialGrid = mGrid;
     gPhysics = this;
     mGrid->Clear();
+    if (TileGrid::sBodies == mGrid)
+        TileGrid::sBodies = nullptr;
     delete mGrid;
     gSpatialGrid = previousGrid == mGrid ? nullptr : previousGrid;
     gPhysics = previousPhysics == this ? nullptr : previousPhysics;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 #include "core/math/MathTypes.h"
+#include "core/tiles/TileBodies.h"
 #include "physics/CellList.h"
 #include "physics/TileBodyPool.h"
 
@@ -11,7 +12,7 @@ namespace Framework
 {
 class Body;
 
-class SpatialGrid
+class SpatialGrid : public TileBodies
 {
 public:
     static constexpr int DefaultCells = 30; // columns and rows before a level sizes the grid
@@ -21,7 +22,7 @@ public:
     static constexpr int MaxCellsPerSide = 4096;
 
     SpatialGrid();
-    ~SpatialGrid();
+    ~SpatialGrid() override;
     SpatialGrid(const SpatialGrid&) = delete;
     SpatialGrid& operator=(const SpatialGrid&) = delete;
 
@@ -36,15 +37,15 @@ public:
     // Changes a shape's offset, and the body's cells when its cell changes.
     void SetShapeOffset(Body* body, const Vec3& offset);
     // Rebuilds the grid for a tile grid of width x height tiles.
-    void Resize(int width, int height);
+    void Resize(int width, int height) override;
     // Creates the static tile body of one used tile cell.
-    void AddTile(const Vec3& centre);
+    void AddTile(const Vec3& centre) override;
     // Makes room for this many more tile bodies in the lists AddTile appends to.
-    void ReserveTiles(size_t count);
+    void ReserveTiles(size_t count) override;
     // Removes and deletes the first tile body whose position truncates to (x, y).
-    void RemoveTileAt(int x, int y);
+    void RemoveTileAt(int x, int y) override;
     // Deletes every tile body.
-    void Clear();
+    void Clear() override;
     bool InRange(int column, int row) const;
     // Tests every body of a cell against its own cell and four neighbours.
     void CheckCell(int column, int row);

@@ -13,11 +13,12 @@
 #include "core/engine/DebugSystem.h"
 #include "core/objects/Factory.h"
 #include "core/serializers/TextSerializer.h"
+#include "core/tiles/TileBodies.h"
 #include "core/tiles/TileGridReader.h"
 
 namespace Framework
 {
-TileGrid::BodyHooks TileGrid::sBodies;
+TileBodies* TileGrid::sBodies = nullptr;
 std::string* (*TileGrid::sTilesetName)() = nullptr;
 
 // ---- 1. Tile kinds and construction -----------------------------------------
@@ -132,8 +133,8 @@ void TileGrid::PlaceTile(int32_t kind, int32_t frame, const Vec3& position)
     cell.mKind = kind;
     cell.mFrame = frame;
     cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
-    if (sBodies.mAdd)
-        sBodies.mAdd(cell.mCentre);
+    if (sBodies)
+        sBodies->AddTile(cell.mCentre);
 }
 
 void TileGrid::RemoveTile(const Vec3& position)
@@ -142,8 +143,8 @@ void TileGrid::RemoveTile(const Vec3& position)
     if (!CellAt(position, x, y))
         return;
     mRows[y][x].mUsed = false;
-    if (sBodies.mRemoveAt)
-        sBodies.mRemoveAt(x, y);
+    if (sBodies)
+        sBodies->RemoveTileAt(x, y);
 }
 
 void TileGrid::Clear()
@@ -153,31 +154,31 @@ void TileGrid::Clear()
             cell.mUsed = false;
     if (gFactory)
         gFactory->DestroyAllTiles(); // also clears the physics tile grid
-    else if (sBodies.mClear)
-        sBodies.mClear();
+    else if (sBodies)
+        sBodies->Clear();
 }
 
 void TileGrid::SpawnTiles()
 {
     if (gFactory)
         gFactory->DestroyAllTiles();
-    else if (sBodies.mClear)
-        sBodies.mClear();
-    if (sBodies.mReserve)
+    else if (sBodies)
+        sBodies->Clear();
+    if (sBodies)
     {
         size_t used = 0;
         for (const auto& row : mRows)
             for (const TileCell& cell : row)
                 used += cell.mUsed ? 1 : 0;
-        sBodies.mReserve(used);
+        sBodies->ReserveTiles(used);
     }
     for (size_t y = 0; y < mRows.size(); ++y)
         for (size_t x = 0; x < mRows[y].size(); ++x)
         {
             TileCell& cell = mRows[y][x];
             cell.mCentre = Vec3(x + 0.5f, y + 0.5f, TileLayer);
-            if (cell.mUsed && sBodies.mAdd)
-                sBodies.mAdd(cell.mCentre);
+            if (cell.mUsed && sBodies)
+                sBodies->AddTile(cell.mCentre);
         }
 }
 
@@ -269,8 +270,8 @@ void TileGrid::Unserialize(TextSerializer& serializer)
         if (badKind)
             Log("Tile map holds tiles of unknown kind; they were left out.");
     }
-    if (sBodies.mResize)
-        sBodies.mResize(static_cast<int>(mWidth), static_cast<int>(mHeight));
+    if (sBodies)
+        sBodies->Resize(static_cast<int>(mWidth), static_cast<int>(mHeight));
     SpawnTiles();
 }
 } // namespace Framework

@@ -10,6 +10,7 @@ namespace Framework
 {
 class TextSerializer;
 class TileGridReader;
+class TileBodies;
 
 // One cell of the grid; kind and frame survive a clear, only mUsed changes.
 struct TileCell
@@ -73,17 +74,9 @@ public:
     std::string GetTilesetName() const;
     void SetTilesetName(const std::string& name);
 
-    // The tiles' bodies live in the physics, a layer above, which sets these
-    // when it starts; each does nothing while no physics runs. Null: no bodies.
-    struct BodyHooks
-    {
-        void (*mAdd)(const Vec3& centre) = nullptr;       // a static body for a used cell
-        void (*mRemoveAt)(int x, int y) = nullptr;        // the body of the cell at (x, y)
-        void (*mClear)() = nullptr;                       // every tile body
-        void (*mReserve)(size_t count) = nullptr;         // room for this many more
-        void (*mResize)(int width, int height) = nullptr; // the broad phase's cells for a grid this size
-    };
-    static BodyHooks sBodies;
+    // The tiles' bodies: the physics' broad phase while it exists (it sets
+    // and clears this itself); null: the tiles have no bodies.
+    static TileBodies* sBodies;
     // Where the tileset name is kept while a graphics system (which draws the
     // tiles) runs; set by it. Null, or a null answer: the grid's own copy.
     static std::string* (*sTilesetName)();
