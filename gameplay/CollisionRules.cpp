@@ -171,15 +171,6 @@ bool SeeThrough(Body* x, Body* y)
     return top > feet;
 }
 
-// Whether the pair test will ask the filter about (a, b) in this step: both
-// shaped, not both static, both colliding, in the same or neighbouring cells.
-bool FilterWillSee(Body* a, Body* b)
-{
-    if (a == b || !a->mShape || !b->mShape || (a->mStatic && b->mStatic) || !a->mCollide || !b->mCollide)
-        return false;
-    return gSpatialGrid && gSpatialGrid->InNeighbouringCells(a, b);
-}
-
 // A false tile the player is near shows whether it lets the player pass:
 // see-through while the player's feet are below its top, solid otherwise.
 // Only false tiles the step's pair tests meet with a player change; the rest
@@ -191,7 +182,7 @@ void FadeFalseTiles(const std::vector<Body*>& bodies)
         if (!HasTag(player, ObjectTag::Player))
             continue;
         for (Body* tile : bodies)
-            if (HasTag(tile, ObjectTag::FakeTile) && FilterWillSee(player, tile))
+            if (HasTag(tile, ObjectTag::FakeTile) && gSpatialGrid && gSpatialGrid->FilterWillSee(player, tile))
                 SetAlpha(OwnerOf(tile), SeeThrough(player, tile) ? SeeThroughAlpha : 1.0f);
     }
 }

@@ -10,13 +10,18 @@
 
 namespace Framework
 {
-bool SpatialGrid::Skipped(Body* a, Body* b) const
+bool SpatialGrid::SkippedByGrid(const Body* a, const Body* b)
 {
     if (!a || !b || !a->mShape || !b->mShape || a == b)
         return true;
     if (a->mStatic && b->mStatic)
         return true;
-    if (!a->mCollide || !b->mCollide)
+    return !a->mCollide || !b->mCollide;
+}
+
+bool SpatialGrid::Skipped(Body* a, Body* b) const
+{
+    if (SkippedByGrid(a, b))
         return true;
     const PairCallbacks* callbacks = gPhysics ? &gPhysics->GetPairCallbacks() : nullptr;
     return callbacks && callbacks->mSkipPair && callbacks->mSkipPair(callbacks->mContext, a, b);

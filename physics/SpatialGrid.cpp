@@ -58,8 +58,10 @@ bool SpatialGrid::CellOf(const Vec3& point, int& column, int& row) const
     return CellOfPoint(point.x, point.y, mCellWidth, mCellHeight, mColumnCount, mRowCount, column, row);
 }
 
-bool SpatialGrid::InNeighbouringCells(const Body* a, const Body* b) const
+bool SpatialGrid::FilterWillSee(const Body* a, const Body* b) const
 {
+    if (SkippedByGrid(a, b))
+        return false;
     const auto rowCount = static_cast<uint32_t>(mRowCount); // a cell's index is column x rows + row
     for (uint32_t cellA : a->mGridCells)
         for (uint32_t cellB : b->mGridCells)

@@ -66,10 +66,10 @@ public:
     uint32_t TileKindAt(int x, int y) const;
     // The cell of a point; false when it is outside the grid.
     bool CellOf(const Vec3& point, int& column, int& row) const;
-    // Whether a cell of a and a cell of b are the same or neighbours: the
-    // cell pass then asks the pair test about (a, b). False when either is in
-    // no cell.
-    bool InNeighbouringCells(const Body* a, const Body* b) const;
+    // Whether this step's cell pass asks the game's filter about (a, b): the
+    // pair passes the grid's own tests (below) and a cell of a and a cell of
+    // b are the same or neighbours. False when either is in no cell.
+    bool FilterWillSee(const Body* a, const Body* b) const;
 
     int GetColumnCount() const { return mColumnCount; }
     int GetRowCount() const { return mRowCount; }
@@ -90,8 +90,10 @@ private:
     void PrefetchAhead(int column, int row) const;
     // Whether the body's scaled shape is larger than a cell (it spreads).
     bool Spreads(const Body* body) const;
-    // Whether the pair is not tested: no shapes, both static, one not
-    // colliding, or the game's filter keeps it out.
+    // Whether the pair is never tested: no shapes, the same body, both
+    // static, or one not colliding.
+    static bool SkippedByGrid(const Body* a, const Body* b);
+    // The same, or the game's filter keeps the pair out.
     bool Skipped(Body* a, Body* b) const;
     void IndexTile(Body* tile);
     void UnindexTile(Body* tile);
