@@ -54,14 +54,6 @@ std::vector<float> PlayFor(Mixer& mixer, SoundHandle sound, int frames)
     return all;
 }
 
-size_t Count(const std::string& text, const std::string& part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 // Holds the reads of files back while held: VorbisReader::sBeforeFileRead calls Pass.
 struct ReadGate
 {
@@ -408,8 +400,10 @@ TEST(SoundFiles, AStreamReopenedAfterItsFileGrewIsRefusedAndStops)
     bool isPlaying = true;
     EXPECT_EQ(mixer.IsPlaying(playing, &isPlaying), Result::InvalidHandle);
     const std::string text = log.Text();
-    EXPECT_EQ(Count(text, "Music.ogg\" cannot be loaded: 322122547200 bytes is more than the 256 MB"), 2u) << text;
-    EXPECT_EQ(Count(text, "Music.ogg\" stops playing: opening it again failed"), 1u) << text;
+    EXPECT_EQ(TestSupport::CountOf(text, "Music.ogg\" cannot be loaded: 322122547200 bytes is more than the 256 MB"),
+              2u)
+        << text;
+    EXPECT_EQ(TestSupport::CountOf(text, "Music.ogg\" stops playing: opening it again failed"), 1u) << text;
 }
 
 TEST(SoundFiles, AStreamWaitingForItsFileHoldsUpNoOtherCallToTheMixer)

@@ -31,14 +31,6 @@ constexpr double HalfViewHeight = 365.0;
 constexpr double CrateX = 27.5;
 constexpr double CrateY = 2.75;
 
-size_t Count(const std::string& text, const std::string& what)
-{
-    size_t count = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
-        ++count;
-    return count;
-}
-
 bool WaitFor(const std::function<bool()>& done, double seconds)
 {
     const auto end = Clock::now() + std::chrono::milliseconds(static_cast<int>(seconds * 1000));
@@ -92,7 +84,7 @@ TEST(EditorBoxDrag, ACtrlDragMovesALevel1CrateByThePointersMotionAndF7SavesIt)
               std::string::npos);
     ASSERT_TRUE(run.Start());
     const char* const running = "Game is running.";
-    ASSERT_TRUE(WaitFor([&] { return Count(run.Log(), running) >= 1; }, 120)) << run.Log();
+    ASSERT_TRUE(WaitFor([&] { return TestSupport::CountOf(run.Log(), running) >= 1; }, 120)) << run.Log();
     TestSupport::SyntheticInput input;
     ASSERT_TRUE(input.FindWindow("GameName", 30));
     input.Focus();
@@ -101,7 +93,8 @@ TEST(EditorBoxDrag, ACtrlDragMovesALevel1CrateByThePointersMotionAndF7SavesIt)
     const std::string id = window.substr(0, window.find('\n'));
 
     input.Tap("F5");
-    ASSERT_TRUE(WaitFor([&] { return Count(run.Log(), running) >= 2; }, 60)) << "F5 did not open the editor";
+    ASSERT_TRUE(WaitFor([&] { return TestSupport::CountOf(run.Log(), running) >= 2; }, 60))
+        << "F5 did not open the editor";
     std::this_thread::sleep_for(std::chrono::seconds(2));
 
     // Pan 20 units right: the view follows the right button 1 unit a 25 pixels.
@@ -123,7 +116,8 @@ TEST(EditorBoxDrag, ACtrlDragMovesALevel1CrateByThePointersMotionAndF7SavesIt)
     // F7 saves the edited level as "level_test" and plays it.
     input.Tap("F7");
     const std::string saved = data + "level_test.xml";
-    ASSERT_TRUE(WaitFor([&] { return Count(run.Log(), running) >= 3; }, 60)) << "F7 did not play the level";
+    ASSERT_TRUE(WaitFor([&] { return TestSupport::CountOf(run.Log(), running) >= 3; }, 60))
+        << "F7 did not play the level";
     EXPECT_EQ(run.Stop(), 0);
     const std::string position = CratePosition(TestSupport::ReadFile(saved));
     std::smatch values;

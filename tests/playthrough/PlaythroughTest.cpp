@@ -32,24 +32,16 @@ constexpr double SplashSeconds = 14.0;
 // Below this share of real time a wall-clock replay says nothing about the level.
 constexpr double SlowestPace = 0.5;
 
-size_t Count(const std::string& text, const std::string& what)
-{
-    size_t count = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
-        ++count;
-    return count;
-}
-
 bool WaitForSwitches(const TestSupport::ProgramRun& run, size_t count, double seconds)
 {
     const auto end = Clock::now() + Seconds(seconds);
     while (Clock::now() < end)
     {
-        if (Count(run.Log(), LevelRunning) >= count)
+        if (TestSupport::CountOf(run.Log(), LevelRunning) >= count)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return Count(run.Log(), LevelRunning) >= count;
+    return TestSupport::CountOf(run.Log(), LevelRunning) >= count;
 }
 
 // A recording's taps: "frame KEY" lines of 1/64 s frames, '#' comments, "end frame".

@@ -53,6 +53,14 @@ std::string StripStamp(const std::string& line)
     return at == std::string::npos ? line : line.substr(at + 4);
 }
 
+size_t CountOf(const std::string& text, const std::string& what)
+{
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
 void CopyResources(const std::string& folder)
 {
     fs::copy(fs::path(TANDREL_SOURCE_DIR) / "Resources", fs::path(folder) / "Resources",

@@ -27,6 +27,8 @@ void WriteFile(const std::string& path, const std::string& text);
 std::vector<std::string> ReadLines(const std::string& path);
 // A log line without its "[hh:mm:ssAM] : " stamp.
 std::string StripStamp(const std::string& line);
+// How often what stands in text, the occurrences not overlapping.
+size_t CountOf(const std::string& text, const std::string& what);
 
 // Copies the repository's Resources/ into folder (tests never write into the repository).
 void CopyResources(const std::string& folder);
